@@ -1,0 +1,39 @@
+// The settings record and the settings file Tarnwick.ini (code page 932,
+// CR LF). Reading never reports an error; writing throws tarnwick::Error.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+enum class CompareMode { None, Folder, File };
+
+struct Settings {
+  std::u16string OUTPUT_PATH;
+  std::u16string OUTPUT_FILE;
+  bool OUTPUT_AUTOOPEN = false;
+  bool DIFF_ONLY = false;
+  CompareMode MODE = CompareMode::None;
+  std::u16string SRC_PATH1;
+  std::u16string SRC_FILE1;
+  std::u16string SRC_PATH2;
+  std::u16string SRC_FILE2;
+  bool FOUND_ONLY = false;
+  bool NO_CASE = false;
+  bool COND_AND = false;
+  std::u16string SRC_PATH;
+  std::u16string SRC_FILE;
+  std::u16string SEARCH_STRING1;
+  bool SEARCH_STRING1_COND = false;
+  std::u16string SEARCH_STRING2;
+  bool SEARCH_STRING2_COND = false;
+  std::u16string SEARCH_STRING3;
+  bool SEARCH_STRING3_COND = false;
+  bool DIFF_OBJ_ONLY = false;
+  int TAB_PAGE = 0;
+
+  bool operator==(const Settings&) const = default;
+};
+
+}  // namespace tarnwick

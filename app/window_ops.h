@@ -1,0 +1,32 @@
+// The window operations that the runs need, and nothing more. The Qt main
+// window, the CLI's console and the tests' fakes implement it; the runs never
+// see a widget.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+class Collection;
+
+enum class MessageIcon { Information, Warning, Critical };
+
+class WindowOps {
+ public:
+  virtual ~WindowOps() = default;
+
+  // Modal, titled "Tarnwick", OK only; returns when closed.
+  virtual void ShowMessage(std::u16string_view text, MessageIcon icon) = 0;
+  virtual void SetStatusText(std::u16string_view text) = 0;
+  virtual void Repaint() = 0;
+  virtual void SetWaitCursor(bool wait) = 0;
+  // The state of the debug menu's check item "構造の表示".
+  virtual bool StructureViewerEnabled() const = 0;
+  // Shows the structure viewer for one parsed tree, modally.
+  virtual void ShowStructure(const Collection& tree) = 0;
+  // Opens a result page in the desktop's default application.
+  virtual void OpenResult(std::u16string_view path) = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,61 @@
+// StrDiff2: line difference of two texts by recursive longest-common-run
+// splitting. One object holds one comparison: load both texts, BuildDiff,
+// Rewind, then NextDiffLine until IsDiffEnd. Lines are compared exactly.
+// Records: kind 0 common line, 1 only in text 1, 2 only in text 2, -1 end.
+// The views in a record stay valid until the next SetText1/SetText2.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+struct DiffRecord {
+  std::u16string_view line1;
+  std::u16string_view line2;
+  std::int32_t idx1 = 0;
+  std::int32_t idx2 = 0;
+  int kind = -1;
+};
+
+struct DiffBlock {
+  bool bChanged = false;
+  std::int32_t nStart1 = 0;
+  std::int32_t nStart2 = 0;
+  std::int32_t nLen1 = 0;
+  std::int32_t nLen2 = 0;
+  std::int32_t nNext = -1;
+};
+
+// The 15-bit rotate-and-xor hash over the line's UTF-16LE bytes.
+std::uint16_t LineHash(std::u16string_view line);
+
+class StrDiff2 {
+ public:
+  StrDiff2();
+  ~StrDiff2();
+
+  void SetText1(std::u16string_view text);
+  void SetText2(std::u16string_view text);
+  void BuildDiff();
+  void Rewind();
+  DiffRecord NextDiffLine();
+  bool IsDiffEnd() const { return end_; }
+
+  // The block list in storage order (block 1 is the head), for tests.
+  const std::vector<DiffBlock>& Blocks() const { return blocks_; }
+
+ private:
+  struct Impl;  // line tables of both texts; see the .cpp
+  std::unique_ptr<Impl> impl_;
+  std::vector<DiffBlock> blocks_;
+  std::int32_t cursorBlock_ = 1;
+  std::int32_t p1_ = 1;
+  std::int32_t p2_ = 1;
+  bool end_ = false;
+};
+
+}  // namespace tarnwick
