@@ -37,3 +37,29 @@ struct Settings {
 };
 
 }  // namespace tarnwick
+
+namespace tarnwick {
+
+class WindowOps;
+
+// MODE folder, TAB_PAGE 1, COND_AND and the three conditions true; the rest
+// empty or false: what a readable settings file starts from.
+Settings BaseDefaults();
+
+// The settings path: the executable's folder (a separator appended when
+// missing) followed by the file name.
+std::u16string SetIniPath(std::u16string_view exeFolder, std::u16string_view fileName);
+
+// Fills `settings` from the file; returns true for a fresh installation
+// (first line "INITIAL"). A file that cannot be opened leaves `settings` as is.
+bool ReadIni(std::u16string_view iniPath, Settings& settings);
+
+// Applies one line of the settings file (comment removal included).
+// Returns false when the line holds no "=" or names an unknown key.
+bool ApplyIniLine(std::u16string_view line, Settings& settings);
+
+// Writes the file; on failure shows "iniファイルの書き込み中にエラーが発生しました。"
+// with the description, critical icon, and returns false.
+bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window);
+
+}  // namespace tarnwick
