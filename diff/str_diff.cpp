@@ -108,28 +108,41 @@ struct StrDiff2::Impl {
     for (std::int32_t k = 1; k <= n1; ++k) hashes1[k] = WideHash(text1.lines[k]);
     for (std::int32_t k = 1; k <= n2; ++k) hashes2[k] = WideHash(text2.lines[k]);
 
+    // Open addressing; a slot keeps the hash so that most probes touch one
+    // cache line, and lines are compared only when the hashes agree.
+    struct Slot {
+      std::uint64_t hash = 0;
+      std::int32_t id = -1;
+    };
     std::size_t capacity = 16;
     while (capacity < 2 * static_cast<std::size_t>(n1 + n2)) capacity *= 2;
-    std::vector<std::int32_t> slots(capacity, -1);
-    std::vector<std::uint64_t> idHash;
+    std::vector<Slot> slots(capacity);
     std::vector<std::u16string_view> idLine;
     auto intern = [&](std::u16string_view line, std::uint64_t h) {
       for (std::size_t s = h & (capacity - 1);; s = (s + 1) & (capacity - 1)) {
-        const std::int32_t id = slots[s];
-        if (id < 0) {
-          slots[s] = static_cast<std::int32_t>(idHash.size());
-          idHash.push_back(h);
+        Slot& slot = slots[s];
+        if (slot.id < 0) {
+          slot = {h, static_cast<std::int32_t>(idLine.size())};
           idLine.push_back(line);
-          return slots[s];
+          return slot.id;
         }
-        if (idHash[id] == h && idLine[id] == line) return id;
+        if (slot.hash == h && idLine[slot.id] == line) return slot.id;
       }
     };
     id1.assign(n1 + 1, -1);
     id2.assign(n2 + 1, -2);
-    for (std::int32_t k = 1; k <= n1; ++k) id1[k] = intern(text1.lines[k], hashes1[k]);
-    for (std::int32_t k = 1; k <= n2; ++k) id2[k] = intern(text2.lines[k], hashes2[k]);
-    const std::size_t ids = idHash.size();
+    // The slots are touched in random order: fetch a few lines ahead so that
+    // the cache misses overlap instead of queueing.
+    constexpr std::int32_t kAhead = 16;
+    for (std::int32_t k = 1; k <= n1; ++k) {
+      if (k + kAhead <= n1) __builtin_prefetch(&slots[hashes1[k + kAhead] & (capacity - 1)]);
+      id1[k] = intern(text1.lines[k], hashes1[k]);
+    }
+    for (std::int32_t k = 1; k <= n2; ++k) {
+      if (k + kAhead <= n2) __builtin_prefetch(&slots[hashes2[k + kAhead] & (capacity - 1)]);
+      id2[k] = intern(text2.lines[k], hashes2[k]);
+    }
+    const std::size_t ids = idLine.size();
 
     count2.assign(ids, 0);
     for (std::int32_t k = 1; k <= n2; ++k) ++count2[id2[k]];
