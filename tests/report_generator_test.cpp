@@ -138,6 +138,16 @@ TEST(ReportMutator, EditsStayInsideTextsAndKeepTheirClosingLines) {
   }
 }
 
+TEST(ReportMutator, TextsWithoutReportLinesComeBackUnharmed) {
+  EXPECT_EQ(MutateReportText(u"", 0.5, 1), u"");
+  EXPECT_EQ(MutateReportText(u"\r\n\r\n", 0.5, 1), u"\r\n\r\n");
+  // Lines without CR get it; a text that is no report still gives a text.
+  EXPECT_EQ(MutateReportText(u"a\nb", 0.0, 1), u"a\r\nb\r\n");
+  std::u16string garbage;
+  for (char16_t c = 1; c < 3000; ++c) garbage += static_cast<char16_t>(c * 7919 % 0xD000);
+  EXPECT_FALSE(MutateReportText(garbage, 0.5, 1).empty());
+}
+
 TEST(ReportMutator, AddsOrRemovesWholeItems) {
   const std::u16string text = GenerateReportText(Options(500'000, 4));
   auto headers = [](std::u16string_view t) {

@@ -322,7 +322,7 @@ std::u16string MutateReportText(std::u16string_view text, double editFraction, s
   std::size_t content = 0;
   for (const LineInfo& i : info) content += i.kind != Kind::kBlank;
   long long budget =
-      editFraction <= 0 ? 0 : std::max(1LL, std::llround(static_cast<double>(content) * editFraction));
+      editFraction <= 0 || content == 0 ? 0 : std::max(1LL, std::llround(static_cast<double>(content) * editFraction));
 
   // An item added or removed now and then, costing its lines from the budget.
   std::vector<std::size_t> items;

@@ -581,7 +581,6 @@ FormDef CustomerMaster(int release) {
   ItemDef& deleted = *Find(b, u"DELETE_FLG");
   deleted.kind = ItemKind::kCheckBox;
   deleted.initialValue = {u"0"};
-  if (release == 2) Remove(b, u"FAX_NO");
 
   Find(b, u"CUSTOMER_KANA")->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", uR"(
 IF NOT IS_KANA(:CUSTOMERS.CUSTOMER_KANA) THEN
@@ -629,6 +628,8 @@ BEGIN
   END IF;
 END;)"),
   };
+  // Last, since removing an item moves the ones after it.
+  if (release == 2) Remove(b, u"FAX_NO");
   BlockDef control;
   control.name = u"CONTROL";
   control.database = false;
