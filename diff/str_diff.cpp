@@ -25,6 +25,8 @@ std::uint16_t LineHash(std::u16string_view line) {
 
 namespace {
 
+constexpr int kOverflowErrorNumber = 6;
+
 // One loaded text: its own copy and its lines, 1-based (index 0 is unused).
 struct LoadedText {
   std::u16string storage;
@@ -37,7 +39,7 @@ struct LoadedText {
     std::int64_t position = 1;
     while (position != -1) {
       if (lines.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - 2)) {
-        throw Error(6, u"オーバーフローしました。");
+        throw Error(kOverflowErrorNumber, u"オーバーフローしました。");
       }
       lines.push_back(ReadLine(storage, position));
     }
