@@ -414,8 +414,16 @@ struct StrDiff2::Impl {
 StrDiff2::StrDiff2() : impl_(std::make_unique<Impl>()) {}
 StrDiff2::~StrDiff2() = default;
 
-void StrDiff2::SetText1(std::u16string_view text) { impl_->text1.Load(text); }
-void StrDiff2::SetText2(std::u16string_view text) { impl_->text2.Load(text); }
+// Blocks of the previous texts would point at lines that are gone.
+void StrDiff2::SetText1(std::u16string_view text) {
+  blocks_.clear();
+  impl_->text1.Load(text);
+}
+
+void StrDiff2::SetText2(std::u16string_view text) {
+  blocks_.clear();
+  impl_->text2.Load(text);
+}
 
 void StrDiff2::BuildDiff() {
   impl_->Prepare();

@@ -173,6 +173,11 @@ TEST(StrDiff, OneObjectServesManyComparisons) {
   diff.SetText2(u"b");
   diff.BuildDiff();
   EXPECT_EQ(Records(diff), (Lines{"1|a|1|0", "0|b|2|1"}));
+  // New texts void the old blocks until the next BuildDiff.
+  diff.SetText1(u"");
+  EXPECT_EQ(Records(diff), Lines{});
+  diff.BuildDiff();
+  EXPECT_EQ(Records(diff), (Lines{"1||1|0", "2|b|0|1"}));
 }
 
 // The chain-walking procedure written out literally, with the 15-bit hash
