@@ -334,11 +334,42 @@ std::u16string Join(const std::vector<std::u16string>& lines) {
   return text;
 }
 
+// In list order the blocks cover both texts from the first line to the last,
+// and an unchanged block pairs equal lines.
+void ExpectBlocksCoverBothTexts(const StrDiff2& diff, const std::u16string& text1,
+                                const std::u16string& text2) {
+  std::vector<std::u16string_view> lines1{{}}, lines2{{}};
+  for (std::int64_t p = 1; p != -1;) lines1.push_back(ReadLine(text1, p));
+  for (std::int64_t p = 1; p != -1;) lines2.push_back(ReadLine(text2, p));
+  const std::vector<DiffBlock>& blocks = diff.Blocks();
+  std::int32_t next1 = 1, next2 = 1;
+  std::size_t visited = 0;
+  for (std::int32_t k = 1; k != -1; k = blocks[k - 1].nNext) {
+    ASSERT_TRUE(k >= 1 && static_cast<std::size_t>(k) <= blocks.size());
+    ASSERT_LT(visited++, blocks.size()) << "the list loops";
+    const DiffBlock& b = blocks[k - 1];
+    ASSERT_EQ(b.nStart1, next1);
+    ASSERT_EQ(b.nStart2, next2);
+    if (!b.bChanged) {
+      ASSERT_EQ(b.nLen1, b.nLen2);
+      for (std::int32_t t = 0; t < b.nLen1; ++t) {
+        ASSERT_EQ(lines1[b.nStart1 + t], lines2[b.nStart2 + t]);
+      }
+    }
+    next1 += b.nLen1;
+    next2 += b.nLen2;
+  }
+  EXPECT_EQ(visited, blocks.size());
+  EXPECT_EQ(next1, static_cast<std::int32_t>(lines1.size()));
+  EXPECT_EQ(next2, static_cast<std::int32_t>(lines2.size()));
+}
+
 void ExpectSameAsReference(const std::u16string& text1, const std::u16string& text2) {
   StrDiff2 diff;
   diff.SetText1(text1);
   diff.SetText2(text2);
   diff.BuildDiff();
+  ExpectBlocksCoverBothTexts(diff, text1, text2);
   const ReferenceDiff reference(text1, text2);
   ASSERT_EQ(diff.Blocks().size(), reference.Blocks().size());
   for (std::size_t k = 0; k < diff.Blocks().size(); ++k) {
