@@ -275,7 +275,8 @@ struct StrDiff2::Impl {
 
     auto prefix = [](const std::vector<std::uint64_t>& hashes, std::vector<std::uint64_t>& poly) {
       poly.assign(hashes.size(), 0);
-      for (std::size_t k = 1; k < hashes.size(); ++k) poly[k] = poly[k - 1] * kWindowBase + hashes[k];
+      for (std::size_t k = 1; k < hashes.size(); ++k)
+        poly[k] = poly[k - 1] * kWindowBase + hashes[k];
     };
     prefix(hashes1, poly1);
     prefix(hashes2, poly2);
