@@ -141,6 +141,27 @@ void BM_StrDiffHeavyRepetition(benchmark::State& state) {
 }
 BENCHMARK(BM_StrDiffHeavyRepetition)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Many small comparisons, as for the trigger texts of a form: 20 lines, one
+// of them changed. Items are comparisons.
+void BM_StrDiffSmallTexts(benchmark::State& state) {
+  const TextPair pair = MakePair(20, 0.2);
+  PlsqlLines gen(7, 0.2);
+  std::u16string text2 = pair.text1;
+  text2.insert(text2.find(u"\r\n") + 2, gen.Next() + u"\r\n");
+  for (auto _ : state) {
+    StrDiff2 diff;
+    diff.SetText1(pair.text1);
+    diff.SetText2(text2);
+    diff.BuildDiff();
+    diff.Rewind();
+    for (DiffRecord r = diff.NextDiffLine(); !diff.IsDiffEnd(); r = diff.NextDiffLine()) {
+      benchmark::DoNotOptimize(r);
+    }
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StrDiffSmallTexts);
+
 // Rows of six cells as the comparison pages have them, with text to escape.
 void BM_HtmlTableCells(benchmark::State& state) {
   const std::int64_t cells = state.range(0);
