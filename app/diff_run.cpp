@@ -1,5 +1,6 @@
 #include <exception>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,30 +41,63 @@ std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, bool
   return std::nullopt;
 }
 
-// The two trees of one pair, or where loading them failed.
-struct LoadedPair {
-  CollectionPtr tree1;
-  CollectionPtr tree2;
+// One side's tree, or where loading it failed.
+struct LoadedSide {
+  CollectionPtr tree;
   std::exception_ptr error;
   std::u16string stage;  // the stage at the failure
 };
 
-// Side 1 then side 2, each read and parsed; a side without its file gets a
-// blank tree. With a window the structure viewer may show each tree.
-LoadedPair LoadPair(const PairPlan& pair, WindowOps* window) {
-  LoadedPair loaded;
-  auto side = [&](const std::u16string& path) {
-    if (path.empty()) return BlankTree();
-    return window ? LoadReport(path, loaded.stage, *window) : ParseReportFile(path, loaded.stage);
-  };
+// A side without its file gets a blank tree. With a window the structure
+// viewer may show the tree; without one this may run on any thread.
+LoadedSide LoadSide(const std::u16string& path, WindowOps* window) {
+  LoadedSide loaded;
   try {
-    loaded.tree1 = side(pair.path1);
-    loaded.tree2 = side(pair.path2);
+    if (path.empty()) {
+      loaded.tree = BlankTree();
+    } else {
+      loaded.tree =
+          window ? LoadReport(path, loaded.stage, *window) : ParseReportFile(path, loaded.stage);
+    }
   } catch (...) {
     loaded.error = std::current_exception();
   }
   return loaded;
 }
+
+// The two trees of one pair, or the first failure in side order.
+struct LoadedPair {
+  LoadedSide side1;
+  LoadedSide side2;
+  const LoadedSide* Failure() const {
+    return side1.error ? &side1 : side2.error ? &side2 : nullptr;
+  }
+};
+
+// Side 1, then side 2 only when side 1 loaded, as the window does it.
+LoadedPair LoadPair(const PairPlan& pair, WindowOps& window) {
+  LoadedPair loaded;
+  loaded.side1 = LoadSide(pair.path1, &window);
+  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window);
+  return loaded;
+}
+
+// Both sides of a pair loading on threads of their own.
+struct PairAhead {
+  std::future<LoadedSide> side1;
+  std::future<LoadedSide> side2;
+
+  explicit PairAhead(const PairPlan& pair)
+      : side1(std::async(std::launch::async, [&pair] { return LoadSide(pair.path1, nullptr); })),
+        side2(std::async(std::launch::async, [&pair] { return LoadSide(pair.path2, nullptr); })) {}
+
+  LoadedPair Get() {
+    LoadedPair loaded;
+    loaded.side1 = side1.get();
+    loaded.side2 = side2.get();
+    return loaded;
+  }
+};
 
 const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view path) {
   if (!tree) {
@@ -76,14 +110,15 @@ const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view pat
 // Compares one loaded pair and writes its page; returns whether it differs.
 bool ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view compareStage,
                  bool diffOnly, std::u16string& stage) {
-  if (loaded.error) {
-    stage = loaded.stage;
-    std::rethrow_exception(loaded.error);
+  if (const LoadedSide* failure = loaded.Failure()) {
+    stage = failure->stage;
+    std::rethrow_exception(failure->error);
   }
   stage = compareStage;
   HTMLTblCls table;
   bool diffFound = false;
-  MakeFormDiffTable(RequireTree(loaded.tree1, pair.path1), RequireTree(loaded.tree2, pair.path2),
+  MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1),
+                    RequireTree(loaded.side2.tree, pair.path2),
                     !pair.path1.empty(), !pair.path2.empty(), pair.path1, pair.path2, table,
                     diffFound, diffOnly);
   loaded = LoadedPair();
@@ -159,15 +194,12 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
     window.SetStatusText(u"");
     const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
     // Reading and parsing touch no page and pages never overwrite inputs, so
-    // the next pair may load on the other core while this one is compared.
-    // Errors still surface in order. The structure viewer needs the window,
-    // so with it the run stays strictly sequential.
+    // both sides of the next pair load on threads of their own while this
+    // pair is compared and written. Errors still surface in run order. The
+    // structure viewer needs the window, so with it the run is sequential.
     const bool prefetch = !window.StructureViewerEnabled();
-    auto loadAhead = [&pairs](std::size_t i) {
-      return std::async(std::launch::async, [&pairs, i] { return LoadPair(pairs[i], nullptr); });
-    };
-    std::future<LoadedPair> ahead;
-    if (prefetch && !pairs.empty()) ahead = loadAhead(0);
+    std::unique_ptr<PairAhead> ahead;
+    if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0]);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       std::u16string compareStage = u"フォーム文章の差分作成中に、";
       if (!fileMode) {
@@ -178,8 +210,11 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
         compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
       }
       window.Repaint();
-      LoadedPair loaded = prefetch ? ahead.get() : LoadPair(pairs[i], &window);
-      if (prefetch && !loaded.error && i + 1 < pairs.size()) ahead = loadAhead(i + 1);
+      LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window);
+      ahead.reset();
+      if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
+        ahead = std::make_unique<PairAhead>(pairs[i + 1]);
+      }
       const bool diffFound =
           ComparePair(pairs[i], std::move(loaded), compareStage, settings.DIFF_ONLY, stage);
       if (!fileMode) {
