@@ -59,6 +59,11 @@ TEST(Cp932, BadBytesBecomeReplacementCharactersAndDecodingGoesOn) {
   // A well-formed pair with no character gives one replacement for both bytes.
   EXPECT_EQ(DecodeCp932("\x85\xA0X"), u"\uFFFDX");
   EXPECT_EQ(DecodeCp932("\xFC\x4C"), u"\uFFFD");
+  // The same after and before long ASCII runs.
+  const std::string ascii(37, 'a');
+  EXPECT_EQ(DecodeCp932(ascii + "\x82"), std::u16string(37, u'a') + u"\uFFFD");
+  EXPECT_EQ(DecodeCp932(ascii + "\x82\xA0" + ascii + "\x85\xA0" + ascii),
+            std::u16string(37, u'a') + u"あ" + std::u16string(37, u'a') + u"\uFFFD" + std::u16string(37, u'a'));
 }
 
 TEST(Cp932, NoInputDecodesToTheEndOfFileMarkUnlessItHoldsOne) {

@@ -8,6 +8,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "text/error.h"
 
 namespace tarnwick {
@@ -117,7 +121,18 @@ std::u16string DecodeCp932(std::string_view bytes) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* end = p + bytes.size();
   while (p < end) {
-    // Report text is mostly ASCII: widen it eight bytes at a time.
+    // Report text is mostly ASCII: widen it sixteen or eight bytes at a time.
+#ifdef __SSE2__
+    while (end - p >= 16) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      if (_mm_movemask_epi8(chunk) != 0) break;
+      const __m128i zero = _mm_setzero_si128();
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(chunk, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(chunk, zero));
+      p += 16;
+      out += 16;
+    }
+#endif
     while (end - p >= 8 && AllAscii8(p)) {
       for (int i = 0; i < 8; ++i) out[i] = p[i];
       p += 8;
