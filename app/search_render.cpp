@@ -69,6 +69,10 @@ bool MatchLines(const SearchQuery& query, std::u16string_view text) {
 }
 
 // The depth-first walk of SearchItem with an explicit stack of open objects.
+// A collection never holds two children under one key (keys are unique even
+// ignoring case), so the merged key lists of the comparison reduce to the
+// children in position order, without those of empty key: texts are the
+// properties, everything else the objects.
 class SearchWalk {
  public:
   SearchWalk(const SearchQuery& query, PathStacks& stacks, HTMLTblCls& table, bool& found)
@@ -76,51 +80,48 @@ class SearchWalk {
 
   void Run(const clsItem& top) {
     Enter(top);
-    while (height_ > 0) {
-      Frame& frame = frames_[height_ - 1];
-      if (frame.next == frame.objects.Count()) {
-        --height_;
+    while (!frames_.empty()) {
+      Frame& frame = frames_.back();
+      const clsItem* child = NextObject(frame);
+      if (child == nullptr) {
+        frames_.pop_back();
         --stacks_.depth;
         continue;
       }
-      const MergeKey::Entry& entry = frame.objects[frame.next++];
-      const clsItem& child = frame.children->At(entry.position1);
       const std::size_t level = static_cast<std::size_t>(stacks_.depth);
       stacks_.headPending[level] = true;
-      stacks_.pathKeys[level].assign(entry.key);
+      stacks_.pathKeys[level] = child->Key;
       stacks_.mark1[level].clear();
       stacks_.mark2[level].clear();
       if (!query_.foundOnly) WriteHeaders(stacks_, table_);
-      Enter(child);  // may grow frames_: `frame` is not used after this
+      Enter(*child);  // may grow frames_: `frame` is not used after this
     }
   }
 
  private:
   struct Frame {
-    const Collection* children = nullptr;
-    MergeKey objects;
-    std::size_t next = 0;
+    const Collection* children;
+    std::size_t next;  // 0-based index of the next child to look at
   };
+
+  static const clsItem* NextObject(Frame& frame) {
+    if (frame.children == nullptr) return nullptr;
+    while (frame.next < frame.children->Count()) {
+      const clsItem& child = frame.children->At(++frame.next);
+      if (!child.IsText() && !child.Key.empty()) return &child;
+    }
+    return nullptr;
+  }
 
   // Renders the node's properties and opens the level of its objects.
   void Enter(const clsItem& node) {
-    if (height_ == frames_.size()) frames_.emplace_back();
-    Frame& frame = frames_[height_++];
-    frame.children = ChildrenOf(node);
-    frame.objects.Clear();
-    frame.next = 0;
-    properties_.Clear();
-    if (frame.children != nullptr) {
-      std::size_t position = 0;
-      for (const clsItem& child : *frame.children) {
-        ++position;
-        if (child.Key.empty()) continue;
-        (child.IsText() ? properties_ : frame.objects).Merge(child.Key, MergeKey::kSide1, position);
-      }
-      for (const MergeKey::Entry& entry : properties_) {
-        WriteProperty(entry.key, frame.children->At(entry.position1).Text());
+    const Collection* children = ChildrenOf(node);
+    if (children != nullptr) {
+      for (const clsItem& child : *children) {
+        if (child.IsText() && !child.Key.empty()) WriteProperty(child.Key, child.Text());
       }
     }
+    frames_.push_back({children, 0});
     ++stacks_.depth;
     stacks_.Resize();
   }
@@ -150,9 +151,7 @@ class SearchWalk {
   PathStacks& stacks_;
   HTMLTblCls& table_;
   bool& found_;
-  MergeKey properties_;
-  std::vector<Frame> frames_;  // frames_[0, height_) are open; the rest are kept for reuse
-  std::size_t height_ = 0;
+  std::vector<Frame> frames_;  // the objects being walked, outermost first
   std::array<char16_t, 24> number_{};
 };
 
