@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "report/report_parser.h"
 #include "text/error.h"
 #include "text/utf8.h"
 
@@ -149,6 +150,44 @@ TEST(SearchTable, WithoutFoundOnlyEveryObjectAndPropertyIsListed) {
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >BLK2&nbsp;(&nbsp;ブロック&gt;FORM1&nbsp;)&nbsp;</td></tr>
 <tr><td></td><td></td><td>1</td><td></td><td>問合せ可能</td><td>いいえ</td></tr>
+)"));
+  EXPECT_TRUE(found);
+}
+
+TEST(SearchTable, AParsedReportShowsTheLinesOfATriggerUnderAllItsHeaders) {
+  CollectionPtr tree;
+  GetBlockStruct(u"* 名前                     FORM1\r\n"
+                 u"* タイトル                 受注入力\r\n"
+                 u"* ブロック\r\n"
+                 u"   * 名前                  BLK1\r\n"
+                 u"   * WHERE句               WHERE ID = :P_ID\r\n"
+                 u"   * ORDER BY句            ID\r\n"
+                 u"   * オプティマイザ・ヒント\r\n"
+                 u"   * 挿入可能              はい\r\n"
+                 u"   * トリガー\r\n"
+                 u"      * 名前               WHEN-NEW-BLOCK-INSTANCE\r\n"
+                 u"      * トリガー・テキスト\r\n"
+                 u"SELECT *\r\n"
+                 u"  FROM T;\r\n"
+                 u"      * 問合せ入力モードで起動 いいえ\r\n",
+                 tree);
+  bool found = false;
+  EXPECT_EQ(Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),
+            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+<tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>FROMを含む</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2" >FORM1</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2" >ブロック&nbsp;(&nbsp;FORM1&nbsp;)&nbsp;</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2" >BLK1&nbsp;(&nbsp;ブロック&gt;FORM1&nbsp;)&nbsp;</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2" >トリガー&nbsp;(&nbsp;BLK1&gt;ブロック&gt;FORM1&nbsp;)&nbsp;</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
+<tr><td></td><td></td><td></td><td></td><td colspan="2" >WHEN-NEW-BLOCK-INSTANCE&nbsp;(&nbsp;トリガー&gt;BLK1&gt;ブロック&gt;FORM1&nbsp;)&nbsp;</td></tr>
+<tr><td></td><td></td><td>1</td><td></td><td>トリガー・テキスト</td><td></td></tr>
+<tr><td></td><td></td><td>2</td><td></td><td></td><td>SELECT&nbsp;*</td></tr>
+<tr><td>*</td><td></td><td>3</td><td></td><td></td><td bgcolor="pink">&nbsp;&nbsp;FROM&nbsp;T;</td></tr>
 )"));
   EXPECT_TRUE(found);
 }
