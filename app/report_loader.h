@@ -15,6 +15,11 @@ namespace tarnwick {
 std::u16string ReadReportText(std::u16string_view path);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
+// and "フォーム文章[path]の解析中に、" and clears the stage. Touches no window,
+// so it may run on a worker thread. An empty report gives null.
+CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage);
+
+// Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
 // the structure viewer when it is switched on. An empty report gives null.
 CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window);

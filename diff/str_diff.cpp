@@ -1,6 +1,7 @@
 #include "diff/str_diff.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 
@@ -66,8 +67,9 @@ std::uint64_t WideHash(std::u16string_view line) {
   return h;
 }
 
-// A text-1 line occurring at most this often in text 2 is a cheap anchor.
-constexpr std::int32_t kRareCount = 8;
+// A text-1 line occurring at most this often in text 2 is a cheap anchor;
+// the higher levels still find a fairly rare line among frequent ones.
+constexpr std::array<std::int32_t, 3> kRareCounts = {4, 32, 256};
 constexpr std::uint64_t kWindowBase = 0x100000001B3ull;
 
 struct Match {
@@ -75,6 +77,113 @@ struct Match {
   std::int32_t start1 = 0;
   std::int32_t start2 = 0;
   std::int32_t length = 1;
+};
+
+// Suffix automaton of a range of text-2 line ids, for the longest match
+// search when candidates are too many to visit (texts made of a handful of
+// distinct lines). Transitions live in one open-addressing table keyed by
+// (state, id), with a per-state edge list for cloning.
+class SuffixAutomaton {
+ public:
+  void Build(const std::vector<std::int32_t>& ids, std::int32_t from, std::int32_t to) {
+    const std::size_t states = 2 * static_cast<std::size_t>(to - from) + 2;
+    len_.clear();
+    link_.clear();
+    firstEnd_.clear();
+    edgeHead_.clear();
+    edges_.clear();
+    std::size_t capacity = 16;
+    while (capacity < 2 * (states + static_cast<std::size_t>(to - from))) capacity *= 2;
+    slots_.assign(capacity, -1);
+    len_.reserve(states);
+    NewState(0, -1, 0);
+    std::int32_t last = 0;
+    for (std::int32_t pos = from; pos < to; ++pos) {
+      const std::int32_t x = ids[pos];
+      const std::int32_t cur = NewState(len_[last] + 1, -1, pos);
+      std::int32_t p = last;
+      while (p != -1 && Next(p, x) < 0) {
+        SetNext(p, x, cur);
+        p = link_[p];
+      }
+      if (p == -1) {
+        link_[cur] = 0;
+      } else {
+        const std::int32_t q = Next(p, x);
+        if (len_[p] + 1 == len_[q]) {
+          link_[cur] = q;
+        } else {
+          const std::int32_t clone = NewState(len_[p] + 1, link_[q], firstEnd_[q]);
+          for (std::int32_t e = edgeHead_[q]; e >= 0; e = edges_[e].next) {
+            SetNext(clone, edges_[e].id, edges_[e].target);
+          }
+          while (p != -1 && Next(p, x) == q) {
+            SetNext(p, x, clone);
+            p = link_[p];
+          }
+          link_[q] = clone;
+          link_[cur] = clone;
+        }
+      }
+      last = cur;
+    }
+  }
+
+  // The state reached from `state` by line id x, or -1.
+  std::int32_t Next(std::int32_t state, std::int32_t x) const {
+    const std::int32_t e = Find(state, x);
+    return e >= 0 ? edges_[e].target : -1;
+  }
+  std::int32_t Len(std::int32_t state) const { return len_[state]; }
+  std::int32_t Link(std::int32_t state) const { return link_[state]; }
+  // Smallest end position (a text-2 line) of the strings of `state`.
+  std::int32_t FirstEnd(std::int32_t state) const { return firstEnd_[state]; }
+
+ private:
+  struct Edge {
+    std::int32_t state, id, target, next;
+  };
+
+  std::int32_t NewState(std::int32_t len, std::int32_t link, std::int32_t firstEnd) {
+    len_.push_back(len);
+    link_.push_back(link);
+    firstEnd_.push_back(firstEnd);
+    edgeHead_.push_back(-1);
+    return static_cast<std::int32_t>(len_.size()) - 1;
+  }
+
+  std::size_t Home(std::int32_t state, std::int32_t x) const {
+    std::uint64_t key = (static_cast<std::uint64_t>(state) << 32) ^ static_cast<std::uint32_t>(x);
+    key ^= key >> 33;
+    key *= 0xFF51AFD7ED558CCDull;
+    key ^= key >> 33;
+    return static_cast<std::size_t>(key) & (slots_.size() - 1);
+  }
+
+  std::int32_t Find(std::int32_t state, std::int32_t x) const {
+    for (std::size_t s = Home(state, x);; s = (s + 1) & (slots_.size() - 1)) {
+      const std::int32_t e = slots_[s];
+      if (e < 0) return -1;
+      if (edges_[e].state == state && edges_[e].id == x) return e;
+    }
+  }
+
+  void SetNext(std::int32_t state, std::int32_t x, std::int32_t target) {
+    std::size_t s = Home(state, x);
+    for (; slots_[s] >= 0; s = (s + 1) & (slots_.size() - 1)) {
+      Edge& edge = edges_[slots_[s]];
+      if (edge.state == state && edge.id == x) {
+        edge.target = target;
+        return;
+      }
+    }
+    slots_[s] = static_cast<std::int32_t>(edges_.size());
+    edges_.push_back({state, x, target, edgeHead_[state]});
+    edgeHead_[state] = slots_[s];
+  }
+
+  std::vector<std::int32_t> len_, link_, firstEnd_, edgeHead_, slots_;
+  std::vector<Edge> edges_;
 };
 
 }  // namespace
@@ -99,7 +208,9 @@ struct StrDiff2::Impl {
   std::vector<std::int32_t> count2;         // per id: occurrences in text 2
   std::vector<std::int32_t> posStart;       // per id: first slot in pos2
   std::vector<std::int32_t> pos2;           // text-2 lines grouped by id, ascending
-  std::vector<std::int32_t> nextRare1;      // first text-1 line at or after k that is rare in text 2
+  // Per level: the first text-1 line at or after k that is rare in text 2.
+  std::array<std::vector<std::int32_t>, kRareCounts.size()> nextRare1;
+  SuffixAutomaton automaton;  // buffers reused by every fallback search
 
   void Prepare() {
     const std::int32_t n1 = text1.count;
@@ -152,9 +263,12 @@ struct StrDiff2::Impl {
     std::vector<std::int32_t> fill(posStart.begin(), posStart.end() - 1);
     for (std::int32_t k = 1; k <= n2; ++k) pos2[fill[id2[k]]++] = k;
 
-    nextRare1.assign(n1 + 2, n1 + 1);
-    for (std::int32_t k = n1; k >= 1; --k) {
-      nextRare1[k] = count2[id1[k]] <= kRareCount ? k : nextRare1[k + 1];
+    for (std::size_t level = 0; level < kRareCounts.size(); ++level) {
+      std::vector<std::int32_t>& next = nextRare1[level];
+      next.assign(n1 + 2, n1 + 1);
+      for (std::int32_t k = n1; k >= 1; --k) {
+        next[k] = count2[id1[k]] <= kRareCounts[level] ? k : next[k + 1];
+      }
     }
 
     auto prefix = [](const std::vector<std::uint64_t>& hashes, std::vector<std::uint64_t>& poly) {
@@ -182,15 +296,22 @@ struct StrDiff2::Impl {
 
   // Calls visit(c), ascending, for every c in [cLo, cHi] whose width lines
   // may equal text-1 lines i.. (every c where they do is among them) until
-  // visit returns true.
+  // visit returns true. Each line looked at adds to work; past budget it
+  // gives up (the caller then knows, as work > budget).
   template <typename Visit>
   void ForEachCandidate(std::int32_t i, std::int32_t width, std::int32_t cLo, std::int32_t cHi,
-                        Visit visit) const {
+                        std::int64_t& work, std::int64_t budget, Visit visit) const {
     if (cLo > cHi) return;
-    std::int32_t anchor = nextRare1[i];
-    if (anchor > i + width - 1) {
+    std::int32_t anchor = i + width;
+    for (const std::vector<std::int32_t>& next : nextRare1) {
+      if (next[i] < i + width) {
+        anchor = next[i];
+        break;
+      }
+    }
+    if (anchor == i + width) {
       anchor = i;
-      for (std::int32_t k = i + 1; k < i + width; ++k) {
+      for (std::int32_t k = i + 1; k < i + width && ++work <= budget; ++k) {
         if (count2[id1[k]] < count2[id1[anchor]]) anchor = k;
       }
     }
@@ -203,7 +324,7 @@ struct StrDiff2::Impl {
     const std::int32_t hi = cHi + offset;
     first = last - first > 16 ? std::lower_bound(first, last, lo) : first;
     const std::uint64_t window1 = width > 1 ? Window(poly1, i, width) : 0;
-    for (; first != last && *first <= hi; ++first) {
+    for (; first != last && *first <= hi && ++work <= budget; ++first) {
       if (*first < lo) continue;
       const std::int32_t c = *first - offset;
       if (width > 1 && Window(poly2, c, width) != window1) continue;
@@ -211,10 +332,13 @@ struct StrDiff2::Impl {
     }
   }
 
-  Match FindLongestMatch(std::int32_t i0, std::int32_t j0, std::int32_t e1,
-                         std::int32_t e2) const {
+  Match FindLongestMatch(std::int32_t i0, std::int32_t j0, std::int32_t e1, std::int32_t e2) {
     Match best{false, i0, j0, 1};
     if (i0 >= e1) return best;
+    // Visiting candidates is cheap while lines are fairly distinct; when they
+    // are not, the automaton answers in time linear in the region instead.
+    const std::int64_t budget = 16 * (std::int64_t{e1 - i0} + (e2 - j0)) + 256;
+    std::int64_t work = 0;
     std::int32_t bestDistance = 0;
     for (std::int32_t i = i0; i + best.length - 1 < e1; ++i) {
       // A longer run (any run while none is found) starting at line i.
@@ -222,8 +346,9 @@ struct StrDiff2::Impl {
         took = false;
         const std::int32_t width = best.found ? best.length + 1 : 1;
         if (i + width - 1 >= e1 || j0 + width - 1 >= e2) break;
-        ForEachCandidate(i, width, j0, e2 - width, [&](std::int32_t c) {
+        ForEachCandidate(i, width, j0, e2 - width, work, budget, [&](std::int32_t c) {
           const std::int32_t run = RunLength(i, c, e1, e2);
+          work += run;
           if (run < width) return false;
           best = {true, i, c, run};
           bestDistance = (c - j0) + (i - i0);
@@ -234,12 +359,50 @@ struct StrDiff2::Impl {
       // A run as long as the best but nearer to the start of the region.
       if (best.found && i - i0 < bestDistance) {
         const std::int32_t cHi = std::min(j0 + bestDistance - (i - i0) - 1, e2 - best.length);
-        ForEachCandidate(i, best.length, j0, cHi, [&](std::int32_t c) {
-          if (RunLength(i, c, e1, e2) != best.length) return false;
+        ForEachCandidate(i, best.length, j0, cHi, work, budget, [&](std::int32_t c) {
+          const std::int32_t run = RunLength(i, c, e1, e2);
+          work += run;
+          if (run != best.length) return false;
           best = {true, i, c, best.length};
           bestDistance = (c - j0) + (i - i0);
           return true;
         });
+      }
+      if (work > budget) return LongestMatchByAutomaton(i0, j0, e1, e2);
+    }
+    return best;
+  }
+
+  // The same answer from the suffix automaton of text-2 lines [j0, e2): text 1
+  // is streamed once, and at each line the longest match ending there, with
+  // the earliest place in text 2 where it ends, gives the best pair ending
+  // there. The first line of text 1 among the longest and nearest wins.
+  Match LongestMatchByAutomaton(std::int32_t i0, std::int32_t j0, std::int32_t e1,
+                                std::int32_t e2) {
+    automaton.Build(id2, j0, e2);
+    Match best{false, i0, j0, 1};
+    std::int64_t bestSum = 0;
+    std::int32_t state = 0;
+    std::int32_t matched = 0;
+    for (std::int32_t k = i0; k < e1; ++k) {
+      const std::int32_t x = id1[k];
+      while (state != 0 && automaton.Next(state, x) < 0) {
+        state = automaton.Link(state);
+        matched = automaton.Len(state);
+      }
+      const std::int32_t next = automaton.Next(state, x);
+      if (next < 0) {
+        matched = 0;
+        continue;
+      }
+      state = next;
+      ++matched;
+      const std::int32_t i = k - matched + 1;
+      const std::int32_t c = automaton.FirstEnd(state) - matched + 1;
+      const std::int64_t sum = std::int64_t{i} + c;
+      if (!best.found || matched > best.length || (matched == best.length && sum < bestSum)) {
+        best = {true, i, c, matched};
+        bestSum = sum;
       }
     }
     return best;

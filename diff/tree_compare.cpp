@@ -98,6 +98,25 @@ void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u1
     return;
   }
 
+  // A value on one side only is listed whole as that side's lines. (Diffing it
+  // against an empty text would pair an empty first line, as trigger texts
+  // have, with a line the absent side does not have.)
+  if (value1 == nullptr || value2 == nullptr) {
+    const bool side1 = value1 != nullptr;
+    const std::u16string_view text = side1 ? text1 : text2;
+    std::int64_t position = 1;
+    for (std::int64_t k = 1; position != -1; ++k) {
+      const std::u16string_view line = ReadLine(text, position);
+      const std::u16string number = Decimal(k);
+      if (side1) {
+        rows.Row(kStar, u"", number, kSide1Colour, u"", kSide1Colour, line, kSide1Colour);
+      } else {
+        rows.Row(u"", kStar, u"", kSide2Colour, number, kSide2Colour, line, kSide2Colour);
+      }
+    }
+    return;
+  }
+
   StrDiff2 diff;
   diff.SetText1(text1);
   diff.SetText2(text2);
@@ -111,17 +130,12 @@ void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u1
         rows.Row(u"", u"", Decimal(record.idx1), u"", Decimal(record.idx2), u"", record.line1, u"");
         break;
       case 1:
-        // The empty text standing for an absent value is not a line of its own.
-        if (value1 != nullptr) {
-          rows.Row(kStar, u"", Decimal(record.idx1), kSide1Colour, u"", kSide1Colour, record.line1,
-                   kSide1Colour);
-        }
+        rows.Row(kStar, u"", Decimal(record.idx1), kSide1Colour, u"", kSide1Colour, record.line1,
+                 kSide1Colour);
         break;
       case 2:
-        if (value2 != nullptr) {
-          rows.Row(u"", kStar, u"", kSide2Colour, Decimal(record.idx2), kSide2Colour, record.line2,
-                   kSide2Colour);
-        }
+        rows.Row(u"", kStar, u"", kSide2Colour, Decimal(record.idx2), kSide2Colour, record.line2,
+                 kSide2Colour);
         break;
       default:
         break;

@@ -12,10 +12,16 @@ namespace {
 // Up to this many elements a linear scan beats hashing every key.
 constexpr std::size_t kLinearLimit = 8;
 
+// Kana, CJK symbols and ideographs have no case; report keys are mostly
+// made of them, so they skip the general mapping.
+constexpr char16_t kCaselessFirst = 0x3000;
+constexpr char16_t kCaselessLast = 0x9FFF;
+
 std::uint64_t HashIgnoringCase(std::u16string_view key) {
   std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the upper-cased units
   for (char16_t c : key) {
-    h ^= static_cast<std::uint16_t>(UpperCase(c));
+    if (c < kCaselessFirst || c > kCaselessLast) c = UpperCase(c);
+    h ^= c;
     h *= 0x100000001b3ull;
   }
   return h ^ (h >> 29);
@@ -106,8 +112,6 @@ bool Collection::Add(clsItem item) {
   if (items_.size() * 2 > index_.size()) Rehash();
   return true;
 }
-
-void Collection::ShrinkToFit() { items_.shrink_to_fit(); }
 
 void Collection::Rehash() {
   std::size_t size = 16;

@@ -50,8 +50,10 @@ class Collection {
   bool Contains(std::u16string_view key) const { return Find(key) != nullptr; }
   // Appends under item.Key; false (and nothing changes) when the key is present.
   bool Add(clsItem item);
-  // Gives back spare capacity once a collection is complete.
-  void ShrinkToFit();
+  // Capacity hints for a builder that can guess the size, and for giving
+  // back spare room once a collection is complete.
+  void Reserve(std::size_t count) { items_.reserve(count); }
+  void ShrinkToFit() { items_.shrink_to_fit(); }
 
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }

@@ -112,10 +112,17 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
   return s.substr(first, s.find_last_not_of(u' ') - first + 1);
 }
 
+std::size_t SkipBlanks(std::u16string_view s, std::size_t i) {
+  while (i < s.size() && s[i] == u' ') ++i;
+  return i;
+}
+
 bool IsSeparator(std::u16string_view line) {
-  // Cheap test first: nearly every line is no separator.
-  if (line.size() < kSeparator.size() || line.find(u'-') == std::u16string_view::npos) return false;
-  return TrimBlanks(line) == kSeparator;
+  const std::size_t start = SkipBlanks(line, 0);
+  if (line.size() - start < kSeparator.size() || line.substr(start, kSeparator.size()) != kSeparator) {
+    return false;
+  }
+  return SkipBlanks(line, start + kSeparator.size()) == line.size();
 }
 
 bool IsMarker(char16_t c) {
@@ -142,10 +149,7 @@ Property SplitProperty(std::u16string_view line, std::size_t column) {
   } else {
     name = rest.substr(0, rest.find(u' '));
   }
-  std::u16string_view value = rest.substr(name.size());
-  const std::size_t start = value.find_first_not_of(u' ');
-  value = start == std::u16string_view::npos ? std::u16string_view{} : value.substr(start);
-  return {name, value};
+  return {name, rest.substr(SkipBlanks(rest, name.size()))};
 }
 
 std::u16string Decimal(std::size_t n) {
@@ -204,6 +208,10 @@ class ReportReader {
       return {};
     }
     curBegin_ = static_cast<std::size_t>(textPos_ - 1);
+    if (peeked_.from == textPos_) {
+      textPos_ = peeked_.next;
+      return peeked_.line;
+    }
     return ReadLine(text_, textPos_);
   }
 
@@ -220,12 +228,15 @@ class ReportReader {
 
   std::size_t LineColumn() const { return Column(curLine_); }
 
-  // Column of the next non-separator line; reads nothing for good.
-  std::size_t PeekIndent() const {
+  // Column of the next non-separator line; reads nothing for good, but
+  // remembers the first line cut so that the next read need not cut it again.
+  std::size_t PeekIndent() {
     if (hasPushed_) return Column(pushed_.back());
     std::int64_t pos = textPos_;
-    while (pos != -1) {
+    for (bool first = true; pos != -1; first = false) {
+      const std::int64_t from = pos;
       const std::u16string_view line = ReadLine(text_, pos);
+      if (first) peeked_ = {from, line, pos};
       if (!IsSeparator(line)) return Column(line);
     }
     return 1;  // the end reads as an empty line
@@ -274,23 +285,28 @@ class ReportReader {
     NextLine();
     // Same-named objects: the blanks tried last per upper-cased name.
     std::unordered_map<std::u16string, std::size_t> blanksUsed;
+    // Objects of one section tend to have as many properties as the last.
+    std::size_t lastObjectSize = 0;
 
     for (;;) {
       const std::size_t c = LineColumn();
-      if (atEnd_) return;
+      if (atEnd_) break;
       if (curLine_.empty()) {
         NextLine();
         continue;
       }
-      if (c <= ownColumn) return;
+      if (c <= ownColumn) break;
       const auto [n, v] = SplitProperty(curLine_, c);
       const Mark before = Remember();
       if (n == kName || n == kSourceName) {
-        Collection& section_ = objects();
+        Collection& objectList = objects();
         CollectionPtr object = NewCollection();
         Collection& target = *object;
-        section_.Add(CollectionNode(MakeUniqueKey(section_, v, blanksUsed), std::move(object)));
+        target.Reserve(lastObjectSize);
+        objectList.Add(CollectionNode(MakeUniqueKey(objectList, v, blanksUsed), std::move(object)));
         ReadObjectProperties(target, depth);
+        target.ShrinkToFit();
+        lastObjectSize = target.Count();
       } else if (kind == SectionKind::PropertySection) {
         if (section == nullptr) {
           node->Item = NewCollection();
@@ -299,9 +315,9 @@ class ReportReader {
         section->Add(CollectionNode(std::u16string(name), NewCollection()));
         ReadObjectProperties(section->Find(name)->Children(), depth);
       } else if (kind == SectionKind::ListElements) {
-        Collection& section_ = objects();
-        section_.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
-        ReadListElements(section_.Find(kListElements)->Children());
+        Collection& lists = objects();
+        lists.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
+        ReadListElements(lists.Find(kListElements)->Children());
       } else if (kind == SectionKind::QueryColumns && n == kColumnName) {
         ReadQueryList(objects(), kColumnName, kQueryArguments);
       } else if (kind == SectionKind::QueryArguments && n == kArgumentName) {
@@ -312,6 +328,7 @@ class ReportReader {
       // A reader that stopped where it started would be called again forever.
       if (SamePlace(before)) Fail(u"の書式を解析できません。");
     }
+    if (section != nullptr) section->ShrinkToFit();
   }
 
   std::u16string MakeUniqueKey(const Collection& collection, std::u16string_view name,
@@ -505,6 +522,11 @@ class ReportReader {
   bool hasPushed_ = false;
   std::size_t pushedBegin_ = 0;
   std::vector<std::u16string_view> lines_;  // scratch for the gathering readers
+  struct Peeked {
+    std::int64_t from = 0;  // never a line start: positions are 1-based
+    std::u16string_view line;
+    std::int64_t next = 0;
+  } peeked_;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // keeps its nodes with their parents and lets a test select one.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,7 +33,10 @@ class FakeWindow : public WindowOps {
     waitCursor = wait;
   }
   bool StructureViewerEnabled() const override { return structureViewer; }
-  void ShowStructure(const Collection& tree) override { structuresShown.push_back(tree.Count()); }
+  void ShowStructure(const Collection& tree) override {
+    structuresShown.push_back(tree.Count());
+    if (onShowStructure) onShowStructure();
+  }
   void OpenResult(std::u16string_view path) override { opened.emplace_back(path); }
 
   std::u16string LastStatus() const { return statusTexts.empty() ? u"" : statusTexts.back(); }
@@ -44,6 +48,7 @@ class FakeWindow : public WindowOps {
   std::vector<bool> cursorChanges;
   bool waitCursor = false;
   std::vector<std::size_t> structuresShown;  // top-level entry count of each tree shown
+  std::function<void()> onShowStructure;     // lets a test act while the viewer is open
   std::vector<std::u16string> opened;
 };
 
@@ -53,6 +58,7 @@ class FakeTreeView : public TreeView {
     std::u16string parentKey;
     std::u16string key;
     std::u16string text;
+    bool operator==(const Node&) const = default;
   };
 
   void Clear() override {

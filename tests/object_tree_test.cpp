@@ -6,6 +6,8 @@
 
 #include "report/tree_json.h"
 #include "text/error.h"
+#include "text/upper_case.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
@@ -45,6 +47,22 @@ TEST(ObjectTree, KeysMatchIgnoringCaseAndAPresentKeyIsRefused) {
   EXPECT_EQ(c.Find(u"Name "), nullptr);
   EXPECT_TRUE(c.Add(TextNode(u"Name ", u"blank")));
   EXPECT_EQ(c.Count(), 3u);
+}
+
+TEST(ObjectTree, IndexedLookupFoldsCaseLikeTheLinearScan) {
+  // Past a few elements lookups go through the hash index, which must fold
+  // exactly as key comparison does, kana and ideographs included.
+  Collection c;
+  for (int i = 0; i < 20; ++i) c.Add(TextNode(Numbered(u"pad", i), u""));
+  const std::u16string keys[] = {u"ｱｲｳ", u"ﾌｫｰﾑ", u"トリガー", u"名前", u"ǆ", u"ß", u"Ω", u"ⓐ", u"ａ"};
+  for (const std::u16string& key : keys) ASSERT_TRUE(c.Add(TextNode(key, key)));
+  for (const std::u16string& key : keys) {
+    EXPECT_EQ(c.Find(UpperCase(key)), c.Find(key)) << ToUtf8(key);
+    EXPECT_FALSE(c.Add(TextNode(UpperCase(key), u"again"))) << ToUtf8(key);
+  }
+  for (char32_t u = 0x3000; u <= 0x9FFF; ++u) {
+    ASSERT_EQ(UpperCase(static_cast<char16_t>(u)), static_cast<char16_t>(u)) << std::hex << static_cast<unsigned>(u);
+  }
 }
 
 TEST(ObjectTree, LargeCollectionsFindEveryKeyThroughTheIndex) {

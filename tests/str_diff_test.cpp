@@ -347,23 +347,27 @@ void ExpectSameAsReference(const std::u16string& text1, const std::u16string& te
 }
 
 // Random texts over a tiny alphabet (with two lines of equal hash) and
-// random edits of them: many repeats, many ties, long and short runs.
+// random edits of them: many repeats, many ties, long and short runs. The
+// last rounds are long texts of two or three distinct lines, where candidate
+// runs are too many to visit one by one.
 TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnRandomTexts) {
   const std::vector<std::u16string> alphabet = {u"a", u"b", u"", u"END IF;", u"\u0001",
                                                 u"\u0200"};
   std::mt19937 rng(20261207);
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-  for (int round = 0; round < 3000; ++round) {
-    const int letters = 2 + pick(static_cast<int>(alphabet.size()) - 1);
+  for (int round = 0; round < 3030; ++round) {
+    const bool long_texts = round >= 3000;
+    const int letters = long_texts ? 2 + pick(2) : 2 + pick(static_cast<int>(alphabet.size()) - 1);
+    const int max_lines = round < 2000 ? 12 : round < 3000 ? 60 : 300;
     auto random_lines = [&](int n) {
       std::vector<std::u16string> lines;
       for (int k = 0; k < n; ++k) lines.push_back(alphabet[pick(letters)]);
       return lines;
     };
-    std::vector<std::u16string> lines1 = random_lines(1 + pick(round < 2000 ? 12 : 60));
+    std::vector<std::u16string> lines1 = random_lines(1 + pick(max_lines));
     std::vector<std::u16string> lines2;
-    if (round % 2 == 0) {
-      lines2 = random_lines(1 + pick(round < 2000 ? 12 : 60));
+    if (round % 2 == 0 || long_texts) {
+      lines2 = random_lines(1 + pick(max_lines));
     } else {
       // An edited copy with some unique lines, so that long runs occur.
       for (std::u16string& line : lines1) {
