@@ -1,5 +1,7 @@
 // The settings record and the settings file Tarnwick.ini (code page 932,
-// CR LF). Reading never reports an error; writing throws tarnwick::Error.
+// CR LF). Reading never reports an error; writing reports its own failure
+// through WindowOps. "#" starts a comment only at the start of a line or after
+// a blank or a tab, so values such as C:\A#B\ survive a write and a read.
 #pragma once
 
 #include <string>
@@ -54,9 +56,16 @@ std::u16string SetIniPath(std::u16string_view exeFolder, std::u16string_view fil
 // (first line "INITIAL"). A file that cannot be opened leaves `settings` as is.
 bool ReadIni(std::u16string_view iniPath, Settings& settings);
 
+// ReadIni on the decoded text of a file that could be opened: applies the base
+// defaults, then the lines (ending at CR LF, lone CR or lone LF).
+bool ApplyIniText(std::u16string_view text, Settings& settings);
+
 // Applies one line of the settings file (comment removal included).
 // Returns false when the line holds no "=" or names an unknown key.
 bool ApplyIniLine(std::u16string_view line, Settings& settings);
+
+// The file's text as WriteIni writes it: every key in its fixed order, CR LF.
+std::u16string IniText(const Settings& settings);
 
 // Writes the file; on failure shows "iniファイルの書き込み中にエラーが発生しました。"
 // with the description, critical icon, and returns false.

@@ -1,0 +1,207 @@
+#include "app/settings.h"
+
+#include <array>
+
+#include "app/paths.h"
+#include "app/window_ops.h"
+#include "text/cp932.h"
+#include "text/error.h"
+#include "text/file_io.h"
+#include "text/upper_case.h"
+
+namespace tarnwick {
+
+namespace {
+
+enum class ValueKind { Text, Flag, Mode, Condition, TabPage };
+
+struct KeyField {
+  std::u16string_view key;
+  ValueKind kind;
+  std::u16string Settings::*text = nullptr;
+  bool Settings::*flag = nullptr;
+};
+
+using K = ValueKind;
+using S = Settings;
+
+// Every key in the order the file is written.
+constexpr std::array<KeyField, 22> kKeyFields = {{
+    {u"OUTPUT_PATH", K::Text, &S::OUTPUT_PATH},
+    {u"OUTPUT_FILE", K::Text, &S::OUTPUT_FILE},
+    {u"OUTPUT_AUTOOPEN", K::Flag, nullptr, &S::OUTPUT_AUTOOPEN},
+    {u"DIFF_ONLY", K::Flag, nullptr, &S::DIFF_ONLY},
+    {u"MODE", K::Mode},
+    {u"SRC_PATH1", K::Text, &S::SRC_PATH1},
+    {u"SRC_FILE1", K::Text, &S::SRC_FILE1},
+    {u"SRC_PATH2", K::Text, &S::SRC_PATH2},
+    {u"SRC_FILE2", K::Text, &S::SRC_FILE2},
+    {u"FOUND_ONLY", K::Flag, nullptr, &S::FOUND_ONLY},
+    {u"NO_CASE", K::Flag, nullptr, &S::NO_CASE},
+    {u"COND_AND", K::Flag, nullptr, &S::COND_AND},
+    {u"SRC_PATH", K::Text, &S::SRC_PATH},
+    {u"SRC_FILE", K::Text, &S::SRC_FILE},
+    {u"SEARCH_STRING1", K::Text, &S::SEARCH_STRING1},
+    {u"SEARCH_STRING1_COND", K::Condition, nullptr, &S::SEARCH_STRING1_COND},
+    {u"SEARCH_STRING2", K::Text, &S::SEARCH_STRING2},
+    {u"SEARCH_STRING2_COND", K::Condition, nullptr, &S::SEARCH_STRING2_COND},
+    {u"SEARCH_STRING3", K::Text, &S::SEARCH_STRING3},
+    {u"SEARCH_STRING3_COND", K::Condition, nullptr, &S::SEARCH_STRING3_COND},
+    {u"DIFF_OBJ_ONLY", K::Flag, nullptr, &S::DIFF_OBJ_ONLY},
+    {u"TAB_PAGE", K::TabPage},
+}};
+
+void ApplyBaseDefaults(Settings& settings) {
+  settings.MODE = CompareMode::Folder;
+  settings.TAB_PAGE = 1;
+  settings.COND_AND = true;
+  settings.SEARCH_STRING1_COND = true;
+  settings.SEARCH_STRING2_COND = true;
+  settings.SEARCH_STRING3_COND = true;
+}
+
+// "#" opens a comment at the start of a line or after a blank or a tab only,
+// so that folders like C:\A#B\ and search strings like A#B keep their "#".
+std::u16string_view WithoutComment(std::u16string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == u'#' && (i == 0 || line[i - 1] == u' ' || line[i - 1] == u'\t')) return line.substr(0, i);
+  }
+  return line;
+}
+
+std::u16string_view TrimBlanks(std::u16string_view text) {
+  const std::size_t first = text.find_first_not_of(u' ');
+  if (first == std::u16string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+void StoreValue(const KeyField& field, std::u16string_view value, Settings& settings) {
+  const std::u16string upper = UpperCase(value);
+  switch (field.kind) {
+    case ValueKind::Text:
+      settings.*field.text = value;
+      break;
+    case ValueKind::Flag:
+      settings.*field.flag = upper == u"TRUE";
+      break;
+    case ValueKind::Condition:
+      settings.*field.flag = upper == u"CONTAIN";
+      break;
+    case ValueKind::Mode:
+      settings.MODE = upper == u"FILE" ? CompareMode::File : CompareMode::Folder;
+      break;
+    case ValueKind::TabPage:
+      settings.TAB_PAGE = upper == u"DIFF" ? 1 : upper == u"DIFFOBJ" ? 2 : 3;
+      break;
+  }
+}
+
+std::u16string ValueText(const KeyField& field, const Settings& settings) {
+  switch (field.kind) {
+    case ValueKind::Text:
+      return settings.*field.text;
+    case ValueKind::Flag:
+      return settings.*field.flag ? u"True" : u"False";
+    case ValueKind::Condition:
+      return settings.*field.flag ? u"CONTAIN" : u"NOT_CONTAIN";
+    case ValueKind::Mode:
+      return settings.MODE == CompareMode::Folder ? u"FOLDER" : u"FILE";
+    case ValueKind::TabPage:
+      return settings.TAB_PAGE == 1 ? u"DIFF" : settings.TAB_PAGE == 2 ? u"DIFFOBJ" : u"SEARCH";
+  }
+  return {};
+}
+
+// Cuts off the next line, which ends at CR LF, a lone CR or a lone LF.
+std::u16string_view NextIniLine(std::u16string_view& rest) {
+  const std::size_t end = rest.find_first_of(u"\r\n");
+  if (end == std::u16string_view::npos) {
+    const std::u16string_view line = rest;
+    rest = {};
+    return line;
+  }
+  const std::u16string_view line = rest.substr(0, end);
+  const std::size_t next = (rest[end] == u'\r' && end + 1 < rest.size() && rest[end + 1] == u'\n') ? end + 2 : end + 1;
+  rest.remove_prefix(next);
+  return line;
+}
+
+}  // namespace
+
+Settings BaseDefaults() {
+  Settings settings;
+  ApplyBaseDefaults(settings);
+  return settings;
+}
+
+std::u16string SetIniPath(std::u16string_view exeFolder, std::u16string_view fileName) {
+  return WithTrailingSeparator(exeFolder) + std::u16string(fileName);
+}
+
+bool ApplyIniLine(std::u16string_view line, Settings& settings) {
+  line = WithoutComment(line);
+  const std::size_t equals = line.find(u'=');
+  if (equals == std::u16string_view::npos) return false;
+  const std::u16string key = UpperCase(TrimBlanks(line.substr(0, equals)));
+  for (const KeyField& field : kKeyFields) {
+    if (field.key == key) {
+      StoreValue(field, line.substr(equals + 1), settings);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ApplyIniText(std::u16string_view text, Settings& settings) {
+  ApplyBaseDefaults(settings);
+  std::u16string_view rest = text;
+  bool firstLine = true;
+  while (!rest.empty()) {
+    const std::u16string_view line = NextIniLine(rest);
+    if (firstLine && WithoutComment(line) == u"INITIAL") {
+      ApplyBaseDefaults(settings);
+      settings.DIFF_ONLY = true;
+      settings.FOUND_ONLY = true;
+      settings.NO_CASE = true;
+      settings.OUTPUT_FILE = u"Result.html";
+      return true;
+    }
+    firstLine = false;
+    ApplyIniLine(line, settings);
+  }
+  return false;
+}
+
+bool ReadIni(std::u16string_view iniPath, Settings& settings) {
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(iniPath);
+  } catch (const Error&) {
+    // A missing or unreadable settings file is no error: the record stays.
+    return false;
+  }
+  return ApplyIniText(DecodeCp932(bytes), settings);
+}
+
+std::u16string IniText(const Settings& settings) {
+  std::u16string text;
+  for (const KeyField& field : kKeyFields) {
+    text += field.key;
+    text += u'=';
+    text += ValueText(field, settings);
+    text += u"\r\n";
+  }
+  return text;
+}
+
+bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window) {
+  try {
+    WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
+  } catch (const Error& e) {
+    window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + e.Description(), MessageIcon::Critical);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,73 @@
+#include "diff/html_table.h"
+
+namespace tarnwick {
+
+void HTMLTblCls::StartRow() {
+  sRowHead_ = sRowTail_;
+  sRowHead_ += u"<tr>";
+  sRowTail_ = u"</tr>\r\n";
+}
+
+void HTMLTblCls::EndRow() {
+  aBuf_ += sRowTail_;
+  sRowTail_.clear();
+}
+
+void HTMLTblCls::AddCell(std::u16string_view pi_cLine, std::u16string_view pi_cProp) {
+  AddLinkCell(pi_cLine, pi_cProp, {});
+}
+
+void HTMLTblCls::AddLinkCell(std::u16string_view pi_cLine, std::u16string_view pi_cProp,
+                             std::u16string_view pi_cLink) {
+  aBuf_ += sRowHead_;
+  aBuf_ += u"<td";
+  if (!pi_cProp.empty()) {
+    aBuf_ += u' ';
+    aBuf_ += pi_cProp;
+  }
+  aBuf_ += u'>';
+  if (!pi_cLink.empty()) {
+    aBuf_ += u"<a href=\"";
+    aBuf_ += pi_cLink;
+    aBuf_ += u"\">";
+  }
+  AppendEscaped(pi_cLine);
+  aBuf_ += pi_cLink.empty() ? u"</td>" : u"</a></td>";
+  sRowHead_.clear();
+}
+
+std::u16string HTMLTblCls::sStr() {
+  EndRow();
+  return aBuf_;
+}
+
+// One pass does the tab expansion and every replacement: "&" is replaced
+// first in the step-by-step definition, and no later entity contains a
+// character that a later step replaces, so mapping each character once is the
+// same. A tab's column is its position in the expanded text so far, counted
+// from the start of the cell, line breaks included.
+void HTMLTblCls::AppendEscaped(std::u16string_view text) {
+  std::size_t column = 0;
+  for (char16_t ch : text) {
+    switch (ch) {
+      case u'\t':
+        if (column % 2 == 0) {
+          aBuf_ += u"&nbsp;&nbsp;";
+          column += 2;
+        } else {
+          aBuf_ += u"&nbsp;";
+          column += 1;
+        }
+        continue;
+      case u'&': aBuf_ += u"&amp;"; break;
+      case u' ': aBuf_ += u"&nbsp;"; break;
+      case u'"': aBuf_ += u"&quot;"; break;
+      case u'<': aBuf_ += u"&lt;"; break;
+      case u'>': aBuf_ += u"&gt;"; break;
+      default: aBuf_ += ch; break;
+    }
+    ++column;
+  }
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,115 @@
+#include "text/cp932.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+TEST(Cp932, DecodesAndEncodesTheCharactersWindowsMapsDifferently) {
+  // Wave dash and backslash are the full-width forms, as on Windows.
+  EXPECT_EQ(DecodeCp932("\x81\x60\x81\x5F"), u"～＼");
+  EXPECT_EQ(EncodeCp932(u"～＼"), "\x81\x60\x81\x5F");
+  // NEC row 13.
+  EXPECT_EQ(DecodeCp932("\x87\x40\x87\x54"), u"①Ⅰ");
+  EXPECT_EQ(EncodeCp932(u"①Ⅰ"), "\x87\x40\x87\x54");
+  // Half-width katakana are single bytes, the full range.
+  EXPECT_EQ(DecodeCp932("\xA1\xB1\xCC\xDF"), u"｡ｱﾌﾟ");
+  EXPECT_EQ(EncodeCp932(u"｡ｱﾌﾟ"), "\xA1\xB1\xCC\xDF");
+  // ASCII keeps backslash and tilde.
+  EXPECT_EQ(DecodeCp932("C:\\A~B"), u"C:\\A~B");
+  // User-defined area.
+  EXPECT_EQ(DecodeCp932("\xF0\x40\xF9\xFC"), u"\uE000\uE757");
+  EXPECT_EQ(EncodeCp932(u"\uE000\uE757"), "\xF0\x40\xF9\xFC");
+}
+
+TEST(Cp932, DuplicatesEncodeToTheFormWindowsChooses) {
+  // Both forms decode to the same character...
+  EXPECT_EQ(DecodeCp932("\xFA\x4A"), u"Ⅰ");
+  EXPECT_EQ(DecodeCp932("\xED\x40\xFA\x5C"), u"\u7E8A\u7E8A");
+  EXPECT_EQ(DecodeCp932("\xEE\xEF\xFA\x40"), u"ⅰⅰ");
+  // ...and encode to one: JIS rows before NEC row 13 before IBM, never NEC-selected IBM.
+  EXPECT_EQ(EncodeCp932(u"\u7E8A"), "\xFA\x5C");
+  EXPECT_EQ(EncodeCp932(u"ⅰ"), "\xFA\x40");
+  EXPECT_EQ(EncodeCp932(u"￢"), "\x81\xCA");
+  EXPECT_EQ(EncodeCp932(u"∵"), "\x81\xE6");
+  EXPECT_EQ(EncodeCp932(u"≒"), "\x81\xE0");
+  EXPECT_EQ(EncodeCp932(u"№"), "\x87\x82");
+  EXPECT_EQ(EncodeCp932(u"￤"), "\xFA\x55");
+  EXPECT_EQ(EncodeCp932(u"\u9ED1"), "\xFC\x4B");
+}
+
+TEST(Cp932, ControlAndSingleBytesMapAsWindowsDoes) {
+  const std::string controls("\x00\x1A\x1C\x7F", 4);
+  EXPECT_EQ(DecodeCp932(controls), std::u16string(u"\0\x1A\x1C\x7F", 4));
+  EXPECT_EQ(EncodeCp932(std::u16string(u"\0\x1A\x1C\x7F", 4)), controls);
+
+  EXPECT_EQ(DecodeCp932("\x80\xA0\xFD\xFE\xFF"), u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3");
+  EXPECT_EQ(EncodeCp932(u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"), "\x80\xA0\xFD\xFE\xFF");
+}
+
+TEST(Cp932, BadBytesBecomeReplacementCharactersAndDecodingGoesOn) {
+  // A lead byte at the end.
+  EXPECT_EQ(DecodeCp932("AB\x82"), u"AB\uFFFD");
+  // A lead byte before a byte that cannot trail: the next byte starts afresh.
+  EXPECT_EQ(DecodeCp932("\x82 X"), u"\uFFFD X");
+  EXPECT_EQ(DecodeCp932("\x81\x7F"), u"\uFFFD\x7F");
+  EXPECT_EQ(DecodeCp932("\x81\x81\x40"), u"＝@");  // a lead byte may trail another
+  // A well-formed pair with no character gives one replacement for both bytes.
+  EXPECT_EQ(DecodeCp932("\x85\xA0X"), u"\uFFFDX");
+  EXPECT_EQ(DecodeCp932("\xFC\x4C"), u"\uFFFD");
+  // The same after and before long ASCII runs.
+  const std::string ascii(37, 'a');
+  EXPECT_EQ(DecodeCp932(ascii + "\x82"), std::u16string(37, u'a') + u"\uFFFD");
+  EXPECT_EQ(DecodeCp932(ascii + "\x82\xA0" + ascii + "\x85\xA0" + ascii),
+            std::u16string(37, u'a') + u"あ" + std::u16string(37, u'a') + u"\uFFFD" + std::u16string(37, u'a'));
+}
+
+TEST(Cp932, NoInputDecodesToTheEndOfFileMarkUnlessItHoldsOne) {
+  for (unsigned first = 0; first < 0x100; ++first) {
+    for (unsigned second = 0; second < 0x100; ++second) {
+      if (first == 0x1A || second == 0x1A) continue;
+      // A blank never trails a lead byte, so it always ends the text.
+      const char bytes[3] = {static_cast<char>(first), static_cast<char>(second), ' '};
+      const std::u16string text = DecodeCp932(std::string_view(bytes, 3));
+      ASSERT_EQ(text.find(u'\x1A'), std::u16string::npos) << std::hex << first << ' ' << second;
+      ASSERT_EQ(text.back(), u' ') << std::hex << first << ' ' << second;
+    }
+  }
+}
+
+TEST(Cp932, EveryEncodableCharacterRoundTrips) {
+  int encodable = 0;
+  for (unsigned c = 0; c < 0x10000; ++c) {
+    const std::u16string one(1, static_cast<char16_t>(c));
+    const std::string bytes = EncodeCp932(one);
+    if (bytes == "?" && c != u'?') continue;
+    ++encodable;
+    ASSERT_EQ(DecodeCp932(bytes), one) << std::hex << c;
+  }
+  // 128 ASCII, 63 katakana, 5 single bytes, 7,326 double-byte characters
+  // (7,724 pairs less 398 duplicates) and 1,880 user-defined ones.
+  EXPECT_EQ(encodable, 128 + 63 + 5 + 7326 + 1880);
+}
+
+TEST(Cp932, UnmappableCharactersEncodeAsQuestionMarks) {
+  EXPECT_EQ(EncodeCp932(u"a\uFFFDb"), "a?b");
+  EXPECT_EQ(EncodeCp932(u"\u0E01\u20AC"), "??");
+  EXPECT_EQ(EncodeCp932(u""), "");
+}
+
+TEST(Cp932, MixedReportTextDecodesAcrossTheAsciiFastPath) {
+  // Runs of ASCII longer and shorter than eight bytes around double-byte text.
+  const std::string bytes =
+      "  * \x96\xBC\x8F\xCC                         EMP_BLOCK\r\n"
+      "    - \x83\x76\x83\x8D\x83\x93\x83\x76\x83\x67 ok\r\n";
+  const std::u16string text =
+      u"  * 名称                         EMP_BLOCK\r\n"
+      u"    - プロンプト ok\r\n";
+  EXPECT_EQ(DecodeCp932(bytes), text);
+  EXPECT_EQ(EncodeCp932(text), bytes);
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,276 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/window_ops.h"
+#include "text/cp932.h"
+#include "text/file_io.h"
+
+namespace tarnwick {
+namespace {
+
+// Records the messages a settings write shows.
+class RecordingWindow : public WindowOps {
+ public:
+  void ShowMessage(std::u16string_view text, MessageIcon icon) override { messages.emplace_back(text, icon); }
+  void SetStatusText(std::u16string_view) override {}
+  void Repaint() override {}
+  void SetWaitCursor(bool) override {}
+  bool StructureViewerEnabled() const override { return false; }
+  void ShowStructure(const Collection&) override {}
+  void OpenResult(std::u16string_view) override {}
+
+  std::vector<std::pair<std::u16string, MessageIcon>> messages;
+};
+
+Settings Read(std::u16string_view text) {
+  Settings settings;
+  ApplyIniText(text, settings);
+  return settings;
+}
+
+TEST(SettingsLines, KeyIsTrimmedOfBlanksAndUpperCasedValueIsKeptWhole) {
+  EXPECT_EQ(Read(u"output_path = C:\\OUT").OUTPUT_PATH, u" C:\\OUT");
+  EXPECT_EQ(Read(u"SEARCH_STRING2=a = b ").SEARCH_STRING2, u"a = b ");
+  EXPECT_EQ(Read(u"OUTPUT_FILE=a\r\nOUTPUT_FILE=b").OUTPUT_FILE, u"b");  // the last one wins
+  EXPECT_EQ(Read(u"SRC_PATH=").SRC_PATH, u"");
+
+  Settings settings = BaseDefaults();
+  EXPECT_TRUE(ApplyIniLine(u"src_file1=*.txt;*.TXT", settings));
+  EXPECT_EQ(settings.SRC_FILE1, u"*.txt;*.TXT");
+  // A tab is no blank, so the key is unknown; lines without "=" are skipped.
+  EXPECT_FALSE(ApplyIniLine(u"\tSRC_FILE1=x", settings));
+  EXPECT_FALSE(ApplyIniLine(u"SRC_FILE1", settings));
+  EXPECT_FALSE(ApplyIniLine(u"SRC_FILE9=x", settings));
+  EXPECT_FALSE(ApplyIniLine(u"", settings));
+  EXPECT_EQ(settings.SRC_FILE1, u"*.txt;*.TXT");
+}
+
+TEST(SettingsLines, HashStartsACommentOnlyAtLineStartOrAfterABlankOrTab) {
+  EXPECT_EQ(Read(u"OUTPUT_PATH=C:\\A#B\\").OUTPUT_PATH, u"C:\\A#B\\");
+  EXPECT_EQ(Read(u"SEARCH_STRING1=#x").SEARCH_STRING1, u"#x");
+  EXPECT_EQ(Read(u"OUTPUT_PATH=C:\\A #B").OUTPUT_PATH, u"C:\\A ");
+  EXPECT_EQ(Read(u"OUTPUT_PATH=C:\\A\t# note").OUTPUT_PATH, u"C:\\A\t");
+  EXPECT_EQ(Read(u"#OUTPUT_PATH=C:\\A").OUTPUT_PATH, u"");
+  EXPECT_EQ(Read(u"NO_CASE=True # yes").NO_CASE, false);  // "True " is not "TRUE"
+  EXPECT_EQ(Read(u"NO_CASE=True# yes").NO_CASE, false);   // "#" belongs to the value
+}
+
+TEST(SettingsLines, ValueWordsAreMatchedExactlyAfterUpperCasing) {
+  EXPECT_TRUE(Read(u"OUTPUT_AUTOOPEN=true").OUTPUT_AUTOOPEN);
+  EXPECT_TRUE(Read(u"OUTPUT_AUTOOPEN=TRUE").OUTPUT_AUTOOPEN);
+  EXPECT_FALSE(Read(u"OUTPUT_AUTOOPEN=yes").OUTPUT_AUTOOPEN);
+  EXPECT_FALSE(Read(u"OUTPUT_AUTOOPEN=True ").OUTPUT_AUTOOPEN);
+  EXPECT_FALSE(Read(u"OUTPUT_AUTOOPEN=ｔｒｕｅ").OUTPUT_AUTOOPEN);  // full-width letters fold to full width
+
+  EXPECT_EQ(Read(u"MODE=file").MODE, CompareMode::File);
+  EXPECT_EQ(Read(u"MODE=FILES").MODE, CompareMode::Folder);
+  EXPECT_EQ(Read(u"MODE=").MODE, CompareMode::Folder);
+
+  EXPECT_EQ(Read(u"TAB_PAGE=diff").TAB_PAGE, 1);
+  EXPECT_EQ(Read(u"TAB_PAGE=DiffObj").TAB_PAGE, 2);
+  EXPECT_EQ(Read(u"TAB_PAGE=SEARCH").TAB_PAGE, 3);
+  EXPECT_EQ(Read(u"TAB_PAGE=x").TAB_PAGE, 3);
+  EXPECT_EQ(Read(u"TAB_PAGE=").TAB_PAGE, 3);
+
+  EXPECT_TRUE(Read(u"SEARCH_STRING2_COND=contain").SEARCH_STRING2_COND);
+  EXPECT_FALSE(Read(u"SEARCH_STRING2_COND=NOT_CONTAIN").SEARCH_STRING2_COND);
+  EXPECT_FALSE(Read(u"SEARCH_STRING3_COND=").SEARCH_STRING3_COND);
+  EXPECT_FALSE(Read(u"COND_AND=False").COND_AND);
+}
+
+TEST(SettingsText, ReadingStartsFromTheBaseDefaultsAndKeepsOtherFields) {
+  Settings settings;
+  settings.OUTPUT_PATH = u"kept";
+  settings.DIFF_ONLY = true;
+  EXPECT_FALSE(ApplyIniText(u"", settings));
+  Settings expected = BaseDefaults();
+  expected.OUTPUT_PATH = u"kept";
+  expected.DIFF_ONLY = true;
+  EXPECT_EQ(settings, expected);
+
+  EXPECT_EQ(BaseDefaults().MODE, CompareMode::Folder);
+  EXPECT_EQ(BaseDefaults().TAB_PAGE, 1);
+  EXPECT_TRUE(BaseDefaults().COND_AND && BaseDefaults().SEARCH_STRING1_COND &&
+              BaseDefaults().SEARCH_STRING2_COND && BaseDefaults().SEARCH_STRING3_COND);
+  EXPECT_EQ(Settings().MODE, CompareMode::None);
+  EXPECT_EQ(Settings().TAB_PAGE, 0);
+}
+
+TEST(SettingsText, LinesEndAtCrLfLoneCrOrLoneLf) {
+  const Settings settings = Read(u"SRC_PATH1=a\r\nSRC_PATH2=b\rSRC_PATH=c\nSRC_FILE=d\r\n\r\nOUTPUT_FILE=e");
+  EXPECT_EQ(settings.SRC_PATH1, u"a");
+  EXPECT_EQ(settings.SRC_PATH2, u"b");
+  EXPECT_EQ(settings.SRC_PATH, u"c");
+  EXPECT_EQ(settings.SRC_FILE, u"d");
+  EXPECT_EQ(settings.OUTPUT_FILE, u"e");
+}
+
+TEST(SettingsText, InitialFirstLineMarksAFreshInstallationAndStopsReading) {
+  Settings settings;
+  EXPECT_TRUE(ApplyIniText(u"INITIAL\r\nOUTPUT_PATH=C:\\OUT\r\nDIFF_ONLY=False", settings));
+  Settings expected = BaseDefaults();
+  expected.DIFF_ONLY = true;
+  expected.FOUND_ONLY = true;
+  expected.NO_CASE = true;
+  expected.OUTPUT_FILE = u"Result.html";
+  EXPECT_EQ(settings, expected);
+
+  Settings other;
+  EXPECT_TRUE(ApplyIniText(u"INITIAL\nOUTPUT_FILE=x", other));
+  EXPECT_EQ(other.OUTPUT_FILE, u"Result.html");
+  EXPECT_FALSE(ApplyIniText(u"INITIAL# first", other));  // a "#" after a letter is no comment
+  EXPECT_FALSE(ApplyIniText(u"INITIAL #note", other));   // the blank before the comment stays
+  EXPECT_TRUE(ApplyIniText(u"INITIAL", other));
+  EXPECT_FALSE(ApplyIniText(u"initial", other));
+  EXPECT_FALSE(ApplyIniText(u" INITIAL", other));
+  EXPECT_FALSE(ApplyIniText(u"TAB_PAGE=DIFF\r\nINITIAL", other));  // only the first line counts
+  EXPECT_EQ(other.TAB_PAGE, 1);
+}
+
+TEST(SettingsText, IsWrittenInFixedOrderWithValueWords) {
+  Settings settings;
+  settings.OUTPUT_PATH = u"C:\\OUT\\";
+  settings.OUTPUT_FILE = u"Result.html";
+  settings.OUTPUT_AUTOOPEN = true;
+  settings.DIFF_ONLY = true;
+  settings.MODE = CompareMode::Folder;
+  settings.SRC_PATH1 = u"C:\\旧\\";
+  settings.SRC_FILE1 = u"*.txt";
+  settings.SRC_PATH2 = u"C:\\新\\";
+  settings.SRC_FILE2 = u"*.txt";
+  settings.COND_AND = true;
+  settings.SEARCH_STRING1 = u"ｶﾅ";
+  settings.SEARCH_STRING1_COND = true;
+  settings.TAB_PAGE = 2;
+  EXPECT_EQ(IniText(settings),
+            u"OUTPUT_PATH=C:\\OUT\\\r\n"
+            u"OUTPUT_FILE=Result.html\r\n"
+            u"OUTPUT_AUTOOPEN=True\r\n"
+            u"DIFF_ONLY=True\r\n"
+            u"MODE=FOLDER\r\n"
+            u"SRC_PATH1=C:\\旧\\\r\n"
+            u"SRC_FILE1=*.txt\r\n"
+            u"SRC_PATH2=C:\\新\\\r\n"
+            u"SRC_FILE2=*.txt\r\n"
+            u"FOUND_ONLY=False\r\n"
+            u"NO_CASE=False\r\n"
+            u"COND_AND=True\r\n"
+            u"SRC_PATH=\r\n"
+            u"SRC_FILE=\r\n"
+            u"SEARCH_STRING1=ｶﾅ\r\n"
+            u"SEARCH_STRING1_COND=CONTAIN\r\n"
+            u"SEARCH_STRING2=\r\n"
+            u"SEARCH_STRING2_COND=NOT_CONTAIN\r\n"
+            u"SEARCH_STRING3=\r\n"
+            u"SEARCH_STRING3_COND=NOT_CONTAIN\r\n"
+            u"DIFF_OBJ_ONLY=False\r\n"
+            u"TAB_PAGE=DIFFOBJ\r\n");
+
+  // The start values: no mode is written as FILE, page 0 as SEARCH.
+  const std::u16string start = IniText(Settings());
+  EXPECT_NE(start.find(u"\r\nMODE=FILE\r\n"), std::u16string::npos);
+  EXPECT_TRUE(start.ends_with(u"\r\nTAB_PAGE=SEARCH\r\n"));
+  settings.MODE = CompareMode::File;
+  settings.TAB_PAGE = 1;
+  EXPECT_NE(IniText(settings).find(u"\r\nMODE=FILE\r\n"), std::u16string::npos);
+  EXPECT_TRUE(IniText(settings).ends_with(u"\r\nTAB_PAGE=DIFF\r\n"));
+}
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tarnwick_settings_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    iniPath_ = SetIniPath(PathText(folder_), u"Tarnwick.ini");
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::filesystem::path folder_;
+  std::u16string iniPath_;
+  RecordingWindow window_;
+};
+
+TEST_F(SettingsFile, PathIsTheFileBesideTheExecutable) {
+  EXPECT_EQ(iniPath_, PathText(folder_) + u"/Tarnwick.ini");
+  EXPECT_EQ(SetIniPath(u"/opt/tarnwick/", u"Tarnwick.ini"), u"/opt/tarnwick/Tarnwick.ini");
+}
+
+TEST_F(SettingsFile, WriteThenReadGivesEveryValueBackIncludingHashes) {
+  Settings written;
+  written.OUTPUT_PATH = u"/out/A#B/";
+  written.OUTPUT_FILE = u"結果#1.html";
+  written.OUTPUT_AUTOOPEN = true;
+  written.MODE = CompareMode::File;
+  written.SRC_PATH1 = u"/data/帳票①/";
+  written.SRC_FILE1 = u"FORM1.txt";
+  written.SRC_PATH2 = u" leading blank";
+  written.SRC_FILE2 = u"a=b";
+  written.FOUND_ONLY = true;
+  written.NO_CASE = true;
+  written.COND_AND = false;
+  written.SRC_PATH = u"/src/～＼/";
+  written.SRC_FILE = u"*.TXT;ｶﾅ*.txt";
+  written.SEARCH_STRING1 = u"A#B";
+  written.SEARCH_STRING1_COND = false;
+  written.SEARCH_STRING2 = u"#x";
+  written.SEARCH_STRING2_COND = true;
+  written.SEARCH_STRING3 = u"trailing blank ";
+  written.SEARCH_STRING3_COND = false;
+  written.DIFF_OBJ_ONLY = true;
+  written.TAB_PAGE = 3;
+
+  ASSERT_TRUE(WriteIni(iniPath_, written, window_));
+  EXPECT_TRUE(window_.messages.empty());
+  const std::string bytes = ReadFileBytes(iniPath_);
+  EXPECT_TRUE(bytes.starts_with("OUTPUT_PATH=/out/A#B/\r\nOUTPUT_FILE=\x8C\x8B\x89\xCA#1.html\r\n"));
+
+  Settings read;
+  EXPECT_FALSE(ReadIni(iniPath_, read));
+  EXPECT_EQ(read, written);
+}
+
+TEST_F(SettingsFile, ReadingAMissingFileChangesNothing) {
+  Settings settings;
+  EXPECT_FALSE(ReadIni(iniPath_, settings));
+  EXPECT_EQ(settings, Settings());
+  EXPECT_FALSE(ReadIni(PathText(folder_), settings));  // a folder is no file either
+  EXPECT_EQ(settings, Settings());
+}
+
+TEST_F(SettingsFile, IsReadAsCodePage932) {
+  WriteFileBytes(iniPath_, "INITIAL\r\n");
+  Settings fresh;
+  EXPECT_TRUE(ReadIni(iniPath_, fresh));
+  EXPECT_EQ(fresh.OUTPUT_FILE, u"Result.html");
+
+  WriteFileBytes(iniPath_, "SEARCH_STRING1=\x8C\x9F\x8D\xF5\x81\x60\nMODE=file\n");
+  Settings settings;
+  EXPECT_FALSE(ReadIni(iniPath_, settings));
+  EXPECT_EQ(settings.SEARCH_STRING1, u"検索～");
+  EXPECT_EQ(settings.MODE, CompareMode::File);
+}
+
+TEST_F(SettingsFile, WriteFailureIsShownAsACriticalMessage) {
+  const std::u16string badPath = PathText(folder_) + u"/missing/Tarnwick.ini";
+  EXPECT_FALSE(WriteIni(badPath, BaseDefaults(), window_));
+  ASSERT_EQ(window_.messages.size(), 1u);
+  const auto& [text, icon] = window_.messages[0];
+  EXPECT_EQ(icon, MessageIcon::Critical);
+  const std::u16string head = u"iniファイルの書き込み中にエラーが発生しました。\r\n";
+  EXPECT_TRUE(text.starts_with(head));
+  EXPECT_GT(text.size(), head.size());  // the system's description follows
+  EXPECT_NE(text.find(badPath), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace tarnwick

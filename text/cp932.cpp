@@ -1,0 +1,185 @@
+#include "text/cp932.h"
+
+#include <unicode/ucnv.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+#include "text/error.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// Single bytes that Windows maps outside ASCII and half-width katakana.
+constexpr std::array<std::pair<unsigned char, char16_t>, 5> kExtraSingles = {{
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}}};
+
+struct ConverterCloser {
+  void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+
+// Which of several byte forms of one character Windows writes: the JIS X 0208
+// rows first, then NEC row 13, then the IBM extensions; the NEC-selected copies
+// of the IBM extensions (0xED, 0xEE) never.
+int EncodePriority(unsigned lead) {
+  if (lead == 0xED || lead == 0xEE) return 3;
+  if (lead >= 0xFA) return 2;
+  if (lead == 0x87) return 1;
+  return 0;
+}
+
+// The double-byte part comes from ICU once; ICU's handling of control bytes,
+// bad bytes and unmappable characters is never used at run time.
+struct Tables {
+  // single[b]: the character of a byte that is not a lead byte.
+  std::array<char16_t, 256> single{};
+  // leadIndex[b]: row of a lead byte in `pairs`, or -1.
+  std::array<std::int8_t, 256> leadIndex{};
+  // pairs[row][trail]: 0 for a byte that is no trail byte, U+FFFD for an unmapped pair.
+  std::array<std::array<char16_t, 256>, 60> pairs{};
+  // encode[c]: 0 when unmappable, a byte below 0x100, or lead << 8 | trail.
+  std::array<std::uint16_t, 0x10000> encode{};
+
+  Tables() {
+    for (unsigned b = 0; b < 0x80; ++b) single[b] = static_cast<char16_t>(b);
+    for (unsigned b = 0x80; b < 0x100; ++b) single[b] = kReplacement;
+    for (unsigned b = 0xA1; b <= 0xDF; ++b) single[b] = static_cast<char16_t>(0xFF61 + (b - 0xA1));
+    for (const auto& [b, c] : kExtraSingles) single[b] = c;
+    for (unsigned b = 0x80; b < 0x100; ++b) {
+      if (!IsLeadByte(b) && single[b] != kReplacement) encode[single[b]] = static_cast<std::uint16_t>(b);
+    }
+
+    UErrorCode status = U_ZERO_ERROR;
+    ConverterPtr converter(ucnv_open("windows-31j", &status));
+    if (U_FAILURE(status)) {
+      throw Error(kGeneralErrorNumber, u"code page 932 converter unavailable");
+    }
+    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+
+    std::vector<int> chosenPriority(0x10000, 4);
+    int row = 0;
+    for (unsigned lead = 0; lead < 0x100; ++lead) {
+      leadIndex[lead] = -1;
+      if (!IsLeadByte(lead)) continue;
+      leadIndex[lead] = static_cast<std::int8_t>(row);
+      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!IsTrailByte(trail)) continue;
+        const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        UChar out[4];
+        status = U_ZERO_ERROR;
+        ucnv_reset(converter.get());
+        const int length = ucnv_toUChars(converter.get(), out, 4, bytes, 2, &status);
+        char16_t c = kReplacement;
+        if (U_SUCCESS(status) && length == 1 && out[0] != 0x1A && out[0] != kReplacement) {
+          c = static_cast<char16_t>(out[0]);
+        }
+        pairs[row][trail] = c;
+        if (c == kReplacement) continue;
+        const int priority = EncodePriority(lead);
+        if (priority < chosenPriority[c]) {
+          chosenPriority[c] = priority;
+          encode[c] = static_cast<std::uint16_t>(lead << 8 | trail);
+        }
+      }
+      ++row;
+    }
+  }
+};
+
+const Tables& GetTables() {
+  static const Tables tables;
+  return tables;
+}
+
+// True when none of the eight bytes has its high bit set.
+bool AllAscii8(const unsigned char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return (word & 0x8080808080808080ULL) == 0;
+}
+
+}  // namespace
+
+std::u16string DecodeCp932(std::string_view bytes) {
+  const Tables& t = GetTables();
+  std::u16string text(bytes.size(), u'\0');
+  char16_t* out = text.data();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = p + bytes.size();
+  while (p < end) {
+    // Report text is mostly ASCII: widen it sixteen or eight bytes at a time.
+#ifdef __SSE2__
+    while (end - p >= 16) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      if (_mm_movemask_epi8(chunk) != 0) break;
+      const __m128i zero = _mm_setzero_si128();
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(chunk, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(chunk, zero));
+      p += 16;
+      out += 16;
+    }
+#endif
+    while (end - p >= 8 && AllAscii8(p)) {
+      for (int i = 0; i < 8; ++i) out[i] = p[i];
+      p += 8;
+      out += 8;
+    }
+    if (p == end) break;
+    const unsigned b = *p;
+    const int row = t.leadIndex[b];
+    if (row < 0) {
+      *out++ = t.single[b];
+      ++p;
+      continue;
+    }
+    const char16_t c = (p + 1 < end) ? t.pairs[row][p[1]] : char16_t(0);
+    if (c == 0) {
+      // A lead byte without a trail byte stands alone; the next byte starts afresh.
+      *out++ = kReplacement;
+      ++p;
+    } else {
+      *out++ = c;
+      p += 2;
+    }
+  }
+  text.resize(static_cast<std::size_t>(out - text.data()));
+  return text;
+}
+
+std::string EncodeCp932(std::u16string_view text) {
+  const Tables& t = GetTables();
+  std::string bytes;
+  bytes.reserve(text.size() * 2);
+  for (const char16_t c : text) {
+    if (c < 0x80) {
+      bytes += static_cast<char>(c);
+      continue;
+    }
+    const std::uint16_t code = t.encode[c];
+    if (code == 0) {
+      bytes += '?';
+    } else if (code < 0x100) {
+      bytes += static_cast<char>(code);
+    } else {
+      bytes += static_cast<char>(code >> 8);
+      bytes += static_cast<char>(code & 0xFF);
+    }
+  }
+  return bytes;
+}
+
+}  // namespace tarnwick
