@@ -105,7 +105,7 @@ TEST_F(DropsTest, AVanishedPathEndsTheDropSilently) {
 TEST(Drops, WindowsPathsWithAStandInFileSystem) {
   // C:\A and C:\B are folders holding x.txt and y.txt; C:\C is a plain file.
   const PathKindQuery query = [](std::u16string_view path) {
-    for (std::u16string_view folder : {u"C:\\A", u"C:\\A\\", u"C:\\B\\"}) {
+    for (std::u16string_view folder : {u"C:\\A", u"C:\\A\\", u"C:\\B", u"C:\\B\\"}) {
       if (path == folder) return PathKind::Folder;
     }
     for (std::u16string_view file :
