@@ -430,7 +430,7 @@ void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QSt
 void frmMain::TreeDropped(int side, const QStringList& paths) {
   ReportTreeView* view = side == 1 ? tvSrc1 : tvSrc2;
   DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
-  view->expandToDepth(1);
+  view->expandToDepth(2);
 }
 
 }  // namespace tarnwick
