@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <exception>
+#include <iterator>
 
 #include "app/drops.h"
 #include "app/gui/drop_line_edit.h"
@@ -104,7 +105,21 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
   connect(cmdExec, &QPushButton::clicked, this, &frmMain::cmdExec_Click);
   connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
   ConnectDrops();
+  SetTabOrder();
   ShowPage();
+}
+
+void frmMain::SetTabOrder() {
+  // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
+  QWidget* const order[] = {
+      tabMain,       txtFolder1,    txtSrcTxt1,    txtFolder2,     txtSrcTxt2,    optFolder,
+      optFile,       chkDiffOnly,   tvSrc1,        tvSrc2,         chkDiffObjOnly, txtSrcFolder,
+      txtSrcFile,    txtSearchStr1, cmbSearch1,    txtSearchStr2,  cmbSearch2,    txtSearchStr3,
+      cmbSearch3,    optCondAnd,    optCondOr,     chkFindOnly,    chkNoCase,     txtPutDir,
+      txtPutFile,    chkOpenFile,   cmdExec,       cmdExit};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
 }
 
 frmMain::~frmMain() = default;

@@ -81,6 +81,7 @@ class frmMain : public QMainWindow {
   QWidget* BuildSearchPage();
   QWidget* BuildCommonArea();
   void ConnectDrops();
+  void SetTabOrder();
   void FillControls();
   void SetMode(CompareMode mode);
   void WriteSettings();
