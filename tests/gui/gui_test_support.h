@@ -8,9 +8,23 @@
 #include <string>
 #include <vector>
 
+#include <ostream>
+
 #include "app/gui/qt_window_ops.h"
+#include "app/settings.h"
 #include "text/cp932.h"
 #include "text/file_io.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+// Failures show a settings record as the lines of its file.
+inline void PrintTo(const Settings& settings, std::ostream* out) {
+  *out << "\n" << ToUtf8(IniText(settings)) << "MODE is "
+       << (settings.MODE == CompareMode::None ? "none" : "set") << "\n";
+}
+
+}  // namespace tarnwick
 
 namespace tarnwick::testing {
 

@@ -238,6 +238,7 @@ TEST_F(MainWindowTest, CollectSettingsCopiesEveryControl) {
   W<QLineEdit>("txtSearchStr1")->setText(QStringLiteral("one"));
   W<QLineEdit>("txtSearchStr2")->setText(QStringLiteral("two"));
   W<QLineEdit>("txtSearchStr3")->setText(QStringLiteral("three"));
+  W<QComboBox>("cmbSearch1")->setCurrentIndex(0);
   W<QComboBox>("cmbSearch2")->setCurrentIndex(1);
   W<QComboBox>("cmbSearch3")->setCurrentIndex(-1);  // no selection counts as "not contain"
   W<QRadioButton>("optCondOr")->setChecked(true);
