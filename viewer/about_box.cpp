@@ -49,9 +49,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(18, 18, 18, 12);
   layout->addLayout(body);
+  layout->addSpacing(12);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  setMinimumWidth(320);
 }
 
 }  // namespace tarnwick
