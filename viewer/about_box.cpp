@@ -31,6 +31,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   big.setPointSizeF(big.pointSizeF() * 1.5);
   big.setBold(true);
   title->setFont(big);
+  title->setMinimumWidth(title->fontMetrics().horizontalAdvance(QStringLiteral("Tarnwick")) * 2);
 
   auto* version = new QLabel(VersionText(), this);
   version->setObjectName(QStringLiteral("lblVersion"));
@@ -54,7 +55,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(12);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  setMinimumWidth(320);
+
 }
 
 }  // namespace tarnwick

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -171,6 +172,56 @@ TEST_F(MainWindowTest, StartUpFillsEveryControlFromTheSettingsFile) {
     EXPECT_EQ(Tree(side)->topLevelItem(0)->text(0),
               QStringLiteral("オブジェクト・リスト・レポートのTXTファイルをドロップしてください"));
   }
+}
+
+TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndGroups) {
+  frmMain& window = Start();
+  const std::pair<const char*, QString> buttons[] = {
+      {"optFolder", QStringLiteral("フォルダ単位")},
+      {"optFile", QStringLiteral("ファイル単位")},
+      {"chkDiffOnly", QStringLiteral("違う箇所のみ出力する")},
+      {"chkDiffObjOnly", QStringLiteral("違う箇所のみ出力する")},
+      {"optCondAnd", QStringLiteral("全ての条件を満たす")},
+      {"optCondOr", QStringLiteral("いずれかの条件を満たす")},
+      {"chkFindOnly", QStringLiteral("検索条件に一致する箇所のみ出力する")},
+      {"chkNoCase", QStringLiteral("大文字と小文字を区別しない")},
+      {"chkOpenFile", QStringLiteral("ファイルを自動的に開く")},
+      {"cmdExit", QStringLiteral("終了")},
+  };
+  for (const auto& [name, caption] : buttons) EXPECT_EQ(W<QAbstractButton>(name)->text(), caption);
+  for (const char* name : {"txtFolder1", "txtSrcTxt1", "txtFolder2", "txtSrcTxt2", "txtSrcFolder",
+                           "txtSrcFile", "txtSearchStr1", "txtSearchStr2", "txtSearchStr3",
+                           "txtPutDir", "txtPutFile"}) {
+    W<QLineEdit>(name);
+  }
+  W<QLabel>("lblStatus");
+
+  // Each group holds its own boxes; the labels name them.
+  const std::pair<QString, std::vector<const char*>> groups[] = {
+      {QStringLiteral("ソース１"), {"txtFolder1", "txtSrcTxt1"}},
+      {QStringLiteral("ソース２"), {"txtFolder2", "txtSrcTxt2"}},
+      {QStringLiteral("ソース"), {"txtSrcFolder", "txtSrcFile"}},
+      {QStringLiteral("設定"), {"optFolder", "optFile", "chkDiffOnly"}},
+      {QStringLiteral("検索条件"),
+       {"txtSearchStr1", "cmbSearch1", "txtSearchStr3", "cmbSearch3", "optCondAnd", "optCondOr"}},
+  };
+  for (const auto& [title, members] : groups) {
+    for (const char* member : members) {
+      auto* group = qobject_cast<QGroupBox*>(W<QWidget>(member)->parentWidget());
+      ASSERT_NE(group, nullptr) << member;
+      EXPECT_EQ(group->title(), title) << member;
+    }
+  }
+  auto* search = W<QWidget>("frmSearch");
+  QStringList labels;
+  for (const QLabel* label : search->findChildren<QLabel*>()) labels << label->text();
+  EXPECT_TRUE(labels.contains(QStringLiteral("プロパティの値が")));
+  EXPECT_TRUE(labels.contains(QStringLiteral("フォルダ")));
+  EXPECT_TRUE(labels.contains(QStringLiteral("オブジェクト・リスト・レポートファイル名")));
+  QStringList common;
+  for (const QLabel* label : window.findChildren<QLabel*>()) common << label->text();
+  EXPECT_TRUE(common.contains(QStringLiteral("出力先フォルダ")));
+  EXPECT_TRUE(common.contains(QStringLiteral("結果出力ファイル名(.html)")));
 }
 
 TEST_F(MainWindowTest, FreshInstallationShowsTheNoticeAndFirstRunDefaults) {
