@@ -1,12 +1,51 @@
 // tarnwick-cli: the headless twin of the window.
 #include <iostream>
 #include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+#include "text/utf8.h"
+
+namespace tarnwick::cli {
+
+namespace {
+
+constexpr Command kCommands[] = {
+    {"tree", RunTree, "tree    REPORT"},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "usage:\n";
+  for (const Command& command : kCommands) out << "  tarnwick-cli " << command.usage << '\n';
+  out << "  tarnwick-cli --help | --version\n";
+}
+
+}  // namespace
+
+int UsageError(std::string_view message) {
+  std::cerr << "tarnwick-cli: " << message << '\n';
+  PrintUsage(std::cerr);
+  return kExitUsage;
+}
+
+void PrintMessage(std::u16string_view text) { std::cerr << ToUtf8(text) << std::endl; }
+
+}  // namespace tarnwick::cli
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string_view(argv[1]) == "--version") {
-    std::cout << "tarnwick-cli " << TARNWICK_VERSION << "\n";
-    return 0;
+  using namespace tarnwick::cli;
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.empty()) return UsageError("no command given");
+  if (args.size() == 1 && args[0] == "--help") {
+    PrintUsage(std::cout);
+    return kExitFinished;
   }
-  std::cerr << "usage: tarnwick-cli --help\n";
-  return 64;
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "tarnwick-cli " << TARNWICK_VERSION << '\n';
+    return kExitFinished;
+  }
+  for (const Command& command : kCommands) {
+    if (command.name == args[0]) return command.run(Arguments(args).subspan(1));
+  }
+  return UsageError("unknown command: " + std::string(args[0]));
 }

@@ -50,6 +50,8 @@ class StrDiff2 {
 
  private:
   struct Impl;  // line tables of both texts; see the .cpp
+  bool RefineBlock(std::int32_t k);
+
   std::unique_ptr<Impl> impl_;
   std::vector<DiffBlock> blocks_;
   std::int32_t cursorBlock_ = 1;

@@ -3,10 +3,12 @@
 // node made by the comparisons for a missing side). Collections keep insertion
 // order, number their elements from 1 and match keys ignoring letter case
 // (per-code-unit upper-casing); adding under a present key is refused and
-// leaves the collection unchanged.
+// leaves the collection unchanged. Lookup by key is a hash probe, and
+// destroying a tree of any depth uses no recursion.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,7 +27,7 @@ struct clsItem {
   bool IsNothing() const { return std::holds_alternative<std::monostate>(Item); }
   bool IsText() const { return std::holds_alternative<std::u16string>(Item); }
   bool IsCollection() const { return std::holds_alternative<CollectionPtr>(Item); }
-  // Throw tarnwick::Error when the node holds another kind.
+  // Throw tarnwick::Error when the node holds another kind (or a null collection).
   const std::u16string& Text() const;
   Collection& Children() const;
 };
@@ -48,15 +50,21 @@ class Collection {
   bool Contains(std::u16string_view key) const { return Find(key) != nullptr; }
   // Appends under item.Key; false (and nothing changes) when the key is present.
   bool Add(clsItem item);
+  // Capacity hints for a builder that can guess the size, and for giving
+  // back spare room once a collection is complete.
+  void Reserve(std::size_t count) { items_.reserve(count); }
+  void ShrinkToFit() { items_.shrink_to_fit(); }
 
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }
 
  private:
   std::vector<clsItem> items_;
-  // Open-addressed index of element positions, built once the collection grows.
+  // Open-addressed index of element positions (position + 1, 0 = free slot),
+  // built once the collection outgrows a short linear scan.
   std::vector<std::uint32_t> index_;
   void Rehash();
+  // The slot holding `key`, or the free slot where it would go.
   std::size_t Slot(std::u16string_view key) const;
 };
 

@@ -1,0 +1,32 @@
+// The subcommands of tarnwick-cli. Each receives the arguments after its own
+// name and returns the process exit status; main() only dispatches. To add a
+// command, declare its function here and add one row to kCommands in main.cpp.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tarnwick::cli {
+
+inline constexpr int kExitFinished = 0;
+inline constexpr int kExitRunError = 1;
+inline constexpr int kExitRejected = 2;  // an input check stopped the run
+inline constexpr int kExitUsage = 64;
+
+using Arguments = std::span<const std::string_view>;
+
+struct Command {
+  std::string_view name;
+  int (*run)(Arguments args);
+  std::string_view usage;  // the synopsis after "tarnwick-cli "
+};
+
+// Prints the message and the full usage to standard error; returns kExitUsage.
+int UsageError(std::string_view message);
+// Prints a message box text to standard error: UTF-8, as is, then a newline.
+void PrintMessage(std::u16string_view text);
+
+int RunTree(Arguments args);
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,47 @@
+// The table body of one form comparison page: two title rows (the report
+// paths), the block and item outline section "ブロック・項目" compared line by
+// line, then the object-by-object comparison of the two trees. A missing
+// tree, module or first entry raises tarnwick::Error; nothing is written
+// beyond the rows that came before the failure.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "diff/html_table.h"
+#include "report/object_tree.h"
+
+namespace tarnwick {
+
+inline constexpr std::u16string_view kOutlineSectionName = u"ブロック・項目";
+
+// What a child of a node holds; kAbsent when there is no such child.
+enum class ChildKind { kAbsent, kText, kCollection, kNothing };
+
+// Writes the whole table body for tree1 (side 1) and tree2 (side 2). A side
+// without a report is given as a root holding one blank node. in1 and in2 are
+// the run's presence flags and do not change the table. diffFound must be
+// false on entry; it is true on return when any difference was written.
+void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, bool in1, bool in2,
+                       std::u16string_view path1, std::u16string_view path2,
+                       HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+
+// One line per block of the first form module, each followed by its items'
+// lines indented by four blanks; lines joined by CR LF, none after the last.
+// Empty when the first entry holds nothing or the module has no blocks.
+std::u16string BlockItemOutline(const Collection& tree);
+
+// Writes the outline section: the separator row, then the outline (equal
+// outlines, unless diffOnly) or its line difference (setting diffFound).
+void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
+                    HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+
+// 1-based position of the first child whose key equals `key` exactly (case
+// sensitive), or -1 when there is none or the node holds no collection.
+std::int64_t FindChild(const clsItem& node, std::u16string_view key);
+
+// The kind of what the child found by FindChild holds.
+ChildKind ChildTypeName(const clsItem& node, std::u16string_view key);
+
+}  // namespace tarnwick

@@ -1,0 +1,89 @@
+// Tree comparison: matches the children of two object-tree nodes by key (not
+// by position), to any depth, and writes changed, one-sided and (unless only
+// differences are wanted) unchanged properties as rows of the six-column
+// result table: side-1 mark, side-2 mark, side-1 line, side-2 line, name,
+// value. Side 1 is yellow, side 2 cyan. Rows follow side 1's key order, then
+// the keys found only on side 2. The walk is iterative, so no nesting depth
+// can overflow the stack. The search reuses PathStacks, MergeKey and
+// WriteHeaders for its own header rows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "diff/html_table.h"
+#include "report/object_tree.h"
+
+namespace tarnwick {
+
+inline constexpr std::u16string_view kSide1Colour = u"bgcolor=\"yellow\"";
+inline constexpr std::u16string_view kSide2Colour = u"bgcolor=\"cyan\"";
+
+// CR LF followed by 80 "=": the text of every separator row.
+std::u16string_view RuleLine();
+
+// The walk state shared by the comparison and the search. Levels run from 1;
+// index 0 exists and is never used. The owner starts with depth 0.
+struct PathStacks {
+  std::int32_t depth = 0;
+  std::vector<std::u16string> pathKeys = std::vector<std::u16string>(1);  // key of the object at each level
+  std::vector<bool> headPending = std::vector<bool>(1);  // its two header rows are still unwritten
+  std::vector<std::u16string> mark1 = std::vector<std::u16string>(1);  // "*" when the object is on side 1 only
+  std::vector<std::u16string> mark2 = std::vector<std::u16string>(1);  // "*" when the object is on side 2 only
+
+  // Resizes the four stacks to levels 0..depth, keeping what those levels hold.
+  void Resize();
+};
+
+// Writes the two header rows (separator, then title with marks and colour) of
+// every level 1..depth whose headPending is set, outermost first, and clears
+// those flags. The title of level 1 is its key; a deeper level's title is its
+// key, " ( ", the enclosing keys nearest first joined by ">", and " ) ".
+// Throws tarnwick::Error when the stacks are shorter than depth.
+void WriteHeaders(PathStacks& stacks, HTMLTblCls& resultTable);
+
+// A keyed merge list: distinct keys in order of first appearance, each with a
+// 1-based position per side (0 = absent). Keys match exactly (case-sensitive,
+// code unit by code unit). Merging the same key again overwrites that side's
+// position. Lookup is hashed once the list grows, so merging n keys costs
+// linear time. Keys are held as views: their text must outlive the list.
+class MergeKey {
+ public:
+  enum Side { kSide1 = 1, kSide2 = 2 };
+  struct Entry {
+    std::u16string_view key;
+    std::size_t position1 = 0;
+    std::size_t position2 = 0;
+  };
+
+  // Finds `key` or appends it, then sets the side's position to `position`.
+  void Merge(std::u16string_view key, Side side, std::size_t position);
+  void Clear();
+
+  std::size_t Count() const { return entries_.size(); }
+  bool Empty() const { return entries_.empty(); }
+  // 0-based, in list order.
+  const Entry& operator[](std::size_t i) const { return entries_[i]; }
+  auto begin() const { return entries_.begin(); }
+  auto end() const { return entries_.end(); }
+
+ private:
+  std::vector<Entry> entries_;
+  // Key to entry index; filled only once the list outgrows a linear scan.
+  std::unordered_map<std::u16string_view, std::size_t> index_;
+};
+
+// Compares node1 (side 1) with node2 (side 2) and appends their difference
+// rows after whatever the caller wrote. A node without a collection has no
+// children; a child with an empty key is ignored. The children of both nodes
+// get levels depth + 1 and deeper; depth is as before on return. diffFound is
+// set whenever a difference is written and never cleared; diffOnly leaves out
+// everything equal, headers included until a difference inside needs them.
+void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
+                  HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+
+}  // namespace tarnwick

@@ -1,0 +1,560 @@
+#include "report/report_parser.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "text/error.h"
+#include "text/line_reader.h"
+#include "text/upper_case.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::u16string_view kFormKey = u"ﾌｫｰﾑ";
+constexpr std::u16string_view kName = u"名前";
+constexpr std::u16string_view kSourceName = u"ソース名";
+constexpr std::u16string_view kOrderBy = u"ORDER BY句";
+constexpr std::u16string_view kSeparator = u"----------";
+constexpr std::u16string_view kCrLf = u"\r\n";
+
+constexpr std::u16string_view kCoordinateInfo = u"座標情報";
+constexpr std::u16string_view kReferenceInfo = u"参照情報";
+constexpr std::u16string_view kNotReferenced = u"<Not Referenced>";
+constexpr std::u16string_view kReferencedSubobject = u"<参照サブオブジェクト>";
+constexpr std::u16string_view kMenuItemCode = u"メニュー項目コード";
+constexpr std::u16string_view kMenuIcon = u"メニューのアイコン";
+constexpr std::u16string_view kLibraries = u"連結ライブラリ";
+constexpr std::u16string_view kLibrariesKey = u"連結ﾗｲﾌﾞﾗﾘ";
+
+constexpr std::u16string_view kListElements = u"リスト内の要素";
+constexpr std::u16string_view kListLabel = u"ラベル";
+constexpr std::u16string_view kListValue = u"リスト項目値";
+constexpr std::u16string_view kListStyle = u"リスト形式";
+constexpr std::u16string_view kQueryColumns = u"問合せデータ・ソースの列";
+constexpr std::u16string_view kColumnName = u"列名";
+constexpr std::u16string_view kQueryArguments = u"問合せデータ・ソースの引数";
+constexpr std::u16string_view kArgumentName = u"引数名";
+constexpr std::u16string_view kAlias = u"別名";
+
+// Same-named objects in one section get one more blank each; past this many
+// the keys alone would grow quadratically, so the report is refused.
+constexpr std::size_t kMaxSameNamedObjects = 1000;
+// Longest line text quoted in an error description.
+constexpr std::size_t kQuotedLineLimit = 200;
+
+using Names = std::span<const std::u16string_view>;
+
+constexpr std::u16string_view kCommentClosing[] = {
+    u"トリガー・スタイル", u"ヘルプ・ブック・タイトル", u"タイトル", u"PL/SQLライブラリ・ソース",
+    u"ヘルプ・ブック・トピック", u"ナビゲーション形式", u"パラメータのデータ型",
+    u"子オブジェクト・グループ", u"プログラム・ユニットのテキスト", u"トリガー",
+    u"文字モードの論理属性", u"プロンプトのフォアグラウンド・カラー", u"レコード・グループ・タイプ",
+    u"ディテール・データ・ブロック", u"ファイル名", u"使用可能", u"フォアグラウンド・カラー", u"有効",
+    u"PL/SQLライブラリの位置", u"可動メニュー"};
+constexpr std::u16string_view kTriggerTextClosing[] = {u"問合せ入力モードで起動"};
+constexpr std::u16string_view kProgramUnitClosing[] = {u"プログラム単位タイプ",
+                                                       u"プログラム・ユニットタイプ"};
+constexpr std::u16string_view kWhereClosing[] = {u"ORDER BY句"};
+constexpr std::u16string_view kOrderByClosing[] = {u"オプティマイザ・ヒント"};
+constexpr std::u16string_view kHintClosing[] = {u"バッファ・レコード", u"挿入可能"};
+constexpr std::u16string_view kMessageClosing[] = {u"方向", u"警告スタイル"};
+constexpr std::u16string_view kGroupQueryClosing[] = {u"レコード・グループの取出しサイズ"};
+constexpr std::u16string_view kPromptClosing[] = {u"プロンプト表示スタイル"};
+constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作", u"レコード削除？の動作"};
+constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク", u"(項目の)コピー値"};
+constexpr std::u16string_view kFormulaClosing[] = {u"サマリー・ファンクション"};
+constexpr std::u16string_view kMenuItemCodeClosing[] = {u"メニューのアイコン"};
+
+struct TextName {
+  std::u16string_view name;
+  Names closing;
+};
+
+// The multi-line texts and the names that end them.
+constexpr TextName kTextNames[] = {
+    {u"コメント", kCommentClosing},
+    {u"トリガー・テキスト", kTriggerTextClosing},
+    {u"プログラム単位のテキスト", kProgramUnitClosing},
+    {u"プログラム・ユニットのテキスト", kProgramUnitClosing},
+    {u"WHERE句", kWhereClosing},
+    {u"ORDER BY句", kOrderByClosing},
+    {u"オプティマイザ・ヒント", kHintClosing},
+    {u"メッセージ", kMessageClosing},
+    {u"レコード・グループ問合せ", kGroupQueryClosing},
+    {u"プロンプト", kPromptClosing},
+    {u"結合条件", kJoinClosing},
+    {u"初期値", kInitialValueClosing},
+    {u"式", kFormulaClosing},
+    {kMenuItemCode, kMenuItemCodeClosing},
+};
+
+const TextName* FindTextName(std::u16string_view name) {
+  for (const TextName& entry : kTextNames) {
+    if (entry.name == name) return &entry;
+  }
+  return nullptr;
+}
+
+bool Contains(Names names, std::u16string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::u16string_view TrimBlanks(std::u16string_view s) {
+  const std::size_t first = s.find_first_not_of(u' ');
+  if (first == std::u16string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(u' ') - first + 1);
+}
+
+std::size_t SkipBlanks(std::u16string_view s, std::size_t i) {
+  while (i < s.size() && s[i] == u' ') ++i;
+  return i;
+}
+
+bool IsSeparator(std::u16string_view line) {
+  const std::size_t start = SkipBlanks(line, 0);
+  if (line.size() - start < kSeparator.size() || line.substr(start, kSeparator.size()) != kSeparator) {
+    return false;
+  }
+  return SkipBlanks(line, start + kSeparator.size()) == line.size();
+}
+
+bool IsMarker(char16_t c) {
+  return c == u' ' || c == u'=' || c == u'^' || c == u'-' || c == u'*' || c == u'o';
+}
+
+// 1-based position of the first character that is no marker or blank.
+std::size_t Column(std::u16string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && IsMarker(line[i])) ++i;
+  return i + 1;
+}
+
+struct Property {
+  std::u16string_view name;
+  std::u16string_view value;
+};
+
+Property SplitProperty(std::u16string_view line, std::size_t column) {
+  const std::u16string_view rest = line.substr(std::min(column - 1, line.size()));
+  std::u16string_view name;
+  if (rest.starts_with(kOrderBy)) {
+    name = rest.substr(0, kOrderBy.size());
+  } else {
+    name = rest.substr(0, rest.find(u' '));
+  }
+  return {name, rest.substr(SkipBlanks(rest, name.size()))};
+}
+
+std::u16string Decimal(std::size_t n) {
+  std::u16string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
+    n /= 10;
+  } while (n != 0);
+  return digits;
+}
+
+enum class SectionKind { Objects, PropertySection, ListElements, QueryColumns, QueryArguments };
+
+SectionKind KindOf(std::u16string_view name) {
+  if (name == u"座標システム" || name == u"サブクラス情報" || name == u"座標系") {
+    return SectionKind::PropertySection;
+  }
+  if (name == kListElements) return SectionKind::ListElements;
+  if (name == kQueryColumns) return SectionKind::QueryColumns;
+  if (name == kQueryArguments) return SectionKind::QueryArguments;
+  return SectionKind::Objects;
+}
+
+// One pass over one report. Views handed out (lines, names, values) point
+// into the text or into pushed lines, both alive until the pass ends.
+class ReportReader {
+ public:
+  explicit ReportReader(std::u16string_view text) : text_(text) {}
+
+  CollectionPtr BuildTree() {
+    CollectionPtr root = NewCollection();
+    textPos_ = 1;
+    atEnd_ = false;
+    // The current line is still empty, so the top section's own column is 1.
+    ReadSection(*root, kFormKey, 1);
+    return root;
+  }
+
+ private:
+  struct Mark {
+    std::int64_t textPos;
+    bool atEnd;
+    bool hasPushed;
+  };
+
+  // --- reading lines ---
+
+  std::u16string_view ReadTextLine() {
+    if (hasPushed_) {
+      hasPushed_ = false;
+      curBegin_ = pushedBegin_;
+      return pushed_.back();
+    }
+    if (textPos_ == -1) {
+      curBegin_ = text_.size();
+      return {};
+    }
+    curBegin_ = static_cast<std::size_t>(textPos_ - 1);
+    if (peeked_.from == textPos_) {
+      textPos_ = peeked_.next;
+      return peeked_.line;
+    }
+    return ReadLine(text_, textPos_);
+  }
+
+  void NextRawLine() {
+    curLine_ = ReadTextLine();
+    atEnd_ = curLine_.empty() && textPos_ == -1;
+  }
+
+  void NextLine() {
+    do {
+      NextRawLine();
+    } while (IsSeparator(curLine_));
+  }
+
+  std::size_t LineColumn() const { return Column(curLine_); }
+
+  // Column of the next non-separator line; reads nothing for good, but
+  // remembers the first line cut so that the next read need not cut it again.
+  std::size_t PeekIndent() {
+    if (hasPushed_) return Column(pushed_.back());
+    std::int64_t pos = textPos_;
+    for (bool first = true; pos != -1; first = false) {
+      const std::int64_t from = pos;
+      const std::u16string_view line = ReadLine(text_, pos);
+      if (first) peeked_ = {from, line, pos};
+      if (!IsSeparator(line)) return Column(line);
+    }
+    return 1;  // the end reads as an empty line
+  }
+
+  Mark Remember() const { return {textPos_, atEnd_, hasPushed_}; }
+  void Restore(const Mark& mark) {
+    textPos_ = mark.textPos;
+    atEnd_ = mark.atEnd;
+    hasPushed_ = mark.hasPushed;
+  }
+  bool SamePlace(const Mark& mark) const {
+    return mark.textPos == textPos_ && mark.atEnd == atEnd_ && mark.hasPushed == hasPushed_;
+  }
+
+  [[noreturn]] void Fail(std::u16string_view why) const {
+    const std::size_t lineNumber =
+        1 + static_cast<std::size_t>(std::count(text_.begin(), text_.begin() + curBegin_, u'\n'));
+    std::u16string description = Decimal(lineNumber) + u"行目" + std::u16string(why) + u"[";
+    if (curLine_.size() > kQuotedLineLimit) {
+      description.append(curLine_.substr(0, kQuotedLineLimit)).append(u"…");
+    } else {
+      description.append(curLine_);
+    }
+    description += u"]";
+    throw Error(kGrammarErrorNumber, std::move(description));
+  }
+
+  // --- the grammar ---
+
+  void ReadSection(Collection& parent, std::u16string_view name, int depth) {
+    if (depth > kMaxSectionDepth) {
+      Fail(u"でセクションの入れ子が" + Decimal(kMaxSectionDepth) + u"階層を超えました。");
+    }
+    const SectionKind kind = KindOf(name);
+    parent.Add(CollectionNode(std::u16string(name), NewCollection()));
+    clsItem* node = parent.Find(name);
+    // Null while the node holds the text of a plain property of that name.
+    Collection* section = node->IsCollection() ? &node->Children() : nullptr;
+    auto objects = [&]() -> Collection& {
+      if (section == nullptr) Fail(u"のオブジェクトを追加できません。同じ名前のプロパティがあります。");
+      return *section;
+    };
+
+    const std::size_t ownColumn = LineColumn();
+    NextLine();
+    // Same-named objects: the blanks tried last per upper-cased name.
+    std::unordered_map<std::u16string, std::size_t> blanksUsed;
+    // Objects of one section tend to have as many properties as the last.
+    std::size_t lastObjectSize = 0;
+
+    for (;;) {
+      const std::size_t c = LineColumn();
+      if (atEnd_) break;
+      if (curLine_.empty()) {
+        NextLine();
+        continue;
+      }
+      if (c <= ownColumn) break;
+      const auto [n, v] = SplitProperty(curLine_, c);
+      const Mark before = Remember();
+      if (n == kName || n == kSourceName) {
+        Collection& objectList = objects();
+        CollectionPtr object = NewCollection();
+        Collection& target = *object;
+        target.Reserve(lastObjectSize);
+        objectList.Add(CollectionNode(MakeUniqueKey(objectList, v, blanksUsed), std::move(object)));
+        ReadObjectProperties(target, depth);
+        target.ShrinkToFit();
+        lastObjectSize = target.Count();
+      } else if (kind == SectionKind::PropertySection) {
+        if (section == nullptr) {
+          node->Item = NewCollection();
+          section = &node->Children();
+        }
+        section->Add(CollectionNode(std::u16string(name), NewCollection()));
+        ReadObjectProperties(section->Find(name)->Children(), depth);
+      } else if (kind == SectionKind::ListElements) {
+        Collection& lists = objects();
+        lists.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
+        ReadListElements(lists.Find(kListElements)->Children());
+      } else if (kind == SectionKind::QueryColumns && n == kColumnName) {
+        ReadQueryList(objects(), kColumnName, kQueryArguments);
+      } else if (kind == SectionKind::QueryArguments && n == kArgumentName) {
+        ReadQueryList(objects(), kArgumentName, kAlias);
+      } else {
+        Fail(u"の書式を解析できません。");
+      }
+      // A reader that stopped where it started would be called again forever.
+      if (SamePlace(before)) Fail(u"の書式を解析できません。");
+    }
+    if (section != nullptr) section->ShrinkToFit();
+  }
+
+  std::u16string MakeUniqueKey(const Collection& collection, std::u16string_view name,
+                               std::unordered_map<std::u16string, std::size_t>& blanksUsed) {
+    if (!collection.Contains(name)) return std::u16string(name);
+    // Every shorter run of blanks is taken already, so resume after the last.
+    std::size_t& blanks = blanksUsed[UpperCase(name)];
+    std::u16string key(name);
+    key.append(blanks, u' ');
+    do {
+      if (++blanks > kMaxSameNamedObjects) Fail(u"で同じ名前のオブジェクトが多すぎます。");
+      key += u' ';
+    } while (collection.Contains(key));
+    return key;
+  }
+
+  void ReadObjectProperties(Collection& collection, int depth) {
+    const std::size_t objectColumn = LineColumn();
+    NextLine();
+    std::size_t c = LineColumn();
+    while (!atEnd_) {
+      if (curLine_.empty()) {
+        NextLine();
+        c = LineColumn();
+        continue;
+      }
+      if (c < objectColumn) return;
+      auto [n, v] = SplitProperty(curLine_, c);
+      if (n == kName) return;
+      if (const TextName* text = FindTextName(n)) {
+        if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
+          v = PushMenuIcon(c, v);
+          collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        } else {
+          collection.Add(TextNode(std::u16string(n), ReadTextBlock(v, text->closing)));
+        }
+        NextLine();
+      } else if (n == kCoordinateInfo) {
+        collection.Add(TextNode(std::u16string(n), JoinIndentedLines()));
+        NextLine();
+      } else if (n == kReferenceInfo) {
+        const std::u16string_view trimmed = TrimBlanks(v);
+        if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
+          collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        } else {
+          collection.Add(TextNode(std::u16string(n), ReadReferenceLines()));
+        }
+        NextLine();
+      } else if (PeekIndent() > objectColumn) {
+        if (n == kLibraries) {
+          ReadLibraryList(collection);
+        } else {
+          ReadSection(collection, n, depth + 1);
+        }
+      } else {
+        collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        NextLine();
+      }
+      c = LineColumn();
+    }
+  }
+
+  // "メニュー項目コード" sharing its line with "メニューのアイコン": the icon
+  // part becomes the next line, keeping the two characters before its name.
+  std::u16string_view PushMenuIcon(std::size_t column, std::u16string_view value) {
+    const std::size_t d = value.find(kMenuIcon);
+    if (d < 2) Fail(u"のメニュー項目コードを分割できません。");
+    std::u16string pushed(column >= 2 ? column - 2 : 0, u' ');
+    pushed.append(value.substr(d - 2));
+    pushed_.push_back(std::move(pushed));
+    hasPushed_ = true;
+    pushedBegin_ = curBegin_;
+    return value.substr(0, d - 2);
+  }
+
+  // The first value, then CR LF and each raw line up to a closing name.
+  std::u16string ReadTextBlock(std::u16string_view firstValue, Names closing) {
+    lines_.clear();
+    std::size_t size = firstValue.size();
+    for (;;) {
+      const Mark mark = Remember();
+      NextRawLine();
+      if (atEnd_) {
+        Restore(mark);
+        break;
+      }
+      const std::size_t c = LineColumn();
+      if (c != 1 && Contains(closing, SplitProperty(curLine_, c).name)) {
+        Restore(mark);
+        break;
+      }
+      lines_.push_back(curLine_);
+      size += kCrLf.size() + curLine_.size();
+    }
+    std::u16string gathered;
+    gathered.reserve(size);
+    gathered.append(firstValue);
+    for (std::u16string_view line : lines_) gathered.append(kCrLf).append(line);
+    return gathered;
+  }
+
+  // "座標情報": the next line and every following line of its column, joined.
+  std::u16string JoinIndentedLines() {
+    NextLine();
+    const std::size_t firstColumn = LineColumn();
+    lines_.assign(1, curLine_);
+    std::size_t size = curLine_.size();
+    while (!atEnd_) {
+      const Mark mark = Remember();
+      NextLine();
+      if (atEnd_ || LineColumn() != firstColumn) {
+        Restore(mark);
+        break;
+      }
+      lines_.push_back(curLine_);
+      size += curLine_.size();
+    }
+    std::u16string joined;
+    joined.reserve(size);
+    for (std::u16string_view line : lines_) joined.append(line);
+    return joined;
+  }
+
+  std::u16string ReadReferenceLines() {
+    std::u16string joined;
+    for (int i = 0; i < 4; ++i) {
+      NextLine();
+      if (i > 0) joined.append(kCrLf);
+      joined.append(curLine_);
+    }
+    return joined;
+  }
+
+  void ReadLibraryList(Collection& collection) {
+    NextLine();
+    const std::size_t firstColumn = LineColumn();
+    CollectionPtr libraries = NewCollection();
+    while (!atEnd_ && LineColumn() == firstColumn) {
+      libraries->Add(TextNode(std::u16string(curLine_), std::u16string(curLine_)));
+      NextLine();
+    }
+    collection.Add(CollectionNode(std::u16string(kLibrariesKey), std::move(libraries)));
+  }
+
+  // List values keyed to the label last seen, up to "リスト形式".
+  void ReadListElements(Collection& inner) {
+    std::u16string_view label;
+    while (!atEnd_) {
+      const auto [n, v] = SplitProperty(curLine_, LineColumn());
+      if (n == kListStyle) return;
+      if (n == kListLabel) label = v;
+      if (n == kListValue) inner.Add(TextNode(std::u16string(v), std::u16string(label)));
+      NextLine();
+    }
+  }
+
+  // Query data source columns (or arguments): one node per header line,
+  // holding the properties after it, up to the closing name.
+  void ReadQueryList(Collection& section, std::u16string_view headerName,
+                     std::u16string_view closingName) {
+    CollectionPtr current;
+    std::u16string_view currentName;
+    while (!atEnd_) {
+      if (curLine_.empty()) {
+        NextLine();
+        continue;
+      }
+      const auto [n, v] = SplitProperty(curLine_, LineColumn());
+      if (n != headerName && n != closingName) {
+        current->Add(TextNode(std::u16string(n), std::u16string(v)));
+        NextLine();
+        continue;
+      }
+      if (current) section.Add(CollectionNode(std::u16string(currentName), std::move(current)));
+      current.reset();
+      if (n == closingName) return;
+      current = NewCollection();
+      currentName = v;
+      NextLine();
+    }
+    if (current) section.Add(CollectionNode(std::u16string(currentName), std::move(current)));
+  }
+
+  std::u16string_view text_;
+  std::u16string_view curLine_;
+  std::size_t curBegin_ = 0;  // offset of the current line, for error messages
+  std::int64_t textPos_ = 1;  // 1-based start of the next unread line; -1 at the end
+  bool atEnd_ = false;
+  // Pushed lines stay alive for the whole pass: views into them are held.
+  std::vector<std::u16string> pushed_;
+  bool hasPushed_ = false;
+  std::size_t pushedBegin_ = 0;
+  std::vector<std::u16string_view> lines_;  // scratch for the gathering readers
+  struct Peeked {
+    std::int64_t from = 0;  // never a line start: positions are 1-based
+    std::u16string_view line;
+    std::int64_t next = 0;
+  } peeked_;
+};
+
+}  // namespace
+
+void FrmAnalCls::SetFormText(std::u16string_view inText) {
+  text_ = inText;
+  tree_.reset();
+  analysed_ = false;
+  textPresent_ = !inText.empty();
+}
+
+void FrmAnalCls::AnalyzeFormText() {
+  if (!textPresent_) return;
+  tree_ = ReportReader(text_).BuildTree();
+  analysed_ = true;
+}
+
+CollectionPtr FrmAnalCls::BlockStruct() {
+  if (!analysed_) AnalyzeFormText();
+  return analysed_ ? tree_ : nullptr;
+}
+
+void GetBlockStruct(std::u16string_view text, CollectionPtr& tree) {
+  if (tree) return;
+  FrmAnalCls parser;
+  parser.SetFormText(text);
+  parser.AnalyzeFormText();
+  tree = parser.BlockStruct();
+}
+
+}  // namespace tarnwick

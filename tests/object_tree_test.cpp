@@ -1,0 +1,146 @@
+#include "report/object_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/tree_json.h"
+#include "text/error.h"
+#include "text/upper_case.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+namespace {
+
+std::u16string Numbered(std::u16string_view stem, int n) {
+  std::u16string key(stem);
+  for (char c : std::to_string(n)) key += static_cast<char16_t>(c);
+  return key;
+}
+
+TEST(ObjectTree, KeepsInsertionOrderAndNumbersFromOne) {
+  Collection c;
+  EXPECT_TRUE(c.Add(TextNode(u"b", u"2")));
+  EXPECT_TRUE(c.Add(TextNode(u"a", u"1")));
+  EXPECT_TRUE(c.Add(clsItem{u"c", {}}));
+  ASSERT_EQ(c.Count(), 3u);
+  EXPECT_EQ(c.At(1).Key, u"b");
+  EXPECT_EQ(c.At(2).Text(), u"1");
+  EXPECT_TRUE(c.At(3).IsNothing());
+  std::u16string order;
+  for (const clsItem& item : c) order += item.Key;
+  EXPECT_EQ(order, u"bac");
+}
+
+TEST(ObjectTree, KeysMatchIgnoringCaseAndAPresentKeyIsRefused) {
+  Collection c;
+  EXPECT_TRUE(c.Add(TextNode(u"Name", u"first")));
+  EXPECT_FALSE(c.Add(TextNode(u"NAME", u"second")));
+  EXPECT_FALSE(c.Add(CollectionNode(u"name", NewCollection())));
+  ASSERT_EQ(c.Count(), 1u);
+  EXPECT_EQ(c.At(1).Key, u"Name");  // stored as written, not folded
+  EXPECT_EQ(c.Find(u"nAmE")->Text(), u"first");
+
+  // Full-width letters fold too; blanks are significant.
+  EXPECT_TRUE(c.Add(TextNode(u"ＡＢＣ", u"x")));
+  EXPECT_NE(c.Find(u"ａｂｃ"), nullptr);
+  EXPECT_EQ(c.Find(u"Name "), nullptr);
+  EXPECT_TRUE(c.Add(TextNode(u"Name ", u"blank")));
+  EXPECT_EQ(c.Count(), 3u);
+}
+
+TEST(ObjectTree, IndexedLookupFoldsCaseLikeTheLinearScan) {
+  // Past a few elements lookups go through the hash index, which must fold
+  // exactly as key comparison does, kana and ideographs included.
+  Collection c;
+  for (int i = 0; i < 20; ++i) c.Add(TextNode(Numbered(u"pad", i), u""));
+  const std::u16string keys[] = {u"ｱｲｳ", u"ﾌｫｰﾑ", u"トリガー", u"名前", u"ǆ", u"ß", u"Ω", u"ⓐ", u"ａ"};
+  for (const std::u16string& key : keys) ASSERT_TRUE(c.Add(TextNode(key, key)));
+  for (const std::u16string& key : keys) {
+    EXPECT_EQ(c.Find(UpperCase(key)), c.Find(key)) << ToUtf8(key);
+    EXPECT_FALSE(c.Add(TextNode(UpperCase(key), u"again"))) << ToUtf8(key);
+  }
+  for (char32_t u = 0x3000; u <= 0x9FFF; ++u) {
+    ASSERT_EQ(UpperCase(static_cast<char16_t>(u)), static_cast<char16_t>(u)) << std::hex << static_cast<unsigned>(u);
+  }
+}
+
+TEST(ObjectTree, LargeCollectionsFindEveryKeyThroughTheIndex) {
+  Collection c;
+  constexpr int kCount = 5000;
+  for (int i = 0; i < kCount; ++i) ASSERT_TRUE(c.Add(TextNode(Numbered(u"item", i), Numbered(u"v", i))));
+  for (int i = 0; i < kCount; ++i) {
+    const clsItem* found = c.Find(Numbered(u"ITEM", i));
+    ASSERT_NE(found, nullptr) << i;
+    ASSERT_EQ(found->Text(), Numbered(u"v", i));
+  }
+  EXPECT_EQ(c.Find(u"item5000"), nullptr);
+  EXPECT_FALSE(c.Add(TextNode(u"ITEM4999", u"again")));
+  EXPECT_EQ(c.Count(), static_cast<std::size_t>(kCount));
+  EXPECT_EQ(c.At(kCount).Key, u"item4999");
+  c.ShrinkToFit();
+  EXPECT_EQ(c.Find(u"item17")->Text(), u"v17");
+}
+
+TEST(ObjectTree, WrongKindsAndPositionsThrow) {
+  Collection c;
+  c.Add(TextNode(u"p", u"v"));
+  c.Add(CollectionNode(u"s", NewCollection()));
+  c.Add(clsItem{u"", {}});
+  EXPECT_THROW(c.At(0), Error);
+  EXPECT_THROW(c.At(4), Error);
+  EXPECT_THROW(c.At(1).Children(), Error);
+  EXPECT_THROW(c.At(2).Text(), Error);
+  EXPECT_THROW(c.At(3).Text(), Error);
+  EXPECT_THROW(c.At(3).Children(), Error);
+  EXPECT_THROW((clsItem{u"null", CollectionPtr()}.Children()), Error);
+  EXPECT_EQ(c.At(2).Children().Count(), 0u);
+}
+
+TEST(ObjectTree, BlankTreeHoldsOneBlankNode) {
+  EXPECT_EQ(TreeToJson(BlankTree()), R"([["",null]])");
+  EXPECT_EQ(TreeToJson(nullptr), "null");
+}
+
+TEST(ObjectTree, DestroyingAVeryDeepTreeDoesNotRecurse) {
+  CollectionPtr root = NewCollection();
+  Collection* tip = root.get();
+  for (int depth = 0; depth < 200000; ++depth) {
+    CollectionPtr child = NewCollection();
+    Collection* next = child.get();
+    tip->Add(TextNode(u"p", u"v"));
+    tip->Add(CollectionNode(u"c", std::move(child)));
+    tip = next;
+  }
+  root.reset();  // would overflow the stack if each level recursed
+  SUCCEED();
+}
+
+TEST(ObjectTree, SharedSubtreesOutliveTheirParent) {
+  CollectionPtr root = NewCollection();
+  CollectionPtr kept = NewCollection();
+  kept->Add(TextNode(u"k", u"v"));
+  CollectionPtr middle = NewCollection();
+  middle->Add(CollectionNode(u"kept", kept));
+  root->Add(CollectionNode(u"middle", middle));
+  middle.reset();
+  root.reset();
+  ASSERT_EQ(kept->Count(), 1u);
+  EXPECT_EQ(kept->At(1).Text(), u"v");
+}
+
+TEST(TreeJson, EscapesOnlyQuotesBackslashesAndControlCharacters) {
+  CollectionPtr root = NewCollection();
+  root->Add(TextNode(u"a\"b\\c", u"\b\f\n\r\t\x01\x1f/é日"));
+  CollectionPtr inner = NewCollection();
+  inner->Add(TextNode(u"x", u""));
+  root->Add(CollectionNode(u"s", inner));
+  root->Add(CollectionNode(u"e", NewCollection()));
+  EXPECT_EQ(TreeToJson(root),
+            "[[\"a\\\"b\\\\c\",\"\\b\\f\\n\\r\\t\\u0001\\u001f/é日\"],"
+            "[\"s\",[[\"x\",\"\"]]],[\"e\",[]]]");
+  EXPECT_EQ(TreeToJson(NewCollection()), "[]");
+}
+
+}  // namespace
+}  // namespace tarnwick

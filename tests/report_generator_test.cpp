@@ -1,0 +1,154 @@
+#include "tools/generator/report_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "text/utf8.h"
+#include "tools/generator/report_writer.h"
+
+namespace tarnwick {
+namespace {
+
+std::vector<std::u16string> Lines(std::u16string_view text) {
+  std::vector<std::u16string> lines;
+  std::size_t start = 0;
+  for (std::size_t lf = text.find(u"\r\n"); lf != text.npos; lf = text.find(u"\r\n", start)) {
+    lines.emplace_back(text.substr(start, lf - start));
+    start = lf + 2;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+// Lines of one text missing from the other, counted with repetition: a
+// changed line counts twice, an inserted or deleted one once.
+std::size_t LinesNotShared(std::u16string_view a, std::u16string_view b) {
+  std::map<std::u16string, long> count;
+  for (auto& line : Lines(a)) ++count[line];
+  for (auto& line : Lines(b)) --count[line];
+  std::size_t differing = 0;
+  for (auto& [line, n] : count) differing += static_cast<std::size_t>(n < 0 ? -n : n);
+  return differing;
+}
+
+GeneratorOptions Options(std::size_t bytes, std::uint64_t seed) {
+  GeneratorOptions options;
+  options.targetBytes = bytes;
+  options.seed = seed;
+  return options;
+}
+
+TEST(ReportGenerator, SameSeedGivesSameReportOtherSeedAnother) {
+  const std::u16string a = GenerateReportText(Options(200'000, 42));
+  EXPECT_EQ(a, GenerateReportText(Options(200'000, 42)));
+  EXPECT_NE(a, GenerateReportText(Options(200'000, 43)));
+}
+
+TEST(ReportGenerator, SizeInCodePage932IsCloseToTheTarget) {
+  for (std::size_t target : {50'000u, 300'000u, 2'000'000u}) {
+    const std::size_t bytes = gen::Cp932Length(GenerateReportText(Options(target, 7)));
+    EXPECT_GE(bytes, target) << target;
+    EXPECT_LE(bytes, target + target / 10 + 10'000) << target;
+  }
+}
+
+TEST(ReportGenerator, ModuleStartsTheReportAndLinesEndWithCrLf) {
+  GeneratorOptions options = Options(100'000, 3);
+  options.moduleName = u"ORDER_ENTRY";
+  const std::u16string text = GenerateReportText(options);
+  EXPECT_TRUE(text.starts_with(u"* 名前                                  ORDER_ENTRY\r\n"));
+  EXPECT_TRUE(text.ends_with(u"\r\n"));
+  for (std::size_t lf = text.find(u'\n'); lf != text.npos; lf = text.find(u'\n', lf + 1)) {
+    ASSERT_EQ(text[lf - 1], u'\r') << "at " << lf;
+  }
+}
+
+TEST(ReportGenerator, ReportHoldsTheObjectsOfARealForm) {
+  const std::u16string text = GenerateReportText(Options(400'000, 5));
+  for (std::u16string_view expected :
+       {u"\r\n- 連結ライブラリ\r\n   * 名前", u"\r\n- ブロック\r\n   * 名前", u"\r\n   - 項目\r\n      * 名前",
+        u"トリガー・テキスト\r\n", u"\r\nEND IF;\r\n", u"\r\nEND;\r\n", u"NULL;\r\n", u"\r\n\r\n",
+        u"- プログラム・ユニット\r\n", u"レコード・グループ問合せ\r\n", u"- リスト内の要素\r\n",
+        u"- 問合せデータ・ソースの列\r\n      o 列名", u"参照情報                              <Not Referenced>",
+        u"座標情報\r\n", u"o メニュー項目コード", u"- メニューのアイコン", u"- キャンバス\r\n", u"- ウィンドウ\r\n",
+        u"o プロンプト", u"\r\n----------\r\n"}) {
+    EXPECT_NE(text.find(expected), text.npos) << ToUtf8(expected);
+  }
+}
+
+TEST(ReportGenerator, GeneratedTextFitsCodePage932) {
+  // Every character is one a Japanese Windows report can hold: ASCII,
+  // full-width and kanji from the BMP, never a replacement or a surrogate.
+  const std::u16string text = GenerateReportText(Options(300'000, 11));
+  for (char16_t c : text) {
+    ASSERT_FALSE(c >= 0xD800 && c <= 0xDFFF);
+    ASSERT_NE(c, u'\uFFFD');
+    ASSERT_TRUE(c == u'\r' || c == u'\n' || c >= 0x20);
+  }
+}
+
+TEST(ReportMutator, EditsAboutTheRequestedShareOfLines) {
+  const std::u16string text = GenerateReportText(Options(1'000'000, 9));
+  const std::size_t lines = Lines(text).size();
+  for (double fraction : {0.002, 0.01, 0.05}) {
+    const std::u16string mutated = MutateReportText(text, fraction, 1);
+    const double differing = static_cast<double>(LinesNotShared(text, mutated));
+    EXPECT_GE(differing, 0.5 * fraction * static_cast<double>(lines)) << fraction;
+    EXPECT_LE(differing, 3.0 * fraction * static_cast<double>(lines)) << fraction;
+  }
+}
+
+TEST(ReportMutator, DeterministicBySeedAndZeroFractionChangesNothing) {
+  const std::u16string text = GenerateReportText(Options(200'000, 2));
+  EXPECT_EQ(MutateReportText(text, 0.01, 5), MutateReportText(text, 0.01, 5));
+  EXPECT_NE(MutateReportText(text, 0.01, 5), MutateReportText(text, 0.01, 6));
+  EXPECT_EQ(MutateReportText(text, 0.0, 5), text);
+}
+
+TEST(ReportMutator, EditsStayInsideTextsAndKeepTheirClosingLines) {
+  // Properties without values cannot be edited: every edit must fall on the
+  // trigger body, and the closing line must follow it unchanged.
+  const std::u16string report =
+      u"* 名前  FORM1\r\n"
+      u"- トリガー\r\n"
+      u"   * 名前  WHEN-NEW-FORM-INSTANCE\r\n"
+      u"   - トリガー・スタイル\r\n"
+      u"   - トリガー・テキスト\r\n"
+      u"BEGIN\r\n"
+      u"  GO_BLOCK('ORDERS');\r\n"
+      u"  EXECUTE_QUERY;\r\n"
+      u"  :GLOBAL.MODE := 'A';\r\n"
+      u"  MESSAGE('開始しました。');\r\n"
+      u"  NULL;\r\n"
+      u"END;\r\n"
+      u"   - 問合せ入力モードで起動\r\n"
+      u"   - 実行階層\r\n";
+  const std::vector<std::u16string> before = Lines(report);
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    const std::vector<std::u16string> after = Lines(MutateReportText(report, 0.3, seed));
+    ASSERT_GE(after.size(), 11u);
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 5), std::vector(before.begin(), before.begin() + 5));
+    EXPECT_EQ(std::vector(after.end() - 2, after.end()), std::vector(before.end() - 2, before.end()));
+    EXPECT_NE(after, before) << seed;
+  }
+}
+
+TEST(ReportMutator, AddsOrRemovesWholeItems) {
+  const std::u16string text = GenerateReportText(Options(500'000, 4));
+  auto headers = [](std::u16string_view t) {
+    std::size_t n = 0;
+    for (auto& line : Lines(t)) n += line.starts_with(u"      * 名前");
+    return n;
+  };
+  std::size_t changedCounts = 0;
+  for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+    changedCounts += headers(MutateReportText(text, 0.01, seed)) != headers(text);
+  }
+  EXPECT_GE(changedCounts, 3u);
+}
+
+}  // namespace
+}  // namespace tarnwick

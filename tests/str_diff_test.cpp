@@ -1,0 +1,394 @@
+#include "diff/str_diff.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "text/line_reader.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+namespace {
+
+// A record as "kind|line|idx1|idx2", the line being the one the kind fills.
+std::string Show(const DiffRecord& r) {
+  const std::u16string_view line = r.kind == 2 ? r.line2 : r.line1;
+  return std::to_string(r.kind) + "|" + ToUtf8(line) + "|" + std::to_string(r.idx1) + "|" +
+         std::to_string(r.idx2);
+}
+
+std::vector<std::string> Records(StrDiff2& diff) {
+  std::vector<std::string> out;
+  diff.Rewind();
+  for (;;) {
+    const DiffRecord r = diff.NextDiffLine();
+    if (diff.IsDiffEnd()) break;
+    out.push_back(Show(r));
+  }
+  return out;
+}
+
+std::vector<std::string> Diff(std::u16string_view text1, std::u16string_view text2) {
+  StrDiff2 diff;
+  diff.SetText1(text1);
+  diff.SetText2(text2);
+  diff.BuildDiff();
+  return Records(diff);
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(LineHash, RotatesFifteenBitsOverLittleEndianBytes) {
+  EXPECT_EQ(LineHash(u""), 0);
+  EXPECT_EQ(LineHash(u"a"), 0xC2);   // 0x61, rotate, then 0x00
+  EXPECT_EQ(LineHash(u"あ"), 0xB4);  // U+3042: 0x42, rotate, then 0x30
+  // Bit 0 set by the second byte travels up 14 places, then wraps to bit 0.
+  EXPECT_EQ(LineHash(std::u16string(u"\u0100") + std::u16string(7, u'\0')), 0x4000);
+  EXPECT_EQ(LineHash(std::u16string(u"\u0100") + std::u16string(8, u'\0')), 0x0002);
+  // Different lines may share a hash; the difference still tells them apart.
+  EXPECT_EQ(LineHash(u"\u0001"), LineHash(u"\u0200"));
+  EXPECT_EQ(Diff(u"\u0001", u"\u0200"), (Lines{"1|\x01|1|0", "2|\xC8\x80|0|1"}));
+}
+
+TEST(StrDiff, IdenticalTextsAreOneUnchangedBlock) {
+  StrDiff2 diff;
+  diff.SetText1(u"x\r\ny\r\nz");
+  diff.SetText2(u"x\r\ny\r\nz");
+  diff.BuildDiff();
+  ASSERT_EQ(diff.Blocks().size(), 1u);
+  EXPECT_FALSE(diff.Blocks()[0].bChanged);
+  EXPECT_EQ(diff.Blocks()[0].nLen1, 3);
+  EXPECT_EQ(diff.Blocks()[0].nNext, -1);
+  EXPECT_EQ(Records(diff), (Lines{"0|x|1|1", "0|y|2|2", "0|z|3|3"}));
+}
+
+TEST(StrDiff, ChangedLinesComeTextOneFirst) {
+  EXPECT_EQ(Diff(u"a\nb\nc", u"a\nx\nc"),
+            (Lines{"0|a|1|1", "1|b|2|0", "2|x|0|2", "0|c|3|3"}));
+  EXPECT_EQ(Diff(u"a\nb\nc\nd", u"a\nx\ny\nd"),
+            (Lines{"0|a|1|1", "1|b|2|0", "1|c|3|0", "2|x|0|2", "2|y|0|3", "0|d|4|4"}));
+  // The empty text is one empty line.
+  EXPECT_EQ(Diff(u"", u"x"), (Lines{"1||1|0", "2|x|0|1"}));
+  EXPECT_EQ(Diff(u"", u""), (Lines{"0||1|1"}));
+}
+
+TEST(StrDiff, ExtraLinesAtTheEndFormAOneSidedBlock) {
+  StrDiff2 diff;
+  diff.SetText1(u"a\nb");
+  diff.SetText2(u"a\nb\nc\nd");
+  diff.BuildDiff();
+  const std::vector<DiffBlock>& blocks = diff.Blocks();
+  ASSERT_EQ(blocks.size(), 2u);
+  EXPECT_FALSE(blocks[0].bChanged);
+  EXPECT_EQ(blocks[0].nLen1, 2);
+  EXPECT_EQ(blocks[0].nNext, 2);
+  EXPECT_TRUE(blocks[1].bChanged);
+  EXPECT_EQ(blocks[1].nStart1, 3);
+  EXPECT_EQ(blocks[1].nLen1, 0);
+  EXPECT_EQ(blocks[1].nStart2, 3);
+  EXPECT_EQ(blocks[1].nLen2, 2);
+  EXPECT_EQ(blocks[1].nNext, -1);
+  EXPECT_EQ(Records(diff), (Lines{"0|a|1|1", "0|b|2|2", "2|c|0|3", "2|d|0|4"}));
+
+  EXPECT_EQ(Diff(u"a\nb\nc", u"a"), (Lines{"0|a|1|1", "1|b|2|0", "1|c|3|0"}));
+}
+
+TEST(StrDiff, LongestRunWinsThenNearestToTheStartThenFirstFound) {
+  // b, a is the longest run.
+  EXPECT_EQ(Diff(u"a\nb\na\nb", u"b\na"),
+            (Lines{"1|a|1|0", "0|b|2|1", "0|a|3|2", "1|b|4|0"}));
+  // a at (1, 3) and b at (3, 1) tie on length and distance: a is found first.
+  EXPECT_EQ(Diff(u"a\nx\nb", u"b\ny\na"),
+            (Lines{"2|b|0|1", "2|y|0|2", "0|a|1|3", "1|x|2|0", "1|b|3|0"}));
+  // Equal lengths: the run nearer to the start of both texts wins.
+  EXPECT_EQ(Diff(u"p\nq\nr\np", u"x\np\ny"),
+            (Lines{"2|x|0|1", "0|p|1|2", "1|q|2|0", "1|r|3|0", "1|p|4|0", "2|y|0|3"}));
+}
+
+TEST(StrDiff, PiecesAreLinkedInTextOrderNotStorageOrder) {
+  StrDiff2 diff;
+  diff.SetText1(u"a\nb\nx\nc\nd\ne");
+  diff.SetText2(u"b\na\ny\nc\nd\ne");
+  diff.BuildDiff();
+  struct Shape {
+    bool changed;
+    std::int32_t start1, start2, len1, len2, next;
+  };
+  const std::vector<Shape> expected = {
+      {true, 1, 1, 0, 1, 3}, {false, 4, 4, 3, 3, -1}, {false, 1, 2, 1, 1, 4}, {true, 2, 3, 2, 1, 2}};
+  ASSERT_EQ(diff.Blocks().size(), expected.size());
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    const DiffBlock& b = diff.Blocks()[k];
+    SCOPED_TRACE("block " + std::to_string(k + 1));
+    EXPECT_EQ(b.bChanged, expected[k].changed);
+    EXPECT_EQ(b.nStart1, expected[k].start1);
+    EXPECT_EQ(b.nStart2, expected[k].start2);
+    EXPECT_EQ(b.nLen1, expected[k].len1);
+    EXPECT_EQ(b.nLen2, expected[k].len2);
+    EXPECT_EQ(b.nNext, expected[k].next);
+  }
+  EXPECT_EQ(Records(diff), (Lines{"2|b|0|1", "0|a|1|2", "1|b|2|0", "1|x|3|0", "2|y|0|3",
+                                  "0|c|4|4", "0|d|5|5", "0|e|6|6"}));
+}
+
+TEST(StrDiff, LinesCompareExactlyAfterDroppingOneCarriageReturn) {
+  EXPECT_EQ(Diff(u"a\r\nb\r\n", u"a\nb\n"), (Lines{"0|a|1|1", "0|b|2|2", "0||3|3"}));
+  EXPECT_EQ(Diff(u"a\x1A\nb", u"a\nb"), (Lines{"0|a|1|1", "0|b|2|2"}));
+  EXPECT_EQ(Diff(u"A", u"a"), (Lines{"1|A|1|0", "2|a|0|1"}));
+  // Only one CR goes; a CR inside the line stays.
+  EXPECT_EQ(Diff(u"a\r\r\nb\rc", u"a\r\nb\rc"),
+            (Lines{"1|a\r|1|0", "2|a|0|1", "0|b\rc|2|2"}));
+}
+
+TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
+  StrDiff2 diff;
+  diff.SetText1(u"a\nb");
+  diff.SetText2(u"b");
+  diff.BuildDiff();
+  const Lines first = Records(diff);
+  EXPECT_EQ(first, (Lines{"1|a|1|0", "0|b|2|1"}));
+  for (int n = 0; n < 3; ++n) {
+    const DiffRecord r = diff.NextDiffLine();
+    EXPECT_EQ(r.kind, -1);
+    EXPECT_TRUE(r.line1.empty() && r.line2.empty());
+    EXPECT_TRUE(diff.IsDiffEnd());
+  }
+  EXPECT_EQ(Records(diff), first);
+
+  // Without BuildDiff there are no blocks and no records.
+  StrDiff2 fresh;
+  fresh.Rewind();
+  EXPECT_EQ(fresh.NextDiffLine().kind, -1);
+  EXPECT_TRUE(fresh.IsDiffEnd());
+}
+
+TEST(StrDiff, OneObjectServesManyComparisons) {
+  StrDiff2 diff;
+  diff.SetText1(u"a\nb");
+  diff.SetText2(u"a\nc");
+  diff.BuildDiff();
+  EXPECT_EQ(Records(diff), (Lines{"0|a|1|1", "1|b|2|0", "2|c|0|2"}));
+  diff.SetText2(u"b");
+  diff.BuildDiff();
+  EXPECT_EQ(Records(diff), (Lines{"1|a|1|0", "0|b|2|1"}));
+}
+
+// The chain-walking procedure written out literally, with the 15-bit hash
+// chains, the prefix XOR filter and its loop bounds, as the yardstick for
+// the fast implementation.
+class ReferenceDiff {
+ public:
+  ReferenceDiff(std::u16string_view text1, std::u16string_view text2)
+      : t1_(Load(text1)), t2_(Load(text2)) {
+    blocks_.push_back({true, 1, 1, t1_.count, t2_.count, -1});
+    int cur = 1;
+    bool split = true;
+    for (;;) {
+      if (!split) {
+        cur = blocks_[cur - 1].nNext;
+        if (cur == -1) break;
+      }
+      split = Refine(cur);
+    }
+  }
+
+  const std::vector<DiffBlock>& Blocks() const { return blocks_; }
+
+  Lines Records() const {
+    Lines out;
+    for (int k = 1; k != -1; k = blocks_[k - 1].nNext) {
+      const DiffBlock& b = blocks_[k - 1];
+      if (!b.bChanged) {
+        for (int t = 0; t < b.nLen1; ++t) {
+          out.push_back(Show({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t],
+                              b.nStart1 + t, b.nStart2 + t, 0}));
+        }
+        continue;
+      }
+      for (int t = 0; t < b.nLen1; ++t) {
+        out.push_back(Show({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, 1}));
+      }
+      for (int t = 0; t < b.nLen2; ++t) {
+        out.push_back(Show({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, 2}));
+      }
+    }
+    return out;
+  }
+
+ private:
+  struct Text {
+    int count = 0;
+    std::vector<std::u16string> lines{1};
+    std::vector<int> hash{0}, prefix{0}, next{0};
+    std::vector<int> first = std::vector<int>(0x8000, 0);
+  };
+
+  static Text Load(std::u16string_view text) {
+    Text t;
+    std::vector<int> last(0x8000, 0);
+    std::int64_t position = 1;
+    while (position != -1) {
+      t.lines.emplace_back(ReadLine(text, position));
+      const int q = ++t.count;
+      const int h = LineHash(t.lines.back());
+      t.hash.push_back(h);
+      t.prefix.push_back(t.prefix.back() ^ h);
+      t.next.push_back(0);
+      if (last[h] != 0) {
+        t.next[last[h]] = q;
+      } else {
+        t.first[h] = q;
+      }
+      last[h] = q;
+    }
+    return t;
+  }
+
+  bool Equal(int a, int b) const {
+    if (a > t1_.count || b > t2_.count) return false;
+    if (t1_.hash[a] != t2_.hash[b]) return false;
+    return t1_.lines[a] == t2_.lines[b];
+  }
+
+  struct Found {
+    bool found;
+    int i, c, len;
+  };
+
+  Found Longest(int i0, int j0, int e1, int e2) const {
+    if (i0 >= e1) return {false, i0, j0, 1};
+    int best = 1, bi = i0, bc = j0, bd = 0;
+    bool found = false;
+    int i = i0;
+    do {
+      int x1 = t1_.prefix[i + best - 1] ^ t1_.prefix[i - 1];
+      for (int c = t2_.first[t1_.hash[i]]; c != 0; c = t2_.next[c]) {
+        if (c + best - 1 >= e2) break;
+        if (c < j0) continue;
+        if ((t2_.prefix[c + best - 1] ^ t2_.prefix[c - 1]) != x1) continue;
+        int run = 0;
+        while (i + run < e1 && c + run < e2 && Equal(i + run, c + run)) ++run;
+        const int d = (c - j0) + (i - i0);
+        if (found ? (run > best || (run == best && d < bd)) : run >= 1) {
+          best = run, bi = i, bc = c, bd = d, found = true;
+          x1 = t1_.prefix[i + best - 1] ^ t1_.prefix[i - 1];
+        }
+      }
+      ++i;
+    } while (i + best - 1 < e1);
+    return {found, bi, bc, best};
+  }
+
+  bool Refine(int k) {
+    const DiffBlock b = blocks_[k - 1];
+    if (!b.bChanged || b.nLen1 == 0 || b.nLen2 == 0) return false;
+    bool split = false;
+    int last = 0;
+    auto write = [&](bool changed, int s1, int s2, int l1, int l2) {
+      if (last == 0) {
+        blocks_[k - 1] = {changed, s1, s2, l1, l2, b.nNext};
+        last = k;
+        return;
+      }
+      blocks_.push_back({changed, s1, s2, l1, l2, blocks_[last - 1].nNext});
+      last = blocks_[last - 1].nNext = static_cast<int>(blocks_.size());
+      split = true;
+    };
+    int i = b.nStart1, j = b.nStart2;
+    const int e1 = i + b.nLen1, e2 = j + b.nLen2;
+    const int i_start = i;
+    while (i < e1 && j < e2 && Equal(i, j)) ++i, ++j;
+    if (i > i_start) write(false, i_start, b.nStart2, i - i_start, i - i_start);
+    while (i < e1 && j < e2) {
+      const Found f = Longest(i, j, e1, e2);
+      if (!f.found) {
+        write(true, i, j, e1 - i, e2 - j);
+        i = e1, j = e2;
+        break;
+      }
+      write(true, i, j, f.i - i, f.c - j);
+      write(false, f.i, f.c, f.len, f.len);
+      i = f.i + f.len, j = f.c + f.len;
+    }
+    if (i < e1 || j < e2) write(true, i, j, e1 - i, e2 - j);
+    return split;
+  }
+
+  Text t1_, t2_;
+  std::vector<DiffBlock> blocks_;
+};
+
+std::u16string Join(const std::vector<std::u16string>& lines) {
+  std::u16string text;
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    if (k > 0) text += u"\r\n";
+    text += lines[k];
+  }
+  return text;
+}
+
+void ExpectSameAsReference(const std::u16string& text1, const std::u16string& text2) {
+  StrDiff2 diff;
+  diff.SetText1(text1);
+  diff.SetText2(text2);
+  diff.BuildDiff();
+  const ReferenceDiff reference(text1, text2);
+  ASSERT_EQ(diff.Blocks().size(), reference.Blocks().size());
+  for (std::size_t k = 0; k < diff.Blocks().size(); ++k) {
+    const DiffBlock& a = diff.Blocks()[k];
+    const DiffBlock& b = reference.Blocks()[k];
+    ASSERT_TRUE(a.bChanged == b.bChanged && a.nStart1 == b.nStart1 && a.nStart2 == b.nStart2 &&
+                a.nLen1 == b.nLen1 && a.nLen2 == b.nLen2 && a.nNext == b.nNext)
+        << "block " << k + 1;
+  }
+  ASSERT_EQ(Records(diff), reference.Records());
+}
+
+// Random texts over a tiny alphabet (with two lines of equal hash) and
+// random edits of them: many repeats, many ties, long and short runs. The
+// last rounds are long texts of two or three distinct lines, where candidate
+// runs are too many to visit one by one.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnRandomTexts) {
+  const std::vector<std::u16string> alphabet = {u"a", u"b", u"", u"END IF;", u"\u0001",
+                                                u"\u0200"};
+  std::mt19937 rng(20261207);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 3030; ++round) {
+    const bool long_texts = round >= 3000;
+    const int letters = long_texts ? 2 + pick(2) : 2 + pick(static_cast<int>(alphabet.size()) - 1);
+    const int max_lines = round < 2000 ? 12 : round < 3000 ? 60 : 300;
+    auto random_lines = [&](int n) {
+      std::vector<std::u16string> lines;
+      for (int k = 0; k < n; ++k) lines.push_back(alphabet[pick(letters)]);
+      return lines;
+    };
+    std::vector<std::u16string> lines1 = random_lines(1 + pick(max_lines));
+    std::vector<std::u16string> lines2;
+    if (round % 2 == 0 || long_texts) {
+      lines2 = random_lines(1 + pick(max_lines));
+    } else {
+      // An edited copy with some unique lines, so that long runs occur.
+      for (std::u16string& line : lines1) {
+        if (pick(4) == 0) line = u"u" + std::u16string(1, char16_t(u'0' + pick(40)));
+      }
+      lines2 = lines1;
+      for (int edits = pick(6); edits > 0 && !lines2.empty(); --edits) {
+        const std::size_t at = pick(static_cast<int>(lines2.size()));
+        switch (pick(3)) {
+          case 0: lines2.erase(lines2.begin() + at); break;
+          case 1: lines2.insert(lines2.begin() + at, alphabet[pick(letters)]); break;
+          default: lines2[at] = alphabet[pick(letters)]; break;
+        }
+      }
+    }
+    SCOPED_TRACE("round " + std::to_string(round) + ": " + ToUtf8(Join(lines1)) + " / " +
+                 ToUtf8(Join(lines2)));
+    ExpectSameAsReference(Join(lines1), Join(lines2));
+    if (HasFatalFailure()) return;
+  }
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,152 @@
+// tarnwick-gen: writes generated object list reports for benchmarks and demos.
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/cp932.h"
+#include "text/error.h"
+#include "text/file_io.h"
+#include "text/utf8.h"
+#include "tools/generator/report_generator.h"
+
+namespace {
+
+constexpr int kUsage = 64;
+
+constexpr std::string_view kHelp =
+    "usage: tarnwick-gen report --size BYTES [--seed N] [--name FORM1] OUT\n"
+    "       tarnwick-gen mutate [--edits 0.01] [--seed N] IN OUT\n"
+    "       tarnwick-gen folders --pairs N --size BYTES [--edits 0.01] [--seed N] DIR1 DIR2\n"
+    "Reports are written in code page 932 with CR LF line ends.\n";
+
+struct UsageError {
+  std::string what;
+};
+
+struct Arguments {
+  std::vector<std::string> positional;
+  std::string size, seed = "1", name = "FORM1", edits = "0.01", pairs;
+};
+
+Arguments Parse(int argc, char** argv) {
+  Arguments args;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    auto value = [&](std::string& into) {
+      if (i + 1 >= argc) throw UsageError{std::string(arg) + " needs a value"};
+      into = argv[++i];
+    };
+    if (arg == "--size") {
+      value(args.size);
+    } else if (arg == "--seed") {
+      value(args.seed);
+    } else if (arg == "--name") {
+      value(args.name);
+    } else if (arg == "--edits") {
+      value(args.edits);
+    } else if (arg == "--pairs") {
+      value(args.pairs);
+    } else if (arg.starts_with("--")) {
+      throw UsageError{"unknown option " + std::string(arg)};
+    } else {
+      args.positional.emplace_back(arg);
+    }
+  }
+  return args;
+}
+
+unsigned long long Count(const std::string& text, std::string_view option) {
+  char* end = nullptr;
+  const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || text.front() == '-') {
+    throw UsageError{std::string(option) + " wants a whole number, not \"" + text + "\""};
+  }
+  return value;
+}
+
+double Fraction(const std::string& text) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !(value >= 0.0 && value <= 1.0)) {
+    throw UsageError{"--edits wants a fraction from 0 to 1, not \"" + text + "\""};
+  }
+  return value;
+}
+
+void Expect(const Arguments& args, std::size_t count) {
+  if (args.positional.size() != count) throw UsageError{"wrong number of file arguments"};
+}
+
+std::u16string Path(const std::string& utf8) { return tarnwick::FromUtf8(utf8); }
+
+int Report(const Arguments& args) {
+  Expect(args, 1);
+  if (args.size.empty()) throw UsageError{"report needs --size"};
+  tarnwick::GeneratorOptions options;
+  options.targetBytes = Count(args.size, "--size");
+  options.seed = Count(args.seed, "--seed");
+  options.moduleName = tarnwick::FromUtf8(args.name);
+  tarnwick::WriteReportFile(Path(args.positional[0]), tarnwick::GenerateReportText(options));
+  return 0;
+}
+
+int Mutate(const Arguments& args) {
+  Expect(args, 2);
+  const std::u16string text = tarnwick::DecodeCp932(tarnwick::ReadFileBytes(Path(args.positional[0])));
+  tarnwick::WriteReportFile(Path(args.positional[1]),
+                            tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
+  return 0;
+}
+
+int Folders(const Arguments& args) {
+  Expect(args, 2);
+  if (args.size.empty() || args.pairs.empty()) throw UsageError{"folders needs --pairs and --size"};
+  const unsigned long long pairs = Count(args.pairs, "--pairs");
+  const double edits = Fraction(args.edits);
+  const unsigned long long seed = Count(args.seed, "--seed");
+  for (const std::string& dir : args.positional) {
+    std::error_code error;
+    std::filesystem::create_directories(tarnwick::NativePath(Path(dir)), error);
+    if (error) throw tarnwick::Error(tarnwick::kFileErrorNumber, tarnwick::FromUtf8(error.message()));
+  }
+  for (unsigned long long i = 1; i <= pairs; ++i) {
+    std::string name = std::to_string(i);
+    name = "FORM" + std::string(name.size() < 4 ? 4 - name.size() : 0, '0') + name;
+    tarnwick::GeneratorOptions options;
+    options.targetBytes = Count(args.size, "--size");
+    options.seed = seed * 100003 + i;
+    options.moduleName = tarnwick::FromUtf8(name);
+    const std::u16string text = tarnwick::GenerateReportText(options);
+    const std::u16string file = tarnwick::FromUtf8(name + ".txt");
+    tarnwick::WriteReportFile(Path(args.positional[0]) + u"/" + file, text);
+    tarnwick::WriteReportFile(Path(args.positional[1]) + u"/" + file,
+                              tarnwick::MutateReportText(text, edits, options.seed));
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view command = argc > 1 ? argv[1] : "";
+  if (command == "--help" || command == "-h") {
+    std::cout << kHelp;
+    return 0;
+  }
+  try {
+    const Arguments args = Parse(argc, argv);
+    if (command == "report") return Report(args);
+    if (command == "mutate") return Mutate(args);
+    if (command == "folders") return Folders(args);
+    throw UsageError{command.empty() ? "no command" : "unknown command " + std::string(command)};
+  } catch (const UsageError& error) {
+    std::cerr << "tarnwick-gen: " << error.what << "\n" << kHelp;
+    return kUsage;
+  } catch (const tarnwick::Error& error) {
+    std::cerr << "tarnwick-gen: " << tarnwick::ToUtf8(error.Description()) << "\n";
+    return 1;
+  }
+}
