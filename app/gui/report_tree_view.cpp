@@ -14,7 +14,8 @@ ReportTreeView::ReportTreeView(QWidget* parent) : QTreeWidget(parent) {
   setHeaderHidden(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragDropMode(QAbstractItemView::NoDragDrop);
-  // Long names scroll sideways instead of being cut off.
+  // Long names scroll sideways instead of being cut off; short ones still
+  // get a selection bar across the whole view (see viewportEvent).
   header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   header()->setStretchLastSection(false);
 }
@@ -81,6 +82,11 @@ void ReportTreeView::SetFileDropsEnabled(bool enabled) {
   fileDrops_ = enabled;
   setAcceptDrops(enabled);
   viewport()->setAcceptDrops(enabled);
+}
+
+bool ReportTreeView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Resize) header()->setMinimumSectionSize(viewport()->width());
+  return QTreeWidget::viewportEvent(event);
 }
 
 void ReportTreeView::dragEnterEvent(QDragEnterEvent* event) {

@@ -41,6 +41,7 @@ class ReportTreeView : public QTreeWidget, public TreeView {
   void filesDropped(const QStringList& paths);
 
  protected:
+  bool viewportEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
