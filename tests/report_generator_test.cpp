@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +45,29 @@ GeneratorOptions Options(std::size_t bytes, std::uint64_t seed) {
   options.targetBytes = bytes;
   options.seed = seed;
   return options;
+}
+
+TEST(ReportWriter, LaysOutMarkersIndentationAndAValueColumn) {
+  gen::ReportWriter out;
+  out.Header(0, u"FORM1");
+  out.Property(1, u"ORDER BY句", u"ORDER_ID", u'o');
+  out.Property(1, u"サブクラス情報");
+  out.Property(2, u"レコード・グループの取出しサイズ・フォーマット", u"20");
+  out.TextProperty(1, u"トリガー・テキスト", {u"", u"BEGIN", u"  NULL;", u"END;"});
+  out.Separator(1);
+  const std::size_t bytes = out.Bytes();
+  const std::u16string text = out.Take();
+  EXPECT_EQ(text,
+            u"* 名前                                  FORM1\r\n"
+            u"   o ORDER BY句                            ORDER_ID\r\n"
+            u"   - サブクラス情報\r\n"
+            u"      - レコード・グループの取出しサイズ・フォーマット 20\r\n"
+            u"   - トリガー・テキスト\r\n"
+            u"BEGIN\r\n"
+            u"  NULL;\r\n"
+            u"END;\r\n"
+            u"   ----------\r\n");
+  EXPECT_EQ(bytes, gen::Cp932Length(text));
 }
 
 TEST(ReportGenerator, SameSeedGivesSameReportOtherSeedAnother) {
@@ -138,6 +165,60 @@ TEST(ReportMutator, EditsStayInsideTextsAndKeepTheirClosingLines) {
   }
 }
 
+TEST(ReportMutator, ChangesValuesButNeverNamesOrColumns) {
+  const std::u16string report =
+      u"* 名前  FORM1\r\n"
+      u"- 最大長                  10\r\n"
+      u"- 必須                    はい\r\n"
+      u"- 挿入可能                いいえ\r\n"
+      u"o ヒント                  受注番号を入力してください。\r\n"
+      u"o X位置                   120\r\n";
+  const std::vector<std::u16string> before = Lines(report);
+  for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+    const std::vector<std::u16string> after = Lines(MutateReportText(report, 0.5, seed));
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after[0], before[0]);
+    for (std::size_t i = 1; i < before.size(); ++i) {
+      // Values hold no blank: all up to the last blank is marker, name and padding.
+      const std::size_t valueAt = before[i].rfind(u' ') + 1;
+      EXPECT_EQ(after[i].substr(0, valueAt), before[i].substr(0, valueAt));
+    }
+    EXPECT_NE(after, before);
+  }
+}
+
+TEST(ReportMutator, LeavesLinesWhosePlaceCarriesMeaningAlone) {
+  // Library lines, the four reference lines, joined coordinate lines and a
+  // menu code sharing its line with the icon property: the reader gives each
+  // a fixed meaning, so the mutator only edits the trigger body.
+  const std::u16string report =
+      u"* 名前  FORM1\r\n"
+      u"- 連結ライブラリ\r\n"
+      u"   * 名前                 COMMON_LIB\r\n"
+      u"   o PL/SQLライブラリの位置  C:\\lib\\COMMON_LIB.pll\r\n"
+      u"- 参照情報                COMMON_OLB\r\n"
+      u"   o 参照元モジュール     COMMON_OLB\r\n"
+      u"   o 参照元オブジェクト   12\r\n"
+      u"   o 参照元モジュールのタイプ  はい\r\n"
+      u"   o 参照元オブジェクトのタイプ 項目名\r\n"
+      u"- 座標情報\r\n"
+      u"   - 幅                   640\r\n"
+      u"   - 高さ                 480\r\n"
+      u"o メニュー項目コード      CALL_FORM('A'); - メニューのアイコン  いいえ\r\n"
+      u"- トリガー・テキスト\r\n"
+      u"GO_BLOCK('ORDERS');\r\n"
+      u"EXECUTE_QUERY;\r\n"
+      u"MESSAGE('開始しました。');\r\n"
+      u"- 問合せ入力モードで起動\r\n";
+  const std::vector<std::u16string> before = Lines(report);
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    const std::vector<std::u16string> after = Lines(MutateReportText(report, 0.3, seed));
+    ASSERT_GE(after.size(), 15u);
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 14), std::vector(before.begin(), before.begin() + 14));
+    EXPECT_EQ(after.back(), before.back());
+  }
+}
+
 TEST(ReportMutator, TextsWithoutReportLinesComeBackUnharmed) {
   EXPECT_EQ(MutateReportText(u"", 0.5, 1), u"");
   EXPECT_EQ(MutateReportText(u"\r\n\r\n", 0.5, 1), u"\r\n\r\n");
@@ -191,6 +272,48 @@ TEST(SampleReports, ReleaseTwoDropsOneFormAndAddsAnother) {
                                                    u"MAIN_MENU.txt", u"PASSWORD_CHANGE.txt"}));
   EXPECT_EQ(names(2), (std::vector<std::u16string>{u"ORDER_ENTRY.txt", u"CUSTOMER_MASTER.txt",
                                                    u"MAIN_MENU.txt", u"SHIPMENT_INQUIRY.txt"}));
+}
+
+// The tool sits beside tarnwick-cli in the build folder.
+std::string GenTool() {
+  return (std::filesystem::path(TARNWICK_CLI_PATH).parent_path() / "tarnwick-gen").string();
+}
+
+int RunGen(const std::string& arguments) {
+  const int status = std::system((GenTool() + " " + arguments + " >/dev/null 2>&1").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(TarnwickGen, WritesReportsVersionsAndFolderPairs) {
+  if (!std::filesystem::exists(GenTool())) GTEST_SKIP() << "tarnwick-gen not built";
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tarnwick_gen_test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string d = dir.string();
+
+  ASSERT_EQ(RunGen("report --size 60000 --seed 4 --name ORDERS " + d + "/a.txt"), 0);
+  GeneratorOptions options = Options(60'000, 4);
+  options.moduleName = u"ORDERS";
+  EXPECT_EQ(ReadFileBytes(FromUtf8(d + "/a.txt")), ReportBytes(GenerateReportText(options)));
+
+  ASSERT_EQ(RunGen("mutate --edits 0.02 --seed 3 " + d + "/a.txt " + d + "/b.txt"), 0);
+  EXPECT_EQ(ReadFileBytes(FromUtf8(d + "/b.txt")),
+            ReportBytes(MutateReportText(GenerateReportText(options), 0.02, 3)));
+
+  ASSERT_EQ(RunGen("folders --pairs 3 --size 20000 " + d + "/v1 " + d + "/v2"), 0);
+  for (const char* name : {"FORM0001.txt", "FORM0002.txt", "FORM0003.txt"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir / "v1" / name)) << name;
+    EXPECT_TRUE(std::filesystem::exists(dir / "v2" / name)) << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "v1" / "FORM0004.txt"));
+
+  EXPECT_EQ(RunGen("report " + d + "/c.txt"), 64);                  // no --size
+  EXPECT_EQ(RunGen("report --size 12x " + d + "/c.txt"), 64);
+  EXPECT_EQ(RunGen("mutate --edits 2 " + d + "/a.txt " + d + "/c.txt"), 64);
+  EXPECT_EQ(RunGen("shuffle " + d), 64);
+  EXPECT_EQ(RunGen("mutate " + d + "/missing.txt " + d + "/c.txt"), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "c.txt"));
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
