@@ -9,6 +9,7 @@
 #include "text/cp932.h"
 #include "text/error.h"
 #include "text/utf8.h"
+#include "tools/generator/report_generator.h"
 
 namespace tarnwick {
 namespace {
@@ -492,6 +493,47 @@ TEST(ReportParser, ThousandsOfSameNamedObjectsAreRefused) {
 
   text += u"  * 名前 b\n";
   EXPECT_EQ(GrammarError(text), "1004行目で同じ名前のオブジェクトが多すぎます。[  * 名前 b]");
+}
+
+// Counts, over the whole tree, texts stored under `key` that span lines.
+int MultiLineTexts(const Collection& root, std::u16string_view key) {
+  int count = 0;
+  std::vector<const Collection*> pending{&root};
+  while (!pending.empty()) {
+    const Collection* c = pending.back();
+    pending.pop_back();
+    for (const clsItem& item : *c) {
+      if (item.IsCollection()) pending.push_back(&item.Children());
+      if (item.IsText() && item.Key == key && item.Text().find(u"\r\n") != std::u16string::npos) ++count;
+    }
+  }
+  return count;
+}
+
+TEST(ReportParser, GeneratedReportsAndTheirEditsParseIntoModules) {
+  GeneratorOptions options;
+  options.seed = 7;
+  options.targetBytes = 300000;
+  options.moduleName = u"ORDERS";
+  const std::u16string original = GenerateReportText(options);
+  for (const std::u16string& text : {original, MutateReportText(original, 0.05, 3)}) {
+    CollectionPtr tree;
+    GetBlockStruct(DecodeCp932(ReportBytes(text)), tree);
+    ASSERT_EQ(tree->Count(), 1u);
+    EXPECT_EQ(tree->At(1).Key, u"ﾌｫｰﾑ");
+    const Collection& modules = tree->At(1).Children();
+    ASSERT_EQ(modules.Count(), 1u);
+    EXPECT_EQ(modules.At(1).Key, u"ORDERS");
+    const clsItem* blocks = modules.At(1).Children().Find(u"ブロック");
+    ASSERT_NE(blocks, nullptr);
+    ASSERT_GT(blocks->Children().Count(), 1u);
+    for (const clsItem& block : blocks->Children()) {
+      const clsItem* items = block.Children().Find(u"項目");
+      ASSERT_NE(items, nullptr) << ToUtf8(block.Key);
+      EXPECT_GT(items->Children().Count(), 0u) << ToUtf8(block.Key);
+    }
+    EXPECT_GT(MultiLineTexts(*tree, u"トリガー・テキスト"), 10);
+  }
 }
 
 }  // namespace
