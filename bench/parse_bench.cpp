@@ -26,7 +26,8 @@ std::u16string Report() {
 }
 
 std::filesystem::path ReportFile() {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "tarnwick_parse_bench.txt";
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tarnwick_parse_bench.txt";
   WriteReportFile(PathText(path), Report());
   return path;
 }

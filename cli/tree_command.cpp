@@ -26,7 +26,8 @@ int RunTree(Arguments args) {
     stage.clear();
     std::string json = TreeToJson(tree);
     json += '\n';
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
       throw Error(kFileErrorNumber, u"標準出力に書き込めません。");
     }
     return kExitFinished;

@@ -134,7 +134,9 @@ std::size_t Collection::Slot(std::u16string_view key) const {
   return slot;
 }
 
-CollectionPtr NewCollection() { return std::make_shared<Collection>(); }
+CollectionPtr NewCollection() {
+  return std::make_shared<Collection>();
+}
 
 clsItem TextNode(std::u16string key, std::u16string value) {
   return clsItem{std::move(key), std::move(value)};

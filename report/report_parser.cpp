@@ -1,7 +1,6 @@
 #include "report/report_parser.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -52,13 +51,26 @@ constexpr std::size_t kQuotedLineLimit = 200;
 
 using Names = std::span<const std::u16string_view>;
 
-constexpr std::u16string_view kCommentClosing[] = {
-    u"トリガー・スタイル", u"ヘルプ・ブック・タイトル", u"タイトル", u"PL/SQLライブラリ・ソース",
-    u"ヘルプ・ブック・トピック", u"ナビゲーション形式", u"パラメータのデータ型",
-    u"子オブジェクト・グループ", u"プログラム・ユニットのテキスト", u"トリガー",
-    u"文字モードの論理属性", u"プロンプトのフォアグラウンド・カラー", u"レコード・グループ・タイプ",
-    u"ディテール・データ・ブロック", u"ファイル名", u"使用可能", u"フォアグラウンド・カラー", u"有効",
-    u"PL/SQLライブラリの位置", u"可動メニュー"};
+constexpr std::u16string_view kCommentClosing[] = {u"トリガー・スタイル",
+                                                   u"ヘルプ・ブック・タイトル",
+                                                   u"タイトル",
+                                                   u"PL/SQLライブラリ・ソース",
+                                                   u"ヘルプ・ブック・トピック",
+                                                   u"ナビゲーション形式",
+                                                   u"パラメータのデータ型",
+                                                   u"子オブジェクト・グループ",
+                                                   u"プログラム・ユニットのテキスト",
+                                                   u"トリガー",
+                                                   u"文字モードの論理属性",
+                                                   u"プロンプトのフォアグラウンド・カラー",
+                                                   u"レコード・グループ・タイプ",
+                                                   u"ディテール・データ・ブロック",
+                                                   u"ファイル名",
+                                                   u"使用可能",
+                                                   u"フォアグラウンド・カラー",
+                                                   u"有効",
+                                                   u"PL/SQLライブラリの位置",
+                                                   u"可動メニュー"};
 constexpr std::u16string_view kTriggerTextClosing[] = {u"問合せ入力モードで起動"};
 constexpr std::u16string_view kProgramUnitClosing[] = {u"プログラム単位タイプ",
                                                        u"プログラム・ユニットタイプ"};
@@ -69,7 +81,8 @@ constexpr std::u16string_view kMessageClosing[] = {u"方向", u"警告スタイ�
 constexpr std::u16string_view kGroupQueryClosing[] = {u"レコード・グループの取出しサイズ"};
 constexpr std::u16string_view kPromptClosing[] = {u"プロンプト表示スタイル"};
 constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作", u"レコード削除？の動作"};
-constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク", u"(項目の)コピー値"};
+constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク",
+                                                        u"(項目の)コピー値"};
 constexpr std::u16string_view kFormulaClosing[] = {u"サマリー・ファンクション"};
 constexpr std::u16string_view kMenuItemCodeClosing[] = {u"メニューのアイコン"};
 
@@ -120,7 +133,8 @@ std::size_t SkipBlanks(std::u16string_view s, std::size_t i) {
 
 bool IsSeparator(std::u16string_view line) {
   const std::size_t start = SkipBlanks(line, 0);
-  if (line.size() - start < kSeparator.size() || line.substr(start, kSeparator.size()) != kSeparator) {
+  if (line.size() - start < kSeparator.size() ||
+      line.substr(start, kSeparator.size()) != kSeparator) {
     return false;
   }
   return SkipBlanks(line, start + kSeparator.size()) == line.size();
@@ -277,12 +291,12 @@ class ReportReader {
     int depth = 0;
     Collection* collection = nullptr;  // the object's properties; for a section, null
                                        // while its node holds a plain property's text
-    std::size_t column = 0;  // the column of the object's header or section line
+    std::size_t column = 0;            // the column of the object's header or section line
     // Sections only.
     clsItem* node = nullptr;  // the section's node in its parent object
     std::u16string_view name;
     SectionKind kind = SectionKind::Objects;
-    std::size_t lastObjectSize = 0;  // objects of a section tend to be alike
+    std::size_t lastObjectSize = 0;     // objects of a section tend to be alike
     Collection* childObject = nullptr;  // the object being read below this frame
     bool childRunning = false;
     Mark beforeChild{};
@@ -405,7 +419,8 @@ class ReportReader {
       const Collection& collection, std::u16string_view name,
       std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
     if (!collection.Contains(name)) return std::u16string(name);
-    if (!blanksUsed) blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
+    if (!blanksUsed)
+      blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
     // Every shorter run of blanks is taken already, so resume after the last.
     std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
     std::u16string key(name);
