@@ -371,6 +371,12 @@ TEST(ReportParser, SameNamedObjectsGetTrailingBlanks) {
             R"(["項目",[["S",[]],["S ",[["ソース名","X"]]]]]]])");
 }
 
+TEST(ReportParser, NamesDifferingOnlyInCaseAreTheSameKey) {
+  EXPECT_EQ(Module(u"* 名前 F\n* 項目\n  * 名前 Item_a\n  * 名前 ITEM_A\n  * 名前 ｉｔｅｍ\n  * "
+                   u"名前 ＩＴＥＭ\n"),
+            R"(["F",[["項目",[["Item_a",[]],["ITEM_A ",[]],["ｉｔｅｍ",[]],["ＩＴＥＭ ",[]]]]]])");
+}
+
 TEST(ReportParser, RepeatedNamesKeepTheFirstAndLaterSectionsAddToIt) {
   EXPECT_EQ(Module(uR"(* 名前 F
 * a 1
