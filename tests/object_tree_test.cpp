@@ -132,18 +132,5 @@ TEST(ObjectTree, SharedSubtreesOutliveTheirParent) {
   EXPECT_EQ(kept->At(1).Text(), u"v");
 }
 
-TEST(TreeJson, EscapesOnlyQuotesBackslashesAndControlCharacters) {
-  CollectionPtr root = NewCollection();
-  root->Add(TextNode(u"a\"b\\c", u"\b\f\n\r\t\x01\x1f/é日"));
-  CollectionPtr inner = NewCollection();
-  inner->Add(TextNode(u"x", u""));
-  root->Add(CollectionNode(u"s", inner));
-  root->Add(CollectionNode(u"e", NewCollection()));
-  EXPECT_EQ(TreeToJson(root),
-            "[[\"a\\\"b\\\\c\",\"\\b\\f\\n\\r\\t\\u0001\\u001f/é日\"],"
-            "[\"s\",[[\"x\",\"\"]]],[\"e\",[]]]");
-  EXPECT_EQ(TreeToJson(NewCollection()), "[]");
-}
-
 }  // namespace
 }  // namespace tarnwick
