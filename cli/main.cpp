@@ -33,7 +33,9 @@ int UsageError(std::string_view message) {
   return kExitUsage;
 }
 
-void PrintMessage(std::u16string_view text) { std::cerr << ToUtf8(text) << std::endl; }
+void PrintMessage(std::u16string_view text) {
+  std::cerr << ToUtf8(text) << std::endl;
+}
 
 }  // namespace tarnwick::cli
 

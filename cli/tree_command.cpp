@@ -3,27 +3,19 @@
 #include <exception>
 #include <string>
 
+#include "app/report_loader.h"
 #include "cli/commands.h"
-#include "report/report_parser.h"
 #include "report/tree_json.h"
-#include "text/cp932.h"
 #include "text/error.h"
-#include "text/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
 
 int RunTree(Arguments args) {
   if (args.size() != 1 || args[0].starts_with("--")) return UsageError("tree takes one REPORT");
-  const std::u16string path = FromUtf8(args[0]);
-  std::u16string stage = u"ファイル文章[" + path + u"]の読み込み中に、";
+  std::u16string stage;
   try {
-    std::u16string text = DecodeCp932(ReadFileBytes(path));
-    stage = u"フォーム文章[" + path + u"]の解析中に、";
-    CollectionPtr tree;
-    GetBlockStruct(text, tree);
-    text = std::u16string();  // the tree owns what it needs
-    stage.clear();
+    const CollectionPtr tree = ParseReportFile(FromUtf8(args[0]), stage);
     std::string json = TreeToJson(tree);
     json += '\n';
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {

@@ -1,5 +1,6 @@
 #include "report/object_tree.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "text/error.h"
@@ -12,15 +13,19 @@ namespace {
 // Up to this many elements a linear scan beats hashing every key.
 constexpr std::size_t kLinearLimit = 8;
 
-// Kana, CJK symbols and ideographs have no case; report keys are mostly
-// made of them, so they skip the general mapping.
+// ASCII folds inline; kana, CJK symbols and ideographs have no case. Report
+// keys are mostly made of these, so they skip the general mapping.
 constexpr char16_t kCaselessFirst = 0x3000;
 constexpr char16_t kCaselessLast = 0x9FFF;
 
 std::uint64_t HashIgnoringCase(std::u16string_view key) {
   std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the upper-cased units
   for (char16_t c : key) {
-    if (c < kCaselessFirst || c > kCaselessLast) c = UpperCase(c);
+    if (c < 0x80) {
+      if (c >= u'a' && c <= u'z') c -= u'a' - u'A';
+    } else if (c < kCaselessFirst || c > kCaselessLast) {
+      c = UpperCase(c);
+    }
     h ^= c;
     h *= 0x100000001b3ull;
   }
@@ -113,9 +118,16 @@ bool Collection::Add(clsItem item) {
   return true;
 }
 
-void Collection::Rehash() {
+void Collection::Reserve(std::size_t count) {
+  items_.reserve(count);
+  if (count > kLinearLimit && index_.size() < count * 2) Rehash(count);
+}
+
+void Collection::Rehash(std::size_t expected) {
+  // A quarter full after growing, and growing again past half full.
+  const std::size_t wanted = std::max(items_.size() * 4, expected * 2);
   std::size_t size = 16;
-  while (size < items_.size() * 4) size *= 2;  // at most half full after growing
+  while (size < wanted) size *= 2;
   index_.assign(size, 0);
   const std::size_t mask = size - 1;
   for (std::size_t i = 0; i < items_.size(); ++i) {
@@ -134,7 +146,9 @@ std::size_t Collection::Slot(std::u16string_view key) const {
   return slot;
 }
 
-CollectionPtr NewCollection() { return std::make_shared<Collection>(); }
+CollectionPtr NewCollection() {
+  return std::make_shared<Collection>();
+}
 
 clsItem TextNode(std::u16string key, std::u16string value) {
   return clsItem{std::move(key), std::move(value)};

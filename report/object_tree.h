@@ -52,7 +52,7 @@ class Collection {
   bool Add(clsItem item);
   // Capacity hints for a builder that can guess the size, and for giving
   // back spare room once a collection is complete.
-  void Reserve(std::size_t count) { items_.reserve(count); }
+  void Reserve(std::size_t count);
   void ShrinkToFit() { items_.shrink_to_fit(); }
 
   auto begin() const { return items_.begin(); }
@@ -63,7 +63,8 @@ class Collection {
   // Open-addressed index of element positions (position + 1, 0 = free slot),
   // built once the collection outgrows a short linear scan.
   std::vector<std::uint32_t> index_;
-  void Rehash();
+  // Rebuilds the index with room for at least `expected` elements.
+  void Rehash(std::size_t expected = 0);
   // The slot holding `key`, or the free slot where it would go.
   std::size_t Slot(std::u16string_view key) const;
 };

@@ -1,8 +1,8 @@
 #include "report/report_parser.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string>
@@ -52,13 +52,26 @@ constexpr std::size_t kQuotedLineLimit = 200;
 
 using Names = std::span<const std::u16string_view>;
 
-constexpr std::u16string_view kCommentClosing[] = {
-    u"トリガー・スタイル", u"ヘルプ・ブック・タイトル", u"タイトル", u"PL/SQLライブラリ・ソース",
-    u"ヘルプ・ブック・トピック", u"ナビゲーション形式", u"パラメータのデータ型",
-    u"子オブジェクト・グループ", u"プログラム・ユニットのテキスト", u"トリガー",
-    u"文字モードの論理属性", u"プロンプトのフォアグラウンド・カラー", u"レコード・グループ・タイプ",
-    u"ディテール・データ・ブロック", u"ファイル名", u"使用可能", u"フォアグラウンド・カラー", u"有効",
-    u"PL/SQLライブラリの位置", u"可動メニュー"};
+constexpr std::u16string_view kCommentClosing[] = {u"トリガー・スタイル",
+                                                   u"ヘルプ・ブック・タイトル",
+                                                   u"タイトル",
+                                                   u"PL/SQLライブラリ・ソース",
+                                                   u"ヘルプ・ブック・トピック",
+                                                   u"ナビゲーション形式",
+                                                   u"パラメータのデータ型",
+                                                   u"子オブジェクト・グループ",
+                                                   u"プログラム・ユニットのテキスト",
+                                                   u"トリガー",
+                                                   u"文字モードの論理属性",
+                                                   u"プロンプトのフォアグラウンド・カラー",
+                                                   u"レコード・グループ・タイプ",
+                                                   u"ディテール・データ・ブロック",
+                                                   u"ファイル名",
+                                                   u"使用可能",
+                                                   u"フォアグラウンド・カラー",
+                                                   u"有効",
+                                                   u"PL/SQLライブラリの位置",
+                                                   u"可動メニュー"};
 constexpr std::u16string_view kTriggerTextClosing[] = {u"問合せ入力モードで起動"};
 constexpr std::u16string_view kProgramUnitClosing[] = {u"プログラム単位タイプ",
                                                        u"プログラム・ユニットタイプ"};
@@ -69,7 +82,8 @@ constexpr std::u16string_view kMessageClosing[] = {u"方向", u"警告スタイ�
 constexpr std::u16string_view kGroupQueryClosing[] = {u"レコード・グループの取出しサイズ"};
 constexpr std::u16string_view kPromptClosing[] = {u"プロンプト表示スタイル"};
 constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作", u"レコード削除？の動作"};
-constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク", u"(項目の)コピー値"};
+constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク",
+                                                        u"(項目の)コピー値"};
 constexpr std::u16string_view kFormulaClosing[] = {u"サマリー・ファンクション"};
 constexpr std::u16string_view kMenuItemCodeClosing[] = {u"メニューのアイコン"};
 
@@ -113,28 +127,48 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
   return s.substr(first, s.find_last_not_of(u' ') - first + 1);
 }
 
+// Reports pad names to a value column with runs of blanks, so blanks are
+// skipped four code units at a time.
+constexpr std::uint64_t kFourBlanks = 0x0020002000200020ull;
+
 std::size_t SkipBlanks(std::u16string_view s, std::size_t i) {
+  while (i + 4 <= s.size()) {
+    std::uint64_t four;
+    std::memcpy(&four, s.data() + i, sizeof four);
+    if (four != kFourBlanks) break;
+    i += 4;
+  }
   while (i < s.size() && s[i] == u' ') ++i;
   return i;
 }
 
-bool IsSeparator(std::u16string_view line) {
-  const std::size_t start = SkipBlanks(line, 0);
-  if (line.size() - start < kSeparator.size() || line.substr(start, kSeparator.size()) != kSeparator) {
-    return false;
-  }
-  return SkipBlanks(line, start + kSeparator.size()) == line.size();
-}
+// The markers " ", "=", "^", "-", "*" and "o" as bits by code unit.
+constexpr std::uint64_t kMarkersLow =
+    (1ull << u' ') | (1ull << u'*') | (1ull << u'-') | (1ull << u'=');
+constexpr std::uint64_t kMarkersHigh = (1ull << (u'^' - 64)) | (1ull << (u'o' - 64));
 
 bool IsMarker(char16_t c) {
-  return c == u' ' || c == u'=' || c == u'^' || c == u'-' || c == u'*' || c == u'o';
+  if (c < 64) return (kMarkersLow >> c) & 1;
+  if (c < 128) return (kMarkersHigh >> (c - 64)) & 1;
+  return false;
 }
 
 // 1-based position of the first character that is no marker or blank.
 std::size_t Column(std::u16string_view line) {
-  std::size_t i = 0;
+  std::size_t i = SkipBlanks(line, 0);
   while (i < line.size() && IsMarker(line[i])) ++i;
   return i + 1;
+}
+
+// A separator is made of markers only, so its column is past its end.
+bool IsSeparator(std::u16string_view line, std::size_t column) {
+  if (column != line.size() + 1) return false;
+  const std::size_t start = SkipBlanks(line, 0);
+  if (line.size() - start < kSeparator.size() ||
+      line.substr(start, kSeparator.size()) != kSeparator) {
+    return false;
+  }
+  return SkipBlanks(line, start + kSeparator.size()) == line.size();
 }
 
 struct Property {
@@ -209,25 +243,29 @@ class ReportReader {
       return {};
     }
     curBegin_ = static_cast<std::size_t>(textPos_ - 1);
-    if (peeked_.from == textPos_) {
-      textPos_ = peeked_.next;
-      return peeked_.line;
-    }
     return ReadLine(text_, textPos_);
   }
 
   void NextRawLine() {
-    curLine_ = ReadTextLine();
+    if (!hasPushed_ && textPos_ != -1 && peeked_.from == textPos_) {
+      curBegin_ = static_cast<std::size_t>(textPos_ - 1);
+      curLine_ = peeked_.line;
+      curColumn_ = peeked_.column;
+      textPos_ = peeked_.next;
+    } else {
+      curLine_ = ReadTextLine();
+      curColumn_ = Column(curLine_);
+    }
     atEnd_ = curLine_.empty() && textPos_ == -1;
   }
 
   void NextLine() {
     do {
       NextRawLine();
-    } while (IsSeparator(curLine_));
+    } while (IsSeparator(curLine_, curColumn_));
   }
 
-  std::size_t LineColumn() const { return Column(curLine_); }
+  std::size_t LineColumn() const { return curColumn_; }
 
   // Column of the next non-separator line; reads nothing for good, but
   // remembers the first line cut so that the next read need not cut it again.
@@ -237,8 +275,9 @@ class ReportReader {
     for (bool first = true; pos != -1; first = false) {
       const std::int64_t from = pos;
       const std::u16string_view line = ReadLine(text_, pos);
-      if (first) peeked_ = {from, line, pos};
-      if (!IsSeparator(line)) return Column(line);
+      const std::size_t column = Column(line);
+      if (first) peeked_ = {from, line, column, pos};
+      if (!IsSeparator(line, column)) return column;
     }
     return 1;  // the end reads as an empty line
   }
@@ -277,12 +316,12 @@ class ReportReader {
     int depth = 0;
     Collection* collection = nullptr;  // the object's properties; for a section, null
                                        // while its node holds a plain property's text
-    std::size_t column = 0;  // the column of the object's header or section line
+    std::size_t column = 0;            // the column of the object's header or section line
     // Sections only.
     clsItem* node = nullptr;  // the section's node in its parent object
     std::u16string_view name;
     SectionKind kind = SectionKind::Objects;
-    std::size_t lastObjectSize = 0;  // objects of a section tend to be alike
+    std::size_t lastObjectSize = 0;     // objects of a section tend to be alike
     Collection* childObject = nullptr;  // the object being read below this frame
     bool childRunning = false;
     Mark beforeChild{};
@@ -405,7 +444,8 @@ class ReportReader {
       const Collection& collection, std::u16string_view name,
       std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
     if (!collection.Contains(name)) return std::u16string(name);
-    if (!blanksUsed) blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
+    if (!blanksUsed)
+      blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
     // Every shorter run of blanks is taken already, so resume after the last.
     std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
     std::u16string key(name);
@@ -581,8 +621,9 @@ class ReportReader {
 
   std::u16string_view text_;
   std::u16string_view curLine_;
-  std::size_t curBegin_ = 0;  // offset of the current line, for error messages
-  std::int64_t textPos_ = 1;  // 1-based start of the next unread line; -1 at the end
+  std::size_t curColumn_ = 1;  // the column of curLine_, which Restore leaves alone
+  std::size_t curBegin_ = 0;   // offset of the current line, for error messages
+  std::int64_t textPos_ = 1;   // 1-based start of the next unread line; -1 at the end
   bool atEnd_ = false;
   // Pushed lines stay alive for the whole pass: views into them are held.
   std::vector<std::u16string> pushed_;
@@ -593,6 +634,7 @@ class ReportReader {
   struct Peeked {
     std::int64_t from = 0;  // never a line start: positions are 1-based
     std::u16string_view line;
+    std::size_t column = 1;
     std::int64_t next = 0;
   } peeked_;
 };

@@ -15,13 +15,27 @@ void AppendString(std::string& out, std::u16string_view text) {
   for (const char byte : ToUtf8(text)) {
     const auto c = static_cast<unsigned char>(byte);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           out += "\\u00";
@@ -61,7 +75,8 @@ std::string TreeToJson(const CollectionPtr& tree) {
     if (const auto* text = std::get_if<std::u16string>(&item.Item)) {
       AppendString(out, *text);
       out += ']';
-    } else if (const auto* children = std::get_if<CollectionPtr>(&item.Item); children && *children) {
+    } else if (const auto* children = std::get_if<CollectionPtr>(&item.Item);
+               children && *children) {
       out += '[';
       stack.push_back({children->get(), 0});
     } else {

@@ -32,7 +32,8 @@ class CliTree : public testing::Test {
   std::string WriteReport(const std::string& name, std::u16string_view text) {
     const std::filesystem::path path = dir_ / name;
     const std::string bytes = EncodeCp932(text);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path.string();
   }
 
@@ -57,10 +58,12 @@ class CliTree : public testing::Test {
 };
 
 TEST_F(CliTree, PrintsTheTreeAsOneLineOfJson) {
-  const std::string report = WriteReport("FORM1.TXT", u"* 名前 FORM1\r\n* タイトル \"受注\"\\～①\t/\r\n");
+  const std::string report =
+      WriteReport("FORM1.TXT", u"* 名前 FORM1\r\n* タイトル \"受注\"\\～①\t/\r\n");
   const Outcome outcome = Run("tree '" + report + "'");
   EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.out, "[[\"ﾌｫｰﾑ\",[[\"FORM1\",[[\"タイトル\",\"\\\"受注\\\"\\\\～①\\t/\"]]]]]]\n");
+  EXPECT_EQ(outcome.out,
+            "[[\"ﾌｫｰﾑ\",[[\"FORM1\",[[\"タイトル\",\"\\\"受注\\\"\\\\～①\\t/\"]]]]]]\n");
   EXPECT_EQ(outcome.err, "");
 
   const std::string empty = WriteReport("EMPTY.TXT", u"");
@@ -78,7 +81,9 @@ TEST_F(CliTree, FailuresPrintTheStageMessageAndExitOne) {
   const std::string missing = (dir_ / "MISSING.TXT").string();
   outcome = Run("tree '" + missing + "'");
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.err.rfind("ファイル文章[" + missing + "]の読み込み中に、エラーが発生しました。\r\n", 0), 0u)
+  EXPECT_EQ(outcome.err.rfind(
+                "ファイル文章[" + missing + "]の読み込み中に、エラーが発生しました。\r\n", 0),
+            0u)
       << outcome.err;
 }
 

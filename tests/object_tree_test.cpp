@@ -54,21 +54,24 @@ TEST(ObjectTree, IndexedLookupFoldsCaseLikeTheLinearScan) {
   // exactly as key comparison does, kana and ideographs included.
   Collection c;
   for (int i = 0; i < 20; ++i) c.Add(TextNode(Numbered(u"pad", i), u""));
-  const std::u16string keys[] = {u"ｱｲｳ", u"ﾌｫｰﾑ", u"トリガー", u"名前", u"ǆ", u"ß", u"Ω", u"ⓐ", u"ａ"};
+  const std::u16string keys[] = {u"ｱｲｳ", u"ﾌｫｰﾑ", u"トリガー", u"名前", u"ǆ",
+                                 u"ß",   u"Ω",    u"ⓐ",        u"ａ"};
   for (const std::u16string& key : keys) ASSERT_TRUE(c.Add(TextNode(key, key)));
   for (const std::u16string& key : keys) {
     EXPECT_EQ(c.Find(UpperCase(key)), c.Find(key)) << ToUtf8(key);
     EXPECT_FALSE(c.Add(TextNode(UpperCase(key), u"again"))) << ToUtf8(key);
   }
   for (char32_t u = 0x3000; u <= 0x9FFF; ++u) {
-    ASSERT_EQ(UpperCase(static_cast<char16_t>(u)), static_cast<char16_t>(u)) << std::hex << static_cast<unsigned>(u);
+    ASSERT_EQ(UpperCase(static_cast<char16_t>(u)), static_cast<char16_t>(u))
+        << std::hex << static_cast<unsigned>(u);
   }
 }
 
 TEST(ObjectTree, LargeCollectionsFindEveryKeyThroughTheIndex) {
   Collection c;
   constexpr int kCount = 5000;
-  for (int i = 0; i < kCount; ++i) ASSERT_TRUE(c.Add(TextNode(Numbered(u"item", i), Numbered(u"v", i))));
+  for (int i = 0; i < kCount; ++i)
+    ASSERT_TRUE(c.Add(TextNode(Numbered(u"item", i), Numbered(u"v", i))));
   for (int i = 0; i < kCount; ++i) {
     const clsItem* found = c.Find(Numbered(u"ITEM", i));
     ASSERT_NE(found, nullptr) << i;
@@ -127,19 +130,6 @@ TEST(ObjectTree, SharedSubtreesOutliveTheirParent) {
   root.reset();
   ASSERT_EQ(kept->Count(), 1u);
   EXPECT_EQ(kept->At(1).Text(), u"v");
-}
-
-TEST(TreeJson, EscapesOnlyQuotesBackslashesAndControlCharacters) {
-  CollectionPtr root = NewCollection();
-  root->Add(TextNode(u"a\"b\\c", u"\b\f\n\r\t\x01\x1f/é日"));
-  CollectionPtr inner = NewCollection();
-  inner->Add(TextNode(u"x", u""));
-  root->Add(CollectionNode(u"s", inner));
-  root->Add(CollectionNode(u"e", NewCollection()));
-  EXPECT_EQ(TreeToJson(root),
-            "[[\"a\\\"b\\\\c\",\"\\b\\f\\n\\r\\t\\u0001\\u001f/é日\"],"
-            "[\"s\",[[\"x\",\"\"]]],[\"e\",[]]]");
-  EXPECT_EQ(TreeToJson(NewCollection()), "[]");
 }
 
 }  // namespace

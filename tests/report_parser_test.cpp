@@ -9,6 +9,7 @@
 #include "text/cp932.h"
 #include "text/error.h"
 #include "text/utf8.h"
+#include "tools/generator/report_generator.h"
 
 namespace tarnwick {
 namespace {
@@ -25,7 +26,8 @@ std::string Module(std::u16string_view report) {
   const std::string json = Tree(report);
   const std::string prefix = R"([["ﾌｫｰﾑ",[)";
   const std::string suffix = "]]]";
-  if (json.size() < prefix.size() + suffix.size() || json.compare(0, prefix.size(), prefix) != 0) return json;
+  if (json.size() < prefix.size() + suffix.size() || json.compare(0, prefix.size(), prefix) != 0)
+    return json;
   return json.substr(prefix.size(), json.size() - prefix.size() - suffix.size());
 }
 
@@ -41,13 +43,14 @@ std::string GrammarError(std::u16string_view report) {
 }
 
 TEST(ReportParser, ModuleObjectHoldsThePropertiesInItsColumn) {
-  EXPECT_EQ(Tree(uR"(* 名前                FORM1
+  EXPECT_EQ(
+      Tree(uR"(* 名前                FORM1
 * タイトル            受注入力  
 * 空
 o=印            あり
 ^-色 赤
 )"),
-            R"([["ﾌｫｰﾑ",[["FORM1",[["タイトル","受注入力  "],["空",""],["印","あり"],["色","赤"]]]]]])");
+      R"([["ﾌｫｰﾑ",[["FORM1",[["タイトル","受注入力  "],["空",""],["印","あり"],["色","赤"]]]]]])");
 }
 
 TEST(ReportParser, FirstLineInColumnOneEndsTheTopSectionAtOnce) {
@@ -58,7 +61,8 @@ TEST(ReportParser, FirstLineInColumnOneEndsTheTopSectionAtOnce) {
 }
 
 TEST(ReportParser, DeeperLinesOpenSectionsOfNamedObjects) {
-  EXPECT_EQ(Module(uR"(* 名前 FORM1
+  EXPECT_EQ(
+      Module(uR"(* 名前 FORM1
 * ブロック
   * 名前 EMP
   * 表示 はい
@@ -69,8 +73,8 @@ TEST(ReportParser, DeeperLinesOpenSectionsOfNamedObjects) {
   - 別 x
 * 最後 z
 )"),
-            R"(["FORM1",[["ブロック",[["EMP",[["表示","はい"],["項目",[["EMPNO",[["型","NUMBER"]]],)"
-            R"(["ENAME",[]]]],["別","x"]]]]],["最後","z"]]])");
+      R"(["FORM1",[["ブロック",[["EMP",[["表示","はい"],["項目",[["EMPNO",[["型","NUMBER"]]],)"
+      R"(["ENAME",[]]]],["別","x"]]]]],["最後","z"]]])");
 }
 
 TEST(ReportParser, PropertyOrSectionDependsOnTheNextNonSeparatorLine) {
@@ -114,7 +118,8 @@ TEST(ReportParser, LineEndsDropOneCrOrSub) {
 }
 
 TEST(ReportParser, TextsGatherRawLinesUntilAnIndentedClosingName) {
-  EXPECT_EQ(Module(uR"(* 名前 F
+  EXPECT_EQ(
+      Module(uR"(* 名前 F
 * トリガー・テキスト BEGIN
 NULL;
 問合せ入力モードで起動 x
@@ -124,18 +129,19 @@ NULL;
 * 問合せ入力モードで起動 いいえ
 * 次 1
 )"),
-            R"(["F",[["トリガー・テキスト","BEGIN\r\nNULL;\r\n問合せ入力モードで起動 x\r\n----------\r\n\r\n  END;"],)"
-            R"(["問合せ入力モードで起動","いいえ"],["次","1"]]])");
+      R"(["F",[["トリガー・テキスト","BEGIN\r\nNULL;\r\n問合せ入力モードで起動 x\r\n----------\r\n\r\n  END;"],)"
+      R"(["問合せ入力モードで起動","いいえ"],["次","1"]]])");
 
   // A comment is never a section, and other texts' closing names do not end it.
-  EXPECT_EQ(Module(uR"(* 名前 F
+  EXPECT_EQ(
+      Module(uR"(* 名前 F
 * コメント
     深い行
   * 名前 X
   * プロンプト表示スタイル 上
 * タイトル T
 )"),
-            R"(["F",[["コメント","\r\n    深い行\r\n  * 名前 X\r\n  * プロンプト表示スタイル 上"],["タイトル","T"]]])");
+      R"(["F",[["コメント","\r\n    深い行\r\n  * 名前 X\r\n  * プロンプト表示スタイル 上"],["タイトル","T"]]])");
 
   // The end of the text ends a text.
   EXPECT_EQ(Module(u"* 名前 F\n* 式 a\n+ b"), R"(["F",[["式","a\r\n+ b"]]])");
@@ -147,33 +153,51 @@ TEST(ReportParser, EveryTextNameStopsAtItsOwnClosingNames) {
     std::u16string closing;
   };
   const Case cases[] = {
-      {u"コメント", u"トリガー・スタイル"}, {u"コメント", u"ヘルプ・ブック・タイトル"},
-      {u"コメント", u"タイトル"}, {u"コメント", u"PL/SQLライブラリ・ソース"},
-      {u"コメント", u"ヘルプ・ブック・トピック"}, {u"コメント", u"ナビゲーション形式"},
-      {u"コメント", u"パラメータのデータ型"}, {u"コメント", u"子オブジェクト・グループ"},
-      {u"コメント", u"プログラム・ユニットのテキスト"}, {u"コメント", u"トリガー"},
-      {u"コメント", u"文字モードの論理属性"}, {u"コメント", u"プロンプトのフォアグラウンド・カラー"},
-      {u"コメント", u"レコード・グループ・タイプ"}, {u"コメント", u"ディテール・データ・ブロック"},
-      {u"コメント", u"ファイル名"}, {u"コメント", u"使用可能"},
-      {u"コメント", u"フォアグラウンド・カラー"}, {u"コメント", u"有効"},
-      {u"コメント", u"PL/SQLライブラリの位置"}, {u"コメント", u"可動メニュー"},
+      {u"コメント", u"トリガー・スタイル"},
+      {u"コメント", u"ヘルプ・ブック・タイトル"},
+      {u"コメント", u"タイトル"},
+      {u"コメント", u"PL/SQLライブラリ・ソース"},
+      {u"コメント", u"ヘルプ・ブック・トピック"},
+      {u"コメント", u"ナビゲーション形式"},
+      {u"コメント", u"パラメータのデータ型"},
+      {u"コメント", u"子オブジェクト・グループ"},
+      {u"コメント", u"プログラム・ユニットのテキスト"},
+      {u"コメント", u"トリガー"},
+      {u"コメント", u"文字モードの論理属性"},
+      {u"コメント", u"プロンプトのフォアグラウンド・カラー"},
+      {u"コメント", u"レコード・グループ・タイプ"},
+      {u"コメント", u"ディテール・データ・ブロック"},
+      {u"コメント", u"ファイル名"},
+      {u"コメント", u"使用可能"},
+      {u"コメント", u"フォアグラウンド・カラー"},
+      {u"コメント", u"有効"},
+      {u"コメント", u"PL/SQLライブラリの位置"},
+      {u"コメント", u"可動メニュー"},
       {u"トリガー・テキスト", u"問合せ入力モードで起動"},
       {u"プログラム単位のテキスト", u"プログラム単位タイプ"},
       {u"プログラム単位のテキスト", u"プログラム・ユニットタイプ"},
       {u"プログラム・ユニットのテキスト", u"プログラム単位タイプ"},
       {u"プログラム・ユニットのテキスト", u"プログラム・ユニットタイプ"},
-      {u"WHERE句", u"ORDER BY句"}, {u"ORDER BY句", u"オプティマイザ・ヒント"},
-      {u"オプティマイザ・ヒント", u"バッファ・レコード"}, {u"オプティマイザ・ヒント", u"挿入可能"},
-      {u"メッセージ", u"方向"}, {u"メッセージ", u"警告スタイル"},
+      {u"WHERE句", u"ORDER BY句"},
+      {u"ORDER BY句", u"オプティマイザ・ヒント"},
+      {u"オプティマイザ・ヒント", u"バッファ・レコード"},
+      {u"オプティマイザ・ヒント", u"挿入可能"},
+      {u"メッセージ", u"方向"},
+      {u"メッセージ", u"警告スタイル"},
       {u"レコード・グループ問合せ", u"レコード・グループの取出しサイズ"},
-      {u"プロンプト", u"プロンプト表示スタイル"}, {u"結合条件", u"レコード削除時の動作"},
-      {u"結合条件", u"レコード削除？の動作"}, {u"初期値", u"必須"}, {u"初期値", u"書式マスク"},
-      {u"初期値", u"(項目の)コピー値"}, {u"式", u"サマリー・ファンクション"},
+      {u"プロンプト", u"プロンプト表示スタイル"},
+      {u"結合条件", u"レコード削除時の動作"},
+      {u"結合条件", u"レコード削除？の動作"},
+      {u"初期値", u"必須"},
+      {u"初期値", u"書式マスク"},
+      {u"初期値", u"(項目の)コピー値"},
+      {u"式", u"サマリー・ファンクション"},
       {u"メニュー項目コード", u"メニューのアイコン"},
   };
   for (const Case& c : cases) {
     // "* 有効" is a closing name of comments only; it stays inside the others.
-    const std::u16string report = u"* 名前 F\n* " + c.name + u" v\n  x\n* 有効 はい\n* " + c.closing + u" 1\n";
+    const std::u16string report =
+        u"* 名前 F\n* " + c.name + u" v\n  x\n* 有効 はい\n* " + c.closing + u" 1\n";
     const std::string name = ToUtf8(c.name);
     const std::string closing = ToUtf8(c.closing);
     const bool comment = c.name == u"コメント";
@@ -213,14 +237,17 @@ BEGIN x; END;
 )"),
             R"(["M",[["メニュー項目コード","\r\nBEGIN x; END;"],["メニューのアイコン","ic"]]])");
   // Too close to the start of the value to keep the two characters before it.
-  EXPECT_EQ(GrammarError(u"* 名前 M\n* メニュー項目コード -メニューのアイコン x\n"),
-            "2行目のメニュー項目コードを分割できません。[* メニュー項目コード -メニューのアイコン x]");
-  EXPECT_EQ(GrammarError(u"* 名前 M\n* メニュー項目コード メニューのアイコン x\n"),
-            "2行目のメニュー項目コードを分割できません。[* メニュー項目コード メニューのアイコン x]");
+  EXPECT_EQ(
+      GrammarError(u"* 名前 M\n* メニュー項目コード -メニューのアイコン x\n"),
+      "2行目のメニュー項目コードを分割できません。[* メニュー項目コード -メニューのアイコン x]");
+  EXPECT_EQ(
+      GrammarError(u"* 名前 M\n* メニュー項目コード メニューのアイコン x\n"),
+      "2行目のメニュー項目コードを分割できません。[* メニュー項目コード メニューのアイコン x]");
 }
 
 TEST(ReportParser, ReferenceInformationTakesTheNextFourLinesUnlessUnreferenced) {
-  EXPECT_EQ(Module(uR"(* 名前 F
+  EXPECT_EQ(
+      Module(uR"(* 名前 F
 * 参照情報  <Not Referenced> 
 * 項目
   * 名前 A
@@ -234,8 +261,8 @@ TEST(ReportParser, ReferenceInformationTakesTheNextFourLinesUnlessUnreferenced) 
   * 元 O
   * 後 Z
 )"),
-            R"(["F",[["参照情報","<Not Referenced> "],["項目",[["A",[["参照情報","<参照サブオブジェクト>"]]],)"
-            R"(["B",[["参照情報","  * モジュール M1\r\n  * 記憶 S\r\n  * 型 T\r\n  * 元 O"],["後","Z"]]]]]]])");
+      R"(["F",[["参照情報","<Not Referenced> "],["項目",[["A",[["参照情報","<参照サブオブジェクト>"]]],)"
+      R"(["B",[["参照情報","  * モジュール M1\r\n  * 記憶 S\r\n  * 型 T\r\n  * 元 O"],["後","Z"]]]]]]])");
 }
 
 TEST(ReportParser, CoordinateInformationJoinsTheLinesOfOneColumn) {
@@ -304,7 +331,8 @@ TEST(ReportParser, ListElementsMapValuesToTheLabelLastSeen) {
 }
 
 TEST(ReportParser, QueryDataSourceColumnsAndArgumentsAreKeyedByName) {
-  EXPECT_EQ(Module(uR"(* 名前 B
+  EXPECT_EQ(
+      Module(uR"(* 名前 B
 * 問合せデータ・ソースの列
   * 列名 EMPNO
   * データ型 NUMBER
@@ -318,9 +346,9 @@ TEST(ReportParser, QueryDataSourceColumnsAndArgumentsAreKeyedByName) {
   * 引数名 P2
 * 別名 E
 )"),
-            R"(["B",[["問合せデータ・ソースの列",[["EMPNO",[["データ型","NUMBER"],["長さ","4"]]],)"
-            R"(["ENAME",[["データ型","VARCHAR2"]]]]],["問合せデータ・ソースの引数",[["P1",[["型","IN"]]],)"
-            R"(["P2",[]]]],["別名","E"]]])");
+      R"(["B",[["問合せデータ・ソースの列",[["EMPNO",[["データ型","NUMBER"],["長さ","4"]]],)"
+      R"(["ENAME",[["データ型","VARCHAR2"]]]]],["問合せデータ・ソースの引数",[["P1",[["型","IN"]]],)"
+      R"(["P2",[]]]],["別名","E"]]])");
   // A column still pending at the end of the text is kept.
   EXPECT_EQ(Module(u"* 名前 B\n* 問合せデータ・ソースの列\n  * 列名 X\n  * 型 T"),
             R"(["B",[["問合せデータ・ソースの列",[["X",[["型","T"]]]]]]])");
@@ -343,6 +371,12 @@ TEST(ReportParser, SameNamedObjectsGetTrailingBlanks) {
             R"(["項目",[["S",[]],["S ",[["ソース名","X"]]]]]]])");
 }
 
+TEST(ReportParser, NamesDifferingOnlyInCaseAreTheSameKey) {
+  EXPECT_EQ(Module(u"* 名前 F\n* 項目\n  * 名前 Item_a\n  * 名前 ITEM_A\n  * 名前 ｉｔｅｍ\n  * "
+                   u"名前 ＩＴＥＭ\n"),
+            R"(["F",[["項目",[["Item_a",[]],["ITEM_A ",[]],["ｉｔｅｍ",[]],["ＩＴＥＭ ",[]]]]]])");
+}
+
 TEST(ReportParser, RepeatedNamesKeepTheFirstAndLaterSectionsAddToIt) {
   EXPECT_EQ(Module(uR"(* 名前 F
 * a 1
@@ -363,16 +397,21 @@ TEST(ReportParser, GrammarErrorsNameTheLineNumberAndText) {
   EXPECT_EQ(GrammarError(u"* 名前 F\n* ブロック なし\n* ブロック\n  * 名前 B\n"),
             "4行目のオブジェクトを追加できません。同じ名前のプロパティがあります。[  * 名前 B]");
   // A list end deeper than its section would be read again and again.
-  EXPECT_EQ(GrammarError(u"* 名前 I\n* リスト内の要素\n  * ラベル 赤\n  * リスト項目値 R\n  * リスト形式 P\n"),
-            "5行目の書式を解析できません。[  * リスト形式 P]");
+  EXPECT_EQ(
+      GrammarError(
+          u"* 名前 I\n* リスト内の要素\n  * ラベル 赤\n  * リスト項目値 R\n  * リスト形式 P\n"),
+      "5行目の書式を解析できません。[  * リスト形式 P]");
   // Query lists end only at their closing name, so a stray one is no list.
-  EXPECT_EQ(GrammarError(u"* 名前 B\n* 問合せデータ・ソースの列\n  * 列名 X\n  * 問合せデータ・ソースの引数\n"),
-            "4行目の書式を解析できません。[  * 問合せデータ・ソースの引数]");
+  EXPECT_EQ(
+      GrammarError(
+          u"* 名前 B\n* 問合せデータ・ソースの列\n  * 列名 X\n  * 問合せデータ・ソースの引数\n"),
+      "4行目の書式を解析できません。[  * 問合せデータ・ソースの引数]");
   EXPECT_EQ(GrammarError(u"* 名前 B\n* 問合せデータ・ソースの列\n  * 型 X\n"),
             "3行目の書式を解析できません。[  * 型 X]");
 
   // Long lines are quoted in part.
-  const std::string error = GrammarError(u"* 名前 F\n* s\n  * " + std::u16string(100000, u'x') + u"\n");
+  const std::string error =
+      GrammarError(u"* 名前 F\n* s\n  * " + std::u16string(100000, u'x') + u"\n");
   EXPECT_EQ(error, "3行目の書式を解析できません。[  * " + std::string(196, 'x') + "…]");
 }
 
@@ -404,7 +443,7 @@ TEST(ReportParser, ParserAnalysesOnDemandAndAFailureLeavesItUnanalysed) {
   const std::u16string bad = u"* 名前 F\n* ブロック\n  * 型 X\n";
   parser.SetFormText(bad);
   EXPECT_THROW(parser.AnalyzeFormText(), Error);
-  EXPECT_THROW(parser.BlockStruct(), Error);  // still not analysed: tries again
+  EXPECT_THROW(parser.BlockStruct(), Error);                // still not analysed: tries again
   EXPECT_EQ(TreeToJson(tree), R"([["ﾌｫｰﾑ",[["F",[]]]]])");  // the earlier tree lives on
 }
 
@@ -419,16 +458,47 @@ TEST(ReportParser, HostileTextsGiveATreeOrAClearError) {
             R"(["F",[["",""],["次","1"]]])");
 
   // Random lines made of the grammar's own names, marks and odd characters.
-  const std::u16string_view names[] = {
-      u"名前", u"ソース名", u"リスト内の要素", u"リスト形式", u"ラベル", u"リスト項目値", u"列名", u"引数名",
-      u"問合せデータ・ソースの列", u"問合せデータ・ソースの引数", u"別名", u"座標系", u"サブクラス情報",
-      u"メニュー項目コード", u"メニューのアイコン", u"座標情報", u"参照情報", u"連結ライブラリ", u"コメント",
-      u"タイトル", u"トリガー・テキスト", u"問合せ入力モードで起動", u"ORDER BY句", u"ブロック", u"x",
-      u"----------", u"", std::u16string_view(u"\0", 1), std::u16string_view(u"\xD800", 1)};
-  const std::u16string_view values[] = {u"", u"v", u"<Not Referenced>", u"a - メニューのアイコン i",
-                                        u"メニューのアイコン", u"\r", u"\x1a", u"\uFFFD"};
+  const std::u16string_view names[] = {u"名前",
+                                       u"ソース名",
+                                       u"リスト内の要素",
+                                       u"リスト形式",
+                                       u"ラベル",
+                                       u"リスト項目値",
+                                       u"列名",
+                                       u"引数名",
+                                       u"問合せデータ・ソースの列",
+                                       u"問合せデータ・ソースの引数",
+                                       u"別名",
+                                       u"座標系",
+                                       u"サブクラス情報",
+                                       u"メニュー項目コード",
+                                       u"メニューのアイコン",
+                                       u"座標情報",
+                                       u"参照情報",
+                                       u"連結ライブラリ",
+                                       u"コメント",
+                                       u"タイトル",
+                                       u"トリガー・テキスト",
+                                       u"問合せ入力モードで起動",
+                                       u"ORDER BY句",
+                                       u"ブロック",
+                                       u"x",
+                                       u"----------",
+                                       u"",
+                                       std::u16string_view(u"\0", 1),
+                                       std::u16string_view(u"\xD800", 1)};
+  const std::u16string_view values[] = {u"",
+                                        u"v",
+                                        u"<Not Referenced>",
+                                        u"a - メニューのアイコン i",
+                                        u"メニューのアイコン",
+                                        u"\r",
+                                        u"\x1a",
+                                        u"\uFFFD"};
   std::mt19937 random(20261207);
-  auto pick = [&random](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+  auto pick = [&random](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  };
   int trees = 0;
   int errors = 0;
   for (int round = 0; round < 300; ++round) {
@@ -478,7 +548,8 @@ TEST(ReportParser, NestingIsBoundedWithAClearError) {
   tree.reset();
 
   const std::string error = GrammarError(NestedReport(kMaxSectionDepth));
-  EXPECT_EQ(error, "2000行目でセクションの入れ子が1000階層を超えました。[" + std::string(200, ' ') + "…]");
+  EXPECT_EQ(error,
+            "2000行目でセクションの入れ子が1000階層を超えました。[" + std::string(200, ' ') + "…]");
 }
 
 TEST(ReportParser, ThousandsOfSameNamedObjectsAreRefused) {
@@ -492,6 +563,48 @@ TEST(ReportParser, ThousandsOfSameNamedObjectsAreRefused) {
 
   text += u"  * 名前 b\n";
   EXPECT_EQ(GrammarError(text), "1004行目で同じ名前のオブジェクトが多すぎます。[  * 名前 b]");
+}
+
+// Counts, over the whole tree, texts stored under `key` that span lines.
+int MultiLineTexts(const Collection& root, std::u16string_view key) {
+  int count = 0;
+  std::vector<const Collection*> pending{&root};
+  while (!pending.empty()) {
+    const Collection* c = pending.back();
+    pending.pop_back();
+    for (const clsItem& item : *c) {
+      if (item.IsCollection()) pending.push_back(&item.Children());
+      if (item.IsText() && item.Key == key && item.Text().find(u"\r\n") != std::u16string::npos)
+        ++count;
+    }
+  }
+  return count;
+}
+
+TEST(ReportParser, GeneratedReportsAndTheirEditsParseIntoModules) {
+  GeneratorOptions options;
+  options.seed = 7;
+  options.targetBytes = 300000;
+  options.moduleName = u"ORDERS";
+  const std::u16string original = GenerateReportText(options);
+  for (const std::u16string& text : {original, MutateReportText(original, 0.05, 3)}) {
+    CollectionPtr tree;
+    GetBlockStruct(DecodeCp932(ReportBytes(text)), tree);
+    ASSERT_EQ(tree->Count(), 1u);
+    EXPECT_EQ(tree->At(1).Key, u"ﾌｫｰﾑ");
+    const Collection& modules = tree->At(1).Children();
+    ASSERT_EQ(modules.Count(), 1u);
+    EXPECT_EQ(modules.At(1).Key, u"ORDERS");
+    const clsItem* blocks = modules.At(1).Children().Find(u"ブロック");
+    ASSERT_NE(blocks, nullptr);
+    ASSERT_GT(blocks->Children().Count(), 1u);
+    for (const clsItem& block : blocks->Children()) {
+      const clsItem* items = block.Children().Find(u"項目");
+      ASSERT_NE(items, nullptr) << ToUtf8(block.Key);
+      EXPECT_GT(items->Children().Count(), 0u) << ToUtf8(block.Key);
+    }
+    EXPECT_GT(MultiLineTexts(*tree, u"トリガー・テキスト"), 10);
+  }
 }
 
 }  // namespace
