@@ -31,5 +31,6 @@ int RunTree(Arguments args);
 int RunDiff(Arguments args);
 int RunObjDiff(Arguments args);
 int RunNodes(Arguments args);
+int RunSearch(Arguments args);
 
 }  // namespace tarnwick::cli

@@ -12,6 +12,7 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"diff", RunDiff, "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
+    {"search", RunSearch, "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
     {"objdiff", RunObjDiff,
      "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
     {"tree", RunTree, "tree    REPORT"},
