@@ -18,12 +18,23 @@ echo "generating $pairs pairs of about $size bytes with $edits edits..." >&2
 "$build/tarnwick-gen" folders --pairs "$pairs" --size "$size" --edits "$edits" "$work/v1" "$work/v2"
 
 now() { date +%s.%N; }
+# CPU seconds (user + system) of the children run so far.
+# `times` must run in this shell, not in a command substitution.
+cpu() {
+  times > "$work/times"
+  awk 'NR == 2 { gsub(/[ms]/, " "); print $1 * 60 + $2 + $3 * 60 + $4 }' "$work/times"
+}
 best_diff=""
 best_ours=""
+echo "load average before timing: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
 for ((round = 1; round <= rounds; round++)); do
   start=$(now)
+  cpu > "$work/c0"
+  c0=$(< "$work/c0")
   diff -r "$work/v1" "$work/v2" > /dev/null || true
   t_diff=$(echo "$(now) - $start" | bc)
+  cpu > "$work/c1"
+  c_diff=$(echo "$(< "$work/c1") - $c0" | bc)
 
   start=$(now)
   "$build/tarnwick-cli" diff --quiet \
@@ -32,8 +43,11 @@ for ((round = 1; round <= rounds; round++)); do
     --set "OUTPUT_PATH=$work/out" --set "OUTPUT_FILE=index.html" \
     --set "DIFF_ONLY=True" --set "MODE=FOLDER" 2> /dev/null
   t_ours=$(echo "$(now) - $start" | bc)
+  cpu > "$work/c2"
+  c_ours=$(echo "$(< "$work/c2") - $(< "$work/c1")" | bc)
 
-  printf 'round %d: diff -r %.3f s, tarnwick-cli diff %.3f s\n' "$round" "$t_diff" "$t_ours"
+  printf 'round %d: diff -r %.3f s (cpu %.2f s), tarnwick-cli diff %.3f s (cpu %.2f s)\n' \
+    "$round" "$t_diff" "$c_diff" "$t_ours" "$c_ours"
   if [[ -z $best_diff ]] || (($(echo "$t_diff < $best_diff" | bc))); then best_diff=$t_diff; fi
   if [[ -z $best_ours ]] || (($(echo "$t_ours < $best_ours" | bc))); then best_ours=$t_ours; fi
 done
