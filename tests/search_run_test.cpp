@@ -229,10 +229,9 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
   Report(u"B.TXT", kBrokenReport);
   Report(u"C.TXT", kStockReport);
 
-  // The viewer makes the run read one report at a time; without it the next
-  // report is read ahead, which must not change what the user sees.
+  // Showing each parsed tree in the viewer changes nothing else.
   for (const bool viewer : {false, true}) {
-    SCOPED_TRACE(viewer ? "one at a time" : "reading ahead");
+    SCOPED_TRACE(viewer ? "with the viewer" : "without the viewer");
     FakeWindow fresh;
     fresh.structureViewer = viewer;
     EXPECT_EQ(ExecSearch(settings, fresh), RunOutcome::Failed);
@@ -269,7 +268,7 @@ TEST_F(SearchRun, AnEmptyReportFailsWhileItIsSearched) {
 
 TEST_F(SearchRun, AnUnclosedBracketStopsTheRunAtTheFirstValue) {
   Report(u"A.TXT", kOrderReport);
-  Report(u"B.TXT", kBrokenReport);  // read ahead, but never reached
+  Report(u"B.TXT", kBrokenReport);  // never reached
   settings.SEARCH_STRING1 = u"a[b";
   EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
