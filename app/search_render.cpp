@@ -68,8 +68,8 @@ bool MatchLines(const SearchQuery& query, std::u16string_view text, bool prefilt
   return result;
 }
 
-// MatchValue; the pre-check pays off for whole values, not for single lines
-// of a value already known to match.
+// MatchValue with the pre-check optional: it pays off for whole values, not
+// for the single lines of a value already known to match.
 bool MatchText(const SearchQuery& query, std::u16string_view text, bool prefilter) {
   if (!query.noCase) return MatchLines(query, text, prefilter);
   const std::u16string upper = UpperCase(text);
