@@ -1,0 +1,85 @@
+#include "app/drops.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "text/file_io.h"
+
+namespace tarnwick {
+namespace {
+
+struct Parts {
+  std::u16string folder;
+  std::u16string name;
+  std::u16string extension;
+};
+
+Parts Split(std::u16string_view path, PathFlavour flavour) {
+  Parts parts;
+  SplitPath(path, parts.folder, parts.name, parts.extension, flavour);
+  return parts;
+}
+
+}  // namespace
+
+PathKind QueryPathKind(std::u16string_view path) {
+  if (path.empty()) return PathKind::Missing;
+  std::error_code error;
+  const auto status = std::filesystem::status(NativePath(path), error);
+  if (error || !std::filesystem::exists(status)) return PathKind::Missing;
+  return std::filesystem::is_directory(status) ? PathKind::Folder : PathKind::File;
+}
+
+std::optional<std::u16string> DropOnFolderBox(const std::vector<std::u16string>& paths,
+                                              const PathKindQuery& query, PathFlavour flavour) {
+  if (paths.empty() || paths.front().empty()) return std::nullopt;
+  const std::u16string& path = paths.front();
+  switch (query(path)) {
+    case PathKind::Missing:
+      return std::nullopt;
+    case PathKind::Folder:
+      return WithTrailingSeparator(path, flavour);
+    case PathKind::File:
+      break;
+  }
+  const Parts parts = Split(path, flavour);
+  if (parts.folder.empty() || query(parts.folder) != PathKind::Folder) return std::nullopt;
+  return WithTrailingSeparator(parts.folder, flavour);
+}
+
+FileBoxTexts DropOnFileBox(const std::vector<std::u16string>& paths, FileBoxTexts boxes,
+                           const PathKindQuery& query, PathFlavour flavour) {
+  boxes.otherFolder = false;
+  bool first = true;
+  for (const std::u16string& path : paths) {
+    if (path.empty()) continue;
+    const PathKind kind = query(path);
+    if (kind == PathKind::Missing) break;
+    if (kind == PathKind::Folder) {
+      first = false;
+      continue;
+    }
+    const Parts parts = Split(path, flavour);
+    if (parts.folder.empty()) break;  // no folder to check: as for a vanished path
+    const PathKind folderKind = query(parts.folder);
+    if (folderKind == PathKind::Missing) break;
+    if (folderKind != PathKind::Folder) {
+      first = false;
+      continue;
+    }
+    const std::u16string folder = WithTrailingSeparator(parts.folder, flavour);
+    if (first) {
+      boxes.folder = folder;
+    } else if (folder != boxes.folder) {
+      boxes.otherFolder = true;
+      break;
+    }
+    const std::u16string fileName =
+        parts.extension.empty() ? parts.name : parts.name + u"." + parts.extension;
+    boxes.files = first ? fileName : boxes.files + u";" + fileName;
+    first = false;
+  }
+  return boxes;
+}
+
+}  // namespace tarnwick

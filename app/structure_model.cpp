@@ -1,0 +1,109 @@
+#include "app/structure_model.h"
+
+#include <cstddef>
+#include <string>
+
+#include "report/object_tree.h"
+#include "text/error.h"
+
+namespace tarnwick {
+namespace {
+
+std::u16string Decimal(long long n) {
+  const std::string digits = std::to_string(n);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+// One object being walked: where it sits and how far its entries are done.
+struct Frame {
+  const Collection* children;
+  std::u16string parentKey;  // PrNm
+  std::u16string position;   // PrNo
+  std::u16string nodeKey;
+  std::u16string objectPath;
+  std::size_t next = 1;
+  bool folderAdded = false;
+};
+
+}  // namespace
+
+void StructureModel::Init(const Collection& tree) {
+  nodes_.clear();
+  records_.clear();
+  recordByKey_.clear();
+
+  std::vector<Frame> stack;
+  const std::u16string topText = tree.Empty() ? std::u16string() : tree.At(1).Key;
+  nodes_.push_back({u"", u"1-1K", topText});
+  stack.push_back({&tree, u"1", u"1", u"1-1K", u""});
+
+  while (!stack.empty()) {
+    Frame& frame = stack.back();
+    if (frame.next > frame.children->Count()) {
+      stack.pop_back();
+      continue;
+    }
+    const std::size_t i = frame.next++;
+    const clsItem& entry = frame.children->At(i);
+    const std::u16string prefix = frame.parentKey + u"-" + frame.position;
+    if (entry.IsText()) {
+      const std::u16string folderKey = prefix + u"P";
+      if (!frame.folderAdded) {
+        nodes_.push_back({frame.nodeKey, folderKey, u"<プロパティ>"});
+        frame.folderAdded = true;
+      }
+      PropRecord record{prefix + u"-" + Decimal(static_cast<long long>(i)) + u"S", entry.Key + u" " + frame.objectPath,
+                        entry.Text()};
+      recordByKey_.emplace(record.NodeKey, static_cast<int>(records_.size()) + 1);
+      nodes_.push_back({folderKey, record.NodeKey, entry.Key});
+      records_.push_back(std::move(record));
+    } else if (entry.IsCollection()) {
+      const std::u16string position = Decimal(static_cast<long long>(i));
+      std::u16string key = frame.nodeKey + u"-" + position + u"K";
+      nodes_.push_back({frame.nodeKey, key, entry.Key});
+      Frame child{&entry.Children(), frame.nodeKey, position, std::move(key),
+                  frame.objectPath + u">" + entry.Key};
+      stack.push_back(std::move(child));  // invalidates `frame`
+    }
+  }
+}
+
+int StructureModel::FindRecord(std::u16string_view nodeKey) const {
+  const auto found = recordByKey_.find(std::u16string(nodeKey));
+  return found == recordByKey_.end() ? 0 : found->second;
+}
+
+const PropRecord& StructureModel::Record(int number) const {
+  if (number < 1 || static_cast<std::size_t>(number) > records_.size()) {
+    throw Error(kGeneralErrorNumber, u"プロパティの番号 " + Decimal(number) +
+                                         u" は範囲外です。");
+  }
+  return records_[static_cast<std::size_t>(number) - 1];
+}
+
+std::optional<std::u16string> StructureModel::PickRecord(int number) {
+  const PropRecord& found = Record(number);
+  PropRecord& record = records_[static_cast<std::size_t>(number) - 1];
+  if (found.Listed) return std::nullopt;
+  record.Listed = true;
+  return Decimal(number) + u"\t" + record.NamePath + u"\t" +
+         record.Value;
+}
+
+int StructureModel::EntryRecord(std::u16string_view entry) const {
+  const std::size_t tab = entry.find(u'\t');
+  if (tab == std::u16string_view::npos || tab == 0 || tab > 9) return 0;
+  int number = 0;
+  for (std::size_t k = 0; k < tab; ++k) {
+    if (entry[k] < u'0' || entry[k] > u'9') return 0;
+    number = number * 10 + (entry[k] - u'0');
+  }
+  return static_cast<std::size_t>(number) <= records_.size() ? number : 0;
+}
+
+void StructureModel::Unlist(int number) {
+  Record(number);
+  records_[static_cast<std::size_t>(number) - 1].Listed = false;
+}
+
+}  // namespace tarnwick

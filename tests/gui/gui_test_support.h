@@ -1,0 +1,72 @@
+// Shared by the window tests: a recorder for message boxes and hooks that
+// keep every modal step from blocking, temporary folders, and code page 932
+// files.
+#pragma once
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include <ostream>
+
+#include "app/gui/qt_window_ops.h"
+#include "app/settings.h"
+#include "text/cp932.h"
+#include "text/file_io.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+// Failures show a settings record as the lines of its file.
+inline void PrintTo(const Settings& settings, std::ostream* out) {
+  *out << "\n" << ToUtf8(IniText(settings)) << "MODE is "
+       << (settings.MODE == CompareMode::None ? "none" : "set") << "\n";
+}
+
+}  // namespace tarnwick
+
+namespace tarnwick::testing {
+
+struct Message {
+  std::u16string text;
+  MessageIcon icon;
+  bool operator==(const Message&) const = default;
+};
+
+// Hooks that record messages, viewer showings and opened results.
+struct Recorder {
+  std::vector<Message> messages;
+  int structures = 0;
+  std::vector<std::u16string> opened;
+
+  GuiHooks Hooks() {
+    GuiHooks hooks;
+    hooks.message = [this](std::u16string_view text, MessageIcon icon) {
+      messages.push_back({std::u16string(text), icon});
+    };
+    hooks.structure = [this](const Collection&) { ++structures; };
+    hooks.openResult = [this](std::u16string_view path) { opened.emplace_back(path); };
+    return hooks;
+  }
+};
+
+inline std::u16string U(const QString& text) {
+  return text.toStdU16String();
+}
+
+// A path inside the folder, in the platform's notation.
+inline std::u16string PathIn(const QTemporaryDir& dir, const QString& relative) {
+  return U(QDir::toNativeSeparators(QDir(dir.path()).filePath(relative)));
+}
+
+inline std::u16string FolderOf(const QTemporaryDir& dir, const QString& relative = {}) {
+  const QString path = relative.isEmpty() ? dir.path() : QDir(dir.path()).filePath(relative);
+  return U(QDir::toNativeSeparators(path + QLatin1Char('/')));
+}
+
+inline void WriteCp932(const std::u16string& path, std::u16string_view text) {
+  WriteFileBytes(path, EncodeCp932(text));
+}
+
+}  // namespace tarnwick::testing

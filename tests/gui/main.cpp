@@ -1,0 +1,15 @@
+// The window tests need one QApplication for the whole run; they run on the
+// offscreen platform unless the environment names another.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/gui/japanese_font.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  tarnwick::UseJapaneseFont(app);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,611 @@
+#include "app/gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+#include "app/gui/report_tree_view.h"
+#include "gui_test_support.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::FolderOf;
+using testing::Message;
+using testing::PathIn;
+using testing::Recorder;
+using testing::U;
+using testing::WriteCp932;
+
+// A small report: the module FORM1 with a trigger and a block of two items.
+constexpr char16_t kReport[] =
+    u"* 名前                           FORM1\r\n"
+    u"* タイトル                       受注入力\r\n"
+    u"* トリガー\r\n"
+    u"  * 名前                         WHEN-NEW-FORM-INSTANCE\r\n"
+    u"  * トリガー・テキスト           BEGIN\r\n"
+    u"    GO_BLOCK('B_ORDER');\r\n"
+    u"END;\r\n"
+    u"  * 問合せ入力モードで起動       いいえ\r\n"
+    u"* ブロック\r\n"
+    u"  * 名前                         B_ORDER\r\n"
+    u"  * 問合せデータ・ソース名       ORDERS\r\n"
+    u"  * 項目\r\n"
+    u"    * 名前                       ORDER_NO\r\n"
+    u"    * プロンプト                 受注番号\r\n"
+    u"    * プロンプト表示スタイル     最初のレコード\r\n"
+    u"    * 名前                       CUSTOMER\r\n"
+    u"    * プロンプト                 得意先\r\n"
+    u"    * プロンプト表示スタイル     最初のレコード\r\n";
+
+// Every key in the order and notation the settings file is written in.
+constexpr char16_t kSettingsFile[] =
+    u"OUTPUT_PATH=/out/\r\n"
+    u"OUTPUT_FILE=Result.html\r\n"
+    u"OUTPUT_AUTOOPEN=True\r\n"
+    u"DIFF_ONLY=True\r\n"
+    u"MODE=FILE\r\n"
+    u"SRC_PATH1=/src1/\r\n"
+    u"SRC_FILE1=a.txt\r\n"
+    u"SRC_PATH2=/src2/\r\n"
+    u"SRC_FILE2=b.txt\r\n"
+    u"FOUND_ONLY=False\r\n"
+    u"NO_CASE=True\r\n"
+    u"COND_AND=False\r\n"
+    u"SRC_PATH=/s/\r\n"
+    u"SRC_FILE=*.txt;*.lst\r\n"
+    u"SEARCH_STRING1=受注\r\n"
+    u"SEARCH_STRING1_COND=NOT_CONTAIN\r\n"
+    u"SEARCH_STRING2=B\r\n"
+    u"SEARCH_STRING2_COND=CONTAIN\r\n"
+    u"SEARCH_STRING3= C \r\n"
+    u"SEARCH_STRING3_COND=NOT_CONTAIN\r\n"
+    u"DIFF_OBJ_ONLY=True\r\n"
+    u"TAB_PAGE=DIFFOBJ\r\n";
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    ini_ = PathIn(dir_, QStringLiteral("Tarnwick.ini"));
+  }
+
+  // A window started from the settings file as it stands.
+  frmMain& Start() {
+    window_ = std::make_unique<frmMain>(recorder_.Hooks());
+    window_->Initialize(ini_);
+    return *window_;
+  }
+
+  template <typename Widget>
+  Widget* W(const char* name) {
+    auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString Text(const char* name) { return W<QLineEdit>(name)->text(); }
+  bool Checked(const char* name) { return W<QAbstractButton>(name)->isChecked(); }
+  ReportTreeView* Tree(int side) { return W<ReportTreeView>(side == 1 ? "tvSrc1" : "tvSrc2"); }
+  QPushButton* Exec() { return W<QPushButton>("cmdExec"); }
+
+  std::string IniBytes() const { return ReadFileBytes(ini_); }
+
+  QTemporaryDir dir_;
+  std::u16string ini_;
+  Recorder recorder_;
+  std::unique_ptr<frmMain> window_;
+};
+
+// Files dragged from the desktop onto a widget, as the platform delivers them.
+void DropFiles(QWidget* target, const std::vector<std::u16string>& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const auto& path : paths) urls << QUrl::fromLocalFile(QString::fromStdU16String(path));
+  data.setUrls(urls);
+  const QPoint at = target->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &drop);
+}
+
+TEST_F(MainWindowTest, StartUpFillsEveryControlFromTheSettingsFile) {
+  WriteCp932(ini_, kSettingsFile);
+  frmMain& window = Start();
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnwick"));
+  EXPECT_TRUE(recorder_.messages.empty());
+
+  EXPECT_EQ(Text("txtPutDir"), QStringLiteral("/out/"));
+  EXPECT_EQ(Text("txtPutFile"), QStringLiteral("Result.html"));
+  EXPECT_TRUE(Checked("chkOpenFile"));
+  EXPECT_TRUE(Checked("chkDiffOnly"));
+  EXPECT_FALSE(Checked("optFolder"));
+  EXPECT_TRUE(Checked("optFile"));
+  EXPECT_EQ(Text("txtFolder1"), QStringLiteral("/src1/"));
+  EXPECT_EQ(Text("txtSrcTxt1"), QStringLiteral("a.txt"));
+  EXPECT_EQ(Text("txtFolder2"), QStringLiteral("/src2/"));
+  EXPECT_EQ(Text("txtSrcTxt2"), QStringLiteral("b.txt"));
+  EXPECT_FALSE(Checked("chkFindOnly"));
+  EXPECT_TRUE(Checked("chkNoCase"));
+  EXPECT_FALSE(Checked("optCondAnd"));
+  EXPECT_TRUE(Checked("optCondOr"));
+  EXPECT_EQ(Text("txtSrcFolder"), QStringLiteral("/s/"));
+  EXPECT_EQ(Text("txtSrcFile"), QStringLiteral("*.txt;*.lst"));
+  EXPECT_EQ(Text("txtSearchStr1"), QStringLiteral("受注"));
+  EXPECT_EQ(Text("txtSearchStr3"), QStringLiteral(" C "));
+  EXPECT_EQ(W<QComboBox>("cmbSearch1")->currentIndex(), 1);
+  EXPECT_EQ(W<QComboBox>("cmbSearch2")->currentIndex(), 0);
+  EXPECT_EQ(W<QComboBox>("cmbSearch3")->currentIndex(), 1);
+  EXPECT_EQ(W<QComboBox>("cmbSearch2")->itemText(0), QStringLiteral("を含む"));
+  EXPECT_EQ(W<QComboBox>("cmbSearch2")->itemText(1), QStringLiteral("を含まない"));
+  EXPECT_TRUE(Checked("chkDiffObjOnly"));
+  EXPECT_FALSE(window.findChild<QAction*>(QStringLiteral("mnuShowConstract"))->isChecked());
+
+  // The page of TAB_PAGE=DIFFOBJ, with its frame and the Execute caption.
+  EXPECT_EQ(W<QTabWidget>("tabMain")->currentIndex(), 1);
+  EXPECT_EQ(Exec()->text(), QStringLiteral("比較開始"));
+  EXPECT_TRUE(W<QFrame>("frmObjDiff")->isVisibleTo(&window));
+  EXPECT_FALSE(W<QFrame>("frmDiff")->isVisibleTo(&window));
+  EXPECT_FALSE(W<QFrame>("frmSearch")->isVisibleTo(&window));
+
+  for (int side : {1, 2}) {
+    ASSERT_EQ(Tree(side)->NodeCount(), 1);
+    EXPECT_EQ(Tree(side)->NodeKey(1), u"COM");
+    EXPECT_EQ(Tree(side)->topLevelItem(0)->text(0),
+              QStringLiteral("オブジェクト・リスト・レポートのTXTファイルをドロップしてください"));
+  }
+}
+
+TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndGroups) {
+  frmMain& window = Start();
+  const std::pair<const char*, QString> buttons[] = {
+      {"optFolder", QStringLiteral("フォルダ単位")},
+      {"optFile", QStringLiteral("ファイル単位")},
+      {"chkDiffOnly", QStringLiteral("違う箇所のみ出力する")},
+      {"chkDiffObjOnly", QStringLiteral("違う箇所のみ出力する")},
+      {"optCondAnd", QStringLiteral("全ての条件を満たす")},
+      {"optCondOr", QStringLiteral("いずれかの条件を満たす")},
+      {"chkFindOnly", QStringLiteral("検索条件に一致する箇所のみ出力する")},
+      {"chkNoCase", QStringLiteral("大文字と小文字を区別しない")},
+      {"chkOpenFile", QStringLiteral("ファイルを自動的に開く")},
+      {"cmdExit", QStringLiteral("終了")},
+  };
+  for (const auto& [name, caption] : buttons) EXPECT_EQ(W<QAbstractButton>(name)->text(), caption);
+  for (const char* name : {"txtFolder1", "txtSrcTxt1", "txtFolder2", "txtSrcTxt2", "txtSrcFolder",
+                           "txtSrcFile", "txtSearchStr1", "txtSearchStr2", "txtSearchStr3",
+                           "txtPutDir", "txtPutFile"}) {
+    W<QLineEdit>(name);
+  }
+  W<QLabel>("lblStatus");
+
+  // Each group holds its own boxes; the labels name them.
+  const std::pair<QString, std::vector<const char*>> groups[] = {
+      {QStringLiteral("ソース１"), {"txtFolder1", "txtSrcTxt1"}},
+      {QStringLiteral("ソース２"), {"txtFolder2", "txtSrcTxt2"}},
+      {QStringLiteral("ソース"), {"txtSrcFolder", "txtSrcFile"}},
+      {QStringLiteral("設定"), {"optFolder", "optFile", "chkDiffOnly"}},
+      {QStringLiteral("検索条件"),
+       {"txtSearchStr1", "cmbSearch1", "txtSearchStr3", "cmbSearch3", "optCondAnd", "optCondOr"}},
+  };
+  for (const auto& [title, members] : groups) {
+    for (const char* member : members) {
+      auto* group = qobject_cast<QGroupBox*>(W<QWidget>(member)->parentWidget());
+      ASSERT_NE(group, nullptr) << member;
+      EXPECT_EQ(group->title(), title) << member;
+    }
+  }
+  auto* search = W<QWidget>("frmSearch");
+  QStringList labels;
+  for (const QLabel* label : search->findChildren<QLabel*>()) labels << label->text();
+  EXPECT_TRUE(labels.contains(QStringLiteral("プロパティの値が")));
+  EXPECT_TRUE(labels.contains(QStringLiteral("フォルダ")));
+  EXPECT_TRUE(labels.contains(QStringLiteral("オブジェクト・リスト・レポートファイル名")));
+  QStringList common;
+  for (const QLabel* label : window.findChildren<QLabel*>()) common << label->text();
+  EXPECT_TRUE(common.contains(QStringLiteral("出力先フォルダ")));
+  EXPECT_TRUE(common.contains(QStringLiteral("結果出力ファイル名(.html)")));
+}
+
+TEST_F(MainWindowTest, FreshInstallationShowsTheNoticeAndFirstRunDefaults) {
+  WriteCp932(ini_, u"INITIAL\r\nOUTPUT_PATH=/ignored/\r\n");
+  Start();
+  const std::vector<Message> expected = {
+      {u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。", MessageIcon::Information}};
+  EXPECT_EQ(recorder_.messages, expected);
+  EXPECT_EQ(Text("txtPutDir"), QString());
+  EXPECT_EQ(Text("txtPutFile"), QStringLiteral("Result.html"));
+  EXPECT_TRUE(Checked("chkDiffOnly"));
+  EXPECT_TRUE(Checked("chkFindOnly"));
+  EXPECT_TRUE(Checked("chkNoCase"));
+  EXPECT_TRUE(Checked("optFolder"));
+  EXPECT_TRUE(Checked("optCondAnd"));
+  EXPECT_EQ(W<QComboBox>("cmbSearch3")->currentIndex(), 0);
+  EXPECT_EQ(W<QTabWidget>("tabMain")->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, WithoutSettingsFileNoModeIsSetAndTheSearchPageShows) {
+  frmMain& window = Start();
+  EXPECT_TRUE(recorder_.messages.empty());
+  EXPECT_FALSE(Checked("optFolder"));
+  EXPECT_FALSE(Checked("optFile"));
+  EXPECT_EQ(W<QTabWidget>("tabMain")->currentIndex(), 2);
+  EXPECT_EQ(Exec()->text(), QStringLiteral("検索開始"));
+  EXPECT_TRUE(W<QFrame>("frmSearch")->isVisibleTo(&window));
+
+  // Ending writes MODE=FILE (the mode is not folder) and the page shown.
+  window.close();
+  const std::string written = IniBytes();
+  EXPECT_NE(written.find("MODE=FILE\r\n"), std::string::npos);
+  EXPECT_NE(written.find("TAB_PAGE=SEARCH\r\n"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ExecuteCaptionAndFrameFollowTheTab) {
+  frmMain& window = Start();
+  auto* tabs = W<QTabWidget>("tabMain");
+  EXPECT_EQ(tabs->tabText(0), QStringLiteral("ファイル・フォルダの比較"));
+  EXPECT_EQ(tabs->tabText(1), QStringLiteral("指定したオブジェクトの比較"));
+  EXPECT_EQ(tabs->tabText(2), QStringLiteral("文字列検索"));
+  const char* frames[] = {"frmDiff", "frmObjDiff", "frmSearch"};
+  const QString captions[] = {QStringLiteral("比較開始"), QStringLiteral("比較開始"),
+                              QStringLiteral("検索開始")};
+  for (int page = 1; page <= 3; ++page) {
+    tabs->setCurrentIndex(page - 1);
+    EXPECT_EQ(Exec()->text(), captions[page - 1]);
+    for (int frame = 0; frame < 3; ++frame) {
+      EXPECT_EQ(W<QFrame>(frames[frame])->isVisibleTo(&window), frame == page - 1);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, CollectSettingsCopiesEveryControl) {
+  frmMain& window = Start();
+  W<QLineEdit>("txtFolder1")->setText(QStringLiteral("/a/"));
+  W<QLineEdit>("txtSrcTxt1")->setText(QStringLiteral("x.txt"));
+  W<QLineEdit>("txtFolder2")->setText(QStringLiteral("/b/"));
+  W<QLineEdit>("txtSrcTxt2")->setText(QStringLiteral("y.txt"));
+  W<QRadioButton>("optFile")->setChecked(true);
+  W<QCheckBox>("chkDiffOnly")->setChecked(true);
+  W<QCheckBox>("chkDiffObjOnly")->setChecked(true);
+  W<QLineEdit>("txtSrcFolder")->setText(QStringLiteral("/s/"));
+  W<QLineEdit>("txtSrcFile")->setText(QStringLiteral("*.txt"));
+  W<QLineEdit>("txtSearchStr1")->setText(QStringLiteral("one"));
+  W<QLineEdit>("txtSearchStr2")->setText(QStringLiteral("two"));
+  W<QLineEdit>("txtSearchStr3")->setText(QStringLiteral("three"));
+  W<QComboBox>("cmbSearch1")->setCurrentIndex(0);
+  W<QComboBox>("cmbSearch2")->setCurrentIndex(1);
+  W<QComboBox>("cmbSearch3")->setCurrentIndex(-1);  // no selection counts as "not contain"
+  W<QRadioButton>("optCondOr")->setChecked(true);
+  W<QCheckBox>("chkFindOnly")->setChecked(true);
+  W<QCheckBox>("chkNoCase")->setChecked(true);
+  W<QLineEdit>("txtPutDir")->setText(QStringLiteral("/out/"));
+  W<QLineEdit>("txtPutFile")->setText(QStringLiteral("R.html"));
+  W<QCheckBox>("chkOpenFile")->setChecked(true);
+  W<QTabWidget>("tabMain")->setCurrentIndex(0);
+  window.CollectSettings();
+
+  Settings expected;
+  expected.SRC_PATH1 = u"/a/";
+  expected.SRC_FILE1 = u"x.txt";
+  expected.SRC_PATH2 = u"/b/";
+  expected.SRC_FILE2 = u"y.txt";
+  expected.MODE = CompareMode::File;
+  expected.DIFF_ONLY = true;
+  expected.DIFF_OBJ_ONLY = true;
+  expected.SRC_PATH = u"/s/";
+  expected.SRC_FILE = u"*.txt";
+  expected.SEARCH_STRING1 = u"one";
+  expected.SEARCH_STRING2 = u"two";
+  expected.SEARCH_STRING3 = u"three";
+  expected.SEARCH_STRING1_COND = true;
+  expected.SEARCH_STRING2_COND = false;
+  expected.SEARCH_STRING3_COND = false;
+  expected.COND_AND = false;
+  expected.FOUND_ONLY = true;
+  expected.NO_CASE = true;
+  expected.OUTPUT_PATH = u"/out/";
+  expected.OUTPUT_FILE = u"R.html";
+  expected.OUTPUT_AUTOOPEN = true;
+  expected.TAB_PAGE = 1;
+  EXPECT_EQ(window.CurrentSettings(), expected);
+
+  W<QRadioButton>("optFolder")->setChecked(true);
+  W<QTabWidget>("tabMain")->setCurrentIndex(2);
+  window.CollectSettings();
+  EXPECT_EQ(window.CurrentSettings().MODE, CompareMode::Folder);
+  EXPECT_FALSE(Checked("optFile"));
+  EXPECT_EQ(window.CurrentSettings().TAB_PAGE, 3);
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettingsOnceAndTheyReproduceTheWindow) {
+  WriteCp932(ini_, kSettingsFile);
+  frmMain& window = Start();
+  window.show();
+  window.close();
+  EXPECT_EQ(window.SettingsWrites(), 1);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(IniBytes(), EncodeCp932(kSettingsFile));
+}
+
+TEST_F(MainWindowTest, ExitWritesTheCurrentControlsOnce) {
+  WriteCp932(ini_, kSettingsFile);
+  frmMain& window = Start();
+  window.show();
+  W<QLineEdit>("txtSrcTxt1")->setText(QStringLiteral("changed.txt"));
+  W<QTabWidget>("tabMain")->setCurrentIndex(2);
+  QTest::mouseClick(W<QPushButton>("cmdExit"), Qt::LeftButton);
+  EXPECT_EQ(window.SettingsWrites(), 1);
+  EXPECT_FALSE(window.isVisible());
+  std::u16string expected = kSettingsFile;
+  expected.replace(expected.find(u"a.txt"), 5, u"changed.txt");
+  expected.replace(expected.find(u"DIFFOBJ"), 7, u"SEARCH");
+  EXPECT_EQ(IniBytes(), EncodeCp932(expected));
+
+  // The next start shows what was written.
+  window_.reset();
+  Start();
+  EXPECT_EQ(Text("txtSrcTxt1"), QStringLiteral("changed.txt"));
+  EXPECT_EQ(W<QTabWidget>("tabMain")->currentIndex(), 2);
+}
+
+TEST_F(MainWindowTest, FileMenuCloseWritesOnce) {
+  frmMain& window = Start();
+  window.show();
+  window.findChild<QAction*>(QStringLiteral("mnuEnd"))->trigger();
+  EXPECT_EQ(window.SettingsWrites(), 1);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
+  frmMain& window = Start();
+  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
+  EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("mnuEnd"))->text(), QStringLiteral("閉じる(&C)"));
+  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuDebug"))->title(), QStringLiteral("デバッグ"));
+  auto* item = window.findChild<QAction*>(QStringLiteral("mnuShowConstract"));
+  EXPECT_EQ(item->text(), QStringLiteral("構造の表示"));
+  item->trigger();
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_TRUE(window.Ops().StructureViewerEnabled());
+  item->trigger();
+  EXPECT_FALSE(window.Ops().StructureViewerEnabled());
+  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+}
+
+TEST_F(MainWindowTest, DropsOnFolderBoxesTakeTheFolder) {
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("A")));
+  const std::u16string file = PathIn(dir_, QStringLiteral("A/x.txt"));
+  WriteCp932(file, u"x");
+  Start();
+  DropFiles(W<QLineEdit>("txtFolder1"), {PathIn(dir_, QStringLiteral("A"))});
+  EXPECT_EQ(U(Text("txtFolder1")), FolderOf(dir_, QStringLiteral("A")));
+  for (const char* box : {"txtFolder2", "txtSrcFolder", "txtPutDir"}) {
+    DropFiles(W<QLineEdit>(box), {file});
+    EXPECT_EQ(U(Text(box)), FolderOf(dir_, QStringLiteral("A"))) << box;
+  }
+}
+
+TEST_F(MainWindowTest, DropsOnFileBoxesKeepToOneFolder) {
+  QDir root(dir_.path());
+  ASSERT_TRUE(root.mkpath(QStringLiteral("A")) && root.mkpath(QStringLiteral("B")));
+  const std::u16string x = PathIn(dir_, QStringLiteral("A/x.txt"));
+  const std::u16string y = PathIn(dir_, QStringLiteral("A/y"));
+  const std::u16string other = PathIn(dir_, QStringLiteral("B/z.txt"));
+  for (const auto& path : {x, y, other}) WriteCp932(path, u"x");
+  Start();
+
+  // Two files of one folder: the folder box gets their folder.
+  DropFiles(W<QLineEdit>("txtSrcTxt1"), {x, y});
+  EXPECT_EQ(U(Text("txtFolder1")), FolderOf(dir_, QStringLiteral("A")));
+  EXPECT_EQ(Text("txtSrcTxt1"), QStringLiteral("x.txt;y"));
+  EXPECT_TRUE(recorder_.messages.empty());
+
+  // A second folder in one drop stops there with the notice.
+  DropFiles(W<QLineEdit>("txtSrcTxt2"), {x, other, y});
+  EXPECT_EQ(Text("txtSrcTxt2"), QStringLiteral("x.txt"));
+  const std::vector<Message> expected = {
+      {u"同一フォルダのファイルのみ、ドロップできます。", MessageIcon::Information}};
+  EXPECT_EQ(recorder_.messages, expected);
+
+  // A folder first: it is skipped and the file is appended.
+  W<QLineEdit>("txtSrcFile")->setText(QStringLiteral("old.txt"));
+  W<QLineEdit>("txtSrcFolder")->setText(QString::fromStdU16String(FolderOf(dir_, QStringLiteral("A"))));
+  DropFiles(W<QLineEdit>("txtSrcFile"), {PathIn(dir_, QStringLiteral("B")), x});
+  EXPECT_EQ(Text("txtSrcFile"), QStringLiteral("old.txt;x.txt"));
+  EXPECT_EQ(U(Text("txtSrcFolder")), FolderOf(dir_, QStringLiteral("A")));
+}
+
+TEST_F(MainWindowTest, DroppingOneReportFillsTheTreeWithKeysAndPathTexts) {
+  const std::u16string report = PathIn(dir_, QStringLiteral("FORM1.txt"));
+  WriteCp932(report, kReport);
+  frmMain& window = Start();
+
+  // Two files at once change nothing.
+  DropFiles(Tree(1)->viewport(), {report, report});
+  EXPECT_EQ(Tree(1)->NodeKey(1), u"COM");
+  EXPECT_EQ(window.Side(1).ObjNodeCount, 0);
+
+  DropFiles(Tree(1)->viewport(), {report});
+  const std::vector<std::pair<std::u16string, std::u16string>> expected = {
+      {u"ROOT", u" FORM1"},
+      {u"ROOT-1", u" FORM1 ﾌｫｰﾑ"},
+      {u"ROOT-1-1", u" FORM1 ﾌｫｰﾑ FORM1"},
+      {u"ROOT-1-1-2", u" FORM1 ﾌｫｰﾑ FORM1 トリガー"},
+      {u"ROOT-1-1-2-1", u" FORM1 ﾌｫｰﾑ FORM1 トリガー WHEN-NEW-FORM-INSTANCE"},
+      {u"ROOT-1-1-3", u" FORM1 ﾌｫｰﾑ FORM1 ブロック"},
+      {u"ROOT-1-1-3-1", u" FORM1 ﾌｫｰﾑ FORM1 ブロック B_ORDER"},
+      {u"ROOT-1-1-3-1-2", u" FORM1 ﾌｫｰﾑ FORM1 ブロック B_ORDER 項目"},
+      {u"ROOT-1-1-3-1-2-1", u" FORM1 ﾌｫｰﾑ FORM1 ブロック B_ORDER 項目 ORDER_NO"},
+      {u"ROOT-1-1-3-1-2-2", u" FORM1 ﾌｫｰﾑ FORM1 ブロック B_ORDER 項目 CUSTOMER"},
+  };
+  const ObjSide& side = window.Side(1);
+  ASSERT_EQ(Tree(1)->NodeCount(), static_cast<int>(expected.size()));
+  ASSERT_EQ(side.ObjPathTexts.size(), expected.size());
+  EXPECT_EQ(side.ObjNodeCount, static_cast<int>(expected.size()));
+  EXPECT_EQ(side.ObjFile, report);
+  for (std::size_t n = 0; n < expected.size(); ++n) {
+    EXPECT_EQ(Tree(1)->NodeKey(static_cast<int>(n) + 1), expected[n].first);
+    EXPECT_EQ(side.ObjPathTexts[n], expected[n].second);
+  }
+  EXPECT_EQ(Tree(1)->topLevelItem(0)->text(0), QStringLiteral("FORM1"));
+  EXPECT_EQ(Tree(1)->NodeByKey(u"ROOT-1-1-3-1")->parent(), Tree(1)->NodeByKey(u"ROOT-1-1-3"));
+  // The other side keeps its hint.
+  EXPECT_EQ(Tree(2)->NodeKey(1), u"COM");
+  EXPECT_EQ(recorder_.structures, 0);
+
+  // With "構造の表示" checked every drop shows the parsed tree first.
+  window.findChild<QAction*>(QStringLiteral("mnuShowConstract"))->trigger();
+  DropFiles(Tree(2)->viewport(), {report});
+  EXPECT_EQ(recorder_.structures, 1);
+  EXPECT_EQ(Tree(2)->NodeCount(), static_cast<int>(expected.size()));
+}
+
+class ExecuteTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QDir root(dir_.path());
+    ASSERT_TRUE(root.mkpath(QStringLiteral("A")) && root.mkpath(QStringLiteral("B")) &&
+                root.mkpath(QStringLiteral("out")));
+    std::u16string changed = kReport;
+    changed.replace(changed.find(u"得意先"), 3, u"顧客名");
+    WriteCp932(PathIn(dir_, QStringLiteral("A/FORM1.txt")), kReport);
+    WriteCp932(PathIn(dir_, QStringLiteral("B/FORM1.txt")), changed);
+    WriteCp932(ini_, u"OUTPUT_FILE=Result.html\r\nOUTPUT_AUTOOPEN=True\r\n");
+  }
+
+  void Fill(const char* box, const std::u16string& text) {
+    W<QLineEdit>(box)->setText(QString::fromStdU16String(text));
+  }
+  void Execute() { Exec()->click(); }
+  std::string Output(const char* name) {
+    return ReadFileBytes(PathIn(dir_, QStringLiteral("out/") + QString::fromLatin1(name)));
+  }
+  const Message& LastMessage() { return recorder_.messages.back(); }
+};
+
+TEST_F(ExecuteTest, EachPageChecksItsBoxesFirst) {
+  Start().show();
+  W<QTabWidget>("tabMain")->setCurrentIndex(0);
+  Execute();
+  ASSERT_EQ(recorder_.messages.size(), 1u);
+  EXPECT_EQ(LastMessage(), (Message{u"ソース１のフォルダを指定してください", MessageIcon::Critical}));
+
+  Fill("txtFolder1", u"/a/");
+  Fill("txtSrcTxt1", u"x");
+  Fill("txtFolder2", u" ");  // a blank is content
+  Execute();
+  EXPECT_EQ(LastMessage().text,
+            u"ソース２のオブジェクト・リスト・レポート ファイル名を指定してください");
+
+  W<QTabWidget>("tabMain")->setCurrentIndex(1);
+  Execute();
+  EXPECT_EQ(LastMessage(), (Message{u"出力先フォルダを指定してください", MessageIcon::Critical}));
+
+  W<QTabWidget>("tabMain")->setCurrentIndex(2);
+  Execute();
+  EXPECT_EQ(LastMessage(), (Message{u"ソースのフォルダを指定してください", MessageIcon::Critical}));
+  EXPECT_TRUE(Exec()->isEnabled());
+}
+
+TEST_F(ExecuteTest, FolderComparisonWritesSummaryAndPageAndOpensTheSummary) {
+  Start().show();
+  W<QTabWidget>("tabMain")->setCurrentIndex(0);
+  W<QRadioButton>("optFolder")->setChecked(true);
+  Fill("txtFolder1", FolderOf(dir_, QStringLiteral("A")));
+  Fill("txtSrcTxt1", u"*.txt");
+  Fill("txtFolder2", FolderOf(dir_, QStringLiteral("B")));
+  Fill("txtSrcTxt2", u"*.txt");
+  Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
+  Execute();
+  ASSERT_FALSE(recorder_.messages.empty());
+  EXPECT_EQ(LastMessage(), (Message{u"終了しました。", MessageIcon::Information}));
+  const std::string summary = Output("Result.html");
+  EXPECT_NE(summary.find(EncodeCp932(u"差異あり")), std::string::npos);
+  EXPECT_NE(Output("FORM1.html").find(EncodeCp932(u"顧客名")), std::string::npos);
+  ASSERT_EQ(recorder_.opened.size(), 1u);
+  EXPECT_EQ(recorder_.opened[0], PathIn(dir_, QStringLiteral("out/Result.html")));
+  EXPECT_TRUE(Exec()->isEnabled());
+}
+
+TEST_F(ExecuteTest, ObjectComparisonWritesOnePageForTheChosenNodes) {
+  frmMain& window = Start();
+  window.show();
+  W<QTabWidget>("tabMain")->setCurrentIndex(1);
+  Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
+  W<QCheckBox>("chkDiffObjOnly")->setChecked(true);
+
+  Execute();
+  EXPECT_EQ(LastMessage(), (Message{u"オブジェクト・リスト・レポートファイルをドロップしてください。",
+                                    MessageIcon::Warning}));
+
+  DropFiles(Tree(1)->viewport(), {PathIn(dir_, QStringLiteral("A/FORM1.txt"))});
+  DropFiles(Tree(2)->viewport(), {PathIn(dir_, QStringLiteral("B/FORM1.txt"))});
+  Tree(1)->SelectNode(u"ROOT");
+  Tree(2)->SelectNode(u"ROOT-1-1-3-1");
+  Execute();
+  EXPECT_EQ(LastMessage(), (Message{u"比較するオブジェクトを選択してください。", MessageIcon::Warning}));
+
+  Tree(1)->SelectNode(u"ROOT-1-1-3-1");
+  Execute();
+  EXPECT_EQ(LastMessage(), (Message{u"終了しました。", MessageIcon::Information}));
+  const std::string page = Output("Result.html");
+  EXPECT_EQ(page.rfind("<HTML><TABLE>\r\n", 0), 0u);
+  EXPECT_NE(page.find(EncodeCp932(PathIn(dir_, QStringLiteral("A/FORM1.txt")))), std::string::npos);
+  // Cell text shows blanks as &nbsp;.
+  EXPECT_NE(page.find(EncodeCp932(u"&nbsp;FORM1&nbsp;ﾌｫｰﾑ&nbsp;FORM1&nbsp;ブロック&nbsp;B_ORDER")),
+            std::string::npos);
+  EXPECT_NE(page.find(EncodeCp932(u"顧客名")), std::string::npos);
+  EXPECT_EQ(page.find(EncodeCp932(u"WHEN-NEW-FORM-INSTANCE")), std::string::npos);
+}
+
+TEST_F(ExecuteTest, SearchWritesAResultPage) {
+  Start().show();
+  W<QTabWidget>("tabMain")->setCurrentIndex(2);
+  Fill("txtSrcFolder", FolderOf(dir_, QStringLiteral("B")));
+  Fill("txtSrcFile", u"*.txt");
+  Fill("txtSearchStr1", u"顧客名");
+  Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
+  W<QCheckBox>("chkOpenFile")->setChecked(false);
+  Execute();
+  EXPECT_EQ(LastMessage(), (Message{u"終了しました。", MessageIcon::Information}));
+  EXPECT_NE(Output("Result.html").find("FORM1"), std::string::npos);
+  EXPECT_TRUE(recorder_.opened.empty());
+}
+
+TEST_F(ExecuteTest, TheExecuteButtonIsDisabledWhileARunLasts) {
+  std::vector<bool> enabled;
+  QPushButton* button = nullptr;
+  GuiHooks hooks = recorder_.Hooks();
+  hooks.message = [&](std::u16string_view text, MessageIcon icon) {
+    enabled.push_back(button->isEnabled());
+    recorder_.messages.push_back({std::u16string(text), icon});
+  };
+  window_ = std::make_unique<frmMain>(hooks);
+  window_->Initialize(ini_);
+  button = Exec();
+  W<QTabWidget>("tabMain")->setCurrentIndex(1);
+  button->click();
+  ASSERT_EQ(enabled.size(), 1u);
+  EXPECT_FALSE(enabled[0]);
+  EXPECT_TRUE(button->isEnabled());
+}
+
+}  // namespace
+}  // namespace tarnwick

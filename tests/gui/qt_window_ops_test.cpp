@@ -1,0 +1,124 @@
+#include "app/gui/qt_window_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/gui/report_tree_view.h"
+#include "report/object_tree.h"
+#include "viewer/structure_viewer.h"
+
+namespace tarnwick {
+namespace {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  bool modal = false;
+  bool waitCursor = false;
+};
+
+// Closes the modal window that the next call opens, noting what it showed.
+template <typename Inspect>
+void CloseNextModal(Inspect inspect) {
+  QTimer::singleShot(0, [inspect] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr);
+    inspect(modal);
+    modal->close();
+  });
+}
+
+class QtWindowOpsTest : public ::testing::Test {
+ protected:
+  QMainWindow window_;
+  QLabel* status_ = new QLabel(&window_);
+  QAction* item_ = new QAction(&window_);
+  GuiHooks hooks_;
+  QtWindowOps ops_{&window_, status_, item_, hooks_};
+};
+
+TEST_F(QtWindowOpsTest, MessageBoxesAreModalTitledWithOkOnlyAndTheirIcon) {
+  window_.show();
+  const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
+      {MessageIcon::Information, QMessageBox::Information},
+      {MessageIcon::Warning, QMessageBox::Warning},
+      {MessageIcon::Critical, QMessageBox::Critical}};
+  ops_.SetWaitCursor(true);
+  for (const auto& [icon, expected] : icons) {
+    SeenBox seen;
+    CloseNextModal([&seen](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+              box->isModal(), QApplication::overrideCursor() != nullptr};
+    });
+    ops_.ShowMessage(u"読み込み中に、エラーが発生しました。\r\n理由", icon);
+    EXPECT_EQ(seen.title, QStringLiteral("Tarnwick"));
+    EXPECT_EQ(seen.text, QStringLiteral("読み込み中に、エラーが発生しました。\n理由"));
+    EXPECT_EQ(seen.icon, expected);
+    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_TRUE(seen.modal);
+    EXPECT_FALSE(seen.waitCursor);  // the arrow while the box is up
+  }
+  // ... and the wait cursor back afterwards.
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  ops_.SetWaitCursor(false);
+}
+
+TEST_F(QtWindowOpsTest, WaitCursorIsBalancedAndStatusTextShows) {
+  ops_.SetWaitCursor(true);
+  ops_.SetWaitCursor(true);
+  ops_.SetWaitCursor(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  ops_.SetWaitCursor(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  ops_.SetStatusText(u"ファイル[FORM1.TXT]の比較中に、");
+  ops_.Repaint();
+  EXPECT_EQ(status_->text(), QStringLiteral("ファイル[FORM1.TXT]の比較中に、"));
+}
+
+TEST_F(QtWindowOpsTest, StructureViewerFollowsTheMenuItemAndShowsModally) {
+  item_->setCheckable(true);
+  EXPECT_FALSE(ops_.StructureViewerEnabled());
+  item_->setChecked(true);
+  EXPECT_TRUE(ops_.StructureViewerEnabled());
+
+  auto inner = NewCollection();
+  inner->Add(TextNode(u"タイトル", u"T"));
+  auto tree = NewCollection();
+  tree->Add(CollectionNode(u"ﾌｫｰﾑ", inner));
+  QString title;
+  int nodes = 0;
+  CloseNextModal([&](QWidget* modal) {
+    title = modal->windowTitle();
+    nodes = modal->findChild<ReportTreeView*>(QStringLiteral("TreeView1"))->NodeCount();
+  });
+  ops_.ShowStructure(*tree);
+  EXPECT_EQ(title, QStringLiteral("内部構造参照"));
+  EXPECT_EQ(nodes, 4);  // 1-1K, 1-1K-1K, 1-1K-1P, 1-1K-1-1S
+}
+
+TEST_F(QtWindowOpsTest, HooksReplaceTheModalSteps) {
+  std::u16string said;
+  std::u16string opened;
+  hooks_.message = [&said](std::u16string_view text, MessageIcon) { said = text; };
+  hooks_.openResult = [&opened](std::u16string_view path) { opened = path; };
+  ops_.ShowMessage(u"終了しました。", MessageIcon::Information);
+  ops_.OpenResult(u"/out/Result.html");
+  EXPECT_EQ(said, u"終了しました。");
+  EXPECT_EQ(opened, u"/out/Result.html");
+}
+
+}  // namespace
+}  // namespace tarnwick
