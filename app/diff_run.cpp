@@ -7,9 +7,9 @@
 
 #include "app/file_list.h"
 #include "app/file_system.h"
-#include "app/result_pages.h"
 #include "app/paths.h"
 #include "app/report_loader.h"
+#include "app/result_pages.h"
 #include "app/run_report.h"
 #include "app/runs.h"
 #include "diff/form_diff.h"
@@ -35,8 +35,10 @@ std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, bool
   if (!IsFolder(folder1)) return u"ソース１のフォルダが見つかりません";
   if (!IsFolder(folder2)) return u"ソース２のフォルダが見つかりません";
   if (!IsFolder(outFolder)) return u"出力先フォルダが見つかりません";
-  if (fileMode && !IsPlainFile(folder1 + settings.SRC_FILE1)) return u"ソースファイル１が見つかりません";
-  if (fileMode && !IsPlainFile(folder2 + settings.SRC_FILE2)) return u"ソースファイル２が見つかりません";
+  if (fileMode && !IsPlainFile(folder1 + settings.SRC_FILE1))
+    return u"ソースファイル１が見つかりません";
+  if (fileMode && !IsPlainFile(folder2 + settings.SRC_FILE2))
+    return u"ソースファイル２が見つかりません";
   if (settings.OUTPUT_FILE.empty()) return u"結果出力ファイル名を入力してください";
   return std::nullopt;
 }
@@ -118,9 +120,8 @@ bool ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view co
   HTMLTblCls table;
   bool diffFound = false;
   MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1),
-                    RequireTree(loaded.side2.tree, pair.path2),
-                    !pair.path1.empty(), !pair.path2.empty(), pair.path1, pair.path2, table,
-                    diffFound, diffOnly);
+                    RequireTree(loaded.side2.tree, pair.path2), !pair.path1.empty(),
+                    !pair.path2.empty(), pair.path1, pair.path2, table, diffFound, diffOnly);
   loaded = LoadedPair();
   stage.clear();
 
@@ -203,8 +204,8 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       std::u16string compareStage = u"フォーム文章の差分作成中に、";
       if (!fileMode) {
-        window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count +
-                             u":" + files[i].name);
+        window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
+                             files[i].name);
         window.Repaint();
         files[i].resultPath = pairs[i].page;
         compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";

@@ -12,13 +12,20 @@ namespace tarnwick {
 
 std::u16string_view StatusText(FileStatus status) {
   switch (status) {
-    case FileStatus::Unprocessed: return u"未処理";
-    case FileStatus::OnlyIn1: return u"フォルダ１のみ存在";
-    case FileStatus::OnlyIn2: return u"フォルダ２のみ存在";
-    case FileStatus::Different: return u"差異あり";
-    case FileStatus::Same: return u"一致";
-    case FileStatus::NoMatch: return u"該当しない";
-    case FileStatus::Match: return u"該当";
+    case FileStatus::Unprocessed:
+      return u"未処理";
+    case FileStatus::OnlyIn1:
+      return u"フォルダ１のみ存在";
+    case FileStatus::OnlyIn2:
+      return u"フォルダ２のみ存在";
+    case FileStatus::Different:
+      return u"差異あり";
+    case FileStatus::Same:
+      return u"一致";
+    case FileStatus::NoMatch:
+      return u"該当しない";
+    case FileStatus::Match:
+      return u"該当";
   }
   return u"";
 }
@@ -69,21 +76,33 @@ std::u16string EscapeLinkTarget(std::u16string_view path) {
   out.reserve(path.size());
   for (char16_t c : path) {
     switch (c) {
-      case u'&': out += u"&amp;"; break;
-      case u'"': out += u"&quot;"; break;
-      case u'<': out += u"&lt;"; break;
-      case u'>': out += u"&gt;"; break;
-      case u'%': out += u"%25"; break;
-      case u'#': out += u"%23"; break;
-      default: out += c;
+      case u'&':
+        out += u"&amp;";
+        break;
+      case u'"':
+        out += u"&quot;";
+        break;
+      case u'<':
+        out += u"&lt;";
+        break;
+      case u'>':
+        out += u"&gt;";
+        break;
+      case u'%':
+        out += u"%25";
+        break;
+      case u'#':
+        out += u"%23";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
 }
 
 std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
-                                std::u16string_view folder2,
-                                const std::vector<FileEntry>& files) {
+                                std::u16string_view folder2, const std::vector<FileEntry>& files) {
   HTMLTblCls table;
   const std::u16string_view span = u"colspan=\"3\"";
   if (!folder2.empty()) {

@@ -56,8 +56,7 @@ std::u16string EscapeLinkTarget(std::u16string_view path);
 // The table body of the summary page. An empty folder2 gives the single
 // folder row of the search.
 std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
-                                std::u16string_view folder2,
-                                const std::vector<FileEntry>& files);
+                                std::u16string_view folder2, const std::vector<FileEntry>& files);
 
 // Writes the whole summary page, replacing the file. Throws tarnwick::Error.
 void WriteSummaryPage(std::u16string_view pagePath, std::u16string_view stamp,

@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsHiddenName(std::u16string_view name) { return !name.empty() && name.front() == u'.'; }
+bool IsHiddenName(std::u16string_view name) {
+  return !name.empty() && name.front() == u'.';
+}
 
 [[noreturn]] void ThrowListingError(std::u16string_view folder, const std::error_code& ec) {
   throw Error(kFileErrorNumber, FromUtf8(ec.message()) + u" (" + std::u16string(folder) + u")");

@@ -26,8 +26,7 @@ bool MatchFilePattern(std::u16string_view pattern, std::u16string_view name);
 // The names (as listed, without folder) of the plain files in `folder` that
 // match `pattern`, in ordinal order of the names. A pattern holding a folder
 // separator matches nothing.
-std::vector<std::u16string> ListPlainFiles(std::u16string_view folder,
-                                           std::u16string_view pattern);
+std::vector<std::u16string> ListPlainFiles(std::u16string_view folder, std::u16string_view pattern);
 
 // Identifies an existing file however its path is spelled (links, "..",
 // letter case on a folding file system).

@@ -3,8 +3,8 @@
 
 #include "app/file_system.h"
 #include "app/paths.h"
-#include "app/result_pages.h"
 #include "app/report_loader.h"
+#include "app/result_pages.h"
 #include "app/run_report.h"
 #include "app/runs.h"
 #include "diff/html_table.h"
@@ -47,7 +47,8 @@ void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view 
 
   std::vector<PendingNode> pending;
   addNode(u"", u"", std::u16string(kRootKey), rootText, tree, pending);
-  if (!tree) throw Error(kGeneralErrorNumber, u"オブジェクト構造がありません（空のレポートです）。");
+  if (!tree)
+    throw Error(kGeneralErrorNumber, u"オブジェクト構造がありません（空のレポートです）。");
   while (!pending.empty()) {
     PendingNode& top = pending.back();
     if (top.next > top.collection->Count()) {
@@ -60,13 +61,13 @@ void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view 
     // Copies: addNode may grow `pending` and move `top`.
     const std::u16string parentKey = top.key;
     const std::u16string parentPath = top.pathText;
-    addNode(parentKey, parentPath, parentKey + u"-" + DecimalText(static_cast<std::int64_t>(position)),
-            entry.Key, &entry.Children(), pending);
+    addNode(parentKey, parentPath,
+            parentKey + u"-" + DecimalText(static_cast<std::int64_t>(position)), entry.Key,
+            &entry.Children(), pending);
   }
 }
 
-bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view,
-                      WindowOps& window) {
+bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, WindowOps& window) {
   view.Clear();
   side.ObjNodeCount = 0;
   side.ObjPathTexts.clear();
@@ -121,8 +122,8 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
 void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
                       std::u16string_view file1, std::u16string_view file2,
                       std::u16string_view pathText1, std::u16string_view pathText2,
-                      std::u16string_view key1, std::u16string_view key2,
-                      HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
+                      std::u16string_view key1, std::u16string_view key2, HTMLTblCls& resultTable,
+                      bool& diffFound, bool diffOnly) {
   const clsItem& node1 = ResolveNodeKey(tree1, key1);
   const clsItem& node2 = ResolveNodeKey(tree2, key2);
   const std::u16string side1 = u"colspan=\"2\" " + std::u16string(kSide1Colour);

@@ -73,8 +73,8 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
 void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
                       std::u16string_view file1, std::u16string_view file2,
                       std::u16string_view pathText1, std::u16string_view pathText2,
-                      std::u16string_view key1, std::u16string_view key2,
-                      HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+                      std::u16string_view key1, std::u16string_view key2, HTMLTblCls& resultTable,
+                      bool& diffFound, bool diffOnly);
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window);
 

@@ -1,6 +1,6 @@
-#include "app/runs.h"
-
 #include <string_view>
+
+#include "app/runs.h"
 
 namespace tarnwick {
 
@@ -14,11 +14,14 @@ struct RequiredBox {
 
 constexpr RequiredBox kRequiredBoxes[] = {
     {1, &Settings::SRC_PATH1, u"ソース１のフォルダを指定してください"},
-    {1, &Settings::SRC_FILE1, u"ソース１のオブジェクト・リスト・レポート ファイル名を指定してください"},
+    {1, &Settings::SRC_FILE1,
+     u"ソース１のオブジェクト・リスト・レポート ファイル名を指定してください"},
     {1, &Settings::SRC_PATH2, u"ソース２のフォルダを指定してください"},
-    {1, &Settings::SRC_FILE2, u"ソース２のオブジェクト・リスト・レポート ファイル名を指定してください"},
+    {1, &Settings::SRC_FILE2,
+     u"ソース２のオブジェクト・リスト・レポート ファイル名を指定してください"},
     {3, &Settings::SRC_PATH, u"ソースのフォルダを指定してください"},
-    {3, &Settings::SRC_FILE, u"ソースのオブジェクト・リスト・レポート ファイル名を指定してください"},
+    {3, &Settings::SRC_FILE,
+     u"ソースのオブジェクト・リスト・レポート ファイル名を指定してください"},
     {0, &Settings::OUTPUT_PATH, u"出力先フォルダを指定してください"},
 };
 

@@ -45,8 +45,7 @@ void ListTreeView::Clear() {
   selected_ = 0;
 }
 
-void ListTreeView::AddNode(std::u16string_view, std::u16string_view key,
-                           std::u16string_view text) {
+void ListTreeView::AddNode(std::u16string_view, std::u16string_view key, std::u16string_view text) {
   nodes_.push_back({std::u16string(key), std::u16string(text)});
 }
 

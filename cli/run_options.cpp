@@ -54,8 +54,7 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
     ReadIni(iniPath, options.settings);
   }
   for (const std::string_view set : sets) {
-    if (set.find('=') == std::string_view::npos ||
-        !ApplyIniLine(FromUtf8(set), options.settings)) {
+    if (set.find('=') == std::string_view::npos || !ApplyIniLine(FromUtf8(set), options.settings)) {
       problem = "--set needs KEY=VALUE with a known key: " + std::string(set);
       return false;
     }
@@ -65,9 +64,12 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
 
 int ExitStatus(RunOutcome outcome) {
   switch (outcome) {
-    case RunOutcome::Finished: return 0;
-    case RunOutcome::Rejected: return 2;
-    case RunOutcome::Failed: return 1;
+    case RunOutcome::Finished:
+      return 0;
+    case RunOutcome::Rejected:
+      return 2;
+    case RunOutcome::Failed:
+      return 1;
   }
   return 1;
 }

@@ -1,7 +1,6 @@
 // tarnwick-cli diff, objdiff and nodes, run as the built binary.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 
@@ -41,8 +40,8 @@ class CliRuns : public ::testing::Test {
   }
 
   CliResult Diff(std::initializer_list<std::u16string_view> extra = {}) {
-    std::vector<std::u16string> sets = {u"SRC_PATH1=" + v1, u"SRC_PATH2=" + v2,
-                                        u"SRC_FILE1=*.txt", u"SRC_FILE2=*.txt",
+    std::vector<std::u16string> sets = {u"SRC_PATH1=" + v1,    u"SRC_PATH2=" + v2,
+                                        u"SRC_FILE1=*.txt",    u"SRC_FILE2=*.txt",
                                         u"OUTPUT_PATH=" + out, u"OUTPUT_FILE=Result"};
     std::vector<std::u16string_view> args = {u"diff"};
     for (const auto& set : sets) {
@@ -83,14 +82,15 @@ TEST_F(CliRuns, DiffWritesThePagesAndSaysItFinished) {
 TEST_F(CliRuns, SettingsComeFromDefaultsThenTheIniFileThenEachSet) {
   // MODE is folder by default; the ini file sets a wrong output folder that a
   // later --set mends; the last --set of a key wins.
-  const auto ini = scratch.Write(u"", u"t.ini",
-                                 EncodeCp932(u"OUTPUT_PATH=" + scratch.Folder() + u"nowhere\r\nOUTPUT_FILE=FromIni\r\n"));
+  const auto ini = scratch.Write(
+      u"", u"t.ini",
+      EncodeCp932(u"OUTPUT_PATH=" + scratch.Folder() + u"nowhere\r\nOUTPUT_FILE=FromIni\r\n"));
   CliResult result = Diff({u"--ini", ini});
   EXPECT_EQ(result.status, 0) << result.err;  // --set after --ini whatever their order
   EXPECT_TRUE(ScratchFolder::Exists(out + u"Result.html"));
 
-  result = RunArgs({u"diff", u"--ini", ini, u"--set", u"SRC_PATH1=" + v1, u"--set", u"SRC_PATH2=" + v2,
-                    u"--set", u"SRC_FILE1=*", u"--set", u"SRC_FILE2=*"});
+  result = RunArgs({u"diff", u"--ini", ini, u"--set", u"SRC_PATH1=" + v1, u"--set",
+                    u"SRC_PATH2=" + v2, u"--set", u"SRC_FILE1=*", u"--set", u"SRC_FILE2=*"});
   EXPECT_EQ(result.status, 2);
   EXPECT_EQ(result.err, "出力先フォルダが見つかりません\n");
 }
@@ -103,7 +103,9 @@ TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {
   scratch.WriteText(u"v1", u"b.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
   result = Diff();
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err.rfind("フォーム文章[" + ToUtf8(v1) + "b.txt]の解析中に、エラーが発生しました。\r\n", 0), 0u)
+  EXPECT_EQ(result.err.rfind(
+                "フォーム文章[" + ToUtf8(v1) + "b.txt]の解析中に、エラーが発生しました。\r\n", 0),
+            0u)
       << result.err;
 
   // An input report in the way of a page.
@@ -150,23 +152,32 @@ TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
   const auto r1 = scratch.WriteText(u"", u"R1.txt", Report(u"F", u"1"));
   const auto r2 = scratch.WriteText(u"", u"R2.txt", Report(u"F", u"2"));
   const std::u16string setOut = u"OUTPUT_PATH=" + out;
-  CliResult result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj",
-                              r1, u"ROOT-1-1", r2, u"ROOT-1-1"});
+  CliResult result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1,
+                              u"ROOT-1-1", r2, u"ROOT-1-1"});
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "終了しました。\n");
   const std::u16string page = ScratchFolder::ReadText(out + u"Obj.html");
-  EXPECT_EQ(page.rfind(u"<HTML><TABLE>\r\n<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=\"yellow\">" + r1, 0), 0u);
+  EXPECT_EQ(page.rfind(u"<HTML><TABLE>\r\n<tr><td></td><td></td><td></td><td></td><td "
+                       u"colspan=\"2\" bgcolor=\"yellow\">" +
+                           r1,
+                       0),
+            0u);
 
   // A key that does not exist selects nothing.
-  result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1-9", r2, u"ROOT-1"});
+  result = RunArgs(
+      {u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1-9", r2, u"ROOT-1"});
   EXPECT_EQ(result.status, 2);
   EXPECT_EQ(result.err, "比較するオブジェクトを選択してください。\n");
 
   // A report that does not load stops the command.
-  const auto bad = scratch.WriteText(u"", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
-  result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1", bad, u"ROOT-1"});
+  const auto bad =
+      scratch.WriteText(u"", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+  result = RunArgs(
+      {u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1", bad, u"ROOT-1"});
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err.rfind("フォーム文章[" + ToUtf8(bad) + "]の解析中に、エラーが発生しました。", 0), 0u);
+  EXPECT_EQ(
+      result.err.rfind("フォーム文章[" + ToUtf8(bad) + "]の解析中に、エラーが発生しました。", 0),
+      0u);
 }
 
 }  // namespace

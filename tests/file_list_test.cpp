@@ -84,14 +84,15 @@ TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
   files[1].status = FileStatus::OnlyIn1;
   files[2].name = u"FORM3.TXT";
   const char16_t* stamp = u"ファイル比較：開始日時：2008/05/01  14:03:09";
-  EXPECT_EQ(SummaryTableBody(stamp, u"C:\\A\\", u"C:\\B\\", files),
-            u"<tr><td colspan=\"3\">フォルダ１:C:\\A\\</td></tr>\r\n"
-            u"<tr><td colspan=\"3\">フォルダ２:C:\\B\\</td></tr>\r\n"
-            u"<tr><td colspan=\"3\">ファイル比較：開始日時：2008/05/01&nbsp;&nbsp;14:03:09</td></tr>\r\n"
-            u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
-            u"<tr><td>FORM1.TXT</td><td><a href=\"C:\\OUT\\FORM1.html\">差異あり</a></td></tr>\r\n"
-            u"<tr><td>FORM2.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
-            u"<tr><td>FORM3.TXT</td><td>未処理</td></tr>\r\n");
+  EXPECT_EQ(
+      SummaryTableBody(stamp, u"C:\\A\\", u"C:\\B\\", files),
+      u"<tr><td colspan=\"3\">フォルダ１:C:\\A\\</td></tr>\r\n"
+      u"<tr><td colspan=\"3\">フォルダ２:C:\\B\\</td></tr>\r\n"
+      u"<tr><td colspan=\"3\">ファイル比較：開始日時：2008/05/01&nbsp;&nbsp;14:03:09</td></tr>\r\n"
+      u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
+      u"<tr><td>FORM1.TXT</td><td><a href=\"C:\\OUT\\FORM1.html\">差異あり</a></td></tr>\r\n"
+      u"<tr><td>FORM2.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
+      u"<tr><td>FORM3.TXT</td><td>未処理</td></tr>\r\n");
 }
 
 TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
@@ -133,7 +134,8 @@ TEST(SummaryPage, IsWrittenInCodePage932WithTheBorderedTable) {
             "<tr><td colspan=\"3\">\x83t\x83H\x83\x8b\x83_\x82P:/1/</td></tr>\r\n"
             "<tr><td colspan=\"3\">\x83t\x83H\x83\x8b\x83_\x82Q:/2/</td></tr>\r\n"
             "<tr><td colspan=\"3\">S</td></tr>\r\n"
-            "<tr><td>\x83t\x83@\x83""C\x83\x8b\x96\xbc</td><td>\x8c\x8b\x89\xca</td></tr>\r\n"
+            "<tr><td>\x83t\x83@\x83"
+            "C\x83\x8b\x96\xbc</td><td>\x8c\x8b\x89\xca</td></tr>\r\n"
             "<tr><td>A.TXT</td><td>\x96\xa2\x8f\x88\x97\x9d</td></tr>\r\n"
             "\r\n</TABLE></HTML>\r\n");
 }

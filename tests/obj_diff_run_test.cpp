@@ -34,7 +34,8 @@ constexpr std::u16string_view kForm =
 std::vector<FakeTreeView::Node> Nodes(
     std::initializer_list<std::array<std::u16string_view, 3>> rows) {
   std::vector<FakeTreeView::Node> nodes;
-  for (const auto& row : rows) nodes.push_back({std::u16string(row[0]), std::u16string(row[1]), std::u16string(row[2])});
+  for (const auto& row : rows)
+    nodes.push_back({std::u16string(row[0]), std::u16string(row[1]), std::u16string(row[2])});
   return nodes;
 }
 
@@ -91,7 +92,8 @@ TEST_F(ObjDiffRun, OnlyADropOfExactlyOneFileLoads) {
 
   // A second drop replaces the side completely.
   ASSERT_TRUE(Drop(1, form1));
-  const auto small = scratch.WriteText(u"rep", u"S.v2.txt", u"* 名前 S\r\n  ブロック\r\n  * 名前 X\r\n");
+  const auto small =
+      scratch.WriteText(u"rep", u"S.v2.txt", u"* 名前 S\r\n  ブロック\r\n  * 名前 X\r\n");
   ASSERT_TRUE(Drop(1, small));
   EXPECT_EQ(view[0].nodes, Nodes({{u"", u"ROOT", u"S"},
                                   {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
@@ -122,15 +124,20 @@ TEST_F(ObjDiffRun, LoadFailuresShowTheirMessageWithoutLineBreak) {
   EXPECT_EQ(window.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(side[0].ObjFile, empty);
 
-  const auto broken = scratch.WriteText(u"rep", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+  const auto broken =
+      scratch.WriteText(u"rep", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
   EXPECT_FALSE(Drop(2, broken));
-  EXPECT_EQ(window.messages.at(1).text.rfind(u"フォーム文章[" + broken + u"]の解析中に、エラーが発生しました。", 0), 0u);
+  EXPECT_EQ(window.messages.at(1).text.rfind(
+                u"フォーム文章[" + broken + u"]の解析中に、エラーが発生しました。", 0),
+            0u);
   EXPECT_TRUE(view[1].nodes.empty());
   EXPECT_EQ(side[1].ObjFile, broken);
 
   const auto missing = scratch.Folder(u"rep") + u"missing.txt";
   EXPECT_FALSE(Drop(2, missing));
-  EXPECT_EQ(window.messages.at(2).text.rfind(u"ファイル文章[" + missing + u"]の読み込み中に、エラーが発生しました。", 0), 0u);
+  EXPECT_EQ(window.messages.at(2).text.rfind(
+                u"ファイル文章[" + missing + u"]の読み込み中に、エラーが発生しました。", 0),
+            0u);
 }
 
 TEST_F(ObjDiffRun, WritesTheFourHeaderRowsThenTheComparison) {
@@ -141,18 +148,18 @@ TEST_F(ObjDiffRun, WritesTheFourHeaderRowsThenTheComparison) {
   settings.DIFF_OBJ_ONLY = true;
   settings.OUTPUT_AUTOOPEN = true;
 
-  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window), RunOutcome::Finished);
+  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
+            RunOutcome::Finished);
   const std::u16string row = u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=";
   const std::u16string pathText = u"&nbsp;FORM1&nbsp;ﾌｫｰﾑ&nbsp;F&nbsp;ブロック&nbsp;B";
   // The same object on both sides, only differences wanted: the headers alone.
   EXPECT_EQ(ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html"),
-            u"<HTML><TABLE>\r\n" +
-                row + u"\"yellow\">" + form1 + u"</td></tr>\r\n" +
-                row + u"\"yellow\">" + pathText + u"</td></tr>\r\n" +
-                row + u"\"cyan\">" + form1 + u"</td></tr>\r\n" +
-                row + u"\"cyan\">" + pathText + u"</td></tr>\r\n" +
+            u"<HTML><TABLE>\r\n" + row + u"\"yellow\">" + form1 + u"</td></tr>\r\n" + row +
+                u"\"yellow\">" + pathText + u"</td></tr>\r\n" + row + u"\"cyan\">" + form1 +
+                u"</td></tr>\r\n" + row + u"\"cyan\">" + pathText + u"</td></tr>\r\n" +
                 u"\r\n</TABLE></HTML>\r\n");
-  EXPECT_EQ(window.messages, (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
   EXPECT_EQ(window.opened, std::vector<std::u16string>{settings.OUTPUT_PATH + u"Result.html"});
 }
 
@@ -162,15 +169,15 @@ TEST_F(ObjDiffRun, ComparesTheChosenNodesWhateverTheirKind) {
   view[0].Select(u"ROOT-1-1-11-1");  // block A
   view[1].Select(u"ROOT-1-1-11-2");  // block B
   settings.OUTPUT_FILE = u"sub/Obj.htm";
-  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window), RunOutcome::Finished);
+  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
+            RunOutcome::Finished);
 
   HTMLTblCls expected;
   const std::u16string yellow = u"colspan=\"2\" bgcolor=\"yellow\"";
   const std::u16string cyan = u"colspan=\"2\" bgcolor=\"cyan\"";
-  for (const auto& [text, colour] : {std::pair{form1, yellow},
-                                     std::pair{side[0].ObjPathTexts[4], yellow},
-                                     std::pair{form1, cyan},
-                                     std::pair{side[1].ObjPathTexts[5], cyan}}) {
+  for (const auto& [text, colour] :
+       {std::pair{form1, yellow}, std::pair{side[0].ObjPathTexts[4], yellow},
+        std::pair{form1, cyan}, std::pair{side[1].ObjPathTexts[5], cyan}}) {
     expected.StartRow();
     for (int i = 0; i < 4; ++i) expected.AddCell(u"", u"");
     expected.AddCell(text, colour);
@@ -178,7 +185,8 @@ TEST_F(ObjDiffRun, ComparesTheChosenNodesWhateverTheirKind) {
   PathStacks stacks;
   bool diffFound = false;
   CompareNodes(ResolveNodeKey(side[0].ObjTree, u"ROOT-1-1-11-1"),
-               ResolveNodeKey(side[1].ObjTree, u"ROOT-1-1-11-2"), stacks, expected, diffFound, false);
+               ResolveNodeKey(side[1].ObjTree, u"ROOT-1-1-11-2"), stacks, expected, diffFound,
+               false);
   EXPECT_TRUE(diffFound);
   EXPECT_EQ(ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Obj.htm"),
             u"<HTML><TABLE>\r\n" + expected.sStr() + u"\r\n</TABLE></HTML>\r\n");
@@ -222,11 +230,13 @@ TEST_F(ObjDiffRun, ChecksComeInOrderAndStopTheRun) {
   // Never over an input report: the output file named after it in its folder.
   s.OUTPUT_PATH = scratch.Folder(u"rep");
   s.OUTPUT_FILE = u"FORM1.txt";
-  EXPECT_EQ(run(s), (ShownMessage{u"出力ファイル[" + form1 + u"]は入力のレポートファイルです。上書きできません。",
+  EXPECT_EQ(run(s), (ShownMessage{u"出力ファイル[" + form1 +
+                                      u"]は入力のレポートファイルです。上書きできません。",
                                   MessageIcon::Warning}));
   EXPECT_EQ(ScratchFolder::ReadText(form1), kForm);
 
-  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window), RunOutcome::Finished);
+  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
+            RunOutcome::Finished);
 }
 
 }  // namespace

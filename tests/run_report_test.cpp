@@ -21,8 +21,10 @@ TEST(StartStamp, DateTwoBlanksAndTimeAllZeroPadded) {
   time.tm_hour = 4;
   time.tm_min = 3;
   time.tm_sec = 9;
-  EXPECT_EQ(FormatStartStamp(kDiffStampTitle, time), u"ファイル比較：開始日時：2008/05/01  04:03:09");
-  EXPECT_EQ(FormatStartStamp(kSearchStampTitle, time), u"文字列検索：開始日時：2008/05/01  04:03:09");
+  EXPECT_EQ(FormatStartStamp(kDiffStampTitle, time),
+            u"ファイル比較：開始日時：2008/05/01  04:03:09");
+  EXPECT_EQ(FormatStartStamp(kSearchStampTitle, time),
+            u"文字列検索：開始日時：2008/05/01  04:03:09");
   EXPECT_EQ(StartStamp(kDiffStampTitle).size(), kDiffStampTitle.size() + 20);
 }
 
@@ -35,9 +37,10 @@ TEST(RunErrors, StageTextFixedWordsAndDescription) {
   });
   EXPECT_EQ(outcome, RunOutcome::Failed);
   EXPECT_EQ(window.messages,
-            (std::vector<ShownMessage>{{u"ファイル文章[/a/F.TXT]の読み込み中に、エラーが発生しました。\r\n"
-                                        u"No such file or directory",
-                                        MessageIcon::Critical}}));
+            (std::vector<ShownMessage>{
+                {u"ファイル文章[/a/F.TXT]の読み込み中に、エラーが発生しました。\r\n"
+                 u"No such file or directory",
+                 MessageIcon::Critical}}));
   EXPECT_EQ(window.cursorChanges, std::vector<bool>{false});
 }
 

@@ -20,7 +20,8 @@ namespace tarnwick::testing {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-runs-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tarnwick-runs-XXXXXX").string();
     root_ = ::mkdtemp(pattern.data());
   }
   ~ScratchFolder() {
@@ -50,9 +51,7 @@ class ScratchFolder {
     return Write(sub, name, EncodeCp932(text));
   }
 
-  static bool Exists(std::u16string_view path) {
-    return std::filesystem::exists(NativePath(path));
-  }
+  static bool Exists(std::u16string_view path) { return std::filesystem::exists(NativePath(path)); }
   static std::string Read(std::u16string_view path) {
     std::ifstream in(NativePath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
