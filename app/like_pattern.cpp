@@ -114,15 +114,14 @@ bool LikePattern::SegmentMatchesAt(const Segment& segment, std::u16string_view t
   return true;
 }
 
-std::size_t LikePattern::FindSegment(std::size_t index, std::u16string_view text,
-                                     std::size_t from, std::size_t limit) const {
+std::size_t LikePattern::FindSegment(std::size_t index, std::u16string_view text, std::size_t from,
+                                     std::size_t limit) const {
   const std::size_t npos = std::u16string_view::npos;
   const Segment& segment = segments_[index];
   if (limit < from || limit - from < segment.count) return npos;
   const std::u16string_view window = text.substr(0, limit);
   if (segment.literalOnly) {
-    const std::u16string_view needle(literals_.data() + literalStart_[index],
-                                     segment.count);
+    const std::u16string_view needle(literals_.data() + literalStart_[index], segment.count);
     if (segment.skipTable < 0) return window.find(needle, from);
     const SkipTable& skip = skips_[static_cast<std::size_t>(segment.skipTable)];
     const std::size_t m = needle.size();
@@ -149,8 +148,7 @@ std::size_t LikePattern::FindSegment(std::size_t index, std::u16string_view text
 bool LikePattern::Matches(std::u16string_view text) const {
   if (!valid_) {
     throw Error(kGeneralErrorNumber,
-                u"パターン文字列が不正です（\"[\" に対応する \"]\" がありません）：" +
-                    source_);
+                u"パターン文字列が不正です（\"[\" に対応する \"]\" がありません）：" + source_);
   }
   const std::size_t n = text.size();
   if (!leadingStar_ && !trailingStar_ && segments_.size() <= 1) {

@@ -29,8 +29,8 @@ class LikePattern {
   enum class Kind : std::uint8_t { Literal, AnyChar, Digit, Set, NegatedSet };
   struct Token {
     Kind kind;
-    char16_t literal;       // Literal
-    std::uint32_t first;    // Set, NegatedSet: the ranges [first, first + count)
+    char16_t literal;     // Literal
+    std::uint32_t first;  // Set, NegatedSet: the ranges [first, first + count)
     std::uint32_t count;
   };
   struct Range {

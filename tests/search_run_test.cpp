@@ -68,7 +68,8 @@ class SearchRun : public ::testing::Test {
       EXPECT_EQ(time.substr(24, 1) + time.substr(27, 1), "::");
       text.replace(at + title.size(), 30, "{STAMP}");
     }
-    for (const auto& [path, mark] : {std::pair{ToUtf8(source), "{SRC}"}, {ToUtf8(output), "{OUT}"}}) {
+    for (const auto& [path, mark] :
+         {std::pair{ToUtf8(source), "{SRC}"}, {ToUtf8(output), "{OUT}"}}) {
       for (std::size_t p = text.find(path); p != std::string::npos; p = text.find(path)) {
         text.replace(p, path.size(), mark);
       }
@@ -78,7 +79,8 @@ class SearchRun : public ::testing::Test {
 
   std::size_t OutputCount() const {
     std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(NativePath(output))) {
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(NativePath(output))) {
       ++count;
     }
     return count;
