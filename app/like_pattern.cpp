@@ -1,5 +1,7 @@
 #include "app/like_pattern.h"
 
+#include <algorithm>
+
 #include "text/error.h"
 
 namespace tarnwick {
@@ -64,6 +66,20 @@ LikePattern::LikePattern(std::u16string_view pattern) : source_(pattern) {
       segment.literalOnly = false;
     }
   }
+  for (std::size_t s = 0; s < segments_.size(); ++s) {
+    Segment& segment = segments_[s];
+    if (!segment.literalOnly || segment.count < 2) continue;
+    const std::u16string_view needle(literals_.data() + literalStart_[s], segment.count);
+    SkipTable table;
+    table.fill(static_cast<std::uint8_t>(std::min<std::size_t>(needle.size(), 255)));
+    for (std::size_t i = 0; i + 1 < needle.size(); ++i) {
+      const std::size_t shift = std::min<std::size_t>(needle.size() - 1 - i, 255);
+      std::uint8_t& slot = table[needle[i] & 0xFF];
+      slot = static_cast<std::uint8_t>(std::min<std::size_t>(slot, shift));
+    }
+    segment.skipTable = static_cast<std::int32_t>(skips_.size());
+    skips_.push_back(table);
+  }
 }
 
 bool LikePattern::TokenMatches(const Token& token, char16_t c) const {
@@ -98,16 +114,24 @@ bool LikePattern::SegmentMatchesAt(const Segment& segment, std::u16string_view t
   return true;
 }
 
-std::size_t LikePattern::FindSegment(std::size_t index, std::u16string_view text,
-                                     std::size_t from, std::size_t limit) const {
+std::size_t LikePattern::FindSegment(std::size_t index, std::u16string_view text, std::size_t from,
+                                     std::size_t limit) const {
   const std::size_t npos = std::u16string_view::npos;
   const Segment& segment = segments_[index];
   if (limit < from || limit - from < segment.count) return npos;
   const std::u16string_view window = text.substr(0, limit);
   if (segment.literalOnly) {
-    const std::u16string_view needle(literals_.data() + literalStart_[index],
-                                     segment.count);
-    return window.find(needle, from);
+    const std::u16string_view needle(literals_.data() + literalStart_[index], segment.count);
+    if (segment.skipTable < 0) return window.find(needle, from);
+    const SkipTable& skip = skips_[static_cast<std::size_t>(segment.skipTable)];
+    const std::size_t m = needle.size();
+    const char16_t lastUnit = needle[m - 1];
+    for (std::size_t p = from; p + m <= limit;) {
+      const char16_t c = text[p + m - 1];
+      if (c == lastUnit && text.compare(p, m - 1, needle.substr(0, m - 1)) == 0) return p;
+      p += skip[c & 0xFF];
+    }
+    return npos;
   }
   const Token& head = tokens_[segment.first];
   const std::size_t last = limit - segment.count;
@@ -124,8 +148,7 @@ std::size_t LikePattern::FindSegment(std::size_t index, std::u16string_view text
 bool LikePattern::Matches(std::u16string_view text) const {
   if (!valid_) {
     throw Error(kGeneralErrorNumber,
-                u"パターン文字列が不正です（\"[\" に対応する \"]\" がありません）：" +
-                    source_);
+                u"パターン文字列が不正です（\"[\" に対応する \"]\" がありません）：" + source_);
   }
   const std::size_t n = text.size();
   if (!leadingStar_ && !trailingStar_ && segments_.size() <= 1) {

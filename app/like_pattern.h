@@ -5,6 +5,7 @@
 // once; matching takes time bounded by pattern length times text length.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,8 +29,8 @@ class LikePattern {
   enum class Kind : std::uint8_t { Literal, AnyChar, Digit, Set, NegatedSet };
   struct Token {
     Kind kind;
-    char16_t literal;       // Literal
-    std::uint32_t first;    // Set, NegatedSet: the ranges [first, first + count)
+    char16_t literal;     // Literal
+    std::uint32_t first;  // Set, NegatedSet: the ranges [first, first + count)
     std::uint32_t count;
   };
   struct Range {
@@ -41,7 +42,11 @@ class LikePattern {
     std::uint32_t first;
     std::uint32_t count;
     bool literalOnly;
+    std::int32_t skipTable = -1;  // index into skips_ for literal runs of 2 or more
   };
+  // Horspool shifts keyed by the low byte of a code unit; a shared bucket
+  // keeps the smallest shift, so a skip never passes over a match.
+  using SkipTable = std::array<std::uint8_t, 256>;
 
   bool TokenMatches(const Token& token, char16_t c) const;
   bool SegmentMatchesAt(const Segment& segment, std::u16string_view text, std::size_t at) const;
@@ -58,6 +63,7 @@ class LikePattern {
   std::vector<Segment> segments_;
   std::u16string literals_;  // the code units of literal-only segments, back to back
   std::vector<std::uint32_t> literalStart_;  // per segment, its offset in literals_
+  std::vector<SkipTable> skips_;
 };
 
 }  // namespace tarnwick

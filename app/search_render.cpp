@@ -53,8 +53,8 @@ bool CannotMatch(const SearchQuery& query, std::u16string_view text) {
   return true;
 }
 
-bool MatchLines(const SearchQuery& query, std::u16string_view text) {
-  if (CannotMatch(query, text)) return false;
+bool MatchLines(const SearchQuery& query, std::u16string_view text, bool prefilter) {
+  if (prefilter && CannotMatch(query, text)) return false;
   bool result = false;
   std::int64_t position = 1;
   while (position != -1) {
@@ -66,6 +66,14 @@ bool MatchLines(const SearchQuery& query, std::u16string_view text) {
     if (result) break;
   }
   return result;
+}
+
+// MatchValue with the pre-check optional: it pays off for whole values, not
+// for the single lines of a value already known to match.
+bool MatchText(const SearchQuery& query, std::u16string_view text, bool prefilter) {
+  if (!query.noCase) return MatchLines(query, text, prefilter);
+  const std::u16string upper = UpperCase(text);
+  return MatchLines(query, upper, prefilter);
 }
 
 // The depth-first walk of SearchItem with an explicit stack of open objects.
@@ -136,7 +144,7 @@ class SearchWalk {
     std::int64_t position = 1;
     for (std::int64_t j = 1; position != -1; ++j) {
       const std::u16string_view line = ReadLine(value, position);
-      const bool hit = match && MatchValue(query_, line);
+      const bool hit = match && MatchText(query_, line, false);
       table_.StartRow();
       table_.AddCell(hit ? u"*" : u"", u"");
       table_.AddCell(u"", u"");
@@ -189,9 +197,7 @@ void ApplyCondition(bool condAnd, bool& result, bool used, std::u16string_view l
 }
 
 bool MatchValue(const SearchQuery& query, std::u16string_view text) {
-  if (!query.noCase) return MatchLines(query, text);
-  const std::u16string upper = UpperCase(text);
-  return MatchLines(query, upper);
+  return MatchText(query, text, true);
 }
 
 void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,

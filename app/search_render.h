@@ -32,9 +32,9 @@ struct SearchTerm {
 // The search settings of one run, with the patterns compiled once.
 struct SearchQuery {
   std::array<SearchTerm, 3> terms;
-  bool condAnd = true;    // all used strings must hold on one line; else any one
-  bool noCase = false;    // compare upper-cased text with upper-cased patterns
-  bool foundOnly = false; // render only the matching properties
+  bool condAnd = true;     // all used strings must hold on one line; else any one
+  bool noCase = false;     // compare upper-cased text with upper-cased patterns
+  bool foundOnly = false;  // render only the matching properties
 };
 
 SearchQuery MakeSearchQuery(const Settings& settings);

@@ -1,8 +1,6 @@
 // The search run behind the Execute button of the third page: every report
 // of one folder that matches the file patterns is parsed and searched into a
 // result page of its own, and the summary page follows the progress.
-#include <exception>
-#include <future>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,48 +43,6 @@ std::optional<std::u16string_view> InputWarning(const Settings& settings,
   return std::nullopt;
 }
 
-// Reads and parses the reports one ahead on a second thread, so that the
-// search and the page writing of one report overlap the parsing of the next.
-// What the user sees stays that of a sequential run: a report's failure
-// surfaces, with its own stage text, only when the run takes that report.
-class ReportPrefetch {
- public:
-  explicit ReportPrefetch(const std::vector<std::u16string>& paths) : paths_(paths) {}
-
-  // The tree of report k (taken in order 0, 1, ...); starts reading k + 1.
-  CollectionPtr Take(std::size_t k, std::u16string& stage) {
-    if (!pending_.valid()) pending_ = Start(k);
-    Loaded loaded = pending_.get();
-    stage = loaded.stage;
-    if (loaded.error) std::rethrow_exception(loaded.error);
-    if (k + 1 < paths_.size()) pending_ = Start(k + 1);
-    return loaded.tree;
-  }
-
- private:
-  struct Loaded {
-    CollectionPtr tree;
-    std::u16string stage;  // where reading or parsing stopped; empty once done
-    std::exception_ptr error;
-  };
-
-  // The future's destructor waits for the thread, so no thread outlives the run.
-  std::future<Loaded> Start(std::size_t k) {
-    return std::async(std::launch::async, [path = paths_[k]] {
-      Loaded loaded;
-      try {
-        loaded.tree = ParseReportFile(path, loaded.stage);
-      } catch (...) {
-        loaded.error = std::current_exception();
-      }
-      return loaded;
-    });
-  }
-
-  const std::vector<std::u16string>& paths_;
-  std::future<Loaded> pending_;
-};
-
 }  // namespace
 
 RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
@@ -127,9 +83,6 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
     }
 
     WaitCursor wait(window);
-    // The structure viewer shows each tree as it is parsed: then one at a time.
-    const bool overlap = !window.StructureViewerEnabled();
-    ReportPrefetch prefetch(reports);
     WriteSummaryPage(summaryPath, stamp, sourceFolder, u"", files);
     for (std::size_t i = 0; i < files.size(); ++i) {
       FileEntry& entry = files[i];
@@ -137,8 +90,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
                            DecimalText(static_cast<std::int64_t>(files.size())) + u":" +
                            entry.name);
       window.Repaint();
-      CollectionPtr tree =
-          overlap ? prefetch.Take(i, stage) : LoadReport(reports[i], stage, window);
+      CollectionPtr tree = LoadReport(reports[i], stage, window);
 
       stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
       HTMLTblCls table;

@@ -33,5 +33,17 @@ void BM_LikeWordInCodeLines(benchmark::State& state) {
 }
 BENCHMARK(BM_LikeWordInCodeLines);
 
+// A word that is not there, over 1 MB of code lines: the whole text is read.
+void BM_LikeAbsentWordInLongText(benchmark::State& state) {
+  std::u16string text;
+  while (text.size() < (std::size_t{1} << 19)) {
+    text += u"    SELECT CUSTOMER_NAME INTO :BLK1.NAME FROM CUSTOMERS WHERE ID = :P_ID;\r\n";
+  }
+  const LikePattern pattern(u"*CUSTOMER_CODE*");
+  for (auto _ : state) benchmark::DoNotOptimize(pattern.Matches(text));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()) * 2);
+}
+BENCHMARK(BM_LikeAbsentWordInLongText)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace tarnwick

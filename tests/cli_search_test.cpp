@@ -1,7 +1,6 @@
 // tarnwick-cli search, run as the built binary.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
@@ -43,10 +42,14 @@ class CliSearch : public ::testing::Test {
   // search with the folders set, then `extra` as given.
   CliResult Search(std::vector<std::u16string> extra) {
     std::vector<std::u16string> args = {u"search",
-                                        u"--set", u"SRC_PATH=" + source,
-                                        u"--set", u"SRC_FILE=*.TXT",
-                                        u"--set", u"OUTPUT_PATH=" + output,
-                                        u"--set", u"OUTPUT_FILE=Result"};
+                                        u"--set",
+                                        u"SRC_PATH=" + source,
+                                        u"--set",
+                                        u"SRC_FILE=*.TXT",
+                                        u"--set",
+                                        u"OUTPUT_PATH=" + output,
+                                        u"--set",
+                                        u"OUTPUT_FILE=Result"};
     args.insert(args.end(), extra.begin(), extra.end());
     std::string line = Quoted(TARNWICK_CLI_PATH);
     for (const auto& arg : args) line += " " + Quoted(ToUtf8(arg));
@@ -67,8 +70,7 @@ class CliSearch : public ::testing::Test {
 };
 
 TEST_F(CliSearch, WritesTheSamePagesAsTheWindowAndSaysItFinished) {
-  const CliResult result =
-      Search({u"--set", u"SEARCH_STRING1=受注", u"--set", u"FOUND_ONLY=True"});
+  const CliResult result = Search({u"--set", u"SEARCH_STRING1=受注", u"--set", u"FOUND_ONLY=True"});
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "終了しました。\n");  // no status lines when stderr is no terminal
   EXPECT_EQ(result.out, "");

@@ -53,12 +53,11 @@ CollectionPtr Root(clsItem module) {
 
 // The module FORM1 with two blocks; only BLK1's WHERE clause holds "WHERE".
 CollectionPtr SampleReport() {
-  return Root(Object(u"FORM1",
-                     {Prop(u"タイトル", u"受注入力"),
-                      Object(u"ブロック",
-                             {Object(u"BLK1", {Prop(u"WHERE句", u"WHERE ID = 1"),
-                                               Prop(u"問合せ可能", u"はい")}),
-                              Object(u"BLK2", {Prop(u"問合せ可能", u"いいえ")})})}));
+  return Root(
+      Object(u"FORM1", {Prop(u"タイトル", u"受注入力"),
+                        Object(u"ブロック", {Object(u"BLK1", {Prop(u"WHERE句", u"WHERE ID = 1"),
+                                                              Prop(u"問合せ可能", u"はい")}),
+                                             Object(u"BLK2", {Prop(u"問合せ可能", u"いいえ")})})}));
 }
 
 // Expected table text: each "\n" ends a row (CR LF in the table), "{RULE}"
@@ -85,8 +84,10 @@ std::string Render(const SearchQuery& query, const Collection* tree, bool& found
 TEST(SearchTable, FoundOnlyWithoutAnyMatchHoldsOnlyThePathAndConditionRows) {
   const CollectionPtr tree = SampleReport();
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"NOWHERE"}, {u"ZZZ"}}, true, false, true), tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"NOWHERE"}, {u"ZZZ"}}, true, false, true), tree.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>NOWHEREを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td></td><td>ZZZを含む</td></tr>
 )"));
@@ -96,8 +97,10 @@ TEST(SearchTable, FoundOnlyWithoutAnyMatchHoldsOnlyThePathAndConditionRows) {
 TEST(SearchTable, FoundOnlyWritesEnclosingHeadersOnceJustBeforeTheFirstHit) {
   const CollectionPtr tree = SampleReport();
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"WHERE"}}, true, false, true), tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"WHERE"}}, true, false, true), tree.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>WHEREを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >FORM1</td></tr>
@@ -109,14 +112,17 @@ TEST(SearchTable, FoundOnlyWritesEnclosingHeadersOnceJustBeforeTheFirstHit) {
 )"));
   EXPECT_TRUE(found);
 
-  // A second hit in the same object and one in a later object: BLK1's
-  // headers stay written, BLK2 gets its own header only.
+  // A second hit in the same object and one in a later object: B1's headers
+  // are written once, B2 without a hit leaves no rows, B3 gets its own only.
   const CollectionPtr two = Root(Object(
-      u"F", {Object(u"B", {Object(u"B1", {Prop(u"P1", u"x1"), Prop(u"P2", u"x2")}),
-                           Object(u"B2", {Prop(u"P3", u"y")}), Object(u"B3", {Prop(u"P4", u"x3")})})}));
+      u"F",
+      {Object(u"B", {Object(u"B1", {Prop(u"P1", u"x1"), Prop(u"P2", u"x2")}),
+                     Object(u"B2", {Prop(u"P3", u"y")}), Object(u"B3", {Prop(u"P4", u"x3")})})}));
   found = false;
-  EXPECT_EQ(Render(Query({{u"x"}}, true, false, true), two.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"x"}}, true, false, true), two.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>xを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >F</td></tr>
@@ -135,8 +141,10 @@ TEST(SearchTable, FoundOnlyWritesEnclosingHeadersOnceJustBeforeTheFirstHit) {
 TEST(SearchTable, WithoutFoundOnlyEveryObjectAndPropertyIsListed) {
   const CollectionPtr tree = SampleReport();
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"WHERE"}}), tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"WHERE"}}), tree.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>WHEREを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >FORM1</td></tr>
@@ -156,24 +164,27 @@ TEST(SearchTable, WithoutFoundOnlyEveryObjectAndPropertyIsListed) {
 
 TEST(SearchTable, AParsedReportShowsTheLinesOfATriggerUnderAllItsHeaders) {
   CollectionPtr tree;
-  GetBlockStruct(u"* 名前                     FORM1\r\n"
-                 u"* タイトル                 受注入力\r\n"
-                 u"* ブロック\r\n"
-                 u"   * 名前                  BLK1\r\n"
-                 u"   * WHERE句               WHERE ID = :P_ID\r\n"
-                 u"   * ORDER BY句            ID\r\n"
-                 u"   * オプティマイザ・ヒント\r\n"
-                 u"   * 挿入可能              はい\r\n"
-                 u"   * トリガー\r\n"
-                 u"      * 名前               WHEN-NEW-BLOCK-INSTANCE\r\n"
-                 u"      * トリガー・テキスト\r\n"
-                 u"SELECT *\r\n"
-                 u"  FROM T;\r\n"
-                 u"      * 問合せ入力モードで起動 いいえ\r\n",
-                 tree);
+  GetBlockStruct(
+      u"* 名前                     FORM1\r\n"
+      u"* タイトル                 受注入力\r\n"
+      u"* ブロック\r\n"
+      u"   * 名前                  BLK1\r\n"
+      u"   * WHERE句               WHERE ID = :P_ID\r\n"
+      u"   * ORDER BY句            ID\r\n"
+      u"   * オプティマイザ・ヒント\r\n"
+      u"   * 挿入可能              はい\r\n"
+      u"   * トリガー\r\n"
+      u"      * 名前               WHEN-NEW-BLOCK-INSTANCE\r\n"
+      u"      * トリガー・テキスト\r\n"
+      u"SELECT *\r\n"
+      u"  FROM T;\r\n"
+      u"      * 問合せ入力モードで起動 いいえ\r\n",
+      tree);
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>FROMを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >FORM1</td></tr>
@@ -196,10 +207,12 @@ TEST(SearchTable, PropertiesComeBeforeObjectsAndEmptyKeysAreSkipped) {
   // The first entry's own properties follow the condition rows directly.
   CollectionPtr root = NewCollection();
   root->Add(Object(u"ﾌｫｰﾑ", {Object(u"A", {Prop(u"PA", u"1")}), Prop(u"TOP", u"2"), Prop(u"", u"3"),
-                            Object(u"", {Prop(u"PX", u"4")})}));
+                             Object(u"", {Prop(u"PX", u"4")})}));
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"Q"}}, false), root.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"Q"}}, false), root.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(いずれかを満たす)</td><td>Qを含む</td></tr>
 <tr><td></td><td></td><td>1</td><td></td><td>TOP</td><td>2</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
@@ -212,9 +225,11 @@ TEST(SearchTable, PropertiesComeBeforeObjectsAndEmptyKeysAreSkipped) {
 TEST(SearchTable, ConditionRowsShowEachUsedStringAsEnteredWithTheLabelOnce) {
   const CollectionPtr tree = Root(Object(u"F", {}));
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"abc", true}, {u"", true}, {u"X", false}}, true, true, true),
-                   tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"abc", true}, {u"", true}, {u"X", false}}, true, true, true), tree.get(),
+             found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>abcを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td></td><td>Xを含まない</td></tr>
 )"));
@@ -224,8 +239,10 @@ TEST(SearchTable, MultiLineValuesMarkOnlyTheirMatchingLines) {
   const CollectionPtr tree =
       Root(Object(u"F", {Prop(u"問合せ", u"SELECT *\r\nFROM T"), Prop(u"空", u"")}));
   bool found = false;
-  EXPECT_EQ(Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>FROMを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >F</td></tr>
@@ -240,8 +257,10 @@ TEST(SearchTable, IgnoringCaseMatchesButShowsTheValueAsStored) {
   bool found = false;
   Render(Query({{u"ABC"}}, true, false, true), tree.get(), found);
   EXPECT_FALSE(found);
-  EXPECT_EQ(Render(Query({{u"ABC"}}, true, true, true), tree.get(), found),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
+  EXPECT_EQ(
+      Render(Query({{u"ABC"}}, true, true, true), tree.get(), found),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">/data/FORM1.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>ABCを含む</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2">{RULE}</td></tr>
 <tr><td></td><td></td><td></td><td></td><td colspan="2" >F</td></tr>
@@ -254,8 +273,10 @@ TEST(SearchTable, ATreeWithoutObjectsFailsAfterTheHeaderRows) {
   HTMLTblCls table;
   bool found = false;
   EXPECT_THROW(MakeSearchTable(Query({{u"A"}}), nullptr, u"E.TXT", table, found), Error);
-  EXPECT_EQ(ToUtf8(table.sStr()),
-            Rows(R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">E.TXT</td></tr>
+  EXPECT_EQ(
+      ToUtf8(table.sStr()),
+      Rows(
+          R"(<tr><td></td><td></td><td></td><td></td><td colspan="2" bgcolor="yellow">E.TXT</td></tr>
 <tr><td></td><td></td><td></td><td></td><td>検索文字列(全てを満たす)</td><td>Aを含む</td></tr>
 )"));
   const CollectionPtr empty = NewCollection();
@@ -293,7 +314,7 @@ TEST(MatchValue, NotContainingIsJudgedLineByLine) {
   const SearchQuery notX = Query({{u"X", false}});
   EXPECT_TRUE(MatchValue(notX, u"has X\r\nclean"));
   EXPECT_FALSE(MatchValue(notX, u"has X\r\nX too"));
-  EXPECT_TRUE(MatchValue(notX, u""));            // one empty line
+  EXPECT_TRUE(MatchValue(notX, u""));           // one empty line
   EXPECT_TRUE(MatchValue(notX, u"has X\r\n"));  // the last line is empty
   EXPECT_FALSE(MatchValue(notX, u"X"));
 }
@@ -316,7 +337,8 @@ TEST(MatchValue, AnyStringOnAnyLineSufficesUnderOr) {
   EXPECT_FALSE(MatchValue(aOrNotB, u"B"));
   // One used string: OR behaves as AND.
   for (const std::u16string_view value : {u"xAx", u"B", u"B\nA", u""}) {
-    EXPECT_EQ(MatchValue(Query({{}, {u"A"}}, false), value), MatchValue(Query({{}, {u"A"}}), value));
+    EXPECT_EQ(MatchValue(Query({{}, {u"A"}}, false), value),
+              MatchValue(Query({{}, {u"A"}}), value));
   }
 }
 
@@ -325,7 +347,7 @@ TEST(MatchValue, StringsAreWildcardPatternsSplitAtLineFeeds) {
   EXPECT_FALSE(MatchValue(Query({{u"A?C"}}), u"AC"));
   EXPECT_TRUE(MatchValue(Query({{u"[*]"}}), u"SELECT *"));
   EXPECT_FALSE(MatchValue(Query({{u"[*]"}}), u"SELECT"));
-  EXPECT_FALSE(MatchValue(Query({{u"A?B"}}), u"A\nB"));  // no line holds both
+  EXPECT_FALSE(MatchValue(Query({{u"A?B"}}), u"A\nB"));      // no line holds both
   EXPECT_TRUE(MatchValue(Query({{u"END;"}}), u"END;\x1A"));  // SUB ends a line
   EXPECT_TRUE(MatchValue(Query({{u"ｶﾅ"}}, true, true), u"ｶﾅ"));
   EXPECT_TRUE(MatchValue(Query({{u"ｑ"}}, true, true), u"Ｑ"));  // full-width letters fold too

@@ -68,7 +68,8 @@ class SearchRun : public ::testing::Test {
       EXPECT_EQ(time.substr(24, 1) + time.substr(27, 1), "::");
       text.replace(at + title.size(), 30, "{STAMP}");
     }
-    for (const auto& [path, mark] : {std::pair{ToUtf8(source), "{SRC}"}, {ToUtf8(output), "{OUT}"}}) {
+    for (const auto& [path, mark] :
+         {std::pair{ToUtf8(source), "{SRC}"}, {ToUtf8(output), "{OUT}"}}) {
       for (std::size_t p = text.find(path); p != std::string::npos; p = text.find(path)) {
         text.replace(p, path.size(), mark);
       }
@@ -78,7 +79,8 @@ class SearchRun : public ::testing::Test {
 
   std::size_t OutputCount() const {
     std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(NativePath(output))) {
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(NativePath(output))) {
       ++count;
     }
     return count;
@@ -229,10 +231,9 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
   Report(u"B.TXT", kBrokenReport);
   Report(u"C.TXT", kStockReport);
 
-  // The viewer makes the run read one report at a time; without it the next
-  // report is read ahead, which must not change what the user sees.
+  // Showing each parsed tree in the viewer changes nothing else.
   for (const bool viewer : {false, true}) {
-    SCOPED_TRACE(viewer ? "one at a time" : "reading ahead");
+    SCOPED_TRACE(viewer ? "with the viewer" : "without the viewer");
     FakeWindow fresh;
     fresh.structureViewer = viewer;
     EXPECT_EQ(ExecSearch(settings, fresh), RunOutcome::Failed);
@@ -269,7 +270,7 @@ TEST_F(SearchRun, AnEmptyReportFailsWhileItIsSearched) {
 
 TEST_F(SearchRun, AnUnclosedBracketStopsTheRunAtTheFirstValue) {
   Report(u"A.TXT", kOrderReport);
-  Report(u"B.TXT", kBrokenReport);  // read ahead, but never reached
+  Report(u"B.TXT", kBrokenReport);  // never reached
   settings.SEARCH_STRING1 = u"a[b";
   EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
