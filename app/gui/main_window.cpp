@@ -80,6 +80,17 @@ class DisabledWhileRunning {
   QPushButton* button_;
 };
 
+class WaitCursor {
+ public:
+  explicit WaitCursor(WindowOps& ops) : ops_(ops) { ops_.SetWaitCursor(true); }
+  ~WaitCursor() { ops_.SetWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  WindowOps& ops_;
+};
+
 }  // namespace
 
 frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(std::move(hooks)) {
@@ -446,6 +457,7 @@ void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QSt
 void frmMain::TreeDropped(int side, const QStringList& paths) {
   ReportTreeView* view = side == 1 ? tvSrc1 : tvSrc2;
   {
+    WaitCursor wait(*ops_);  // parsing a large report takes a moment
     TreeBatch batch(*view);
     DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
   }
