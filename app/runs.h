@@ -10,6 +10,7 @@
 
 #include "app/settings.h"
 #include "app/window_ops.h"
+#include "diff/html_table.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
@@ -50,9 +51,30 @@ struct ObjSide {
 };
 
 // A drop of files on a tree view; only a drop of exactly one file loads.
-void DropReportOnTree(const std::vector<std::u16string>& paths, ObjSide& side, TreeView& view,
+// The side's path becomes the dropped file even when loading fails. Returns
+// true when a report was loaded without error.
+bool DropReportOnTree(const std::vector<std::u16string>& paths, ObjSide& side, TreeView& view,
                       WindowOps& window);
-void LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, WindowOps& window);
+// Parses the report anew and fills the view; shows its own error message
+// (stage text + "エラーが発生しました。" + description, no line break) and then
+// returns false.
+bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, WindowOps& window);
+// Adds the root node "ROOT" with `rootText`, then, depth first in collection
+// order, one node per entry that holds a collection, keyed parent key + "-" +
+// its position among all entries; path texts are the parent's + " " + text.
+// A null tree adds the root and then throws tarnwick::Error.
+void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view rootText,
+                    std::int32_t& nodeCount, std::vector<std::u16string>& pathTexts);
+// The node a tree-view key stands for ("ROOT-1-11-2": entry 1, then its entry
+// 11, then that one's entry 2). Throws tarnwick::Error when it does not resolve.
+const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key);
+// The four header rows (file 1, path text 1, file 2, path text 2), then the
+// comparison of the two resolved nodes.
+void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
+                      std::u16string_view file1, std::u16string_view file2,
+                      std::u16string_view pathText1, std::u16string_view pathText2,
+                      std::u16string_view key1, std::u16string_view key2,
+                      HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window);
 

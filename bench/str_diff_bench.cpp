@@ -33,14 +33,22 @@ class PlsqlLines {
     }
     const std::u16string n = Number();
     switch (Pick(8)) {
-      case 0: return Indent() + u"IF v_count_" + n + u" > " + Number() + u" THEN";
-      case 1: return Indent() + u"v_total := v_total + " + n + u";";
-      case 2: return Indent() + u"SELECT name INTO v_name FROM item_" + n + u" WHERE id = :blk.id;";
-      case 3: return Indent() + u"-- 在庫数を確認する " + n;
-      case 4: return Indent() + u"message('保存しました " + n + u"');";
-      case 5: return Indent() + u"go_item('blk_" + n + u".field');";
-      case 6: return Indent() + u"v_flag := nvl(:blk.col_" + n + u", 'N');";
-      default: return Indent() + u"raise form_trigger_failure; -- " + n;
+      case 0:
+        return Indent() + u"IF v_count_" + n + u" > " + Number() + u" THEN";
+      case 1:
+        return Indent() + u"v_total := v_total + " + n + u";";
+      case 2:
+        return Indent() + u"SELECT name INTO v_name FROM item_" + n + u" WHERE id = :blk.id;";
+      case 3:
+        return Indent() + u"-- 在庫数を確認する " + n;
+      case 4:
+        return Indent() + u"message('保存しました " + n + u"');";
+      case 5:
+        return Indent() + u"go_item('blk_" + n + u".field');";
+      case 6:
+        return Indent() + u"v_flag := nvl(:blk.col_" + n + u", 'N');";
+      default:
+        return Indent() + u"raise form_trigger_failure; -- " + n;
     }
   }
 
@@ -79,9 +87,15 @@ TextPair MakePair(int count, double repeated) {
   for (int edits = count / 100; edits > 0; --edits) {
     const std::size_t at = gen.Pick(static_cast<int>(lines.size()));
     switch (gen.Pick(3)) {
-      case 0: lines[at] = gen.Next(); break;
-      case 1: lines.insert(lines.begin() + at, gen.Next()); break;
-      default: lines.erase(lines.begin() + at); break;
+      case 0:
+        lines[at] = gen.Next();
+        break;
+      case 1:
+        lines.insert(lines.begin() + at, gen.Next());
+        break;
+      default:
+        lines.erase(lines.begin() + at);
+        break;
     }
   }
   pair.text2 = Join(lines);
@@ -117,11 +131,36 @@ void RunDiff(benchmark::State& state, double repeated, const char* name) {
                           static_cast<std::int64_t>(2 * (pair.text1.size() + pair.text2.size())));
 }
 
-void BM_StrDiffScatteredEdits(benchmark::State& state) { RunDiff(state, 0.05, "plain"); }
+void BM_StrDiffScatteredEdits(benchmark::State& state) {
+  RunDiff(state, 0.05, "plain");
+}
 BENCHMARK(BM_StrDiffScatteredEdits)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_StrDiffHeavyRepetition(benchmark::State& state) { RunDiff(state, 1.0 / 3, "repeated"); }
+void BM_StrDiffHeavyRepetition(benchmark::State& state) {
+  RunDiff(state, 1.0 / 3, "repeated");
+}
 BENCHMARK(BM_StrDiffHeavyRepetition)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Many small comparisons, as for the trigger texts of a form: 20 lines, one
+// of them changed. Items are comparisons.
+void BM_StrDiffSmallTexts(benchmark::State& state) {
+  const TextPair pair = MakePair(20, 0.2);
+  PlsqlLines gen(7, 0.2);
+  std::u16string text2 = pair.text1;
+  text2.insert(text2.find(u"\r\n") + 2, gen.Next() + u"\r\n");
+  for (auto _ : state) {
+    StrDiff2 diff;
+    diff.SetText1(pair.text1);
+    diff.SetText2(text2);
+    diff.BuildDiff();
+    diff.Rewind();
+    for (DiffRecord r = diff.NextDiffLine(); !diff.IsDiffEnd(); r = diff.NextDiffLine()) {
+      benchmark::DoNotOptimize(r);
+    }
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StrDiffSmallTexts);
 
 // Rows of six cells as the comparison pages have them, with text to escape.
 void BM_HtmlTableCells(benchmark::State& state) {
@@ -144,7 +183,11 @@ void BM_HtmlTableCells(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * cells);
   state.SetBytesProcessed(state.iterations() * bytes);
 }
-BENCHMARK(BM_HtmlTableCells)->Arg(100000)->Arg(1000000)->Arg(3000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlTableCells)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(3000000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick

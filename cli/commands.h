@@ -28,5 +28,9 @@ int UsageError(std::string_view message);
 void PrintMessage(std::u16string_view text);
 
 int RunTree(Arguments args);
+int RunDiff(Arguments args);
+int RunObjDiff(Arguments args);
+int RunNodes(Arguments args);
+int RunSearch(Arguments args);
 
 }  // namespace tarnwick::cli

@@ -11,7 +11,12 @@ namespace tarnwick::cli {
 namespace {
 
 constexpr Command kCommands[] = {
+    {"diff", RunDiff, "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
+    {"search", RunSearch, "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
+    {"objdiff", RunObjDiff,
+     "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
     {"tree", RunTree, "tree    REPORT"},
+    {"nodes", RunNodes, "nodes   REPORT"},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -59,12 +59,24 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
           column += 1;
         }
         continue;
-      case u'&': aBuf_ += u"&amp;"; break;
-      case u' ': aBuf_ += u"&nbsp;"; break;
-      case u'"': aBuf_ += u"&quot;"; break;
-      case u'<': aBuf_ += u"&lt;"; break;
-      case u'>': aBuf_ += u"&gt;"; break;
-      default: aBuf_ += ch; break;
+      case u'&':
+        aBuf_ += u"&amp;";
+        break;
+      case u' ':
+        aBuf_ += u"&nbsp;";
+        break;
+      case u'"':
+        aBuf_ += u"&quot;";
+        break;
+      case u'<':
+        aBuf_ += u"&lt;";
+        break;
+      case u'>':
+        aBuf_ += u"&gt;";
+        break;
+      default:
+        aBuf_ += ch;
+        break;
     }
     ++column;
   }

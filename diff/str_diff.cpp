@@ -25,6 +25,8 @@ std::uint16_t LineHash(std::u16string_view line) {
 
 namespace {
 
+constexpr int kOverflowErrorNumber = 6;
+
 // One loaded text: its own copy and its lines, 1-based (index 0 is unused).
 struct LoadedText {
   std::u16string storage;
@@ -37,7 +39,7 @@ struct LoadedText {
     std::int64_t position = 1;
     while (position != -1) {
       if (lines.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - 2)) {
-        throw Error(6, u"オーバーフローしました。");
+        throw Error(kOverflowErrorNumber, u"オーバーフローしました。");
       }
       lines.push_back(ReadLine(storage, position));
     }
@@ -273,7 +275,8 @@ struct StrDiff2::Impl {
 
     auto prefix = [](const std::vector<std::uint64_t>& hashes, std::vector<std::uint64_t>& poly) {
       poly.assign(hashes.size(), 0);
-      for (std::size_t k = 1; k < hashes.size(); ++k) poly[k] = poly[k - 1] * kWindowBase + hashes[k];
+      for (std::size_t k = 1; k < hashes.size(); ++k)
+        poly[k] = poly[k - 1] * kWindowBase + hashes[k];
     };
     prefix(hashes1, poly1);
     prefix(hashes2, poly2);
@@ -412,8 +415,16 @@ struct StrDiff2::Impl {
 StrDiff2::StrDiff2() : impl_(std::make_unique<Impl>()) {}
 StrDiff2::~StrDiff2() = default;
 
-void StrDiff2::SetText1(std::u16string_view text) { impl_->text1.Load(text); }
-void StrDiff2::SetText2(std::u16string_view text) { impl_->text2.Load(text); }
+// Blocks of the previous texts would point at lines that are gone.
+void StrDiff2::SetText1(std::u16string_view text) {
+  blocks_.clear();
+  impl_->text1.Load(text);
+}
+
+void StrDiff2::SetText2(std::u16string_view text) {
+  blocks_.clear();
+  impl_->text2.Load(text);
+}
 
 void StrDiff2::BuildDiff() {
   impl_->Prepare();

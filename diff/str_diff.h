@@ -1,6 +1,10 @@
 // StrDiff2: line difference of two texts by recursive longest-common-run
 // splitting. One object holds one comparison: load both texts, BuildDiff,
 // Rewind, then NextDiffLine until IsDiffEnd. Lines are compared exactly.
+// A changed region is cut at its longest run of equal lines; among equally
+// long runs the one nearest the region's start (least sum of offsets), then
+// the first in text 1, wins. Each changed block yields its text-1 lines, then
+// its text-2 lines.
 // Records: kind 0 common line, 1 only in text 1, 2 only in text 2, -1 end.
 // The views in a record stay valid until the next SetText1/SetText2.
 #pragma once

@@ -1,11 +1,10 @@
-// Tree comparison: matches the children of two object-tree nodes by key (not
-// by position), to any depth, and writes changed, one-sided and (unless only
-// differences are wanted) unchanged properties as rows of the six-column
-// result table: side-1 mark, side-2 mark, side-1 line, side-2 line, name,
-// value. Side 1 is yellow, side 2 cyan. Rows follow side 1's key order, then
-// the keys found only on side 2. The walk is iterative, so no nesting depth
-// can overflow the stack. The search reuses PathStacks, MergeKey and
-// WriteHeaders for its own header rows.
+// Tree comparison: matches the children of two object-tree nodes by key, to
+// any depth, and writes changed, one-sided and (unless only differences are
+// wanted) unchanged properties as rows of the six-column result table (side-1
+// mark, side-2 mark, side-1 line, side-2 line, name, value), side 1 in yellow
+// and side 2 in cyan, in side 1's key order followed by side 2's extra keys.
+// The walk is iterative, so no nesting depth can overflow the stack; the
+// search reuses PathStacks, MergeKey and WriteHeaders.
 #pragma once
 
 #include <cstddef>

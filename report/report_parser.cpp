@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -184,7 +185,7 @@ class ReportReader {
     textPos_ = 1;
     atEnd_ = false;
     // The current line is still empty, so the top section's own column is 1.
-    ReadSection(*root, kFormKey, 1);
+    ReadTree(*root);
     return root;
   }
 
@@ -266,76 +267,147 @@ class ReportReader {
   }
 
   // --- the grammar ---
+  //
+  // Sections hold objects and objects hold sections, to any depth the report
+  // has. The two readers keep their state in frames on an explicit stack, so
+  // that the depth costs heap, not machine stack.
 
-  void ReadSection(Collection& parent, std::u16string_view name, int depth) {
+  struct Frame {
+    bool isSection = false;
+    int depth = 0;
+    Collection* collection = nullptr;  // the object's properties; for a section, null
+                                       // while its node holds a plain property's text
+    std::size_t column = 0;  // the column of the object's header or section line
+    // Sections only.
+    clsItem* node = nullptr;  // the section's node in its parent object
+    std::u16string_view name;
+    SectionKind kind = SectionKind::Objects;
+    std::size_t lastObjectSize = 0;  // objects of a section tend to be alike
+    Collection* childObject = nullptr;  // the object being read below this frame
+    bool childRunning = false;
+    Mark beforeChild{};
+    // Same-named objects: the blanks tried last per upper-cased name.
+    std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> blanksUsed;
+  };
+
+  void ReadTree(Collection& root) {
+    OpenSection(root, kFormKey, 1);
+    while (!frames_.empty()) {
+      if (frames_.back().isSection) {
+        StepSection();
+      } else {
+        StepObject();
+      }
+    }
+  }
+
+  void OpenSection(Collection& parent, std::u16string_view name, int depth) {
     if (depth > kMaxSectionDepth) {
       Fail(u"でセクションの入れ子が" + Decimal(kMaxSectionDepth) + u"階層を超えました。");
     }
-    const SectionKind kind = KindOf(name);
     parent.Add(CollectionNode(std::u16string(name), NewCollection()));
-    clsItem* node = parent.Find(name);
-    // Null while the node holds the text of a plain property of that name.
-    Collection* section = node->IsCollection() ? &node->Children() : nullptr;
-    auto objects = [&]() -> Collection& {
-      if (section == nullptr) Fail(u"のオブジェクトを追加できません。同じ名前のプロパティがあります。");
-      return *section;
-    };
-
-    const std::size_t ownColumn = LineColumn();
+    clsItem* node = parent.Find(name);  // a node of that name already present is used
+    Frame frame;
+    frame.isSection = true;
+    frame.depth = depth;
+    frame.collection = node->IsCollection() ? &node->Children() : nullptr;
+    frame.column = LineColumn();
+    frame.node = node;
+    frame.name = name;
+    frame.kind = KindOf(name);
+    frames_.push_back(std::move(frame));
     NextLine();
-    // Same-named objects: the blanks tried last per upper-cased name.
-    std::unordered_map<std::u16string, std::size_t> blanksUsed;
-    // Objects of one section tend to have as many properties as the last.
-    std::size_t lastObjectSize = 0;
-
-    for (;;) {
-      const std::size_t c = LineColumn();
-      if (atEnd_) break;
-      if (curLine_.empty()) {
-        NextLine();
-        continue;
-      }
-      if (c <= ownColumn) break;
-      const auto [n, v] = SplitProperty(curLine_, c);
-      const Mark before = Remember();
-      if (n == kName || n == kSourceName) {
-        Collection& objectList = objects();
-        CollectionPtr object = NewCollection();
-        Collection& target = *object;
-        target.Reserve(lastObjectSize);
-        objectList.Add(CollectionNode(MakeUniqueKey(objectList, v, blanksUsed), std::move(object)));
-        ReadObjectProperties(target, depth);
-        target.ShrinkToFit();
-        lastObjectSize = target.Count();
-      } else if (kind == SectionKind::PropertySection) {
-        if (section == nullptr) {
-          node->Item = NewCollection();
-          section = &node->Children();
-        }
-        section->Add(CollectionNode(std::u16string(name), NewCollection()));
-        ReadObjectProperties(section->Find(name)->Children(), depth);
-      } else if (kind == SectionKind::ListElements) {
-        Collection& lists = objects();
-        lists.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
-        ReadListElements(lists.Find(kListElements)->Children());
-      } else if (kind == SectionKind::QueryColumns && n == kColumnName) {
-        ReadQueryList(objects(), kColumnName, kQueryArguments);
-      } else if (kind == SectionKind::QueryArguments && n == kArgumentName) {
-        ReadQueryList(objects(), kArgumentName, kAlias);
-      } else {
-        Fail(u"の書式を解析できません。");
-      }
-      // A reader that stopped where it started would be called again forever.
-      if (SamePlace(before)) Fail(u"の書式を解析できません。");
-    }
-    if (section != nullptr) section->ShrinkToFit();
   }
 
-  std::u16string MakeUniqueKey(const Collection& collection, std::u16string_view name,
-                               std::unordered_map<std::u16string, std::size_t>& blanksUsed) {
+  // The header line ("名前" or the first line of a property section) is
+  // consumed here and not stored.
+  void OpenObject(Collection& collection, int depth) {
+    Frame frame;
+    frame.depth = depth;
+    frame.collection = &collection;
+    frame.column = LineColumn();
+    frames_.push_back(std::move(frame));
+    NextLine();
+  }
+
+  void CloseFrame() {
+    Frame& frame = frames_.back();
+    if (frame.isSection && frame.collection != nullptr) frame.collection->ShrinkToFit();
+    frames_.pop_back();
+  }
+
+  Collection& ObjectList(Frame& section) {
+    if (section.collection == nullptr) {
+      Fail(u"のオブジェクトを追加できません。同じ名前のプロパティがあります。");
+    }
+    return *section.collection;
+  }
+
+  // A reader that stopped where it started would be called again forever.
+  void CheckAdvanced(const Mark& before) {
+    if (SamePlace(before)) Fail(u"の書式を解析できません。");
+  }
+
+  // One turn of the section loop: one line skipped or one reader started.
+  void StepSection() {
+    Frame& f = frames_.back();
+    if (f.childRunning) {
+      f.childRunning = false;
+      if (f.childObject != nullptr) {
+        f.childObject->ShrinkToFit();
+        f.lastObjectSize = f.childObject->Count();
+        f.childObject = nullptr;
+      }
+      CheckAdvanced(f.beforeChild);
+    }
+    const std::size_t c = LineColumn();
+    if (atEnd_) return CloseFrame();
+    if (curLine_.empty()) return NextLine();
+    if (c <= f.column) return CloseFrame();
+    const auto [n, v] = SplitProperty(curLine_, c);
+    const Mark before = Remember();
+    if (n == kName || n == kSourceName) {
+      Collection& objects = ObjectList(f);
+      CollectionPtr object = NewCollection();
+      Collection& target = *object;
+      target.Reserve(f.lastObjectSize);
+      objects.Add(CollectionNode(MakeUniqueKey(objects, v, f.blanksUsed), std::move(object)));
+      f.childObject = &target;
+      f.childRunning = true;
+      f.beforeChild = before;
+      return OpenObject(target, f.depth);  // f dangles from here on
+    }
+    if (f.kind == SectionKind::PropertySection) {
+      if (f.collection == nullptr) {
+        f.node->Item = NewCollection();
+        f.collection = &f.node->Children();
+      }
+      f.collection->Add(CollectionNode(std::u16string(f.name), NewCollection()));
+      f.childRunning = true;
+      f.beforeChild = before;
+      return OpenObject(f.collection->Find(f.name)->Children(), f.depth);
+    }
+    if (f.kind == SectionKind::ListElements) {
+      Collection& lists = ObjectList(f);
+      lists.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
+      ReadListElements(lists.Find(kListElements)->Children());
+    } else if (f.kind == SectionKind::QueryColumns && n == kColumnName) {
+      ReadQueryList(ObjectList(f), kColumnName, kQueryArguments);
+    } else if (f.kind == SectionKind::QueryArguments && n == kArgumentName) {
+      ReadQueryList(ObjectList(f), kArgumentName, kAlias);
+    } else {
+      Fail(u"の書式を解析できません。");
+    }
+    CheckAdvanced(before);
+  }
+
+  std::u16string MakeUniqueKey(
+      const Collection& collection, std::u16string_view name,
+      std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
     if (!collection.Contains(name)) return std::u16string(name);
+    if (!blanksUsed) blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
     // Every shorter run of blanks is taken already, so resume after the last.
-    std::size_t& blanks = blanksUsed[UpperCase(name)];
+    std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
     std::u16string key(name);
     key.append(blanks, u' ');
     do {
@@ -345,49 +417,44 @@ class ReportReader {
     return key;
   }
 
-  void ReadObjectProperties(Collection& collection, int depth) {
-    const std::size_t objectColumn = LineColumn();
-    NextLine();
-    std::size_t c = LineColumn();
-    while (!atEnd_) {
-      if (curLine_.empty()) {
-        NextLine();
-        c = LineColumn();
-        continue;
-      }
-      if (c < objectColumn) return;
-      auto [n, v] = SplitProperty(curLine_, c);
-      if (n == kName) return;
-      if (const TextName* text = FindTextName(n)) {
-        if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
-          v = PushMenuIcon(c, v);
-          collection.Add(TextNode(std::u16string(n), std::u16string(v)));
-        } else {
-          collection.Add(TextNode(std::u16string(n), ReadTextBlock(v, text->closing)));
-        }
-        NextLine();
-      } else if (n == kCoordinateInfo) {
-        collection.Add(TextNode(std::u16string(n), JoinIndentedLines()));
-        NextLine();
-      } else if (n == kReferenceInfo) {
-        const std::u16string_view trimmed = TrimBlanks(v);
-        if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
-          collection.Add(TextNode(std::u16string(n), std::u16string(v)));
-        } else {
-          collection.Add(TextNode(std::u16string(n), ReadReferenceLines()));
-        }
-        NextLine();
-      } else if (PeekIndent() > objectColumn) {
-        if (n == kLibraries) {
-          ReadLibraryList(collection);
-        } else {
-          ReadSection(collection, n, depth + 1);
-        }
-      } else {
+  // One turn of an object's property loop: one line read, or a section opened.
+  void StepObject() {
+    Frame& f = frames_.back();
+    Collection& collection = *f.collection;
+    if (atEnd_) return CloseFrame();
+    if (curLine_.empty()) return NextLine();
+    const std::size_t c = LineColumn();
+    if (c < f.column) return CloseFrame();
+    auto [n, v] = SplitProperty(curLine_, c);
+    if (n == kName) return CloseFrame();  // the next object of the section starts
+    if (const TextName* text = FindTextName(n)) {
+      if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
+        v = PushMenuIcon(c, v);
         collection.Add(TextNode(std::u16string(n), std::u16string(v)));
-        NextLine();
+      } else {
+        collection.Add(TextNode(std::u16string(n), ReadTextBlock(v, text->closing)));
       }
-      c = LineColumn();
+      NextLine();
+    } else if (n == kCoordinateInfo) {
+      collection.Add(TextNode(std::u16string(n), JoinIndentedLines()));
+      NextLine();
+    } else if (n == kReferenceInfo) {
+      const std::u16string_view trimmed = TrimBlanks(v);
+      if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
+        collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+      } else {
+        collection.Add(TextNode(std::u16string(n), ReadReferenceLines()));
+      }
+      NextLine();
+    } else if (PeekIndent() > f.column) {
+      if (n == kLibraries) {
+        ReadLibraryList(collection);
+      } else {
+        OpenSection(collection, n, f.depth + 1);  // f dangles from here on
+      }
+    } else {
+      collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+      NextLine();
     }
   }
 
@@ -522,6 +589,7 @@ class ReportReader {
   bool hasPushed_ = false;
   std::size_t pushedBegin_ = 0;
   std::vector<std::u16string_view> lines_;  // scratch for the gathering readers
+  std::vector<Frame> frames_;
   struct Peeked {
     std::int64_t from = 0;  // never a line start: positions are 1-based
     std::u16string_view line;

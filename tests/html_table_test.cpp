@@ -8,7 +8,9 @@ namespace tarnwick {
 namespace {
 
 // Compared as UTF-8 so that a failure prints readable markup.
-std::string Body(HTMLTblCls& table) { return ToUtf8(table.sStr()); }
+std::string Body(HTMLTblCls& table) {
+  return ToUtf8(table.sStr());
+}
 
 std::string OneCell(std::u16string_view text) {
   HTMLTblCls table;

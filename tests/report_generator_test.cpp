@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "text/file_io.h"
 #include "text/utf8.h"
+#include "tools/generator/sample_forms.h"
 #include "tools/generator/report_writer.h"
 
 namespace tarnwick {
@@ -148,6 +150,37 @@ TEST(ReportMutator, AddsOrRemovesWholeItems) {
     changedCounts += headers(MutateReportText(text, 0.01, seed)) != headers(text);
   }
   EXPECT_GE(changedCounts, 3u);
+}
+
+TEST(ReportFile, WritesCodePage932WithCrLf) {
+  EXPECT_EQ(ReportBytes(u"* 名前  FORM1\r\n- コメント  ～①\nEND;"),
+            "* \x96\xBC\x91\x4F  FORM1\r\n- \x83\x52\x83\x81\x83\x93\x83\x67  \x81\x60\x87\x40\r\nEND;");
+}
+
+TEST(SampleReports, CommittedFilesAreWhatTheSourceWrites) {
+  // The demo's files under samples/ are data made by `tarnwick-gen samples`;
+  // this keeps them in step with the forms described in the source.
+  for (int release : {1, 2}) {
+    const std::vector<SampleReport> reports = SampleReports(release);
+    ASSERT_EQ(reports.size(), 4u);
+    for (const SampleReport& report : reports) {
+      const std::u16string path = FromUtf8(std::string(TARNWICK_SOURCE_DIR) + "/samples/v" +
+                                           std::to_string(release) + "/") + report.fileName;
+      EXPECT_EQ(ReadFileBytes(path), ReportBytes(report.text)) << ToUtf8(path);
+    }
+  }
+}
+
+TEST(SampleReports, ReleaseTwoDropsOneFormAndAddsAnother) {
+  auto names = [](int release) {
+    std::vector<std::u16string> result;
+    for (const SampleReport& report : SampleReports(release)) result.push_back(report.fileName);
+    return result;
+  };
+  EXPECT_EQ(names(1), (std::vector<std::u16string>{u"ORDER_ENTRY.txt", u"CUSTOMER_MASTER.txt",
+                                                   u"MAIN_MENU.txt", u"PASSWORD_CHANGE.txt"}));
+  EXPECT_EQ(names(2), (std::vector<std::u16string>{u"ORDER_ENTRY.txt", u"CUSTOMER_MASTER.txt",
+                                                   u"MAIN_MENU.txt", u"SHIPMENT_INQUIRY.txt"}));
 }
 
 }  // namespace

@@ -65,8 +65,7 @@ TEST(StrDiff, IdenticalTextsAreOneUnchangedBlock) {
 }
 
 TEST(StrDiff, ChangedLinesComeTextOneFirst) {
-  EXPECT_EQ(Diff(u"a\nb\nc", u"a\nx\nc"),
-            (Lines{"0|a|1|1", "1|b|2|0", "2|x|0|2", "0|c|3|3"}));
+  EXPECT_EQ(Diff(u"a\nb\nc", u"a\nx\nc"), (Lines{"0|a|1|1", "1|b|2|0", "2|x|0|2", "0|c|3|3"}));
   EXPECT_EQ(Diff(u"a\nb\nc\nd", u"a\nx\ny\nd"),
             (Lines{"0|a|1|1", "1|b|2|0", "1|c|3|0", "2|x|0|2", "2|y|0|3", "0|d|4|4"}));
   // The empty text is one empty line.
@@ -97,8 +96,7 @@ TEST(StrDiff, ExtraLinesAtTheEndFormAOneSidedBlock) {
 
 TEST(StrDiff, LongestRunWinsThenNearestToTheStartThenFirstFound) {
   // b, a is the longest run.
-  EXPECT_EQ(Diff(u"a\nb\na\nb", u"b\na"),
-            (Lines{"1|a|1|0", "0|b|2|1", "0|a|3|2", "1|b|4|0"}));
+  EXPECT_EQ(Diff(u"a\nb\na\nb", u"b\na"), (Lines{"1|a|1|0", "0|b|2|1", "0|a|3|2", "1|b|4|0"}));
   // a at (1, 3) and b at (3, 1) tie on length and distance: a is found first.
   EXPECT_EQ(Diff(u"a\nx\nb", u"b\ny\na"),
             (Lines{"2|b|0|1", "2|y|0|2", "0|a|1|3", "1|x|2|0", "1|b|3|0"}));
@@ -116,8 +114,10 @@ TEST(StrDiff, PiecesAreLinkedInTextOrderNotStorageOrder) {
     bool changed;
     std::int32_t start1, start2, len1, len2, next;
   };
-  const std::vector<Shape> expected = {
-      {true, 1, 1, 0, 1, 3}, {false, 4, 4, 3, 3, -1}, {false, 1, 2, 1, 1, 4}, {true, 2, 3, 2, 1, 2}};
+  const std::vector<Shape> expected = {{true, 1, 1, 0, 1, 3},
+                                       {false, 4, 4, 3, 3, -1},
+                                       {false, 1, 2, 1, 1, 4},
+                                       {true, 2, 3, 2, 1, 2}};
   ASSERT_EQ(diff.Blocks().size(), expected.size());
   for (std::size_t k = 0; k < expected.size(); ++k) {
     const DiffBlock& b = diff.Blocks()[k];
@@ -129,8 +129,8 @@ TEST(StrDiff, PiecesAreLinkedInTextOrderNotStorageOrder) {
     EXPECT_EQ(b.nLen2, expected[k].len2);
     EXPECT_EQ(b.nNext, expected[k].next);
   }
-  EXPECT_EQ(Records(diff), (Lines{"2|b|0|1", "0|a|1|2", "1|b|2|0", "1|x|3|0", "2|y|0|3",
-                                  "0|c|4|4", "0|d|5|5", "0|e|6|6"}));
+  EXPECT_EQ(Records(diff), (Lines{"2|b|0|1", "0|a|1|2", "1|b|2|0", "1|x|3|0", "2|y|0|3", "0|c|4|4",
+                                  "0|d|5|5", "0|e|6|6"}));
 }
 
 TEST(StrDiff, LinesCompareExactlyAfterDroppingOneCarriageReturn) {
@@ -138,8 +138,7 @@ TEST(StrDiff, LinesCompareExactlyAfterDroppingOneCarriageReturn) {
   EXPECT_EQ(Diff(u"a\x1A\nb", u"a\nb"), (Lines{"0|a|1|1", "0|b|2|2"}));
   EXPECT_EQ(Diff(u"A", u"a"), (Lines{"1|A|1|0", "2|a|0|1"}));
   // Only one CR goes; a CR inside the line stays.
-  EXPECT_EQ(Diff(u"a\r\r\nb\rc", u"a\r\nb\rc"),
-            (Lines{"1|a\r|1|0", "2|a|0|1", "0|b\rc|2|2"}));
+  EXPECT_EQ(Diff(u"a\r\r\nb\rc", u"a\r\nb\rc"), (Lines{"1|a\r|1|0", "2|a|0|1", "0|b\rc|2|2"}));
 }
 
 TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
@@ -173,6 +172,11 @@ TEST(StrDiff, OneObjectServesManyComparisons) {
   diff.SetText2(u"b");
   diff.BuildDiff();
   EXPECT_EQ(Records(diff), (Lines{"1|a|1|0", "0|b|2|1"}));
+  // New texts void the old blocks until the next BuildDiff.
+  diff.SetText1(u"");
+  EXPECT_EQ(Records(diff), Lines{});
+  diff.BuildDiff();
+  EXPECT_EQ(Records(diff), (Lines{"1||1|0", "2|b|0|1"}));
 }
 
 // The chain-walking procedure written out literally, with the 15-bit hash
@@ -202,8 +206,8 @@ class ReferenceDiff {
       const DiffBlock& b = blocks_[k - 1];
       if (!b.bChanged) {
         for (int t = 0; t < b.nLen1; ++t) {
-          out.push_back(Show({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t],
-                              b.nStart1 + t, b.nStart2 + t, 0}));
+          out.push_back(Show({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t], b.nStart1 + t,
+                              b.nStart2 + t, 0}));
         }
         continue;
       }
@@ -329,11 +333,42 @@ std::u16string Join(const std::vector<std::u16string>& lines) {
   return text;
 }
 
+// In list order the blocks cover both texts from the first line to the last,
+// and an unchanged block pairs equal lines.
+void ExpectBlocksCoverBothTexts(const StrDiff2& diff, const std::u16string& text1,
+                                const std::u16string& text2) {
+  std::vector<std::u16string_view> lines1{{}}, lines2{{}};
+  for (std::int64_t p = 1; p != -1;) lines1.push_back(ReadLine(text1, p));
+  for (std::int64_t p = 1; p != -1;) lines2.push_back(ReadLine(text2, p));
+  const std::vector<DiffBlock>& blocks = diff.Blocks();
+  std::int32_t next1 = 1, next2 = 1;
+  std::size_t visited = 0;
+  for (std::int32_t k = 1; k != -1; k = blocks[k - 1].nNext) {
+    ASSERT_TRUE(k >= 1 && static_cast<std::size_t>(k) <= blocks.size());
+    ASSERT_LT(visited++, blocks.size()) << "the list loops";
+    const DiffBlock& b = blocks[k - 1];
+    ASSERT_EQ(b.nStart1, next1);
+    ASSERT_EQ(b.nStart2, next2);
+    if (!b.bChanged) {
+      ASSERT_EQ(b.nLen1, b.nLen2);
+      for (std::int32_t t = 0; t < b.nLen1; ++t) {
+        ASSERT_EQ(lines1[b.nStart1 + t], lines2[b.nStart2 + t]);
+      }
+    }
+    next1 += b.nLen1;
+    next2 += b.nLen2;
+  }
+  EXPECT_EQ(visited, blocks.size());
+  EXPECT_EQ(next1, static_cast<std::int32_t>(lines1.size()));
+  EXPECT_EQ(next2, static_cast<std::int32_t>(lines2.size()));
+}
+
 void ExpectSameAsReference(const std::u16string& text1, const std::u16string& text2) {
   StrDiff2 diff;
   diff.SetText1(text1);
   diff.SetText2(text2);
   diff.BuildDiff();
+  ExpectBlocksCoverBothTexts(diff, text1, text2);
   const ReferenceDiff reference(text1, text2);
   ASSERT_EQ(diff.Blocks().size(), reference.Blocks().size());
   for (std::size_t k = 0; k < diff.Blocks().size(); ++k) {
@@ -351,8 +386,7 @@ void ExpectSameAsReference(const std::u16string& text1, const std::u16string& te
 // last rounds are long texts of two or three distinct lines, where candidate
 // runs are too many to visit one by one.
 TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnRandomTexts) {
-  const std::vector<std::u16string> alphabet = {u"a", u"b", u"", u"END IF;", u"\u0001",
-                                                u"\u0200"};
+  const std::vector<std::u16string> alphabet = {u"a", u"b", u"", u"END IF;", u"\u0001", u"\u0200"};
   std::mt19937 rng(20261207);
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
   for (int round = 0; round < 3030; ++round) {
@@ -377,9 +411,15 @@ TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnRandomTexts) {
       for (int edits = pick(6); edits > 0 && !lines2.empty(); --edits) {
         const std::size_t at = pick(static_cast<int>(lines2.size()));
         switch (pick(3)) {
-          case 0: lines2.erase(lines2.begin() + at); break;
-          case 1: lines2.insert(lines2.begin() + at, alphabet[pick(letters)]); break;
-          default: lines2[at] = alphabet[pick(letters)]; break;
+          case 0:
+            lines2.erase(lines2.begin() + at);
+            break;
+          case 1:
+            lines2.insert(lines2.begin() + at, alphabet[pick(letters)]);
+            break;
+          default:
+            lines2[at] = alphabet[pick(letters)];
+            break;
         }
       }
     }

@@ -11,6 +11,7 @@
 #include "text/file_io.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
+#include "tools/generator/sample_forms.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr std::string_view kHelp =
     "usage: tarnwick-gen report --size BYTES [--seed N] [--name FORM1] OUT\n"
     "       tarnwick-gen mutate [--edits 0.01] [--seed N] IN OUT\n"
     "       tarnwick-gen folders --pairs N --size BYTES [--edits 0.01] [--seed N] DIR1 DIR2\n"
+    "       tarnwick-gen samples DIR    (the demo's hand-written forms into DIR/v1 and DIR/v2)\n"
     "Reports are written in code page 932 with CR LF line ends.\n";
 
 struct UsageError {
@@ -82,6 +84,12 @@ void Expect(const Arguments& args, std::size_t count) {
 
 std::u16string Path(const std::string& utf8) { return tarnwick::FromUtf8(utf8); }
 
+void MakeFolder(const std::u16string& dir) {
+  std::error_code error;
+  std::filesystem::create_directories(tarnwick::NativePath(dir), error);
+  if (error) throw tarnwick::Error(tarnwick::kFileErrorNumber, tarnwick::FromUtf8(error.message()));
+}
+
 int Report(const Arguments& args) {
   Expect(args, 1);
   if (args.size.empty()) throw UsageError{"report needs --size"};
@@ -107,11 +115,7 @@ int Folders(const Arguments& args) {
   const unsigned long long pairs = Count(args.pairs, "--pairs");
   const double edits = Fraction(args.edits);
   const unsigned long long seed = Count(args.seed, "--seed");
-  for (const std::string& dir : args.positional) {
-    std::error_code error;
-    std::filesystem::create_directories(tarnwick::NativePath(Path(dir)), error);
-    if (error) throw tarnwick::Error(tarnwick::kFileErrorNumber, tarnwick::FromUtf8(error.message()));
-  }
+  for (const std::string& dir : args.positional) MakeFolder(Path(dir));
   for (unsigned long long i = 1; i <= pairs; ++i) {
     std::string name = std::to_string(i);
     name = "FORM" + std::string(name.size() < 4 ? 4 - name.size() : 0, '0') + name;
@@ -124,6 +128,18 @@ int Folders(const Arguments& args) {
     tarnwick::WriteReportFile(Path(args.positional[0]) + u"/" + file, text);
     tarnwick::WriteReportFile(Path(args.positional[1]) + u"/" + file,
                               tarnwick::MutateReportText(text, edits, options.seed));
+  }
+  return 0;
+}
+
+int Samples(const Arguments& args) {
+  Expect(args, 1);
+  for (int release : {1, 2}) {
+    const std::u16string dir = Path(args.positional[0]) + u"/v" + static_cast<char16_t>(u'0' + release);
+    MakeFolder(dir);
+    for (const tarnwick::SampleReport& report : tarnwick::SampleReports(release)) {
+      tarnwick::WriteReportFile(dir + u"/" + report.fileName, report.text);
+    }
   }
   return 0;
 }
@@ -141,6 +157,7 @@ int main(int argc, char** argv) {
     if (command == "report") return Report(args);
     if (command == "mutate") return Mutate(args);
     if (command == "folders") return Folders(args);
+    if (command == "samples") return Samples(args);
     throw UsageError{command.empty() ? "no command" : "unknown command " + std::string(command)};
   } catch (const UsageError& error) {
     std::cerr << "tarnwick-gen: " << error.what << "\n" << kHelp;

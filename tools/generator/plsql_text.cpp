@@ -59,7 +59,11 @@ class Code {
     lines_.push_back(std::move(line));
   }
   void Blank() { lines_.emplace_back(); }
-  Lines Take() { return std::move(lines_); }
+  // A body ends with code, not with blank lines.
+  Lines Take() {
+    while (lines_.size() > 1 && lines_.back().empty()) lines_.pop_back();
+    return std::move(lines_);
+  }
 
   std::u16string Ref(const ItemDef& item) const { return u":" + block_.name + u"." + item.name; }
   const ItemDef& AnyItem() {

@@ -1,0 +1,123 @@
+#include "app/file_list.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "app/file_system.h"
+#include "app/result_pages.h"
+#include "diff/html_table.h"
+#include "text/upper_case.h"
+
+namespace tarnwick {
+
+std::u16string_view StatusText(FileStatus status) {
+  switch (status) {
+    case FileStatus::Unprocessed: return u"未処理";
+    case FileStatus::OnlyIn1: return u"フォルダ１のみ存在";
+    case FileStatus::OnlyIn2: return u"フォルダ２のみ存在";
+    case FileStatus::Different: return u"差異あり";
+    case FileStatus::Same: return u"一致";
+    case FileStatus::NoMatch: return u"該当しない";
+    case FileStatus::Match: return u"該当";
+  }
+  return u"";
+}
+
+bool StatusLinksPage(FileStatus status) {
+  return status == FileStatus::Different || status == FileStatus::Match;
+}
+
+void CollectFiles(std::u16string_view folder, std::u16string_view patternList, ListSide side,
+                  std::vector<FileEntry>& files) {
+  std::unordered_map<std::u16string, std::size_t> index;
+  index.reserve(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) index.emplace(files[i].name, i);
+
+  std::u16string_view rest = patternList;
+  while (!rest.empty()) {
+    const std::size_t cut = rest.find(u';');
+    const std::u16string_view part = rest.substr(0, cut);
+    rest = cut == std::u16string_view::npos ? std::u16string_view() : rest.substr(cut + 1);
+    if (part.empty()) continue;
+
+    for (std::u16string& listed : ListPlainFiles(folder, part)) {
+      std::u16string name = UpperCase(listed);
+      auto [it, added] = index.emplace(name, files.size());
+      if (added) {
+        files.emplace_back();
+        files.back().name = std::move(name);
+      }
+      FileEntry& entry = files[it->second];
+      bool& inThis = side == ListSide::First ? entry.in1 : entry.in2;
+      std::u16string& listedName = side == ListSide::First ? entry.listedName1 : entry.listedName2;
+      // Listings come in ordinal order and every part folds alike, so the
+      // first name kept is the ordinal first of those that fold together.
+      if (!inThis) listedName = std::move(listed);
+      inThis = true;
+    }
+  }
+}
+
+void SortFiles(std::vector<FileEntry>& files) {
+  // Names are unique, so any sort gives the one ascending order.
+  std::sort(files.begin(), files.end(),
+            [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; });
+}
+
+std::u16string EscapeLinkTarget(std::u16string_view path) {
+  std::u16string out;
+  out.reserve(path.size());
+  for (char16_t c : path) {
+    switch (c) {
+      case u'&': out += u"&amp;"; break;
+      case u'"': out += u"&quot;"; break;
+      case u'<': out += u"&lt;"; break;
+      case u'>': out += u"&gt;"; break;
+      case u'%': out += u"%25"; break;
+      case u'#': out += u"%23"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
+                                std::u16string_view folder2,
+                                const std::vector<FileEntry>& files) {
+  HTMLTblCls table;
+  const std::u16string_view span = u"colspan=\"3\"";
+  if (!folder2.empty()) {
+    table.StartRow();
+    table.AddCell(u"フォルダ１:" + std::u16string(folder1), span);
+    table.StartRow();
+    table.AddCell(u"フォルダ２:" + std::u16string(folder2), span);
+  } else {
+    table.StartRow();
+    table.AddCell(u"フォルダ:" + std::u16string(folder1), span);
+  }
+  table.StartRow();
+  table.AddCell(stamp, span);
+  table.StartRow();
+  table.EndRow();
+  table.StartRow();
+  table.AddCell(u"ファイル名", u"");
+  table.AddCell(u"結果", u"");
+  for (const FileEntry& entry : files) {
+    table.StartRow();
+    table.AddCell(entry.name, u"");
+    if (StatusLinksPage(entry.status) && !entry.resultPath.empty()) {
+      table.AddLinkCell(StatusText(entry.status), u"", EscapeLinkTarget(entry.resultPath));
+    } else {
+      table.AddCell(StatusText(entry.status), u"");
+    }
+  }
+  return table.sStr();
+}
+
+void WriteSummaryPage(std::u16string_view pagePath, std::u16string_view stamp,
+                      std::u16string_view folder1, std::u16string_view folder2,
+                      const std::vector<FileEntry>& files) {
+  WritePage(pagePath, kSummaryPageHead, SummaryTableBody(stamp, folder1, folder2, files));
+}
+
+}  // namespace tarnwick

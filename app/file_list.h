@@ -1,0 +1,67 @@
+// The file list of the folder comparison and the search: which reports were
+// found on which side, what became of each, and the summary page that shows
+// it. Names are paired, sorted, shown and turned into page names upper-cased;
+// each side keeps the name it was listed under, which is the one to open.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+enum class FileStatus : std::int32_t {
+  Unprocessed = 0,  // "未処理"
+  OnlyIn1 = 1,      // "フォルダ１のみ存在"
+  OnlyIn2 = 2,      // "フォルダ２のみ存在"
+  Different = 3,    // "差異あり", linked to the page
+  Same = 4,         // "一致"
+  NoMatch = 5,      // "該当しない"
+  Match = 6,        // "該当", linked to the page
+};
+
+// The summary cell text of a status.
+std::u16string_view StatusText(FileStatus status);
+// True for the statuses whose summary cell links to the result page.
+bool StatusLinksPage(FileStatus status);
+
+struct FileEntry {
+  std::u16string name;         // upper-cased; unique within the list
+  std::u16string listedName1;  // as listed in folder 1 (empty when !in1)
+  std::u16string listedName2;  // as listed in folder 2 (empty when !in2)
+  bool in1 = false;
+  bool in2 = false;
+  FileStatus status = FileStatus::Unprocessed;
+  std::u16string resultPath;
+};
+
+enum class ListSide { First, Second };
+
+// Adds the plain files of `folder` (ending in a separator) that match the
+// ";"-separated patterns: empty parts are skipped, parts are not trimmed. A
+// name already in the list (upper-cased, ordinal) is not added again; the
+// side's flag of the found or new entry is set. When two names of one folder
+// fold to the same upper-case name, the first in ordinal order is kept.
+void CollectFiles(std::u16string_view folder, std::u16string_view patternList, ListSide side,
+                  std::vector<FileEntry>& files);
+
+// Ascending by ordinal comparison of the upper-cased names.
+void SortFiles(std::vector<FileEntry>& files);
+
+// A page path made safe as an href: & " < > as entities, % and # percent-
+// encoded. Other characters pass unchanged.
+std::u16string EscapeLinkTarget(std::u16string_view path);
+
+// The table body of the summary page. An empty folder2 gives the single
+// folder row of the search.
+std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
+                                std::u16string_view folder2,
+                                const std::vector<FileEntry>& files);
+
+// Writes the whole summary page, replacing the file. Throws tarnwick::Error.
+void WriteSummaryPage(std::u16string_view pagePath, std::u16string_view stamp,
+                      std::u16string_view folder1, std::u16string_view folder2,
+                      const std::vector<FileEntry>& files);
+
+}  // namespace tarnwick

@@ -1,0 +1,31 @@
+#include "app/report_loader.h"
+
+#include "report/report_parser.h"
+#include "text/cp932.h"
+#include "text/file_io.h"
+
+namespace tarnwick {
+
+std::u16string ReadReportText(std::u16string_view path) {
+  return DecodeCp932(ReadFileBytes(path));
+}
+
+CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage) {
+  const std::u16string quoted = u"[" + std::u16string(path) + u"]";
+  stage = u"ファイル文章" + quoted + u"の読み込み中に、";
+  std::u16string text = ReadReportText(path);
+  stage = u"フォーム文章" + quoted + u"の解析中に、";
+  CollectionPtr tree;
+  GetBlockStruct(text, tree);
+  text = std::u16string();
+  stage.clear();
+  return tree;
+}
+
+CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window) {
+  CollectionPtr tree = ParseReportFile(path, stage);
+  if (tree && window.StructureViewerEnabled()) window.ShowStructure(*tree);
+  return tree;
+}
+
+}  // namespace tarnwick

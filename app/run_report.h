@@ -1,0 +1,66 @@
+// What every run shares around its work: the start stamp, the stage text
+// that names the step in progress, the one handler that turns an error into
+// the message "stage text + エラーが発生しました。 + CR LF + description",
+// and the wait cursor that is restored on every way out.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "app/runs.h"
+#include "app/window_ops.h"
+
+namespace tarnwick {
+
+inline constexpr std::u16string_view kDiffStampTitle = u"ファイル比較：開始日時：";
+inline constexpr std::u16string_view kSearchStampTitle = u"文字列検索：開始日時：";
+inline constexpr std::u16string_view kFinishedMessage = u"終了しました。";
+inline constexpr std::u16string_view kErrorWords = u"エラーが発生しました。";
+
+// title + "yyyy/mm/dd" + two spaces + "hh:nn:ss".
+std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time);
+// The same for the current local time.
+std::u16string StartStamp(std::u16string_view title);
+
+// n in decimal, without padding.
+std::u16string DecimalText(std::int64_t n);
+
+// stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
+std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view description,
+                               bool lineBreak = true);
+// The description of any exception a run may meet.
+std::u16string ErrorDescription(const std::exception& error);
+
+// Shows the wait cursor for its lifetime.
+class WaitCursor {
+ public:
+  explicit WaitCursor(WindowOps& window) : window_(window) { window_.SetWaitCursor(true); }
+  ~WaitCursor() { window_.SetWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  WindowOps& window_;
+};
+
+// The one handler of a run: calls `work`, which keeps `stage` up to date;
+// any error restores the cursor, shows the critical run error message with
+// the stage at that moment and gives RunOutcome::Failed. Otherwise Finished;
+// the caller says "終了しました。" itself.
+template <typename Work>
+RunOutcome GuardRun(WindowOps& window, std::u16string& stage, Work&& work, bool lineBreak = true) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    window.SetWaitCursor(false);
+    window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), lineBreak),
+                       MessageIcon::Critical);
+    return RunOutcome::Failed;
+  }
+  return RunOutcome::Finished;
+}
+
+}  // namespace tarnwick

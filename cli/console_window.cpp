@@ -1,0 +1,67 @@
+#include "cli/console_window.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+
+#include <iostream>
+
+#include "text/file_io.h"
+#include "text/utf8.h"
+
+extern char** environ;
+
+namespace tarnwick::cli {
+
+ConsoleWindow::ConsoleWindow(bool open, bool quiet)
+    : open_(open), showStatus_(!quiet && ::isatty(STDERR_FILENO) == 1) {}
+
+void ConsoleWindow::ShowMessage(std::u16string_view text, MessageIcon) {
+  std::cerr << ToUtf8(text) << std::endl;
+}
+
+void ConsoleWindow::SetStatusText(std::u16string_view text) {
+  // The window clears its label between steps; a console line says nothing then.
+  if (showStatus_ && !text.empty()) std::cerr << ToUtf8(text) << std::endl;
+}
+
+void ConsoleWindow::OpenResult(std::u16string_view path) {
+  if (!open_) return;
+  const std::string native = NativePath(path).string();
+  char program[] = "xdg-open";
+  char* argv[] = {program, const_cast<char*>(native.c_str()), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t child = 0;
+  // As the window does, the outcome is not checked.
+  (void)posix_spawnp(&child, program, &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+}
+
+void ListTreeView::Clear() {
+  nodes_.clear();
+  selected_ = 0;
+}
+
+void ListTreeView::AddNode(std::u16string_view, std::u16string_view key,
+                           std::u16string_view text) {
+  nodes_.push_back({std::u16string(key), std::u16string(text)});
+}
+
+std::u16string ListTreeView::NodeKey(int number) const {
+  return nodes_.at(static_cast<std::size_t>(number - 1)).key;
+}
+
+void ListTreeView::Select(std::u16string_view key) {
+  selected_ = 0;
+  for (std::size_t i = 0; i < nodes_.size(); ++i) {
+    if (nodes_[i].key == key) {
+      selected_ = static_cast<int>(i + 1);
+      return;
+    }
+  }
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,60 @@
+// tarnwick-cli diff, objdiff and nodes: the window's runs with the console in
+// the window's place.
+#include <iostream>
+
+#include "app/runs.h"
+#include "cli/commands.h"
+#include "cli/console_window.h"
+#include "cli/run_options.h"
+#include "text/utf8.h"
+
+namespace tarnwick::cli {
+
+int RunDiff(Arguments args) {
+  RunOptions options;
+  std::string problem;
+  if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
+  if (!options.operands.empty()) return UsageError("diff takes no operands");
+  if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
+  ConsoleWindow console(options.open, options.quiet);
+  return ExitStatus(ExecDiff(options.settings, console));
+}
+
+int RunObjDiff(Arguments args) {
+  RunOptions options;
+  std::string problem;
+  if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
+  if (options.operands.size() != 4) {
+    return UsageError("objdiff needs REPORT1 NODEKEY1 REPORT2 NODEKEY2");
+  }
+  if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
+  ConsoleWindow console(options.open, options.quiet);
+  ObjSide sides[2];
+  ListTreeView views[2];
+  for (int n = 0; n < 2; ++n) {
+    if (!DropReportOnTree({options.operands[2 * n]}, sides[n], views[n], console)) {
+      return kExitRunError;
+    }
+    views[n].Select(options.operands[2 * n + 1]);
+  }
+  return ExitStatus(ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console));
+}
+
+int RunNodes(Arguments args) {
+  if (args.size() != 1 || (args[0].starts_with("-") && args[0] != "-")) {
+    return UsageError("nodes needs exactly one REPORT");
+  }
+  ConsoleWindow console(false, true);
+  ObjSide side;
+  ListTreeView view;
+  if (!DropReportOnTree({FromUtf8(args[0])}, side, view, console)) return kExitRunError;
+  std::string out;
+  for (std::size_t i = 0; i < view.Nodes().size(); ++i) {
+    const auto& node = view.Nodes()[i];
+    out += ToUtf8(node.key) + '\t' + ToUtf8(node.text) + '\t' + ToUtf8(side.ObjPathTexts[i]) + '\n';
+  }
+  std::cout << out << std::flush;
+  return kExitFinished;
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,75 @@
+#include "cli/run_options.h"
+
+#include <fstream>
+
+#include "text/file_io.h"
+#include "text/utf8.h"
+
+namespace tarnwick::cli {
+
+bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
+                     std::string& problem) {
+  std::u16string iniPath;
+  bool iniGiven = false;
+  std::vector<std::string_view> sets;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (optionsEnded || arg.empty() || arg.front() != '-' || arg == "-") {
+      options.operands.push_back(FromUtf8(arg));
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--open") {
+      options.open = true;
+    } else if (arg == "--quiet") {
+      options.quiet = true;
+    } else if (arg == "--ini" || arg == "--set") {
+      if (i + 1 == args.size()) {
+        problem = std::string(arg) + " needs a value";
+        return false;
+      }
+      const std::string_view value = args[++i];
+      if (arg == "--set") {
+        sets.push_back(value);
+      } else if (iniGiven) {
+        problem = "--ini may be given once";
+        return false;
+      } else {
+        iniGiven = true;
+        iniPath = FromUtf8(value);
+      }
+    } else {
+      problem = "unknown option: " + std::string(arg);
+      return false;
+    }
+  }
+
+  options.settings = BaseDefaults();
+  if (iniGiven) {
+    if (!std::ifstream(NativePath(iniPath), std::ios::binary).is_open() ||
+        std::filesystem::is_directory(NativePath(iniPath))) {
+      problem = "cannot read the settings file " + ToUtf8(iniPath);
+      return false;
+    }
+    ReadIni(iniPath, options.settings);
+  }
+  for (const std::string_view set : sets) {
+    if (set.find('=') == std::string_view::npos ||
+        !ApplyIniLine(FromUtf8(set), options.settings)) {
+      problem = "--set needs KEY=VALUE with a known key: " + std::string(set);
+      return false;
+    }
+  }
+  return true;
+}
+
+int ExitStatus(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Finished: return 0;
+    case RunOutcome::Rejected: return 2;
+    case RunOutcome::Failed: return 1;
+  }
+  return 1;
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,34 @@
+// The options that the run commands share: the settings they start from
+// (base defaults, then --ini FILE read as the settings file is read at
+// start, then each --set KEY=VALUE applied as one line of it, in order),
+// --open and --quiet, and the operands left over. The CLI never writes a
+// settings file.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/runs.h"
+#include "app/settings.h"
+
+namespace tarnwick::cli {
+
+struct RunOptions {
+  Settings settings;
+  bool open = false;   // open the result at the end, whatever OUTPUT_AUTOOPEN holds
+  bool quiet = false;  // no status lines
+  std::vector<std::u16string> operands;  // as given, UTF-8 decoded
+};
+
+// Parses `args`; "--" ends the options. On wrong usage returns false and
+// says why in `problem` (an --ini file that cannot be read, a --set without
+// "=" or with an unknown key, an unknown option, a missing option value).
+bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
+                     std::string& problem);
+
+// 0 finished, 2 stopped by an input check, 1 run error.
+int ExitStatus(RunOutcome outcome);
+
+}  // namespace tarnwick::cli

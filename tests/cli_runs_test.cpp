@@ -1,0 +1,173 @@
+// tarnwick-cli diff, objdiff and nodes, run as the built binary.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "runs_fixture.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::ScratchFolder;
+
+struct CliResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quoted(std::string_view arg) {
+  std::string quoted = "'";
+  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::u16string Report(std::u16string_view module, std::u16string_view title) {
+  return u"* 名前 " + std::u16string(module) + u"\r\n  タイトル " + std::u16string(title) +
+         u"\r\n  ブロック\r\n  * 名前 BLK1\r\n    問合せ可能 はい\r\n";
+}
+
+class CliRuns : public ::testing::Test {
+ protected:
+  CliRuns() {
+    v1 = scratch.Folder(u"v1");
+    v2 = scratch.Folder(u"v2");
+    out = scratch.Folder(u"out");
+    scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"1"));
+    scratch.WriteText(u"v2", u"a.txt", Report(u"A", u"2"));
+  }
+
+  CliResult Diff(std::initializer_list<std::u16string_view> extra = {}) {
+    std::vector<std::u16string> sets = {u"SRC_PATH1=" + v1, u"SRC_PATH2=" + v2,
+                                        u"SRC_FILE1=*.txt", u"SRC_FILE2=*.txt",
+                                        u"OUTPUT_PATH=" + out, u"OUTPUT_FILE=Result"};
+    std::vector<std::u16string_view> args = {u"diff"};
+    for (const auto& set : sets) {
+      args.push_back(u"--set");
+      args.push_back(set);
+    }
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunArgs(args);
+  }
+
+  CliResult RunArgs(const std::vector<std::u16string_view>& args) {
+    CliResult result;
+    std::string line = Quoted(TARNWICK_CLI_PATH);
+    for (auto arg : args) line += " " + Quoted(ToUtf8(arg));
+    const std::string o = ToUtf8(scratch.Folder(u"cli")) + "out";
+    const std::string e = ToUtf8(scratch.Folder(u"cli")) + "err";
+    line += " >" + Quoted(o) + " 2>" + Quoted(e) + " </dev/null";
+    const int raw = std::system(line.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ScratchFolder::Read(FromUtf8(o));
+    result.err = ScratchFolder::Read(FromUtf8(e));
+    return result;
+  }
+
+  ScratchFolder scratch;
+  std::u16string v1, v2, out;
+};
+
+TEST_F(CliRuns, DiffWritesThePagesAndSaysItFinished) {
+  const CliResult result = Diff();
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "終了しました。\n");  // no status lines when stderr is no terminal
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(ScratchFolder::ReadText(out + u"Result.html").find(u"差異あり"), std::u16string::npos);
+  EXPECT_TRUE(ScratchFolder::Exists(out + u"A.html"));
+}
+
+TEST_F(CliRuns, SettingsComeFromDefaultsThenTheIniFileThenEachSet) {
+  // MODE is folder by default; the ini file sets a wrong output folder that a
+  // later --set mends; the last --set of a key wins.
+  const auto ini = scratch.Write(u"", u"t.ini",
+                                 EncodeCp932(u"OUTPUT_PATH=" + scratch.Folder() + u"nowhere\r\nOUTPUT_FILE=FromIni\r\n"));
+  CliResult result = Diff({u"--ini", ini});
+  EXPECT_EQ(result.status, 0) << result.err;  // --set after --ini whatever their order
+  EXPECT_TRUE(ScratchFolder::Exists(out + u"Result.html"));
+
+  result = RunArgs({u"diff", u"--ini", ini, u"--set", u"SRC_PATH1=" + v1, u"--set", u"SRC_PATH2=" + v2,
+                    u"--set", u"SRC_FILE1=*", u"--set", u"SRC_FILE2=*"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "出力先フォルダが見つかりません\n");
+}
+
+TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {
+  CliResult result = RunArgs({u"diff"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "ソース１のフォルダを指定してください\n");
+
+  scratch.WriteText(u"v1", u"b.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+  result = Diff();
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("フォーム文章[" + ToUtf8(v1) + "b.txt]の解析中に、エラーが発生しました。\r\n", 0), 0u)
+      << result.err;
+
+  // An input report in the way of a page.
+  scratch.WriteText(u"v1", u"A.html", Report(u"H", u"1"));
+  result = Diff({u"--set", u"OUTPUT_PATH=" + v1, u"--set", u"SRC_FILE1=*.html"});
+  EXPECT_EQ(result.status, 2);
+}
+
+TEST_F(CliRuns, WrongUsageExits64) {
+  for (auto args : std::vector<std::vector<std::u16string_view>>{
+           {u"diff", u"--set", u"NOEQUALS"},
+           {u"diff", u"--set", u"NO_SUCH_KEY=1"},
+           {u"diff", u"--set"},
+           {u"diff", u"--ini", u"/no/such/file.ini"},
+           {u"diff", u"--bogus"},
+           {u"diff", u"operand"},
+           {u"objdiff", u"r1", u"k1", u"r2"},
+           {u"nodes"},
+           {u"nodes", u"a", u"b"},
+       }) {
+    const CliResult result = RunArgs(args);
+    EXPECT_EQ(result.status, 64) << ToUtf8(args.back());
+    EXPECT_FALSE(result.err.empty());
+  }
+}
+
+TEST_F(CliRuns, NodesListsKeyTextAndPathText) {
+  const auto report = scratch.WriteText(u"", u"FORM1.txt", Report(u"F", u"1"));
+  CliResult result = RunArgs({u"nodes", report});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "ROOT\tFORM1\t FORM1\n"
+            "ROOT-1\tﾌｫｰﾑ\t FORM1 ﾌｫｰﾑ\n"
+            "ROOT-1-1\tF\t FORM1 ﾌｫｰﾑ F\n"
+            "ROOT-1-1-2\tブロック\t FORM1 ﾌｫｰﾑ F ブロック\n"
+            "ROOT-1-1-2-1\tBLK1\t FORM1 ﾌｫｰﾑ F ブロック BLK1\n");
+
+  result = RunArgs({u"nodes", scratch.Folder() + u"missing.txt"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("ファイル文章[", 0), 0u);
+}
+
+TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
+  const auto r1 = scratch.WriteText(u"", u"R1.txt", Report(u"F", u"1"));
+  const auto r2 = scratch.WriteText(u"", u"R2.txt", Report(u"F", u"2"));
+  const std::u16string setOut = u"OUTPUT_PATH=" + out;
+  CliResult result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj",
+                              r1, u"ROOT-1-1", r2, u"ROOT-1-1"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "終了しました。\n");
+  const std::u16string page = ScratchFolder::ReadText(out + u"Obj.html");
+  EXPECT_EQ(page.rfind(u"<HTML><TABLE>\r\n<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=\"yellow\">" + r1, 0), 0u);
+
+  // A key that does not exist selects nothing.
+  result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1-9", r2, u"ROOT-1"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "比較するオブジェクトを選択してください。\n");
+
+  // A report that does not load stops the command.
+  const auto bad = scratch.WriteText(u"", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+  result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1", bad, u"ROOT-1"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("フォーム文章[" + ToUtf8(bad) + "]の解析中に、エラーが発生しました。", 0), 0u);
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,352 @@
+#include "diff/form_diff.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/report_parser.h"
+#include "tests/table_text.h"
+#include "text/error.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::Items;
+using testing::Obj;
+using testing::Prop;
+using testing::Rows;
+
+// A root as the parser makes it: "ﾌｫｰﾑ" holding the given module objects.
+CollectionPtr Form(std::initializer_list<clsItem> modules) { return Items({Obj(u"ﾌｫｰﾑ", modules)}); }
+
+struct FormDiff {
+  std::string rows;
+  bool diffFound = false;
+};
+
+FormDiff Diff(const Collection& tree1, const Collection& tree2, bool diffOnly) {
+  FormDiff result;
+  HTMLTblCls table;
+  MakeFormDiffTable(tree1, tree2, true, true, u"C:\\a\\F.txt", u"C:\\b\\F.txt", table, result.diffFound,
+                    diffOnly);
+  result.rows = Rows(table);
+  return result;
+}
+
+std::string OutlineRows(std::u16string_view outline1, std::u16string_view outline2, bool diffOnly,
+                        bool& diffFound) {
+  HTMLTblCls table;
+  CompareOutline(outline1, outline2, table, diffFound, diffOnly);
+  return Rows(table);
+}
+
+TEST(FindChild, MatchesKeysExactlyAndTellsWhatTheChildHolds) {
+  const clsItem block = Obj(u"B1", {Prop(u"Abc", u"x"), Obj(u"項目", {}), clsItem{u"空", {}}});
+  EXPECT_EQ(FindChild(block, u"Abc"), 1);
+  EXPECT_EQ(FindChild(block, u"項目"), 2);
+  EXPECT_EQ(FindChild(block, u"空"), 3);
+  EXPECT_EQ(FindChild(block, u"ABC"), -1) << "unlike the collection, letter case counts";
+  EXPECT_EQ(FindChild(block, u"トリガー"), -1);
+  EXPECT_EQ(FindChild(Prop(u"項目", u"x"), u"項目"), -1) << "a text has no children";
+
+  EXPECT_EQ(ChildTypeName(block, u"Abc"), ChildKind::kText);
+  EXPECT_EQ(ChildTypeName(block, u"項目"), ChildKind::kCollection);
+  EXPECT_EQ(ChildTypeName(block, u"空"), ChildKind::kNothing);
+  EXPECT_EQ(ChildTypeName(block, u"ABC"), ChildKind::kAbsent);
+}
+
+TEST(BlockItemOutline, ListsTheFirstModulesBlocksWithTheirItemsIndented) {
+  const CollectionPtr tree = Form(
+      {Obj(u"FORM1", {Prop(u"タイトル", u"受注"),
+                      Obj(u"ブロック", {Obj(u"B1", {Obj(u"項目", {Obj(u"I1", {}), Obj(u"I2", {})})}),
+                                        Obj(u"B2", {}), Obj(u"B3", {Prop(u"項目", u"text")}),
+                                        Obj(u"B1 ", {Obj(u"項目", {Obj(u"I1", {})})})})}),
+       Obj(u"FORM2", {Obj(u"ブロック", {Obj(u"OTHER", {})})})});
+  EXPECT_EQ(BlockItemOutline(*tree), u"B1\r\n    I1\r\n    I2\r\nB2\r\nB3\r\nB1 \r\n    I1");
+}
+
+TEST(BlockItemOutline, IsEmptyWithoutBlocksOrWithABlankFirstEntry) {
+  EXPECT_EQ(BlockItemOutline(*Form({Obj(u"FORM1", {Prop(u"タイトル", u"受注")})})), u"");
+  EXPECT_EQ(BlockItemOutline(*Form({Obj(u"FORM1", {Prop(u"ブロック", u"B1")})})), u"");
+  EXPECT_EQ(BlockItemOutline(*Form({Obj(u"FORM1", {Obj(u"ﾌﾞﾛｯｸ", {Obj(u"B1", {})})})})), u"");
+  EXPECT_EQ(BlockItemOutline(*BlankTree()), u"");
+}
+
+TEST(BlockItemOutline, AMissingTreeOrModuleIsAClearError) {
+  const CollectionPtr empty = NewCollection();
+  try {
+    BlockItemOutline(*empty);
+    FAIL() << "an empty tree must not pass";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Description(), u"オブジェクト・ツリーが空です。");
+  }
+  try {
+    BlockItemOutline(*Form({}));
+    FAIL() << "a form without module must not pass";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Description(), u"「ﾌｫｰﾑ」にフォーム・モジュールがありません。");
+  }
+  EXPECT_THROW(BlockItemOutline(*Items({Prop(u"ﾌｫｰﾑ", u"x")})), Error);
+}
+
+TEST(CompareOutline, EqualOutlinesAreListedOnlyWhenEverythingIsWanted) {
+  bool diffFound = false;
+  EXPECT_EQ(OutlineRows(u"B1\r\n    I1", u"B1\r\n    I1", true, diffFound), "\n");
+  EXPECT_EQ(OutlineRows(u"B1\r\n    I1", u"B1\r\n    I1", false, diffFound), R"(
+|||||[2]====|
+|||||ブロック・項目|B1|
+||||||    I1|
+)");
+  EXPECT_EQ(OutlineRows(u"", u"", false, diffFound), R"(
+|||||[2]====|
+|||||ブロック・項目||
+)");
+  EXPECT_FALSE(diffFound);
+}
+
+TEST(CompareOutline, ABlockAddedOnSideTwoShowsInCyan) {
+  bool diffFound = false;
+  EXPECT_EQ(OutlineRows(u"B1\r\n    I1", u"B1\r\n    I1\r\nB2\r\n    J1", true, diffFound), R"(
+|||||[2]====|
+|||1|1|ブロック・項目|B1|
+|||2|2||    I1|
+||*||3||[C]B2|
+||*||4||[C]    J1|
+)");
+  EXPECT_TRUE(diffFound);
+
+  HTMLTblCls table;
+  CompareOutline(u"B1", u"B1\r\n    J1", table, diffFound, true);
+  EXPECT_NE(table.sStr().find(u"<td bgcolor=\"cyan\">&nbsp;&nbsp;&nbsp;&nbsp;J1</td></tr>"), std::u16string::npos)
+      << "item lines keep their four blanks as non-breaking spaces";
+}
+
+TEST(CompareOutline, AnEmptyOutlineShowsItsOneEmptyLine) {
+  bool diffFound = false;
+  EXPECT_EQ(OutlineRows(u"", u"B1\r\n    I1", false, diffFound), R"(
+|||||[2]====|
+|*||1||ブロック・項目|[Y]|
+||*||1||[C]B1|
+||*||2||[C]    I1|
+)");
+  EXPECT_TRUE(diffFound);
+}
+
+CollectionPtr OrderForm() {
+  return Form({Obj(u"ORDERS", {Prop(u"タイトル", u"受注"),
+                               Obj(u"ブロック", {Obj(u"HEAD", {Prop(u"WHERE句", u"ID > 0"),
+                                                               Obj(u"項目", {Obj(u"ID", {Prop(u"型", u"数値")})})})})})});
+}
+
+TEST(MakeFormDiffTable, IdenticalReportsGiveOnlyTheTitlesWhenOnlyDifferencesAreWanted) {
+  const FormDiff result = Diff(*OrderForm(), *OrderForm(), true);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+)");
+  EXPECT_FALSE(result.diffFound);
+
+  HTMLTblCls table;
+  bool diffFound = false;
+  MakeFormDiffTable(*OrderForm(), *OrderForm(), true, true, u"a", u"b", table, diffFound, true);
+  EXPECT_EQ(table.sStr(),
+            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=\"yellow\">a</td></tr>\r\n"
+            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=\"cyan\">b</td></tr>\r\n");
+}
+
+TEST(MakeFormDiffTable, IdenticalReportsAreListedInFullOtherwise) {
+  const FormDiff result = Diff(*OrderForm(), *OrderForm(), false);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+|||||[2]====|
+|||||ブロック・項目|HEAD|
+||||||    ID|
+|||||[2]====|
+|||||[2 ]ORDERS|
+|||1|1|タイトル|受注|
+|||||[2]====|
+|||||[2 ]ブロック ( ORDERS ) |
+|||||[2]====|
+|||||[2 ]HEAD ( ブロック>ORDERS ) |
+|||1|1|WHERE句|ID > 0|
+|||||[2]====|
+|||||[2 ]項目 ( HEAD>ブロック>ORDERS ) |
+|||||[2]====|
+|||||[2 ]ID ( 項目>HEAD>ブロック>ORDERS ) |
+|||1|1|型|数値|
+)");
+  EXPECT_FALSE(result.diffFound);
+}
+
+TEST(MakeFormDiffTable, AnAbsentSideOneListsEverythingOfSideTwoInCyan) {
+  const FormDiff result = Diff(*BlankTree(), *OrderForm(), true);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+|||||[2]====|
+|*||1||ブロック・項目|[Y]|
+||*||1||[C]HEAD|
+||*||2||[C]    ID|
+|||||[2]====|
+||*|||[2 C]ORDERS|
+||*|||[C]タイトル|[C]受注|
+|||||[2]====|
+||*|||[2 C]ブロック ( ORDERS ) |
+|||||[2]====|
+||*|||[2 C]HEAD ( ブロック>ORDERS ) |
+||*|||[C]WHERE句|[C]ID > 0|
+|||||[2]====|
+||*|||[2 C]項目 ( HEAD>ブロック>ORDERS ) |
+|||||[2]====|
+||*|||[2 C]ID ( 項目>HEAD>ブロック>ORDERS ) |
+||*|||[C]型|[C]数値|
+)");
+  EXPECT_TRUE(result.diffFound);
+}
+
+TEST(MakeFormDiffTable, AnAddedBlockShowsInTheOutlineAndInTheObjects) {
+  const CollectionPtr tree2 = Form(
+      {Obj(u"ORDERS", {Prop(u"タイトル", u"受注"),
+                       Obj(u"ブロック", {Obj(u"HEAD", {Prop(u"WHERE句", u"ID > 0"),
+                                                       Obj(u"項目", {Obj(u"ID", {Prop(u"型", u"数値")})})}),
+                                         Obj(u"LINE", {Obj(u"項目", {Obj(u"QTY", {})})})})})});
+  const FormDiff result = Diff(*OrderForm(), *tree2, true);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+|||||[2]====|
+|||1|1|ブロック・項目|HEAD|
+|||2|2||    ID|
+||*||3||[C]LINE|
+||*||4||[C]    QTY|
+|||||[2]====|
+|||||[2 ]ORDERS|
+|||||[2]====|
+|||||[2 ]ブロック ( ORDERS ) |
+|||||[2]====|
+||*|||[2 C]LINE ( ブロック>ORDERS ) |
+|||||[2]====|
+||*|||[2 C]項目 ( LINE>ブロック>ORDERS ) |
+|||||[2]====|
+||*|||[2 C]QTY ( 項目>LINE>ブロック>ORDERS ) |
+)");
+  EXPECT_TRUE(result.diffFound);
+}
+
+TEST(MakeFormDiffTable, ModulesWithoutBlocksCompareEqualInTheOutline) {
+  const CollectionPtr tree1 = Form({Obj(u"M", {Prop(u"タイトル", u"A")})});
+  const CollectionPtr tree2 = Form({Obj(u"M", {Prop(u"タイトル", u"B")})});
+  const FormDiff result = Diff(*tree1, *tree2, true);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+|||||[2]====|
+|||||[2 ]M|
+|*||||タイトル|[Y]A|
+||*||||[C]B|
+)");
+}
+
+TEST(MakeFormDiffTable, AMissingTreeOrModuleIsAnError) {
+  HTMLTblCls table;
+  bool diffFound = false;
+  const CollectionPtr empty = NewCollection();
+  EXPECT_THROW(MakeFormDiffTable(*OrderForm(), *empty, true, false, u"a", u"b", table, diffFound, false),
+               Error);
+  EXPECT_THROW(MakeFormDiffTable(*Form({}), *OrderForm(), true, true, u"a", u"b", table, diffFound, false),
+               Error);
+}
+
+CollectionPtr Parse(std::u16string_view report) {
+  CollectionPtr tree;
+  GetBlockStruct(report, tree);
+  EXPECT_TRUE(tree != nullptr);
+  return tree ? tree : NewCollection();
+}
+
+constexpr std::u16string_view kReport1 = uR"(* 名前                   FORM1
+* タイトル               受注
+* ブロック
+  * 名前                 HEAD
+  * 問合せデータ・ソース名 ORDERS
+  * 項目
+    * 名前               ID
+    * 項目タイプ         テキスト項目
+  * トリガー
+    * 名前               WHEN-VALIDATE-RECORD
+    * トリガー・テキスト
+BEGIN
+  NULL;
+END;
+    * 問合せ入力モードで起動 いいえ
+)";
+
+constexpr std::u16string_view kReport2 = uR"(* 名前                   FORM1
+* タイトル               受注入力
+* ブロック
+  * 名前                 HEAD
+  * 問合せデータ・ソース名 ORDERS
+  * 項目
+    * 名前               ID
+    * 項目タイプ         テキスト項目
+  * トリガー
+    * 名前               WHEN-VALIDATE-RECORD
+    * トリガー・テキスト
+BEGIN
+  :ID := 1;
+END;
+    * 問合せ入力モードで起動 いいえ
+  * 名前                 LINE
+  * 項目
+    * 名前               QTY
+)";
+
+TEST(MakeFormDiffTable, ParsedReportsShowTheirOutlineAndTriggerChanges) {
+  const FormDiff result = Diff(*Parse(kReport1), *Parse(kReport2), true);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+|||||[2]====|
+|||1|1|ブロック・項目|HEAD|
+|||2|2||    ID|
+||*||3||[C]LINE|
+||*||4||[C]    QTY|
+|||||[2]====|
+|||||[2 ]FORM1|
+|*||||タイトル|[Y]受注|
+||*||||[C]受注入力|
+|||||[2]====|
+|||||[2 ]ブロック ( FORM1 ) |
+|||||[2]====|
+|||||[2 ]HEAD ( ブロック>FORM1 ) |
+|||||[2]====|
+|||||[2 ]トリガー ( HEAD>ブロック>FORM1 ) |
+|||||[2]====|
+|||||[2 ]WHEN-VALIDATE-RECORD ( トリガー>HEAD>ブロック>FORM1 ) |
+|||1|1|トリガー・テキスト||
+|||2|2||BEGIN|
+|*||[Y]3|[Y]||[Y]  NULL;|
+||*|[C]|[C]3||[C]  :ID := 1;|
+|||4|4||END;|
+|||||[2]====|
+||*|||[2 C]LINE ( ブロック>FORM1 ) |
+|||||[2]====|
+||*|||[2 C]項目 ( LINE>ブロック>FORM1 ) |
+|||||[2]====|
+||*|||[2 C]QTY ( 項目>LINE>ブロック>FORM1 ) |
+)");
+  EXPECT_TRUE(result.diffFound);
+}
+
+TEST(MakeFormDiffTable, ParsedIdenticalReportsGiveOnlyTheTitles) {
+  const FormDiff result = Diff(*Parse(kReport1), *Parse(kReport1), true);
+  EXPECT_EQ(result.rows, R"(
+|||||[2 Y]C:\a\F.txt|
+|||||[2 C]C:\b\F.txt|
+)");
+  EXPECT_FALSE(result.diffFound);
+}
+
+}  // namespace
+}  // namespace tarnwick

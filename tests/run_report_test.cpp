@@ -1,0 +1,61 @@
+#include "app/run_report.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "fake_window.h"
+#include "text/error.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::FakeWindow;
+using testing::ShownMessage;
+
+TEST(StartStamp, DateTwoBlanksAndTimeAllZeroPadded) {
+  std::tm time{};
+  time.tm_year = 2008 - 1900;
+  time.tm_mon = 4;
+  time.tm_mday = 1;
+  time.tm_hour = 4;
+  time.tm_min = 3;
+  time.tm_sec = 9;
+  EXPECT_EQ(FormatStartStamp(kDiffStampTitle, time), u"ファイル比較：開始日時：2008/05/01  04:03:09");
+  EXPECT_EQ(FormatStartStamp(kSearchStampTitle, time), u"文字列検索：開始日時：2008/05/01  04:03:09");
+  EXPECT_EQ(StartStamp(kDiffStampTitle).size(), kDiffStampTitle.size() + 20);
+}
+
+TEST(RunErrors, StageTextFixedWordsAndDescription) {
+  FakeWindow window;
+  std::u16string stage;
+  const RunOutcome outcome = GuardRun(window, stage, [&] {
+    stage = u"ファイル文章[/a/F.TXT]の読み込み中に、";
+    throw Error(kFileErrorNumber, u"No such file or directory");
+  });
+  EXPECT_EQ(outcome, RunOutcome::Failed);
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"ファイル文章[/a/F.TXT]の読み込み中に、エラーが発生しました。\r\n"
+                                        u"No such file or directory",
+                                        MessageIcon::Critical}}));
+  EXPECT_EQ(window.cursorChanges, std::vector<bool>{false});
+}
+
+TEST(RunErrors, OutsideAStepTheMessageStartsWithTheFixedWords) {
+  FakeWindow window;
+  std::u16string stage;
+  EXPECT_EQ(GuardRun(window, stage, [] { throw std::bad_alloc(); }), RunOutcome::Failed);
+  EXPECT_EQ(window.messages.at(0).text, u"エラーが発生しました。\r\nメモリが不足しています。");
+  EXPECT_EQ(RunErrorMessage(u"S、", u"D", false), u"S、エラーが発生しました。D");
+}
+
+TEST(RunErrors, ASuccessfulRunShowsNothingItself) {
+  FakeWindow window;
+  std::u16string stage;
+  EXPECT_EQ(GuardRun(window, stage, [] {}), RunOutcome::Finished);
+  EXPECT_TRUE(window.messages.empty());
+  EXPECT_EQ(DecimalText(12), u"12");
+}
+
+}  // namespace
+}  // namespace tarnwick
