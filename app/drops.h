@@ -33,8 +33,8 @@ std::optional<std::u16string> DropOnFolderBox(const std::vector<std::u16string>&
                                               PathFlavour flavour = NativePathFlavour());
 
 struct FileBoxTexts {
-  std::u16string folder;  // the paired folder box
-  std::u16string files;   // the file box: one name, or names joined by ";"
+  std::u16string folder;     // the paired folder box
+  std::u16string files;      // the file box: one name, or names joined by ";"
   bool otherFolder = false;  // the drop stopped at a file of another folder
 };
 

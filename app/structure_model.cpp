@@ -17,8 +17,7 @@ std::u16string Decimal(long long n) {
 // One object being walked: where it sits and how far its entries are done.
 struct Frame {
   const Collection* children;
-  std::u16string parentKey;  // PrNm
-  std::u16string position;   // PrNo
+  std::u16string prefix;  // PrNm + "-" + PrNo
   std::u16string nodeKey;
   std::u16string objectPath;
   std::size_t next = 1;
@@ -30,12 +29,11 @@ struct Frame {
 void StructureModel::Init(const Collection& tree) {
   nodes_.clear();
   records_.clear();
-  recordByKey_.clear();
 
   std::vector<Frame> stack;
   const std::u16string topText = tree.Empty() ? std::u16string() : tree.At(1).Key;
   nodes_.push_back({u"", u"1-1K", topText});
-  stack.push_back({&tree, u"1", u"1", u"1-1K", u""});
+  stack.push_back({&tree, u"1-1", u"1-1K", u""});
 
   while (!stack.empty()) {
     Frame& frame = stack.back();
@@ -45,23 +43,21 @@ void StructureModel::Init(const Collection& tree) {
     }
     const std::size_t i = frame.next++;
     const clsItem& entry = frame.children->At(i);
-    const std::u16string prefix = frame.parentKey + u"-" + frame.position;
     if (entry.IsText()) {
-      const std::u16string folderKey = prefix + u"P";
+      const std::u16string folderKey = frame.prefix + u"P";
       if (!frame.folderAdded) {
         nodes_.push_back({frame.nodeKey, folderKey, u"<プロパティ>"});
         frame.folderAdded = true;
       }
-      PropRecord record{prefix + u"-" + Decimal(static_cast<long long>(i)) + u"S", entry.Key + u" " + frame.objectPath,
-                        entry.Text()};
-      recordByKey_.emplace(record.NodeKey, static_cast<int>(records_.size()) + 1);
+      PropRecord record{frame.prefix + u"-" + Decimal(static_cast<long long>(i)) + u"S",
+                        entry.Key + u" " + frame.objectPath, entry.Text()};
       nodes_.push_back({folderKey, record.NodeKey, entry.Key});
       records_.push_back(std::move(record));
     } else if (entry.IsCollection()) {
-      const std::u16string position = Decimal(static_cast<long long>(i));
-      std::u16string key = frame.nodeKey + u"-" + position + u"K";
+      std::u16string prefix = frame.nodeKey + u"-" + Decimal(static_cast<long long>(i));
+      std::u16string key = prefix + u"K";
       nodes_.push_back({frame.nodeKey, key, entry.Key});
-      Frame child{&entry.Children(), frame.nodeKey, position, std::move(key),
+      Frame child{&entry.Children(), std::move(prefix), std::move(key),
                   frame.objectPath + u">" + entry.Key};
       stack.push_back(std::move(child));  // invalidates `frame`
     }
@@ -69,14 +65,16 @@ void StructureModel::Init(const Collection& tree) {
 }
 
 int StructureModel::FindRecord(std::u16string_view nodeKey) const {
-  const auto found = recordByKey_.find(std::u16string(nodeKey));
-  return found == recordByKey_.end() ? 0 : found->second;
+  // A scan per click costs far less than an index over every property.
+  for (std::size_t n = 0; n < records_.size(); ++n) {
+    if (records_[n].NodeKey == nodeKey) return static_cast<int>(n) + 1;
+  }
+  return 0;
 }
 
 const PropRecord& StructureModel::Record(int number) const {
   if (number < 1 || static_cast<std::size_t>(number) > records_.size()) {
-    throw Error(kGeneralErrorNumber, u"プロパティの番号 " + Decimal(number) +
-                                         u" は範囲外です。");
+    throw Error(kGeneralErrorNumber, u"プロパティの番号 " + Decimal(number) + u" は範囲外です。");
   }
   return records_[static_cast<std::size_t>(number) - 1];
 }
@@ -86,8 +84,7 @@ std::optional<std::u16string> StructureModel::PickRecord(int number) {
   PropRecord& record = records_[static_cast<std::size_t>(number) - 1];
   if (found.Listed) return std::nullopt;
   record.Listed = true;
-  return Decimal(number) + u"\t" + record.NamePath + u"\t" +
-         record.Value;
+  return Decimal(number) + u"\t" + record.NamePath + u"\t" + record.Value;
 }
 
 int StructureModel::EntryRecord(std::u16string_view entry) const {

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tarnwick {
@@ -25,7 +24,7 @@ struct PropRecord {
   std::u16string NodeKey;
   std::u16string NamePath;  // property name, a space, the object path (>ﾌｫｰﾑ>FORM1)
   std::u16string Value;
-  bool Listed = false;      // currently an entry of the pick list
+  bool Listed = false;  // currently an entry of the pick list
 };
 
 class StructureModel {
@@ -54,7 +53,6 @@ class StructureModel {
  private:
   std::vector<StructureNode> nodes_;
   std::vector<PropRecord> records_;
-  std::unordered_map<std::u16string, int> recordByKey_;
 };
 
 }  // namespace tarnwick

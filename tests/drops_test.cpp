@@ -36,12 +36,8 @@ class DropsTest : public ::testing::Test {
     fs::remove_all(root_);
   }
 
-  std::u16string P(const char* relative) const {
-    return PathText(root_ / relative);
-  }
-  std::u16string Dir(const char* relative) const {
-    return PathText(root_ / relative) + u"/";
-  }
+  std::u16string P(const char* relative) const { return PathText(root_ / relative); }
+  std::u16string Dir(const char* relative) const { return PathText(root_ / relative) + u"/"; }
 
   fs::path root_;
 };
@@ -119,13 +115,11 @@ TEST(Drops, WindowsPathsWithAStandInFileSystem) {
   EXPECT_EQ(DropOnFolderBox({u"C:\\A"}, query, windows), u"C:\\A\\");
   EXPECT_EQ(DropOnFolderBox({u"C:\\A\\x.txt"}, query, windows), u"C:\\A\\");
 
-  const FileBoxTexts same =
-      DropOnFileBox({u"C:\\A\\x.txt", u"C:\\A\\y.txt"}, {}, query, windows);
+  const FileBoxTexts same = DropOnFileBox({u"C:\\A\\x.txt", u"C:\\A\\y.txt"}, {}, query, windows);
   EXPECT_EQ(same.folder, u"C:\\A\\");
   EXPECT_EQ(same.files, u"x.txt;y.txt");
 
-  const FileBoxTexts mixed =
-      DropOnFileBox({u"C:\\A\\x.txt", u"C:\\B\\y.txt"}, {}, query, windows);
+  const FileBoxTexts mixed = DropOnFileBox({u"C:\\A\\x.txt", u"C:\\B\\y.txt"}, {}, query, windows);
   EXPECT_EQ(mixed.files, u"x.txt");
   EXPECT_TRUE(mixed.otherFolder);
 
@@ -134,8 +128,8 @@ TEST(Drops, WindowsPathsWithAStandInFileSystem) {
   EXPECT_EQ(appended.files, u"old.txt;x.txt");
 
   // A file whose folder part is not a folder is skipped; later files append.
-  const FileBoxTexts skipped = DropOnFileBox({u"C:\\C\\f.txt", u"C:\\A\\x.txt"},
-                                             {u"C:\\A\\", u"old.txt"}, query, windows);
+  const FileBoxTexts skipped =
+      DropOnFileBox({u"C:\\C\\f.txt", u"C:\\A\\x.txt"}, {u"C:\\A\\", u"old.txt"}, query, windows);
   EXPECT_EQ(skipped.folder, u"C:\\A\\");
   EXPECT_EQ(skipped.files, u"old.txt;x.txt");
 }

@@ -55,7 +55,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(12);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-
 }
 
 }  // namespace tarnwick

@@ -94,8 +94,11 @@ void frmConstract::Init(const Collection& oFrmCol) {
   Text2->clear();
   Text3->clear();
   model_.Init(oFrmCol);
-  for (const StructureNode& node : model_.Nodes()) {
-    TreeView1->AddNode(node.ParentKey, node.Key, node.Text);
+  {
+    TreeBatch batch(*TreeView1);
+    for (const StructureNode& node : model_.Nodes()) {
+      TreeView1->AddNode(node.ParentKey, node.Key, node.Text);
+    }
   }
   if (QTreeWidgetItem* top = TreeView1->topLevelItem(0)) top->setExpanded(true);
 }

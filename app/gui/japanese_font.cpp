@@ -9,9 +9,9 @@ namespace tarnwick {
 bool UseJapaneseFont(QApplication& app) {
   const QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
   const QStringList preferred = {
-      QStringLiteral("IPAPGothic"),    QStringLiteral("IPAGothic"),
+      QStringLiteral("IPAPGothic"),       QStringLiteral("IPAGothic"),
       QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic UI"),
-      QStringLiteral("Meiryo UI"),     QStringLiteral("MS UI Gothic"),
+      QStringLiteral("Meiryo UI"),        QStringLiteral("MS UI Gothic"),
   };
   for (const QString& family : preferred) {
     if (families.contains(family)) {

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
   }
 
   tarnwick::frmMain window;
-  window.Initialize(tarnwick::SetIniPath(QApplication::applicationDirPath().toStdU16String(),
-                                         u"Tarnwick.ini"));
+  window.Initialize(
+      tarnwick::SetIniPath(QApplication::applicationDirPath().toStdU16String(), u"Tarnwick.ini"));
   window.show();
   return app.exec();
 }

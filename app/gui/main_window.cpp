@@ -50,14 +50,13 @@ QLabel* LabelFor(const QString& caption, QWidget* box, QWidget* parent) {
 }
 
 // "フォルダ" and "オブジェクト・リスト・レポートファイル名" in a titled group.
-QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLineEdit* files,
-                       QWidget* parent) {
+QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLineEdit* files, QWidget* parent) {
   auto* group = new QGroupBox(title, parent);
   auto* grid = new QGridLayout(group);
   grid->addWidget(LabelFor(QStringLiteral("フォルダ"), folder, group), 0, 0);
   grid->addWidget(folder, 0, 1);
-  grid->addWidget(LabelFor(QStringLiteral("オブジェクト・リスト・レポートファイル名"), files, group),
-                  1, 0);
+  grid->addWidget(
+      LabelFor(QStringLiteral("オブジェクト・リスト・レポートファイル名"), files, group), 1, 0);
   grid->addWidget(files, 1, 1);
   grid->setColumnStretch(1, 1);
   return group;
@@ -79,6 +78,17 @@ class DisabledWhileRunning {
 
  private:
   QPushButton* button_;
+};
+
+class WaitCursor {
+ public:
+  explicit WaitCursor(WindowOps& ops) : ops_(ops) { ops_.SetWaitCursor(true); }
+  ~WaitCursor() { ops_.SetWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  WindowOps& ops_;
 };
 
 }  // namespace
@@ -111,12 +121,12 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
 
 void frmMain::SetTabOrder() {
   // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
-  QWidget* const order[] = {
-      tabMain,       txtFolder1,    txtSrcTxt1,    txtFolder2,     txtSrcTxt2,    optFolder,
-      optFile,       chkDiffOnly,   tvSrc1,        tvSrc2,         chkDiffObjOnly, txtSrcFolder,
-      txtSrcFile,    txtSearchStr1, cmbSearch1,    txtSearchStr2,  cmbSearch2,    txtSearchStr3,
-      cmbSearch3,    optCondAnd,    optCondOr,     chkFindOnly,    chkNoCase,     txtPutDir,
-      txtPutFile,    chkOpenFile,   cmdExec,       cmdExit};
+  QWidget* const order[] = {tabMain,        txtFolder1,   txtSrcTxt1,    txtFolder2,    txtSrcTxt2,
+                            optFolder,      optFile,      chkDiffOnly,   tvSrc1,        tvSrc2,
+                            chkDiffObjOnly, txtSrcFolder, txtSrcFile,    txtSearchStr1, cmbSearch1,
+                            txtSearchStr2,  cmbSearch2,   txtSearchStr3, cmbSearch3,    optCondAnd,
+                            optCondOr,      chkFindOnly,  chkNoCase,     txtPutDir,     txtPutFile,
+                            chkOpenFile,    cmdExec,      cmdExit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -134,7 +144,8 @@ QWidget* frmMain::BuildDiffPage() {
   auto* settings = new QGroupBox(QStringLiteral("設定"), frmDiff);
   optFolder = Named(new QRadioButton(QStringLiteral("フォルダ単位"), settings), "optFolder");
   optFile = Named(new QRadioButton(QStringLiteral("ファイル単位"), settings), "optFile");
-  chkDiffOnly = Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), settings), "chkDiffOnly");
+  chkDiffOnly =
+      Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), settings), "chkDiffOnly");
   auto* settingsLayout = new QHBoxLayout(settings);
   settingsLayout->addWidget(optFolder);
   settingsLayout->addWidget(optFile);
@@ -187,7 +198,8 @@ QWidget* frmMain::BuildSearchPage() {
     grid->addWidget(*strings[row], row + 1, 0);
     grid->addWidget(*lists[row], row + 1, 1);
   }
-  optCondAnd = Named(new QRadioButton(QStringLiteral("全ての条件を満たす"), conditions), "optCondAnd");
+  optCondAnd =
+      Named(new QRadioButton(QStringLiteral("全ての条件を満たす"), conditions), "optCondAnd");
   optCondOr =
       Named(new QRadioButton(QStringLiteral("いずれかの条件を満たす"), conditions), "optCondOr");
   auto* join = new QHBoxLayout;
@@ -444,7 +456,11 @@ void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QSt
 
 void frmMain::TreeDropped(int side, const QStringList& paths) {
   ReportTreeView* view = side == 1 ? tvSrc1 : tvSrc2;
-  DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
+  {
+    WaitCursor wait(*ops_);  // parsing a large report takes a moment
+    TreeBatch batch(*view);
+    DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
+  }
   view->expandToDepth(2);
 }
 

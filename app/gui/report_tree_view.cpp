@@ -20,29 +20,52 @@ ReportTreeView::ReportTreeView(QWidget* parent) : QTreeWidget(parent) {
   header()->setStretchLastSection(false);
 }
 
+ReportTreeView::~ReportTreeView() {
+  qDeleteAll(pendingTop_);
+}
+
 void ReportTreeView::Clear() {
   clear();
+  qDeleteAll(pendingTop_);
+  pendingTop_.clear();
   nodes_.clear();
-  byKey_.clear();
+  keys_.clear();
+}
+
+int ReportTreeView::NumberOf(const QTreeWidgetItem* item) const {
+  return item->data(0, Qt::UserRole).toInt();
+}
+
+QTreeWidgetItem* ReportTreeView::FindParent(std::u16string_view key) const {
+  // Trees are filled depth first, so the parent is nearly always the last
+  // node added or one of its ancestors.
+  if (!nodes_.empty()) {
+    for (QTreeWidgetItem* item = nodes_.back(); item != nullptr; item = item->parent()) {
+      if (keys_[static_cast<std::size_t>(NumberOf(item)) - 1] == key) return item;
+    }
+  }
+  return NodeByKey(key);
 }
 
 void ReportTreeView::AddNode(std::u16string_view parentKey, std::u16string_view key,
                              std::u16string_view text) {
   QTreeWidgetItem* parent = nullptr;
   if (!parentKey.empty()) {
-    parent = NodeByKey(parentKey);
+    parent = FindParent(parentKey);
     if (parent == nullptr) return;
   }
-  if (byKey_.contains(std::u16string(key))) return;
-  auto* item = new QTreeWidgetItem(QStringList(QString::fromStdU16String(std::u16string(text))));
-  item->setData(0, Qt::UserRole, QString::fromStdU16String(std::u16string(key)));
-  if (parent == nullptr) {
+  auto* item = new QTreeWidgetItem(
+      QStringList(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()))));
+  keys_.emplace_back(key);
+  nodes_.push_back(item);
+  item->setData(0, Qt::UserRole, NodeCount());
+  if (parent == nullptr && batching_) {
+    pendingTop_.push_back(item);
+  } else if (parent == nullptr) {
     addTopLevelItem(item);
   } else {
     parent->addChild(item);
   }
-  nodes_.push_back(item);
-  byKey_.emplace(key, item);
 }
 
 int ReportTreeView::NodeCount() const {
@@ -51,7 +74,7 @@ int ReportTreeView::NodeCount() const {
 
 std::u16string ReportTreeView::NodeKey(int number) const {
   if (number < 1 || number > NodeCount()) return {};
-  return nodes_[static_cast<std::size_t>(number) - 1]->data(0, Qt::UserRole).toString().toStdU16String();
+  return keys_[static_cast<std::size_t>(number) - 1];
 }
 
 bool ReportTreeView::NodeSelected(int number) const {
@@ -60,15 +83,16 @@ bool ReportTreeView::NodeSelected(int number) const {
 }
 
 QTreeWidgetItem* ReportTreeView::NodeByKey(std::u16string_view key) const {
-  const auto found = byKey_.find(std::u16string(key));
-  return found == byKey_.end() ? nullptr : found->second;
+  for (std::size_t n = keys_.size(); n > 0; --n) {
+    if (keys_[n - 1] == key) return nodes_[n - 1];
+  }
+  return nullptr;
 }
 
 std::u16string ReportTreeView::SelectedKey() const {
-  for (int n = 1; n <= NodeCount(); ++n) {
-    if (NodeSelected(n)) return NodeKey(n);
-  }
-  return {};
+  // At most one node is selected, so the first in any order is the one.
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? std::u16string() : NodeKey(NumberOf(selected.front()));
 }
 
 void ReportTreeView::SelectNode(std::u16string_view key) {
@@ -76,6 +100,17 @@ void ReportTreeView::SelectNode(std::u16string_view key) {
     setCurrentItem(item);
     scrollToItem(item);
   }
+}
+
+void ReportTreeView::BeginBatch() {
+  batching_ = true;
+}
+
+void ReportTreeView::EndBatch() {
+  batching_ = false;
+  if (pendingTop_.empty()) return;
+  addTopLevelItems(QList<QTreeWidgetItem*>(pendingTop_.begin(), pendingTop_.end()));
+  pendingTop_.clear();
 }
 
 void ReportTreeView::SetFileDropsEnabled(bool enabled) {

@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QTreeWidget>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "app/runs.h"
@@ -19,22 +18,29 @@ class ReportTreeView : public QTreeWidget, public TreeView {
 
  public:
   explicit ReportTreeView(QWidget* parent = nullptr);
+  ~ReportTreeView() override;
 
   void Clear() override;
-  // A parent key that names no node adds nothing.
+  // A parent key that names no node adds nothing. Keys must be unique.
   void AddNode(std::u16string_view parentKey, std::u16string_view key,
                std::u16string_view text) override;
   int NodeCount() const override;
   std::u16string NodeKey(int number) const override;
   bool NodeSelected(int number) const override;
 
-  // The node with that key, or null.
+  // The node with that key, or null; a scan, for occasional use.
   QTreeWidgetItem* NodeByKey(std::u16string_view key) const;
   // The key of the first selected node in order of addition; empty when none.
   std::u16string SelectedKey() const;
   void SelectNode(std::u16string_view key);
 
   void SetFileDropsEnabled(bool enabled);
+
+  // Between these, top-level nodes (and so their subtrees) are built apart
+  // from the view and shown at the end: much faster for large trees. Node
+  // numbers and keys work as usual meanwhile.
+  void BeginBatch();
+  void EndBatch();
 
  signals:
   // Local paths in drop order (empty for anything that is not a local file).
@@ -47,9 +53,27 @@ class ReportTreeView : public QTreeWidget, public TreeView {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The node number (1-based) is stored in each item's Qt::UserRole data.
+  int NumberOf(const QTreeWidgetItem* item) const;
+  QTreeWidgetItem* FindParent(std::u16string_view key) const;
+
   std::vector<QTreeWidgetItem*> nodes_;
-  std::unordered_map<std::u16string, QTreeWidgetItem*> byKey_;
+  std::vector<std::u16string> keys_;
+  std::vector<QTreeWidgetItem*> pendingTop_;
+  bool batching_ = false;
   bool fileDrops_ = false;
+};
+
+// Batches the additions to a view for the length of a scope.
+class TreeBatch {
+ public:
+  explicit TreeBatch(ReportTreeView& view) : view_(view) { view_.BeginBatch(); }
+  ~TreeBatch() { view_.EndBatch(); }
+  TreeBatch(const TreeBatch&) = delete;
+  TreeBatch& operator=(const TreeBatch&) = delete;
+
+ private:
+  ReportTreeView& view_;
 };
 
 }  // namespace tarnwick

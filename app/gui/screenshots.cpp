@@ -63,17 +63,23 @@ bool TakeScreenshots(const QString& folder) {
   WriteText(sample + sep + QStringLiteral("FORM1.txt"), kSampleReport);
   WriteText(sample + sep + QStringLiteral("FORM1_v2.txt"), second);
   const QString ini = sample + sep + QStringLiteral("Tarnwick.ini");
-  WriteText(ini,
-            u"OUTPUT_PATH=" + (sample + sep).toStdU16String() + u"\r\nOUTPUT_FILE=Result.html\r\n"
-            u"OUTPUT_AUTOOPEN=True\r\nDIFF_ONLY=True\r\nMODE=FOLDER\r\n"
-            u"SRC_PATH1=" + (sample + sep).toStdU16String() + u"\r\nSRC_FILE1=*.txt\r\n"
-            u"SRC_PATH2=" + (sample + sep).toStdU16String() + u"\r\nSRC_FILE2=*.txt\r\n"
-            u"FOUND_ONLY=True\r\nNO_CASE=True\r\nCOND_AND=True\r\n"
-            u"SRC_PATH=" + (sample + sep).toStdU16String() + u"\r\nSRC_FILE=*.txt\r\n"
-            u"SEARCH_STRING1=ORDER\r\nSEARCH_STRING1_COND=CONTAIN\r\n"
-            u"SEARCH_STRING2=受注\r\nSEARCH_STRING2_COND=NOT_CONTAIN\r\n"
-            u"SEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
-            u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n");
+  WriteText(ini, u"OUTPUT_PATH=" + (sample + sep).toStdU16String() +
+                     u"\r\nOUTPUT_FILE=Result.html\r\n"
+                     u"OUTPUT_AUTOOPEN=True\r\nDIFF_ONLY=True\r\nMODE=FOLDER\r\n"
+                     u"SRC_PATH1=" +
+                     (sample + sep).toStdU16String() +
+                     u"\r\nSRC_FILE1=*.txt\r\n"
+                     u"SRC_PATH2=" +
+                     (sample + sep).toStdU16String() +
+                     u"\r\nSRC_FILE2=*.txt\r\n"
+                     u"FOUND_ONLY=True\r\nNO_CASE=True\r\nCOND_AND=True\r\n"
+                     u"SRC_PATH=" +
+                     (sample + sep).toStdU16String() +
+                     u"\r\nSRC_FILE=*.txt\r\n"
+                     u"SEARCH_STRING1=ORDER\r\nSEARCH_STRING1_COND=CONTAIN\r\n"
+                     u"SEARCH_STRING2=受注\r\nSEARCH_STRING2_COND=NOT_CONTAIN\r\n"
+                     u"SEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
+                     u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n");
 
   GuiHooks quiet;
   quiet.message = [](std::u16string_view, MessageIcon) {};

@@ -5,10 +5,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <ostream>
 #include <string>
 #include <vector>
-
-#include <ostream>
 
 #include "app/gui/qt_window_ops.h"
 #include "app/settings.h"
@@ -20,7 +19,8 @@ namespace tarnwick {
 
 // Failures show a settings record as the lines of its file.
 inline void PrintTo(const Settings& settings, std::ostream* out) {
-  *out << "\n" << ToUtf8(IniText(settings)) << "MODE is "
+  *out << "\n"
+       << ToUtf8(IniText(settings)) << "MODE is "
        << (settings.MODE == CompareMode::None ? "none" : "set") << "\n";
 }
 

@@ -189,9 +189,9 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndGroups) {
       {"cmdExit", QStringLiteral("終了")},
   };
   for (const auto& [name, caption] : buttons) EXPECT_EQ(W<QAbstractButton>(name)->text(), caption);
-  for (const char* name : {"txtFolder1", "txtSrcTxt1", "txtFolder2", "txtSrcTxt2", "txtSrcFolder",
-                           "txtSrcFile", "txtSearchStr1", "txtSearchStr2", "txtSearchStr3",
-                           "txtPutDir", "txtPutFile"}) {
+  for (const char* name :
+       {"txtFolder1", "txtSrcTxt1", "txtFolder2", "txtSrcTxt2", "txtSrcFolder", "txtSrcFile",
+        "txtSearchStr1", "txtSearchStr2", "txtSearchStr3", "txtPutDir", "txtPutFile"}) {
     W<QLineEdit>(name);
   }
   W<QLabel>("lblStatus");
@@ -375,9 +375,12 @@ TEST_F(MainWindowTest, FileMenuCloseWritesOnce) {
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
   frmMain& window = Start();
-  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
-  EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("mnuEnd"))->text(), QStringLiteral("閉じる(&C)"));
-  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuDebug"))->title(), QStringLiteral("デバッグ"));
+  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
+            QStringLiteral("ﾌｧｲﾙ(&F)"));
+  EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("mnuEnd"))->text(),
+            QStringLiteral("閉じる(&C)"));
+  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuDebug"))->title(),
+            QStringLiteral("デバッグ"));
   auto* item = window.findChild<QAction*>(QStringLiteral("mnuShowConstract"));
   EXPECT_EQ(item->text(), QStringLiteral("構造の表示"));
   item->trigger();
@@ -385,7 +388,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
   EXPECT_TRUE(window.Ops().StructureViewerEnabled());
   item->trigger();
   EXPECT_FALSE(window.Ops().StructureViewerEnabled());
-  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  EXPECT_EQ(window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
+            QStringLiteral("ﾍﾙﾌﾟ(&H)"));
 }
 
 TEST_F(MainWindowTest, DropsOnFolderBoxesTakeTheFolder) {
@@ -425,7 +429,8 @@ TEST_F(MainWindowTest, DropsOnFileBoxesKeepToOneFolder) {
 
   // A folder first: it is skipped and the file is appended.
   W<QLineEdit>("txtSrcFile")->setText(QStringLiteral("old.txt"));
-  W<QLineEdit>("txtSrcFolder")->setText(QString::fromStdU16String(FolderOf(dir_, QStringLiteral("A"))));
+  W<QLineEdit>("txtSrcFolder")
+      ->setText(QString::fromStdU16String(FolderOf(dir_, QStringLiteral("A"))));
   DropFiles(W<QLineEdit>("txtSrcFile"), {PathIn(dir_, QStringLiteral("B")), x});
   EXPECT_EQ(Text("txtSrcFile"), QStringLiteral("old.txt;x.txt"));
   EXPECT_EQ(U(Text("txtSrcFolder")), FolderOf(dir_, QStringLiteral("A")));
@@ -505,7 +510,8 @@ TEST_F(ExecuteTest, EachPageChecksItsBoxesFirst) {
   W<QTabWidget>("tabMain")->setCurrentIndex(0);
   Execute();
   ASSERT_EQ(recorder_.messages.size(), 1u);
-  EXPECT_EQ(LastMessage(), (Message{u"ソース１のフォルダを指定してください", MessageIcon::Critical}));
+  EXPECT_EQ(LastMessage(),
+            (Message{u"ソース１のフォルダを指定してください", MessageIcon::Critical}));
 
   Fill("txtFolder1", u"/a/");
   Fill("txtSrcTxt1", u"x");
@@ -552,15 +558,17 @@ TEST_F(ExecuteTest, ObjectComparisonWritesOnePageForTheChosenNodes) {
   W<QCheckBox>("chkDiffObjOnly")->setChecked(true);
 
   Execute();
-  EXPECT_EQ(LastMessage(), (Message{u"オブジェクト・リスト・レポートファイルをドロップしてください。",
-                                    MessageIcon::Warning}));
+  EXPECT_EQ(LastMessage(),
+            (Message{u"オブジェクト・リスト・レポートファイルをドロップしてください。",
+                     MessageIcon::Warning}));
 
   DropFiles(Tree(1)->viewport(), {PathIn(dir_, QStringLiteral("A/FORM1.txt"))});
   DropFiles(Tree(2)->viewport(), {PathIn(dir_, QStringLiteral("B/FORM1.txt"))});
   Tree(1)->SelectNode(u"ROOT");
   Tree(2)->SelectNode(u"ROOT-1-1-3-1");
   Execute();
-  EXPECT_EQ(LastMessage(), (Message{u"比較するオブジェクトを選択してください。", MessageIcon::Warning}));
+  EXPECT_EQ(LastMessage(),
+            (Message{u"比較するオブジェクトを選択してください。", MessageIcon::Warning}));
 
   Tree(1)->SelectNode(u"ROOT-1-1-3-1");
   Execute();

@@ -58,8 +58,8 @@ TEST_F(QtWindowOpsTest, MessageBoxesAreModalTitledWithOkOnlyAndTheirIcon) {
     CloseNextModal([&seen](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       ASSERT_NE(box, nullptr);
-      seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-              box->isModal(), QApplication::overrideCursor() != nullptr};
+      seen = {box->windowTitle(),     box->text(),    box->icon(),
+              box->standardButtons(), box->isModal(), QApplication::overrideCursor() != nullptr};
     });
     ops_.ShowMessage(u"読み込み中に、エラーが発生しました。\r\n理由", icon);
     EXPECT_EQ(seen.title, QStringLiteral("Tarnwick"));

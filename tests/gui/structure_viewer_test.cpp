@@ -58,7 +58,8 @@ class StructureViewerTest : public ::testing::Test {
   void Click(std::u16string_view key) {
     QTreeWidgetItem* item = Tree()->NodeByKey(key);
     ASSERT_NE(item, nullptr);
-    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, Tree()->visualItemRect(item).center());
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {},
+                      Tree()->visualItemRect(item).center());
   }
   void DoubleClick(std::u16string_view key) {
     QTreeWidgetItem* item = Tree()->NodeByKey(key);
