@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-ipafont-gothic
   diffutils
 )
