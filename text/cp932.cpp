@@ -162,23 +162,24 @@ std::u16string DecodeCp932(std::string_view bytes) {
 
 std::string EncodeCp932(std::u16string_view text) {
   const Tables& t = GetTables();
-  std::string bytes;
-  bytes.reserve(text.size() * 2);
+  std::string bytes(text.size() * 2, '\0');
+  char* out = bytes.data();
   for (const char16_t c : text) {
     if (c < 0x80) {
-      bytes += static_cast<char>(c);
+      *out++ = static_cast<char>(c);
       continue;
     }
     const std::uint16_t code = t.encode[c];
     if (code == 0) {
-      bytes += '?';
+      *out++ = '?';
     } else if (code < 0x100) {
-      bytes += static_cast<char>(code);
+      *out++ = static_cast<char>(code);
     } else {
-      bytes += static_cast<char>(code >> 8);
-      bytes += static_cast<char>(code & 0xFF);
+      *out++ = static_cast<char>(code >> 8);
+      *out++ = static_cast<char>(code & 0xFF);
     }
   }
+  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
 }
 

@@ -85,17 +85,24 @@ std::string ReadFileBytes(std::u16string_view path) {
 
 void WriteFileBytes(std::u16string_view path, std::string_view bytes) {
   const std::string native = ToUtf8(path);
-  FileDescriptor file(::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  // Overwrite in place and cut to length afterwards: truncating to zero first
+  // makes ext4 flush the file on close, which costs milliseconds per page and
+  // the summary page is rewritten after every report.
+  FileDescriptor file(::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
   if (file.Get() < 0) ThrowFileError(errno, path);
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t put = ::write(file.Get(), bytes.data() + written, bytes.size() - written);
     if (put < 0) {
       if (errno == EINTR) continue;
-      ThrowFileError(errno, path);
+      const int error = errno;
+      // Leave only what was written, as a truncating writer would.
+      (void)::ftruncate(file.Get(), static_cast<off_t>(written));
+      ThrowFileError(error, path);
     }
     written += static_cast<std::size_t>(put);
   }
+  if (::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) != 0) ThrowFileError(errno, path);
   if (file.Close() != 0) ThrowFileError(errno, path);
 }
 
