@@ -64,5 +64,20 @@ TEST(ReadLine, ReturnsAViewIntoTheText) {
   EXPECT_EQ(line.data(), text.data() + 6);
 }
 
+TEST(ReadLine, FindsLineFeedsAtEveryOffsetOfLongAndShortLines) {
+  // Lines of 0 to 40 units, so that line feeds fall on every offset of a
+  // block of eight and in the tail after the last whole block.
+  std::u16string text;
+  Lines expected;
+  for (int length = 0; length <= 40; ++length) {
+    std::u16string line(static_cast<std::size_t>(length), u'ｱ');
+    if (length > 0) line[static_cast<std::size_t>(length) / 2] = u'\x0A' + 1;
+    expected.push_back(line);
+    text += line;
+    if (length < 40) text += u'\n';
+  }
+  EXPECT_EQ(AllLines(text), expected);
+}
+
 }  // namespace
 }  // namespace tarnwick
