@@ -15,6 +15,7 @@
 #include "diff/form_diff.h"
 #include "diff/html_table.h"
 #include "text/error.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 

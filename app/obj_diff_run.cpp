@@ -10,6 +10,7 @@
 #include "diff/html_table.h"
 #include "diff/tree_compare.h"
 #include "text/error.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 

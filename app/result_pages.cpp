@@ -6,6 +6,7 @@
 #include "text/file_io.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 
@@ -47,7 +48,7 @@ std::u16string PageNames::Allocate(std::u16string_view path) {
   SplitPath(path, folder, name, extension);
   for (int n = 2;; ++n) {
     std::u16string candidate =
-        JoinPath(folder, name + u"_" + FromUtf8(std::to_string(n)), extension);
+        JoinPath(folder, name + u"_" + DecimalText(n), extension);
     if (used_.insert(UpperCase(candidate)).second) return candidate;
   }
 }

@@ -22,10 +22,6 @@ std::u16string StartStamp(std::u16string_view title) {
   return FormatStartStamp(title, local);
 }
 
-std::u16string DecimalText(std::int64_t n) {
-  return FromUtf8(std::to_string(n));
-}
-
 std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view description,
                                bool lineBreak) {
   std::u16string message(stage);

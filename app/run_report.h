@@ -25,9 +25,6 @@ std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time);
 // The same for the current local time.
 std::u16string StartStamp(std::u16string_view title);
 
-// n in decimal, without padding.
-std::u16string DecimalText(std::int64_t n);
-
 // stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
 std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view description,
                                bool lineBreak = true);

@@ -14,6 +14,7 @@
 #include "app/runs.h"
 #include "app/search_render.h"
 #include "diff/html_table.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 namespace {

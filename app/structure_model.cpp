@@ -5,14 +5,10 @@
 
 #include "report/object_tree.h"
 #include "text/error.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 namespace {
-
-std::u16string Decimal(long long n) {
-  const std::string digits = std::to_string(n);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 // One object being walked: where it sits and how far its entries are done.
 struct Frame {
@@ -49,12 +45,12 @@ void StructureModel::Init(const Collection& tree) {
         nodes_.push_back({frame.nodeKey, folderKey, u"<プロパティ>"});
         frame.folderAdded = true;
       }
-      PropRecord record{frame.prefix + u"-" + Decimal(static_cast<long long>(i)) + u"S",
+      PropRecord record{frame.prefix + u"-" + DecimalText(static_cast<std::int64_t>(i)) + u"S",
                         entry.Key + u" " + frame.objectPath, entry.Text()};
       nodes_.push_back({folderKey, record.NodeKey, entry.Key});
       records_.push_back(std::move(record));
     } else if (entry.IsCollection()) {
-      std::u16string prefix = frame.nodeKey + u"-" + Decimal(static_cast<long long>(i));
+      std::u16string prefix = frame.nodeKey + u"-" + DecimalText(static_cast<std::int64_t>(i));
       std::u16string key = prefix + u"K";
       nodes_.push_back({frame.nodeKey, key, entry.Key});
       Frame child{&entry.Children(), std::move(prefix), std::move(key),
@@ -74,7 +70,7 @@ int StructureModel::FindRecord(std::u16string_view nodeKey) const {
 
 const PropRecord& StructureModel::Record(int number) const {
   if (number < 1 || static_cast<std::size_t>(number) > records_.size()) {
-    throw Error(kGeneralErrorNumber, u"プロパティの番号 " + Decimal(number) + u" は範囲外です。");
+    throw Error(kGeneralErrorNumber, u"プロパティの番号 " + DecimalText(number) + u" は範囲外です。");
   }
   return records_[static_cast<std::size_t>(number) - 1];
 }
@@ -84,7 +80,7 @@ std::optional<std::u16string> StructureModel::PickRecord(int number) {
   PropRecord& record = records_[static_cast<std::size_t>(number) - 1];
   if (found.Listed) return std::nullopt;
   record.Listed = true;
-  return Decimal(number) + u"\t" + record.NamePath + u"\t" + record.Value;
+  return DecimalText(number) + u"\t" + record.NamePath + u"\t" + record.Value;
 }
 
 int StructureModel::EntryRecord(std::u16string_view entry) const {

@@ -8,6 +8,7 @@
 #include "diff/tree_compare.h"
 #include "text/error.h"
 #include "text/line_reader.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 namespace {
@@ -15,12 +16,6 @@ namespace {
 constexpr std::u16string_view kBlocksKey = u"ブロック";
 constexpr std::u16string_view kItemsKey = u"項目";
 constexpr std::u16string_view kItemIndent = u"    ";
-
-std::u16string Decimal(std::int64_t n) {
-  std::array<char, 24> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
-  return std::u16string(digits.data(), end);
-}
 
 const Collection* CollectionOf(const clsItem& node) {
   const auto* children = std::get_if<CollectionPtr>(&node.Item);
@@ -138,13 +133,13 @@ void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
     if (diff.IsDiffEnd()) break;
     switch (record.kind) {
       case 0:
-        row(u"", u"", Decimal(record.idx1), Decimal(record.idx2), record.line1, u"");
+        row(u"", u"", DecimalText(record.idx1), DecimalText(record.idx2), record.line1, u"");
         break;
       case 1:
-        row(u"*", u"", Decimal(record.idx1), u"", record.line1, kSide1Colour);
+        row(u"*", u"", DecimalText(record.idx1), u"", record.line1, kSide1Colour);
         break;
       case 2:
-        row(u"", u"*", u"", Decimal(record.idx2), record.line2, kSide2Colour);
+        row(u"", u"*", u"", DecimalText(record.idx2), record.line2, kSide2Colour);
         break;
       default:
         break;

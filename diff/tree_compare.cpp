@@ -7,6 +7,7 @@
 #include "diff/str_diff.h"
 #include "text/error.h"
 #include "text/line_reader.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 namespace {
@@ -26,13 +27,6 @@ constexpr std::u16string_view kColspan2 = u"colspan=\"2\"";
 
 // Below this many keys a scan beats hashing; most objects have few children.
 constexpr std::size_t kLinearLimit = 16;
-
-// Line numbers: decimal, no padding.
-std::u16string Decimal(std::int64_t n) {
-  std::array<char, 24> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
-  return std::u16string(digits.data(), end);
-}
 
 // The children of a node; null for a node holding a text or nothing.
 const Collection* ChildrenOf(const clsItem* node) {
@@ -76,7 +70,7 @@ void WriteUnchangedRows(HTMLTblCls& table, std::u16string_view name, std::u16str
   std::int64_t position = 1;
   for (std::int64_t k = 1; position != -1; ++k) {
     const std::u16string_view line = ReadLine(value, position);
-    const std::u16string number = Decimal(k);
+    const std::u16string number = DecimalText(k);
     rows.Row(u"", u"", number, u"", number, u"", line, u"");
   }
 }
@@ -107,7 +101,7 @@ void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u1
     std::int64_t position = 1;
     for (std::int64_t k = 1; position != -1; ++k) {
       const std::u16string_view line = ReadLine(text, position);
-      const std::u16string number = Decimal(k);
+      const std::u16string number = DecimalText(k);
       if (side1) {
         rows.Row(kStar, u"", number, kSide1Colour, u"", kSide1Colour, line, kSide1Colour);
       } else {
@@ -127,14 +121,14 @@ void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u1
     if (diff.IsDiffEnd()) break;
     switch (record.kind) {
       case 0:
-        rows.Row(u"", u"", Decimal(record.idx1), u"", Decimal(record.idx2), u"", record.line1, u"");
+        rows.Row(u"", u"", DecimalText(record.idx1), u"", DecimalText(record.idx2), u"", record.line1, u"");
         break;
       case 1:
-        rows.Row(kStar, u"", Decimal(record.idx1), kSide1Colour, u"", kSide1Colour, record.line1,
+        rows.Row(kStar, u"", DecimalText(record.idx1), kSide1Colour, u"", kSide1Colour, record.line1,
                  kSide1Colour);
         break;
       case 2:
-        rows.Row(u"", kStar, u"", kSide2Colour, Decimal(record.idx2), kSide2Colour, record.line2,
+        rows.Row(u"", kStar, u"", kSide2Colour, DecimalText(record.idx2), kSide2Colour, record.line2,
                  kSide2Colour);
         break;
       default:
@@ -252,7 +246,7 @@ void WriteHeaders(PathStacks& stacks, HTMLTblCls& resultTable) {
   const auto depth = static_cast<std::size_t>(stacks.depth);
   if (stacks.pathKeys.size() <= depth || stacks.headPending.size() <= depth ||
       stacks.mark1.size() <= depth || stacks.mark2.size() <= depth) {
-    throw Error(kGeneralErrorNumber, u"見出しの階層 " + Decimal(stacks.depth) +
+    throw Error(kGeneralErrorNumber, u"見出しの階層 " + DecimalText(stacks.depth) +
                                          u" がパスの記録を超えています。");
   }
 

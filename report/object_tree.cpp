@@ -5,6 +5,7 @@
 
 #include "text/error.h"
 #include "text/upper_case.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 
@@ -30,15 +31,6 @@ std::uint64_t HashIgnoringCase(std::u16string_view key) {
     h *= 0x100000001b3ull;
   }
   return h ^ (h >> 29);
-}
-
-std::u16string Decimal(std::size_t n) {
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-    n /= 10;
-  } while (n != 0);
-  return digits;
 }
 
 }  // namespace
@@ -82,8 +74,8 @@ clsItem& Collection::At(std::size_t position) {
 
 const clsItem& Collection::At(std::size_t position) const {
   if (position < 1 || position > items_.size()) {
-    throw Error(kGeneralErrorNumber, u"インデックスが有効範囲にありません。(" + Decimal(position) +
-                                         u"/" + Decimal(items_.size()) + u")");
+    throw Error(kGeneralErrorNumber, u"インデックスが有効範囲にありません。(" + DecimalText(position) +
+                                         u"/" + DecimalText(items_.size()) + u")");
   }
   return items_[position - 1];
 }

@@ -13,6 +13,7 @@
 #include "text/error.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
+#include "text/decimal.h"
 
 namespace tarnwick {
 
@@ -187,15 +188,6 @@ Property SplitProperty(std::u16string_view line, std::size_t column) {
   return {name, rest.substr(SkipBlanks(rest, name.size()))};
 }
 
-std::u16string Decimal(std::size_t n) {
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-    n /= 10;
-  } while (n != 0);
-  return digits;
-}
-
 enum class SectionKind { Objects, PropertySection, ListElements, QueryColumns, QueryArguments };
 
 SectionKind KindOf(std::u16string_view name) {
@@ -295,7 +287,7 @@ class ReportReader {
   [[noreturn]] void Fail(std::u16string_view why) const {
     const std::size_t lineNumber =
         1 + static_cast<std::size_t>(std::count(text_.begin(), text_.begin() + curBegin_, u'\n'));
-    std::u16string description = Decimal(lineNumber) + u"行目" + std::u16string(why) + u"[";
+    std::u16string description = DecimalText(lineNumber) + u"行目" + std::u16string(why) + u"[";
     if (curLine_.size() > kQuotedLineLimit) {
       description.append(curLine_.substr(0, kQuotedLineLimit)).append(u"…");
     } else {
@@ -342,7 +334,7 @@ class ReportReader {
 
   void OpenSection(Collection& parent, std::u16string_view name, int depth) {
     if (depth > kMaxSectionDepth) {
-      Fail(u"でセクションの入れ子が" + Decimal(kMaxSectionDepth) + u"階層を超えました。");
+      Fail(u"でセクションの入れ子が" + DecimalText(kMaxSectionDepth) + u"階層を超えました。");
     }
     parent.Add(CollectionNode(std::u16string(name), NewCollection()));
     clsItem* node = parent.Find(name);  // a node of that name already present is used
