@@ -47,14 +47,16 @@ int RunNodes(Arguments args) {
   ConsoleWindow console(false, true);
   ObjSide side;
   ListTreeView view;
-  if (!DropReportOnTree({FromUtf8(args[0])}, side, view, console)) return kExitRunError;
+  // The nodes added before a load fails (the root of an empty report) are
+  // printed too: they are what the tree view shows.
+  const bool loaded = DropReportOnTree({FromUtf8(args[0])}, side, view, console);
   std::string out;
   for (std::size_t i = 0; i < view.Nodes().size(); ++i) {
     const auto& node = view.Nodes()[i];
     out += ToUtf8(node.key) + '\t' + ToUtf8(node.text) + '\t' + ToUtf8(side.ObjPathTexts[i]) + '\n';
   }
   std::cout << out << std::flush;
-  return kExitFinished;
+  return loaded ? kExitFinished : kExitRunError;
 }
 
 }  // namespace tarnwick::cli

@@ -145,7 +145,15 @@ TEST_F(CliRuns, NodesListsKeyTextAndPathText) {
 
   result = RunArgs({u"nodes", scratch.Folder() + u"missing.txt"});
   EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err.rfind("ファイル文章[", 0), 0u);
+
+  // An empty report has no tree: its drop adds the root, then fails without a stage text.
+  const auto empty = scratch.WriteText(u"", u"EMPTY.txt", u"");
+  result = RunArgs({u"nodes", empty});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "ROOT\tEMPTY\t EMPTY\n");
+  EXPECT_EQ(result.err.rfind("エラーが発生しました。", 0), 0u) << result.err;
 }
 
 TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
