@@ -45,20 +45,29 @@ std::u16string HTMLTblCls::sStr() {
 // first in the step-by-step definition, and no later entity contains a
 // character that a later step replaces, so mapping each character once is the
 // same. A tab's column is its position in the expanded text so far, counted
-// from the start of the cell, line breaks included.
+// from the start of the cell, line breaks included. Runs of characters that
+// need nothing are appended whole.
 void HTMLTblCls::AppendEscaped(std::u16string_view text) {
-  std::size_t column = 0;
-  for (char16_t ch : text) {
+  const auto special = [](char16_t ch) {
+    return ch <= u'>' && (ch == u'\t' || ch == u'&' || ch == u' ' || ch == u'"' || ch == u'<' ||
+                          ch == u'>');
+  };
+  std::size_t extraColumns = 0;  // what expanded tabs added before the current character
+  std::size_t runStart = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t ch = text[i];
+    if (!special(ch)) continue;
+    aBuf_.append(text.substr(runStart, i - runStart));
+    runStart = i + 1;
     switch (ch) {
       case u'\t':
-        if (column % 2 == 0) {
+        if ((i + extraColumns) % 2 == 0) {
           aBuf_ += u"&nbsp;&nbsp;";
-          column += 2;
+          ++extraColumns;
         } else {
           aBuf_ += u"&nbsp;";
-          column += 1;
         }
-        continue;
+        break;
       case u'&':
         aBuf_ += u"&amp;";
         break;
@@ -71,15 +80,12 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
       case u'<':
         aBuf_ += u"&lt;";
         break;
-      case u'>':
+      default:
         aBuf_ += u"&gt;";
         break;
-      default:
-        aBuf_ += ch;
-        break;
     }
-    ++column;
   }
+  aBuf_.append(text.substr(runStart));
 }
 
 }  // namespace tarnwick

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -118,6 +121,38 @@ TEST(HtmlTable, TabsStopEveryTwoColumnsFromTheStartOfTheCell) {
   EXPECT_EQ(OneCell(u"ab\r\n\tx"), "<tr><td>ab\r\n&nbsp;&nbsp;x</td></tr>\r\n");
   // A character that becomes an entity still takes one column.
   EXPECT_EQ(OneCell(u"&\tx"), "<tr><td>&amp;&nbsp;x</td></tr>\r\n");
+}
+
+// The cell text rules applied literally, one step after the other.
+std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to) {
+  for (std::size_t at = text.find(from); at != std::u16string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+std::u16string EscapedStepByStep(std::u16string text) {
+  for (std::size_t tab = text.find(u'\t'); tab != std::u16string::npos; tab = text.find(u'\t')) {
+    text.replace(tab, 1, tab % 2 == 0 ? u"  " : u" ");
+  }
+  text = ReplaceAll(text, u"&", u"&amp;");
+  text = ReplaceAll(text, u" ", u"&nbsp;");
+  text = ReplaceAll(text, u"\"", u"&quot;");
+  text = ReplaceAll(text, u"<", u"&lt;");
+  return ReplaceAll(text, u">", u"&gt;");
+}
+
+TEST(HtmlTable, CellTextEqualsTheStepByStepRulesOnRandomTexts) {
+  const std::u16string alphabet = u"a\t &<>\"\nア0";
+  std::mt19937 random(7);
+  for (int round = 0; round < 2000; ++round) {
+    std::u16string text;
+    const int length = static_cast<int>(random() % 24);
+    for (int k = 0; k < length; ++k) text += alphabet[random() % alphabet.size()];
+    EXPECT_EQ(OneCell(text), "<tr><td>" + ToUtf8(EscapedStepByStep(text)) + "</td></tr>\r\n")
+        << ToUtf8(text);
+  }
 }
 
 }  // namespace
