@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "app/file_list.h"
-#include "app/file_system.h"
-#include "app/paths.h"
+#include "files/file_system.h"
+#include "files/paths.h"
 #include "app/report_loader.h"
-#include "app/result_pages.h"
-#include "app/run_report.h"
+#include "pages/page_file.h"
+#include "app/run_guard.h"
 #include "app/runs.h"
 #include "diff/form_diff.h"
 #include "diff/html_table.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/decimal.h"
 
 namespace tarnwick {

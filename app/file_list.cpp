@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "app/file_system.h"
-#include "app/result_pages.h"
+#include "files/file_system.h"
+#include "pages/page_file.h"
 #include "diff/html_table.h"
 #include "text/upper_case.h"
 

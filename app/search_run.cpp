@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "app/file_list.h"
-#include "app/file_system.h"
-#include "app/paths.h"
+#include "files/file_system.h"
+#include "files/paths.h"
 #include "app/report_loader.h"
-#include "app/result_pages.h"
-#include "app/run_report.h"
+#include "pages/page_file.h"
+#include "app/run_guard.h"
 #include "app/runs.h"
-#include "app/search_render.h"
+#include "search/search_table.h"
 #include "diff/html_table.h"
 #include "text/decimal.h"
 

@@ -14,10 +14,10 @@
 
 #include "app/report_loader.h"
 #include "app/runs.h"
-#include "app/search_render.h"
+#include "search/search_table.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 

@@ -6,7 +6,7 @@
 
 #include <iostream>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 extern char** environ;

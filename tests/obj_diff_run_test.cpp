@@ -6,7 +6,7 @@
 #include "diff/tree_compare.h"
 #include "fake_window.h"
 #include "runs_fixture.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

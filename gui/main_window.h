@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/gui/qt_window_ops.h"
+#include "gui/qt_window_ops.h"
 #include "app/runs.h"
 #include "app/settings.h"
 

@@ -1,10 +1,10 @@
-#include "app/search_render.h"
+#include "search/search_table.h"
 
 #include <array>
 #include <charconv>
 #include <vector>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
 

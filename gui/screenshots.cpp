@@ -1,4 +1,4 @@
-#include "app/gui/screenshots.h"
+#include "gui/screenshots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/gui/main_window.h"
-#include "app/gui/report_tree_view.h"
+#include "gui/main_window.h"
+#include "gui/report_tree_view.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
-#include "viewer/about_box.h"
-#include "viewer/structure_viewer.h"
+#include "files/file_io.h"
+#include "gui/about_box.h"
+#include "gui/structure_viewer.h"
 
 namespace tarnwick {
 namespace {

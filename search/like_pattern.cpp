@@ -1,8 +1,8 @@
-#include "app/like_pattern.h"
+#include "search/like_pattern.h"
 
 #include <algorithm>
 
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 

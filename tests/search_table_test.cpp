@@ -1,4 +1,4 @@
-#include "app/search_render.h"
+#include "search/search_table.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "report/report_parser.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/like_pattern.h"
+#include "search/like_pattern.h"
 #include "app/settings.h"
 #include "diff/html_table.h"
 #include "diff/tree_compare.h"

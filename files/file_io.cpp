@@ -1,4 +1,4 @@
-#include "text/file_io.h"
+#include "files/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {

@@ -1,4 +1,4 @@
-#include "app/gui/file_drops.h"
+#include "gui/file_drops.h"
 
 #include <QDir>
 #include <QMimeData>

@@ -1,11 +1,11 @@
-#include "app/gui/report_tree_view.h"
+#include "gui/report_tree_view.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
 
-#include "app/gui/file_drops.h"
+#include "gui/file_drops.h"
 
 namespace tarnwick {
 

@@ -1,4 +1,4 @@
-#include "app/gui/japanese_font.h"
+#include "gui/japanese_font.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,10 +1,10 @@
-#include "app/gui/drop_line_edit.h"
+#include "gui/drop_line_edit.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 
-#include "app/gui/file_drops.h"
+#include "gui/file_drops.h"
 
 namespace tarnwick {
 

@@ -1,11 +1,11 @@
-#include "app/run_report.h"
+#include "app/run_guard.h"
 
 #include <gtest/gtest.h>
 
 #include <new>
 
 #include "fake_window.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/result_pages.h"
+#include "pages/page_file.h"
 
-#include "app/file_system.h"
-#include "app/paths.h"
+#include "files/file_system.h"
+#include "files/paths.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
 #include "text/decimal.h"

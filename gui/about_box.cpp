@@ -1,4 +1,4 @@
-#include "viewer/about_box.h"
+#include "gui/about_box.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/gui/qt_window_ops.h"
+#include "gui/qt_window_ops.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <string>
 
-#include "viewer/structure_viewer.h"
+#include "gui/structure_viewer.h"
 
 namespace tarnwick {
 namespace {

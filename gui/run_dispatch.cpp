@@ -1,6 +1,6 @@
 // The Execute button's dispatch to the run of the current page.
-#include "app/gui/main_window.h"
-#include "app/gui/report_tree_view.h"
+#include "gui/main_window.h"
+#include "gui/report_tree_view.h"
 
 namespace tarnwick {
 

@@ -1,11 +1,11 @@
-#include "app/result_pages.h"
+#include "pages/page_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "runs_fixture.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,11 +19,11 @@
 #include <iterator>
 
 #include "app/drops.h"
-#include "app/gui/drop_line_edit.h"
-#include "app/gui/file_drops.h"
-#include "app/gui/report_tree_view.h"
+#include "gui/drop_line_edit.h"
+#include "gui/file_drops.h"
+#include "gui/report_tree_view.h"
 #include "text/utf8.h"
-#include "viewer/about_box.h"
+#include "gui/about_box.h"
 
 namespace tarnwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/file_system.h"
+#include "files/file_system.h"
 
 #include <sys/stat.h>
 
@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/paths.h"
-#include "text/error.h"
-#include "text/file_io.h"
+#include "files/paths.h"
+#include "base/error.h"
+#include "files/file_io.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
 

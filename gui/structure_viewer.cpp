@@ -1,4 +1,4 @@
-#include "viewer/structure_viewer.h"
+#include "gui/structure_viewer.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "app/gui/report_tree_view.h"
+#include "gui/report_tree_view.h"
 
 namespace tarnwick {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/run_report.h"
+#include "app/run_guard.h"
 
 #include <cstdio>
 #include <new>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {

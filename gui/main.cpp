@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/gui/japanese_font.h"
-#include "app/gui/main_window.h"
-#include "app/gui/screenshots.h"
+#include "gui/japanese_font.h"
+#include "gui/main_window.h"
+#include "gui/screenshots.h"
 #include "app/settings.h"
 
 int main(int argc, char** argv) {
