@@ -1,34 +1,31 @@
-// What every run shares around its work: the start stamp, the stage text
-// that names the step in progress, the one handler that turns an error into
-// the message "stage text + エラーが発生しました。 + CR LF + description",
-// and the wait cursor that is restored on every way out.
+// The one handler of a run and what goes with it: the outcome the caller
+// learns, the message "stage text + エラーが発生しました。 + CR LF +
+// description" that every error becomes, and the wait cursor that is
+// restored on every way out.
 #pragma once
 
-#include <cstdint>
-#include <ctime>
 #include <exception>
 #include <string>
 #include <string_view>
 
-#include "app/runs.h"
 #include "app/window_ops.h"
 
 namespace tarnwick {
 
-inline constexpr std::u16string_view kDiffStampTitle = u"ファイル比較：開始日時：";
-inline constexpr std::u16string_view kSearchStampTitle = u"文字列検索：開始日時：";
+enum class RunOutcome {
+  Finished,  // "終了しました。" was shown
+  Rejected,  // an input check stopped the run before anything was written
+  Failed,    // the run error message was shown
+};
+
 inline constexpr std::u16string_view kFinishedMessage = u"終了しました。";
 inline constexpr std::u16string_view kErrorWords = u"エラーが発生しました。";
-
-// title + "yyyy/mm/dd" + two spaces + "hh:nn:ss".
-std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time);
-// The same for the current local time.
-std::u16string StartStamp(std::u16string_view title);
 
 // stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
 std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view description,
                                bool lineBreak = true);
-// The description of any exception a run may meet.
+// The description of any exception a run may meet; running out of memory
+// has words of its own.
 std::u16string ErrorDescription(const std::exception& error);
 
 // Shows the wait cursor for its lifetime.

@@ -19,22 +19,16 @@
 #include <iterator>
 
 #include "app/drops.h"
+#include "app/run_guard.h"
 #include "gui/drop_line_edit.h"
 #include "gui/file_drops.h"
+#include "gui/qt_text.h"
 #include "gui/report_tree_view.h"
 #include "text/utf8.h"
 #include "gui/about_box.h"
 
 namespace tarnwick {
 namespace {
-
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string U(const QString& text) {
-  return text.toStdU16String();
-}
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -80,22 +74,11 @@ class DisabledWhileRunning {
   QPushButton* button_;
 };
 
-class WaitCursor {
- public:
-  explicit WaitCursor(WindowOps& ops) : ops_(ops) { ops_.SetWaitCursor(true); }
-  ~WaitCursor() { ops_.SetWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  WindowOps& ops_;
-};
-
 }  // namespace
 
 frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(Q(kProgramTitle));
+  setWindowTitle(ToQString(kProgramTitle));
 
   auto* central = new QWidget(this);
   tabMain = Named(new QTabWidget(central), "tabMain");
@@ -322,24 +305,24 @@ void frmMain::FillControls() {
   const Settings& s = settings_;
   chkDiffOnly->setChecked(s.DIFF_ONLY);
   SetMode(s.MODE);
-  txtFolder1->setText(Q(s.SRC_PATH1));
-  txtSrcTxt1->setText(Q(s.SRC_FILE1));
-  txtFolder2->setText(Q(s.SRC_PATH2));
-  txtSrcTxt2->setText(Q(s.SRC_FILE2));
-  txtPutDir->setText(Q(s.OUTPUT_PATH));
-  txtPutFile->setText(Q(s.OUTPUT_FILE));
+  txtFolder1->setText(ToQString(s.SRC_PATH1));
+  txtSrcTxt1->setText(ToQString(s.SRC_FILE1));
+  txtFolder2->setText(ToQString(s.SRC_PATH2));
+  txtSrcTxt2->setText(ToQString(s.SRC_FILE2));
+  txtPutDir->setText(ToQString(s.OUTPUT_PATH));
+  txtPutFile->setText(ToQString(s.OUTPUT_FILE));
   chkOpenFile->setChecked(s.OUTPUT_AUTOOPEN);
   chkFindOnly->setChecked(s.FOUND_ONLY);
   chkNoCase->setChecked(s.NO_CASE);
   optCondAnd->setChecked(s.COND_AND);
   optCondOr->setChecked(!s.COND_AND);
-  txtSrcFolder->setText(Q(s.SRC_PATH));
-  txtSrcFile->setText(Q(s.SRC_FILE));
-  txtSearchStr1->setText(Q(s.SEARCH_STRING1));
+  txtSrcFolder->setText(ToQString(s.SRC_PATH));
+  txtSrcFile->setText(ToQString(s.SRC_FILE));
+  txtSearchStr1->setText(ToQString(s.SEARCH_STRING1));
   cmbSearch1->setCurrentIndex(ConditionIndex(s.SEARCH_STRING1_COND));
-  txtSearchStr2->setText(Q(s.SEARCH_STRING2));
+  txtSearchStr2->setText(ToQString(s.SEARCH_STRING2));
   cmbSearch2->setCurrentIndex(ConditionIndex(s.SEARCH_STRING2_COND));
-  txtSearchStr3->setText(Q(s.SEARCH_STRING3));
+  txtSearchStr3->setText(ToQString(s.SEARCH_STRING3));
   cmbSearch3->setCurrentIndex(ConditionIndex(s.SEARCH_STRING3_COND));
 }
 
@@ -356,28 +339,28 @@ void frmMain::SetMode(CompareMode mode) {
 
 void frmMain::CollectSettings() {
   Settings& s = settings_;
-  s.SRC_PATH1 = U(txtFolder1->text());
-  s.SRC_FILE1 = U(txtSrcTxt1->text());
-  s.SRC_PATH2 = U(txtFolder2->text());
-  s.SRC_FILE2 = U(txtSrcTxt2->text());
+  s.SRC_PATH1 = FromQString(txtFolder1->text());
+  s.SRC_FILE1 = FromQString(txtSrcTxt1->text());
+  s.SRC_PATH2 = FromQString(txtFolder2->text());
+  s.SRC_FILE2 = FromQString(txtSrcTxt2->text());
   s.DIFF_ONLY = chkDiffOnly->isChecked();
   s.MODE = optFolder->isChecked() ? CompareMode::Folder
            : optFile->isChecked() ? CompareMode::File
                                   : CompareMode::None;
   s.DIFF_OBJ_ONLY = chkDiffObjOnly->isChecked();
-  s.SRC_PATH = U(txtSrcFolder->text());
-  s.SRC_FILE = U(txtSrcFile->text());
-  s.SEARCH_STRING1 = U(txtSearchStr1->text());
-  s.SEARCH_STRING2 = U(txtSearchStr2->text());
-  s.SEARCH_STRING3 = U(txtSearchStr3->text());
+  s.SRC_PATH = FromQString(txtSrcFolder->text());
+  s.SRC_FILE = FromQString(txtSrcFile->text());
+  s.SEARCH_STRING1 = FromQString(txtSearchStr1->text());
+  s.SEARCH_STRING2 = FromQString(txtSearchStr2->text());
+  s.SEARCH_STRING3 = FromQString(txtSearchStr3->text());
   s.SEARCH_STRING1_COND = cmbSearch1->currentIndex() == 0;
   s.SEARCH_STRING2_COND = cmbSearch2->currentIndex() == 0;
   s.SEARCH_STRING3_COND = cmbSearch3->currentIndex() == 0;
   s.COND_AND = optCondAnd->isChecked();
   s.FOUND_ONLY = chkFindOnly->isChecked();
   s.NO_CASE = chkNoCase->isChecked();
-  s.OUTPUT_PATH = U(txtPutDir->text());
-  s.OUTPUT_FILE = U(txtPutFile->text());
+  s.OUTPUT_PATH = FromQString(txtPutDir->text());
+  s.OUTPUT_FILE = FromQString(txtPutFile->text());
   s.OUTPUT_AUTOOPEN = chkOpenFile->isChecked();
   s.TAB_PAGE = CurrentPage();
 }
@@ -442,15 +425,15 @@ void frmMain::WriteSettings() {
 
 void frmMain::FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths) {
   if (const auto text = ::tarnwick::DropOnFolderBox(ToPathList(paths))) {
-    folderBox->setText(Q(*text));
+    folderBox->setText(ToQString(*text));
   }
 }
 
 void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths) {
   const FileBoxTexts boxes =
-      ::tarnwick::DropOnFileBox(ToPathList(paths), {U(folderBox->text()), U(fileBox->text())});
-  folderBox->setText(Q(boxes.folder));
-  fileBox->setText(Q(boxes.files));
+      ::tarnwick::DropOnFileBox(ToPathList(paths), {FromQString(folderBox->text()), FromQString(fileBox->text())});
+  folderBox->setText(ToQString(boxes.folder));
+  fileBox->setText(ToQString(boxes.files));
   if (boxes.otherFolder) ops_->ShowMessage(kSameFolderOnlyMessage, MessageIcon::Information);
 }
 

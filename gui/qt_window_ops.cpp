@@ -8,17 +8,10 @@
 #include <QUrl>
 #include <string>
 
+#include "gui/qt_text.h"
 #include "gui/structure_viewer.h"
 
 namespace tarnwick {
-namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QtWindowOps::QtWindowOps(QWidget* window, QLabel* status, QAction* structureItem,
                          const GuiHooks& hooks)
     : window_(window), status_(status), structureItem_(structureItem), hooks_(hooks) {}

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 
 #include "gui/file_drops.h"
+#include "gui/qt_text.h"
 
 namespace tarnwick {
 
@@ -55,7 +56,7 @@ void ReportTreeView::AddNode(std::u16string_view parentKey, std::u16string_view 
     if (parent == nullptr) return;
   }
   auto* item = new QTreeWidgetItem(
-      QStringList(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()))));
+      QStringList(ToQString(text)));
   keys_.emplace_back(key);
   nodes_.push_back(item);
   item->setData(0, Qt::UserRole, NodeCount());

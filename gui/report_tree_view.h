@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/runs.h"
+#include "app/tree_view.h"
 
 namespace tarnwick {
 

@@ -8,14 +8,11 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "gui/qt_text.h"
 #include "gui/report_tree_view.h"
 
 namespace tarnwick {
 namespace {
-
-QString Q(const std::u16string& text) {
-  return QString::fromStdU16String(text);
-}
 
 QPlainTextEdit* ValueBox(QWidget* parent, const char* name) {
   auto* box = new QPlainTextEdit(parent);
@@ -109,16 +106,16 @@ int frmConstract::SelectedRecord() const {
 }
 
 void frmConstract::TreeView1_Click() {
-  if (const int number = SelectedRecord()) Text3->setPlainText(Q(model_.Record(number).Value));
+  if (const int number = SelectedRecord()) Text3->setPlainText(ToQString(model_.Record(number).Value));
 }
 
 void frmConstract::TreeView1_DblClick() {
   const int number = SelectedRecord();
   if (number == 0) return;
   const PropRecord& record = model_.Record(number);
-  Text1->setPlainText(Q(record.Value));
-  Text2->setText(Q(record.NamePath));
-  if (const auto entry = model_.PickRecord(number)) List1->addItem(Q(*entry));
+  Text1->setPlainText(ToQString(record.Value));
+  Text2->setText(ToQString(record.NamePath));
+  if (const auto entry = model_.PickRecord(number)) List1->addItem(ToQString(*entry));
 }
 
 void frmConstract::List1_DblClick() {
@@ -126,8 +123,8 @@ void frmConstract::List1_DblClick() {
   if (selected.isEmpty()) return;
   const int number = model_.EntryRecord(selected.front()->text().toStdU16String());
   if (number == 0) return;
-  Text1->setPlainText(Q(model_.Record(number).Value));
-  Text2->setText(Q(model_.Record(number).NamePath));
+  Text1->setPlainText(ToQString(model_.Record(number).Value));
+  Text2->setText(ToQString(model_.Record(number).NamePath));
 }
 
 void frmConstract::List1_MouseDown(Qt::MouseButton button) {

@@ -165,22 +165,19 @@ class SearchWalk {
 
 }  // namespace
 
-SearchQuery MakeSearchQuery(const Settings& settings) {
+SearchQuery MakeSearchQuery(const std::array<SearchString, 3>& strings, bool condAnd, bool noCase,
+                            bool foundOnly) {
   SearchQuery query;
-  query.condAnd = settings.COND_AND;
-  query.noCase = settings.NO_CASE;
-  query.foundOnly = settings.FOUND_ONLY;
-  const std::u16string* texts[3] = {&settings.SEARCH_STRING1, &settings.SEARCH_STRING2,
-                                    &settings.SEARCH_STRING3};
-  const bool conditions[3] = {settings.SEARCH_STRING1_COND, settings.SEARCH_STRING2_COND,
-                              settings.SEARCH_STRING3_COND};
-  for (std::size_t k = 0; k < 3; ++k) {
+  query.condAnd = condAnd;
+  query.noCase = noCase;
+  query.foundOnly = foundOnly;
+  for (std::size_t k = 0; k < strings.size(); ++k) {
     SearchTerm& term = query.terms[k];
-    term.text = *texts[k];
-    term.contain = conditions[k];
+    term.text = strings[k].text;
+    term.contain = strings[k].contain;
     term.used = !term.text.empty();
     if (term.used) {
-      term.pattern = LikePattern(u"*" + (query.noCase ? UpperCase(term.text) : term.text) + u"*");
+      term.pattern = LikePattern(u"*" + (noCase ? UpperCase(term.text) : term.text) + u"*");
     }
   }
   return query;

@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "search/like_pattern.h"
-#include "app/settings.h"
 #include "diff/html_table.h"
 #include "diff/tree_compare.h"
 #include "report/object_tree.h"
@@ -37,7 +36,16 @@ struct SearchQuery {
   bool foundOnly = false;  // render only the matching properties
 };
 
-SearchQuery MakeSearchQuery(const Settings& settings);
+// One search string as entered, with its condition.
+struct SearchString {
+  std::u16string text;  // empty when unused
+  bool contain = true;  // "を含む"; false for "を含まない"
+};
+
+// Compiles the three strings: each used one becomes the pattern "*" + text +
+// "*", its text upper-cased under noCase.
+SearchQuery MakeSearchQuery(const std::array<SearchString, 3>& strings, bool condAnd, bool noCase,
+                            bool foundOnly);
 
 // Applies one search string to one line. AND: a still-true result becomes
 // false when the line's hit differs from `contain`. OR: a still-false result

@@ -13,26 +13,12 @@
 namespace tarnwick {
 namespace {
 
-// One search string as the page holds it: the text and "を含む" (true) or not.
-struct Term {
-  std::u16string text;
-  bool contain = true;
-};
+using Term = SearchString;
 
 SearchQuery Query(std::vector<Term> terms, bool condAnd = true, bool noCase = false,
                   bool foundOnly = false) {
-  Settings settings;
-  settings.COND_AND = condAnd;
-  settings.NO_CASE = noCase;
-  settings.FOUND_ONLY = foundOnly;
   terms.resize(3);
-  settings.SEARCH_STRING1 = terms[0].text;
-  settings.SEARCH_STRING1_COND = terms[0].contain;
-  settings.SEARCH_STRING2 = terms[1].text;
-  settings.SEARCH_STRING2_COND = terms[1].contain;
-  settings.SEARCH_STRING3 = terms[2].text;
-  settings.SEARCH_STRING3_COND = terms[2].contain;
-  return MakeSearchQuery(settings);
+  return MakeSearchQuery({terms[0], terms[1], terms[2]}, condAnd, noCase, foundOnly);
 }
 
 clsItem Object(std::u16string key, std::vector<clsItem> children) {
