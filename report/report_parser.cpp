@@ -12,6 +12,7 @@
 
 #include "base/error.h"
 #include "text/line_reader.h"
+#include "text/blanks.h"
 #include "text/upper_case.h"
 #include "text/decimal.h"
 
@@ -120,12 +121,6 @@ const TextName* FindTextName(std::u16string_view name) {
 
 bool Contains(Names names, std::u16string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-std::u16string_view TrimBlanks(std::u16string_view s) {
-  const std::size_t first = s.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(u' ') - first + 1);
 }
 
 // Reports pad names to a value column with runs of blanks, so blanks are
