@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/paths.h"
+#include "files/paths.h"
 #include "app/window_ops.h"
 #include "text/cp932.h"
-#include "text/error.h"
-#include "text/file_io.h"
+#include "base/error.h"
+#include "files/file_io.h"
 #include "text/upper_case.h"
 
 namespace tarnwick {

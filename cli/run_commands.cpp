@@ -2,6 +2,7 @@
 // the window's place.
 #include <iostream>
 
+#include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "cli/commands.h"
 #include "cli/console_window.h"

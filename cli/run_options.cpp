@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/runs.h"
+#include "app/run_guard.h"
 #include "app/settings.h"
 
 namespace tarnwick::cli {

@@ -6,7 +6,7 @@
 #include "app/report_loader.h"
 #include "cli/commands.h"
 #include "report/tree_json.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {

@@ -6,7 +6,7 @@
 
 #include "diff/str_diff.h"
 #include "diff/tree_compare.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/line_reader.h"
 #include "text/decimal.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/line_reader.h"
 
 namespace tarnwick {

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "diff/str_diff.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/line_reader.h"
 #include "text/decimal.h"
 

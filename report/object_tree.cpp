@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/upper_case.h"
 #include "text/decimal.h"
 

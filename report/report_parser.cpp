@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
 #include "text/decimal.h"
