@@ -62,16 +62,4 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
   return true;
 }
 
-int ExitStatus(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Finished:
-      return 0;
-    case RunOutcome::Rejected:
-      return 2;
-    case RunOutcome::Failed:
-      return 1;
-  }
-  return 1;
-}
-
 }  // namespace tarnwick::cli

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/error.h"
+#include "diff/table_rows.h"
 #include "diff/tree_compare.h"
 
 namespace tarnwick {
@@ -46,15 +47,12 @@ void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
                       bool& diffFound, bool diffOnly) {
   const clsItem& node1 = ResolveNodeKey(tree1, key1);
   const clsItem& node2 = ResolveNodeKey(tree2, key2);
-  const std::u16string side1 = u"colspan=\"2\" " + std::u16string(kSide1Colour);
-  const std::u16string side2 = u"colspan=\"2\" " + std::u16string(kSide2Colour);
-  const std::pair<std::u16string_view, std::u16string_view> rows[] = {
-      {file1, side1}, {pathText1, side1}, {file2, side2}, {pathText2, side2}};
-  for (const auto& [text, attributes] : rows) {
-    resultTable.StartRow();
-    for (int i = 0; i < 4; ++i) resultTable.AddCell(u"", u"");
-    resultTable.AddCell(text, attributes);
-  }
+  const std::u16string side1 = HeadingAttributes(kSide1Colour);
+  const std::u16string side2 = HeadingAttributes(kSide2Colour);
+  WriteHeadingRow(resultTable, file1, side1);
+  WriteHeadingRow(resultTable, pathText1, side1);
+  WriteHeadingRow(resultTable, file2, side2);
+  WriteHeadingRow(resultTable, pathText2, side2);
   PathStacks stacks;
   CompareNodes(node1, node2, stacks, resultTable, diffFound, diffOnly);
 }

@@ -528,7 +528,7 @@ DiffRecord StrDiff2::NextDiffLine() {
       ++p2_;
     }
   }
-  record.kind = !block->bChanged ? 0 : (tookText1 ? 1 : 2);
+  record.kind = !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
   return record;
 }
 

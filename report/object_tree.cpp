@@ -47,6 +47,11 @@ Collection& clsItem::Children() const {
   throw Error(kGeneralErrorNumber, u"ノード[" + Key + u"]はコレクションではありません。");
 }
 
+const Collection* clsItem::ChildrenOrNull() const {
+  const auto* children = std::get_if<CollectionPtr>(&Item);
+  return children != nullptr ? children->get() : nullptr;
+}
+
 Collection::Collection() = default;
 
 Collection::~Collection() {

@@ -1,33 +1,17 @@
 #include "search/search_table.h"
 
-#include <array>
-#include <charconv>
 #include <vector>
 
 #include "base/error.h"
+#include "text/decimal.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr std::u16string_view kPathCellAttributes = u"colspan=\"2\" bgcolor=\"yellow\"";
 constexpr std::u16string_view kLabelAll = u"検索文字列(全てを満たす)";
 constexpr std::u16string_view kLabelAny = u"検索文字列(いずれかを満たす)";
-
-// n in decimal, written into `buffer` so that a row costs no allocation.
-std::u16string_view Decimal(std::int64_t n, std::array<char16_t, 24>& buffer) {
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-  const std::size_t length = static_cast<std::size_t>(end - digits);
-  for (std::size_t i = 0; i < length; ++i) buffer[i] = static_cast<char16_t>(digits[i]);
-  return std::u16string_view(buffer.data(), length);
-}
-
-const Collection* ChildrenOf(const clsItem& node) {
-  const auto* children = std::get_if<CollectionPtr>(&node.Item);
-  return children != nullptr ? children->get() : nullptr;
-}
 
 // A line of `text` matches a term that must be contained only if the whole
 // text contains it, since every line is a piece of the text. So when such a
@@ -123,7 +107,7 @@ class SearchWalk {
 
   // Renders the node's properties and opens the level of its objects.
   void Enter(const clsItem& node) {
-    const Collection* children = ChildrenOf(node);
+    const Collection* children = node.ChildrenOrNull();
     if (children != nullptr) {
       for (const clsItem& child : *children) {
         if (child.IsText() && !child.Key.empty()) WriteProperty(child.Key, child.Text());
@@ -141,17 +125,13 @@ class SearchWalk {
       found_ = true;
       WriteHeaders(stacks_, table_);
     }
+    PropertyRows rows(table_, name);
     std::int64_t position = 1;
     for (std::int64_t j = 1; position != -1; ++j) {
       const std::u16string_view line = ReadLine(value, position);
       const bool hit = match && MatchText(query_, line, false);
-      table_.StartRow();
-      table_.AddCell(hit ? u"*" : u"", u"");
-      table_.AddCell(u"", u"");
-      table_.AddCell(Decimal(j, number_), u"");
-      table_.AddCell(u"", u"");
-      table_.AddCell(j == 1 ? name : u"", u"");
-      table_.AddCell(line, hit ? kHitColour : u"");
+      rows.Row(hit ? kStar : u"", u"", DecimalText(j, number_), u"", u"", u"", line,
+               hit ? kHitColour : u"");
     }
   }
 
@@ -160,7 +140,7 @@ class SearchWalk {
   HTMLTblCls& table_;
   bool& found_;
   std::vector<Frame> frames_;  // the objects being walked, outermost first
-  std::array<char16_t, 24> number_{};
+  DecimalBuffer number_{};
 };
 
 }  // namespace
@@ -205,9 +185,7 @@ void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stack
 void MakeSearchTable(const SearchQuery& query, const Collection* tree,
                      std::u16string_view reportPath, HTMLTblCls& resultTable, bool& found) {
   PathStacks stacks;
-  resultTable.StartRow();
-  for (int k = 0; k < 4; ++k) resultTable.AddCell(u"", u"");
-  resultTable.AddCell(reportPath, kPathCellAttributes);
+  WriteHeadingRow(resultTable, reportPath, HeadingAttributes(kSide1Colour));
 
   std::u16string_view label = query.condAnd ? kLabelAll : kLabelAny;
   for (const SearchTerm& term : query.terms) {

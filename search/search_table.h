@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "search/like_pattern.h"
 #include "diff/html_table.h"
-#include "diff/tree_compare.h"
+#include "diff/table_rows.h"
 #include "report/object_tree.h"
+#include "search/like_pattern.h"
 
 namespace tarnwick {
 

@@ -12,11 +12,13 @@
 namespace tarnwick {
 namespace {
 
-// A record as "kind|line|idx1|idx2", the line being the one the kind fills.
+// A record as "kind|line|idx1|idx2" (kind 0 common, 1 or 2 one side only, -1
+// the end), the line being the one the kind fills.
 std::string Show(const DiffRecord& r) {
-  const std::u16string_view line = r.kind == 2 ? r.line2 : r.line1;
-  return std::to_string(r.kind) + "|" + ToUtf8(line) + "|" + std::to_string(r.idx1) + "|" +
-         std::to_string(r.idx2);
+  const std::u16string_view line = r.kind == DiffKind::kOnly2 ? r.line2 : r.line1;
+  const char* const kinds[] = {"0", "1", "2", "-1"};
+  return kinds[static_cast<int>(r.kind)] + ("|" + ToUtf8(line)) + "|" + std::to_string(r.idx1) +
+         "|" + std::to_string(r.idx2);
 }
 
 std::vector<std::string> Records(StrDiff2& diff) {
@@ -150,7 +152,7 @@ TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
   EXPECT_EQ(first, (Lines{"1|a|1|0", "0|b|2|1"}));
   for (int n = 0; n < 3; ++n) {
     const DiffRecord r = diff.NextDiffLine();
-    EXPECT_EQ(r.kind, -1);
+    EXPECT_EQ(r.kind, DiffKind::kEnd);
     EXPECT_TRUE(r.line1.empty() && r.line2.empty());
     EXPECT_TRUE(diff.IsDiffEnd());
   }
@@ -159,7 +161,7 @@ TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
   // Without BuildDiff there are no blocks and no records.
   StrDiff2 fresh;
   fresh.Rewind();
-  EXPECT_EQ(fresh.NextDiffLine().kind, -1);
+  EXPECT_EQ(fresh.NextDiffLine().kind, DiffKind::kEnd);
   EXPECT_TRUE(fresh.IsDiffEnd());
 }
 
@@ -207,15 +209,15 @@ class ReferenceDiff {
       if (!b.bChanged) {
         for (int t = 0; t < b.nLen1; ++t) {
           out.push_back(Show({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t], b.nStart1 + t,
-                              b.nStart2 + t, 0}));
+                              b.nStart2 + t, DiffKind::kCommon}));
         }
         continue;
       }
       for (int t = 0; t < b.nLen1; ++t) {
-        out.push_back(Show({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, 1}));
+        out.push_back(Show({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, DiffKind::kOnly1}));
       }
       for (int t = 0; t < b.nLen2; ++t) {
-        out.push_back(Show({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, 2}));
+        out.push_back(Show({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, DiffKind::kOnly2}));
       }
     }
     return out;
