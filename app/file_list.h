@@ -1,6 +1,6 @@
 // The file list of the folder comparison and the search: which reports were
-// found on which side and what became of each. Names are paired, sorted, shown and turned into page names upper-cased;
-// each side keeps the name it was listed under, which is the one to open.
+// found on which side and what became of each. Names are paired, sorted, shown and turned into page
+// names upper-cased; each side keeps the name it was listed under, which is the one to open.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "app/report_loader.h"
 
+#include "files/file_io.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
-#include "files/file_io.h"
 
 namespace tarnwick {
 

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "files/paths.h"
 #include "app/window_ops.h"
-#include "text/cp932.h"
 #include "base/error.h"
 #include "files/file_io.h"
+#include "files/paths.h"
 #include "text/blanks.h"
+#include "text/cp932.h"
 #include "text/upper_case.h"
 
 namespace tarnwick {
@@ -65,7 +65,8 @@ void ApplyBaseDefaults(Settings& settings) {
 // so that folders like C:\A#B\ and search strings like A#B keep their "#".
 std::u16string_view WithoutComment(std::u16string_view line) {
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == u'#' && (i == 0 || line[i - 1] == u' ' || line[i - 1] == u'\t')) return line.substr(0, i);
+    if (line[i] == u'#' && (i == 0 || line[i - 1] == u' ' || line[i - 1] == u'\t'))
+      return line.substr(0, i);
   }
   return line;
 }
@@ -116,7 +117,8 @@ std::u16string_view NextIniLine(std::u16string_view& rest) {
     return line;
   }
   const std::u16string_view line = rest.substr(0, end);
-  const std::size_t next = (rest[end] == u'\r' && end + 1 < rest.size() && rest[end + 1] == u'\n') ? end + 2 : end + 1;
+  const std::size_t next =
+      (rest[end] == u'\r' && end + 1 < rest.size() && rest[end + 1] == u'\n') ? end + 2 : end + 1;
   rest.remove_prefix(next);
   return line;
 }
@@ -193,7 +195,8 @@ bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& 
   try {
     WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
   } catch (const Error& e) {
-    window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + e.Description(), MessageIcon::Critical);
+    window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + e.Description(),
+                       MessageIcon::Critical);
     return false;
   }
   return true;

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "report/object_tree.h"
 #include "base/error.h"
+#include "report/object_tree.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -70,7 +70,8 @@ int StructureModel::FindRecord(std::u16string_view nodeKey) const {
 
 const PropRecord& StructureModel::Record(int number) const {
   if (number < 1 || static_cast<std::size_t>(number) > records_.size()) {
-    throw Error(kGeneralErrorNumber, u"プロパティの番号 " + DecimalText(number) + u" は範囲外です。");
+    throw Error(kGeneralErrorNumber,
+                u"プロパティの番号 " + DecimalText(number) + u" は範囲外です。");
   }
   return records_[static_cast<std::size_t>(number) - 1];
 }

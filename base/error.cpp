@@ -5,6 +5,8 @@
 namespace tarnwick {
 
 Error::Error(int number, std::u16string description)
-    : std::runtime_error(ToUtf8(description)), number_(number), description_(std::move(description)) {}
+    : std::runtime_error(ToUtf8(description)),
+      number_(number),
+      description_(std::move(description)) {}
 
 }  // namespace tarnwick

@@ -9,8 +9,8 @@
 namespace tarnwick {
 
 inline constexpr int kGrammarErrorNumber = -1;
-inline constexpr int kGeneralErrorNumber = 5;   // invalid call or argument
-inline constexpr int kFileErrorNumber = 75;     // path or file access error
+inline constexpr int kGeneralErrorNumber = 5;  // invalid call or argument
+inline constexpr int kFileErrorNumber = 75;    // path or file access error
 
 class Error : public std::runtime_error {
  public:

@@ -47,8 +47,8 @@ void BM_MakeFormDiffTable(benchmark::State& state) {
   for (auto _ : state) {
     HTMLTblCls table;
     diffFound = false;
-    MakeFormDiffTable(*tree1, *tree2, true, true, u"C:\\old\\FORM1.txt", u"C:\\new\\FORM1.txt", table,
-                      diffFound, diffOnly);
+    MakeFormDiffTable(*tree1, *tree2, true, true, u"C:\\old\\FORM1.txt", u"C:\\new\\FORM1.txt",
+                      table, diffFound, diffOnly);
     const std::u16string body = table.sStr();
     tableChars = body.size();
     benchmark::DoNotOptimize(body.data());

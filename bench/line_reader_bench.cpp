@@ -31,7 +31,8 @@ void BM_ReadLines(benchmark::State& state) {
     }
   }
   state.SetItemsProcessed(lines);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()) * 2);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(text.size()) * 2);
 }
 BENCHMARK(BM_ReadLines)->Arg(20 << 20)->Unit(benchmark::kMillisecond);
 

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
+#include "files/file_io.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
-#include "files/file_io.h"
 #include "tools/generator/report_generator.h"
 
 namespace tarnwick {

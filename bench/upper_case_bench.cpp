@@ -19,7 +19,8 @@ void BM_UpperCaseReport(benchmark::State& state) {
     std::u16string upper = UpperCase(text);
     benchmark::DoNotOptimize(upper.data());
   }
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_UpperCaseReport)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
 
@@ -31,7 +32,8 @@ void BM_UpperCaseLetters(benchmark::State& state) {
     std::u16string upper = UpperCase(text);
     benchmark::DoNotOptimize(upper.data());
   }
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_UpperCaseLetters)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 

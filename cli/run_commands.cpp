@@ -30,9 +30,13 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
 
 }  // namespace
 
-int RunDiff(Arguments args) { return RunPage(args, "diff", ExecDiff); }
+int RunDiff(Arguments args) {
+  return RunPage(args, "diff", ExecDiff);
+}
 
-int RunSearch(Arguments args) { return RunPage(args, "search", ExecSearch); }
+int RunSearch(Arguments args) {
+  return RunPage(args, "search", ExecSearch);
+}
 
 int RunObjDiff(Arguments args) {
   RunOptions options;

@@ -5,9 +5,9 @@
 
 #include "app/report_loader.h"
 #include "app/run_guard.h"
+#include "base/error.h"
 #include "cli/commands.h"
 #include "report/tree_json.h"
-#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -19,7 +19,8 @@ int RunTree(Arguments args) {
     const CollectionPtr tree = ParseReportFile(FromUtf8(args[0]), stage);
     std::string json = TreeToJson(tree);
     json += '\n';
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
       throw Error(kFileErrorNumber, u"標準出力に書き込めません。");
     }
     return kExitFinished;

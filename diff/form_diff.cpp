@@ -65,11 +65,13 @@ std::u16string BlockItemOutline(const Collection& tree) {
     outline += key;
   };
 
-  const clsItem& blocks = module.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(module, kBlocksKey)));
+  const clsItem& blocks =
+      module.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(module, kBlocksKey)));
   for (const clsItem& block : *blocks.ChildrenOrNull()) {
     addLine(u"", block.Key);
     if (ChildTypeName(block, kItemsKey) != ChildKind::kCollection) continue;
-    const clsItem& items = block.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(block, kItemsKey)));
+    const clsItem& items =
+        block.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(block, kItemsKey)));
     for (const clsItem& item : *items.ChildrenOrNull()) addLine(kItemIndent, item.Key);
   }
   return outline;
@@ -84,7 +86,8 @@ void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
   PropertyRows rows(resultTable, kOutlineSectionName);
   if (equal) {
     std::int64_t position = 1;
-    while (position != -1) rows.Row(u"", u"", u"", u"", u"", u"", ReadLine(outline1, position), u"");
+    while (position != -1)
+      rows.Row(u"", u"", u"", u"", u"", u"", ReadLine(outline1, position), u"");
     return;
   }
   diffFound = true;
@@ -92,8 +95,9 @@ void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
 }
 
 void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, [[maybe_unused]] bool in1,
-                       [[maybe_unused]] bool in2, std::u16string_view path1, std::u16string_view path2,
-                       HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
+                       [[maybe_unused]] bool in2, std::u16string_view path1,
+                       std::u16string_view path2, HTMLTblCls& resultTable, bool& diffFound,
+                       bool diffOnly) {
   PathStacks stacks;
   WriteHeadingRow(resultTable, path1, HeadingAttributes(kSide1Colour));
   WriteHeadingRow(resultTable, path2, HeadingAttributes(kSide2Colour));

@@ -49,8 +49,8 @@ std::u16string HTMLTblCls::sStr() {
 // need nothing are appended whole.
 void HTMLTblCls::AppendEscaped(std::u16string_view text) {
   const auto special = [](char16_t ch) {
-    return ch <= u'>' && (ch == u'\t' || ch == u'&' || ch == u' ' || ch == u'"' || ch == u'<' ||
-                          ch == u'>');
+    return ch <= u'>' &&
+           (ch == u'\t' || ch == u'&' || ch == u' ' || ch == u'"' || ch == u'<' || ch == u'>');
   };
   std::size_t extraColumns = 0;  // what expanded tabs added before the current character
   std::size_t runStart = 0;

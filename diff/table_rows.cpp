@@ -22,7 +22,9 @@ constexpr auto kRuleText = [] {
 
 }  // namespace
 
-std::u16string_view RuleLine() { return {kRuleText.data(), kRuleText.size()}; }
+std::u16string_view RuleLine() {
+  return {kRuleText.data(), kRuleText.size()};
+}
 
 std::u16string HeadingAttributes(std::u16string_view colour) {
   std::u16string attributes(kColspan2);
@@ -37,7 +39,9 @@ void WriteHeadingRow(HTMLTblCls& table, std::u16string_view text, std::u16string
   table.AddCell(text, attributes);
 }
 
-void WriteSeparatorRow(HTMLTblCls& table) { WriteHeadingRow(table, RuleLine(), kColspan2); }
+void WriteSeparatorRow(HTMLTblCls& table) {
+  WriteHeadingRow(table, RuleLine(), kColspan2);
+}
 
 void PathStacks::Resize() {
   const auto size = static_cast<std::size_t>(depth < 0 ? 0 : depth) + 1;
@@ -52,8 +56,8 @@ void WriteHeaders(PathStacks& stacks, HTMLTblCls& resultTable) {
   const auto depth = static_cast<std::size_t>(stacks.depth);
   if (stacks.pathKeys.size() <= depth || stacks.headPending.size() <= depth ||
       stacks.mark1.size() <= depth || stacks.mark2.size() <= depth) {
-    throw Error(kGeneralErrorNumber, u"見出しの階層 " + DecimalText(stacks.depth) +
-                                         u" がパスの記録を超えています。");
+    throw Error(kGeneralErrorNumber,
+                u"見出しの階層 " + DecimalText(stacks.depth) + u" がパスの記録を超えています。");
   }
 
   std::u16string title;

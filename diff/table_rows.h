@@ -36,10 +36,13 @@ void WriteSeparatorRow(HTMLTblCls& table);
 // index 0 exists and is never used. The owner starts with depth 0.
 struct PathStacks {
   std::int32_t depth = 0;
-  std::vector<std::u16string> pathKeys = std::vector<std::u16string>(1);  // key of the object at each level
+  std::vector<std::u16string> pathKeys =
+      std::vector<std::u16string>(1);                    // key of the object at each level
   std::vector<bool> headPending = std::vector<bool>(1);  // its two header rows are still unwritten
-  std::vector<std::u16string> mark1 = std::vector<std::u16string>(1);  // "*" when the object is on side 1 only
-  std::vector<std::u16string> mark2 = std::vector<std::u16string>(1);  // "*" when the object is on side 2 only
+  std::vector<std::u16string> mark1 =
+      std::vector<std::u16string>(1);  // "*" when the object is on side 1 only
+  std::vector<std::u16string> mark2 =
+      std::vector<std::u16string>(1);  // "*" when the object is on side 2 only
 
   // Resizes the four stacks to levels 0..depth, keeping what those levels hold.
   void Resize();

@@ -77,8 +77,10 @@ class TreeWalk {
         continue;
       }
       const MergeKey::Entry& entry = frame.objects[frame.next++];
-      const clsItem* child1 = entry.position1 != 0 ? &frame.children1->At(entry.position1) : nullptr;
-      const clsItem* child2 = entry.position2 != 0 ? &frame.children2->At(entry.position2) : nullptr;
+      const clsItem* child1 =
+          entry.position1 != 0 ? &frame.children1->At(entry.position1) : nullptr;
+      const clsItem* child2 =
+          entry.position2 != 0 ? &frame.children2->At(entry.position2) : nullptr;
 
       const auto level = static_cast<std::size_t>(stacks_.depth);
       stacks_.headPending[level] = true;

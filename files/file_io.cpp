@@ -47,7 +47,9 @@ std::filesystem::path NativePath(std::u16string_view path) {
   return std::filesystem::path(ToUtf8(path));
 }
 
-std::u16string PathText(const std::filesystem::path& path) { return FromUtf8(path.native()); }
+std::u16string PathText(const std::filesystem::path& path) {
+  return FromUtf8(path.native());
+}
 
 std::string ReadFileBytes(std::u16string_view path) {
   const std::string native = ToUtf8(path);
@@ -59,7 +61,8 @@ std::string ReadFileBytes(std::u16string_view path) {
 
   std::string bytes;
   // The size is a hint only: a growing or special file is read to its end.
-  bytes.resize(S_ISREG(info.st_mode) && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
+  bytes.resize(S_ISREG(info.st_mode) && info.st_size > 0 ? static_cast<std::size_t>(info.st_size)
+                                                         : 0);
   std::size_t filled = 0;
   char spill[4096];
   for (;;) {

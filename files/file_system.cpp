@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/paths.h"
 #include "base/error.h"
 #include "files/file_io.h"
+#include "files/paths.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
 

@@ -7,7 +7,8 @@ void SplitPath(std::u16string_view path, std::u16string& folder, std::u16string&
   // The folder ends at the last separator, or at the drive's ":" when no
   // separator follows it.
   std::size_t folderLength = 0;
-  const std::size_t cut = flavour == PathFlavour::Windows ? path.find_last_of(u"\\:") : path.rfind(u'/');
+  const std::size_t cut =
+      flavour == PathFlavour::Windows ? path.find_last_of(u"\\:") : path.rfind(u'/');
   if (cut != std::u16string_view::npos) folderLength = cut + 1;
 
   const std::u16string_view rest = path.substr(folderLength);
@@ -22,8 +23,8 @@ void SplitPath(std::u16string_view path, std::u16string& folder, std::u16string&
   }
 }
 
-std::u16string JoinPath(std::u16string_view folder, std::u16string_view name, std::u16string_view extension,
-                        PathFlavour flavour) {
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name,
+                        std::u16string_view extension, PathFlavour flavour) {
   std::u16string path;
   if (!folder.empty()) path = WithTrailingSeparator(folder, flavour);
   path += name;

@@ -21,8 +21,12 @@ constexpr PathFlavour NativePathFlavour() {
 #endif
 }
 
-constexpr char16_t Separator(PathFlavour flavour) { return flavour == PathFlavour::Windows ? u'\\' : u'/'; }
-constexpr char16_t NativeSeparator() { return Separator(NativePathFlavour()); }
+constexpr char16_t Separator(PathFlavour flavour) {
+  return flavour == PathFlavour::Windows ? u'\\' : u'/';
+}
+constexpr char16_t NativeSeparator() {
+  return Separator(NativePathFlavour());
+}
 
 // C:\A\B\FORM1.TXT -> C:\A\B\, FORM1, TXT. X.A.TXT -> "", X, A.TXT.
 void SplitPath(std::u16string_view path, std::u16string& folder, std::u16string& name,
@@ -30,11 +34,12 @@ void SplitPath(std::u16string_view path, std::u16string& folder, std::u16string&
 
 // The folder (its separator appended when missing; none when it is empty),
 // the name, and "." with the extension when there is one.
-std::u16string JoinPath(std::u16string_view folder, std::u16string_view name, std::u16string_view extension,
-                        PathFlavour flavour = NativePathFlavour());
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name,
+                        std::u16string_view extension, PathFlavour flavour = NativePathFlavour());
 
 // The folder with the flavour's separator appended unless it already ends in
 // one; an empty folder becomes the separator alone.
-std::u16string WithTrailingSeparator(std::u16string_view folder, PathFlavour flavour = NativePathFlavour());
+std::u16string WithTrailingSeparator(std::u16string_view folder,
+                                     PathFlavour flavour = NativePathFlavour());
 
 }  // namespace tarnwick

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/settings.h"
 #include "gui/japanese_font.h"
 #include "gui/main_window.h"
 #include "gui/screenshots.h"
-#include "app/settings.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -20,12 +20,12 @@
 
 #include "app/drops.h"
 #include "app/run_guard.h"
+#include "gui/about_box.h"
 #include "gui/drop_line_edit.h"
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
 #include "gui/report_tree_view.h"
 #include "text/utf8.h"
-#include "gui/about_box.h"
 
 namespace tarnwick {
 namespace {
@@ -430,8 +430,8 @@ void frmMain::FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths) {
 }
 
 void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths) {
-  const FileBoxTexts boxes =
-      ::tarnwick::DropOnFileBox(ToPathList(paths), {FromQString(folderBox->text()), FromQString(fileBox->text())});
+  const FileBoxTexts boxes = ::tarnwick::DropOnFileBox(
+      ToPathList(paths), {FromQString(folderBox->text()), FromQString(fileBox->text())});
   folderBox->setText(ToQString(boxes.folder));
   fileBox->setText(ToQString(boxes.files));
   if (boxes.otherFolder) ops_->ShowMessage(kSameFolderOnlyMessage, MessageIcon::Information);

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "gui/qt_window_ops.h"
 #include "app/runs.h"
 #include "app/settings.h"
+#include "gui/qt_window_ops.h"
 
 class QAction;
 class QCheckBox;

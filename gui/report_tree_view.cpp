@@ -55,8 +55,7 @@ void ReportTreeView::AddNode(std::u16string_view parentKey, std::u16string_view 
     parent = FindParent(parentKey);
     if (parent == nullptr) return;
   }
-  auto* item = new QTreeWidgetItem(
-      QStringList(ToQString(text)));
+  auto* item = new QTreeWidgetItem(QStringList(ToQString(text)));
   keys_.emplace_back(key);
   nodes_.push_back(item);
   item->setData(0, Qt::UserRole, NodeCount());

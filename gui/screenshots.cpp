@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "gui/main_window.h"
-#include "gui/report_tree_view.h"
-#include "text/cp932.h"
 #include "files/file_io.h"
 #include "gui/about_box.h"
+#include "gui/main_window.h"
+#include "gui/report_tree_view.h"
 #include "gui/structure_viewer.h"
+#include "text/cp932.h"
 
 namespace tarnwick {
 namespace {

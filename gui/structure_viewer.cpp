@@ -106,7 +106,8 @@ int frmConstract::SelectedRecord() const {
 }
 
 void frmConstract::TreeView1_Click() {
-  if (const int number = SelectedRecord()) Text3->setPlainText(ToQString(model_.Record(number).Value));
+  if (const int number = SelectedRecord())
+    Text3->setPlainText(ToQString(model_.Record(number).Value));
 }
 
 void frmConstract::TreeView1_DblClick() {

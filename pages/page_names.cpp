@@ -27,8 +27,7 @@ std::u16string PageNames::Allocate(std::u16string_view path) {
   std::u16string folder, name, extension;
   SplitPath(path, folder, name, extension);
   for (int n = 2;; ++n) {
-    std::u16string candidate =
-        JoinPath(folder, name + u"_" + DecimalText(n), extension);
+    std::u16string candidate = JoinPath(folder, name + u"_" + DecimalText(n), extension);
     if (used_.insert(UpperCase(candidate)).second) return candidate;
   }
 }

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "base/error.h"
-#include "text/upper_case.h"
 #include "text/decimal.h"
+#include "text/upper_case.h"
 
 namespace tarnwick {
 
@@ -79,8 +79,9 @@ clsItem& Collection::At(std::size_t position) {
 
 const clsItem& Collection::At(std::size_t position) const {
   if (position < 1 || position > items_.size()) {
-    throw Error(kGeneralErrorNumber, u"インデックスが有効範囲にありません。(" + DecimalText(position) +
-                                         u"/" + DecimalText(items_.size()) + u")");
+    throw Error(kGeneralErrorNumber, u"インデックスが有効範囲にありません。(" +
+                                         DecimalText(position) + u"/" + DecimalText(items_.size()) +
+                                         u")");
   }
   return items_[position - 1];
 }

@@ -76,37 +76,38 @@ inline PropertyLine SplitPropertyLine(std::u16string_view line, std::size_t colu
 }
 
 inline constexpr std::u16string_view kCommentClosing[] = {u"トリガー・スタイル",
-                                                   u"ヘルプ・ブック・タイトル",
-                                                   u"タイトル",
-                                                   u"PL/SQLライブラリ・ソース",
-                                                   u"ヘルプ・ブック・トピック",
-                                                   u"ナビゲーション形式",
-                                                   u"パラメータのデータ型",
-                                                   u"子オブジェクト・グループ",
-                                                   u"プログラム・ユニットのテキスト",
-                                                   u"トリガー",
-                                                   u"文字モードの論理属性",
-                                                   u"プロンプトのフォアグラウンド・カラー",
-                                                   u"レコード・グループ・タイプ",
-                                                   u"ディテール・データ・ブロック",
-                                                   u"ファイル名",
-                                                   u"使用可能",
-                                                   u"フォアグラウンド・カラー",
-                                                   u"有効",
-                                                   u"PL/SQLライブラリの位置",
-                                                   u"可動メニュー"};
+                                                          u"ヘルプ・ブック・タイトル",
+                                                          u"タイトル",
+                                                          u"PL/SQLライブラリ・ソース",
+                                                          u"ヘルプ・ブック・トピック",
+                                                          u"ナビゲーション形式",
+                                                          u"パラメータのデータ型",
+                                                          u"子オブジェクト・グループ",
+                                                          u"プログラム・ユニットのテキスト",
+                                                          u"トリガー",
+                                                          u"文字モードの論理属性",
+                                                          u"プロンプトのフォアグラウンド・カラー",
+                                                          u"レコード・グループ・タイプ",
+                                                          u"ディテール・データ・ブロック",
+                                                          u"ファイル名",
+                                                          u"使用可能",
+                                                          u"フォアグラウンド・カラー",
+                                                          u"有効",
+                                                          u"PL/SQLライブラリの位置",
+                                                          u"可動メニュー"};
 inline constexpr std::u16string_view kTriggerTextClosing[] = {u"問合せ入力モードで起動"};
 inline constexpr std::u16string_view kProgramUnitClosing[] = {u"プログラム単位タイプ",
-                                                       u"プログラム・ユニットタイプ"};
+                                                              u"プログラム・ユニットタイプ"};
 inline constexpr std::u16string_view kWhereClosing[] = {u"ORDER BY句"};
 inline constexpr std::u16string_view kOrderByClosing[] = {u"オプティマイザ・ヒント"};
 inline constexpr std::u16string_view kHintClosing[] = {u"バッファ・レコード", u"挿入可能"};
 inline constexpr std::u16string_view kMessageClosing[] = {u"方向", u"警告スタイル"};
 inline constexpr std::u16string_view kGroupQueryClosing[] = {u"レコード・グループの取出しサイズ"};
 inline constexpr std::u16string_view kPromptClosing[] = {u"プロンプト表示スタイル"};
-inline constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作", u"レコード削除？の動作"};
+inline constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作",
+                                                       u"レコード削除？の動作"};
 inline constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク",
-                                                        u"(項目の)コピー値"};
+                                                               u"(項目の)コピー値"};
 inline constexpr std::u16string_view kFormulaClosing[] = {u"サマリー・ファンクション"};
 inline constexpr std::u16string_view kMenuItemCodeClosing[] = {u"メニューのアイコン"};
 

@@ -12,10 +12,10 @@
 
 #include "base/error.h"
 #include "report/report_lines.h"
-#include "text/line_reader.h"
 #include "text/blanks.h"
-#include "text/upper_case.h"
 #include "text/decimal.h"
+#include "text/line_reader.h"
+#include "text/upper_case.h"
 
 namespace tarnwick {
 
@@ -367,7 +367,8 @@ class ReportReader {
   }
 
   // The first value, then CR LF and each raw line up to a closing name.
-  std::u16string ReadTextBlock(std::u16string_view firstValue, std::span<const std::u16string_view> closing) {
+  std::u16string ReadTextBlock(std::u16string_view firstValue,
+                               std::span<const std::u16string_view> closing) {
     lines_.clear();
     std::size_t size = firstValue.size();
     for (;;) {

@@ -151,8 +151,7 @@ TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
   EXPECT_EQ(result.err, "比較するオブジェクトを選択してください。\n");
 
   // A report that does not load stops the command.
-  const auto bad =
-      scratch.WriteText(u"", u"BAD.txt", kUnparsableReport);
+  const auto bad = scratch.WriteText(u"", u"BAD.txt", kUnparsableReport);
   result = RunArgs(
       {u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1", bad, u"ROOT-1"});
   EXPECT_EQ(result.status, 1);

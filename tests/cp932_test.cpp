@@ -63,7 +63,8 @@ TEST(Cp932, BadBytesBecomeReplacementCharactersAndDecodingGoesOn) {
   const std::string ascii(37, 'a');
   EXPECT_EQ(DecodeCp932(ascii + "\x82"), std::u16string(37, u'a') + u"\uFFFD");
   EXPECT_EQ(DecodeCp932(ascii + "\x82\xA0" + ascii + "\x85\xA0" + ascii),
-            std::u16string(37, u'a') + u"あ" + std::u16string(37, u'a') + u"\uFFFD" + std::u16string(37, u'a'));
+            std::u16string(37, u'a') + u"あ" + std::u16string(37, u'a') + u"\uFFFD" +
+                std::u16string(37, u'a'));
 }
 
 TEST(Cp932, NoInputDecodesToTheEndOfFileMarkUnlessItHoldsOne) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "app/runs.h"
 #include "diff/form_diff.h"
 #include "fake_window.h"

@@ -14,15 +14,18 @@ namespace {
 class FileIo : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tarnwick_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        std::filesystem::temp_directory_path() /
+        ("tarnwick_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  std::u16string In(std::u16string_view name) const { return PathText(folder_) + u"/" + std::u16string(name); }
+  std::u16string In(std::u16string_view name) const {
+    return PathText(folder_) + u"/" + std::u16string(name);
+  }
 
   std::filesystem::path folder_;
 };

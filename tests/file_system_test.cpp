@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "runs_fixture.h"
 #include "base/error.h"
+#include "runs_fixture.h"
 
 namespace tarnwick {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "base/error.h"
 #include "report/report_parser.h"
 #include "tests/table_text.h"
-#include "base/error.h"
 
 namespace tarnwick {
 namespace {
@@ -17,7 +17,9 @@ using testing::Prop;
 using testing::Rows;
 
 // A root as the parser makes it: "ﾌｫｰﾑ" holding the given module objects.
-CollectionPtr Form(std::initializer_list<clsItem> modules) { return Items({Obj(u"ﾌｫｰﾑ", modules)}); }
+CollectionPtr Form(std::initializer_list<clsItem> modules) {
+  return Items({Obj(u"ﾌｫｰﾑ", modules)});
+}
 
 struct FormDiff {
   std::string rows;
@@ -27,8 +29,8 @@ struct FormDiff {
 FormDiff Diff(const Collection& tree1, const Collection& tree2, bool diffOnly) {
   FormDiff result;
   HTMLTblCls table;
-  MakeFormDiffTable(tree1, tree2, true, true, u"C:\\a\\F.txt", u"C:\\b\\F.txt", table, result.diffFound,
-                    diffOnly);
+  MakeFormDiffTable(tree1, tree2, true, true, u"C:\\a\\F.txt", u"C:\\b\\F.txt", table,
+                    result.diffFound, diffOnly);
   result.rows = Rows(table);
   return result;
 }
@@ -56,12 +58,13 @@ TEST(FindChild, MatchesKeysExactlyAndTellsWhatTheChildHolds) {
 }
 
 TEST(BlockItemOutline, ListsTheFirstModulesBlocksWithTheirItemsIndented) {
-  const CollectionPtr tree = Form(
-      {Obj(u"FORM1", {Prop(u"タイトル", u"受注"),
-                      Obj(u"ブロック", {Obj(u"B1", {Obj(u"項目", {Obj(u"I1", {}), Obj(u"I2", {})})}),
-                                        Obj(u"B2", {}), Obj(u"B3", {Prop(u"項目", u"text")}),
-                                        Obj(u"B1 ", {Obj(u"項目", {Obj(u"I1", {})})})})}),
-       Obj(u"FORM2", {Obj(u"ブロック", {Obj(u"OTHER", {})})})});
+  const CollectionPtr tree =
+      Form({Obj(u"FORM1",
+                {Prop(u"タイトル", u"受注"),
+                 Obj(u"ブロック", {Obj(u"B1", {Obj(u"項目", {Obj(u"I1", {}), Obj(u"I2", {})})}),
+                                   Obj(u"B2", {}), Obj(u"B3", {Prop(u"項目", u"text")}),
+                                   Obj(u"B1 ", {Obj(u"項目", {Obj(u"I1", {})})})})}),
+            Obj(u"FORM2", {Obj(u"ブロック", {Obj(u"OTHER", {})})})});
   EXPECT_EQ(BlockItemOutline(*tree), u"B1\r\n    I1\r\n    I2\r\nB2\r\nB3\r\nB1 \r\n    I1");
 }
 
@@ -117,7 +120,8 @@ TEST(CompareOutline, ABlockAddedOnSideTwoShowsInCyan) {
 
   HTMLTblCls table;
   CompareOutline(u"B1", u"B1\r\n    J1", table, diffFound, true);
-  EXPECT_NE(table.sStr().find(u"<td bgcolor=\"cyan\">&nbsp;&nbsp;&nbsp;&nbsp;J1</td></tr>"), std::u16string::npos)
+  EXPECT_NE(table.sStr().find(u"<td bgcolor=\"cyan\">&nbsp;&nbsp;&nbsp;&nbsp;J1</td></tr>"),
+            std::u16string::npos)
       << "item lines keep their four blanks as non-breaking spaces";
 }
 
@@ -133,9 +137,11 @@ TEST(CompareOutline, AnEmptyOutlineShowsItsOneEmptyLine) {
 }
 
 CollectionPtr OrderForm() {
-  return Form({Obj(u"ORDERS", {Prop(u"タイトル", u"受注"),
-                               Obj(u"ブロック", {Obj(u"HEAD", {Prop(u"WHERE句", u"ID > 0"),
-                                                               Obj(u"項目", {Obj(u"ID", {Prop(u"型", u"数値")})})})})})});
+  return Form({Obj(
+      u"ORDERS",
+      {Prop(u"タイトル", u"受注"),
+       Obj(u"ブロック", {Obj(u"HEAD", {Prop(u"WHERE句", u"ID > 0"),
+                                       Obj(u"項目", {Obj(u"ID", {Prop(u"型", u"数値")})})})})})});
 }
 
 TEST(MakeFormDiffTable, IdenticalReportsGiveOnlyTheTitlesWhenOnlyDifferencesAreWanted) {
@@ -150,8 +156,10 @@ TEST(MakeFormDiffTable, IdenticalReportsGiveOnlyTheTitlesWhenOnlyDifferencesAreW
   bool diffFound = false;
   MakeFormDiffTable(*OrderForm(), *OrderForm(), true, true, u"a", u"b", table, diffFound, true);
   EXPECT_EQ(table.sStr(),
-            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=\"yellow\">a</td></tr>\r\n"
-            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" bgcolor=\"cyan\">b</td></tr>\r\n");
+            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" "
+            u"bgcolor=\"yellow\">a</td></tr>\r\n"
+            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" "
+            u"bgcolor=\"cyan\">b</td></tr>\r\n");
 }
 
 TEST(MakeFormDiffTable, IdenticalReportsAreListedInFullOtherwise) {
@@ -207,10 +215,11 @@ TEST(MakeFormDiffTable, AnAbsentSideOneListsEverythingOfSideTwoInCyan) {
 
 TEST(MakeFormDiffTable, AnAddedBlockShowsInTheOutlineAndInTheObjects) {
   const CollectionPtr tree2 = Form(
-      {Obj(u"ORDERS", {Prop(u"タイトル", u"受注"),
-                       Obj(u"ブロック", {Obj(u"HEAD", {Prop(u"WHERE句", u"ID > 0"),
-                                                       Obj(u"項目", {Obj(u"ID", {Prop(u"型", u"数値")})})}),
-                                         Obj(u"LINE", {Obj(u"項目", {Obj(u"QTY", {})})})})})});
+      {Obj(u"ORDERS",
+           {Prop(u"タイトル", u"受注"),
+            Obj(u"ブロック", {Obj(u"HEAD", {Prop(u"WHERE句", u"ID > 0"),
+                                            Obj(u"項目", {Obj(u"ID", {Prop(u"型", u"数値")})})}),
+                              Obj(u"LINE", {Obj(u"項目", {Obj(u"QTY", {})})})})})});
   const FormDiff result = Diff(*OrderForm(), *tree2, true);
   EXPECT_EQ(result.rows, R"(
 |||||[2 Y]C:\a\F.txt|
@@ -252,10 +261,12 @@ TEST(MakeFormDiffTable, AMissingTreeOrModuleIsAnError) {
   HTMLTblCls table;
   bool diffFound = false;
   const CollectionPtr empty = NewCollection();
-  EXPECT_THROW(MakeFormDiffTable(*OrderForm(), *empty, true, false, u"a", u"b", table, diffFound, false),
-               Error);
-  EXPECT_THROW(MakeFormDiffTable(*Form({}), *OrderForm(), true, true, u"a", u"b", table, diffFound, false),
-               Error);
+  EXPECT_THROW(
+      MakeFormDiffTable(*OrderForm(), *empty, true, false, u"a", u"b", table, diffFound, false),
+      Error);
+  EXPECT_THROW(
+      MakeFormDiffTable(*Form({}), *OrderForm(), true, true, u"a", u"b", table, diffFound, false),
+      Error);
 }
 
 CollectionPtr Parse(std::u16string_view report) {
@@ -265,7 +276,8 @@ CollectionPtr Parse(std::u16string_view report) {
   return tree ? tree : NewCollection();
 }
 
-constexpr std::u16string_view kReport1 = uR"(* 名前                   FORM1
+constexpr std::u16string_view kReport1 =
+    uR"(* 名前                   FORM1
 * タイトル               受注
 * ブロック
   * 名前                 HEAD
@@ -282,7 +294,8 @@ END;
     * 問合せ入力モードで起動 いいえ
 )";
 
-constexpr std::u16string_view kReport2 = uR"(* 名前                   FORM1
+constexpr std::u16string_view kReport2 =
+    uR"(* 名前                   FORM1
 * タイトル               受注入力
 * ブロック
   * 名前                 HEAD

@@ -4,16 +4,15 @@
 
 #include "app/list_tree_view.h"
 #include "app/runs.h"
+#include "base/error.h"
 #include "diff/object_diff.h"
 #include "diff/tree_compare.h"
 #include "fake_window.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
-#include "base/error.h"
 
 namespace tarnwick {
 namespace {
-
 
 using testing::FakeWindow;
 using testing::ScratchFolder;
@@ -67,13 +66,13 @@ class ObjDiffRun : public ::testing::Test {
 TEST_F(ObjDiffRun, ADropShowsSectionsAndObjectsKeyedByPosition) {
   ASSERT_TRUE(Drop(1, form1));
   EXPECT_EQ(view[0].Nodes(), Nodes({{u"", u"ROOT", u"FORM1"},
-                                  {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
-                                  {u"ROOT-1", u"ROOT-1-1", u"F"},
-                                  {u"ROOT-1-1", u"ROOT-1-1-11", u"ブロック"},
-                                  {u"ROOT-1-1-11", u"ROOT-1-1-11-1", u"A"},
-                                  {u"ROOT-1-1-11", u"ROOT-1-1-11-2", u"B"},
-                                  {u"ROOT-1-1-11-2", u"ROOT-1-1-11-2-2", u"項目"},
-                                  {u"ROOT-1-1-11-2-2", u"ROOT-1-1-11-2-2-1", u"I1"}}));
+                                    {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
+                                    {u"ROOT-1", u"ROOT-1-1", u"F"},
+                                    {u"ROOT-1-1", u"ROOT-1-1-11", u"ブロック"},
+                                    {u"ROOT-1-1-11", u"ROOT-1-1-11-1", u"A"},
+                                    {u"ROOT-1-1-11", u"ROOT-1-1-11-2", u"B"},
+                                    {u"ROOT-1-1-11-2", u"ROOT-1-1-11-2-2", u"項目"},
+                                    {u"ROOT-1-1-11-2-2", u"ROOT-1-1-11-2-2-1", u"I1"}}));
   EXPECT_EQ(side[0].ObjNodeCount, 8);
   EXPECT_EQ(side[0].ObjPathTexts[0], u" FORM1");
   EXPECT_EQ(side[0].ObjPathTexts[5], u" FORM1 ﾌｫｰﾑ F ブロック B");
@@ -99,10 +98,10 @@ TEST_F(ObjDiffRun, OnlyADropOfExactlyOneFileLoads) {
       scratch.WriteText(u"rep", u"S.v2.txt", u"* 名前 S\r\n  ブロック\r\n  * 名前 X\r\n");
   ASSERT_TRUE(Drop(1, small));
   EXPECT_EQ(view[0].Nodes(), Nodes({{u"", u"ROOT", u"S"},
-                                  {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
-                                  {u"ROOT-1", u"ROOT-1-1", u"S"},
-                                  {u"ROOT-1-1", u"ROOT-1-1-1", u"ブロック"},
-                                  {u"ROOT-1-1-1", u"ROOT-1-1-1-1", u"X"}}));
+                                    {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
+                                    {u"ROOT-1", u"ROOT-1-1", u"S"},
+                                    {u"ROOT-1-1", u"ROOT-1-1-1", u"ブロック"},
+                                    {u"ROOT-1-1-1", u"ROOT-1-1-1-1", u"X"}}));
   EXPECT_EQ(side[0].ObjPathTexts.size(), 5u);
   EXPECT_EQ(side[0].ObjFile, small);
 }
@@ -127,8 +126,7 @@ TEST_F(ObjDiffRun, LoadFailuresShowTheirMessageWithoutLineBreak) {
   EXPECT_EQ(window.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(side[0].ObjFile, empty);
 
-  const auto broken =
-      scratch.WriteText(u"rep", u"BAD.txt", testing::kUnparsableReport);
+  const auto broken = scratch.WriteText(u"rep", u"BAD.txt", testing::kUnparsableReport);
   EXPECT_FALSE(Drop(2, broken));
   EXPECT_EQ(window.messages.at(1).text.rfind(
                 u"フォーム文章[" + broken + u"]の解析中に、エラーが発生しました。", 0),

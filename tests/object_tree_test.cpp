@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "report/tree_json.h"
 #include "base/error.h"
+#include "report/tree_json.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
 

@@ -26,7 +26,8 @@ const clsItem& Child(const Collection& collection, std::u16string_view key) {
 }
 
 const Collection& Module(const CollectionPtr& tree) {
-  if (!tree || tree->Count() != 1 || tree->At(1).Key != u"ﾌｫｰﾑ") throw std::runtime_error("no ﾌｫｰﾑ");
+  if (!tree || tree->Count() != 1 || tree->At(1).Key != u"ﾌｫｰﾑ")
+    throw std::runtime_error("no ﾌｫｰﾑ");
   const Collection& modules = tree->At(1).Children();
   if (modules.Count() != 1) throw std::runtime_error("not one module");
   return modules.At(1).Children();
@@ -40,8 +41,8 @@ struct Counts {
 // property after it, and no property was lost before it.
 void CheckTriggers(const Collection& object, Counts& counts) {
   static const std::vector<std::u16string> kTriggerKeys = {
-      u"サブクラス情報", u"コメント", u"トリガー・スタイル", u"トリガー・テキスト", u"問合せ入力モードで起動",
-      u"実行階層"};
+      u"サブクラス情報",         u"コメント", u"トリガー・スタイル", u"トリガー・テキスト",
+      u"問合せ入力モードで起動", u"実行階層"};
   const clsItem* triggers = object.Find(u"トリガー");
   if (triggers == nullptr) return;
   ASSERT_TRUE(triggers->IsCollection());
@@ -88,8 +89,9 @@ TEST(GeneratedReportParse, ModuleWithBlocksItemsAndWholeTriggerTexts) {
     EXPECT_GE(counts.items, 100u);
     EXPECT_GE(counts.triggers, 100u);
     const Collection& module = Module(tree);
-    for (std::u16string_view section : {u"連結ﾗｲﾌﾞﾗﾘ", u"アラート", u"キャンバス", u"LOV", u"プログラム・ユニット",
-                                        u"レコード・グループ", u"ウィンドウ", u"ポップアップ・メニュー"}) {
+    for (std::u16string_view section :
+         {u"連結ﾗｲﾌﾞﾗﾘ", u"アラート", u"キャンバス", u"LOV", u"プログラム・ユニット",
+          u"レコード・グループ", u"ウィンドウ", u"ポップアップ・メニュー"}) {
       EXPECT_TRUE(Child(module, section).IsCollection()) << ToUtf8(section);
     }
   }
@@ -127,19 +129,23 @@ TEST(SampleReportParse, TextsAndSpecialSectionsComeOutAsWritten) {
   const std::vector<SampleReport> v1 = SampleReports(1);
   const CollectionPtr customerTree = Parse(v1[1].text);
   const Collection& customers = Module(customerTree);
-  const Collection& block = Child(Child(customers, u"ブロック").Children(), u"CUSTOMERS").Children();
+  const Collection& block =
+      Child(Child(customers, u"ブロック").Children(), u"CUSTOMERS").Children();
   const Collection& zip = Child(Child(block, u"項目").Children(), u"ZIP_CODE").Children();
-  const Collection& postChange = Child(Child(zip, u"トリガー").Children(), u"POST-CHANGE").Children();
+  const Collection& postChange =
+      Child(Child(zip, u"トリガー").Children(), u"POST-CHANGE").Children();
   EXPECT_EQ(Child(postChange, u"トリガー・テキスト").Text(),
             u"\r\n"
             u"-- 郵便番号から住所を補完する\r\n"
             u"IF :CUSTOMERS.ADDRESS1 IS NULL THEN\r\n"
             u"  :CUSTOMERS.ADDRESS1 := ZIP_TO_ADDRESS(:CUSTOMERS.ZIP_CODE);\r\n"
             u"END IF;");
-  EXPECT_EQ(Child(block, u"オプティマイザ・ヒント").Text(), u"/*+ INDEX(CUSTOMERS CUSTOMERS_PK) */");
+  EXPECT_EQ(Child(block, u"オプティマイザ・ヒント").Text(),
+            u"/*+ INDEX(CUSTOMERS CUSTOMERS_PK) */");
 
   const Collection& terms = Child(Child(block, u"項目").Children(), u"PAYMENT_TERMS").Children();
-  const Collection& elements = Child(Child(terms, u"リスト内の要素").Children(), u"リスト内の要素").Children();
+  const Collection& elements =
+      Child(Child(terms, u"リスト内の要素").Children(), u"リスト内の要素").Children();
   EXPECT_EQ(Child(elements, u"02").Text(), u"20日締め翌月10日払い");
   EXPECT_EQ(elements.Count(), 3u);
 
@@ -147,19 +153,26 @@ TEST(SampleReportParse, TextsAndSpecialSectionsComeOutAsWritten) {
   const CollectionPtr menuTree = Parse(v1[2].text);
   const Collection& menu = Module(menuTree);
   const Collection& items =
-      Child(Child(Child(menu, u"ポップアップ・メニュー").Children(), u"PM_MAIN").Children(), u"メニュー項目").Children();
-  EXPECT_EQ(Child(items.Find(u"ORDER")->Children(), u"メニュー項目コード").Text(), u"CALL_FORM('ORDER_ENTRY'); ");
+      Child(Child(Child(menu, u"ポップアップ・メニュー").Children(), u"PM_MAIN").Children(),
+            u"メニュー項目")
+          .Children();
+  EXPECT_EQ(Child(items.Find(u"ORDER")->Children(), u"メニュー項目コード").Text(),
+            u"CALL_FORM('ORDER_ENTRY'); ");
   EXPECT_EQ(Child(items.Find(u"ORDER")->Children(), u"メニューのアイコン").Text(), u"いいえ");
   EXPECT_EQ(Child(items.Find(u"QUIT")->Children(), u"メニュー項目コード").Text(),
-            u"\r\nIF SHOW_ALERT('ALERT_CONFIRM') = ALERT_BUTTON1 THEN\r\n  EXIT_FORM(NO_VALIDATE);\r\nEND IF;");
+            u"\r\nIF SHOW_ALERT('ALERT_CONFIRM') = ALERT_BUTTON1 THEN\r\n  "
+            u"EXIT_FORM(NO_VALIDATE);\r\nEND IF;");
 
   const std::vector<SampleReport> v2 = SampleReports(2);
   const CollectionPtr customerTree2 = Parse(v2[1].text);
   const Collection& customerItems2 =
-      Child(Child(Child(Module(customerTree2), u"ブロック").Children(), u"CUSTOMERS").Children(), u"項目").Children();
+      Child(Child(Child(Module(customerTree2), u"ブロック").Children(), u"CUSTOMERS").Children(),
+            u"項目")
+          .Children();
   EXPECT_FALSE(customerItems2.Contains(u"FAX_NO"));
-  EXPECT_TRUE(Child(customerItems2.Find(u"DELETE_FLG")->Children(), u"トリガー").Children().Contains(
-      u"WHEN-CHECKBOX-CHANGED"));
+  EXPECT_TRUE(Child(customerItems2.Find(u"DELETE_FLG")->Children(), u"トリガー")
+                  .Children()
+                  .Contains(u"WHEN-CHECKBOX-CHANGED"));
 
   const CollectionPtr orderTree = Parse(v2[0].text);
   const Collection& orders = Module(orderTree);
@@ -167,7 +180,8 @@ TEST(SampleReportParse, TextsAndSpecialSectionsComeOutAsWritten) {
   EXPECT_TRUE(Child(lines, u"項目").Children().Contains(u"DISCOUNT_AMOUNT"));
   const Collection& header = Child(Child(orders, u"ブロック").Children(), u"ORDERS").Children();
   EXPECT_EQ(Child(header, u"WHERE句").Text(), u"DELETE_FLG = '0'\r\nAND STATUS <> 'C'");
-  EXPECT_EQ(Child(Child(header, u"項目").Children().Find(u"DELIVERY_DATE")->Children(), u"参照情報").Text(),
+  EXPECT_EQ(Child(Child(header, u"項目").Children().Find(u"DELIVERY_DATE")->Children(), u"参照情報")
+                .Text(),
             u"         o 参照元モジュール                      COMMON_OLB\r\n"
             u"         o 参照元モジュールのタイプ              オブジェクト・ライブラリ\r\n"
             u"         o 参照元オブジェクト                    STD_DATE_ITEM\r\n"

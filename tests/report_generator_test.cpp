@@ -1,7 +1,6 @@
 #include "tools/generator/report_generator.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -12,8 +11,8 @@
 
 #include "files/file_io.h"
 #include "text/utf8.h"
-#include "tools/generator/sample_forms.h"
 #include "tools/generator/report_writer.h"
+#include "tools/generator/sample_forms.h"
 
 namespace tarnwick {
 namespace {
@@ -97,13 +96,26 @@ TEST(ReportGenerator, ModuleStartsTheReportAndLinesEndWithCrLf) {
 
 TEST(ReportGenerator, ReportHoldsTheObjectsOfARealForm) {
   const std::u16string text = GenerateReportText(Options(400'000, 5));
-  for (std::u16string_view expected :
-       {u"\r\n- 連結ライブラリ\r\n   * 名前", u"\r\n- ブロック\r\n   * 名前", u"\r\n   - 項目\r\n      * 名前",
-        u"トリガー・テキスト\r\n", u"\r\nEND IF;\r\n", u"\r\nEND;\r\n", u"NULL;\r\n", u"\r\n\r\n",
-        u"- プログラム・ユニット\r\n", u"レコード・グループ問合せ\r\n", u"- リスト内の要素\r\n",
-        u"- 問合せデータ・ソースの列\r\n      o 列名", u"参照情報                              <Not Referenced>",
-        u"座標情報\r\n", u"o メニュー項目コード", u"- メニューのアイコン", u"- キャンバス\r\n", u"- ウィンドウ\r\n",
-        u"o プロンプト", u"\r\n----------\r\n"}) {
+  for (std::u16string_view expected : {u"\r\n- 連結ライブラリ\r\n   * 名前",
+                                       u"\r\n- ブロック\r\n   * 名前",
+                                       u"\r\n   - 項目\r\n      * 名前",
+                                       u"トリガー・テキスト\r\n",
+                                       u"\r\nEND IF;\r\n",
+                                       u"\r\nEND;\r\n",
+                                       u"NULL;\r\n",
+                                       u"\r\n\r\n",
+                                       u"- プログラム・ユニット\r\n",
+                                       u"レコード・グループ問合せ\r\n",
+                                       u"- リスト内の要素\r\n",
+                                       u"- 問合せデータ・ソースの列\r\n      o 列名",
+                                       u"参照情報                              <Not Referenced>",
+                                       u"座標情報\r\n",
+                                       u"o メニュー項目コード",
+                                       u"- メニューのアイコン",
+                                       u"- キャンバス\r\n",
+                                       u"- ウィンドウ\r\n",
+                                       u"o プロンプト",
+                                       u"\r\n----------\r\n"}) {
     EXPECT_NE(text.find(expected), text.npos) << ToUtf8(expected);
   }
 }
@@ -159,8 +171,10 @@ TEST(ReportMutator, EditsStayInsideTextsAndKeepTheirClosingLines) {
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
     const std::vector<std::u16string> after = Lines(MutateReportText(report, 0.3, seed));
     ASSERT_GE(after.size(), 11u);
-    EXPECT_EQ(std::vector(after.begin(), after.begin() + 5), std::vector(before.begin(), before.begin() + 5));
-    EXPECT_EQ(std::vector(after.end() - 2, after.end()), std::vector(before.end() - 2, before.end()));
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 5),
+              std::vector(before.begin(), before.begin() + 5));
+    EXPECT_EQ(std::vector(after.end() - 2, after.end()),
+              std::vector(before.end() - 2, before.end()));
     EXPECT_NE(after, before) << seed;
   }
 }
@@ -214,7 +228,8 @@ TEST(ReportMutator, LeavesLinesWhosePlaceCarriesMeaningAlone) {
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
     const std::vector<std::u16string> after = Lines(MutateReportText(report, 0.3, seed));
     ASSERT_GE(after.size(), 15u);
-    EXPECT_EQ(std::vector(after.begin(), after.begin() + 14), std::vector(before.begin(), before.begin() + 14));
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 14),
+              std::vector(before.begin(), before.begin() + 14));
     EXPECT_EQ(after.back(), before.back());
   }
 }
@@ -244,8 +259,9 @@ TEST(ReportMutator, AddsOrRemovesWholeItems) {
 }
 
 TEST(ReportFile, WritesCodePage932WithCrLf) {
-  EXPECT_EQ(ReportBytes(u"* 名前  FORM1\r\n- コメント  ～①\nEND;"),
-            "* \x96\xBC\x91\x4F  FORM1\r\n- \x83\x52\x83\x81\x83\x93\x83\x67  \x81\x60\x87\x40\r\nEND;");
+  EXPECT_EQ(
+      ReportBytes(u"* 名前  FORM1\r\n- コメント  ～①\nEND;"),
+      "* \x96\xBC\x91\x4F  FORM1\r\n- \x83\x52\x83\x81\x83\x93\x83\x67  \x81\x60\x87\x40\r\nEND;");
 }
 
 TEST(SampleReports, CommittedFilesAreWhatTheSourceWrites) {
@@ -256,7 +272,8 @@ TEST(SampleReports, CommittedFilesAreWhatTheSourceWrites) {
     ASSERT_EQ(reports.size(), 4u);
     for (const SampleReport& report : reports) {
       const std::u16string path = FromUtf8(std::string(TARNWICK_SOURCE_DIR) + "/samples/v" +
-                                           std::to_string(release) + "/") + report.fileName;
+                                           std::to_string(release) + "/") +
+                                  report.fileName;
       EXPECT_EQ(ReadFileBytes(path), ReportBytes(report.text)) << ToUtf8(path);
     }
   }
@@ -307,7 +324,7 @@ TEST(TarnwickGen, WritesReportsVersionsAndFolderPairs) {
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "v1" / "FORM0004.txt"));
 
-  EXPECT_EQ(RunGen("report " + d + "/c.txt"), 64);                  // no --size
+  EXPECT_EQ(RunGen("report " + d + "/c.txt"), 64);  // no --size
   EXPECT_EQ(RunGen("report --size 12x " + d + "/c.txt"), 64);
   EXPECT_EQ(RunGen("mutate --edits 2 " + d + "/a.txt " + d + "/c.txt"), 64);
   EXPECT_EQ(RunGen("shuffle " + d), 64);

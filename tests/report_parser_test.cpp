@@ -5,9 +5,9 @@
 #include <random>
 #include <string>
 
+#include "base/error.h"
 #include "report/tree_json.h"
 #include "text/cp932.h"
-#include "base/error.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 

@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "fake_window.h"
 #include "base/error.h"
+#include "fake_window.h"
 
 namespace tarnwick {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/cp932.h"
 #include "files/file_io.h"
+#include "text/cp932.h"
 #include "text/utf8.h"
 
 namespace tarnwick::testing {

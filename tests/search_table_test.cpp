@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "report/report_parser.h"
-#include "tree_builders.h"
 #include "base/error.h"
+#include "report/report_parser.h"
 #include "text/utf8.h"
+#include "tree_builders.h"
 
 namespace tarnwick {
 namespace {
@@ -26,15 +26,16 @@ SearchQuery Query(std::vector<Term> terms, bool condAnd = true, bool noCase = fa
   return MakeSearchQuery({terms[0], terms[1], terms[2]}, condAnd, noCase, foundOnly);
 }
 
-CollectionPtr Root(clsItem module) { return Items({Obj(u"ﾌｫｰﾑ", {std::move(module)})}); }
+CollectionPtr Root(clsItem module) {
+  return Items({Obj(u"ﾌｫｰﾑ", {std::move(module)})});
+}
 
 // The module FORM1 with two blocks; only BLK1's WHERE clause holds "WHERE".
 CollectionPtr SampleReport() {
-  return Root(
-      Obj(u"FORM1", {Prop(u"タイトル", u"受注入力"),
-                        Obj(u"ブロック", {Obj(u"BLK1", {Prop(u"WHERE句", u"WHERE ID = 1"),
-                                                              Prop(u"問合せ可能", u"はい")}),
-                                             Obj(u"BLK2", {Prop(u"問合せ可能", u"いいえ")})})}));
+  return Root(Obj(u"FORM1", {Prop(u"タイトル", u"受注入力"),
+                             Obj(u"ブロック", {Obj(u"BLK1", {Prop(u"WHERE句", u"WHERE ID = 1"),
+                                                             Prop(u"問合せ可能", u"はい")}),
+                                               Obj(u"BLK2", {Prop(u"問合せ可能", u"いいえ")})})}));
 }
 
 // Expected table text: each "\n" ends a row (CR LF in the table), "{RULE}"
@@ -91,10 +92,9 @@ TEST(SearchTable, FoundOnlyWritesEnclosingHeadersOnceJustBeforeTheFirstHit) {
 
   // A second hit in the same object and one in a later object: B1's headers
   // are written once, B2 without a hit leaves no rows, B3 gets its own only.
-  const CollectionPtr two = Root(Obj(
-      u"F",
-      {Obj(u"B", {Obj(u"B1", {Prop(u"P1", u"x1"), Prop(u"P2", u"x2")}),
-                     Obj(u"B2", {Prop(u"P3", u"y")}), Obj(u"B3", {Prop(u"P4", u"x3")})})}));
+  const CollectionPtr two = Root(
+      Obj(u"F", {Obj(u"B", {Obj(u"B1", {Prop(u"P1", u"x1"), Prop(u"P2", u"x2")}),
+                            Obj(u"B2", {Prop(u"P3", u"y")}), Obj(u"B3", {Prop(u"P4", u"x3")})})}));
   found = false;
   EXPECT_EQ(
       Render(Query({{u"x"}}, true, false, true), two.get(), found),

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/window_ops.h"
-#include "text/cp932.h"
 #include "files/file_io.h"
+#include "text/cp932.h"
 
 namespace tarnwick {
 namespace {
@@ -18,7 +18,9 @@ namespace {
 // Records the messages a settings write shows.
 class RecordingWindow : public WindowOps {
  public:
-  void ShowMessage(std::u16string_view text, MessageIcon icon) override { messages.emplace_back(text, icon); }
+  void ShowMessage(std::u16string_view text, MessageIcon icon) override {
+    messages.emplace_back(text, icon);
+  }
   void SetStatusText(std::u16string_view) override {}
   void Repaint() override {}
   void SetWaitCursor(bool) override {}
@@ -67,7 +69,8 @@ TEST(SettingsLines, ValueWordsAreMatchedExactlyAfterUpperCasing) {
   EXPECT_TRUE(Read(u"OUTPUT_AUTOOPEN=TRUE").OUTPUT_AUTOOPEN);
   EXPECT_FALSE(Read(u"OUTPUT_AUTOOPEN=yes").OUTPUT_AUTOOPEN);
   EXPECT_FALSE(Read(u"OUTPUT_AUTOOPEN=True ").OUTPUT_AUTOOPEN);
-  EXPECT_FALSE(Read(u"OUTPUT_AUTOOPEN=ｔｒｕｅ").OUTPUT_AUTOOPEN);  // full-width letters fold to full width
+  EXPECT_FALSE(
+      Read(u"OUTPUT_AUTOOPEN=ｔｒｕｅ").OUTPUT_AUTOOPEN);  // full-width letters fold to full width
 
   EXPECT_EQ(Read(u"MODE=file").MODE, CompareMode::File);
   EXPECT_EQ(Read(u"MODE=FILES").MODE, CompareMode::Folder);
@@ -104,7 +107,8 @@ TEST(SettingsText, ReadingStartsFromTheBaseDefaultsAndKeepsOtherFields) {
 }
 
 TEST(SettingsText, LinesEndAtCrLfLoneCrOrLoneLf) {
-  const Settings settings = Read(u"SRC_PATH1=a\r\nSRC_PATH2=b\rSRC_PATH=c\nSRC_FILE=d\r\n\r\nOUTPUT_FILE=e");
+  const Settings settings =
+      Read(u"SRC_PATH1=a\r\nSRC_PATH2=b\rSRC_PATH=c\nSRC_FILE=d\r\n\r\nOUTPUT_FILE=e");
   EXPECT_EQ(settings.SRC_PATH1, u"a");
   EXPECT_EQ(settings.SRC_PATH2, u"b");
   EXPECT_EQ(settings.SRC_PATH, u"c");
@@ -232,7 +236,8 @@ TEST_F(SettingsFile, WriteThenReadGivesEveryValueBackIncludingHashes) {
   ASSERT_TRUE(WriteIni(iniPath_, written, window_));
   EXPECT_TRUE(window_.messages.empty());
   const std::string bytes = ReadFileBytes(iniPath_);
-  EXPECT_TRUE(bytes.starts_with("OUTPUT_PATH=/out/A#B/\r\nOUTPUT_FILE=\x8C\x8B\x89\xCA#1.html\r\n"));
+  EXPECT_TRUE(
+      bytes.starts_with("OUTPUT_PATH=/out/A#B/\r\nOUTPUT_FILE=\x8C\x8B\x89\xCA#1.html\r\n"));
 
   Settings read;
   EXPECT_FALSE(ReadIni(iniPath_, read));

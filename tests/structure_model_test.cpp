@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "report/object_tree.h"
 #include "base/error.h"
+#include "report/object_tree.h"
 
 namespace tarnwick {
 namespace {

@@ -13,13 +13,14 @@
 
 #include "diff/table_rows.h"
 #include "report/object_tree.h"
-#include "tree_builders.h"
 #include "text/utf8.h"
+#include "tree_builders.h"
 
 namespace tarnwick::testing {
 
 inline void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
-  for (std::size_t at = text.find(from); at != std::u16string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::u16string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
 }

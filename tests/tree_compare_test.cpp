@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/table_text.h"
 #include "base/error.h"
+#include "tests/table_text.h"
 
 namespace tarnwick {
 namespace {
@@ -71,10 +71,12 @@ TEST(WriteHeaders, WritesOnlyPendingLevelsWithTheirMarkAndColour) {
   HTMLTblCls table;
   WriteHeaders(stacks, table);
   const std::u16string rule = u"\r\n" + std::u16string(80, u'=');
-  EXPECT_EQ(table.sStr(), u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\">" + rule +
-                              u"</td></tr>\r\n"
-                              u"<tr><td>*</td><td></td><td></td><td></td>"
-                              u"<td colspan=\"2\" bgcolor=\"yellow\">トリガー&nbsp;(&nbsp;F&nbsp;)&nbsp;</td></tr>\r\n");
+  EXPECT_EQ(table.sStr(),
+            u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\">" + rule +
+                u"</td></tr>\r\n"
+                u"<tr><td>*</td><td></td><td></td><td></td>"
+                u"<td colspan=\"2\" "
+                u"bgcolor=\"yellow\">トリガー&nbsp;(&nbsp;F&nbsp;)&nbsp;</td></tr>\r\n");
 }
 
 TEST(WriteHeaders, LevelOneTitleIsItsKeyWithABlankAfterTheColspan) {
@@ -86,8 +88,9 @@ TEST(WriteHeaders, LevelOneTitleIsItsKeyWithABlankAfterTheColspan) {
   HTMLTblCls table;
   WriteHeaders(stacks, table);
   const std::u16string html = table.sStr();
-  EXPECT_NE(html.find(u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" >F</td></tr>\r\n"),
-            std::u16string::npos)
+  EXPECT_NE(
+      html.find(u"<tr><td></td><td></td><td></td><td></td><td colspan=\"2\" >F</td></tr>\r\n"),
+      std::u16string::npos)
       << ToUtf8(html);
 }
 
@@ -125,13 +128,15 @@ TEST(MergeKey, KeepsFirstAppearanceOrderAndTheLastPositionPerSide) {
 
 TEST(MergeKey, ManyKeysStayInOrderAndMatchExactly) {
   std::vector<std::u16string> keys;
-  for (int i = 0; i < 1000; ++i) keys.push_back(u"K" + std::u16string(1, char16_t(u'a' + i % 26)) +
-                                                std::u16string(i / 26, u'x'));
+  for (int i = 0; i < 1000; ++i)
+    keys.push_back(u"K" + std::u16string(1, char16_t(u'a' + i % 26)) +
+                   std::u16string(i / 26, u'x'));
   keys.push_back(u"Ka");  // already present as keys[0]
   keys.push_back(u"KA");  // differs in case only
   MergeKey list;
   for (std::size_t i = 0; i < keys.size(); ++i) list.Merge(keys[i], MergeKey::kSide1, i + 1);
-  for (std::size_t i = keys.size(); i-- > 0;) list.Merge(keys[i], MergeKey::kSide2, keys.size() - i);
+  for (std::size_t i = keys.size(); i-- > 0;)
+    list.Merge(keys[i], MergeKey::kSide2, keys.size() - i);
 
   ASSERT_EQ(list.Count(), 1001u);
   EXPECT_EQ(list[0].key, u"Ka");
@@ -145,8 +150,10 @@ TEST(MergeKey, ManyKeysStayInOrderAndMatchExactly) {
 }
 
 clsItem SampleForm() {
-  return Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Prop(u"タイトル", u"受注"),
-                                  Obj(u"ブロック", {Obj(u"B1", {Prop(u"WHERE句", u"A = 1\r\nAND B = 2")})})})});
+  return Obj(
+      u"ﾌｫｰﾑ",
+      {Obj(u"F", {Prop(u"タイトル", u"受注"),
+                  Obj(u"ブロック", {Obj(u"B1", {Prop(u"WHERE句", u"A = 1\r\nAND B = 2")})})})});
 }
 
 TEST(CompareNodes, IdenticalNodesWriteNothingWhenOnlyDifferencesAreWanted) {
@@ -175,10 +182,10 @@ TEST(CompareNodes, IdenticalNodesAreListedInFullWithEveryHeader) {
 
 TEST(CompareNodes, ChangedAndOneSidedSingleLinePropertiesAreComparedExactly) {
   const clsItem node1 = Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Prop(u"幅", u"10"), Prop(u"ヒント", u"abc"),
-                                                Prop(u"ラベル", u"OK"), Prop(u"高さ", u"5")})});
-  const clsItem node2 = Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Prop(u"幅", u"20"), Prop(u"ヒント", u"abc "),
-                                                Prop(u"ラベル", u"ok"), Prop(u"高さ", u"5"),
-                                                Prop(u"色", u"赤")})});
+                                                 Prop(u"ラベル", u"OK"), Prop(u"高さ", u"5")})});
+  const clsItem node2 =
+      Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Prop(u"幅", u"20"), Prop(u"ヒント", u"abc "), Prop(u"ラベル", u"ok"),
+                               Prop(u"高さ", u"5"), Prop(u"色", u"赤")})});
   const Comparison result = Compare(node1, node2, true);
   EXPECT_EQ(result.rows, R"(
 |||||[2]====|
@@ -199,8 +206,9 @@ TEST(CompareNodes, ChangedAndOneSidedSingleLinePropertiesAreComparedExactly) {
 
 TEST(CompareNodes, ChangedTriggerTextIsListedLineByLine) {
   const auto form = [](std::u16string body) {
-    return Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Obj(u"トリガー", {Obj(u"WHEN-NEW-FORM-INSTANCE",
-                                                          {Prop(u"トリガー・テキスト", body)})})})});
+    return Obj(u"ﾌｫｰﾑ",
+               {Obj(u"F", {Obj(u"トリガー", {Obj(u"WHEN-NEW-FORM-INSTANCE",
+                                                 {Prop(u"トリガー・テキスト", body)})})})});
   };
   const Comparison result = Compare(form(u"\r\nBEGIN\r\n  GO_BLOCK('B1');\r\nEND;"),
                                     form(u"\r\nBEGIN\r\n  GO_BLOCK('B2');\r\nEND;"), true);
@@ -222,9 +230,10 @@ TEST(CompareNodes, ChangedTriggerTextIsListedLineByLine) {
 
 TEST(CompareNodes, AMultiLineValueOnOneSideIsListedWholeAsThatSidesLines) {
   const clsItem node1 = Obj(u"", {Obj(u"P", {Prop(u"一行", u"X")})});
-  const clsItem node2 = Obj(u"", {Obj(u"P", {Prop(u"テキスト", u"PROCEDURE P IS\r\nBEGIN\r\n  NULL;\r\nEND;"),
-                                            Prop(u"トリガー・テキスト", u"\r\nBEGIN\r\nEND;"),
-                                            Prop(u"一行", u"X\r\nY")})});
+  const clsItem node2 = Obj(
+      u"",
+      {Obj(u"P", {Prop(u"テキスト", u"PROCEDURE P IS\r\nBEGIN\r\n  NULL;\r\nEND;"),
+                  Prop(u"トリガー・テキスト", u"\r\nBEGIN\r\nEND;"), Prop(u"一行", u"X\r\nY")})});
   // The empty first line of a trigger text is not paired with the absent side.
   EXPECT_EQ(Compare(node1, node2, true).rows, R"(
 |||||[2]====|
@@ -255,8 +264,12 @@ TEST(CompareNodes, AMultiLineValueOnOneSideIsListedWholeAsThatSidesLines) {
 }
 
 TEST(CompareNodes, AnObjectOnOneSideIsListedWithAllItsContents) {
-  const clsItem node1 = Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Obj(u"ブロック", {Obj(u"B1", {
-      Prop(u"WHERE句", u"X = 1"), Obj(u"項目", {Obj(u"I1", {Prop(u"型", u"テキスト項目")})})})})})});
+  const clsItem node1 =
+      Obj(u"ﾌｫｰﾑ",
+          {Obj(u"F",
+               {Obj(u"ブロック",
+                    {Obj(u"B1", {Prop(u"WHERE句", u"X = 1"),
+                                 Obj(u"項目", {Obj(u"I1", {Prop(u"型", u"テキスト項目")})})})})})});
   const clsItem node2 = Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Obj(u"ブロック", {})})});
   const Comparison result = Compare(node1, node2, true);
   EXPECT_EQ(result.rows, R"(
@@ -293,11 +306,12 @@ TEST(CompareNodes, AnObjectOnOneSideIsListedWithAllItsContents) {
 
 TEST(CompareNodes, DeepDifferencesWriteEachEnclosingHeaderOnceOutermostFirst) {
   const auto form = [](std::u16string where, std::u16string order, std::u16string title) {
-    return Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Prop(u"コメント", u"同じ"),
-                                   Obj(u"ブロック", {Obj(u"B0", {Prop(u"行数", u"1")}),
-                                                     Obj(u"B1", {Prop(u"WHERE句", where),
-                                                                 Prop(u"ORDER BY句", order)}),
-                                                     Obj(u"B2", {Prop(u"タイトル", title)})})})});
+    return Obj(u"ﾌｫｰﾑ",
+               {Obj(u"F", {Prop(u"コメント", u"同じ"),
+                           Obj(u"ブロック",
+                               {Obj(u"B0", {Prop(u"行数", u"1")}),
+                                Obj(u"B1", {Prop(u"WHERE句", where), Prop(u"ORDER BY句", order)}),
+                                Obj(u"B2", {Prop(u"タイトル", title)})})})});
   };
   const Comparison result = Compare(form(u"A", u"B", u"T"), form(u"A2", u"B2", u"T2"), true);
   EXPECT_EQ(result.rows, R"(
@@ -321,10 +335,10 @@ TEST(CompareNodes, DeepDifferencesWriteEachEnclosingHeaderOnceOutermostFirst) {
 
 TEST(CompareNodes, ChildrenMatchByKeyAndRowsFollowSideOnesOrder) {
   const clsItem node1 = Obj(u"", {Obj(u"F", {Prop(u"a", u"1"), Prop(u"b", u"2"), Prop(u"c", u"3"),
-                                            Obj(u"X", {Prop(u"p", u"1")}), Obj(u"Y", {})})});
+                                             Obj(u"X", {Prop(u"p", u"1")}), Obj(u"Y", {})})});
   const clsItem node2 = Obj(u"", {Obj(u"F", {Obj(u"Y", {}), Prop(u"d", u"4"), Prop(u"c", u"3"),
-                                            Obj(u"X", {Prop(u"p", u"1")}), Prop(u"b", u"2"),
-                                            Prop(u"a", u"1"), Prop(u"e", u"5")})});
+                                             Obj(u"X", {Prop(u"p", u"1")}), Prop(u"b", u"2"),
+                                             Prop(u"a", u"1"), Prop(u"e", u"5")})});
   EXPECT_EQ(Compare(node1, node2, false).rows, R"(
 |||||[2]====|
 |||||[2 ]F|
@@ -340,8 +354,9 @@ TEST(CompareNodes, ChildrenMatchByKeyAndRowsFollowSideOnesOrder) {
 |||||[2 ]Y ( F ) |
 )");
 
-  const clsItem shuffled = Obj(u"", {Obj(u"F", {Obj(u"Y", {}), Prop(u"c", u"3"), Obj(u"X", {Prop(u"p", u"1")}),
-                                               Prop(u"b", u"2"), Prop(u"a", u"1")})});
+  const clsItem shuffled =
+      Obj(u"", {Obj(u"F", {Obj(u"Y", {}), Prop(u"c", u"3"), Obj(u"X", {Prop(u"p", u"1")}),
+                           Prop(u"b", u"2"), Prop(u"a", u"1")})});
   const Comparison same = Compare(node1, shuffled, true);
   EXPECT_EQ(same.rows, "\n");
   EXPECT_FALSE(same.diffFound);
@@ -419,7 +434,8 @@ TEST(CompareNodes, VeryDeepTreesDoNotExhaustTheStack) {
   const Comparison changed = Compare(Chain(1000, u"1"), Chain(1000, u"2"), true);
   EXPECT_TRUE(changed.diffFound);
   std::size_t rows = 0;
-  for (std::size_t at = changed.rows.find('\n', 1); at != std::string::npos; at = changed.rows.find('\n', at + 1)) {
+  for (std::size_t at = changed.rows.find('\n', 1); at != std::string::npos;
+       at = changed.rows.find('\n', at + 1)) {
     ++rows;
   }
   EXPECT_EQ(rows, 2u * 999u + 2u);  // header pairs for levels 1..999, then the two value rows

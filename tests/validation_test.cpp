@@ -1,6 +1,7 @@
+#include "app/validation.h"
+
 #include <gtest/gtest.h>
 
-#include "app/validation.h"
 #include "fake_window.h"
 
 namespace tarnwick {

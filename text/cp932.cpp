@@ -17,12 +17,16 @@ constexpr char16_t kReplacement = 0xFFFD;
 // kPairRows: the double-byte characters, taken once from ICU's "windows-31j".
 #include "text/cp932_table.inc"
 
-constexpr bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-constexpr bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+constexpr bool IsLeadByte(unsigned b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+constexpr bool IsTrailByte(unsigned b) {
+  return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
 
 // Single bytes that Windows maps outside ASCII and half-width katakana.
-constexpr std::array<std::pair<unsigned char, char16_t>, 5> kExtraSingles = {{
-    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}}};
+constexpr std::array<std::pair<unsigned char, char16_t>, 5> kExtraSingles = {
+    {{0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}}};
 
 // Which of several byte forms of one character Windows writes: the JIS X 0208
 // rows first, then NEC row 13, then the IBM extensions; the NEC-selected copies
@@ -53,7 +57,8 @@ constexpr Tables MakeTables() {
   for (unsigned b = 0xA1; b <= 0xDF; ++b) t.single[b] = static_cast<char16_t>(0xFF61 + (b - 0xA1));
   for (const auto& [b, c] : kExtraSingles) t.single[b] = c;
   for (unsigned b = 0x80; b < 0x100; ++b) {
-    if (!IsLeadByte(b) && t.single[b] != kReplacement) t.encode[t.single[b]] = static_cast<std::uint16_t>(b);
+    if (!IsLeadByte(b) && t.single[b] != kReplacement)
+      t.encode[t.single[b]] = static_cast<std::uint16_t>(b);
   }
 
   // The first form of the best priority wins, in byte order.

@@ -6,7 +6,8 @@ std::u16string_view DecimalText(std::int64_t n, DecimalBuffer& buffer) {
   char16_t* const end = buffer.data() + buffer.size();
   char16_t* p = end;
   // Work on the magnitude as unsigned so that the smallest value does not overflow.
-  std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+  std::uint64_t magnitude =
+      n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
   do {
     *--p = static_cast<char16_t>(u'0' + magnitude % 10);
     magnitude /= 10;

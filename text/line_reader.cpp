@@ -19,7 +19,8 @@ std::size_t FindLineFeed(std::u16string_view text, std::size_t from) {
   for (; i + 8 <= size; i += 8) {
     const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
     const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(units, lineFeed));
-    if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+    if (mask != 0)
+      return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
   }
 #endif
   while (i < size && data[i] != u'\n') ++i;

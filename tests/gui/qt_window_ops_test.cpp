@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "gui/report_tree_view.h"
-#include "report/object_tree.h"
 #include "gui/structure_viewer.h"
+#include "report/object_tree.h"
 
 namespace tarnwick {
 namespace {

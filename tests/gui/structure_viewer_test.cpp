@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/about_box.h"
 #include "gui/report_tree_view.h"
 #include "report/object_tree.h"
-#include "gui/about_box.h"
 
 namespace tarnwick {
 namespace {
