@@ -19,12 +19,17 @@ namespace {
 
 constexpr std::u16string_view kRootKey = u"ROOT";
 
-// The number (1-based) and key of the first selected node, or 0.
-std::pair<int, std::u16string> SelectedNode(const TreeView& view) {
+struct Selection {
+  int number = 0;  // 1-based; 0 when nothing is selected
+  std::u16string key;
+};
+
+// The first selected node of the view.
+Selection SelectedNode(const TreeView& view) {
   for (int n = 1; n <= view.NodeCount(); ++n) {
     if (view.NodeSelected(n)) return {n, view.NodeKey(n)};
   }
-  return {0, {}};
+  return {};
 }
 
 }  // namespace
@@ -43,9 +48,9 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
   if (side1.ObjNodeCount <= 1 || side2.ObjNodeCount <= 1) {
     return reject(u"オブジェクト・リスト・レポートファイルをドロップしてください。");
   }
-  const auto [s1, k1] = SelectedNode(view1);
-  const auto [s2, k2] = SelectedNode(view2);
-  if (s1 == 0 || s2 == 0 || k1 == kRootKey || k2 == kRootKey) {
+  const Selection node1 = SelectedNode(view1);
+  const Selection node2 = SelectedNode(view2);
+  if (node1.number == 0 || node2.number == 0 || node1.key == kRootKey || node2.key == kRootKey) {
     return reject(u"比較するオブジェクトを選択してください。");
   }
   const std::u16string resultPath = PagePathIn(outFolder, settings.OUTPUT_FILE, true);
@@ -65,8 +70,8 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     HTMLTblCls table;
     bool diffFound = false;
     MakeObjDiffTable(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
-                     pathText(side1, s1), pathText(side2, s2), k1, k2, table, diffFound,
-                     settings.DIFF_OBJ_ONLY);
+                     pathText(side1, node1.number), pathText(side2, node2.number), node1.key,
+                     node2.key, table, diffFound, settings.DIFF_OBJ_ONLY);
     stage = u"ファイル[" + resultPath + u"]の出力中に、";
     WritePage(resultPath, kComparisonPageHead, table.sStr());
     stage.clear();
