@@ -51,39 +51,38 @@ std::u16string PathText(const std::filesystem::path& path) {
   return FromUtf8(path.native());
 }
 
-std::string ReadFileBytes(std::u16string_view path) {
+void ReadFileBytes(std::u16string_view path, RawBuffer<char>& bytes) {
+  bytes.Clear();
   const std::string native = ToUtf8(path);
-  FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so that opening a FIFO cannot wait for a writer.
+  FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (file.Get() < 0) ThrowFileError(errno, path);
   struct stat info {};
   if (::fstat(file.Get(), &info) != 0) ThrowFileError(errno, path);
   if (S_ISDIR(info.st_mode)) ThrowFileError(EISDIR, path);
+  if (!S_ISREG(info.st_mode)) {
+    throw Error(kFileErrorNumber, u"通常のファイルではありません: " + std::u16string(path));
+  }
 
-  std::string bytes;
-  // The size is a hint only: a growing or special file is read to its end.
-  bytes.resize(S_ISREG(info.st_mode) && info.st_size > 0 ? static_cast<std::size_t>(info.st_size)
-                                                         : 0);
+  const auto size = static_cast<std::size_t>(info.st_size);
+  bytes.Resize(size);
   std::size_t filled = 0;
-  char spill[4096];
-  for (;;) {
-    const bool room = filled < bytes.size();
-    char* target = room ? bytes.data() + filled : spill;
-    const std::size_t wanted = room ? bytes.size() - filled : sizeof spill;
-    const ssize_t got = ::read(file.Get(), target, wanted);
+  while (filled < size) {
+    const ssize_t got = ::read(file.Get(), bytes.data() + filled, size - filled);
     if (got < 0) {
       if (errno == EINTR) continue;
       ThrowFileError(errno, path);
     }
-    if (got == 0) break;
-    if (room) {
-      filled += static_cast<std::size_t>(got);
-    } else {
-      bytes.append(spill, static_cast<std::size_t>(got));
-      filled = bytes.size();
-    }
+    if (got == 0) break;  // the file shrank meanwhile
+    filled += static_cast<std::size_t>(got);
   }
-  bytes.resize(filled);
-  return bytes;
+  bytes.Resize(filled);
+}
+
+std::string ReadFileBytes(std::u16string_view path) {
+  RawBuffer<char> bytes;
+  ReadFileBytes(path, bytes);
+  return std::string(bytes.View());
 }
 
 void WriteFileBytes(std::u16string_view path, std::string_view bytes) {

@@ -1,6 +1,7 @@
 #include "files/file_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -64,6 +65,24 @@ TEST_F(FileIo, FailuresThrowTheFileErrorNamingThePath) {
   EXPECT_THROW(ReadFileBytes(PathText(folder_)), Error);
   EXPECT_THROW(WriteFileBytes(In(u"no/such/folder.txt"), "x"), Error);
   EXPECT_THROW(WriteFileBytes(PathText(folder_), "x"), Error);
+}
+
+TEST_F(FileIo, OnlyRegularFilesAreReadAndABufferKeepsItsRoom) {
+  // A FIFO without a writer would block an ordinary open; a device would
+  // never end. Both are refused at once.
+  const std::u16string fifo = In(u"fifo");
+  ASSERT_EQ(::mkfifo(NativePath(fifo).c_str(), 0600), 0);
+  RawBuffer<char> bytes;
+  EXPECT_THROW(ReadFileBytes(fifo, bytes), Error);
+  EXPECT_THROW(ReadFileBytes(u"/dev/zero", bytes), Error);
+
+  WriteFileBytes(In(u"long"), std::string(5000, 'a'));
+  WriteFileBytes(In(u"short"), "bc");
+  ReadFileBytes(In(u"long"), bytes);
+  const std::size_t room = bytes.capacity();
+  ReadFileBytes(In(u"short"), bytes);
+  EXPECT_EQ(bytes.View(), "bc");
+  EXPECT_EQ(bytes.capacity(), room);
 }
 
 TEST(FilePaths, ConvertThroughUtf8BothWays) {
