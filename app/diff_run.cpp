@@ -17,7 +17,6 @@
 #include "app/validation.h"
 #include "base/error.h"
 #include "diff/form_diff.h"
-#include "diff/html_table.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
@@ -178,16 +177,18 @@ bool ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view co
     std::rethrow_exception(failure->error);
   }
   stage = compareStage;
-  HTMLTblCls table;
+  // The page streams to disk while the table is built.
+  TablePage page(pair.page, kComparisonPageHead);
   bool diffFound = false;
   MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1),
                     RequireTree(loaded.side2.tree, pair.path2), !pair.path1.empty(),
-                    !pair.path2.empty(), pair.path1, pair.path2, table, diffFound, diffOnly);
+                    !pair.path2.empty(), pair.path1, pair.path2, page.Table(), diffFound,
+                    diffOnly);
   loaded = LoadedPair();
   stage.clear();
 
   stage = u"ファイル[" + pair.page + u"]の出力中に、";
-  WritePage(pair.page, kComparisonPageHead, table.sStr());
+  page.Commit();
   stage.clear();
   return diffFound;
 }

@@ -6,7 +6,6 @@
 #include "app/runs.h"
 #include "app/validation.h"
 #include "base/error.h"
-#include "diff/html_table.h"
 #include "diff/object_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
@@ -67,13 +66,13 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
       return side.ObjPathTexts[static_cast<std::size_t>(number - 1)];
     };
     stage = u"フォーム文章の差分作成中に、";
-    HTMLTblCls table;
+    TablePage page(resultPath, kComparisonPageHead);
     bool diffFound = false;
     MakeObjDiffTable(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
                      pathText(side1, node1.number), pathText(side2, node2.number), node1.key,
-                     node2.key, table, diffFound, settings.DIFF_OBJ_ONLY);
+                     node2.key, page.Table(), diffFound, settings.DIFF_OBJ_ONLY);
     stage = u"ファイル[" + resultPath + u"]の出力中に、";
-    WritePage(resultPath, kComparisonPageHead, table.sStr());
+    page.Commit();
     stage.clear();
   });
   if (outcome != RunOutcome::Finished) return outcome;

@@ -13,7 +13,6 @@
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
-#include "diff/html_table.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
@@ -99,13 +98,13 @@ void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_vi
     CollectionPtr tree = LoadReport(plan.reports[i], stage, window);
 
     stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
-    HTMLTblCls table;
+    TablePage page(entry.resultPath, kComparisonPageHead);
     bool found = false;
-    MakeSearchTable(query, tree.get(), plan.reports[i], table, found);
+    MakeSearchTable(query, tree.get(), plan.reports[i], page.Table(), found);
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
-    WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+    page.Commit();
     stage.clear();
 
     entry.status = found ? FileStatus::Match : FileStatus::NoMatch;

@@ -11,6 +11,7 @@ void HTMLTblCls::StartRow() {
 void HTMLTblCls::EndRow() {
   aBuf_ += sRowTail_;
   sRowTail_.clear();
+  FlushFull();
 }
 
 void HTMLTblCls::AddCell(std::u16string_view pi_cLine, std::u16string_view pi_cProp) {
@@ -34,11 +35,34 @@ void HTMLTblCls::AddLinkCell(std::u16string_view pi_cLine, std::u16string_view p
   AppendEscaped(pi_cLine);
   aBuf_ += pi_cLink.empty() ? u"</td>" : u"</a></td>";
   sRowHead_.clear();
+  FlushFull();
 }
 
 std::u16string HTMLTblCls::sStr() {
   EndRow();
   return aBuf_;
+}
+
+void HTMLTblCls::Finish() {
+  EndRow();
+  if (sink_ != nullptr && !aBuf_.empty()) Flush();
+}
+
+void HTMLTblCls::Flush() {
+  sink_->Write(aBuf_);
+  aBuf_.clear();
+}
+
+void HTMLTblCls::AppendRun(std::u16string_view run) {
+  if (sink_ != nullptr) {
+    while (aBuf_.size() + run.size() > kTableChunk) {
+      const std::size_t room = aBuf_.size() < kTableChunk ? kTableChunk - aBuf_.size() : 0;
+      aBuf_.append(run.substr(0, room));
+      run.remove_prefix(room);
+      Flush();
+    }
+  }
+  aBuf_.append(run);
 }
 
 // One pass does the tab expansion and every replacement: "&" is replaced
@@ -57,7 +81,7 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t ch = text[i];
     if (!special(ch)) continue;
-    aBuf_.append(text.substr(runStart, i - runStart));
+    AppendRun(text.substr(runStart, i - runStart));
     runStart = i + 1;
     switch (ch) {
       case u'\t':
@@ -85,7 +109,7 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
         break;
     }
   }
-  aBuf_.append(text.substr(runStart));
+  AppendRun(text.substr(runStart));
 }
 
 }  // namespace tarnwick

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "app/runs.h"
 #include "diff/form_diff.h"
 #include "fake_window.h"
+#include "file_size_limit.h"
 #include "report/report_parser.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
@@ -12,6 +16,7 @@ namespace tarnwick {
 namespace {
 
 using testing::FakeWindow;
+using testing::FileSizeLimit;
 using testing::ScratchFolder;
 using testing::ShownMessage;
 
@@ -336,6 +341,53 @@ TEST_F(DiffRun, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedName) {
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(ScratchFolder::Read(Out(u"FORM.html")),
             ExpectedPage(SmallReport(u"U", u"1"), u"", upper, u"", false));
+}
+
+TEST_F(DiffRun, AFullDiskStopsTheRunUnderTheWritingStageAndTearsNoPage) {
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", std::u16string(200000, u'x')));
+  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", u"short"));
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::string oldPage = ScratchFolder::Read(Out(u"B.html"));
+
+  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", std::u16string(200000, u'y')));
+  FakeWindow full;
+  {
+    FileSizeLimit limit(100000);
+    EXPECT_EQ(ExecDiff(settings, full), RunOutcome::Failed);
+  }
+  ASSERT_EQ(full.messages.size(), 1u);
+  EXPECT_EQ(full.messages[0].text.rfind(
+                u"ファイル[" + Out(u"B.html") + u"]の出力中に、エラーが発生しました。\r\n", 0),
+            0u)
+      << ToUtf8(full.messages[0].text);
+  EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")), oldPage);
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+                           u"<tr><td>A.TXT</td><td><a href=\"" + Out(u"A.html") +
+                           u"\">差異あり</a></td></tr>\r\n"
+                           u"<tr><td>B.TXT</td><td>未処理</td></tr>\r\n" +
+                           std::u16string(kTail));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(NativePath(settings.OUTPUT_PATH))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"A.html", "B.html", "Result.html"}));
+}
+
+TEST_F(DiffRun, APageThatIsALinkIsReplacedAndWhatItPointsToKept) {
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  const std::u16string target = scratch.Write(u"keep", u"notes.txt", "notes");
+  std::filesystem::create_symlink(NativePath(target), NativePath(Out(u"A.html")));
+  std::filesystem::create_symlink(NativePath(target), NativePath(Out(u"Result.html")));
+
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  EXPECT_EQ(ScratchFolder::Read(target), "notes");
+  EXPECT_FALSE(std::filesystem::is_symlink(NativePath(Out(u"A.html"))));
+  EXPECT_NE(ScratchFolder::ReadText(Out(u"A.html")).find(u"<HTML><TABLE>"), std::u16string::npos);
+  EXPECT_NE(Summary().find(u"差異あり"), std::u16string::npos);
 }
 
 }  // namespace
