@@ -21,8 +21,8 @@ void WriteUnchangedRows(HTMLTblCls& table, std::u16string_view name, std::u16str
 }
 
 // value1 or value2 is null when the property is absent on that side.
-void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u16string* value1,
-                      const std::u16string* value2) {
+void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u16string_view* value1,
+                      const std::u16string_view* value2) {
   const std::u16string_view nameColour = value1 == nullptr   ? kSide2Colour
                                          : value2 == nullptr ? kSide1Colour
                                                              : std::u16string_view();
@@ -118,9 +118,9 @@ class TreeWalk {
     MergeChildren(frame.children2, MergeKey::kSide2, frame.objects);
 
     for (const MergeKey::Entry& entry : properties_) {
-      const std::u16string* value1 =
+      const std::u16string_view* value1 =
           entry.position1 != 0 ? &frame.children1->At(entry.position1).Text() : nullptr;
-      const std::u16string* value2 =
+      const std::u16string_view* value2 =
           entry.position2 != 0 ? &frame.children2->At(entry.position2).Text() : nullptr;
       if (value1 != nullptr && value2 != nullptr && *value1 == *value2) {
         if (!diffOnly_) WriteUnchangedRows(table_, entry.key, *value1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -70,7 +71,10 @@ class ReportReader {
   explicit ReportReader(std::u16string_view text) : text_(text) {}
 
   CollectionPtr BuildTree() {
-    CollectionPtr root = NewCollection();
+    // Sized from the text, which the tree's texts never outgrow by much; the
+    // storage costs memory only as far as it is written.
+    strings_ = std::make_shared<TreeStrings>(text_.size());
+    CollectionPtr root = NewCollection(strings_);
     textPos_ = 1;
     atEnd_ = false;
     // The current line is still empty, so the top section's own column is 1.
@@ -199,7 +203,7 @@ class ReportReader {
     if (depth > kMaxSectionDepth) {
       Fail(u"でセクションの入れ子が" + DecimalText(kMaxSectionDepth) + u"階層を超えました。");
     }
-    parent.Add(CollectionNode(std::u16string(name), NewCollection()));
+    parent.Add(CollectionNode(name, NewCollection(strings_)));
     clsItem* node = parent.Find(name);  // a node of that name already present is used
     Frame frame;
     frame.isSection = true;
@@ -262,7 +266,7 @@ class ReportReader {
     const Mark before = Remember();
     if (n == kName || n == kSourceName) {
       Collection& objects = ObjectList(f);
-      CollectionPtr object = NewCollection();
+      CollectionPtr object = NewCollection(strings_);
       Collection& target = *object;
       target.Reserve(f.lastObjectSize);
       objects.Add(CollectionNode(MakeUniqueKey(objects, v, f.blanksUsed), std::move(object)));
@@ -273,17 +277,17 @@ class ReportReader {
     }
     if (f.kind == SectionKind::PropertySection) {
       if (f.collection == nullptr) {
-        f.node->Item = NewCollection();
+        f.node->Item = NewCollection(strings_);
         f.collection = &f.node->Children();
       }
-      f.collection->Add(CollectionNode(std::u16string(f.name), NewCollection()));
+      f.collection->Add(CollectionNode(f.name, NewCollection(strings_)));
       f.childRunning = true;
       f.beforeChild = before;
       return OpenObject(f.collection->Find(f.name)->Children(), f.depth);
     }
     if (f.kind == SectionKind::ListElements) {
       Collection& lists = ObjectList(f);
-      lists.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
+      lists.Add(CollectionNode(kListElements, NewCollection(strings_)));
       ReadListElements(lists.Find(kListElements)->Children());
     } else if (f.kind == SectionKind::QueryColumns && n == kColumnName) {
       ReadQueryList(ObjectList(f), kColumnName, kQueryArguments);
@@ -295,21 +299,23 @@ class ReportReader {
     CheckAdvanced(before);
   }
 
-  std::u16string MakeUniqueKey(
+  // The name, or for a name present already the name with the fewest blanks
+  // added that is free; valid until the next call.
+  std::u16string_view MakeUniqueKey(
       const Collection& collection, std::u16string_view name,
       std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
-    if (!collection.Contains(name)) return std::u16string(name);
+    if (!collection.Contains(name)) return name;
     if (!blanksUsed)
       blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
     // Every shorter run of blanks is taken already, so resume after the last.
     std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
-    std::u16string key(name);
-    key.append(blanks, u' ');
+    uniqueKey_.assign(name);
+    uniqueKey_.append(blanks, u' ');
     do {
       if (++blanks > kMaxSameNamedObjects) Fail(u"で同じ名前のオブジェクトが多すぎます。");
-      key += u' ';
-    } while (collection.Contains(key));
-    return key;
+      uniqueKey_ += u' ';
+    } while (collection.Contains(uniqueKey_));
+    return uniqueKey_;
   }
 
   // One turn of an object's property loop: one line read, or a section opened.
@@ -325,20 +331,20 @@ class ReportReader {
     if (const TextName* text = FindTextName(n)) {
       if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
         v = PushMenuIcon(c, v);
-        collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        collection.Add(TextNode(n, v));
       } else {
-        collection.Add(TextNode(std::u16string(n), ReadTextBlock(v, text->closing)));
+        collection.Add(TextNode(n, ReadTextBlock(v, text->closing)));
       }
       NextLine();
     } else if (n == kCoordinateInfo) {
-      collection.Add(TextNode(std::u16string(n), JoinIndentedLines()));
+      collection.Add(TextNode(n, JoinIndentedLines()));
       NextLine();
     } else if (n == kReferenceInfo) {
       const std::u16string_view trimmed = TrimBlanks(v);
       if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
-        collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        collection.Add(TextNode(n, v));
       } else {
-        collection.Add(TextNode(std::u16string(n), ReadReferenceLines()));
+        collection.Add(TextNode(n, ReadReferenceLines()));
       }
       NextLine();
     } else if (PeekIndent() > f.column) {
@@ -348,7 +354,7 @@ class ReportReader {
         OpenSection(collection, n, f.depth + 1);  // f dangles from here on
       }
     } else {
-      collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+      collection.Add(TextNode(n, v));
       NextLine();
     }
   }
@@ -366,11 +372,16 @@ class ReportReader {
     return value.substr(0, d - 2);
   }
 
-  // The first value, then CR LF and each raw line up to a closing name.
-  std::u16string ReadTextBlock(std::u16string_view firstValue,
-                               std::span<const std::u16string_view> closing) {
+  // The first value, then CR LF and each raw line up to a closing name. Where
+  // the report itself has exactly that (lines ended by CR LF), the result is
+  // a view of the report text; otherwise it is joined in a scratch string.
+  // Either way it lives until the next gathering read.
+  std::u16string_view ReadTextBlock(std::u16string_view firstValue,
+                                    std::span<const std::u16string_view> closing) {
     lines_.clear();
     std::size_t size = firstValue.size();
+    bool contiguous = InText(firstValue);
+    const char16_t* end = firstValue.data() + firstValue.size();
     for (;;) {
       const Mark mark = Remember();
       NextRawLine();
@@ -383,14 +394,25 @@ class ReportReader {
         Restore(mark);
         break;
       }
+      contiguous = contiguous && InText(curLine_) && curLine_.data() == end + kCrLf.size() &&
+                   std::u16string_view(end, kCrLf.size()) == kCrLf;
+      end = curLine_.data() + curLine_.size();
       lines_.push_back(curLine_);
       size += kCrLf.size() + curLine_.size();
     }
-    std::u16string gathered;
-    gathered.reserve(size);
-    gathered.append(firstValue);
-    for (std::u16string_view line : lines_) gathered.append(kCrLf).append(line);
-    return gathered;
+    if (contiguous) return {firstValue.data(), size};
+    joined_.clear();
+    joined_.reserve(size);
+    joined_.append(firstValue);
+    for (std::u16string_view line : lines_) joined_.append(kCrLf).append(line);
+    return joined_;
+  }
+
+  // Whether a view lies in the report text (not in a pushed line).
+  bool InText(std::u16string_view view) const {
+    const std::less<const char16_t*> before;
+    return !before(view.data(), text_.data()) &&
+           !before(text_.data() + text_.size(), view.data() + view.size());
   }
 
   // "座標情報": the next line and every following line of its column, joined.
@@ -428,12 +450,12 @@ class ReportReader {
   void ReadLibraryList(Collection& collection) {
     NextLine();
     const std::size_t firstColumn = CurrentColumn();
-    CollectionPtr libraries = NewCollection();
+    CollectionPtr libraries = NewCollection(strings_);
     while (!atEnd_ && CurrentColumn() == firstColumn) {
-      libraries->Add(TextNode(std::u16string(curLine_), std::u16string(curLine_)));
+      libraries->Add(TextNode(curLine_, curLine_));
       NextLine();
     }
-    collection.Add(CollectionNode(std::u16string(kLibrariesKey), std::move(libraries)));
+    collection.Add(CollectionNode(kLibrariesKey, std::move(libraries)));
   }
 
   // List values keyed to the label last seen, up to "リスト形式".
@@ -443,7 +465,7 @@ class ReportReader {
       const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
       if (n == kListStyle) return;
       if (n == kListLabel) label = v;
-      if (n == kListValue) inner.Add(TextNode(std::u16string(v), std::u16string(label)));
+      if (n == kListValue) inner.Add(TextNode(v, label));
       NextLine();
     }
   }
@@ -461,18 +483,18 @@ class ReportReader {
       }
       const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
       if (n != headerName && n != closingName) {
-        current->Add(TextNode(std::u16string(n), std::u16string(v)));
+        current->Add(TextNode(n, v));
         NextLine();
         continue;
       }
-      if (current) section.Add(CollectionNode(std::u16string(currentName), std::move(current)));
+      if (current) section.Add(CollectionNode(currentName, std::move(current)));
       current.reset();
       if (n == closingName) return;
-      current = NewCollection();
+      current = NewCollection(strings_);
       currentName = v;
       NextLine();
     }
-    if (current) section.Add(CollectionNode(std::u16string(currentName), std::move(current)));
+    if (current) section.Add(CollectionNode(currentName, std::move(current)));
   }
 
   std::u16string_view text_;
@@ -486,6 +508,9 @@ class ReportReader {
   bool hasPushed_ = false;
   std::size_t pushedBegin_ = 0;
   std::vector<std::u16string_view> lines_;  // scratch for the gathering readers
+  std::u16string joined_;                   // a gathered text that is no view of the report
+  std::u16string uniqueKey_;                // a same-named object's key, blanks added
+  std::shared_ptr<TreeStrings> strings_;    // every collection of the tree copies into it
   std::vector<Frame> frames_;
   struct Peeked {
     std::int64_t from = 0;  // never a line start: positions are 1-based

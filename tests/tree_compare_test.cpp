@@ -418,8 +418,8 @@ TEST(CompareNodes, CallerLevelsFrameTheTitlesAndDepthIsRestored) {
   EXPECT_EQ(stacks.pathKeys[2], u"A");
 }
 
-clsItem Chain(int levels, std::u16string leafValue) {
-  clsItem node = Prop(u"v", std::move(leafValue));
+clsItem Chain(int levels, std::u16string_view leafValue) {
+  clsItem node = Prop(u"v", leafValue);
   for (int i = 0; i < levels; ++i) node = Obj(u"L", {node});
   return node;
 }
