@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/file_list.h"
+#include "app/processors.h"
 #include "app/report_loader.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
@@ -112,14 +113,14 @@ struct LoadedSide {
 
 // A side without its file gets a blank tree. With a window the structure
 // viewer may show the tree; without one this may run on any thread.
-LoadedSide LoadSide(const std::u16string& path, WindowOps* window) {
+LoadedSide LoadSide(const std::u16string& path, WindowOps* window, ReportBuffers& buffers) {
   LoadedSide loaded;
   try {
     if (path.empty()) {
       loaded.tree = BlankTree();
     } else {
-      loaded.tree =
-          window ? LoadReport(path, loaded.stage, *window) : ParseReportFile(path, loaded.stage);
+      loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
+                           : ParseReportFile(path, loaded.stage, buffers);
     }
   } catch (...) {
     loaded.error = std::current_exception();
@@ -136,11 +137,18 @@ struct LoadedPair {
   }
 };
 
+// The buffers of the two sides, each reused from pair to pair by the one
+// thread that loads that side.
+struct PairBuffers {
+  ReportBuffers side1;
+  ReportBuffers side2;
+};
+
 // Side 1, then side 2 only when side 1 loaded, as the window does it.
-LoadedPair LoadPair(const PairPlan& pair, WindowOps& window) {
+LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, PairBuffers& buffers) {
   LoadedPair loaded;
-  loaded.side1 = LoadSide(pair.path1, &window);
-  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window);
+  loaded.side1 = LoadSide(pair.path1, &window, buffers.side1);
+  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window, buffers.side2);
   return loaded;
 }
 
@@ -149,9 +157,12 @@ struct PairAhead {
   std::future<LoadedSide> side1;
   std::future<LoadedSide> side2;
 
-  explicit PairAhead(const PairPlan& pair)
-      : side1(std::async(std::launch::async, [&pair] { return LoadSide(pair.path1, nullptr); })),
-        side2(std::async(std::launch::async, [&pair] { return LoadSide(pair.path2, nullptr); })) {}
+  PairAhead(const PairPlan& pair, PairBuffers& buffers)
+      : side1(std::async(std::launch::async,
+                         [&pair, &buffers] { return LoadSide(pair.path1, nullptr, buffers.side1); })),
+        side2(std::async(std::launch::async, [&pair, &buffers] {
+          return LoadSide(pair.path2, nullptr, buffers.side2);
+        })) {}
 
   LoadedPair Get() {
     LoadedPair loaded;
@@ -212,10 +223,12 @@ void ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly, Wind
   // Reading and parsing touch no page and pages never overwrite inputs, so
   // both sides of the next pair load on threads of their own while this
   // pair is compared and written. Errors still surface in run order. The
-  // structure viewer needs the window, so with it the run is sequential.
-  const bool prefetch = !window.StructureViewerEnabled();
+  // structure viewer needs the window, so with it the run is sequential; so
+  // it is on one processor, where threads would only hold more in memory.
+  const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
+  PairBuffers buffers;
   std::unique_ptr<PairAhead> ahead;
-  if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0]);
+  if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0], buffers);
   for (std::size_t i = 0; i < pairs.size(); ++i) {
     std::u16string compareStage = u"フォーム文章の差分作成中に、";
     if (!plan.fileMode) {
@@ -225,10 +238,10 @@ void ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly, Wind
       compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
     }
     window.Repaint();
-    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window);
+    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers);
     ahead.reset();
     if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
-      ahead = std::make_unique<PairAhead>(pairs[i + 1]);
+      ahead = std::make_unique<PairAhead>(pairs[i + 1], buffers);
     }
     const bool diffFound = ComparePair(pairs[i], std::move(loaded), compareStage, diffOnly, stage);
     if (!plan.fileMode) {

@@ -6,28 +6,63 @@
 
 namespace tarnwick {
 
-std::u16string ReadReportText(std::u16string_view path) {
-  return DecodeCp932(ReadFileBytes(path));
+namespace {
+
+// Buffers up to this size stay for the next report; a larger one is given
+// back at once, so that one huge report neither doubles the peak (its bytes
+// beside its tree) nor holds memory for the rest of the run.
+constexpr std::size_t kKeptBufferBytes = 8 << 20;
+
+template <typename T>
+void ReleaseIfLarge(RawBuffer<T>& buffer) {
+  if (buffer.capacity() * sizeof(T) > kKeptBufferBytes) buffer.Release();
 }
 
-CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage) {
+}  // namespace
+
+std::u16string ReadReportText(std::u16string_view path) {
+  RawBuffer<char> bytes;
+  ReadFileBytes(path, bytes);
+  return DecodeCp932(bytes.View());
+}
+
+CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
+                              ReportBuffers& buffers) {
   // Appended, not added to a literal: GCC 12 at -O3 warns falsely on that.
   std::u16string quoted = u"[";
   quoted.append(path).append(u"]");
   stage = u"ファイル文章" + quoted + u"の読み込み中に、";
-  std::u16string text = ReadReportText(path);
+  ReadFileBytes(path, buffers.bytes);
+  DecodeCp932(buffers.bytes.View(), buffers.text);
+  ReleaseIfLarge(buffers.bytes);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
   CollectionPtr tree;
-  GetBlockStruct(text, tree);
-  text = std::u16string();
+  try {
+    GetBlockStruct(buffers.text.View(), tree);
+  } catch (...) {
+    ReleaseIfLarge(buffers.text);
+    throw;
+  }
+  ReleaseIfLarge(buffers.text);
   stage.clear();
   return tree;
 }
 
-CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window) {
-  CollectionPtr tree = ParseReportFile(path, stage);
+CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage) {
+  ReportBuffers buffers;
+  return ParseReportFile(path, stage, buffers);
+}
+
+CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window,
+                         ReportBuffers& buffers) {
+  CollectionPtr tree = ParseReportFile(path, stage, buffers);
   if (tree && window.StructureViewerEnabled()) window.ShowStructure(*tree);
   return tree;
+}
+
+CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window) {
+  ReportBuffers buffers;
+  return LoadReport(path, stage, window, buffers);
 }
 
 }  // namespace tarnwick

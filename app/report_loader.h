@@ -8,8 +8,17 @@
 
 #include "app/window_ops.h"
 #include "report/object_tree.h"
+#include "text/raw_buffer.h"
 
 namespace tarnwick {
+
+// What one loading thread reuses from report to report: the file's bytes
+// and its decoded text, neither filled in advance. After an unusually large
+// report they give their memory back.
+struct ReportBuffers {
+  RawBuffer<char> bytes;
+  RawBuffer<char16_t> text;
+};
 
 // Reads the whole file and decodes it. Throws tarnwick::Error.
 std::u16string ReadReportText(std::u16string_view path);
@@ -17,11 +26,15 @@ std::u16string ReadReportText(std::u16string_view path);
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、" and clears the stage. Touches no window,
 // so it may run on a worker thread. An empty report gives null.
+CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
+                              ReportBuffers& buffers);
 CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
 // the structure viewer when it is switched on. An empty report gives null.
+CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window,
+                         ReportBuffers& buffers);
 CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window);
 
 }  // namespace tarnwick

@@ -194,8 +194,8 @@ std::u16string DecodeCp932(std::string_view bytes) {
 }
 
 void DecodeCp932(std::string_view bytes, RawBuffer<char16_t>& text) {
-  // Never more units than bytes.
-  text.Resize(bytes.size());
+  text.Clear();  // nothing of the old text is kept when the buffer grows
+  text.Resize(bytes.size());  // never more units than bytes
   text.Resize(DecodeInto(bytes, text.data()));
 }
 
