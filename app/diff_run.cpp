@@ -158,8 +158,9 @@ struct PairAhead {
   std::future<LoadedSide> side2;
 
   PairAhead(const PairPlan& pair, PairBuffers& buffers)
-      : side1(std::async(std::launch::async,
-                         [&pair, &buffers] { return LoadSide(pair.path1, nullptr, buffers.side1); })),
+      : side1(
+            std::async(std::launch::async,
+                       [&pair, &buffers] { return LoadSide(pair.path1, nullptr, buffers.side1); })),
         side2(std::async(std::launch::async, [&pair, &buffers] {
           return LoadSide(pair.path2, nullptr, buffers.side2);
         })) {}
@@ -193,8 +194,7 @@ bool ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view co
   bool diffFound = false;
   MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1),
                     RequireTree(loaded.side2.tree, pair.path2), !pair.path1.empty(),
-                    !pair.path2.empty(), pair.path1, pair.path2, page.Table(), diffFound,
-                    diffOnly);
+                    !pair.path2.empty(), pair.path1, pair.path2, page.Table(), diffFound, diffOnly);
   loaded = LoadedPair();
   stage.clear();
 

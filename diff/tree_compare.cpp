@@ -21,8 +21,8 @@ void WriteUnchangedRows(HTMLTblCls& table, std::u16string_view name, std::u16str
 }
 
 // value1 or value2 is null when the property is absent on that side.
-void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u16string_view* value1,
-                      const std::u16string_view* value2) {
+void WriteChangedRows(HTMLTblCls& table, std::u16string_view name,
+                      const std::u16string_view* value1, const std::u16string_view* value2) {
   const std::u16string_view nameColour = value1 == nullptr   ? kSide2Colour
                                          : value2 == nullptr ? kSide1Colour
                                                              : std::u16string_view();

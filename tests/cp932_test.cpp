@@ -168,9 +168,9 @@ TEST(Cp932, BuffersDecodeAndEncodeLikeTheWholeStringsAtEveryAlignment) {
     std::string_view bytes;
     std::u16string_view text;
   };
-  const Piece pieces[] = {{"a", u"a"},           {"    ", u"    "},  {"\x82\xA0", u"あ"},
-                          {"\xB1", u"ｱ"},        {"\x82 ", u"\uFFFD "}, {"\xFF", u"\uF8F3"},
-                          {"\x81\x60", u"～"},   {"\xFA\x4A", u"Ⅰ"},  {"\x85\xA0", u"\uFFFD"}};
+  const Piece pieces[] = {{"a", u"a"},         {"    ", u"    "},     {"\x82\xA0", u"あ"},
+                          {"\xB1", u"ｱ"},      {"\x82 ", u"\uFFFD "}, {"\xFF", u"\uF8F3"},
+                          {"\x81\x60", u"～"}, {"\xFA\x4A", u"Ⅰ"},    {"\x85\xA0", u"\uFFFD"}};
   std::mt19937 random(3);
   RawBuffer<char16_t> text;
   RawBuffer<char> bytes;

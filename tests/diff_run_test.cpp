@@ -395,7 +395,9 @@ std::u16string LinkedFile(std::u16string_view href) {
   std::u16string unescaped(href);
   for (const auto& [entity, character] :
        {std::pair<std::u16string_view, std::u16string_view>{u"&quot;", u"\""},
-        {u"&lt;", u"<"}, {u"&gt;", u">"}, {u"&amp;", u"&"}}) {
+        {u"&lt;", u"<"},
+        {u"&gt;", u">"},
+        {u"&amp;", u"&"}}) {
     for (std::size_t at = unescaped.find(entity); at != std::u16string::npos;
          at = unescaped.find(entity, at + 1)) {
       unescaped.replace(at, entity.size(), character);
@@ -427,7 +429,7 @@ TEST_F(DiffRun, SummaryLinksLeadToPagesNamedOutsideTheCodePage) {
     targets.push_back(summary.substr(start, summary.find(u'"', start) - start));
   }
   EXPECT_EQ(targets, (std::vector<std::u16string>{Out(u"A%3FB.html"), Out(u"CAF%C3%89.html"),
-                                                   Out(u"X%23Y%25Z.html")}));
+                                                  Out(u"X%23Y%25Z.html")}));
   for (const std::u16string& target : targets) {
     EXPECT_TRUE(ScratchFolder::Exists(LinkedFile(target))) << ToUtf8(target);
   }

@@ -1,6 +1,7 @@
 #include "pages/page_file.h"
 
 #include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -146,8 +147,8 @@ TEST(PageFile, AReplacedPageKeepsItsPermissions) {
   ScratchFolder scratch;
   const std::u16string path = scratch.Write(u"", u"p.html", "old");
   namespace fs = std::filesystem;
-  fs::permissions(NativePath(path), fs::perms::owner_read | fs::perms::owner_write |
-                                        fs::perms::group_read);
+  fs::permissions(NativePath(path),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   WritePage(path, kComparisonPageHead, u"");
   EXPECT_EQ(fs::status(NativePath(path)).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -147,10 +147,14 @@ NULL;
   EXPECT_EQ(Module(u"* 名前 F\n* 式 a\n+ b"), R"(["F",[["式","a\r\n+ b"]]])");
 
   // Lines ended by CR LF, by LF alone or by SUB give one text, CR LF joined.
-  const std::string joined = R"(["F",[["式","a\r\n b\r\n\r\n c"],["サマリー・ファンクション","x"]]])";
-  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\r\n b\r\n\r\n c\r\n  サマリー・ファンクション x\r\n"), joined);
-  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\n b\r\n\r\n c\r\n  サマリー・ファンクション x\r\n"), joined);
-  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\r\n b\x1a\n\r\n c\n  サマリー・ファンクション x\r\n"), joined);
+  const std::string joined =
+      R"(["F",[["式","a\r\n b\r\n\r\n c"],["サマリー・ファンクション","x"]]])";
+  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\r\n b\r\n\r\n c\r\n  サマリー・ファンクション x\r\n"),
+            joined);
+  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\n b\r\n\r\n c\r\n  サマリー・ファンクション x\r\n"),
+            joined);
+  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\r\n b\x1a\n\r\n c\n  サマリー・ファンクション x\r\n"),
+            joined);
 }
 
 TEST(ReportParser, EveryTextNameStopsAtItsOwnClosingNames) {

@@ -194,7 +194,7 @@ std::u16string DecodeCp932(std::string_view bytes) {
 }
 
 void DecodeCp932(std::string_view bytes, RawBuffer<char16_t>& text) {
-  text.Clear();  // nothing of the old text is kept when the buffer grows
+  text.Clear();               // nothing of the old text is kept when the buffer grows
   text.Resize(bytes.size());  // never more units than bytes
   text.Resize(DecodeInto(bytes, text.data()));
 }
