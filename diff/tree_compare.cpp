@@ -1,5 +1,7 @@
 #include "diff/tree_compare.h"
 
+#include <algorithm>
+
 #include "text/decimal.h"
 #include "text/line_reader.h"
 
@@ -158,24 +160,26 @@ class TreeWalk {
 
 void MergeKey::Merge(std::u16string_view key, Side side, std::size_t position) {
   std::size_t found = entries_.size();
-  if (index_.empty()) {
+  std::size_t slot = 0;
+  if (!indexed_) {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
       if (entries_[i].key == key) {
         found = i;
         break;
       }
     }
-  } else if (const auto it = index_.find(key); it != index_.end()) {
-    found = it->second;
+  } else {
+    slot = Slot(key);
+    if (index_[slot] != 0) found = index_[slot] - 1;
   }
 
   if (found == entries_.size()) {
     entries_.push_back(Entry{key});
-    if (!index_.empty()) {
-      index_.emplace(key, found);
+    if (indexed_) {
+      index_[slot] = static_cast<std::uint32_t>(entries_.size());
+      if (entries_.size() * 2 > index_.size()) Rehash();
     } else if (entries_.size() > kLinearLimit) {
-      index_.reserve(entries_.size() * 2);
-      for (std::size_t i = 0; i < entries_.size(); ++i) index_.emplace(entries_[i].key, i);
+      Rehash();
     }
   }
   (side == kSide1 ? entries_[found].position1 : entries_[found].position2) = position;
@@ -183,7 +187,31 @@ void MergeKey::Merge(std::u16string_view key, Side side, std::size_t position) {
 
 void MergeKey::Clear() {
   entries_.clear();
-  index_.clear();
+  if (indexed_) std::fill(index_.begin(), index_.end(), 0);
+  indexed_ = false;
+}
+
+std::size_t MergeKey::Slot(std::u16string_view key) const {
+  std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the code units
+  for (const char16_t c : key) {
+    h ^= c;
+    h *= 0x100000001b3ull;
+  }
+  const std::size_t mask = index_.size() - 1;
+  std::size_t slot = (h ^ (h >> 29)) & mask;
+  while (index_[slot] != 0 && entries_[index_[slot] - 1].key != key) slot = (slot + 1) & mask;
+  return slot;
+}
+
+void MergeKey::Rehash() {
+  // A quarter full after growing, and growing again past half full.
+  std::size_t size = 32;
+  while (size < entries_.size() * 4) size *= 2;
+  index_.assign(size, 0);  // keeps its capacity from one use to the next
+  indexed_ = true;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    index_[Slot(entries_[i].key)] = static_cast<std::uint32_t>(i + 1);
+  }
 }
 
 void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,

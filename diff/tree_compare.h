@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "diff/html_table.h"
@@ -45,9 +44,15 @@ class MergeKey {
   auto end() const { return entries_.end(); }
 
  private:
+  // The slot holding `key`, or the free slot where it would go.
+  std::size_t Slot(std::u16string_view key) const;
+  void Rehash();
+
   std::vector<Entry> entries_;
-  // Key to entry index; filled only once the list outgrows a linear scan.
-  std::unordered_map<std::u16string_view, std::size_t> index_;
+  // Open-addressed entry indexes (index + 1, 0 = free), built once the list
+  // outgrows a linear scan; kept allocated from one use to the next.
+  std::vector<std::uint32_t> index_;
+  bool indexed_ = false;
 };
 
 // Compares node1 (side 1) with node2 (side 2) and appends their difference

@@ -147,6 +147,18 @@ TEST(MergeKey, ManyKeysStayInOrderAndMatchExactly) {
   EXPECT_EQ(list[999].position2, 3u);
   EXPECT_EQ(list[1000].key, u"KA");
   EXPECT_EQ(list[1000].position2, 1u);
+
+  // Used again for fewer keys (still past a linear scan): nothing of the
+  // earlier keys is found.
+  list.Clear();
+  for (std::size_t i = 0; i < 40; ++i) list.Merge(keys[i + 500], MergeKey::kSide2, i + 1);
+  list.Merge(keys[0], MergeKey::kSide1, 9);
+  list.Merge(keys[539], MergeKey::kSide1, 8);
+  ASSERT_EQ(list.Count(), 41u);
+  EXPECT_EQ(list[39].position1, 8u);
+  EXPECT_EQ(list[39].position2, 40u);
+  EXPECT_EQ(list[40].key, u"Ka");
+  EXPECT_EQ(list[40].position2, 0u);
 }
 
 clsItem SampleForm() {
