@@ -51,25 +51,26 @@ TreeStrings::TreeStrings(std::size_t expectedUnits)
 
 std::u16string_view TreeStrings::Store(std::u16string_view text) {
   if (text.empty()) return {};
-  if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < text.size()) {
-    // Left unwritten: a block sized from a hint costs memory only as far as
-    // it is used.
-    blocks_.emplace_back().Reserve(std::max(nextBlock_, text.size()));
+  if (blocks_.empty() || blocks_.back().size - blocks_.back().used < text.size()) {
+    // From the heap and left unwritten: a block sized from a hint costs
+    // memory only as far as it is used, and the next tree reuses it.
+    const std::size_t size = std::max(nextBlock_, text.size());
+    blocks_.push_back({std::unique_ptr<char16_t[]>(new char16_t[size]), size, 0});
     nextBlock_ = std::min(std::max(nextBlock_, kFirstBlock) * 2, kLargestBlock);
   }
-  RawBuffer<char16_t>& block = blocks_.back();
-  const std::size_t at = block.size();
-  block.Resize(at + text.size());
-  std::copy(text.begin(), text.end(), block.data() + at);
-  return {block.data() + at, text.size()};
+  Block& block = blocks_.back();
+  char16_t* const at = block.data.get() + block.used;
+  std::copy(text.begin(), text.end(), at);
+  block.used += text.size();
+  return {at, text.size()};
 }
 
 bool TreeStrings::Holds(std::u16string_view text) const {
   if (text.empty()) return true;
   const std::less<const char16_t*> before;
   for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
-    const char16_t* const begin = block->data();
-    if (!before(text.data(), begin) && !before(begin + block->size(), text.data() + text.size())) {
+    const char16_t* const begin = block->data.get();
+    if (!before(text.data(), begin) && !before(begin + block->used, text.data() + text.size())) {
       return true;
     }
   }

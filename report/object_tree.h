@@ -20,8 +20,6 @@
 #include <variant>
 #include <vector>
 
-#include "text/raw_buffer.h"
-
 namespace tarnwick {
 
 class Collection;
@@ -41,7 +39,12 @@ class TreeStrings {
   bool Holds(std::u16string_view text) const;
 
  private:
-  std::vector<RawBuffer<char16_t>> blocks_;
+  struct Block {
+    std::unique_ptr<char16_t[]> data;
+    std::size_t size = 0;
+    std::size_t used = 0;
+  };
+  std::vector<Block> blocks_;
   std::size_t nextBlock_;
 };
 
