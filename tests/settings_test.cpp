@@ -27,6 +27,9 @@ class RecordingWindow : public WindowOps {
   bool StructureViewerEnabled() const override { return false; }
   void ShowStructure(const Collection&) override {}
   void OpenResult(std::u16string_view) override {}
+  void SetProgress(std::size_t, std::size_t) override {}
+  bool CancelRequested() const override { return false; }
+  void ShowNotReached(const std::vector<std::u16string>&) override {}
 
   std::vector<std::pair<std::u16string, MessageIcon>> messages;
 };
