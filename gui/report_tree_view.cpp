@@ -119,8 +119,19 @@ void ReportTreeView::SetFileDropsEnabled(bool enabled) {
   viewport()->setAcceptDrops(enabled);
 }
 
+void ReportTreeView::SetTextWrapped(bool wrapped) {
+  setWordWrap(wrapped);
+  header()->setSectionResizeMode(wrapped ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+  setHorizontalScrollBarPolicy(wrapped ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+  scheduleDelayedItemsLayout();
+}
+
 bool ReportTreeView::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Resize) header()->setMinimumSectionSize(viewport()->width());
+  if (event->type() == QEvent::Resize) {
+    header()->setMinimumSectionSize(viewport()->width());
+    // Wrapped rows change height with the width.
+    if (wordWrap()) scheduleDelayedItemsLayout();
+  }
   return QTreeWidget::viewportEvent(event);
 }
 

@@ -113,6 +113,9 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<frmMain> window_;
 };
 
+// Long enough for any run of these tests on a loaded machine.
+constexpr int kRunTimeoutMs = 120000;
+
 // Files dragged from the desktop onto a widget, as the platform delivers them.
 void DropFiles(QWidget* target, const std::vector<std::u16string>& paths) {
   QMimeData data;
@@ -498,7 +501,11 @@ class ExecuteTest : public MainWindowTest {
   void Fill(const char* box, const std::u16string& text) {
     W<QLineEdit>(box)->setText(QString::fromStdU16String(text));
   }
-  void Execute() { Exec()->click(); }
+  // Clicks Execute and waits for the run's worker to end.
+  void Execute() {
+    Exec()->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
+  }
   std::string Output(const char* name) {
     return ReadFileBytes(PathIn(dir_, QStringLiteral("out/") + QString::fromLatin1(name)));
   }
@@ -609,7 +616,7 @@ TEST_F(ExecuteTest, TheExecuteButtonIsDisabledWhileARunLasts) {
   window_->Initialize(ini_);
   button = Exec();
   W<QTabWidget>("tabMain")->setCurrentIndex(1);
-  button->click();
+  Execute();
   ASSERT_EQ(enabled.size(), 1u);
   EXPECT_FALSE(enabled[0]);
   EXPECT_TRUE(button->isEnabled());
