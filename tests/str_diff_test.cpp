@@ -288,5 +288,101 @@ TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnRandomTexts) {
   }
 }
 
+// A line found nowhere else: a letter for its kind and a number.
+std::u16string Numbered(char16_t kind, int n) {
+  const std::string digits = std::to_string(n);
+  return kind + std::u16string(digits.begin(), digits.end());
+}
+
+// Every first, second or third line changed, now and then a line inserted or
+// dropped, with repeated lines among the kept and the changed ones: runs are
+// short and many, so one block takes hundreds of searches.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureWhereChangesAreDense) {
+  const std::vector<std::u16string> repeated = {u"END IF;", u"", u"NULL;", u"END;"};
+  std::mt19937 rng(7);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 80; ++round) {
+    const int count = 20 + pick(700);
+    const int every = 1 + pick(3);
+    const int repeatedShare = pick(4);  // in eighths
+    auto line = [&](char16_t kind, int n) {
+      return pick(8) < repeatedShare ? repeated[pick(4)] : Numbered(kind, n);
+    };
+    std::vector<std::u16string> lines1, lines2;
+    for (int k = 1; k <= count; ++k) {
+      lines1.push_back(line(u's', k));
+      if (pick(30) == 0) continue;  // dropped
+      if (pick(30) == 0) lines2.push_back(line(u'i', k));
+      lines2.push_back(k % every == 0 ? line(u't', k) : lines1.back());
+    }
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSameAsReference(Join(lines1), Join(lines2));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// Runs of distinct lines that shorten from left to right, each after a
+// changed line, so that every search of the block finds a shorter run than
+// the one before; in some rounds text 2 holds the runs in another order or
+// with repeated lines inside.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureWhenRunsShortenLeftToRight) {
+  std::mt19937 rng(11);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 6; ++round) {
+    const int runs = 70 + pick(15);
+    std::vector<std::vector<std::u16string>> bodies;
+    for (int m = runs; m >= 1; --m) {
+      std::vector<std::u16string> body;
+      for (int t = 0; t < m; ++t) {
+        body.push_back(round % 3 == 2 && pick(5) == 0 ? u"END IF;" : Numbered(u'r', m * 1000 + t));
+      }
+      bodies.push_back(std::move(body));
+    }
+    std::vector<int> order2(runs);
+    for (int m = 0; m < runs; ++m) order2[m] = m;
+    if (round % 3 == 1) {
+      for (int swaps = 0; swaps < runs / 4; ++swaps)
+        std::swap(order2[pick(runs)], order2[pick(runs)]);
+    }
+    std::vector<std::u16string> lines1, lines2;
+    for (int m = 0; m < runs; ++m) {
+      lines1.push_back(Numbered(u'x', m));
+      lines1.insert(lines1.end(), bodies[m].begin(), bodies[m].end());
+      lines2.push_back(Numbered(u'y', m));
+      lines2.insert(lines2.end(), bodies[order2[m]].begin(), bodies[order2[m]].end());
+    }
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSameAsReference(Join(lines1), Join(lines2));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// Texts made of long runs of one repeated line, the second with some runs
+// lengthened, shortened or replaced: equal runs of many lengths overlap
+// everywhere.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnLongRepeatedRuns) {
+  const std::vector<std::u16string> alphabet = {u"a", u"b", u"", u"END IF;"};
+  std::mt19937 rng(5);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 40; ++round) {
+    const int letters = 2 + pick(3);
+    std::vector<std::pair<int, int>> runs1;  // (letter, length)
+    for (int r = 1 + pick(12); r > 0; --r) runs1.emplace_back(pick(letters), 1 + pick(40));
+    std::vector<std::pair<int, int>> runs2 = runs1;
+    for (auto& [letter, length] : runs2) {
+      if (pick(3) == 0) length = std::max(1, length + pick(11) - 5);
+      if (pick(6) == 0) letter = pick(letters);
+    }
+    auto expand = [&](const std::vector<std::pair<int, int>>& runs) {
+      std::vector<std::u16string> lines;
+      for (const auto& [letter, length] : runs) lines.insert(lines.end(), length, alphabet[letter]);
+      return lines;
+    };
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSameAsReference(Join(expand(runs1)), Join(expand(runs2)));
+    if (HasFatalFailure()) return;
+  }
+}
+
 }  // namespace
 }  // namespace tarnwick
