@@ -27,21 +27,20 @@ namespace {
 
 constexpr int kOverflowErrorNumber = 6;
 
-// One loaded text: its own copy and its lines, 1-based (index 0 is unused).
+// One loaded text: views of its lines, 1-based (index 0 is unused), into the
+// caller's text.
 struct LoadedText {
-  std::u16string storage;
   std::vector<std::u16string_view> lines = std::vector<std::u16string_view>(1);
   std::int32_t count = 0;
 
   void Load(std::u16string_view text) {
-    storage.assign(text);
     lines.assign(1, {});
     std::int64_t position = 1;
     while (position != -1) {
       if (lines.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - 2)) {
         throw Error(kOverflowErrorNumber, u"オーバーフローしました。");
       }
-      lines.push_back(ReadLine(storage, position));
+      lines.push_back(ReadLine(text, position));
     }
     count = static_cast<std::int32_t>(lines.size()) - 1;
   }
