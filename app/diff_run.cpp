@@ -1,3 +1,7 @@
+// The file and folder comparison run behind the Execute button of the first
+// page. It plans (lists and pairs the reports, names every page), checks
+// that no page would replace an input, then compares pair after pair,
+// keeping the summary page up to date in folder mode.
 #include <exception>
 #include <future>
 #include <memory>
@@ -6,15 +10,18 @@
 #include <vector>
 
 #include "app/file_list.h"
-#include "app/file_system.h"
-#include "app/paths.h"
 #include "app/report_loader.h"
-#include "app/result_pages.h"
-#include "app/run_report.h"
 #include "app/runs.h"
+#include "app/start_stamp.h"
+#include "app/summary_page.h"
+#include "app/validation.h"
+#include "base/error.h"
 #include "diff/form_diff.h"
 #include "diff/html_table.h"
-#include "text/error.h"
+#include "files/file_system.h"
+#include "files/paths.h"
+#include "pages/page_file.h"
+#include "pages/page_names.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -28,20 +35,73 @@ struct PairPlan {
   std::u16string page;
 };
 
-// Checks of the run itself, after the boxes are known to be filled.
-std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, bool fileMode,
-                                                  const std::u16string& folder1,
-                                                  const std::u16string& folder2,
-                                                  const std::u16string& outFolder) {
-  if (!IsFolder(folder1)) return u"ソース１のフォルダが見つかりません";
-  if (!IsFolder(folder2)) return u"ソース２のフォルダが見つかりません";
-  if (!IsFolder(outFolder)) return u"出力先フォルダが見つかりません";
-  if (fileMode && !IsPlainFile(folder1 + settings.SRC_FILE1))
+// Everything a comparison run will do, settled before anything is written.
+struct DiffPlan {
+  bool fileMode = false;
+  std::u16string folder1;  // each ending in a separator
+  std::u16string folder2;
+  std::u16string outFolder;
+  std::u16string summaryPath;    // folder mode only
+  std::vector<FileEntry> files;  // folder mode only; entry i belongs to pair i
+  std::vector<PairPlan> pairs;
+
+  std::vector<std::u16string> Pages() const {
+    std::vector<std::u16string> pages;
+    if (!fileMode) pages.push_back(summaryPath);
+    for (const PairPlan& pair : pairs) pages.push_back(pair.page);
+    return pages;
+  }
+  std::vector<std::u16string> Inputs() const {
+    std::vector<std::u16string> inputs;
+    for (const PairPlan& pair : pairs) {
+      if (!pair.path1.empty()) inputs.push_back(pair.path1);
+      if (!pair.path2.empty()) inputs.push_back(pair.path2);
+    }
+    return inputs;
+  }
+};
+
+DiffPlan FoldersOf(const Settings& settings) {
+  DiffPlan plan;
+  plan.fileMode = settings.MODE == CompareMode::File;  // none works as folder
+  plan.folder1 = WithTrailingSeparator(settings.SRC_PATH1);
+  plan.folder2 = WithTrailingSeparator(settings.SRC_PATH2);
+  plan.outFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
+  return plan;
+}
+
+// The checks of the run itself, after the boxes are known to be filled.
+std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, const DiffPlan& plan) {
+  if (!IsFolder(plan.folder1)) return u"ソース１のフォルダが見つかりません";
+  if (!IsFolder(plan.folder2)) return u"ソース２のフォルダが見つかりません";
+  if (!IsFolder(plan.outFolder)) return u"出力先フォルダが見つかりません";
+  if (plan.fileMode && !IsPlainFile(plan.folder1 + settings.SRC_FILE1))
     return u"ソースファイル１が見つかりません";
-  if (fileMode && !IsPlainFile(folder2 + settings.SRC_FILE2))
+  if (plan.fileMode && !IsPlainFile(plan.folder2 + settings.SRC_FILE2))
     return u"ソースファイル２が見つかりません";
   if (settings.OUTPUT_FILE.empty()) return u"結果出力ファイル名を入力してください";
   return std::nullopt;
+}
+
+// Lists and pairs the reports and names every page. Throws when a folder
+// cannot be listed.
+void PlanPairs(const Settings& settings, DiffPlan& plan) {
+  PageNames names;
+  if (plan.fileMode) {
+    plan.pairs.push_back({plan.folder1 + settings.SRC_FILE1, plan.folder2 + settings.SRC_FILE2,
+                          names.Allocate(PagePathIn(plan.outFolder, settings.OUTPUT_FILE, true))});
+    return;
+  }
+  CollectFiles(plan.folder1, settings.SRC_FILE1, ListSide::First, plan.files);
+  CollectFiles(plan.folder2, settings.SRC_FILE2, ListSide::Second, plan.files);
+  SortFiles(plan.files);
+  plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
+  for (FileEntry& entry : plan.files) {
+    entry.resultPath = names.Allocate(PagePathIn(plan.outFolder, entry.name, false));
+    plan.pairs.push_back({entry.in1 ? plan.folder1 + entry.listedName1 : std::u16string(),
+                          entry.in2 ? plan.folder2 + entry.listedName2 : std::u16string(),
+                          entry.resultPath});
+  }
 }
 
 // One side's tree, or where loading it failed.
@@ -138,97 +198,70 @@ FileStatus PairStatus(const FileEntry& entry, bool diffFound) {
   return diffFound ? FileStatus::Different : FileStatus::Same;
 }
 
+// Compares pair after pair into its page; in folder mode writes the summary
+// page first with every report "未処理" and again after every pair.
+void ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly, WindowOps& window,
+                  std::u16string& stage) {
+  WaitCursor cursor(window);
+  std::vector<FileEntry>& files = plan.files;
+  const std::vector<PairPlan>& pairs = plan.pairs;
+  if (!plan.fileMode) WriteSummaryPage(plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
+  window.SetStatusText(u"");
+  const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
+  // Reading and parsing touch no page and pages never overwrite inputs, so
+  // both sides of the next pair load on threads of their own while this
+  // pair is compared and written. Errors still surface in run order. The
+  // structure viewer needs the window, so with it the run is sequential.
+  const bool prefetch = !window.StructureViewerEnabled();
+  std::unique_ptr<PairAhead> ahead;
+  if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0]);
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    std::u16string compareStage = u"フォーム文章の差分作成中に、";
+    if (!plan.fileMode) {
+      window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
+                           files[i].name);
+      window.Repaint();
+      compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
+    }
+    window.Repaint();
+    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window);
+    ahead.reset();
+    if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
+      ahead = std::make_unique<PairAhead>(pairs[i + 1]);
+    }
+    const bool diffFound = ComparePair(pairs[i], std::move(loaded), compareStage, diffOnly, stage);
+    if (!plan.fileMode) {
+      files[i].status = PairStatus(files[i], diffFound);
+      WriteSummaryPage(plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
+    }
+  }
+}
+
 }  // namespace
 
 RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
   const std::u16string stamp = StartStamp(kDiffStampTitle);
   window.SetStatusText(u"");
-  const bool fileMode = settings.MODE == CompareMode::File;  // none works as folder
-  const std::u16string folder1 = WithTrailingSeparator(settings.SRC_PATH1);
-  const std::u16string folder2 = WithTrailingSeparator(settings.SRC_PATH2);
-  const std::u16string outFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
-
+  DiffPlan plan = FoldersOf(settings);
   if (!ValidateInputs(settings, 1, window)) return RunOutcome::Rejected;
-  if (auto message = FailedRunCheck(settings, fileMode, folder1, folder2, outFolder)) {
+  if (const auto message = FailedRunCheck(settings, plan)) {
     window.ShowMessage(*message, MessageIcon::Warning);
     return RunOutcome::Rejected;
   }
 
   std::u16string stage;
-  std::vector<FileEntry> files;
-  std::vector<PairPlan> pairs;
-  std::u16string summaryPath;
-  std::optional<std::u16string> overwritten;
-  RunOutcome outcome = GuardRun(window, stage, [&] {
-    PageNames names;
-    if (fileMode) {
-      pairs.push_back({folder1 + settings.SRC_FILE1, folder2 + settings.SRC_FILE2,
-                       names.Allocate(PagePathIn(outFolder, settings.OUTPUT_FILE, true))});
-    } else {
-      CollectFiles(folder1, settings.SRC_FILE1, ListSide::First, files);
-      CollectFiles(folder2, settings.SRC_FILE2, ListSide::Second, files);
-      SortFiles(files);
-      summaryPath = names.Allocate(SummaryPagePath(outFolder, settings.OUTPUT_FILE));
-      for (FileEntry& entry : files) {
-        pairs.push_back({entry.in1 ? folder1 + entry.listedName1 : std::u16string(),
-                         entry.in2 ? folder2 + entry.listedName2 : std::u16string(),
-                         names.Allocate(PagePathIn(outFolder, entry.name, false))});
-      }
-    }
-    std::vector<std::u16string> pages, inputs;
-    if (!fileMode) pages.push_back(summaryPath);
-    for (const PairPlan& pair : pairs) {
-      pages.push_back(pair.page);
-      if (!pair.path1.empty()) inputs.push_back(pair.path1);
-      if (!pair.path2.empty()) inputs.push_back(pair.path2);
-    }
-    overwritten = PageOverwritingInput(pages, inputs);
-  });
+  RunOutcome outcome = GuardRun(window, stage, [&] { PlanPairs(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (overwritten) {
-    window.ShowMessage(OverwriteWarning(*overwritten), MessageIcon::Warning);
-    return RunOutcome::Rejected;
-  }
+  if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
 
-  outcome = GuardRun(window, stage, [&] {
-    WaitCursor cursor(window);
-    if (!fileMode) WriteSummaryPage(summaryPath, stamp, folder1, folder2, files);
-    window.SetStatusText(u"");
-    const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
-    // Reading and parsing touch no page and pages never overwrite inputs, so
-    // both sides of the next pair load on threads of their own while this
-    // pair is compared and written. Errors still surface in run order. The
-    // structure viewer needs the window, so with it the run is sequential.
-    const bool prefetch = !window.StructureViewerEnabled();
-    std::unique_ptr<PairAhead> ahead;
-    if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0]);
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-      std::u16string compareStage = u"フォーム文章の差分作成中に、";
-      if (!fileMode) {
-        window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
-                             files[i].name);
-        window.Repaint();
-        files[i].resultPath = pairs[i].page;
-        compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
-      }
-      window.Repaint();
-      LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window);
-      ahead.reset();
-      if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
-        ahead = std::make_unique<PairAhead>(pairs[i + 1]);
-      }
-      const bool diffFound =
-          ComparePair(pairs[i], std::move(loaded), compareStage, settings.DIFF_ONLY, stage);
-      if (!fileMode) {
-        files[i].status = PairStatus(files[i], diffFound);
-        WriteSummaryPage(summaryPath, stamp, folder1, folder2, files);
-      }
-    }
-  });
+  outcome = GuardRun(window, stage,
+                     [&] { ComparePairs(plan, stamp, settings.DIFF_ONLY, window, stage); });
   if (outcome != RunOutcome::Finished) return outcome;
 
   window.ShowMessage(kFinishedMessage, MessageIcon::Information);
-  if (settings.OUTPUT_AUTOOPEN) window.OpenResult(fileMode ? pairs.front().page : summaryPath);
+  if (settings.OUTPUT_AUTOOPEN) {
+    window.OpenResult(plan.fileMode ? plan.pairs.front().page : plan.summaryPath);
+  }
   return RunOutcome::Finished;
 }
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 
 namespace tarnwick {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/paths.h"
+#include "files/paths.h"
 
 namespace tarnwick {
 

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "app/file_system.h"
-#include "app/result_pages.h"
-#include "diff/html_table.h"
+#include "files/file_system.h"
 #include "text/upper_case.h"
 
 namespace tarnwick {
@@ -69,74 +67,6 @@ void SortFiles(std::vector<FileEntry>& files) {
   // Names are unique, so any sort gives the one ascending order.
   std::sort(files.begin(), files.end(),
             [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; });
-}
-
-std::u16string EscapeLinkTarget(std::u16string_view path) {
-  std::u16string out;
-  out.reserve(path.size());
-  for (char16_t c : path) {
-    switch (c) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'%':
-        out += u"%25";
-        break;
-      case u'#':
-        out += u"%23";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
-std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
-                                std::u16string_view folder2, const std::vector<FileEntry>& files) {
-  HTMLTblCls table;
-  const std::u16string_view span = u"colspan=\"3\"";
-  if (!folder2.empty()) {
-    table.StartRow();
-    table.AddCell(u"フォルダ１:" + std::u16string(folder1), span);
-    table.StartRow();
-    table.AddCell(u"フォルダ２:" + std::u16string(folder2), span);
-  } else {
-    table.StartRow();
-    table.AddCell(u"フォルダ:" + std::u16string(folder1), span);
-  }
-  table.StartRow();
-  table.AddCell(stamp, span);
-  table.StartRow();
-  table.EndRow();
-  table.StartRow();
-  table.AddCell(u"ファイル名", u"");
-  table.AddCell(u"結果", u"");
-  for (const FileEntry& entry : files) {
-    table.StartRow();
-    table.AddCell(entry.name, u"");
-    if (StatusLinksPage(entry.status) && !entry.resultPath.empty()) {
-      table.AddLinkCell(StatusText(entry.status), u"", EscapeLinkTarget(entry.resultPath));
-    } else {
-      table.AddCell(StatusText(entry.status), u"");
-    }
-  }
-  return table.sStr();
-}
-
-void WriteSummaryPage(std::u16string_view pagePath, std::u16string_view stamp,
-                      std::u16string_view folder1, std::u16string_view folder2,
-                      const std::vector<FileEntry>& files) {
-  WritePage(pagePath, kSummaryPageHead, SummaryTableBody(stamp, folder1, folder2, files));
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,5 @@
 // The file list of the folder comparison and the search: which reports were
-// found on which side, what became of each, and the summary page that shows
-// it. Names are paired, sorted, shown and turned into page names upper-cased;
+// found on which side and what became of each. Names are paired, sorted, shown and turned into page names upper-cased;
 // each side keeps the name it was listed under, which is the one to open.
 #pragma once
 
@@ -48,19 +47,5 @@ void CollectFiles(std::u16string_view folder, std::u16string_view patternList, L
 
 // Ascending by ordinal comparison of the upper-cased names.
 void SortFiles(std::vector<FileEntry>& files);
-
-// A page path made safe as an href: & " < > as entities, % and # percent-
-// encoded. Other characters pass unchanged.
-std::u16string EscapeLinkTarget(std::u16string_view path);
-
-// The table body of the summary page. An empty folder2 gives the single
-// folder row of the search.
-std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
-                                std::u16string_view folder2, const std::vector<FileEntry>& files);
-
-// Writes the whole summary page, replacing the file. Throws tarnwick::Error.
-void WriteSummaryPage(std::u16string_view pagePath, std::u16string_view stamp,
-                      std::u16string_view folder1, std::u16string_view folder2,
-                      const std::vector<FileEntry>& files);
 
 }  // namespace tarnwick

@@ -1,19 +1,24 @@
 // The search run behind the Execute button of the third page: every report
 // of one folder that matches the file patterns is parsed and searched into a
-// result page of its own, and the summary page follows the progress.
+// result page of its own, and the summary page follows the progress. Like
+// the comparison it plans, checks that no page would replace a report, then
+// searches report after report.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/file_list.h"
-#include "app/file_system.h"
-#include "app/paths.h"
 #include "app/report_loader.h"
-#include "app/result_pages.h"
-#include "app/run_report.h"
 #include "app/runs.h"
-#include "app/search_render.h"
+#include "app/start_stamp.h"
+#include "app/summary_page.h"
+#include "app/validation.h"
 #include "diff/html_table.h"
+#include "files/file_system.h"
+#include "files/paths.h"
+#include "pages/page_file.h"
+#include "pages/page_names.h"
+#include "search/search_table.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -44,74 +49,95 @@ std::optional<std::u16string_view> InputWarning(const Settings& settings,
   return std::nullopt;
 }
 
+SearchQuery QueryOf(const Settings& settings) {
+  return MakeSearchQuery({{{settings.SEARCH_STRING1, settings.SEARCH_STRING1_COND},
+                           {settings.SEARCH_STRING2, settings.SEARCH_STRING2_COND},
+                           {settings.SEARCH_STRING3, settings.SEARCH_STRING3_COND}}},
+                         settings.COND_AND, settings.NO_CASE, settings.FOUND_ONLY);
+}
+
+// Everything a search run will do, settled before anything is written.
+struct SearchPlan {
+  std::u16string sourceFolder;  // each ending in a separator
+  std::u16string outputFolder;
+  std::u16string summaryPath;
+  std::vector<FileEntry> files;  // entry i is the report reports[i]
+  std::vector<std::u16string> reports;
+
+  std::vector<std::u16string> Pages() const {
+    std::vector<std::u16string> pages{summaryPath};
+    for (const FileEntry& entry : files) pages.push_back(entry.resultPath);
+    return pages;
+  }
+};
+
+// Lists the reports and names every page. Throws when the folder cannot be
+// listed.
+void PlanReports(const Settings& settings, SearchPlan& plan) {
+  CollectFiles(plan.sourceFolder, settings.SRC_FILE, ListSide::First, plan.files);
+  SortFiles(plan.files);
+  PageNames names;
+  plan.summaryPath = names.Allocate(SummaryPagePath(plan.outputFolder, settings.OUTPUT_FILE));
+  for (FileEntry& entry : plan.files) {
+    entry.resultPath = names.Allocate(PagePathIn(plan.outputFolder, entry.name, false));
+    plan.reports.push_back(plan.sourceFolder + entry.listedName1);
+  }
+}
+
+// Searches report after report into its page; writes the summary page first
+// with every report "未処理" and again after every report.
+void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
+                   WindowOps& window, std::u16string& stage) {
+  WaitCursor wait(window);
+  WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+  const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
+  for (std::size_t i = 0; i < plan.files.size(); ++i) {
+    FileEntry& entry = plan.files[i];
+    window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
+                         entry.name);
+    window.Repaint();
+    CollectionPtr tree = LoadReport(plan.reports[i], stage, window);
+
+    stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
+    HTMLTblCls table;
+    bool found = false;
+    MakeSearchTable(query, tree.get(), plan.reports[i], table, found);
+    tree.reset();
+
+    stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
+    WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+    stage.clear();
+
+    entry.status = found ? FileStatus::Match : FileStatus::NoMatch;
+    WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+  }
+}
+
 }  // namespace
 
 RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
   const std::u16string stamp = StartStamp(kSearchStampTitle);
   window.SetStatusText(u"");
-  const std::u16string sourceFolder = WithTrailingSeparator(settings.SRC_PATH);
-  const std::u16string outputFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
+  SearchPlan plan;
+  plan.sourceFolder = WithTrailingSeparator(settings.SRC_PATH);
+  plan.outputFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
   if (!ValidateInputs(settings, kSearchPage, window)) return RunOutcome::Rejected;
-  if (const auto warning = InputWarning(settings, sourceFolder, outputFolder)) {
+  if (const auto warning = InputWarning(settings, plan.sourceFolder, plan.outputFolder)) {
     window.ShowMessage(*warning, MessageIcon::Warning);
     return RunOutcome::Rejected;
   }
 
-  const SearchQuery query = MakeSearchQuery(settings);
-  std::u16string summaryPath;
-  bool refused = false;
+  const SearchQuery query = QueryOf(settings);
   std::u16string stage;
-  const RunOutcome outcome = GuardRun(window, stage, [&] {
-    std::vector<FileEntry> files;
-    CollectFiles(sourceFolder, settings.SRC_FILE, ListSide::First, files);
-    SortFiles(files);
-
-    // Every page name is settled before the first write, so that a page that
-    // would replace one of the reports stops the run while nothing is written.
-    PageNames names;
-    summaryPath = names.Allocate(SummaryPagePath(outputFolder, settings.OUTPUT_FILE));
-    std::vector<std::u16string> pages{summaryPath};
-    std::vector<std::u16string> reports;
-    for (FileEntry& entry : files) {
-      entry.resultPath = names.Allocate(PagePathIn(outputFolder, entry.name, false));
-      pages.push_back(entry.resultPath);
-      reports.push_back(sourceFolder + entry.listedName1);
-    }
-    if (const auto page = PageOverwritingInput(pages, reports)) {
-      window.ShowMessage(OverwriteWarning(*page), MessageIcon::Warning);
-      refused = true;
-      return;
-    }
-
-    WaitCursor wait(window);
-    WriteSummaryPage(summaryPath, stamp, sourceFolder, u"", files);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-      FileEntry& entry = files[i];
-      window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" +
-                           DecimalText(static_cast<std::int64_t>(files.size())) + u":" +
-                           entry.name);
-      window.Repaint();
-      CollectionPtr tree = LoadReport(reports[i], stage, window);
-
-      stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
-      HTMLTblCls table;
-      bool found = false;
-      MakeSearchTable(query, tree.get(), reports[i], table, found);
-      tree.reset();
-
-      stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
-      WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
-      stage.clear();
-
-      entry.status = found ? FileStatus::Match : FileStatus::NoMatch;
-      WriteSummaryPage(summaryPath, stamp, sourceFolder, u"", files);
-    }
-  });
+  RunOutcome outcome = GuardRun(window, stage, [&] { PlanReports(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (refused) return RunOutcome::Rejected;
+  if (!CheckNoInputOverwritten(plan.Pages(), plan.reports, window)) return RunOutcome::Rejected;
+
+  outcome = GuardRun(window, stage, [&] { SearchReports(plan, query, stamp, window, stage); });
+  if (outcome != RunOutcome::Finished) return outcome;
 
   window.ShowMessage(kFinishedMessage, MessageIcon::Information);
-  if (settings.OUTPUT_AUTOOPEN) window.OpenResult(summaryPath);
+  if (settings.OUTPUT_AUTOOPEN) window.OpenResult(plan.summaryPath);
   return RunOutcome::Finished;
 }
 

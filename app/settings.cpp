@@ -2,11 +2,12 @@
 
 #include <array>
 
-#include "app/paths.h"
+#include "files/paths.h"
 #include "app/window_ops.h"
 #include "text/cp932.h"
-#include "text/error.h"
-#include "text/file_io.h"
+#include "base/error.h"
+#include "files/file_io.h"
+#include "text/blanks.h"
 #include "text/upper_case.h"
 
 namespace tarnwick {
@@ -67,12 +68,6 @@ std::u16string_view WithoutComment(std::u16string_view line) {
     if (line[i] == u'#' && (i == 0 || line[i - 1] == u' ' || line[i - 1] == u'\t')) return line.substr(0, i);
   }
   return line;
-}
-
-std::u16string_view TrimBlanks(std::u16string_view text) {
-  const std::size_t first = text.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 void StoreValue(const KeyField& field, std::u16string_view value, Settings& settings) {

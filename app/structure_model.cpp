@@ -4,7 +4,7 @@
 #include <string>
 
 #include "report/object_tree.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/decimal.h"
 
 namespace tarnwick {

@@ -1,6 +1,6 @@
-#include <string_view>
+#include "app/validation.h"
 
-#include "app/runs.h"
+#include "pages/page_names.h"
 
 namespace tarnwick {
 
@@ -36,6 +36,18 @@ bool ValidateInputs(const Settings& settings, int page, WindowOps& window) {
     }
   }
   return true;
+}
+
+std::u16string OverwriteWarning(std::u16string_view page) {
+  return u"出力ファイル[" + std::u16string(page) +
+         u"]は入力のレポートファイルです。上書きできません。";
+}
+
+bool CheckNoInputOverwritten(const std::vector<std::u16string>& pages,
+                             const std::vector<std::u16string>& inputs, WindowOps& window) {
+  const auto page = PageOverwritingInput(pages, inputs);
+  if (page) window.ShowMessage(OverwriteWarning(*page), MessageIcon::Warning);
+  return !page;
 }
 
 }  // namespace tarnwick

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/like_pattern.h"
+#include "search/like_pattern.h"
 
 namespace tarnwick {
 namespace {

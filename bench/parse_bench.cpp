@@ -10,7 +10,7 @@
 
 #include "report/report_parser.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "tools/generator/report_generator.h"
 
 namespace tarnwick {

@@ -14,10 +14,10 @@
 
 #include "app/report_loader.h"
 #include "app/runs.h"
-#include "app/search_render.h"
+#include "search/search_table.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 
@@ -157,9 +157,11 @@ void BM_SearchTableOfOneReport(benchmark::State& state) {
   const std::u16string text = GenerateReportText(options);
   CollectionPtr tree;
   GetBlockStruct(text, tree);
-  Settings settings;
-  SetQuery(static_cast<int>(state.range(0)), settings);
-  const SearchQuery query = MakeSearchQuery(settings);
+  const int which = static_cast<int>(state.range(0));
+  const SearchQuery query = MakeSearchQuery(
+      {{{which == 0 ? u"WHERE" : u"SELECT", true}, {which == 0 ? u"CUSTOMER_ID" : u"_NAME", true},
+        {u"DUAL", false}}},
+      true, false, true);
   std::size_t tableSize = 0;
   for (auto _ : state) {
     HTMLTblCls table;

@@ -7,12 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace tarnwick::cli {
+#include "cli/exit_status.h"
 
-inline constexpr int kExitFinished = 0;
-inline constexpr int kExitRunError = 1;
-inline constexpr int kExitRejected = 2;  // an input check stopped the run
-inline constexpr int kExitUsage = 64;
+namespace tarnwick::cli {
 
 using Arguments = std::span<const std::string_view>;
 

@@ -6,7 +6,7 @@
 
 #include <iostream>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 extern char** environ;
@@ -38,29 +38,6 @@ void ConsoleWindow::OpenResult(std::u16string_view path) {
   // As the window does, the outcome is not checked.
   (void)posix_spawnp(&child, program, &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);
-}
-
-void ListTreeView::Clear() {
-  nodes_.clear();
-  selected_ = 0;
-}
-
-void ListTreeView::AddNode(std::u16string_view, std::u16string_view key, std::u16string_view text) {
-  nodes_.push_back({std::u16string(key), std::u16string(text)});
-}
-
-std::u16string ListTreeView::NodeKey(int number) const {
-  return nodes_.at(static_cast<std::size_t>(number - 1)).key;
-}
-
-void ListTreeView::Select(std::u16string_view key) {
-  selected_ = 0;
-  for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    if (nodes_[i].key == key) {
-      selected_ = static_cast<int>(i + 1);
-      return;
-    }
-  }
 }
 
 }  // namespace tarnwick::cli

@@ -1,7 +1,9 @@
-// tarnwick-cli diff, objdiff and nodes: the window's runs with the console in
-// the window's place.
+// tarnwick-cli diff, search, objdiff and nodes: the window's runs with the
+// console in the window's place, so that every page is the one the window
+// would write.
 #include <iostream>
 
+#include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "cli/commands.h"
 #include "cli/console_window.h"
@@ -10,15 +12,27 @@
 
 namespace tarnwick::cli {
 
-int RunDiff(Arguments args) {
+namespace {
+
+using PageRun = RunOutcome (*)(const Settings&, WindowOps&);
+
+// A run of the first or the third page, with the settings from --ini and --set.
+int RunPage(Arguments args, std::string_view command, PageRun run) {
   RunOptions options;
   std::string problem;
   if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
-  if (!options.operands.empty()) return UsageError("diff takes no operands");
+  if (!options.operands.empty()) return UsageError(std::string(command) + " takes no operands");
+  // Without --open the console opens nothing, whatever the setting says.
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ConsoleWindow console(options.open, options.quiet);
-  return ExitStatus(ExecDiff(options.settings, console));
+  return ExitStatus(run(options.settings, console));
 }
+
+}  // namespace
+
+int RunDiff(Arguments args) { return RunPage(args, "diff", ExecDiff); }
+
+int RunSearch(Arguments args) { return RunPage(args, "search", ExecSearch); }
 
 int RunObjDiff(Arguments args) {
   RunOptions options;

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -60,18 +60,6 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
     }
   }
   return true;
-}
-
-int ExitStatus(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Finished:
-      return 0;
-    case RunOutcome::Rejected:
-      return 2;
-    case RunOutcome::Failed:
-      return 1;
-  }
-  return 1;
 }
 
 }  // namespace tarnwick::cli

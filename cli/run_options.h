@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/runs.h"
 #include "app/settings.h"
 
 namespace tarnwick::cli {
@@ -27,8 +26,5 @@ struct RunOptions {
 // "=" or with an unknown key, an unknown option, a missing option value).
 bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
                      std::string& problem);
-
-// 0 finished, 2 stopped by an input check, 1 run error.
-int ExitStatus(RunOutcome outcome);
 
 }  // namespace tarnwick::cli

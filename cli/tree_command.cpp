@@ -4,9 +4,10 @@
 #include <string>
 
 #include "app/report_loader.h"
+#include "app/run_guard.h"
 #include "cli/commands.h"
 #include "report/tree_json.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -22,10 +23,8 @@ int RunTree(Arguments args) {
       throw Error(kFileErrorNumber, u"標準出力に書き込めません。");
     }
     return kExitFinished;
-  } catch (const Error& error) {
-    PrintMessage(stage + u"エラーが発生しました。\r\n" + error.Description());
   } catch (const std::exception& error) {
-    PrintMessage(stage + u"エラーが発生しました。\r\n" + FromUtf8(error.what()));
+    PrintMessage(RunErrorMessage(stage, ErrorDescription(error)));
   }
   return kExitRunError;
 }

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/line_reader.h"
 
 namespace tarnwick {
@@ -706,7 +706,7 @@ DiffRecord StrDiff2::NextDiffLine() {
       ++p2_;
     }
   }
-  record.kind = !block->bChanged ? 0 : (tookText1 ? 1 : 2);
+  record.kind = !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
   return record;
 }
 

@@ -21,12 +21,20 @@
 
 namespace tarnwick {
 
+// What a record of the difference holds.
+enum class DiffKind {
+  kCommon,  // a line of both texts: line1 and line2, idx1 and idx2
+  kOnly1,   // a line of text 1 only: line1, idx1
+  kOnly2,   // a line of text 2 only: line2, idx2
+  kEnd,     // no line: the records are done
+};
+
 struct DiffRecord {
   std::u16string_view line1;
   std::u16string_view line2;
-  std::int32_t idx1 = 0;
+  std::int32_t idx1 = 0;  // 1-based line numbers
   std::int32_t idx2 = 0;
-  int kind = -1;
+  DiffKind kind = DiffKind::kEnd;
 };
 
 struct DiffBlock {

@@ -1,76 +1,21 @@
 #include "diff/tree_compare.h"
 
-#include <array>
-#include <charconv>
-#include <variant>
-
-#include "diff/str_diff.h"
-#include "text/error.h"
-#include "text/line_reader.h"
 #include "text/decimal.h"
+#include "text/line_reader.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr std::size_t kRuleWidth = 80;
-
-constexpr auto kRuleText = [] {
-  std::array<char16_t, kRuleWidth + 2> text{};
-  text[0] = u'\r';
-  text[1] = u'\n';
-  for (std::size_t i = 2; i < text.size(); ++i) text[i] = u'=';
-  return text;
-}();
-
-constexpr std::u16string_view kStar = u"*";
-constexpr std::u16string_view kColspan2 = u"colspan=\"2\"";
-
 // Below this many keys a scan beats hashing; most objects have few children.
 constexpr std::size_t kLinearLimit = 16;
 
-// The children of a node; null for a node holding a text or nothing.
-const Collection* ChildrenOf(const clsItem* node) {
-  if (node == nullptr) return nullptr;
-  const auto* children = std::get_if<CollectionPtr>(&node->Item);
-  return children != nullptr ? children->get() : nullptr;
-}
-
-// Writes the cells of one row; the name cell carries the name only once.
-class PropertyRows {
- public:
-  PropertyRows(HTMLTblCls& table, std::u16string_view name, std::u16string_view nameColour)
-      : table_(table), name_(name), nameColour_(nameColour) {}
-
-  void Row(std::u16string_view mark1, std::u16string_view mark2, std::u16string_view idx1,
-           std::u16string_view idx1Attr, std::u16string_view idx2, std::u16string_view idx2Attr,
-           std::u16string_view value, std::u16string_view valueAttr) {
-    table_.StartRow();
-    table_.AddCell(mark1, u"");
-    table_.AddCell(mark2, u"");
-    table_.AddCell(idx1, idx1Attr);
-    table_.AddCell(idx2, idx2Attr);
-    if (nameWritten_) {
-      table_.AddCell(u"", u"");
-    } else {
-      table_.AddCell(name_, nameColour_);
-      nameWritten_ = true;
-    }
-    table_.AddCell(value, valueAttr);
-  }
-
- private:
-  HTMLTblCls& table_;
-  std::u16string_view name_;
-  std::u16string_view nameColour_;
-  bool nameWritten_ = false;
-};
-
 void WriteUnchangedRows(HTMLTblCls& table, std::u16string_view name, std::u16string_view value) {
-  PropertyRows rows(table, name, u"");
+  PropertyRows rows(table, name);
+  DecimalBuffer buffer;
   std::int64_t position = 1;
   for (std::int64_t k = 1; position != -1; ++k) {
     const std::u16string_view line = ReadLine(value, position);
-    const std::u16string number = DecimalText(k);
+    const std::u16string_view number = DecimalText(k, buffer);
     rows.Row(u"", u"", number, u"", number, u"", line, u"");
   }
 }
@@ -98,10 +43,11 @@ void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u1
   if (value1 == nullptr || value2 == nullptr) {
     const bool side1 = value1 != nullptr;
     const std::u16string_view text = side1 ? text1 : text2;
+    DecimalBuffer buffer;
     std::int64_t position = 1;
     for (std::int64_t k = 1; position != -1; ++k) {
       const std::u16string_view line = ReadLine(text, position);
-      const std::u16string number = DecimalText(k);
+      const std::u16string_view number = DecimalText(k, buffer);
       if (side1) {
         rows.Row(kStar, u"", number, kSide1Colour, u"", kSide1Colour, line, kSide1Colour);
       } else {
@@ -111,30 +57,7 @@ void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u1
     return;
   }
 
-  StrDiff2 diff;
-  diff.SetText1(text1);
-  diff.SetText2(text2);
-  diff.BuildDiff();
-  diff.Rewind();
-  for (;;) {
-    const DiffRecord record = diff.NextDiffLine();
-    if (diff.IsDiffEnd()) break;
-    switch (record.kind) {
-      case 0:
-        rows.Row(u"", u"", DecimalText(record.idx1), u"", DecimalText(record.idx2), u"", record.line1, u"");
-        break;
-      case 1:
-        rows.Row(kStar, u"", DecimalText(record.idx1), kSide1Colour, u"", kSide1Colour, record.line1,
-                 kSide1Colour);
-        break;
-      case 2:
-        rows.Row(u"", kStar, u"", kSide2Colour, DecimalText(record.idx2), kSide2Colour, record.line2,
-                 kSide2Colour);
-        break;
-      default:
-        break;
-    }
-  }
+  rows.DiffRows(text1, text2, true);
 }
 
 // The comparison as an explicit stack of frames, one per open node pair, so
@@ -184,8 +107,8 @@ class TreeWalk {
   void Enter(const clsItem* node1, const clsItem* node2) {
     if (top_ == frames_.size()) frames_.emplace_back();
     Frame& frame = frames_[top_++];
-    frame.children1 = ChildrenOf(node1);
-    frame.children2 = ChildrenOf(node2);
+    frame.children1 = node1 != nullptr ? node1->ChildrenOrNull() : nullptr;
+    frame.children2 = node2 != nullptr ? node2->ChildrenOrNull() : nullptr;
     frame.objects.Clear();
     frame.next = 0;
     properties_.Clear();
@@ -230,60 +153,6 @@ class TreeWalk {
 };
 
 }  // namespace
-
-std::u16string_view RuleLine() { return {kRuleText.data(), kRuleText.size()}; }
-
-void PathStacks::Resize() {
-  const auto size = static_cast<std::size_t>(depth < 0 ? 0 : depth) + 1;
-  pathKeys.resize(size);
-  headPending.resize(size);
-  mark1.resize(size);
-  mark2.resize(size);
-}
-
-void WriteHeaders(PathStacks& stacks, HTMLTblCls& resultTable) {
-  if (stacks.depth <= 0) return;
-  const auto depth = static_cast<std::size_t>(stacks.depth);
-  if (stacks.pathKeys.size() <= depth || stacks.headPending.size() <= depth ||
-      stacks.mark1.size() <= depth || stacks.mark2.size() <= depth) {
-    throw Error(kGeneralErrorNumber, u"見出しの階層 " + DecimalText(stacks.depth) +
-                                         u" がパスの記録を超えています。");
-  }
-
-  std::u16string title;
-  std::u16string attributes;
-  for (std::size_t a = 1; a <= depth; ++a) {
-    if (!stacks.headPending[a]) continue;
-    stacks.headPending[a] = false;
-
-    title = stacks.pathKeys[a];
-    if (a > 1) {
-      title += u" ( ";
-      for (std::size_t b = a - 1; b >= 1; --b) {
-        title += stacks.pathKeys[b];
-        if (b > 1) title += u'>';
-      }
-      title += u" ) ";
-    }
-    attributes = kColspan2;
-    attributes += u' ';
-    if (stacks.mark1[a] == kStar) {
-      attributes += kSide1Colour;
-    } else if (stacks.mark2[a] == kStar) {
-      attributes += kSide2Colour;
-    }
-
-    resultTable.StartRow();
-    for (int i = 0; i < 4; ++i) resultTable.AddCell(u"", u"");
-    resultTable.AddCell(RuleLine(), kColspan2);
-    resultTable.StartRow();
-    resultTable.AddCell(stacks.mark1[a], u"");
-    resultTable.AddCell(stacks.mark2[a], u"");
-    resultTable.AddCell(u"", u"");
-    resultTable.AddCell(u"", u"");
-    resultTable.AddCell(title, attributes);
-  }
-}
 
 void MergeKey::Merge(std::u16string_view key, Side side, std::size_t position) {
   std::size_t found = entries_.size();

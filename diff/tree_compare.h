@@ -3,8 +3,7 @@
 // wanted) unchanged properties as rows of the six-column result table (side-1
 // mark, side-2 mark, side-1 line, side-2 line, name, value), side 1 in yellow
 // and side 2 in cyan, in side 1's key order followed by side 2's extra keys.
-// The walk is iterative, so no nesting depth can overflow the stack; the
-// search reuses PathStacks, MergeKey and WriteHeaders.
+// The walk is iterative, so no nesting depth can overflow the stack.
 #pragma once
 
 #include <cstddef>
@@ -15,35 +14,10 @@
 #include <vector>
 
 #include "diff/html_table.h"
+#include "diff/table_rows.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
-
-inline constexpr std::u16string_view kSide1Colour = u"bgcolor=\"yellow\"";
-inline constexpr std::u16string_view kSide2Colour = u"bgcolor=\"cyan\"";
-
-// CR LF followed by 80 "=": the text of every separator row.
-std::u16string_view RuleLine();
-
-// The walk state shared by the comparison and the search. Levels run from 1;
-// index 0 exists and is never used. The owner starts with depth 0.
-struct PathStacks {
-  std::int32_t depth = 0;
-  std::vector<std::u16string> pathKeys = std::vector<std::u16string>(1);  // key of the object at each level
-  std::vector<bool> headPending = std::vector<bool>(1);  // its two header rows are still unwritten
-  std::vector<std::u16string> mark1 = std::vector<std::u16string>(1);  // "*" when the object is on side 1 only
-  std::vector<std::u16string> mark2 = std::vector<std::u16string>(1);  // "*" when the object is on side 2 only
-
-  // Resizes the four stacks to levels 0..depth, keeping what those levels hold.
-  void Resize();
-};
-
-// Writes the two header rows (separator, then title with marks and colour) of
-// every level 1..depth whose headPending is set, outermost first, and clears
-// those flags. The title of level 1 is its key; a deeper level's title is its
-// key, " ( ", the enclosing keys nearest first joined by ">", and " ) ".
-// Throws tarnwick::Error when the stacks are shorter than depth.
-void WriteHeaders(PathStacks& stacks, HTMLTblCls& resultTable);
 
 // A keyed merge list: distinct keys in order of first appearance, each with a
 // 1-based position per side (0 = absent). Keys match exactly (case-sensitive,

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/upper_case.h"
 #include "text/decimal.h"
 
@@ -45,6 +45,11 @@ Collection& clsItem::Children() const {
     return **children;
   }
   throw Error(kGeneralErrorNumber, u"ノード[" + Key + u"]はコレクションではありません。");
+}
+
+const Collection* clsItem::ChildrenOrNull() const {
+  const auto* children = std::get_if<CollectionPtr>(&Item);
+  return children != nullptr ? children->get() : nullptr;
 }
 
 Collection::Collection() = default;

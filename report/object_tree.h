@@ -30,6 +30,8 @@ struct clsItem {
   // Throw tarnwick::Error when the node holds another kind (or a null collection).
   const std::u16string& Text() const;
   Collection& Children() const;
+  // The children, or null for a node holding a text or nothing.
+  const Collection* ChildrenOrNull() const;
 };
 
 class Collection {

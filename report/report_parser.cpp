@@ -10,8 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "text/error.h"
+#include "base/error.h"
+#include "report/report_lines.h"
 #include "text/line_reader.h"
+#include "text/blanks.h"
 #include "text/upper_case.h"
 #include "text/decimal.h"
 
@@ -22,8 +24,6 @@ namespace {
 constexpr std::u16string_view kFormKey = u"ﾌｫｰﾑ";
 constexpr std::u16string_view kName = u"名前";
 constexpr std::u16string_view kSourceName = u"ソース名";
-constexpr std::u16string_view kOrderBy = u"ORDER BY句";
-constexpr std::u16string_view kSeparator = u"----------";
 constexpr std::u16string_view kCrLf = u"\r\n";
 
 constexpr std::u16string_view kCoordinateInfo = u"座標情報";
@@ -50,143 +50,6 @@ constexpr std::u16string_view kAlias = u"別名";
 constexpr std::size_t kMaxSameNamedObjects = 1000;
 // Longest line text quoted in an error description.
 constexpr std::size_t kQuotedLineLimit = 200;
-
-using Names = std::span<const std::u16string_view>;
-
-constexpr std::u16string_view kCommentClosing[] = {u"トリガー・スタイル",
-                                                   u"ヘルプ・ブック・タイトル",
-                                                   u"タイトル",
-                                                   u"PL/SQLライブラリ・ソース",
-                                                   u"ヘルプ・ブック・トピック",
-                                                   u"ナビゲーション形式",
-                                                   u"パラメータのデータ型",
-                                                   u"子オブジェクト・グループ",
-                                                   u"プログラム・ユニットのテキスト",
-                                                   u"トリガー",
-                                                   u"文字モードの論理属性",
-                                                   u"プロンプトのフォアグラウンド・カラー",
-                                                   u"レコード・グループ・タイプ",
-                                                   u"ディテール・データ・ブロック",
-                                                   u"ファイル名",
-                                                   u"使用可能",
-                                                   u"フォアグラウンド・カラー",
-                                                   u"有効",
-                                                   u"PL/SQLライブラリの位置",
-                                                   u"可動メニュー"};
-constexpr std::u16string_view kTriggerTextClosing[] = {u"問合せ入力モードで起動"};
-constexpr std::u16string_view kProgramUnitClosing[] = {u"プログラム単位タイプ",
-                                                       u"プログラム・ユニットタイプ"};
-constexpr std::u16string_view kWhereClosing[] = {u"ORDER BY句"};
-constexpr std::u16string_view kOrderByClosing[] = {u"オプティマイザ・ヒント"};
-constexpr std::u16string_view kHintClosing[] = {u"バッファ・レコード", u"挿入可能"};
-constexpr std::u16string_view kMessageClosing[] = {u"方向", u"警告スタイル"};
-constexpr std::u16string_view kGroupQueryClosing[] = {u"レコード・グループの取出しサイズ"};
-constexpr std::u16string_view kPromptClosing[] = {u"プロンプト表示スタイル"};
-constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作", u"レコード削除？の動作"};
-constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク",
-                                                        u"(項目の)コピー値"};
-constexpr std::u16string_view kFormulaClosing[] = {u"サマリー・ファンクション"};
-constexpr std::u16string_view kMenuItemCodeClosing[] = {u"メニューのアイコン"};
-
-struct TextName {
-  std::u16string_view name;
-  Names closing;
-};
-
-// The multi-line texts and the names that end them.
-constexpr TextName kTextNames[] = {
-    {u"コメント", kCommentClosing},
-    {u"トリガー・テキスト", kTriggerTextClosing},
-    {u"プログラム単位のテキスト", kProgramUnitClosing},
-    {u"プログラム・ユニットのテキスト", kProgramUnitClosing},
-    {u"WHERE句", kWhereClosing},
-    {u"ORDER BY句", kOrderByClosing},
-    {u"オプティマイザ・ヒント", kHintClosing},
-    {u"メッセージ", kMessageClosing},
-    {u"レコード・グループ問合せ", kGroupQueryClosing},
-    {u"プロンプト", kPromptClosing},
-    {u"結合条件", kJoinClosing},
-    {u"初期値", kInitialValueClosing},
-    {u"式", kFormulaClosing},
-    {kMenuItemCode, kMenuItemCodeClosing},
-};
-
-const TextName* FindTextName(std::u16string_view name) {
-  for (const TextName& entry : kTextNames) {
-    if (entry.name == name) return &entry;
-  }
-  return nullptr;
-}
-
-bool Contains(Names names, std::u16string_view name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-std::u16string_view TrimBlanks(std::u16string_view s) {
-  const std::size_t first = s.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(u' ') - first + 1);
-}
-
-// Reports pad names to a value column with runs of blanks, so blanks are
-// skipped four code units at a time.
-constexpr std::uint64_t kFourBlanks = 0x0020002000200020ull;
-
-std::size_t SkipBlanks(std::u16string_view s, std::size_t i) {
-  while (i + 4 <= s.size()) {
-    std::uint64_t four;
-    std::memcpy(&four, s.data() + i, sizeof four);
-    if (four != kFourBlanks) break;
-    i += 4;
-  }
-  while (i < s.size() && s[i] == u' ') ++i;
-  return i;
-}
-
-// The markers " ", "=", "^", "-", "*" and "o" as bits by code unit.
-constexpr std::uint64_t kMarkersLow =
-    (1ull << u' ') | (1ull << u'*') | (1ull << u'-') | (1ull << u'=');
-constexpr std::uint64_t kMarkersHigh = (1ull << (u'^' - 64)) | (1ull << (u'o' - 64));
-
-bool IsMarker(char16_t c) {
-  if (c < 64) return (kMarkersLow >> c) & 1;
-  if (c < 128) return (kMarkersHigh >> (c - 64)) & 1;
-  return false;
-}
-
-// 1-based position of the first character that is no marker or blank.
-std::size_t Column(std::u16string_view line) {
-  std::size_t i = SkipBlanks(line, 0);
-  while (i < line.size() && IsMarker(line[i])) ++i;
-  return i + 1;
-}
-
-// A separator is made of markers only, so its column is past its end.
-bool IsSeparator(std::u16string_view line, std::size_t column) {
-  if (column != line.size() + 1) return false;
-  const std::size_t start = SkipBlanks(line, 0);
-  if (line.size() - start < kSeparator.size() ||
-      line.substr(start, kSeparator.size()) != kSeparator) {
-    return false;
-  }
-  return SkipBlanks(line, start + kSeparator.size()) == line.size();
-}
-
-struct Property {
-  std::u16string_view name;
-  std::u16string_view value;
-};
-
-Property SplitProperty(std::u16string_view line, std::size_t column) {
-  const std::u16string_view rest = line.substr(std::min(column - 1, line.size()));
-  std::u16string_view name;
-  if (rest.starts_with(kOrderBy)) {
-    name = rest.substr(0, kOrderBy.size());
-  } else {
-    name = rest.substr(0, rest.find(u' '));
-  }
-  return {name, rest.substr(SkipBlanks(rest, name.size()))};
-}
 
 enum class SectionKind { Objects, PropertySection, ListElements, QueryColumns, QueryArguments };
 
@@ -246,7 +109,7 @@ class ReportReader {
       textPos_ = peeked_.next;
     } else {
       curLine_ = ReadTextLine();
-      curColumn_ = Column(curLine_);
+      curColumn_ = LineColumn(curLine_);
     }
     atEnd_ = curLine_.empty() && textPos_ == -1;
   }
@@ -254,22 +117,22 @@ class ReportReader {
   void NextLine() {
     do {
       NextRawLine();
-    } while (IsSeparator(curLine_, curColumn_));
+    } while (IsSeparatorLine(curLine_, curColumn_));
   }
 
-  std::size_t LineColumn() const { return curColumn_; }
+  std::size_t CurrentColumn() const { return curColumn_; }
 
   // Column of the next non-separator line; reads nothing for good, but
   // remembers the first line cut so that the next read need not cut it again.
   std::size_t PeekIndent() {
-    if (hasPushed_) return Column(pushed_.back());
+    if (hasPushed_) return LineColumn(pushed_.back());
     std::int64_t pos = textPos_;
     for (bool first = true; pos != -1; first = false) {
       const std::int64_t from = pos;
       const std::u16string_view line = ReadLine(text_, pos);
-      const std::size_t column = Column(line);
+      const std::size_t column = LineColumn(line);
       if (first) peeked_ = {from, line, column, pos};
-      if (!IsSeparator(line, column)) return column;
+      if (!IsSeparatorLine(line, column)) return column;
     }
     return 1;  // the end reads as an empty line
   }
@@ -342,7 +205,7 @@ class ReportReader {
     frame.isSection = true;
     frame.depth = depth;
     frame.collection = node->IsCollection() ? &node->Children() : nullptr;
-    frame.column = LineColumn();
+    frame.column = CurrentColumn();
     frame.node = node;
     frame.name = name;
     frame.kind = KindOf(name);
@@ -356,7 +219,7 @@ class ReportReader {
     Frame frame;
     frame.depth = depth;
     frame.collection = &collection;
-    frame.column = LineColumn();
+    frame.column = CurrentColumn();
     frames_.push_back(std::move(frame));
     NextLine();
   }
@@ -391,11 +254,11 @@ class ReportReader {
       }
       CheckAdvanced(f.beforeChild);
     }
-    const std::size_t c = LineColumn();
+    const std::size_t c = CurrentColumn();
     if (atEnd_) return CloseFrame();
     if (curLine_.empty()) return NextLine();
     if (c <= f.column) return CloseFrame();
-    const auto [n, v] = SplitProperty(curLine_, c);
+    const auto [n, v] = SplitPropertyLine(curLine_, c);
     const Mark before = Remember();
     if (n == kName || n == kSourceName) {
       Collection& objects = ObjectList(f);
@@ -455,9 +318,9 @@ class ReportReader {
     Collection& collection = *f.collection;
     if (atEnd_) return CloseFrame();
     if (curLine_.empty()) return NextLine();
-    const std::size_t c = LineColumn();
+    const std::size_t c = CurrentColumn();
     if (c < f.column) return CloseFrame();
-    auto [n, v] = SplitProperty(curLine_, c);
+    auto [n, v] = SplitPropertyLine(curLine_, c);
     if (n == kName) return CloseFrame();  // the next object of the section starts
     if (const TextName* text = FindTextName(n)) {
       if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
@@ -504,7 +367,7 @@ class ReportReader {
   }
 
   // The first value, then CR LF and each raw line up to a closing name.
-  std::u16string ReadTextBlock(std::u16string_view firstValue, Names closing) {
+  std::u16string ReadTextBlock(std::u16string_view firstValue, std::span<const std::u16string_view> closing) {
     lines_.clear();
     std::size_t size = firstValue.size();
     for (;;) {
@@ -514,8 +377,8 @@ class ReportReader {
         Restore(mark);
         break;
       }
-      const std::size_t c = LineColumn();
-      if (c != 1 && Contains(closing, SplitProperty(curLine_, c).name)) {
+      const std::size_t c = CurrentColumn();
+      if (c != 1 && IsClosingName(closing, SplitPropertyLine(curLine_, c).name)) {
         Restore(mark);
         break;
       }
@@ -532,13 +395,13 @@ class ReportReader {
   // "座標情報": the next line and every following line of its column, joined.
   std::u16string JoinIndentedLines() {
     NextLine();
-    const std::size_t firstColumn = LineColumn();
+    const std::size_t firstColumn = CurrentColumn();
     lines_.assign(1, curLine_);
     std::size_t size = curLine_.size();
     while (!atEnd_) {
       const Mark mark = Remember();
       NextLine();
-      if (atEnd_ || LineColumn() != firstColumn) {
+      if (atEnd_ || CurrentColumn() != firstColumn) {
         Restore(mark);
         break;
       }
@@ -563,9 +426,9 @@ class ReportReader {
 
   void ReadLibraryList(Collection& collection) {
     NextLine();
-    const std::size_t firstColumn = LineColumn();
+    const std::size_t firstColumn = CurrentColumn();
     CollectionPtr libraries = NewCollection();
-    while (!atEnd_ && LineColumn() == firstColumn) {
+    while (!atEnd_ && CurrentColumn() == firstColumn) {
       libraries->Add(TextNode(std::u16string(curLine_), std::u16string(curLine_)));
       NextLine();
     }
@@ -576,7 +439,7 @@ class ReportReader {
   void ReadListElements(Collection& inner) {
     std::u16string_view label;
     while (!atEnd_) {
-      const auto [n, v] = SplitProperty(curLine_, LineColumn());
+      const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
       if (n == kListStyle) return;
       if (n == kListLabel) label = v;
       if (n == kListValue) inner.Add(TextNode(std::u16string(v), std::u16string(label)));
@@ -595,7 +458,7 @@ class ReportReader {
         NextLine();
         continue;
       }
-      const auto [n, v] = SplitProperty(curLine_, LineColumn());
+      const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
       if (n != headerName && n != closingName) {
         current->Add(TextNode(std::u16string(n), std::u16string(v)));
         NextLine();

@@ -16,5 +16,11 @@ TEST(DecimalText, WritesWholeNumbersWithoutPaddingOrSign) {
   EXPECT_EQ(DecimalText(std::numeric_limits<std::int64_t>::min()), u"-9223372036854775808");
 }
 
+TEST(DecimalText, ABufferServesOneNumberAtATime) {
+  DecimalBuffer buffer;
+  EXPECT_EQ(DecimalText(std::numeric_limits<std::int64_t>::min(), buffer), u"-9223372036854775808");
+  EXPECT_EQ(DecimalText(12, buffer), u"12");  // no digits of the longer number left behind
+}
+
 }  // namespace
 }  // namespace tarnwick

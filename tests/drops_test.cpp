@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 
 namespace tarnwick {
 namespace {

@@ -1,6 +1,5 @@
-// Recording stand-ins for the window in tests: FakeWindow keeps every message
-// box, status text, cursor change and opened result in order; FakeTreeView
-// keeps its nodes with their parents and lets a test select one.
+// A recording stand-in for the window in tests: FakeWindow keeps every
+// message box, status text, cursor change and opened result in order.
 #pragma once
 
 #include <functional>
@@ -9,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/runs.h"
 #include "app/window_ops.h"
 #include "report/object_tree.h"
 
@@ -50,39 +48,6 @@ class FakeWindow : public WindowOps {
   std::vector<std::size_t> structuresShown;  // top-level entry count of each tree shown
   std::function<void()> onShowStructure;     // lets a test act while the viewer is open
   std::vector<std::u16string> opened;
-};
-
-class FakeTreeView : public TreeView {
- public:
-  struct Node {
-    std::u16string parentKey;
-    std::u16string key;
-    std::u16string text;
-    bool operator==(const Node&) const = default;
-  };
-
-  void Clear() override {
-    nodes.clear();
-    selected = 0;
-  }
-  void AddNode(std::u16string_view parentKey, std::u16string_view key,
-               std::u16string_view text) override {
-    nodes.push_back({std::u16string(parentKey), std::u16string(key), std::u16string(text)});
-  }
-  int NodeCount() const override { return static_cast<int>(nodes.size()); }
-  std::u16string NodeKey(int number) const override { return nodes.at(number - 1).key; }
-  bool NodeSelected(int number) const override { return number == selected; }
-
-  // Selects the node with this key; nothing when there is none.
-  void Select(std::u16string_view key) {
-    selected = 0;
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-      if (nodes[i].key == key) selected = static_cast<int>(i + 1);
-    }
-  }
-
-  std::vector<Node> nodes;
-  int selected = 0;  // node number, 0 for none
 };
 
 }  // namespace tarnwick::testing

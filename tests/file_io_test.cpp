@@ -1,11 +1,11 @@
-#include "text/file_io.h"
+#include "files/file_io.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {

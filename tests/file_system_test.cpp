@@ -1,11 +1,11 @@
-#include "app/file_system.h"
+#include "files/file_system.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "runs_fixture.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "report/report_parser.h"
 #include "tests/table_text.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/like_pattern.h"
+#include "search/like_pattern.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {

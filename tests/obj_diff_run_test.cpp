@@ -2,16 +2,18 @@
 
 #include <array>
 
+#include "app/list_tree_view.h"
 #include "app/runs.h"
+#include "diff/object_diff.h"
 #include "diff/tree_compare.h"
 #include "fake_window.h"
 #include "runs_fixture.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {
 
-using testing::FakeTreeView;
+
 using testing::FakeWindow;
 using testing::ScratchFolder;
 using testing::ShownMessage;
@@ -31,9 +33,9 @@ constexpr std::u16string_view kForm =
     u"    * 名前 I1\r\n"
     u"      型 テキスト\r\n";
 
-std::vector<FakeTreeView::Node> Nodes(
+std::vector<ListTreeView::Node> Nodes(
     std::initializer_list<std::array<std::u16string_view, 3>> rows) {
-  std::vector<FakeTreeView::Node> nodes;
+  std::vector<ListTreeView::Node> nodes;
   for (const auto& row : rows)
     nodes.push_back({std::u16string(row[0]), std::u16string(row[1]), std::u16string(row[2])});
   return nodes;
@@ -57,13 +59,13 @@ class ObjDiffRun : public ::testing::Test {
   Settings settings;
   FakeWindow window;
   ObjSide side[2];
-  FakeTreeView view[2];
+  ListTreeView view[2];
   std::u16string form1;
 };
 
 TEST_F(ObjDiffRun, ADropShowsSectionsAndObjectsKeyedByPosition) {
   ASSERT_TRUE(Drop(1, form1));
-  EXPECT_EQ(view[0].nodes, Nodes({{u"", u"ROOT", u"FORM1"},
+  EXPECT_EQ(view[0].Nodes(), Nodes({{u"", u"ROOT", u"FORM1"},
                                   {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
                                   {u"ROOT-1", u"ROOT-1-1", u"F"},
                                   {u"ROOT-1-1", u"ROOT-1-1-11", u"ブロック"},
@@ -87,7 +89,7 @@ TEST_F(ObjDiffRun, OnlyADropOfExactlyOneFileLoads) {
   view[0].AddNode(u"", u"COM", u"hint");
   EXPECT_FALSE(DropReportOnTree({form1, form1}, side[0], view[0], window));
   EXPECT_FALSE(DropReportOnTree({}, side[0], view[0], window));
-  EXPECT_EQ(view[0].nodes.size(), 1u);
+  EXPECT_EQ(view[0].Nodes().size(), 1u);
   EXPECT_EQ(side[0].ObjFile, u"");
 
   // A second drop replaces the side completely.
@@ -95,7 +97,7 @@ TEST_F(ObjDiffRun, OnlyADropOfExactlyOneFileLoads) {
   const auto small =
       scratch.WriteText(u"rep", u"S.v2.txt", u"* 名前 S\r\n  ブロック\r\n  * 名前 X\r\n");
   ASSERT_TRUE(Drop(1, small));
-  EXPECT_EQ(view[0].nodes, Nodes({{u"", u"ROOT", u"S"},
+  EXPECT_EQ(view[0].Nodes(), Nodes({{u"", u"ROOT", u"S"},
                                   {u"ROOT", u"ROOT-1", u"ﾌｫｰﾑ"},
                                   {u"ROOT-1", u"ROOT-1-1", u"S"},
                                   {u"ROOT-1-1", u"ROOT-1-1-1", u"ブロック"},
@@ -117,7 +119,7 @@ TEST_F(ObjDiffRun, LoadFailuresShowTheirMessageWithoutLineBreak) {
   const auto empty = scratch.WriteText(u"rep", u"EMPTY.txt", u"");
   EXPECT_FALSE(Drop(1, empty));
   // The root is added before the missing tree is found.
-  EXPECT_EQ(view[0].nodes, Nodes({{u"", u"ROOT", u"EMPTY"}}));
+  EXPECT_EQ(view[0].Nodes(), Nodes({{u"", u"ROOT", u"EMPTY"}}));
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text.rfind(u"エラーが発生しました。", 0), 0u);
   EXPECT_EQ(window.messages[0].text.find(u"\r\n"), std::u16string::npos);
@@ -130,7 +132,7 @@ TEST_F(ObjDiffRun, LoadFailuresShowTheirMessageWithoutLineBreak) {
   EXPECT_EQ(window.messages.at(1).text.rfind(
                 u"フォーム文章[" + broken + u"]の解析中に、エラーが発生しました。", 0),
             0u);
-  EXPECT_TRUE(view[1].nodes.empty());
+  EXPECT_TRUE(view[1].Nodes().empty());
   EXPECT_EQ(side[1].ObjFile, broken);
 
   const auto missing = scratch.Folder(u"rep") + u"missing.txt";

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "report/tree_json.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
 

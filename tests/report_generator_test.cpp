@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 #include "tools/generator/sample_forms.h"
 #include "tools/generator/report_writer.h"

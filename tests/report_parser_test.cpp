@@ -7,7 +7,7 @@
 
 #include "report/tree_json.h"
 #include "text/cp932.h"
-#include "text/error.h"
+#include "base/error.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick::testing {

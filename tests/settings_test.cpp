@@ -10,7 +10,7 @@
 
 #include "app/window_ops.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 
 namespace tarnwick {
 namespace {

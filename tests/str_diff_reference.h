@@ -43,14 +43,14 @@ class ReferenceStrDiff {
       if (!b.bChanged) {
         for (int t = 0; t < b.nLen1; ++t) {
           out.push_back({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t], b.nStart1 + t,
-                         b.nStart2 + t, 0});
+                         b.nStart2 + t, DiffKind::kCommon});
         }
         continue;
       }
       for (int t = 0; t < b.nLen1; ++t)
-        out.push_back({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, 1});
+        out.push_back({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, DiffKind::kOnly1});
       for (int t = 0; t < b.nLen2; ++t)
-        out.push_back({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, 2});
+        out.push_back({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, DiffKind::kOnly2});
     }
     return out;
   }

@@ -13,11 +13,13 @@
 namespace tarnwick {
 namespace {
 
-// A record as "kind|line|idx1|idx2", the line being the one the kind fills.
+// A record as "kind|line|idx1|idx2" (kind 0 common, 1 or 2 one side only, -1
+// the end), the line being the one the kind fills.
 std::string Show(const DiffRecord& r) {
-  const std::u16string_view line = r.kind == 2 ? r.line2 : r.line1;
-  return std::to_string(r.kind) + "|" + ToUtf8(line) + "|" + std::to_string(r.idx1) + "|" +
-         std::to_string(r.idx2);
+  const std::u16string_view line = r.kind == DiffKind::kOnly2 ? r.line2 : r.line1;
+  const char* const kinds[] = {"0", "1", "2", "-1"};
+  return kinds[static_cast<int>(r.kind)] + ("|" + ToUtf8(line)) + "|" + std::to_string(r.idx1) +
+         "|" + std::to_string(r.idx2);
 }
 
 std::vector<std::string> Records(StrDiff2& diff) {
@@ -151,7 +153,7 @@ TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
   EXPECT_EQ(first, (Lines{"1|a|1|0", "0|b|2|1"}));
   for (int n = 0; n < 3; ++n) {
     const DiffRecord r = diff.NextDiffLine();
-    EXPECT_EQ(r.kind, -1);
+    EXPECT_EQ(r.kind, DiffKind::kEnd);
     EXPECT_TRUE(r.line1.empty() && r.line2.empty());
     EXPECT_TRUE(diff.IsDiffEnd());
   }
@@ -160,7 +162,7 @@ TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
   // Without BuildDiff there are no blocks and no records.
   StrDiff2 fresh;
   fresh.Rewind();
-  EXPECT_EQ(fresh.NextDiffLine().kind, -1);
+  EXPECT_EQ(fresh.NextDiffLine().kind, DiffKind::kEnd);
   EXPECT_TRUE(fresh.IsDiffEnd());
 }
 

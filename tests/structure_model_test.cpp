@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "report/object_tree.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "diff/tree_compare.h"
+#include "diff/table_rows.h"
 #include "report/object_tree.h"
 #include "text/utf8.h"
 

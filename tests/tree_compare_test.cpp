@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/table_text.h"
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 namespace {

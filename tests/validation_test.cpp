@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/runs.h"
+#include "app/validation.h"
 #include "fake_window.h"
 
 namespace tarnwick {

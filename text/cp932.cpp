@@ -12,7 +12,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "text/error.h"
+#include "base/error.h"
 
 namespace tarnwick {
 

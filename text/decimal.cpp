@@ -2,9 +2,8 @@
 
 namespace tarnwick {
 
-std::u16string DecimalText(std::int64_t n) {
-  char16_t buffer[24];
-  char16_t* end = buffer + 24;
+std::u16string_view DecimalText(std::int64_t n, DecimalBuffer& buffer) {
+  char16_t* const end = buffer.data() + buffer.size();
   char16_t* p = end;
   // Work on the magnitude as unsigned so that the smallest value does not overflow.
   std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
@@ -13,7 +12,12 @@ std::u16string DecimalText(std::int64_t n) {
     magnitude /= 10;
   } while (magnitude != 0);
   if (n < 0) *--p = u'-';
-  return std::u16string(p, end);
+  return std::u16string_view(p, static_cast<std::size_t>(end - p));
+}
+
+std::u16string DecimalText(std::int64_t n) {
+  DecimalBuffer buffer;
+  return std::u16string(DecimalText(n, buffer));
 }
 
 }  // namespace tarnwick

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "text/cp932.h"
-#include "text/error.h"
-#include "text/file_io.h"
+#include "base/error.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/sample_forms.h"

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/gui/qt_window_ops.h"
+#include "gui/qt_window_ops.h"
 #include "app/settings.h"
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick {

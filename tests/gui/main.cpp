@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/gui/japanese_font.h"
+#include "gui/japanese_font.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

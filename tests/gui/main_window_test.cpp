@@ -1,4 +1,4 @@
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/gui/report_tree_view.h"
+#include "gui/report_tree_view.h"
 #include "gui_test_support.h"
 
 namespace tarnwick {

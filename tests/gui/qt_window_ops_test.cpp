@@ -1,4 +1,4 @@
-#include "app/gui/qt_window_ops.h"
+#include "gui/qt_window_ops.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/gui/report_tree_view.h"
+#include "gui/report_tree_view.h"
 #include "report/object_tree.h"
-#include "viewer/structure_viewer.h"
+#include "gui/structure_viewer.h"
 
 namespace tarnwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/gui/report_tree_view.h"
+#include "gui/report_tree_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "viewer/structure_viewer.h"
+#include "gui/structure_viewer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/gui/report_tree_view.h"
+#include "gui/report_tree_view.h"
 #include "report/object_tree.h"
-#include "viewer/about_box.h"
+#include "gui/about_box.h"
 
 namespace tarnwick {
 namespace {

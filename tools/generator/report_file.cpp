@@ -1,5 +1,5 @@
 #include "text/cp932.h"
-#include "text/file_io.h"
+#include "files/file_io.h"
 #include "tools/generator/report_generator.h"
 
 namespace tarnwick {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "report/report_lines.h"
+#include "text/line_reader.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/report_writer.h"
 
@@ -15,88 +17,32 @@ namespace tarnwick {
 namespace gen {
 namespace {
 
-struct TextRule {
-  std::u16string_view name;
-  std::vector<std::u16string_view> closing;
-};
-
-const std::vector<TextRule>& TextRules() {
-  static const std::vector<TextRule> rules = {
-      {u"コメント",
-       {u"トリガー・スタイル", u"ヘルプ・ブック・タイトル", u"タイトル", u"PL/SQLライブラリ・ソース",
-        u"ヘルプ・ブック・トピック", u"ナビゲーション形式", u"パラメータのデータ型",
-        u"子オブジェクト・グループ", u"プログラム・ユニットのテキスト", u"トリガー",
-        u"文字モードの論理属性", u"プロンプトのフォアグラウンド・カラー", u"レコード・グループ・タイプ",
-        u"ディテール・データ・ブロック", u"ファイル名", u"使用可能", u"フォアグラウンド・カラー", u"有効",
-        u"PL/SQLライブラリの位置", u"可動メニュー"}},
-      {u"トリガー・テキスト", {u"問合せ入力モードで起動"}},
-      {u"プログラム単位のテキスト", {u"プログラム単位タイプ", u"プログラム・ユニットタイプ"}},
-      {u"プログラム・ユニットのテキスト", {u"プログラム単位タイプ", u"プログラム・ユニットタイプ"}},
-      {u"WHERE句", {u"ORDER BY句"}},
-      {u"ORDER BY句", {u"オプティマイザ・ヒント"}},
-      {u"オプティマイザ・ヒント", {u"バッファ・レコード", u"挿入可能"}},
-      {u"メッセージ", {u"方向", u"警告スタイル"}},
-      {u"レコード・グループ問合せ", {u"レコード・グループの取出しサイズ"}},
-      {u"プロンプト", {u"プロンプト表示スタイル"}},
-      {u"結合条件", {u"レコード削除時の動作", u"レコード削除？の動作"}},
-      {u"初期値", {u"必須", u"書式マスク", u"(項目の)コピー値"}},
-      {u"式", {u"サマリー・ファンクション"}},
-      {u"メニュー項目コード", {u"メニューのアイコン"}},
-  };
-  return rules;
-}
-
-bool IsMarker(char16_t c) {
-  return c == u' ' || c == u'=' || c == u'^' || c == u'-' || c == u'*' || c == u'o';
-}
-
 // 1-based column of the first character that is no marker.
-std::size_t ColumnOf(std::u16string_view line) {
-  std::size_t i = 0;
-  while (i < line.size() && IsMarker(line[i])) ++i;
-  return i + 1;
-}
+std::size_t ColumnOf(std::u16string_view line) { return LineColumn(line); }
 
 std::u16string_view NameAt(std::u16string_view line, std::size_t column) {
-  const std::u16string_view rest = line.substr(std::min(column - 1, line.size()));
-  if (rest.starts_with(u"ORDER BY句")) return rest.substr(0, 9);
-  return rest.substr(0, std::min(rest.find(u' '), rest.size()));
+  return SplitPropertyLine(line, column).name;
 }
 
 // Index where the value starts, or npos when the line has no value.
 std::size_t ValueStart(std::u16string_view line) {
-  const std::size_t column = ColumnOf(line);
-  std::size_t i = column - 1 + NameAt(line, column).size();
-  while (i < line.size() && line[i] == u' ') ++i;
-  return i < line.size() ? i : std::u16string_view::npos;
+  const std::u16string_view value = SplitPropertyLine(line, LineColumn(line)).value;
+  return value.empty() ? std::u16string_view::npos : line.size() - value.size();
 }
 
-bool IsSeparator(std::u16string_view line) {
-  while (!line.empty() && line.front() == u' ') line.remove_prefix(1);
-  while (!line.empty() && line.back() == u' ') line.remove_suffix(1);
-  return line == u"----------";
-}
-
-const TextRule* TextRuleFor(std::u16string_view name) {
-  for (const TextRule& rule : TextRules()) {
-    if (rule.name == name) return &rule;
-  }
-  return nullptr;
-}
+bool IsSeparator(std::u16string_view line) { return IsSeparatorLine(line, LineColumn(line)); }
 
 // True when `line` inside a text governed by `rule` would end that text.
-bool Closes(std::u16string_view line, const TextRule& rule) {
+bool Closes(std::u16string_view line, const TextName& rule) {
   const std::size_t column = ColumnOf(line);
-  if (column == 1) return false;
-  const std::u16string_view name = NameAt(line, column);
-  return std::find(rule.closing.begin(), rule.closing.end(), name) != rule.closing.end();
+  return column != 1 && IsClosingName(rule.closing, NameAt(line, column));
 }
 
 enum class Kind { kBlank, kFixed, kHeader, kProperty, kBody };
 
 struct LineInfo {
   Kind kind = Kind::kBlank;
-  const TextRule* text = nullptr;  // for body lines: the text they belong to
+  const TextName* text = nullptr;  // for body lines: the text they belong to
   bool itemHeader = false;         // "名前" directly inside a "項目" section
 };
 
@@ -126,7 +72,7 @@ std::vector<LineInfo> Classify(const std::vector<std::u16string>& lines) {
     const std::size_t valueAt = ValueStart(line);
     const std::u16string_view value =
         valueAt == std::u16string_view::npos ? std::u16string_view() : std::u16string_view(line).substr(valueAt);
-    const TextRule* rule = TextRuleFor(name);
+    const TextName* rule = FindTextName(name);
     if (name == u"メニュー項目コード" && value.find(u"メニューのアイコン") != std::u16string_view::npos) {
       // One line holding two properties: left as it is.
       info[i].kind = Kind::kFixed;
@@ -304,17 +250,9 @@ struct Slot {
 std::u16string MutateReportText(std::u16string_view text, double editFraction, std::uint64_t seed) {
   using namespace gen;
   std::vector<std::u16string> lines;
-  for (std::size_t start = 0;;) {
-    const std::size_t lf = text.find(u'\n', start);
-    std::u16string_view line = text.substr(start, lf == std::u16string_view::npos ? text.npos : lf - start);
-    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-    if (lf == std::u16string_view::npos) {
-      if (!line.empty()) lines.emplace_back(line);
-      break;
-    }
-    lines.emplace_back(line);
-    start = lf + 1;
-  }
+  for (std::int64_t position = 1; position != -1;) lines.emplace_back(ReadLine(text, position));
+  // Text that ends in a line break has no line after it.
+  if (lines.back().empty()) lines.pop_back();
   const std::vector<LineInfo> info = Classify(lines);
   std::vector<Slot> slots(lines.size());
   Rng rng(seed);

@@ -1,0 +1,91 @@
+#include "app/object_side.h"
+
+#include <exception>
+
+#include "app/report_loader.h"
+#include "app/run_guard.h"
+#include "base/error.h"
+#include "files/paths.h"
+#include "text/decimal.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::u16string_view kRootKey = u"ROOT";
+
+// One collection whose nodes are being added: the walk is iterative so that
+// no nesting depth can overflow the stack.
+struct PendingNode {
+  const Collection* collection;
+  std::u16string key;
+  std::u16string pathText;
+  std::size_t next = 1;  // position of the next entry to look at
+};
+
+}  // namespace
+
+void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view rootText,
+                    std::int32_t& nodeCount, std::vector<std::u16string>& pathTexts) {
+  auto addNode = [&](std::u16string_view parentKey, std::u16string_view parentPath,
+                     std::u16string key, std::u16string_view text, const Collection* collection,
+                     std::vector<PendingNode>& pending) {
+    ++nodeCount;
+    std::u16string pathText = std::u16string(parentPath) + u" " + std::u16string(text);
+    pathTexts.push_back(pathText);
+    view.AddNode(nodeCount == 1 ? std::u16string_view() : parentKey, key, text);
+    pending.push_back({collection, std::move(key), std::move(pathText)});
+  };
+
+  std::vector<PendingNode> pending;
+  addNode(u"", u"", std::u16string(kRootKey), rootText, tree, pending);
+  if (!tree)
+    throw Error(kGeneralErrorNumber, u"オブジェクト構造がありません（空のレポートです）。");
+  while (!pending.empty()) {
+    PendingNode& top = pending.back();
+    if (top.next > top.collection->Count()) {
+      pending.pop_back();
+      continue;
+    }
+    const std::size_t position = top.next++;
+    const clsItem& entry = top.collection->At(position);
+    if (!entry.IsCollection()) continue;  // properties are not shown
+    // Copies: addNode may grow `pending` and move `top`.
+    const std::u16string parentKey = top.key;
+    const std::u16string parentPath = top.pathText;
+    addNode(parentKey, parentPath,
+            parentKey + u"-" + DecimalText(static_cast<std::int64_t>(position)), entry.Key,
+            &entry.Children(), pending);
+  }
+}
+
+bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, WindowOps& window) {
+  view.Clear();
+  side.ObjNodeCount = 0;
+  side.ObjPathTexts.clear();
+  std::u16string folder, name, extension;
+  SplitPath(path, folder, name, extension);
+
+  std::u16string stage;
+  try {
+    side.ObjTree.reset();
+    side.ObjTree = LoadReport(path, stage, window);
+    AddObjectNodes(side.ObjTree.get(), view, name, side.ObjNodeCount, side.ObjPathTexts);
+  } catch (const std::exception& error) {
+    window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), false),
+                       MessageIcon::Critical);
+    return false;
+  }
+  return true;
+}
+
+bool DropReportOnTree(const std::vector<std::u16string>& paths, ObjSide& side, TreeView& view,
+                      WindowOps& window) {
+  if (paths.size() != 1) return false;
+  side.ObjFile.clear();
+  const bool loaded = LoadReportToTree(side, paths.front(), view, window);
+  side.ObjFile = paths.front();
+  return loaded;
+}
+
+}  // namespace tarnwick

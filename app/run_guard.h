@@ -1,0 +1,60 @@
+// The one handler of a run and what goes with it: the outcome the caller
+// learns, the message "stage text + エラーが発生しました。 + CR LF +
+// description" that every error becomes, and the wait cursor that is
+// restored on every way out.
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "app/window_ops.h"
+
+namespace tarnwick {
+
+enum class RunOutcome {
+  Finished,  // "終了しました。" was shown
+  Rejected,  // an input check stopped the run before anything was written
+  Failed,    // the run error message was shown
+};
+
+inline constexpr std::u16string_view kFinishedMessage = u"終了しました。";
+inline constexpr std::u16string_view kErrorWords = u"エラーが発生しました。";
+
+// stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
+std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view description,
+                               bool lineBreak = true);
+// The description of any exception a run may meet; running out of memory
+// has words of its own.
+std::u16string ErrorDescription(const std::exception& error);
+
+// Shows the wait cursor for its lifetime.
+class WaitCursor {
+ public:
+  explicit WaitCursor(WindowOps& window) : window_(window) { window_.SetWaitCursor(true); }
+  ~WaitCursor() { window_.SetWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  WindowOps& window_;
+};
+
+// The one handler of a run: calls `work`, which keeps `stage` up to date;
+// any error restores the cursor, shows the critical run error message with
+// the stage at that moment and gives RunOutcome::Failed. Otherwise Finished;
+// the caller says "終了しました。" itself.
+template <typename Work>
+RunOutcome GuardRun(WindowOps& window, std::u16string& stage, Work&& work, bool lineBreak = true) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    window.SetWaitCursor(false);
+    window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), lineBreak),
+                       MessageIcon::Critical);
+    return RunOutcome::Failed;
+  }
+  return RunOutcome::Finished;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,23 @@
+#include "app/start_stamp.h"
+
+#include <cstdio>
+
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time) {
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d  %02d:%02d:%02d", time.tm_year + 1900,
+                time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec);
+  return std::u16string(title) + FromUtf8(buffer);
+}
+
+std::u16string StartStamp(std::u16string_view title) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return FormatStartStamp(title, local);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,26 @@
+// The checks every run makes before it writes anything: the text boxes its
+// page needs are filled, and no page would replace one of its input reports.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/settings.h"
+#include "app/window_ops.h"
+
+namespace tarnwick {
+
+// Page 1, 2 or 3: on the first empty box of the page (blanks count as
+// content) shows its message with the critical icon and returns false.
+bool ValidateInputs(const Settings& settings, int page, WindowOps& window);
+
+// The warning of a run that refuses to write over an input report.
+std::u16string OverwriteWarning(std::u16string_view page);
+
+// False, after showing the warning for the first such page, when one of the
+// pages is one of the inputs (the same existing file, however spelled).
+bool CheckNoInputOverwritten(const std::vector<std::u16string>& pages,
+                             const std::vector<std::u16string>& inputs, WindowOps& window);
+
+}  // namespace tarnwick

@@ -1,0 +1,10 @@
+#include "base/error.h"
+
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+Error::Error(int number, std::u16string description)
+    : std::runtime_error(ToUtf8(description)), number_(number), description_(std::move(description)) {}
+
+}  // namespace tarnwick

@@ -1,0 +1,25 @@
+// The exit statuses of tarnwick-cli, which scripts rely on.
+#pragma once
+
+#include "app/run_guard.h"
+
+namespace tarnwick::cli {
+
+inline constexpr int kExitFinished = 0;
+inline constexpr int kExitRunError = 1;
+inline constexpr int kExitRejected = 2;  // an input check stopped the run
+inline constexpr int kExitUsage = 64;
+
+constexpr int ExitStatus(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Finished:
+      return kExitFinished;
+    case RunOutcome::Rejected:
+      return kExitRejected;
+    case RunOutcome::Failed:
+      return kExitRunError;
+  }
+  return kExitRunError;
+}
+
+}  // namespace tarnwick::cli

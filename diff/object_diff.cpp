@@ -1,0 +1,60 @@
+#include "diff/object_diff.h"
+
+#include <string>
+
+#include "base/error.h"
+#include "diff/table_rows.h"
+#include "diff/tree_compare.h"
+
+namespace tarnwick {
+
+namespace {
+
+[[noreturn]] void ThrowUnresolvedKey(std::u16string_view key) {
+  throw Error(kGeneralErrorNumber,
+              u"ノード[" + std::u16string(key) + u"]はオブジェクト構造にありません。");
+}
+
+}  // namespace
+
+const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key) {
+  if (!tree || tree->Empty()) ThrowUnresolvedKey(key);
+  const clsItem* node = &tree->At(1);
+  const Collection* collection = tree.get();
+  std::u16string_view rest = key;
+  if (rest.starts_with(u"ROOT-")) rest.remove_prefix(5);
+  while (!rest.empty()) {
+    const std::size_t cut = rest.find(u'-');
+    const std::u16string_view digits = rest.substr(0, cut);
+    rest = cut == std::u16string_view::npos ? std::u16string_view() : rest.substr(cut + 1);
+    std::size_t position = 0;
+    if (digits.empty() || digits.size() > 9) ThrowUnresolvedKey(key);
+    for (char16_t c : digits) {
+      if (c < u'0' || c > u'9') ThrowUnresolvedKey(key);
+      position = position * 10 + static_cast<std::size_t>(c - u'0');
+    }
+    if (!collection || position < 1 || position > collection->Count()) ThrowUnresolvedKey(key);
+    node = &collection->At(position);
+    collection = node->IsCollection() ? &node->Children() : nullptr;
+  }
+  return *node;
+}
+
+void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
+                      std::u16string_view file1, std::u16string_view file2,
+                      std::u16string_view pathText1, std::u16string_view pathText2,
+                      std::u16string_view key1, std::u16string_view key2, HTMLTblCls& resultTable,
+                      bool& diffFound, bool diffOnly) {
+  const clsItem& node1 = ResolveNodeKey(tree1, key1);
+  const clsItem& node2 = ResolveNodeKey(tree2, key2);
+  const std::u16string side1 = HeadingAttributes(kSide1Colour);
+  const std::u16string side2 = HeadingAttributes(kSide2Colour);
+  WriteHeadingRow(resultTable, file1, side1);
+  WriteHeadingRow(resultTable, pathText1, side1);
+  WriteHeadingRow(resultTable, file2, side2);
+  WriteHeadingRow(resultTable, pathText2, side2);
+  PathStacks stacks;
+  CompareNodes(node1, node2, stacks, resultTable, diffFound, diffOnly);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,450 @@
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <exception>
+#include <iterator>
+
+#include "app/drops.h"
+#include "app/run_guard.h"
+#include "gui/drop_line_edit.h"
+#include "gui/file_drops.h"
+#include "gui/qt_text.h"
+#include "gui/report_tree_view.h"
+#include "text/utf8.h"
+#include "gui/about_box.h"
+
+namespace tarnwick {
+namespace {
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+// A caption label that gives the focus to its box (and reads as its name).
+QLabel* LabelFor(const QString& caption, QWidget* box, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setBuddy(box);
+  return label;
+}
+
+// "フォルダ" and "オブジェクト・リスト・レポートファイル名" in a titled group.
+QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLineEdit* files, QWidget* parent) {
+  auto* group = new QGroupBox(title, parent);
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(LabelFor(QStringLiteral("フォルダ"), folder, group), 0, 0);
+  grid->addWidget(folder, 0, 1);
+  grid->addWidget(
+      LabelFor(QStringLiteral("オブジェクト・リスト・レポートファイル名"), files, group), 1, 0);
+  grid->addWidget(files, 1, 1);
+  grid->setColumnStretch(1, 1);
+  return group;
+}
+
+int ConditionIndex(bool contain) {
+  return contain ? 0 : 1;
+}
+
+// Re-enables the Execute button on every way out of a run.
+class DisabledWhileRunning {
+ public:
+  explicit DisabledWhileRunning(QPushButton* button) : button_(button) {
+    button_->setEnabled(false);
+  }
+  ~DisabledWhileRunning() { button_->setEnabled(true); }
+  DisabledWhileRunning(const DisabledWhileRunning&) = delete;
+  DisabledWhileRunning& operator=(const DisabledWhileRunning&) = delete;
+
+ private:
+  QPushButton* button_;
+};
+
+}  // namespace
+
+frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(std::move(hooks)) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(ToQString(kProgramTitle));
+
+  auto* central = new QWidget(this);
+  tabMain = Named(new QTabWidget(central), "tabMain");
+  tabMain->addTab(BuildDiffPage(), QStringLiteral("ファイル・フォルダの比較"));
+  tabMain->addTab(BuildObjDiffPage(), QStringLiteral("指定したオブジェクトの比較"));
+  tabMain->addTab(BuildSearchPage(), QStringLiteral("文字列検索"));
+
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(tabMain, 1);
+  layout->addWidget(BuildCommonArea());
+  setCentralWidget(central);
+  BuildMenus();
+
+  ops_ = std::make_unique<QtWindowOps>(this, lblStatus, mnuShowConstract, hooks_);
+
+  connect(tabMain, &QTabWidget::currentChanged, this, &frmMain::ShowPage);
+  connect(cmdExec, &QPushButton::clicked, this, &frmMain::cmdExec_Click);
+  connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+  ConnectDrops();
+  SetTabOrder();
+  ShowPage();
+}
+
+void frmMain::SetTabOrder() {
+  // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
+  QWidget* const order[] = {tabMain,        txtFolder1,   txtSrcTxt1,    txtFolder2,    txtSrcTxt2,
+                            optFolder,      optFile,      chkDiffOnly,   tvSrc1,        tvSrc2,
+                            chkDiffObjOnly, txtSrcFolder, txtSrcFile,    txtSearchStr1, cmbSearch1,
+                            txtSearchStr2,  cmbSearch2,   txtSearchStr3, cmbSearch3,    optCondAnd,
+                            optCondOr,      chkFindOnly,  chkNoCase,     txtPutDir,     txtPutFile,
+                            chkOpenFile,    cmdExec,      cmdExit};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::BuildDiffPage() {
+  frmDiff = Named(new QFrame, "frmDiff");
+  txtFolder1 = Named(new DropLineEdit, "txtFolder1");
+  txtSrcTxt1 = Named(new DropLineEdit, "txtSrcTxt1");
+  txtFolder2 = Named(new DropLineEdit, "txtFolder2");
+  txtSrcTxt2 = Named(new DropLineEdit, "txtSrcTxt2");
+
+  auto* settings = new QGroupBox(QStringLiteral("設定"), frmDiff);
+  optFolder = Named(new QRadioButton(QStringLiteral("フォルダ単位"), settings), "optFolder");
+  optFile = Named(new QRadioButton(QStringLiteral("ファイル単位"), settings), "optFile");
+  chkDiffOnly =
+      Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), settings), "chkDiffOnly");
+  auto* settingsLayout = new QHBoxLayout(settings);
+  settingsLayout->addWidget(optFolder);
+  settingsLayout->addWidget(optFile);
+  settingsLayout->addSpacing(24);
+  settingsLayout->addWidget(chkDiffOnly);
+  settingsLayout->addStretch(1);
+
+  auto* layout = new QVBoxLayout(frmDiff);
+  layout->addWidget(SourceGroup(QStringLiteral("ソース１"), txtFolder1, txtSrcTxt1, frmDiff));
+  layout->addWidget(SourceGroup(QStringLiteral("ソース２"), txtFolder2, txtSrcTxt2, frmDiff));
+  layout->addWidget(settings);
+  layout->addStretch(1);
+  return frmDiff;
+}
+
+QWidget* frmMain::BuildObjDiffPage() {
+  frmObjDiff = Named(new QFrame, "frmObjDiff");
+  tvSrc1 = Named(new ReportTreeView(frmObjDiff), "tvSrc1");
+  tvSrc2 = Named(new ReportTreeView(frmObjDiff), "tvSrc2");
+  tvSrc1->SetFileDropsEnabled(true);
+  tvSrc2->SetFileDropsEnabled(true);
+  chkDiffObjOnly =
+      Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), frmObjDiff), "chkDiffObjOnly");
+
+  auto* trees = new QHBoxLayout;
+  trees->addWidget(tvSrc1, 1);
+  trees->addWidget(tvSrc2, 1);
+  auto* layout = new QVBoxLayout(frmObjDiff);
+  layout->addLayout(trees, 1);
+  layout->addWidget(chkDiffObjOnly);
+  return frmObjDiff;
+}
+
+QWidget* frmMain::BuildSearchPage() {
+  frmSearch = Named(new QFrame, "frmSearch");
+  txtSrcFolder = Named(new DropLineEdit, "txtSrcFolder");
+  txtSrcFile = Named(new DropLineEdit, "txtSrcFile");
+
+  auto* conditions = new QGroupBox(QStringLiteral("検索条件"), frmSearch);
+  auto* grid = new QGridLayout(conditions);
+  grid->addWidget(new QLabel(QStringLiteral("プロパティの値が"), conditions), 0, 0, 1, 2);
+  QLineEdit** strings[] = {&txtSearchStr1, &txtSearchStr2, &txtSearchStr3};
+  QComboBox** lists[] = {&cmbSearch1, &cmbSearch2, &cmbSearch3};
+  const char* stringNames[] = {"txtSearchStr1", "txtSearchStr2", "txtSearchStr3"};
+  const char* listNames[] = {"cmbSearch1", "cmbSearch2", "cmbSearch3"};
+  for (int row = 0; row < 3; ++row) {
+    *strings[row] = Named(new QLineEdit(conditions), stringNames[row]);
+    *lists[row] = Named(new QComboBox(conditions), listNames[row]);
+    (*lists[row])->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    grid->addWidget(*strings[row], row + 1, 0);
+    grid->addWidget(*lists[row], row + 1, 1);
+  }
+  optCondAnd =
+      Named(new QRadioButton(QStringLiteral("全ての条件を満たす"), conditions), "optCondAnd");
+  optCondOr =
+      Named(new QRadioButton(QStringLiteral("いずれかの条件を満たす"), conditions), "optCondOr");
+  auto* join = new QHBoxLayout;
+  join->addWidget(optCondAnd);
+  join->addWidget(optCondOr);
+  join->addStretch(1);
+  grid->addLayout(join, 4, 0, 1, 2);
+  grid->setColumnStretch(0, 1);
+
+  auto* settings = new QGroupBox(QStringLiteral("設定"), frmSearch);
+  chkFindOnly = Named(new QCheckBox(QStringLiteral("検索条件に一致する箇所のみ出力する"), settings),
+                      "chkFindOnly");
+  chkNoCase =
+      Named(new QCheckBox(QStringLiteral("大文字と小文字を区別しない"), settings), "chkNoCase");
+  auto* settingsLayout = new QHBoxLayout(settings);
+  settingsLayout->addWidget(chkFindOnly);
+  settingsLayout->addSpacing(24);
+  settingsLayout->addWidget(chkNoCase);
+  settingsLayout->addStretch(1);
+
+  auto* layout = new QVBoxLayout(frmSearch);
+  layout->addWidget(SourceGroup(QStringLiteral("ソース"), txtSrcFolder, txtSrcFile, frmSearch));
+  layout->addWidget(conditions);
+  layout->addWidget(settings);
+  layout->addStretch(1);
+  return frmSearch;
+}
+
+QWidget* frmMain::BuildCommonArea() {
+  auto* area = Named(new QFrame, "frmCommon");
+  txtPutDir = Named(new DropLineEdit(area), "txtPutDir");
+  txtPutFile = Named(new QLineEdit(area), "txtPutFile");
+  chkOpenFile = Named(new QCheckBox(QStringLiteral("ファイルを自動的に開く"), area), "chkOpenFile");
+  lblStatus = Named(new QLabel(area), "lblStatus");
+  lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblStatus->setMinimumWidth(120);
+  // Long stage texts (full paths) must not widen the window.
+  lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  cmdExec = Named(new QPushButton(QStringLiteral("比較開始"), area), "cmdExec");
+  cmdExit = Named(new QPushButton(QStringLiteral("終了"), area), "cmdExit");
+  cmdExec->setDefault(true);
+
+  auto* grid = new QGridLayout(area);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(LabelFor(QStringLiteral("出力先フォルダ"), txtPutDir, area), 0, 0);
+  grid->addWidget(txtPutDir, 0, 1, 1, 3);
+  grid->addWidget(LabelFor(QStringLiteral("結果出力ファイル名(.html)"), txtPutFile, area), 1, 0);
+  grid->addWidget(txtPutFile, 1, 1);
+  grid->addWidget(chkOpenFile, 1, 2, 1, 2);
+  grid->addWidget(lblStatus, 2, 0, 1, 2);
+  grid->addWidget(cmdExec, 2, 2);
+  grid->addWidget(cmdExit, 2, 3);
+  grid->setColumnStretch(1, 1);
+  return area;
+}
+
+void frmMain::BuildMenus() {
+  mnuFile = Named(menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")), "mnuFile");
+  mnuEnd = Named(mnuFile->addAction(QStringLiteral("閉じる(&C)")), "mnuEnd");
+  connect(mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
+
+  mnuDebug = Named(menuBar()->addMenu(QStringLiteral("デバッグ")), "mnuDebug");
+  mnuShowConstract = Named(mnuDebug->addAction(QStringLiteral("構造の表示")), "mnuShowConstract");
+  // A checkable action inverts its own mark on every click.
+  mnuShowConstract->setCheckable(true);
+
+  mnuHelp = Named(menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), "mnuHelp");
+  mnuVersionInfo =
+      Named(mnuHelp->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "mnuVersionInfo");
+  connect(mnuVersionInfo, &QAction::triggered, this, &frmMain::mnuVersionInfo_Click);
+}
+
+void frmMain::ConnectDrops() {
+  for (DropLineEdit* box : {txtFolder1, txtFolder2, txtSrcFolder, txtPutDir}) {
+    connect(box, &DropLineEdit::filesDropped, this,
+            [this, box](const QStringList& paths) { FolderBoxDropped(box, paths); });
+  }
+  const std::pair<DropLineEdit*, DropLineEdit*> pairs[] = {
+      {txtSrcTxt1, txtFolder1}, {txtSrcTxt2, txtFolder2}, {txtSrcFile, txtSrcFolder}};
+  for (const auto& [fileBox, folderBox] : pairs) {
+    connect(fileBox, &DropLineEdit::filesDropped, this,
+            [this, fileBox = fileBox, folderBox = folderBox](const QStringList& paths) {
+              FileBoxDropped(fileBox, folderBox, paths);
+            });
+  }
+  connect(tvSrc1, &ReportTreeView::filesDropped, this,
+          [this](const QStringList& paths) { TreeDropped(1, paths); });
+  connect(tvSrc2, &ReportTreeView::filesDropped, this,
+          [this](const QStringList& paths) { TreeDropped(2, paths); });
+}
+
+void frmMain::Initialize(std::u16string iniPath) {
+  iniPath_ = std::move(iniPath);
+  if (ReadIni(iniPath_, settings_)) {
+    ops_->ShowMessage(u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。",
+                      MessageIcon::Information);
+  }
+  for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
+    list->clear();
+    list->addItems({QStringLiteral("を含む"), QStringLiteral("を含まない")});
+    list->setCurrentIndex(0);
+  }
+  mnuShowConstract->setChecked(false);
+  mnuDebug->menuAction()->setVisible(true);
+  mnuDebug->setEnabled(true);
+  mnuShowConstract->setVisible(true);
+  mnuShowConstract->setEnabled(true);
+  SelectPage(settings_.TAB_PAGE == 1 || settings_.TAB_PAGE == 2 ? settings_.TAB_PAGE : 3);
+  FillControls();
+  for (ReportTreeView* view : {tvSrc1, tvSrc2}) {
+    view->Clear();
+    view->AddNode(u"", kDropHintKey, kDropHintText);
+  }
+  chkDiffObjOnly->setChecked(settings_.DIFF_OBJ_ONLY);
+  ShowPage();
+}
+
+void frmMain::FillControls() {
+  const Settings& s = settings_;
+  chkDiffOnly->setChecked(s.DIFF_ONLY);
+  SetMode(s.MODE);
+  txtFolder1->setText(ToQString(s.SRC_PATH1));
+  txtSrcTxt1->setText(ToQString(s.SRC_FILE1));
+  txtFolder2->setText(ToQString(s.SRC_PATH2));
+  txtSrcTxt2->setText(ToQString(s.SRC_FILE2));
+  txtPutDir->setText(ToQString(s.OUTPUT_PATH));
+  txtPutFile->setText(ToQString(s.OUTPUT_FILE));
+  chkOpenFile->setChecked(s.OUTPUT_AUTOOPEN);
+  chkFindOnly->setChecked(s.FOUND_ONLY);
+  chkNoCase->setChecked(s.NO_CASE);
+  optCondAnd->setChecked(s.COND_AND);
+  optCondOr->setChecked(!s.COND_AND);
+  txtSrcFolder->setText(ToQString(s.SRC_PATH));
+  txtSrcFile->setText(ToQString(s.SRC_FILE));
+  txtSearchStr1->setText(ToQString(s.SEARCH_STRING1));
+  cmbSearch1->setCurrentIndex(ConditionIndex(s.SEARCH_STRING1_COND));
+  txtSearchStr2->setText(ToQString(s.SEARCH_STRING2));
+  cmbSearch2->setCurrentIndex(ConditionIndex(s.SEARCH_STRING2_COND));
+  txtSearchStr3->setText(ToQString(s.SEARCH_STRING3));
+  cmbSearch3->setCurrentIndex(ConditionIndex(s.SEARCH_STRING3_COND));
+}
+
+void frmMain::SetMode(CompareMode mode) {
+  // Neither option is selected until a mode was ever set.
+  for (QRadioButton* option : {optFolder, optFile}) {
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+  }
+  optFolder->setChecked(mode == CompareMode::Folder);
+  optFile->setChecked(mode == CompareMode::File);
+  for (QRadioButton* option : {optFolder, optFile}) option->setAutoExclusive(true);
+}
+
+void frmMain::CollectSettings() {
+  Settings& s = settings_;
+  s.SRC_PATH1 = FromQString(txtFolder1->text());
+  s.SRC_FILE1 = FromQString(txtSrcTxt1->text());
+  s.SRC_PATH2 = FromQString(txtFolder2->text());
+  s.SRC_FILE2 = FromQString(txtSrcTxt2->text());
+  s.DIFF_ONLY = chkDiffOnly->isChecked();
+  s.MODE = optFolder->isChecked() ? CompareMode::Folder
+           : optFile->isChecked() ? CompareMode::File
+                                  : CompareMode::None;
+  s.DIFF_OBJ_ONLY = chkDiffObjOnly->isChecked();
+  s.SRC_PATH = FromQString(txtSrcFolder->text());
+  s.SRC_FILE = FromQString(txtSrcFile->text());
+  s.SEARCH_STRING1 = FromQString(txtSearchStr1->text());
+  s.SEARCH_STRING2 = FromQString(txtSearchStr2->text());
+  s.SEARCH_STRING3 = FromQString(txtSearchStr3->text());
+  s.SEARCH_STRING1_COND = cmbSearch1->currentIndex() == 0;
+  s.SEARCH_STRING2_COND = cmbSearch2->currentIndex() == 0;
+  s.SEARCH_STRING3_COND = cmbSearch3->currentIndex() == 0;
+  s.COND_AND = optCondAnd->isChecked();
+  s.FOUND_ONLY = chkFindOnly->isChecked();
+  s.NO_CASE = chkNoCase->isChecked();
+  s.OUTPUT_PATH = FromQString(txtPutDir->text());
+  s.OUTPUT_FILE = FromQString(txtPutFile->text());
+  s.OUTPUT_AUTOOPEN = chkOpenFile->isChecked();
+  s.TAB_PAGE = CurrentPage();
+}
+
+int frmMain::CurrentPage() const {
+  return tabMain->currentIndex() + 1;
+}
+
+void frmMain::SelectPage(int page) {
+  tabMain->setCurrentIndex(page - 1);
+}
+
+void frmMain::ShowPage() {
+  const int page = CurrentPage();
+  // The tab widget shows only the current page's frame; the caption follows.
+  cmdExec->setText(page == 3 ? QStringLiteral("検索開始") : QStringLiteral("比較開始"));
+}
+
+void frmMain::cmdExec_Click() {
+  DisabledWhileRunning disabled(cmdExec);
+  cmdExec->repaint();
+  try {
+    RunCurrentPage();
+  } catch (const std::exception& error) {
+    // The runs report their own errors; this only keeps an unforeseen one
+    // from ending the program.
+    ops_->SetWaitCursor(false);
+    ops_->ShowMessage(u"エラーが発生しました。\r\n" + FromUtf8(error.what()),
+                      MessageIcon::Critical);
+  }
+}
+
+void frmMain::cmdExit_Click() {
+  CollectSettings();
+  WriteSettings();
+  exiting_ = true;
+  close();
+}
+
+void frmMain::mnuEnd_Click() {
+  close();
+}
+
+void frmMain::mnuVersionInfo_Click() {
+  frmAbout about(this);
+  about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (!exiting_) {
+    CollectSettings();
+    WriteSettings();
+    exiting_ = true;
+  }
+  event->accept();
+}
+
+void frmMain::WriteSettings() {
+  ++settingsWrites_;
+  WriteIni(iniPath_, settings_, *ops_);
+}
+
+void frmMain::FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths) {
+  if (const auto text = ::tarnwick::DropOnFolderBox(ToPathList(paths))) {
+    folderBox->setText(ToQString(*text));
+  }
+}
+
+void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths) {
+  const FileBoxTexts boxes =
+      ::tarnwick::DropOnFileBox(ToPathList(paths), {FromQString(folderBox->text()), FromQString(fileBox->text())});
+  folderBox->setText(ToQString(boxes.folder));
+  fileBox->setText(ToQString(boxes.files));
+  if (boxes.otherFolder) ops_->ShowMessage(kSameFolderOnlyMessage, MessageIcon::Information);
+}
+
+void frmMain::TreeDropped(int side, const QStringList& paths) {
+  ReportTreeView* view = side == 1 ? tvSrc1 : tvSrc2;
+  {
+    WaitCursor wait(*ops_);  // parsing a large report takes a moment
+    TreeBatch batch(*view);
+    DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
+  }
+  view->expandToDepth(2);
+}
+
+}  // namespace tarnwick

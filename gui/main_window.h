@@ -1,0 +1,145 @@
+// frmMain, the program's only working window: the three tab pages with their
+// inputs, the common output area, the menus, the drops of files and folders,
+// start-up from and shutdown to the settings file, and the dispatch of the
+// Execute button to the run of the current page. Every control carries its
+// name as objectName. The settings file is written exactly once per ending,
+// whether by the close box, the File menu or the Exit button.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "gui/qt_window_ops.h"
+#include "app/runs.h"
+#include "app/settings.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace tarnwick {
+
+class DropLineEdit;
+class ReportTreeView;
+
+inline constexpr char16_t kDropHintKey[] = u"COM";
+inline constexpr char16_t kDropHintText[] =
+    u"オブジェクト・リスト・レポートのTXTファイルをドロップしてください";
+
+class frmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the controls; `hooks` may replace the modal steps (tests).
+  explicit frmMain(GuiHooks hooks = {}, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Start-up: reads the settings file at `iniPath`, shows the notice of a
+  // fresh installation and fills every control.
+  void Initialize(std::u16string iniPath);
+
+  void CollectSettings();
+  void ShowPage();
+  // 1, 2 or 3.
+  int CurrentPage() const;
+  void SelectPage(int page);
+
+  const Settings& CurrentSettings() const { return settings_; }
+  const ObjSide& Side(int side) const { return side == 1 ? side1_ : side2_; }
+  WindowOps& Ops() { return *ops_; }
+  // How many times the settings file was written (once per ending).
+  int SettingsWrites() const { return settingsWrites_; }
+
+ public slots:
+  void cmdExec_Click();
+  void cmdExit_Click();
+  void mnuEnd_Click();
+  void mnuVersionInfo_Click();
+
+  // The drop handlers of the folder boxes, the file boxes (with their paired
+  // folder box) and the two tree views.
+  void FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths);
+  void FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths);
+  void TreeDropped(int side, const QStringList& paths);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QWidget* BuildDiffPage();
+  QWidget* BuildObjDiffPage();
+  QWidget* BuildSearchPage();
+  QWidget* BuildCommonArea();
+  void ConnectDrops();
+  void SetTabOrder();
+  void FillControls();
+  void SetMode(CompareMode mode);
+  void WriteSettings();
+  // Runs the current page's function; defined apart from the window.
+  void RunCurrentPage();
+
+  GuiHooks hooks_;
+  std::unique_ptr<QtWindowOps> ops_;
+  Settings settings_;
+  std::u16string iniPath_;
+  ObjSide side1_;
+  ObjSide side2_;
+  int settingsWrites_ = 0;
+  bool exiting_ = false;
+
+  QTabWidget* tabMain;
+  QFrame* frmDiff;
+  QFrame* frmObjDiff;
+  QFrame* frmSearch;
+
+  DropLineEdit* txtFolder1;
+  DropLineEdit* txtSrcTxt1;
+  DropLineEdit* txtFolder2;
+  DropLineEdit* txtSrcTxt2;
+  QRadioButton* optFolder;
+  QRadioButton* optFile;
+  QCheckBox* chkDiffOnly;
+
+  ReportTreeView* tvSrc1;
+  ReportTreeView* tvSrc2;
+  QCheckBox* chkDiffObjOnly;
+
+  DropLineEdit* txtSrcFolder;
+  DropLineEdit* txtSrcFile;
+  QLineEdit* txtSearchStr1;
+  QLineEdit* txtSearchStr2;
+  QLineEdit* txtSearchStr3;
+  QComboBox* cmbSearch1;
+  QComboBox* cmbSearch2;
+  QComboBox* cmbSearch3;
+  QRadioButton* optCondAnd;
+  QRadioButton* optCondOr;
+  QCheckBox* chkFindOnly;
+  QCheckBox* chkNoCase;
+
+  DropLineEdit* txtPutDir;
+  QLineEdit* txtPutFile;
+  QCheckBox* chkOpenFile;
+  QPushButton* cmdExec;
+  QPushButton* cmdExit;
+  QLabel* lblStatus;
+
+  QMenu* mnuFile;
+  QAction* mnuEnd;
+  QMenu* mnuDebug;
+  QAction* mnuShowConstract;
+  QMenu* mnuHelp;
+  QAction* mnuVersionInfo;
+};
+
+}  // namespace tarnwick

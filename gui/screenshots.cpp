@@ -1,0 +1,130 @@
+#include "gui/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTreeWidget>
+#include <string>
+#include <vector>
+
+#include "gui/main_window.h"
+#include "gui/report_tree_view.h"
+#include "text/cp932.h"
+#include "files/file_io.h"
+#include "gui/about_box.h"
+#include "gui/structure_viewer.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr char16_t kSampleReport[] =
+    u"* 名前                           FORM1\r\n"
+    u"* タイトル                       受注入力\r\n"
+    u"* コメント                       受注を入力する画面\r\n"
+    u"* トリガー\r\n"
+    u"  * 名前                         WHEN-NEW-FORM-INSTANCE\r\n"
+    u"  * トリガー・テキスト           BEGIN\r\n"
+    u"    GO_BLOCK('B_ORDER');\r\n"
+    u"END;\r\n"
+    u"  * 問合せ入力モードで起動       いいえ\r\n"
+    u"* ブロック\r\n"
+    u"  * 名前                         B_ORDER\r\n"
+    u"  * 問合せデータ・ソース名       ORDERS\r\n"
+    u"  * 項目\r\n"
+    u"    * 名前                       ORDER_NO\r\n"
+    u"    * 項目タイプ                 テキスト項目\r\n"
+    u"    * プロンプト                 受注番号\r\n"
+    u"    * プロンプト表示スタイル     最初のレコード\r\n"
+    u"    * 名前                       CUSTOMER\r\n"
+    u"    * 項目タイプ                 テキスト項目\r\n"
+    u"    * プロンプト                 得意先\r\n"
+    u"    * プロンプト表示スタイル     最初のレコード\r\n";
+
+bool Save(QWidget& widget, const QDir& dir, const char* name) {
+  QApplication::processEvents();
+  return widget.grab().save(dir.filePath(QString::fromLatin1(name)), "PNG");
+}
+
+void WriteText(const QString& path, std::u16string_view text) {
+  WriteFileBytes(path.toStdU16String(), EncodeCp932(text));
+}
+
+}  // namespace
+
+bool TakeScreenshots(const QString& folder) {
+  QDir dir(folder);
+  if (!dir.mkpath(QStringLiteral("sample"))) return false;
+  const QString sample = QDir::toNativeSeparators(dir.absoluteFilePath(QStringLiteral("sample")));
+  const QString sep = QDir::separator();
+  std::u16string second = kSampleReport;
+  second.replace(second.find(u"得意先"), 3, u"顧客名");
+  WriteText(sample + sep + QStringLiteral("FORM1.txt"), kSampleReport);
+  WriteText(sample + sep + QStringLiteral("FORM1_v2.txt"), second);
+  const QString ini = sample + sep + QStringLiteral("Tarnwick.ini");
+  WriteText(ini, u"OUTPUT_PATH=" + (sample + sep).toStdU16String() +
+                     u"\r\nOUTPUT_FILE=Result.html\r\n"
+                     u"OUTPUT_AUTOOPEN=True\r\nDIFF_ONLY=True\r\nMODE=FOLDER\r\n"
+                     u"SRC_PATH1=" +
+                     (sample + sep).toStdU16String() +
+                     u"\r\nSRC_FILE1=*.txt\r\n"
+                     u"SRC_PATH2=" +
+                     (sample + sep).toStdU16String() +
+                     u"\r\nSRC_FILE2=*.txt\r\n"
+                     u"FOUND_ONLY=True\r\nNO_CASE=True\r\nCOND_AND=True\r\n"
+                     u"SRC_PATH=" +
+                     (sample + sep).toStdU16String() +
+                     u"\r\nSRC_FILE=*.txt\r\n"
+                     u"SEARCH_STRING1=ORDER\r\nSEARCH_STRING1_COND=CONTAIN\r\n"
+                     u"SEARCH_STRING2=受注\r\nSEARCH_STRING2_COND=NOT_CONTAIN\r\n"
+                     u"SEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
+                     u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n");
+
+  GuiHooks quiet;
+  quiet.message = [](std::u16string_view, MessageIcon) {};
+  quiet.structure = [](const Collection&) {};
+  quiet.openResult = [](std::u16string_view) {};
+  frmMain window(quiet);
+  window.Initialize(ini.toStdU16String());
+  window.resize(window.sizeHint().expandedTo(QSize(760, 0)));
+  window.show();
+  window.TreeDropped(1, {sample + sep + QStringLiteral("FORM1.txt")});
+  window.TreeDropped(2, {sample + sep + QStringLiteral("FORM1_v2.txt")});
+  auto* tree1 = window.findChild<ReportTreeView*>(QStringLiteral("tvSrc1"));
+  auto* tree2 = window.findChild<ReportTreeView*>(QStringLiteral("tvSrc2"));
+  tree1->expandAll();
+  tree2->expandAll();
+  tree1->SelectNode(u"ROOT-1-1-4-1");
+  tree2->SelectNode(u"ROOT-1-1-4-1");
+
+  bool ok = true;
+  for (int page = 1; page <= 3; ++page) {
+    window.SelectPage(page);
+    const std::string name = "page" + std::to_string(page) + ".png";
+    ok = Save(window, dir, name.c_str()) && ok;
+  }
+
+  if (const ObjSide& side = window.Side(1); side.ObjTree) {
+    frmConstract viewer(&window);
+    viewer.Init(*side.ObjTree);
+    viewer.show();
+    auto* tree = viewer.findChild<ReportTreeView*>(QStringLiteral("TreeView1"));
+    tree->expandAll();
+    for (const char16_t* key : {u"1-1K-1K-1-1S", u"1-1K-1K-1K-3K-1-1S"}) {
+      tree->SelectNode(key);
+      viewer.TreeView1_DblClick();
+    }
+    viewer.TreeView1_Click();
+    ok = Save(viewer, dir, "structure.png") && ok;
+  } else {
+    ok = false;
+  }
+
+  frmAbout about(&window);
+  about.show();
+  ok = Save(about, dir, "about.png") && ok;
+  return ok;
+}
+
+}  // namespace tarnwick

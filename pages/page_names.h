@@ -1,0 +1,45 @@
+// Where the pages of a run go and how they are linked. Within one run no page
+// overwrites another: a name already used in the run (ignoring case) gets
+// "_2", "_3", ... before its extension. A page that is one of the run's input
+// reports is found before anything is written.
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+// folder + the name part of `fileName` (before its first ".") + "." + the
+// extension, "html" when `fileName` has none. Any folder in `fileName` is
+// dropped. `keepExtension` false always uses "html" (pages named after reports).
+std::u16string PagePathIn(std::u16string_view folder, std::u16string_view fileName,
+                          bool keepExtension);
+
+// The summary page: folder + fileName (a folder inside fileName kept), with
+// ".html" added when the name has no extension.
+std::u16string SummaryPagePath(std::u16string_view folder, std::u16string_view fileName);
+
+// Hands out the page names of one run.
+class PageNames {
+ public:
+  // `path`, or the first of path_2, path_3, ... (suffix before the extension)
+  // that this run has not used yet, compared ignoring case.
+  std::u16string Allocate(std::u16string_view path);
+
+ private:
+  std::set<std::u16string> used_;  // upper-cased
+};
+
+// The first page that is also one of the inputs (the same existing file,
+// however spelled), if any.
+std::optional<std::u16string> PageOverwritingInput(const std::vector<std::u16string>& pages,
+                                                   const std::vector<std::u16string>& inputs);
+
+// A page path made safe as an href: & " < > as entities, % and # percent-
+// encoded. Other characters pass unchanged.
+std::u16string EscapeLinkTarget(std::u16string_view path);
+
+}  // namespace tarnwick

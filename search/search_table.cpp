@@ -1,0 +1,206 @@
+#include "search/search_table.h"
+
+#include <vector>
+
+#include "base/error.h"
+#include "text/decimal.h"
+#include "text/line_reader.h"
+#include "text/upper_case.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr std::u16string_view kLabelAll = u"検索文字列(全てを満たす)";
+constexpr std::u16string_view kLabelAny = u"検索文字列(いずれかを満たす)";
+
+// A line of `text` matches a term that must be contained only if the whole
+// text contains it, since every line is a piece of the text. So when such a
+// term decides the condition and the whole text misses it, no line can match.
+bool CannotMatch(const SearchQuery& query, std::u16string_view text) {
+  bool anyUsed = false;
+  for (const SearchTerm& term : query.terms) {
+    if (!term.used) continue;
+    // An invalid pattern must raise its error where the lines would.
+    if (!term.pattern.Valid()) return false;
+    anyUsed = true;
+  }
+  if (!anyUsed) return false;
+  if (query.condAnd) {
+    for (const SearchTerm& term : query.terms) {
+      if (term.used && term.contain && !term.pattern.Matches(text)) return true;
+    }
+    return false;
+  }
+  for (const SearchTerm& term : query.terms) {
+    if (term.used && (!term.contain || term.pattern.Matches(text))) return false;
+  }
+  return true;
+}
+
+bool MatchLines(const SearchQuery& query, std::u16string_view text, bool prefilter) {
+  if (prefilter && CannotMatch(query, text)) return false;
+  bool result = false;
+  std::int64_t position = 1;
+  while (position != -1) {
+    const std::u16string_view line = ReadLine(text, position);
+    result = query.condAnd;
+    for (const SearchTerm& term : query.terms) {
+      ApplyCondition(query.condAnd, result, term.used, line, term.pattern, term.contain);
+    }
+    if (result) break;
+  }
+  return result;
+}
+
+// MatchValue with the pre-check optional: it pays off for whole values, not
+// for the single lines of a value already known to match.
+bool MatchText(const SearchQuery& query, std::u16string_view text, bool prefilter) {
+  if (!query.noCase) return MatchLines(query, text, prefilter);
+  const std::u16string upper = UpperCase(text);
+  return MatchLines(query, upper, prefilter);
+}
+
+// The depth-first walk of SearchItem with an explicit stack of open objects.
+// A collection never holds two children under one key (keys are unique even
+// ignoring case), so the merged key lists of the comparison reduce to the
+// children in position order, without those of empty key: texts are the
+// properties, everything else the objects.
+class SearchWalk {
+ public:
+  SearchWalk(const SearchQuery& query, PathStacks& stacks, HTMLTblCls& table, bool& found)
+      : query_(query), stacks_(stacks), table_(table), found_(found) {}
+
+  void Run(const clsItem& top) {
+    Enter(top);
+    while (!frames_.empty()) {
+      Frame& frame = frames_.back();
+      const clsItem* child = NextObject(frame);
+      if (child == nullptr) {
+        frames_.pop_back();
+        --stacks_.depth;
+        continue;
+      }
+      const std::size_t level = static_cast<std::size_t>(stacks_.depth);
+      stacks_.headPending[level] = true;
+      stacks_.pathKeys[level] = child->Key;
+      stacks_.mark1[level].clear();
+      stacks_.mark2[level].clear();
+      if (!query_.foundOnly) WriteHeaders(stacks_, table_);
+      Enter(*child);  // may grow frames_: `frame` is not used after this
+    }
+  }
+
+ private:
+  struct Frame {
+    const Collection* children;
+    std::size_t next;  // 0-based index of the next child to look at
+  };
+
+  static const clsItem* NextObject(Frame& frame) {
+    if (frame.children == nullptr) return nullptr;
+    while (frame.next < frame.children->Count()) {
+      const clsItem& child = frame.children->At(++frame.next);
+      if (!child.IsText() && !child.Key.empty()) return &child;
+    }
+    return nullptr;
+  }
+
+  // Renders the node's properties and opens the level of its objects.
+  void Enter(const clsItem& node) {
+    const Collection* children = node.ChildrenOrNull();
+    if (children != nullptr) {
+      for (const clsItem& child : *children) {
+        if (child.IsText() && !child.Key.empty()) WriteProperty(child.Key, child.Text());
+      }
+    }
+    frames_.push_back({children, 0});
+    ++stacks_.depth;
+    stacks_.Resize();
+  }
+
+  void WriteProperty(std::u16string_view name, std::u16string_view value) {
+    const bool match = MatchValue(query_, value);
+    if (!match && query_.foundOnly) return;
+    if (match) {
+      found_ = true;
+      WriteHeaders(stacks_, table_);
+    }
+    PropertyRows rows(table_, name);
+    std::int64_t position = 1;
+    for (std::int64_t j = 1; position != -1; ++j) {
+      const std::u16string_view line = ReadLine(value, position);
+      const bool hit = match && MatchText(query_, line, false);
+      rows.Row(hit ? kStar : u"", u"", DecimalText(j, number_), u"", u"", u"", line,
+               hit ? kHitColour : u"");
+    }
+  }
+
+  const SearchQuery& query_;
+  PathStacks& stacks_;
+  HTMLTblCls& table_;
+  bool& found_;
+  std::vector<Frame> frames_;  // the objects being walked, outermost first
+  DecimalBuffer number_{};
+};
+
+}  // namespace
+
+SearchQuery MakeSearchQuery(const std::array<SearchString, 3>& strings, bool condAnd, bool noCase,
+                            bool foundOnly) {
+  SearchQuery query;
+  query.condAnd = condAnd;
+  query.noCase = noCase;
+  query.foundOnly = foundOnly;
+  for (std::size_t k = 0; k < strings.size(); ++k) {
+    SearchTerm& term = query.terms[k];
+    term.text = strings[k].text;
+    term.contain = strings[k].contain;
+    term.used = !term.text.empty();
+    if (term.used) {
+      term.pattern = LikePattern(u"*" + (noCase ? UpperCase(term.text) : term.text) + u"*");
+    }
+  }
+  return query;
+}
+
+void ApplyCondition(bool condAnd, bool& result, bool used, std::u16string_view line,
+                    const LikePattern& pattern, bool contain) {
+  if (!used) return;
+  if (condAnd) {
+    if (result && pattern.Matches(line) != contain) result = false;
+  } else {
+    if (!result && pattern.Matches(line) == contain) result = true;
+  }
+}
+
+bool MatchValue(const SearchQuery& query, std::u16string_view text) {
+  return MatchText(query, text, true);
+}
+
+void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
+                HTMLTblCls& resultTable, bool& found) {
+  SearchWalk(query, stacks, resultTable, found).Run(node);
+}
+
+void MakeSearchTable(const SearchQuery& query, const Collection* tree,
+                     std::u16string_view reportPath, HTMLTblCls& resultTable, bool& found) {
+  PathStacks stacks;
+  WriteHeadingRow(resultTable, reportPath, HeadingAttributes(kSide1Colour));
+
+  std::u16string_view label = query.condAnd ? kLabelAll : kLabelAny;
+  for (const SearchTerm& term : query.terms) {
+    if (term.text.empty()) continue;
+    resultTable.StartRow();
+    for (int k = 0; k < 4; ++k) resultTable.AddCell(u"", u"");
+    resultTable.AddCell(label, u"");
+    resultTable.AddCell(term.text + (term.contain ? u"を含む" : u"を含まない"), u"");
+    label = {};
+  }
+
+  if (tree == nullptr || tree->Empty()) {
+    throw Error(kGeneralErrorNumber, u"レポートにオブジェクトがありません（空のレポートです）。");
+  }
+  SearchItem(query, tree->At(1), stacks, resultTable, found);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,75 @@
+#include "app/summary_page.h"
+
+#include <gtest/gtest.h>
+
+#include "runs_fixture.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::ScratchFolder;
+
+TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
+  std::vector<FileEntry> files(3);
+  files[0].name = u"FORM1.TXT";
+  files[0].status = FileStatus::Different;
+  files[0].resultPath = u"C:\\OUT\\FORM1.html";
+  files[1].name = u"FORM2.TXT";
+  files[1].status = FileStatus::OnlyIn1;
+  files[2].name = u"FORM3.TXT";
+  const char16_t* stamp = u"ファイル比較：開始日時：2008/05/01  14:03:09";
+  EXPECT_EQ(
+      SummaryTableBody(stamp, u"C:\\A\\", u"C:\\B\\", files),
+      u"<tr><td colspan=\"3\">フォルダ１:C:\\A\\</td></tr>\r\n"
+      u"<tr><td colspan=\"3\">フォルダ２:C:\\B\\</td></tr>\r\n"
+      u"<tr><td colspan=\"3\">ファイル比較：開始日時：2008/05/01&nbsp;&nbsp;14:03:09</td></tr>\r\n"
+      u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
+      u"<tr><td>FORM1.TXT</td><td><a href=\"C:\\OUT\\FORM1.html\">差異あり</a></td></tr>\r\n"
+      u"<tr><td>FORM2.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
+      u"<tr><td>FORM3.TXT</td><td>未処理</td></tr>\r\n");
+}
+
+TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
+  std::vector<FileEntry> files(2);
+  files[0].name = u"A.TXT";
+  files[0].status = FileStatus::Match;
+  files[0].resultPath = u"/out/A.html";
+  files[1].name = u"B.TXT";
+  files[1].status = FileStatus::NoMatch;
+  files[1].resultPath = u"/out/B.html";
+  EXPECT_EQ(SummaryTableBody(u"S", u"/src/", u"", files),
+            u"<tr><td colspan=\"3\">フォルダ:/src/</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">S</td></tr>\r\n"
+            u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
+            u"<tr><td>A.TXT</td><td><a href=\"/out/A.html\">該当</a></td></tr>\r\n"
+            u"<tr><td>B.TXT</td><td>該当しない</td></tr>\r\n");
+}
+
+TEST(SummaryPage, LinksAreEscaped) {
+  std::vector<FileEntry> files(1);
+  files[0].name = u"A#B.TXT";
+  files[0].status = FileStatus::Different;
+  files[0].resultPath = u"/o\"ut/A#B.html";
+  const std::u16string body = SummaryTableBody(u"S", u"/1/", u"/2/", files);
+  EXPECT_NE(body.find(u"<a href=\"/o&quot;ut/A%23B.html\">差異あり</a>"), std::u16string::npos);
+}
+
+TEST(SummaryPage, IsWrittenInCodePage932WithTheBorderedTable) {
+  ScratchFolder scratch;
+  const std::u16string page = scratch.Folder() + u"sum.html";
+  std::vector<FileEntry> files(1);
+  files[0].name = u"A.TXT";
+  WriteSummaryPage(page, u"S", u"/1/", u"/2/", files);
+  EXPECT_EQ(ScratchFolder::Read(page),
+            "<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
+            "<tr><td colspan=\"3\">\x83t\x83H\x83\x8b\x83_\x82P:/1/</td></tr>\r\n"
+            "<tr><td colspan=\"3\">\x83t\x83H\x83\x8b\x83_\x82Q:/2/</td></tr>\r\n"
+            "<tr><td colspan=\"3\">S</td></tr>\r\n"
+            "<tr><td>\x83t\x83@\x83"
+            "C\x83\x8b\x96\xbc</td><td>\x8c\x8b\x89\xca</td></tr>\r\n"
+            "<tr><td>A.TXT</td><td>\x96\xa2\x8f\x88\x97\x9d</td></tr>\r\n"
+            "\r\n</TABLE></HTML>\r\n");
+}
+
+}  // namespace
+}  // namespace tarnwick
