@@ -157,7 +157,11 @@ SearchQuery MakeSearchQuery(const std::array<SearchString, 3>& strings, bool con
     term.contain = strings[k].contain;
     term.used = !term.text.empty();
     if (term.used) {
-      term.pattern = LikePattern(u"*" + (noCase ? UpperCase(term.text) : term.text) + u"*");
+      // Appended, not added to a literal: GCC 12 at -O3 warns falsely on that.
+      std::u16string pattern = u"*";
+      pattern += noCase ? UpperCase(term.text) : term.text;
+      pattern += u'*';
+      term.pattern = LikePattern(pattern);
     }
   }
   return query;

@@ -1,33 +1,18 @@
 // tarnwick-cli diff, objdiff and nodes, run as the built binary.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-
+#include "cli_runner.h"
 #include "runs_fixture.h"
-#include "text/utf8.h"
+#include "sample_reports.h"
 
 namespace tarnwick {
 namespace {
 
+using testing::CliResult;
+using testing::kUnparsableReport;
+using testing::RunCli;
 using testing::ScratchFolder;
-
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(std::string_view arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-std::u16string Report(std::u16string_view module, std::u16string_view title) {
-  return u"* 名前 " + std::u16string(module) + u"\r\n  タイトル " + std::u16string(title) +
-         u"\r\n  ブロック\r\n  * 名前 BLK1\r\n    問合せ可能 はい\r\n";
-}
+using testing::SmallReport;
 
 class CliRuns : public ::testing::Test {
  protected:
@@ -35,15 +20,15 @@ class CliRuns : public ::testing::Test {
     v1 = scratch.Folder(u"v1");
     v2 = scratch.Folder(u"v2");
     out = scratch.Folder(u"out");
-    scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"1"));
-    scratch.WriteText(u"v2", u"a.txt", Report(u"A", u"2"));
+    scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+    scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
   }
 
   CliResult Diff(std::initializer_list<std::u16string_view> extra = {}) {
     std::vector<std::u16string> sets = {u"SRC_PATH1=" + v1,    u"SRC_PATH2=" + v2,
                                         u"SRC_FILE1=*.txt",    u"SRC_FILE2=*.txt",
                                         u"OUTPUT_PATH=" + out, u"OUTPUT_FILE=Result"};
-    std::vector<std::u16string_view> args = {u"diff"};
+    std::vector<std::u16string> args = {u"diff"};
     for (const auto& set : sets) {
       args.push_back(u"--set");
       args.push_back(set);
@@ -52,19 +37,7 @@ class CliRuns : public ::testing::Test {
     return RunArgs(args);
   }
 
-  CliResult RunArgs(const std::vector<std::u16string_view>& args) {
-    CliResult result;
-    std::string line = Quoted(TARNWICK_CLI_PATH);
-    for (auto arg : args) line += " " + Quoted(ToUtf8(arg));
-    const std::string o = ToUtf8(scratch.Folder(u"cli")) + "out";
-    const std::string e = ToUtf8(scratch.Folder(u"cli")) + "err";
-    line += " >" + Quoted(o) + " 2>" + Quoted(e) + " </dev/null";
-    const int raw = std::system(line.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ScratchFolder::Read(FromUtf8(o));
-    result.err = ScratchFolder::Read(FromUtf8(e));
-    return result;
-  }
+  static CliResult RunArgs(const std::vector<std::u16string>& args) { return RunCli(args); }
 
   ScratchFolder scratch;
   std::u16string v1, v2, out;
@@ -100,7 +73,7 @@ TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {
   EXPECT_EQ(result.status, 2);
   EXPECT_EQ(result.err, "ソース１のフォルダを指定してください\n");
 
-  scratch.WriteText(u"v1", u"b.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+  scratch.WriteText(u"v1", u"b.txt", kUnparsableReport);
   result = Diff();
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.rfind(
@@ -109,13 +82,13 @@ TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {
       << result.err;
 
   // An input report in the way of a page.
-  scratch.WriteText(u"v1", u"A.html", Report(u"H", u"1"));
+  scratch.WriteText(u"v1", u"A.html", SmallReport(u"H", u"1"));
   result = Diff({u"--set", u"OUTPUT_PATH=" + v1, u"--set", u"SRC_FILE1=*.html"});
   EXPECT_EQ(result.status, 2);
 }
 
 TEST_F(CliRuns, WrongUsageExits64) {
-  for (auto args : std::vector<std::vector<std::u16string_view>>{
+  for (const auto& args : std::vector<std::vector<std::u16string>>{
            {u"diff", u"--set", u"NOEQUALS"},
            {u"diff", u"--set", u"NO_SUCH_KEY=1"},
            {u"diff", u"--set"},
@@ -133,7 +106,7 @@ TEST_F(CliRuns, WrongUsageExits64) {
 }
 
 TEST_F(CliRuns, NodesListsKeyTextAndPathText) {
-  const auto report = scratch.WriteText(u"", u"FORM1.txt", Report(u"F", u"1"));
+  const auto report = scratch.WriteText(u"", u"FORM1.txt", SmallReport(u"F", u"1"));
   CliResult result = RunArgs({u"nodes", report});
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out,
@@ -157,8 +130,8 @@ TEST_F(CliRuns, NodesListsKeyTextAndPathText) {
 }
 
 TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
-  const auto r1 = scratch.WriteText(u"", u"R1.txt", Report(u"F", u"1"));
-  const auto r2 = scratch.WriteText(u"", u"R2.txt", Report(u"F", u"2"));
+  const auto r1 = scratch.WriteText(u"", u"R1.txt", SmallReport(u"F", u"1"));
+  const auto r2 = scratch.WriteText(u"", u"R2.txt", SmallReport(u"F", u"2"));
   const std::u16string setOut = u"OUTPUT_PATH=" + out;
   CliResult result = RunArgs({u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1,
                               u"ROOT-1-1", r2, u"ROOT-1-1"});
@@ -179,7 +152,7 @@ TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
 
   // A report that does not load stops the command.
   const auto bad =
-      scratch.WriteText(u"", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+      scratch.WriteText(u"", u"BAD.txt", kUnparsableReport);
   result = RunArgs(
       {u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1", bad, u"ROOT-1"});
   EXPECT_EQ(result.status, 1);

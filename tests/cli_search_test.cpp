@@ -1,33 +1,21 @@
 // tarnwick-cli search, run as the built binary.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/runs.h"
+#include "cli_runner.h"
 #include "fake_window.h"
 #include "runs_fixture.h"
-#include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
 
+using testing::CliResult;
 using testing::FakeWindow;
+using testing::RunCli;
 using testing::ScratchFolder;
-
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(std::string_view arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 constexpr std::u16string_view kOrderReport =
     u"* 名前                     FORM1\r\n"
@@ -51,17 +39,7 @@ class CliSearch : public ::testing::Test {
                                         u"--set",
                                         u"OUTPUT_FILE=Result"};
     args.insert(args.end(), extra.begin(), extra.end());
-    std::string line = Quoted(TARNWICK_CLI_PATH);
-    for (const auto& arg : args) line += " " + Quoted(ToUtf8(arg));
-    const std::string o = ToUtf8(scratch.Folder(u"cli")) + "out";
-    const std::string e = ToUtf8(scratch.Folder(u"cli")) + "err";
-    line += " >" + Quoted(o) + " 2>" + Quoted(e) + " </dev/null";
-    const int raw = std::system(line.c_str());
-    CliResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ScratchFolder::Read(FromUtf8(o));
-    result.err = ScratchFolder::Read(FromUtf8(e));
-    return result;
+    return RunCli(args);
   }
 
   ScratchFolder scratch;

@@ -1,108 +1,75 @@
 // tarnwick-cli's dispatch and its `tree` command, run as a process.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "text/cp932.h"
+#include "cli_runner.h"
+#include "runs_fixture.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::CliResult;
+using testing::RunCli;
+using testing::ScratchFolder;
 
-class CliTree : public testing::Test {
+class CliTree : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(testing::TempDir()) /
-           ("tarnwick_cli_tree_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string WriteReport(const std::string& name, std::u16string_view text) {
-    const std::filesystem::path path = dir_ / name;
-    const std::string bytes = EncodeCp932(text);
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path.string();
+  std::u16string WriteReport(std::u16string_view name, std::u16string_view text) {
+    return scratch.WriteText(u"", name, text);
   }
 
-  // Arguments are single-quoted for the shell; none of ours holds a quote.
-  Outcome Run(const std::string& args) {
-    const std::string out = (dir_ / "stdout").string();
-    const std::string err = (dir_ / "stderr").string();
-    const std::string command =
-        std::string("'") + TARNWICK_CLI_PATH + "' " + args + " >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
-  }
-
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-  }
-
-  std::filesystem::path dir_;
+  ScratchFolder scratch;
 };
 
 TEST_F(CliTree, PrintsTheTreeAsOneLineOfJson) {
-  const std::string report =
-      WriteReport("FORM1.TXT", u"* 名前 FORM1\r\n* タイトル \"受注\"\\～①\t/\r\n");
-  const Outcome outcome = Run("tree '" + report + "'");
-  EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.out,
+  const std::u16string report =
+      WriteReport(u"FORM1.TXT", u"* 名前 FORM1\r\n* タイトル \"受注\"\\～①\t/\r\n");
+  const CliResult result = RunCli({u"tree", report});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out,
             "[[\"ﾌｫｰﾑ\",[[\"FORM1\",[[\"タイトル\",\"\\\"受注\\\"\\\\～①\\t/\"]]]]]]\n");
-  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(result.err, "");
 
-  const std::string empty = WriteReport("EMPTY.TXT", u"");
-  EXPECT_EQ(Run("tree '" + empty + "'").out, "null\n");
+  const std::u16string empty = WriteReport(u"EMPTY.TXT", u"");
+  EXPECT_EQ(RunCli({u"tree", empty}).out, "null\n");
 }
 
 TEST_F(CliTree, FailuresPrintTheStageMessageAndExitOne) {
-  const std::string bad = WriteReport("BAD.TXT", u"* 名前 F\r\n* ブロック\r\n  * 型 X\r\n");
-  Outcome outcome = Run("tree '" + bad + "'");
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.out, "");
-  EXPECT_EQ(outcome.err, "フォーム文章[" + bad + "]の解析中に、エラーが発生しました。\r\n" +
-                             "3行目の書式を解析できません。[  * 型 X]\n");
+  const std::u16string bad = WriteReport(u"BAD.TXT", u"* 名前 F\r\n* ブロック\r\n  * 型 X\r\n");
+  CliResult result = RunCli({u"tree", bad});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "フォーム文章[" + ToUtf8(bad) + "]の解析中に、エラーが発生しました。\r\n" +
+                            "3行目の書式を解析できません。[  * 型 X]\n");
 
-  const std::string missing = (dir_ / "MISSING.TXT").string();
-  outcome = Run("tree '" + missing + "'");
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.err.rfind(
-                "ファイル文章[" + missing + "]の読み込み中に、エラーが発生しました。\r\n", 0),
-            0u)
-      << outcome.err;
+  const std::u16string missing = scratch.Folder() + u"MISSING.TXT";
+  result = RunCli({u"tree", missing});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(result.err.starts_with("ファイル文章[" + ToUtf8(missing) +
+                                     "]の読み込み中に、エラーが発生しました。\r\n"))
+      << result.err;
 }
 
 TEST_F(CliTree, WrongUsageExitsSixtyFour) {
-  for (const char* args : {"", "tree", "tree a b", "nosuch x", "--nosuch"}) {
-    const Outcome outcome = Run(args);
-    EXPECT_EQ(outcome.status, 64) << args;
-    EXPECT_NE(outcome.err.find("tarnwick-cli tree    REPORT"), std::string::npos) << args;
+  const std::vector<std::vector<std::u16string>> wrong = {
+      {}, {u"tree"}, {u"tree", u"a", u"b"}, {u"nosuch", u"x"}, {u"--nosuch"}};
+  for (const auto& args : wrong) {
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.status, 64) << args.size();
+    EXPECT_NE(result.err.find("tarnwick-cli tree    REPORT"), std::string::npos) << args.size();
   }
 }
 
 TEST_F(CliTree, HelpAndVersion) {
-  Outcome outcome = Run("--version");
-  EXPECT_EQ(outcome.status, 0);
-  EXPECT_EQ(outcome.out, std::string("tarnwick-cli ") + TARNWICK_VERSION + "\n");
-  outcome = Run("--help");
-  EXPECT_EQ(outcome.status, 0);
-  EXPECT_NE(outcome.out.find("tarnwick-cli tree    REPORT\n"), std::string::npos);
-  EXPECT_NE(outcome.out.find("tarnwick-cli --help | --version\n"), std::string::npos);
+  CliResult result = RunCli({u"--version"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, std::string("tarnwick-cli ") + TARNWICK_VERSION + "\n");
+  result = RunCli({u"--help"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find("tarnwick-cli tree    REPORT\n"), std::string::npos);
+  EXPECT_NE(result.out.find("tarnwick-cli --help | --version\n"), std::string::npos);
 }
 
 }  // namespace

@@ -93,6 +93,55 @@ TEST(Cp932, EveryEncodableCharacterRoundTrips) {
   EXPECT_EQ(encodable, 128 + 63 + 5 + 7326 + 1880);
 }
 
+// The rank of a lead byte among several forms of one character: JIS rows,
+// NEC row 13, IBM extensions, NEC-selected IBM extensions.
+int FormRank(unsigned lead) {
+  if (lead == 0xED || lead == 0xEE) return 3;
+  if (lead >= 0xFA) return 2;
+  return lead == 0x87 ? 1 : 0;
+}
+
+TEST(Cp932, EveryMappedPairEncodesBackToTheFormWindowsWrites) {
+  int mapped = 0;
+  int duplicates = 0;
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    if (lead >= 0xA0 && lead <= 0xDF) continue;
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      if (trail == 0x7F) continue;
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      const std::u16string text = DecodeCp932(pair);
+      ASSERT_EQ(text.size(), 1u) << std::hex << lead << ' ' << trail;
+      if (text[0] == u'\uFFFD') continue;
+      ++mapped;
+      const std::string written = EncodeCp932(text);
+      ASSERT_EQ(written.size(), 2u) << std::hex << lead << ' ' << trail;
+      ASSERT_EQ(DecodeCp932(written), text) << std::hex << lead << ' ' << trail;
+      if (written == pair) continue;
+      // Another form of the same character, the one of the best rank.
+      ++duplicates;
+      const unsigned writtenLead = static_cast<unsigned char>(written[0]);
+      ASSERT_LT(FormRank(writtenLead), FormRank(lead)) << std::hex << lead << ' ' << trail;
+      ASSERT_NE(FormRank(writtenLead), 3) << std::hex << lead << ' ' << trail;
+    }
+  }
+  EXPECT_EQ(mapped, 7724 + 1880);
+  EXPECT_EQ(duplicates, 398);
+}
+
+TEST(Cp932, UserDefinedAreaMapsInOrderToPrivateUse) {
+  char16_t expected = 0xE000;
+  for (unsigned lead = 0xF0; lead <= 0xF9; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      if (trail == 0x7F) continue;
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      ASSERT_EQ(DecodeCp932(pair), std::u16string(1, expected)) << std::hex << lead << ' ' << trail;
+      ASSERT_EQ(EncodeCp932(std::u16string(1, expected)), pair) << std::hex << lead << ' ' << trail;
+      ++expected;
+    }
+  }
+  EXPECT_EQ(expected, 0xE758);
+}
+
 TEST(Cp932, UnmappableCharactersEncodeAsQuestionMarks) {
   EXPECT_EQ(EncodeCp932(u"a\uFFFDb"), "a?b");
   EXPECT_EQ(EncodeCp932(u"\u0E01\u20AC"), "??");

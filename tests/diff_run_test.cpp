@@ -6,6 +6,7 @@
 #include "fake_window.h"
 #include "report/report_parser.h"
 #include "runs_fixture.h"
+#include "sample_reports.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -15,20 +16,8 @@ using testing::FakeWindow;
 using testing::ScratchFolder;
 using testing::ShownMessage;
 
-// A small module with one block; `title` tells the versions apart.
-std::u16string Report(std::u16string_view module, std::u16string_view title) {
-  return u"* 名前 " + std::u16string(module) + u"\r\n" + u"  タイトル " + std::u16string(title) +
-         u"\r\n"
-         u"  ブロック\r\n"
-         u"  * 名前 BLK1\r\n"
-         u"    問合せ可能 はい\r\n";
-}
-
-// A section holding a line that is no object: the parser's grammar error.
-constexpr std::u16string_view kBrokenReport =
-    u"* 名前 BAD\r\n"
-    u"  ブロック\r\n"
-    u"    * 不明 X\r\n";
+using testing::kUnparsableReport;
+using testing::SmallReport;
 
 class DiffRun : public ::testing::Test {
  protected:
@@ -98,11 +87,11 @@ std::u16string Head(std::u16string_view folder1, std::u16string_view folder2) {
 constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
 
 TEST_F(DiffRun, FolderModePairsUpperCasedNamesAndWritesEveryPage) {
-  const auto a = scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"x"));
-  const auto b1 = scratch.WriteText(u"v1", u"b.txt", Report(u"B", u"old"));
-  const auto b2 = scratch.WriteText(u"v2", u"B.TXT", Report(u"B", u"new"));
-  const auto c = scratch.WriteText(u"v2", u"c.txt", Report(u"C", u"x"));
-  scratch.WriteText(u"v2", u"skip.old", Report(u"S", u"x"));
+  const auto a = scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"x"));
+  const auto b1 = scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", u"old"));
+  const auto b2 = scratch.WriteText(u"v2", u"B.TXT", SmallReport(u"B", u"new"));
+  const auto c = scratch.WriteText(u"v2", u"c.txt", SmallReport(u"C", u"x"));
+  scratch.WriteText(u"v2", u"skip.old", SmallReport(u"S", u"x"));
   settings.OUTPUT_AUTOOPEN = true;
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
@@ -117,11 +106,11 @@ TEST_F(DiffRun, FolderModePairsUpperCasedNamesAndWritesEveryPage) {
   // One-sided files are compared against a blank tree; the absent side's
   // heading is empty.
   EXPECT_EQ(ScratchFolder::Read(Out(u"A.html")),
-            ExpectedPage(Report(u"A", u"x"), u"", a, u"", false));
+            ExpectedPage(SmallReport(u"A", u"x"), u"", a, u"", false));
   EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")),
-            ExpectedPage(Report(u"B", u"old"), Report(u"B", u"new"), b1, b2, false));
+            ExpectedPage(SmallReport(u"B", u"old"), SmallReport(u"B", u"new"), b1, b2, false));
   EXPECT_EQ(ScratchFolder::Read(Out(u"C.html")),
-            ExpectedPage(u"", Report(u"C", u"x"), u"", c, false));
+            ExpectedPage(u"", SmallReport(u"C", u"x"), u"", c, false));
 
   EXPECT_EQ(window.messages,
             (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
@@ -132,8 +121,8 @@ TEST_F(DiffRun, FolderModePairsUpperCasedNamesAndWritesEveryPage) {
 }
 
 TEST_F(DiffRun, EqualReportsAreSameAndDiffOnlyReachesTheComparison) {
-  const auto a1 = scratch.WriteText(u"v1", u"A.txt", Report(u"A", u"x"));
-  const auto a2 = scratch.WriteText(u"v2", u"a.TXT", Report(u"A", u"x"));
+  const auto a1 = scratch.WriteText(u"v1", u"A.txt", SmallReport(u"A", u"x"));
+  const auto a2 = scratch.WriteText(u"v2", u"a.TXT", SmallReport(u"A", u"x"));
   settings.DIFF_ONLY = true;
   settings.OUTPUT_FILE = u"sum.htm";
   settings.MODE = CompareMode::None;  // never set: works as folder mode
@@ -143,7 +132,7 @@ TEST_F(DiffRun, EqualReportsAreSameAndDiffOnlyReachesTheComparison) {
                                      u"<tr><td>A.TXT</td><td>一致</td></tr>\r\n" +
                                      std::u16string(kTail));
   EXPECT_EQ(ScratchFolder::Read(Out(u"A.html")),
-            ExpectedPage(Report(u"A", u"x"), Report(u"A", u"x"), a1, a2, true));
+            ExpectedPage(SmallReport(u"A", u"x"), SmallReport(u"A", u"x"), a1, a2, true));
   EXPECT_TRUE(window.opened.empty());
 }
 
@@ -155,7 +144,7 @@ TEST_F(DiffRun, NoMatchingFileGivesTheHeadingRowsOnly) {
 }
 
 TEST_F(DiffRun, FolderTextsGetTheirSeparator) {
-  scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"x"));
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"x"));
   const Settings given = settings;
   for (auto* folder : {&settings.SRC_PATH1, &settings.SRC_PATH2, &settings.OUTPUT_PATH}) {
     folder->pop_back();
@@ -169,8 +158,8 @@ TEST_F(DiffRun, FolderTextsGetTheirSeparator) {
 }
 
 TEST_F(DiffRun, FileModeWritesOnePageNamedByTheOutputFile) {
-  const auto f1 = scratch.WriteText(u"v1", u"one.txt", Report(u"F", u"1"));
-  const auto f2 = scratch.WriteText(u"v2", u"two.txt", Report(u"F", u"2"));
+  const auto f1 = scratch.WriteText(u"v1", u"one.txt", SmallReport(u"F", u"1"));
+  const auto f2 = scratch.WriteText(u"v2", u"two.txt", SmallReport(u"F", u"2"));
   settings.MODE = CompareMode::File;
   settings.SRC_FILE1 = u"one.txt";
   settings.SRC_FILE2 = u"two.txt";
@@ -179,15 +168,15 @@ TEST_F(DiffRun, FileModeWritesOnePageNamedByTheOutputFile) {
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(ScratchFolder::Read(Out(u"Page.html")),
-            ExpectedPage(Report(u"F", u"1"), Report(u"F", u"2"), f1, f2, false));
+            ExpectedPage(SmallReport(u"F", u"1"), SmallReport(u"F", u"2"), f1, f2, false));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"Result.html")));
   EXPECT_EQ(window.statusTexts, (std::vector<std::u16string>{u"", u""}));
   EXPECT_EQ(window.opened, std::vector<std::u16string>{Out(u"Page.html")});
 }
 
 TEST_F(DiffRun, RunChecksComeInOrderWithWarningsAndWriteNothing) {
-  scratch.WriteText(u"v1", u"one.txt", Report(u"F", u"1"));
-  scratch.WriteText(u"v2", u"two.txt", Report(u"F", u"2"));
+  scratch.WriteText(u"v1", u"one.txt", SmallReport(u"F", u"1"));
+  scratch.WriteText(u"v2", u"two.txt", SmallReport(u"F", u"2"));
   settings.MODE = CompareMode::File;
   settings.SRC_FILE1 = u"one.txt";
   settings.SRC_FILE2 = u"two.txt";
@@ -204,7 +193,7 @@ TEST_F(DiffRun, RunChecksComeInOrderWithWarningsAndWriteNothing) {
       {&Settings::SRC_FILE2, u".hidden", u"ソースファイル２が見つかりません"},
       {&Settings::OUTPUT_FILE, u"", u"結果出力ファイル名を入力してください"},
   };
-  scratch.WriteText(u"v2", u".hidden", Report(u"F", u"2"));
+  scratch.WriteText(u"v2", u".hidden", SmallReport(u"F", u"2"));
   Settings broken = settings;
   for (const Step& step : steps) broken.*step.field = step.broken;
   for (const Step& step : steps) {
@@ -229,9 +218,9 @@ TEST_F(DiffRun, RunChecksComeInOrderWithWarningsAndWriteNothing) {
 }
 
 TEST_F(DiffRun, AnErrorStopsTheRunAndTheSummaryShowsWhatWasDone) {
-  scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"x"));
-  const auto bad = scratch.WriteText(u"v1", u"b.txt", kBrokenReport);
-  scratch.WriteText(u"v1", u"c.txt", Report(u"C", u"x"));
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"x"));
+  const auto bad = scratch.WriteText(u"v1", u"b.txt", kUnparsableReport);
+  scratch.WriteText(u"v1", u"c.txt", SmallReport(u"C", u"x"));
   settings.OUTPUT_AUTOOPEN = true;
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
@@ -253,7 +242,7 @@ TEST_F(DiffRun, AnErrorStopsTheRunAndTheSummaryShowsWhatWasDone) {
 
 TEST_F(DiffRun, AnEmptyReportStopsAtItsComparisonWithoutCrashing) {
   scratch.WriteText(u"v1", u"e.txt", u"");
-  scratch.WriteText(u"v2", u"e.txt", Report(u"E", u"x"));
+  scratch.WriteText(u"v2", u"e.txt", SmallReport(u"E", u"x"));
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text.rfind(
@@ -262,8 +251,8 @@ TEST_F(DiffRun, AnEmptyReportStopsAtItsComparisonWithoutCrashing) {
 }
 
 TEST_F(DiffRun, AReportGoneBeforeItsReadingStopsTheRunThere) {
-  scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"1"));
-  const auto gone = scratch.WriteText(u"v1", u"b.txt", Report(u"B", u"1"));
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  const auto gone = scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", u"1"));
   // The viewer holds the run after the first report; the next one is deleted meanwhile.
   window.structureViewer = true;
   window.onShowStructure = [&] { std::filesystem::remove(NativePath(gone)); };
@@ -280,10 +269,10 @@ TEST_F(DiffRun, AReportGoneBeforeItsReadingStopsTheRunThere) {
 }
 
 TEST_F(DiffRun, PagesOfOneRunNeverOverwriteEachOther) {
-  scratch.WriteText(u"v1", u"X.A.TXT", Report(u"XA", u"x"));
-  scratch.WriteText(u"v1", u"X.B.TXT", Report(u"XB", u"x"));
-  scratch.WriteText(u"v1", u"RESULT.TXT", Report(u"R", u"1"));
-  scratch.WriteText(u"v2", u"RESULT.TXT", Report(u"R", u"2"));
+  scratch.WriteText(u"v1", u"X.A.TXT", SmallReport(u"XA", u"x"));
+  scratch.WriteText(u"v1", u"X.B.TXT", SmallReport(u"XB", u"x"));
+  scratch.WriteText(u"v1", u"RESULT.TXT", SmallReport(u"R", u"1"));
+  scratch.WriteText(u"v2", u"RESULT.TXT", SmallReport(u"R", u"2"));
   settings.OUTPUT_FILE = u"result.html";
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
@@ -299,8 +288,8 @@ TEST_F(DiffRun, PagesOfOneRunNeverOverwriteEachOther) {
 }
 
 TEST_F(DiffRun, ARunNeverWritesOverOneOfItsInputReports) {
-  const auto report = scratch.WriteText(u"v1", u"FORM1.html", Report(u"F", u"1"));
-  scratch.WriteText(u"v2", u"FORM1.html", Report(u"F", u"2"));
+  const auto report = scratch.WriteText(u"v1", u"FORM1.html", SmallReport(u"F", u"1"));
+  scratch.WriteText(u"v2", u"FORM1.html", SmallReport(u"F", u"2"));
   settings.SRC_FILE1 = settings.SRC_FILE2 = u"*";
   settings.OUTPUT_PATH = settings.SRC_PATH1;
   const std::string before = ScratchFolder::Read(report);
@@ -324,8 +313,8 @@ TEST_F(DiffRun, ARunNeverWritesOverOneOfItsInputReports) {
 
 TEST_F(DiffRun, SummaryLinksSurviveMarkupAndUrlCharacters) {
   settings.OUTPUT_PATH = scratch.Folder(u"o#u&t");
-  scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"1"));
-  scratch.WriteText(u"v2", u"a.txt", Report(u"A", u"2"));
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   const std::u16string summary = ScratchFolder::ReadText(Out(u"Result.html"));
   EXPECT_NE(summary.find(u"<a href=\"" + scratch.Folder() + u"o%23u&amp;t/A.html\">差異あり</a>"),
@@ -334,20 +323,20 @@ TEST_F(DiffRun, SummaryLinksSurviveMarkupAndUrlCharacters) {
 }
 
 TEST_F(DiffRun, StructureViewerShowsEachPresentReportBeforeItsComparison) {
-  scratch.WriteText(u"v1", u"a.txt", Report(u"A", u"1"));
-  scratch.WriteText(u"v2", u"a.txt", Report(u"A", u"2"));
-  scratch.WriteText(u"v2", u"b.txt", Report(u"B", u"2"));
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", u"2"));
   window.structureViewer = true;
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(window.structuresShown, (std::vector<std::size_t>{1, 1, 1}));
 }
 
 TEST_F(DiffRun, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedName) {
-  const auto upper = scratch.WriteText(u"v1", u"FORM.txt", Report(u"U", u"1"));
-  scratch.WriteText(u"v1", u"form.txt", Report(u"L", u"1"));
+  const auto upper = scratch.WriteText(u"v1", u"FORM.txt", SmallReport(u"U", u"1"));
+  scratch.WriteText(u"v1", u"form.txt", SmallReport(u"L", u"1"));
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(ScratchFolder::Read(Out(u"FORM.html")),
-            ExpectedPage(Report(u"U", u"1"), u"", upper, u"", false));
+            ExpectedPage(SmallReport(u"U", u"1"), u"", upper, u"", false));
 }
 
 }  // namespace

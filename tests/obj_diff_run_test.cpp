@@ -8,6 +8,7 @@
 #include "diff/tree_compare.h"
 #include "fake_window.h"
 #include "runs_fixture.h"
+#include "sample_reports.h"
 #include "base/error.h"
 
 namespace tarnwick {
@@ -127,7 +128,7 @@ TEST_F(ObjDiffRun, LoadFailuresShowTheirMessageWithoutLineBreak) {
   EXPECT_EQ(side[0].ObjFile, empty);
 
   const auto broken =
-      scratch.WriteText(u"rep", u"BAD.txt", u"* 名前 B\r\n  ブロック\r\n    * 不明 X\r\n");
+      scratch.WriteText(u"rep", u"BAD.txt", testing::kUnparsableReport);
   EXPECT_FALSE(Drop(2, broken));
   EXPECT_EQ(window.messages.at(1).text.rfind(
                 u"フォーム文章[" + broken + u"]の解析中に、エラーが発生しました。", 0),

@@ -7,11 +7,16 @@
 #include <vector>
 
 #include "report/report_parser.h"
+#include "tree_builders.h"
 #include "base/error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
+
+using testing::Items;
+using testing::Obj;
+using testing::Prop;
 
 using Term = SearchString;
 
@@ -21,29 +26,15 @@ SearchQuery Query(std::vector<Term> terms, bool condAnd = true, bool noCase = fa
   return MakeSearchQuery({terms[0], terms[1], terms[2]}, condAnd, noCase, foundOnly);
 }
 
-clsItem Object(std::u16string key, std::vector<clsItem> children) {
-  CollectionPtr collection = NewCollection();
-  for (clsItem& child : children) collection->Add(std::move(child));
-  return CollectionNode(std::move(key), collection);
-}
-
-clsItem Prop(std::u16string key, std::u16string value) {
-  return TextNode(std::move(key), std::move(value));
-}
-
-CollectionPtr Root(clsItem module) {
-  CollectionPtr root = NewCollection();
-  root->Add(Object(u"ﾌｫｰﾑ", {std::move(module)}));
-  return root;
-}
+CollectionPtr Root(clsItem module) { return Items({Obj(u"ﾌｫｰﾑ", {std::move(module)})}); }
 
 // The module FORM1 with two blocks; only BLK1's WHERE clause holds "WHERE".
 CollectionPtr SampleReport() {
   return Root(
-      Object(u"FORM1", {Prop(u"タイトル", u"受注入力"),
-                        Object(u"ブロック", {Object(u"BLK1", {Prop(u"WHERE句", u"WHERE ID = 1"),
+      Obj(u"FORM1", {Prop(u"タイトル", u"受注入力"),
+                        Obj(u"ブロック", {Obj(u"BLK1", {Prop(u"WHERE句", u"WHERE ID = 1"),
                                                               Prop(u"問合せ可能", u"はい")}),
-                                             Object(u"BLK2", {Prop(u"問合せ可能", u"いいえ")})})}));
+                                             Obj(u"BLK2", {Prop(u"問合せ可能", u"いいえ")})})}));
 }
 
 // Expected table text: each "\n" ends a row (CR LF in the table), "{RULE}"
@@ -100,10 +91,10 @@ TEST(SearchTable, FoundOnlyWritesEnclosingHeadersOnceJustBeforeTheFirstHit) {
 
   // A second hit in the same object and one in a later object: B1's headers
   // are written once, B2 without a hit leaves no rows, B3 gets its own only.
-  const CollectionPtr two = Root(Object(
+  const CollectionPtr two = Root(Obj(
       u"F",
-      {Object(u"B", {Object(u"B1", {Prop(u"P1", u"x1"), Prop(u"P2", u"x2")}),
-                     Object(u"B2", {Prop(u"P3", u"y")}), Object(u"B3", {Prop(u"P4", u"x3")})})}));
+      {Obj(u"B", {Obj(u"B1", {Prop(u"P1", u"x1"), Prop(u"P2", u"x2")}),
+                     Obj(u"B2", {Prop(u"P3", u"y")}), Obj(u"B3", {Prop(u"P4", u"x3")})})}));
   found = false;
   EXPECT_EQ(
       Render(Query({{u"x"}}, true, false, true), two.get(), found),
@@ -192,8 +183,7 @@ TEST(SearchTable, AParsedReportShowsTheLinesOfATriggerUnderAllItsHeaders) {
 TEST(SearchTable, PropertiesComeBeforeObjectsAndEmptyKeysAreSkipped) {
   // The first entry's own properties follow the condition rows directly.
   CollectionPtr root = NewCollection();
-  root->Add(Object(u"ﾌｫｰﾑ", {Object(u"A", {Prop(u"PA", u"1")}), Prop(u"TOP", u"2"), Prop(u"", u"3"),
-                             Object(u"", {Prop(u"PX", u"4")})}));
+  root->Add(Obj(u"ﾌｫｰﾑ", {Obj(u"A", {Prop(u"PA", u"1")}), Prop(u"TOP", u"2"), Prop(u"", u"3")}));
   bool found = false;
   EXPECT_EQ(
       Render(Query({{u"Q"}}, false), root.get(), found),
@@ -209,7 +199,7 @@ TEST(SearchTable, PropertiesComeBeforeObjectsAndEmptyKeysAreSkipped) {
 }
 
 TEST(SearchTable, ConditionRowsShowEachUsedStringAsEnteredWithTheLabelOnce) {
-  const CollectionPtr tree = Root(Object(u"F", {}));
+  const CollectionPtr tree = Root(Obj(u"F", {}));
   bool found = false;
   EXPECT_EQ(
       Render(Query({{u"abc", true}, {u"", true}, {u"X", false}}, true, true, true), tree.get(),
@@ -223,7 +213,7 @@ TEST(SearchTable, ConditionRowsShowEachUsedStringAsEnteredWithTheLabelOnce) {
 
 TEST(SearchTable, MultiLineValuesMarkOnlyTheirMatchingLines) {
   const CollectionPtr tree =
-      Root(Object(u"F", {Prop(u"問合せ", u"SELECT *\r\nFROM T"), Prop(u"空", u"")}));
+      Root(Obj(u"F", {Prop(u"問合せ", u"SELECT *\r\nFROM T"), Prop(u"空", u"")}));
   bool found = false;
   EXPECT_EQ(
       Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),
@@ -239,7 +229,7 @@ TEST(SearchTable, MultiLineValuesMarkOnlyTheirMatchingLines) {
 }
 
 TEST(SearchTable, IgnoringCaseMatchesButShowsTheValueAsStored) {
-  const CollectionPtr tree = Root(Object(u"F", {Prop(u"P", u"abc")}));
+  const CollectionPtr tree = Root(Obj(u"F", {Prop(u"P", u"abc")}));
   bool found = false;
   Render(Query({{u"ABC"}}, true, false, true), tree.get(), found);
   EXPECT_FALSE(found);
@@ -271,7 +261,7 @@ TEST(SearchTable, ATreeWithoutObjectsFailsAfterTheHeaderRows) {
 }
 
 TEST(SearchTable, AnUnclosedBracketFailsAtTheFirstValueSearched) {
-  const CollectionPtr tree = Root(Object(u"F", {Prop(u"P", u"a[b")}));
+  const CollectionPtr tree = Root(Obj(u"F", {Prop(u"P", u"a[b")}));
   HTMLTblCls table;
   bool found = false;
   try {
@@ -281,14 +271,14 @@ TEST(SearchTable, AnUnclosedBracketFailsAtTheFirstValueSearched) {
     EXPECT_NE(error.Description().find(u"a[b"), std::u16string::npos);
   }
   // A report without any value never evaluates the pattern.
-  const CollectionPtr bare = Root(Object(u"F", {}));
+  const CollectionPtr bare = Root(Obj(u"F", {}));
   HTMLTblCls other;
   EXPECT_NO_THROW(MakeSearchTable(Query({{u"a[b"}}), bare.get(), u"F.TXT", other, found));
 }
 
 TEST(SearchTable, NestingFarDeeperThanAnyReportIsWalkedWithoutRecursion) {
   clsItem node = Prop(u"P", u"value");
-  for (int level = 0; level < 200000; ++level) node = Object(u"K", {std::move(node)});
+  for (int level = 0; level < 200000; ++level) node = Obj(u"K", {std::move(node)});
   const CollectionPtr tree = Root(std::move(node));
   HTMLTblCls table;
   bool found = false;

@@ -1,6 +1,5 @@
-// Test helpers for result tables: hand-built object trees and a compact,
-// readable rendering of the rows an HTMLTblCls wrote, so that expected tables
-// can stand beside their input. One row per line: "|" + cells + "|"; a cell is
+// A compact, readable rendering of the rows an HTMLTblCls wrote, so that
+// expected tables can stand beside their input. One row per line: "|" + cells + "|"; a cell is
 // its unescaped text, preceded by "[attributes]" when it has any, with
 // colspan="2" shortened to 2, bgcolor="yellow" to Y and bgcolor="cyan" to C;
 // the rule line reads "====".
@@ -14,23 +13,10 @@
 
 #include "diff/table_rows.h"
 #include "report/object_tree.h"
+#include "tree_builders.h"
 #include "text/utf8.h"
 
 namespace tarnwick::testing {
-
-inline clsItem Prop(std::u16string key, std::u16string value) {
-  return TextNode(std::move(key), std::move(value));
-}
-
-inline CollectionPtr Items(std::initializer_list<clsItem> items) {
-  CollectionPtr collection = NewCollection();
-  for (const clsItem& item : items) EXPECT_TRUE(collection->Add(item)) << ToUtf8(item.Key);
-  return collection;
-}
-
-inline clsItem Obj(std::u16string key, std::initializer_list<clsItem> children) {
-  return CollectionNode(std::move(key), Items(children));
-}
 
 inline void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
   for (std::size_t at = text.find(from); at != std::u16string::npos; at = text.find(from, at + to.size())) {
@@ -83,6 +69,10 @@ inline std::string TableText(std::u16string_view html) {
 }
 
 // Renders the table and the starting newline of a raw string literal alike.
-inline std::string Rows(HTMLTblCls& table) { return "\n" + TableText(table.sStr()); }
+inline std::string Rows(HTMLTblCls& table) {
+  std::string rows = "\n";
+  rows += TableText(table.sStr());
+  return rows;
+}
 
 }  // namespace tarnwick::testing

@@ -1,18 +1,12 @@
 #include "text/cp932.h"
 
-#include <unicode/ucnv.h>
-
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
-
-#include "base/error.h"
 
 namespace tarnwick {
 
@@ -20,30 +14,27 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+// kPairRows: the double-byte characters, taken once from ICU's "windows-31j".
+#include "text/cp932_table.inc"
+
+constexpr bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // Single bytes that Windows maps outside ASCII and half-width katakana.
 constexpr std::array<std::pair<unsigned char, char16_t>, 5> kExtraSingles = {{
     {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}}};
 
-struct ConverterCloser {
-  void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
-
 // Which of several byte forms of one character Windows writes: the JIS X 0208
 // rows first, then NEC row 13, then the IBM extensions; the NEC-selected copies
 // of the IBM extensions (0xED, 0xEE) never.
-int EncodePriority(unsigned lead) {
+constexpr int EncodePriority(unsigned lead) {
   if (lead == 0xED || lead == 0xEE) return 3;
   if (lead >= 0xFA) return 2;
   if (lead == 0x87) return 1;
   return 0;
 }
 
-// The double-byte part comes from ICU once; ICU's handling of control bytes,
-// bad bytes and unmappable characters is never used at run time.
+// Laid out for lookup and built by the compiler, so nothing runs at start-up.
 struct Tables {
   // single[b]: the character of a byte that is not a lead byte.
   std::array<char16_t, 256> single{};
@@ -53,57 +44,43 @@ struct Tables {
   std::array<std::array<char16_t, 256>, 60> pairs{};
   // encode[c]: 0 when unmappable, a byte below 0x100, or lead << 8 | trail.
   std::array<std::uint16_t, 0x10000> encode{};
-
-  Tables() {
-    for (unsigned b = 0; b < 0x80; ++b) single[b] = static_cast<char16_t>(b);
-    for (unsigned b = 0x80; b < 0x100; ++b) single[b] = kReplacement;
-    for (unsigned b = 0xA1; b <= 0xDF; ++b) single[b] = static_cast<char16_t>(0xFF61 + (b - 0xA1));
-    for (const auto& [b, c] : kExtraSingles) single[b] = c;
-    for (unsigned b = 0x80; b < 0x100; ++b) {
-      if (!IsLeadByte(b) && single[b] != kReplacement) encode[single[b]] = static_cast<std::uint16_t>(b);
-    }
-
-    UErrorCode status = U_ZERO_ERROR;
-    ConverterPtr converter(ucnv_open("windows-31j", &status));
-    if (U_FAILURE(status)) {
-      throw Error(kGeneralErrorNumber, u"code page 932 converter unavailable");
-    }
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-
-    std::vector<int> chosenPriority(0x10000, 4);
-    int row = 0;
-    for (unsigned lead = 0; lead < 0x100; ++lead) {
-      leadIndex[lead] = -1;
-      if (!IsLeadByte(lead)) continue;
-      leadIndex[lead] = static_cast<std::int8_t>(row);
-      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-        if (!IsTrailByte(trail)) continue;
-        const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        UChar out[4];
-        status = U_ZERO_ERROR;
-        ucnv_reset(converter.get());
-        const int length = ucnv_toUChars(converter.get(), out, 4, bytes, 2, &status);
-        char16_t c = kReplacement;
-        if (U_SUCCESS(status) && length == 1 && out[0] != 0x1A && out[0] != kReplacement) {
-          c = static_cast<char16_t>(out[0]);
-        }
-        pairs[row][trail] = c;
-        if (c == kReplacement) continue;
-        const int priority = EncodePriority(lead);
-        if (priority < chosenPriority[c]) {
-          chosenPriority[c] = priority;
-          encode[c] = static_cast<std::uint16_t>(lead << 8 | trail);
-        }
-      }
-      ++row;
-    }
-  }
 };
 
-const Tables& GetTables() {
-  static const Tables tables;
-  return tables;
+constexpr Tables MakeTables() {
+  Tables t;
+  for (unsigned b = 0; b < 0x80; ++b) t.single[b] = static_cast<char16_t>(b);
+  for (unsigned b = 0x80; b < 0x100; ++b) t.single[b] = kReplacement;
+  for (unsigned b = 0xA1; b <= 0xDF; ++b) t.single[b] = static_cast<char16_t>(0xFF61 + (b - 0xA1));
+  for (const auto& [b, c] : kExtraSingles) t.single[b] = c;
+  for (unsigned b = 0x80; b < 0x100; ++b) {
+    if (!IsLeadByte(b) && t.single[b] != kReplacement) t.encode[t.single[b]] = static_cast<std::uint16_t>(b);
+  }
+
+  // The first form of the best priority wins, in byte order.
+  std::array<std::uint8_t, 0x10000> chosenPriority{};
+  for (auto& p : chosenPriority) p = 4;
+  int row = 0;
+  for (unsigned lead = 0; lead < 0x100; ++lead) {
+    t.leadIndex[lead] = -1;
+    if (!IsLeadByte(lead)) continue;
+    t.leadIndex[lead] = static_cast<std::int8_t>(row);
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      if (!IsTrailByte(trail)) continue;
+      const char16_t c = kPairRows[row][trail - 0x40];
+      t.pairs[row][trail] = c;
+      if (c == kReplacement) continue;
+      const int priority = EncodePriority(lead);
+      if (priority < chosenPriority[c]) {
+        chosenPriority[c] = static_cast<std::uint8_t>(priority);
+        t.encode[c] = static_cast<std::uint16_t>(lead << 8 | trail);
+      }
+    }
+    ++row;
+  }
+  return t;
 }
+
+constexpr Tables kTables = MakeTables();
 
 // True when none of the eight bytes has its high bit set.
 bool AllAscii8(const unsigned char* p) {
@@ -115,7 +92,7 @@ bool AllAscii8(const unsigned char* p) {
 }  // namespace
 
 std::u16string DecodeCp932(std::string_view bytes) {
-  const Tables& t = GetTables();
+  const Tables& t = kTables;
   std::u16string text(bytes.size(), u'\0');
   char16_t* out = text.data();
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -161,7 +138,7 @@ std::u16string DecodeCp932(std::string_view bytes) {
 }
 
 std::string EncodeCp932(std::u16string_view text) {
-  const Tables& t = GetTables();
+  const Tables& t = kTables;
   std::string bytes(text.size() * 2, '\0');
   char* out = bytes.data();
   for (const char16_t c : text) {

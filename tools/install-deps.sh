@@ -5,7 +5,6 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-ipafont-gothic
