@@ -706,7 +706,8 @@ DiffRecord StrDiff2::NextDiffLine() {
       ++p2_;
     }
   }
-  record.kind = !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
+  record.kind =
+      !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
   return record;
 }
 

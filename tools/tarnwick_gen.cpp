@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "text/cp932.h"
 #include "base/error.h"
 #include "files/file_io.h"
+#include "text/cp932.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/sample_forms.h"
@@ -89,7 +89,9 @@ void Expect(const Arguments& args, std::size_t count) {
   if (args.positional.size() != count) throw UsageError{"wrong number of file arguments"};
 }
 
-std::u16string Path(const std::string& utf8) { return tarnwick::FromUtf8(utf8); }
+std::u16string Path(const std::string& utf8) {
+  return tarnwick::FromUtf8(utf8);
+}
 
 void MakeFolder(const std::u16string& dir) {
   std::error_code error;
@@ -110,9 +112,11 @@ int Report(const Arguments& args) {
 
 int Mutate(const Arguments& args) {
   Expect(args, 2);
-  const std::u16string text = tarnwick::DecodeCp932(tarnwick::ReadFileBytes(Path(args.positional[0])));
-  tarnwick::WriteReportFile(Path(args.positional[1]),
-                            tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
+  const std::u16string text =
+      tarnwick::DecodeCp932(tarnwick::ReadFileBytes(Path(args.positional[0])));
+  tarnwick::WriteReportFile(
+      Path(args.positional[1]),
+      tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
   return 0;
 }
 
@@ -142,10 +146,9 @@ int Folders(const Arguments& args) {
 int Trigger(const Arguments& args) {
   Expect(args, 2);
   if (args.lines.empty()) throw UsageError{"trigger needs --lines"};
-  const tarnwick::TriggerReportPair pair =
-      tarnwick::GenerateTriggerReports(Count(args.lines, "--lines"),
-                                       Count(args.changedEvery, "--changed-every"),
-                                       Count(args.seed, "--seed"));
+  const tarnwick::TriggerReportPair pair = tarnwick::GenerateTriggerReports(
+      Count(args.lines, "--lines"), Count(args.changedEvery, "--changed-every"),
+      Count(args.seed, "--seed"));
   tarnwick::WriteReportFile(Path(args.positional[0]), pair.report1);
   tarnwick::WriteReportFile(Path(args.positional[1]), pair.report2);
   return 0;
@@ -154,7 +157,8 @@ int Trigger(const Arguments& args) {
 int Samples(const Arguments& args) {
   Expect(args, 1);
   for (int release : {1, 2}) {
-    const std::u16string dir = Path(args.positional[0]) + u"/v" + static_cast<char16_t>(u'0' + release);
+    const std::u16string dir =
+        Path(args.positional[0]) + u"/v" + static_cast<char16_t>(u'0' + release);
     MakeFolder(dir);
     for (const tarnwick::SampleReport& report : tarnwick::SampleReports(release)) {
       tarnwick::WriteReportFile(dir + u"/" + report.fileName, report.text);
