@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
   fonts-ipafont-gothic
   diffutils
+  clang-format
 )
 
 missing=()
