@@ -14,10 +14,10 @@
 namespace tarnwick {
 
 enum class RunOutcome {
-  Finished,  // "終了しました。" was shown
-  Rejected,  // an input check stopped the run before anything was written
-  Failed,    // the run error message was shown
-  Cancelled, // stopped on request between pairs; "中止しました。" was shown
+  Finished,   // "終了しました。" was shown
+  Rejected,   // an input check stopped the run before anything was written
+  Failed,     // the run error message was shown
+  Cancelled,  // stopped on request between pairs; "中止しました。" was shown
 };
 
 inline constexpr std::u16string_view kFinishedMessage = u"終了しました。";

@@ -17,8 +17,8 @@ void OneLineEdit::StripLineBreaks() {
   if (!current.contains(QLatin1Char('\r')) && !current.contains(QLatin1Char('\n'))) return;
   // The cursor stays behind the same character it followed.
   const int cursor = cursorPosition();
-  const int removedBefore = static_cast<int>(
-      current.left(cursor).count(QLatin1Char('\r')) + current.left(cursor).count(QLatin1Char('\n')));
+  const int removedBefore = static_cast<int>(current.left(cursor).count(QLatin1Char('\r')) +
+                                             current.left(cursor).count(QLatin1Char('\n')));
   QString stripped = current;
   stripped.remove(QLatin1Char('\r'));
   stripped.remove(QLatin1Char('\n'));

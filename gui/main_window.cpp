@@ -287,7 +287,8 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
   auto* button = new QToolButton;
   button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
   button->setText(QStringLiteral("…"));
-  button->setToolTip(folderBox ? QStringLiteral("ファイルの選択") : QStringLiteral("フォルダの選択"));
+  button->setToolTip(folderBox ? QStringLiteral("ファイルの選択")
+                               : QStringLiteral("フォルダの選択"));
   connect(button, &QToolButton::clicked, this, [this, box, folderBox] {
     // The choice goes the way of a drop, so both keep one behaviour.
     if (!folderBox) {
@@ -490,10 +491,9 @@ void frmMain::RunEnded() {
 void frmMain::SetInputsEnabled(bool enabled) {
   // The pages (tabs included) hold inputs only; the common area also shows
   // the status, the progress, "中止" and "終了", which stay usable.
-  for (QWidget* input :
-       {static_cast<QWidget*>(tabMain), static_cast<QWidget*>(txtPutDir), cmdBrowsePutDir,
-        static_cast<QWidget*>(txtPutFile), static_cast<QWidget*>(chkOpenFile),
-        static_cast<QWidget*>(cmdExec)}) {
+  for (QWidget* input : {static_cast<QWidget*>(tabMain), static_cast<QWidget*>(txtPutDir),
+                         cmdBrowsePutDir, static_cast<QWidget*>(txtPutFile),
+                         static_cast<QWidget*>(chkOpenFile), static_cast<QWidget*>(cmdExec)}) {
     input->setEnabled(enabled);
   }
   mnuShowConstract->setEnabled(enabled);

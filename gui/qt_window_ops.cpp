@@ -42,8 +42,8 @@ auto QtWindowOps::OnWindowThread(Call call) const -> decltype(call()) {
     QMetaObject::invokeMethod(context, std::move(call), Qt::BlockingQueuedConnection);
   } else {
     Result result{};
-    QMetaObject::invokeMethod(context, [&result, &call] { result = call(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        context, [&result, &call] { result = call(); }, Qt::BlockingQueuedConnection);
     return result;
   }
 }

@@ -33,8 +33,8 @@ std::function<void()> frmMain::CurrentPageRun() {
       return [settings, &ops] { ExecDiff(settings, ops); };
     case 2: {
       // The loaded sides stay as they are: drops wait until the run has ended.
-      auto views = std::make_shared<const std::pair<ListTreeView, ListTreeView>>(
-          Snapshot(*tvSrc1), Snapshot(*tvSrc2));
+      auto views = std::make_shared<const std::pair<ListTreeView, ListTreeView>>(Snapshot(*tvSrc1),
+                                                                                 Snapshot(*tvSrc2));
       return [settings, &ops, views, &side1 = side1_, &side2 = side2_] {
         ExecObjDiff(settings, side1, views->first, side2, views->second, ops);
       };

@@ -35,12 +35,18 @@ class CliInterrupt : public ::testing::Test {
 
   std::vector<std::u16string> DiffArgs() const {
     return {u"diff",
-            u"--set", u"SRC_PATH1=" + folders_->Folder(u"v1"),
-            u"--set", u"SRC_PATH2=" + folders_->Folder(u"v2"),
-            u"--set", u"SRC_FILE1=*.txt",
-            u"--set", u"SRC_FILE2=*.txt",
-            u"--set", u"OUTPUT_PATH=" + out,
-            u"--set", u"OUTPUT_FILE=index.html"};
+            u"--set",
+            u"SRC_PATH1=" + folders_->Folder(u"v1"),
+            u"--set",
+            u"SRC_PATH2=" + folders_->Folder(u"v2"),
+            u"--set",
+            u"SRC_FILE1=*.txt",
+            u"--set",
+            u"SRC_FILE2=*.txt",
+            u"--set",
+            u"OUTPUT_PATH=" + out,
+            u"--set",
+            u"OUTPUT_FILE=index.html"};
   }
 
   // Starts the run and stops the process (SIGSTOP) once its first pair page
@@ -48,9 +54,8 @@ class CliInterrupt : public ::testing::Test {
   // the machine is.
   void StartAndHoldAfterFirstPage(CliProcess& cli) {
     ASSERT_TRUE(cli.Started());
-    ASSERT_TRUE(WaitUntil([&] {
-      return ScratchFolder::Exists(out + u"FORM0001.html") || !cli.Running();
-    }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ScratchFolder::Exists(out + u"FORM0001.html") || !cli.Running(); }));
     cli.Signal(SIGSTOP);
     ASSERT_TRUE(cli.Running()) << "the run ended before it could be interrupted";
   }

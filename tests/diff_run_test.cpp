@@ -268,8 +268,8 @@ TEST_F(DiffRun, ACancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
   EXPECT_EQ(window.messages,
             (std::vector<ShownMessage>{{u"中止しました。", MessageIcon::Information}}));
   EXPECT_EQ(window.notReached, (std::vector<std::u16string>{u"C.TXT", u"D.TXT"}));
-  EXPECT_EQ(window.progress, (std::vector<std::pair<std::size_t, std::size_t>>{
-                                 {0, 4}, {1, 4}, {2, 4}}));
+  EXPECT_EQ(window.progress,
+            (std::vector<std::pair<std::size_t, std::size_t>>{{0, 4}, {1, 4}, {2, 4}}));
   EXPECT_FALSE(window.waitCursor);
   EXPECT_TRUE(window.opened.empty());  // only a finished run opens its result
 }
@@ -279,8 +279,7 @@ TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
   window.cancelAfter = 0;
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
   EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
-                           u"<tr><td>A.TXT</td><td>未処理</td></tr>\r\n" +
-                           std::u16string(kTail));
+                           u"<tr><td>A.TXT</td><td>未処理</td></tr>\r\n" + std::u16string(kTail));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"A.html")));
 
   // File mode: its one pair, with a busy indicator rather than a count.

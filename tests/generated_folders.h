@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/generator/report_generator.h"
 #include "text/utf8.h"
+#include "tools/generator/report_generator.h"
 
 namespace tarnwick::testing {
 

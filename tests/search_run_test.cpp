@@ -269,8 +269,7 @@ TEST_F(SearchRun, ACancelStopsBeforeTheNextReportAndLeavesAConsistentSummary) {
   EXPECT_EQ(window.messages,
             (std::vector<ShownMessage>{{u"中止しました。", MessageIcon::Information}}));
   EXPECT_EQ(window.notReached, (std::vector<std::u16string>{u"B.TXT", u"C.TXT"}));
-  EXPECT_EQ(window.progress,
-            (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
+  EXPECT_EQ(window.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
   EXPECT_TRUE(window.opened.empty());
   EXPECT_FALSE(window.waitCursor);
   EXPECT_EQ(Page(u"Result.html"), CrLf(R"(<HTML><TABLE border="1" bordercolor="black">

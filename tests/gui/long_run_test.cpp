@@ -115,7 +115,9 @@ class LongRunTest : public ::testing::Test {
     };
     return hooks;
   }
-  void ShowStructures() { window_->findChild<QAction*>(QStringLiteral("mnuShowConstract"))->setChecked(true); }
+  void ShowStructures() {
+    window_->findChild<QAction*>(QStringLiteral("mnuShowConstract"))->setChecked(true);
+  }
 
   static QTemporaryDir* reports_;
   QTemporaryDir dir_;
@@ -151,7 +153,8 @@ TEST_F(LongRunTest, TheEventLoopTurnsAndTheProgressBarMovesDuringARun) {
   EXPECT_NE(valuesSeen.lower_bound(1), valuesSeen.lower_bound(kPairs));
   EXPECT_EQ(bar->maximum(), kPairs);
   EXPECT_FALSE(bar->isVisible());
-  EXPECT_EQ(recorder_.messages, (std::vector<Message>{{u"終了しました。", MessageIcon::Information}}));
+  EXPECT_EQ(recorder_.messages,
+            (std::vector<Message>{{u"終了しました。", MessageIcon::Information}}));
   ExpectStoppedAfter(kPairs);
   EXPECT_TRUE(W<QPushButton>("cmdExec")->isEnabled());
   EXPECT_FALSE(W<QPushButton>("cmdCancel")->isEnabled());
@@ -163,7 +166,8 @@ TEST_F(LongRunTest, CancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
     for (const char* name : {"tabMain", "txtPutDir", "txtPutFile", "chkOpenFile", "cmdExec"}) {
       inputsEnabled.push_back(W<QWidget>(name)->isEnabled());
     }
-    inputsEnabled.push_back(window_->findChild<QAction*>(QStringLiteral("mnuShowConstract"))->isEnabled());
+    inputsEnabled.push_back(
+        window_->findChild<QAction*>(QStringLiteral("mnuShowConstract"))->isEnabled());
     EXPECT_TRUE(W<QPushButton>("cmdCancel")->isEnabled());
     EXPECT_TRUE(W<QProgressBar>("prgRun")->isVisible());
     EXPECT_EQ(W<QPushButton>("cmdCancel")->shortcut(), QKeySequence(Qt::Key_Escape));
@@ -175,7 +179,8 @@ TEST_F(LongRunTest, CancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
 
   EXPECT_EQ(inputsEnabled, std::vector<bool>(6, false));
   EXPECT_EQ(recorder_.structures, 4);  // the pair in progress finished
-  EXPECT_EQ(recorder_.messages, (std::vector<Message>{{u"中止しました。", MessageIcon::Information}}));
+  EXPECT_EQ(recorder_.messages,
+            (std::vector<Message>{{u"中止しました。", MessageIcon::Information}}));
   ExpectStoppedAfter(2);
   EXPECT_TRUE(recorder_.opened.empty());
   EXPECT_TRUE(W<QTabWidget>("tabMain")->isEnabled());
@@ -192,8 +197,8 @@ TEST_F(LongRunTest, ClosingDuringARunCancelsItWaitsAndWritesTheSettingsOnce) {
   }));
   ShowStructures();
   W<QPushButton>("cmdExec")->click();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running() && !window.isVisible(); },
-                              kRunTimeoutMs));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return !window.Running() && !window.isVisible(); }, kRunTimeoutMs));
 
   EXPECT_TRUE(visibleAfterClose);  // it waited for the run
   EXPECT_EQ(window.SettingsWrites(), 1);
