@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <memory>
 #include <set>
@@ -163,6 +164,8 @@ TEST_F(LongRunTest, TheEventLoopTurnsAndTheProgressBarMovesDuringARun) {
 TEST_F(LongRunTest, CancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
   std::vector<bool> inputsEnabled;
   frmMain& window = Start(AtStructure(3, [&] {  // pair 2, side 1
+    // The run's calls reach the window on the window's thread.
+    EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
     for (const char* name : {"tabMain", "txtPutDir", "txtPutFile", "chkOpenFile", "cmdExec"}) {
       inputsEnabled.push_back(W<QWidget>(name)->isEnabled());
     }
