@@ -144,12 +144,23 @@ struct PairBuffers {
   ReportBuffers side2;
 };
 
-// Side 1, then side 2 only when side 1 loaded, as the window does it.
-LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, PairBuffers& buffers) {
+// Side 1, then side 2 only when side 1 loaded, as the window does it; both
+// through one set of buffers, given back when large once the pair is in.
+LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers) {
   LoadedPair loaded;
-  loaded.side1 = LoadSide(pair.path1, &window, buffers.side1);
-  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window, buffers.side2);
+  loaded.side1 = LoadSide(pair.path1, &window, buffers);
+  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window, buffers);
+  buffers.ReleaseLarge();
   return loaded;
+}
+
+// One side on a thread of its own.
+std::future<LoadedSide> LoadAhead(const std::u16string& path, ReportBuffers& buffers) {
+  return std::async(std::launch::async, [&path, &buffers] {
+    LoadedSide loaded = LoadSide(path, nullptr, buffers);
+    buffers.ReleaseLarge();
+    return loaded;
+  });
 }
 
 // Both sides of a pair loading on threads of their own.
@@ -158,12 +169,7 @@ struct PairAhead {
   std::future<LoadedSide> side2;
 
   PairAhead(const PairPlan& pair, PairBuffers& buffers)
-      : side1(
-            std::async(std::launch::async,
-                       [&pair, &buffers] { return LoadSide(pair.path1, nullptr, buffers.side1); })),
-        side2(std::async(std::launch::async, [&pair, &buffers] {
-          return LoadSide(pair.path2, nullptr, buffers.side2);
-        })) {}
+      : side1(LoadAhead(pair.path1, buffers.side1)), side2(LoadAhead(pair.path2, buffers.side2)) {}
 
   LoadedPair Get() {
     LoadedPair loaded;
@@ -244,7 +250,7 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnl
       compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
     }
     window.Repaint();
-    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers);
+    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers.side1);
     ahead.reset();
     if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
       ahead = std::make_unique<PairAhead>(pairs[i + 1], buffers);

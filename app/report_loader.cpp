@@ -9,8 +9,8 @@ namespace tarnwick {
 namespace {
 
 // Buffers up to this size stay for the next report; a larger one is given
-// back at once, so that one huge report neither doubles the peak (its bytes
-// beside its tree) nor holds memory for the rest of the run.
+// back, so that one huge report neither holds its bytes beside its tree nor
+// keeps memory for the rest of the run.
 constexpr std::size_t kKeptBufferBytes = 8 << 20;
 
 template <typename T>
@@ -19,6 +19,11 @@ void ReleaseIfLarge(RawBuffer<T>& buffer) {
 }
 
 }  // namespace
+
+void ReportBuffers::ReleaseLarge() {
+  ReleaseIfLarge(bytes);
+  ReleaseIfLarge(text);
+}
 
 std::u16string ReadReportText(std::u16string_view path) {
   RawBuffer<char> bytes;
@@ -37,13 +42,7 @@ CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
   ReleaseIfLarge(buffers.bytes);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
   CollectionPtr tree;
-  try {
-    GetBlockStruct(buffers.text.View(), tree);
-  } catch (...) {
-    ReleaseIfLarge(buffers.text);
-    throw;
-  }
-  ReleaseIfLarge(buffers.text);
+  GetBlockStruct(buffers.text.View(), tree);
   stage.clear();
   return tree;
 }

@@ -13,11 +13,15 @@
 namespace tarnwick {
 
 // What one loading thread reuses from report to report: the file's bytes
-// and its decoded text, neither filled in advance. After an unusually large
-// report they give their memory back.
+// and its decoded text, neither filled in advance. Loading gives back the
+// bytes of an unusually large report before parsing it; the text stays for
+// the next report until ReleaseLarge.
 struct ReportBuffers {
   RawBuffer<char> bytes;
   RawBuffer<char16_t> text;
+
+  // Gives back a buffer that an unusually large report left behind.
+  void ReleaseLarge();
 };
 
 // Reads the whole file and decodes it. Throws tarnwick::Error.

@@ -37,6 +37,7 @@ std::uint64_t HashIgnoringCase(std::u16string_view key) {
 // Storage without a size hint starts small: hand-built trees are small.
 constexpr std::size_t kFirstBlock = 256;
 constexpr std::size_t kLargestBlock = 1 << 20;
+constexpr std::size_t kMappedBlock = 4 << 20;
 
 std::u16string NodeError(std::u16string_view key, std::u16string_view what) {
   std::u16string description = u"ノード[";
@@ -52,14 +53,22 @@ TreeStrings::TreeStrings(std::size_t expectedUnits)
 std::u16string_view TreeStrings::Store(std::u16string_view text) {
   if (text.empty()) return {};
   if (blocks_.empty() || blocks_.back().size - blocks_.back().used < text.size()) {
-    // From the heap and left unwritten: a block sized from a hint costs
-    // memory only as far as it is used, and the next tree reuses it.
-    const std::size_t size = std::max(nextBlock_, text.size());
-    blocks_.push_back({std::unique_ptr<char16_t[]>(new char16_t[size]), size, 0});
+    // Left unwritten: a block sized from a hint costs memory only as far as
+    // it is used. A small one comes from the heap, where the next tree of a
+    // run reuses it; a large one is mapped, in few page faults.
+    Block& block = blocks_.emplace_back();
+    block.size = std::max(nextBlock_, text.size());
+    if (block.size >= kMappedBlock) {
+      block.mapped.Reserve(block.size);
+      block.data = block.mapped.data();
+    } else {
+      block.heap.reset(new char16_t[block.size]);
+      block.data = block.heap.get();
+    }
     nextBlock_ = std::min(std::max(nextBlock_, kFirstBlock) * 2, kLargestBlock);
   }
   Block& block = blocks_.back();
-  char16_t* const at = block.data.get() + block.used;
+  char16_t* const at = block.data + block.used;
   std::copy(text.begin(), text.end(), at);
   block.used += text.size();
   return {at, text.size()};
@@ -69,7 +78,7 @@ bool TreeStrings::Holds(std::u16string_view text) const {
   if (text.empty()) return true;
   const std::less<const char16_t*> before;
   for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
-    const char16_t* const begin = block->data.get();
+    const char16_t* const begin = block->data;
     if (!before(text.data(), begin) && !before(begin + block->used, text.data() + text.size())) {
       return true;
     }

@@ -20,6 +20,8 @@
 #include <variant>
 #include <vector>
 
+#include "text/raw_buffer.h"
+
 namespace tarnwick {
 
 class Collection;
@@ -39,8 +41,11 @@ class TreeStrings {
   bool Holds(std::u16string_view text) const;
 
  private:
+  // A block from the heap, or for a large one mapped storage (`mapped`).
   struct Block {
-    std::unique_ptr<char16_t[]> data;
+    std::unique_ptr<char16_t[]> heap;
+    RawBuffer<char16_t> mapped;
+    char16_t* data = nullptr;
     std::size_t size = 0;
     std::size_t used = 0;
   };
@@ -86,9 +91,11 @@ class Collection {
   // the key is present.
   bool Add(const clsItem& item);
   // Capacity hints for a builder that can guess the size, and for giving
-  // back spare room once a collection is complete.
+  // back spare room (beyond an eighth) once a collection is complete.
   void Reserve(std::size_t count);
-  void ShrinkToFit() { items_.shrink_to_fit(); }
+  void ShrinkToFit() {
+    if (items_.capacity() - items_.size() > items_.size() / 8) items_.shrink_to_fit();
+  }
   // The storage this collection copies keys and texts into.
   const std::shared_ptr<TreeStrings>& Strings();
 

@@ -180,13 +180,26 @@ class ReportReader {
     clsItem* node = nullptr;  // the section's node in its parent object
     std::u16string_view name;
     SectionKind kind = SectionKind::Objects;
-    std::size_t lastObjectSize = 0;     // objects of a section tend to be alike
-    Collection* childObject = nullptr;  // the object being read below this frame
+    const Collection* lastObject = nullptr;  // objects of a section tend to be alike
+    Collection* childObject = nullptr;       // the object being read below this frame
     bool childRunning = false;
     Mark beforeChild{};
     // Same-named objects: the blanks tried last per upper-cased name.
     std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> blanksUsed;
+    // Objects only: the object read before this one in its section, if any.
+    const Collection* model = nullptr;
   };
+
+  // The name for the next property of `f`: the stored key of the property at
+  // the same place in the object before, when it has this name, so that the
+  // tree keeps one copy of the names objects share.
+  static std::u16string_view SharedName(const Frame& f, std::u16string_view name) {
+    if (f.model == nullptr) return name;
+    const std::size_t next = f.collection->Count();
+    if (next >= f.model->Count()) return name;
+    const std::u16string_view known = (f.model->begin() + static_cast<std::ptrdiff_t>(next))->Key;
+    return known == name ? known : name;
+  }
 
   void ReadTree(Collection& root) {
     OpenSection(root, kFormKey, 1);
@@ -219,10 +232,11 @@ class ReportReader {
 
   // The header line ("名前" or the first line of a property section) is
   // consumed here and not stored.
-  void OpenObject(Collection& collection, int depth) {
+  void OpenObject(Collection& collection, int depth, const Collection* model = nullptr) {
     Frame frame;
     frame.depth = depth;
     frame.collection = &collection;
+    frame.model = model;
     frame.column = CurrentColumn();
     frames_.push_back(std::move(frame));
     NextLine();
@@ -253,7 +267,7 @@ class ReportReader {
       f.childRunning = false;
       if (f.childObject != nullptr) {
         f.childObject->ShrinkToFit();
-        f.lastObjectSize = f.childObject->Count();
+        f.lastObject = f.childObject;
         f.childObject = nullptr;
       }
       CheckAdvanced(f.beforeChild);
@@ -268,12 +282,12 @@ class ReportReader {
       Collection& objects = ObjectList(f);
       CollectionPtr object = NewCollection(strings_);
       Collection& target = *object;
-      target.Reserve(f.lastObjectSize);
+      if (f.lastObject != nullptr) target.Reserve(f.lastObject->Count());
       objects.Add(CollectionNode(MakeUniqueKey(objects, v, f.blanksUsed), std::move(object)));
       f.childObject = &target;
       f.childRunning = true;
       f.beforeChild = before;
-      return OpenObject(target, f.depth);  // f dangles from here on
+      return OpenObject(target, f.depth, f.lastObject);  // f dangles from here on
     }
     if (f.kind == SectionKind::PropertySection) {
       if (f.collection == nullptr) {
@@ -331,20 +345,20 @@ class ReportReader {
     if (const TextName* text = FindTextName(n)) {
       if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
         v = PushMenuIcon(c, v);
-        collection.Add(TextNode(n, v));
+        collection.Add(TextNode(SharedName(f, n), v));
       } else {
-        collection.Add(TextNode(n, ReadTextBlock(v, text->closing)));
+        collection.Add(TextNode(SharedName(f, n), ReadTextBlock(v, text->closing)));
       }
       NextLine();
     } else if (n == kCoordinateInfo) {
-      collection.Add(TextNode(n, JoinIndentedLines()));
+      collection.Add(TextNode(SharedName(f, n), JoinIndentedLines()));
       NextLine();
     } else if (n == kReferenceInfo) {
       const std::u16string_view trimmed = TrimBlanks(v);
       if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
-        collection.Add(TextNode(n, v));
+        collection.Add(TextNode(SharedName(f, n), v));
       } else {
-        collection.Add(TextNode(n, ReadReferenceLines()));
+        collection.Add(TextNode(SharedName(f, n), ReadReferenceLines()));
       }
       NextLine();
     } else if (PeekIndent() > f.column) {
@@ -354,7 +368,7 @@ class ReportReader {
         OpenSection(collection, n, f.depth + 1);  // f dangles from here on
       }
     } else {
-      collection.Add(TextNode(n, v));
+      collection.Add(TextNode(SharedName(f, n), v));
       NextLine();
     }
   }
