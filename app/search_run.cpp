@@ -12,12 +12,14 @@
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
+#include "app/review_output.h"
 #include "app/validation.h"
 #include "diff/html_table.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
+#include "review/review_search.h"
 #include "search/search_table.h"
 #include "text/decimal.h"
 
@@ -87,9 +89,10 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
 // Searches report after report into its page; writes the summary page first
 // with every report "未処理" and again after every report.
 void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
-                   WindowOps& window, std::u16string& stage) {
+                   const Settings& settings, WindowOps& window, std::u16string& stage) {
   WaitCursor wait(window);
-  WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+  const bool review = settings.PAGE_STYLE == PageStyle::Review;
+  WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
     FileEntry& entry = plan.files[i];
@@ -100,22 +103,30 @@ void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_vi
 
     stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
     HTMLTblCls table;
+    ClassicSearchRows classic(table);
+    ReviewSearchPage reviewPage;
+    SearchCounter counter(review ? static_cast<SearchEvents&>(reviewPage) : classic);
     bool found = false;
-    MakeSearchTable(query, tree.get(), plan.reports[i], table, found);
+    MakeSearch(query, tree.get(), plan.reports[i], counter, found);
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
-    WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+    if (review) {
+      WriteUtf8Page(entry.resultPath, reviewPage.Page(entry.name, counter.Counts()));
+    } else {
+      WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+    }
     stage.clear();
 
     entry.status = found ? FileStatus::Match : FileStatus::NoMatch;
-    WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+    entry.hits = counter.Counts();
+    WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
   }
 }
 
 }  // namespace
 
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunReport* report) {
   const std::u16string stamp = StartStamp(kSearchStampTitle);
   window.SetStatusText(u"");
   SearchPlan plan;
@@ -133,7 +144,17 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
   if (outcome != RunOutcome::Finished) return outcome;
   if (!CheckNoInputOverwritten(plan.Pages(), plan.reports, window)) return RunOutcome::Rejected;
 
-  outcome = GuardRun(window, stage, [&] { SearchReports(plan, query, stamp, window, stage); });
+  outcome = GuardRun(window, stage,
+                     [&] { SearchReports(plan, query, stamp, settings, window, stage); });
+  if (report != nullptr) {
+    report->summaryPath = plan.summaryPath;
+    for (std::size_t i = 0; i < plan.files.size(); ++i) {
+      const FileEntry& entry = plan.files[i];
+      report->items.push_back({entry.name, plan.reports[i], {}, entry.resultPath, entry.status,
+                               {}, entry.hits});
+      report->differs = report->differs || entry.status == FileStatus::Match;
+    }
+  }
   if (outcome != RunOutcome::Finished) return outcome;
 
   window.ShowMessage(kFinishedMessage, MessageIcon::Information);
