@@ -62,6 +62,7 @@ em{font-style:normal;border-bottom:2px solid currentColor}
 .f>summary::after{content:" 行"}
 .f:not([open]){counter-increment:a var(--n) b var(--n)}.g .f:not([open]){counter-increment:a var(--n)}
 main{counter-reset:c}[id^=c]{counter-increment:c}
+.h>del[id^=c],.h.g>mark[id^=c]{counter-increment:a c}.h>ins[id^=c]{counter-increment:b c}
 [id^=c]::after{content:"#" counter(c);position:absolute;right:.4rem;top:0;color:var(--mute);font:11px system-ui,sans-serif;text-indent:0}
 .p[id^=c],h3[id^=c],h4[id^=c]{position:relative;padding-right:3rem}
 h3::before,h4::before{content:"~";display:inline-block;min-width:1.3em;text-align:center;border-radius:3px;margin-right:.4em;background:var(--ign);font-family:ui-monospace,monospace}
