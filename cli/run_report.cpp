@@ -162,12 +162,10 @@ std::u16string SettingKeysOf(std::u16string_view message, const Settings& settin
 }
 
 void RunConsole::ShowMessage(std::u16string_view text, MessageIcon icon) {
-  messages_.emplace_back(text);
-  if (icon == MessageIcon::Information) {
-    ConsoleWindow::ShowMessage(text, icon);
-    return;
-  }
-  ConsoleWindow::ShowMessage(std::u16string(text) + SettingKeysOf(text, settings_), icon);
+  std::u16string shown(text);
+  if (icon != MessageIcon::Information) shown += SettingKeysOf(text, settings_);
+  ConsoleWindow::ShowMessage(shown, icon);
+  messages_.push_back(std::move(shown));
 }
 
 int RunExitStatus(RunOutcome outcome, const RunReport& report, bool exitCode) {

@@ -17,7 +17,7 @@ namespace tarnwick::cli {
 std::u16string SettingKeysOf(std::u16string_view message, const Settings& settings);
 
 // The console of a run command: each message box also names the settings it
-// is about, and every message is kept for the JSON summary.
+// is about, and every message is kept (as shown) for the JSON summary.
 class RunConsole final : public ConsoleWindow {
  public:
   RunConsole(bool open, bool quiet, const Settings& settings)
