@@ -72,6 +72,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
       return side.ObjPathTexts[static_cast<std::size_t>(number - 1)];
     };
     stage = u"フォーム文章の差分作成中に、";
+    window.SetProgress(0, 0);  // one step of unknown length
     const bool review = settings.PAGE_STYLE == PageStyle::Review;
     const CompareOptions options = CompareOptionsOf(settings);
     HTMLTblCls table;

@@ -199,10 +199,17 @@ std::u16string IniText(const Settings& settings) {
   std::u16string text;
   const Settings defaults;
   for (const KeyField& field : kKeyFields) {
-    if (field.optional && ValueText(field, settings) == ValueText(field, defaults)) continue;
+    const std::u16string value = ValueText(field, settings);
+    if (field.optional && value == ValueText(field, defaults)) continue;
+    // Written as is, a line break would start a line of its own: a key of
+    // the value's choosing on the next start.
+    if (value.find_first_of(u"\r\n") != std::u16string::npos) {
+      throw Error(kGeneralErrorNumber,
+                  u"設定値[" + std::u16string(field.key) + u"]に改行が含まれています。");
+    }
     text += field.key;
     text += u'=';
-    text += ValueText(field, settings);
+    text += value;
     text += u"\r\n";
   }
   return text;
@@ -210,6 +217,7 @@ std::u16string IniText(const Settings& settings) {
 
 bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window) {
   try {
+    // IniText refuses a value with a line break before the file is touched.
     WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
   } catch (const Error& e) {
     window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + e.Description(),

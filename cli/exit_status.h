@@ -10,6 +10,7 @@ inline constexpr int kExitRunError = 1;
 inline constexpr int kExitRejected = 2;  // an input check stopped the run
 inline constexpr int kExitDifferences = 3;  // --exit-code: finished, found differences or hits
 inline constexpr int kExitUsage = 64;
+inline constexpr int kExitCancelled = 130;  // SIGINT or SIGTERM stopped the run
 
 constexpr int ExitStatus(RunOutcome outcome) {
   switch (outcome) {
@@ -19,6 +20,8 @@ constexpr int ExitStatus(RunOutcome outcome) {
       return kExitRejected;
     case RunOutcome::Failed:
       return kExitRunError;
+    case RunOutcome::Cancelled:
+      return kExitCancelled;
   }
   return kExitRunError;
 }

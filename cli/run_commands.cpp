@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/console_window.h"
 #include "cli/help.h"
+#include "cli/interrupt.h"
 #include "cli/run_options.h"
 #include "cli/run_report.h"
 #include "text/utf8.h"
@@ -52,6 +53,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ResolveSettingPaths(options.settings);
   RunConsole console(options.open, options.quiet, options.settings);
+  CancelOnSignals();
   RunReport report;
   const RunOutcome outcome = run(options.settings, console, &report);
   return Conclude(command, options, outcome, report, console);

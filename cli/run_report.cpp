@@ -140,6 +140,8 @@ std::string_view OutcomeName(RunOutcome outcome) {
       return "rejected";
     case RunOutcome::Failed:
       return "failed";
+    case RunOutcome::Cancelled:
+      return "cancelled";
   }
   return "failed";
 }
