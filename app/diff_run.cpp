@@ -11,12 +11,12 @@
 
 #include "app/file_list.h"
 #include "app/report_loader.h"
+#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
 #include "base/error.h"
-#include "app/review_output.h"
 #include "diff/change_counts.h"
 #include "diff/classic_rows.h"
 #include "diff/form_diff.h"
@@ -299,7 +299,8 @@ void ReportPairs(const DiffPlan& plan, const Settings& settings, RunReport& repo
     }
     if (i < plan.results.size()) {
       item.counts = plan.results[i].second;
-      if (plan.fileMode) item.status = plan.results[i].first ? FileStatus::Different : FileStatus::Same;
+      if (plan.fileMode)
+        item.status = plan.results[i].first ? FileStatus::Different : FileStatus::Same;
       report.differs = report.differs || plan.results[i].first;
     }
     report.items.push_back(std::move(item));
@@ -324,8 +325,8 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunReport* repo
   if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
 
   std::size_t done = 0;
-  outcome = GuardRun(window, stage,
-                     [&] { done = ComparePairs(plan, stamp, settings, window, stage); });
+  outcome =
+      GuardRun(window, stage, [&] { done = ComparePairs(plan, stamp, settings, window, stage); });
   if (report != nullptr) ReportPairs(plan, settings, *report);
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));

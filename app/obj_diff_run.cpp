@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "app/runs.h"
 #include "app/review_output.h"
+#include "app/runs.h"
 #include "app/validation.h"
 #include "base/error.h"
-#include "diff/html_table.h"
 #include "diff/change_counts.h"
 #include "diff/classic_rows.h"
+#include "diff/html_table.h"
 #include "diff/object_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
@@ -81,12 +81,16 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
     bool diffFound = false;
     MakeObjDiff(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
-                pathText(side1, node1.number), pathText(side2, node2.number), node1.key,
-                node2.key, counter, diffFound, settings.DIFF_OBJ_ONLY, options);
+                pathText(side1, node1.number), pathText(side2, node2.number), node1.key, node2.key,
+                counter, diffFound, settings.DIFF_OBJ_ONLY, options);
     if (report != nullptr) {
-      report->items.push_back({u"", side1.ObjFile, side2.ObjFile, resultPath,
+      report->items.push_back({u"",
+                               side1.ObjFile,
+                               side2.ObjFile,
+                               resultPath,
                                diffFound ? FileStatus::Different : FileStatus::Same,
-                               counter.Counts(), {}});
+                               counter.Counts(),
+                               {}});
       report->differs = diffFound;
     }
     stage = u"ファイル[" + resultPath + u"]の出力中に、";

@@ -20,10 +20,10 @@ struct RunItem {
   std::u16string name;   // upper-cased in folder runs; the file name in file mode
   std::u16string path1;  // the report of side 1 (the search's report); empty when absent
   std::u16string path2;
-  std::u16string page;   // its result page
+  std::u16string page;                          // its result page
   FileStatus status = FileStatus::Unprocessed;  // file mode: Different or Same once done
-  ChangeCounts counts;   // comparisons
-  SearchCounts hits;     // searches
+  ChangeCounts counts;                          // comparisons
+  SearchCounts hits;                            // searches
 };
 
 // What a run did, also when it stopped early: the pairs or reports it

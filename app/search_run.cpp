@@ -9,10 +9,10 @@
 
 #include "app/file_list.h"
 #include "app/report_loader.h"
+#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
-#include "app/review_output.h"
 #include "app/validation.h"
 #include "diff/html_table.h"
 #include "files/file_system.h"
@@ -157,8 +157,8 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunReport* re
     report->summaryPath = plan.summaryPath;
     for (std::size_t i = 0; i < plan.files.size(); ++i) {
       const FileEntry& entry = plan.files[i];
-      report->items.push_back({entry.name, plan.reports[i], {}, entry.resultPath, entry.status,
-                               {}, entry.hits});
+      report->items.push_back(
+          {entry.name, plan.reports[i], {}, entry.resultPath, entry.status, {}, entry.hits});
       report->differs = report->differs || entry.status == FileStatus::Match;
     }
   }

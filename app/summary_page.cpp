@@ -4,11 +4,11 @@
 #include "diff/html_table.h"
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "pages/page_file.h"
+#include "pages/page_names.h"
 #include "review/html_text.h"
 #include "review/review_compare.h"
 #include "review/review_summary.h"
-#include "pages/page_file.h"
-#include "pages/page_names.h"
 
 namespace tarnwick {
 

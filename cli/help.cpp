@@ -10,16 +10,19 @@ struct KeyHelp {
 
 constexpr KeyHelp kOutputKeys[] = {
     {"OUTPUT_PATH", "output folder (relative: to the working directory)"},
-    {"OUTPUT_FILE", "summary page name (file mode and objdiff: the page name); .html added "
-                    "when it has no extension"},
+    {"OUTPUT_FILE",
+     "summary page name (file mode and objdiff: the page name); .html added "
+     "when it has no extension"},
     {"OUTPUT_AUTOOPEN", "True: open the result at the end (the CLI opens only with --open)"},
-    {"PAGE_STYLE", "CLASSIC (default): the classic pages; REVIEW: review pages in UTF-8 with "
-                   "counts, intra-line marks, folded context, n/p navigation"},
+    {"PAGE_STYLE",
+     "CLASSIC (default): the classic pages; REVIEW: review pages in UTF-8 with "
+     "counts, intra-line marks, folded context, n/p navigation"},
 };
 
 constexpr KeyHelp kCompareOptionKeys[] = {
-    {"IGNORE_BLANKS", "True: runs of blanks count as one, trailing blanks and blank-only lines "
-                      "are ignored"},
+    {"IGNORE_BLANKS",
+     "True: runs of blanks count as one, trailing blanks and blank-only lines "
+     "are ignored"},
     {"IGNORE_CASE", "True: letter case is ignored outside quoted literals"},
 };
 

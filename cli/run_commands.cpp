@@ -3,8 +3,6 @@
 // would write.
 #include <iostream>
 
-#include "files/file_io.h"
-
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "base/error.h"
@@ -14,6 +12,7 @@
 #include "cli/interrupt.h"
 #include "cli/run_options.h"
 #include "cli/run_report.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -29,8 +28,8 @@ int Conclude(std::string_view command, const RunOptions& options, RunOutcome out
   const int status = RunExitStatus(outcome, report, options.exitCode);
   if (options.jsonPath.empty()) return status;
   try {
-    WriteFileBytes(options.jsonPath, RunJson(command, outcome, status, options.settings, report,
-                                             console.Messages()));
+    WriteFileBytes(options.jsonPath,
+                   RunJson(command, outcome, status, options.settings, report, console.Messages()));
   } catch (const Error& error) {
     PrintMessage(u"JSON[" + options.jsonPath + u"]の出力中に、エラーが発生しました。\r\n" +
                  error.Description());

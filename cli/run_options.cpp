@@ -82,7 +82,8 @@ std::u16string ResolvedPath(std::u16string_view path) {
   if (error) return std::u16string(path);
   std::filesystem::path full = (here / given).lexically_normal();
   const char16_t last = path.back();
-  const bool trailing = last == u'/' || last == static_cast<char16_t>(std::filesystem::path::preferred_separator);
+  const bool trailing =
+      last == u'/' || last == static_cast<char16_t>(std::filesystem::path::preferred_separator);
   std::u16string text = PathText(full);
   // "a/.." normalises to "a/"; the separator stays only where one was given.
   const char16_t separator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
@@ -92,8 +93,8 @@ std::u16string ResolvedPath(std::u16string_view path) {
 }
 
 void ResolveSettingPaths(Settings& settings) {
-  for (std::u16string* path : {&settings.SRC_PATH1, &settings.SRC_PATH2, &settings.SRC_PATH,
-                               &settings.OUTPUT_PATH}) {
+  for (std::u16string* path :
+       {&settings.SRC_PATH1, &settings.SRC_PATH2, &settings.SRC_PATH, &settings.OUTPUT_PATH}) {
     *path = ResolvedPath(*path);
   }
 }

@@ -16,10 +16,10 @@ namespace tarnwick::cli {
 
 struct RunOptions {
   Settings settings;
-  bool open = false;      // open the result at the end, whatever OUTPUT_AUTOOPEN holds
-  bool quiet = false;     // no status lines
-  bool exitCode = false;  // exit 3 when a finished run found differences or hits
-  bool help = false;      // print the command's help instead of running
+  bool open = false;        // open the result at the end, whatever OUTPUT_AUTOOPEN holds
+  bool quiet = false;       // no status lines
+  bool exitCode = false;    // exit 3 when a finished run found differences or hits
+  bool help = false;        // print the command's help instead of running
   std::u16string jsonPath;  // write the run's summary as JSON here; empty: none
   std::vector<std::u16string> operands;  // as given, UTF-8 decoded
 };

@@ -28,8 +28,8 @@ struct CompareOptions {
 // number of the original line that key line i + 1 stands for. Blank-only lines
 // are dropped under ignoreBlanks, so a value may have no key line at all.
 struct ComparisonLines {
-  std::u16string text;                // the key lines joined by LF
-  std::vector<std::int32_t> origin;   // one entry per key line
+  std::u16string text;               // the key lines joined by LF
+  std::vector<std::int32_t> origin;  // one entry per key line
 };
 
 // Fills `lines` (reusing its storage) for `value`.

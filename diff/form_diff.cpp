@@ -94,8 +94,8 @@ void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
 }
 
 void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16string_view path1,
-                  std::u16string_view path2, CompareEvents& events, bool& diffFound,
-                  bool diffOnly, const CompareOptions& options) {
+                  std::u16string_view path2, CompareEvents& events, bool& diffFound, bool diffOnly,
+                  const CompareOptions& options) {
   PathStacks stacks;
   events.Title(path1, 1);
   events.Title(path2, 2);
@@ -104,8 +104,7 @@ void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16stri
   const std::u16string outline2 = BlockItemOutline(tree2);
   CompareOutline(outline1, outline2, events, diffFound, diffOnly);
 
-  CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, events, diffFound, diffOnly,
-               options);
+  CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, events, diffFound, diffOnly, options);
 }
 
 void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, [[maybe_unused]] bool in1,

@@ -24,8 +24,8 @@ enum class ChildKind { kAbsent, kText, kCollection, kNothing };
 // root holding one blank node. diffFound must be false on entry; it is true on
 // return when any difference was reported. Properties compare under `options`.
 void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16string_view path1,
-                  std::u16string_view path2, CompareEvents& events, bool& diffFound,
-                  bool diffOnly, const CompareOptions& options);
+                  std::u16string_view path2, CompareEvents& events, bool& diffFound, bool diffOnly,
+                  const CompareOptions& options);
 
 // MakeFormDiff in classic rows, values compared exactly. in1 and in2 are the
 // run's presence flags and do not change the table.

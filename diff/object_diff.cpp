@@ -40,11 +40,11 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
   return *node;
 }
 
-void MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2,
-                 std::u16string_view file1, std::u16string_view file2,
-                 std::u16string_view pathText1, std::u16string_view pathText2,
-                 std::u16string_view key1, std::u16string_view key2, CompareEvents& events,
-                 bool& diffFound, bool diffOnly, const CompareOptions& options) {
+void MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2, std::u16string_view file1,
+                 std::u16string_view file2, std::u16string_view pathText1,
+                 std::u16string_view pathText2, std::u16string_view key1, std::u16string_view key2,
+                 CompareEvents& events, bool& diffFound, bool diffOnly,
+                 const CompareOptions& options) {
   const clsItem& node1 = ResolveNodeKey(tree1, key1);
   const clsItem& node2 = ResolveNodeKey(tree2, key2);
   events.Title(file1, 1);

@@ -18,11 +18,11 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
 
 // The four titles (file 1, path text 1, file 2, path text 2), then the
 // comparison of the two resolved nodes, properties compared under `options`.
-void MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2,
-                 std::u16string_view file1, std::u16string_view file2,
-                 std::u16string_view pathText1, std::u16string_view pathText2,
-                 std::u16string_view key1, std::u16string_view key2, CompareEvents& events,
-                 bool& diffFound, bool diffOnly, const CompareOptions& options);
+void MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2, std::u16string_view file1,
+                 std::u16string_view file2, std::u16string_view pathText1,
+                 std::u16string_view pathText2, std::u16string_view key1, std::u16string_view key2,
+                 CompareEvents& events, bool& diffFound, bool diffOnly,
+                 const CompareOptions& options);
 
 // MakeObjDiff in classic rows, values compared exactly.
 void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,

@@ -113,14 +113,14 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
 
 void frmMain::SetTabOrder() {
   // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
-  QWidget* const order[] = {tabMain,        txtFolder1,   txtSrcTxt1,    txtFolder2,    txtSrcTxt2,
-                            optFolder,      optFile,      chkDiffOnly,   chkIgnoreBlanks,
-                            chkIgnoreCase,  tvSrc1,       tvSrc2,        chkDiffObjOnly,
-                            chkIgnoreBlanksObj, chkIgnoreCaseObj, txtSrcFolder, txtSrcFile,
-                            txtSearchStr1, cmbSearch1,
-                            txtSearchStr2,  cmbSearch2,   txtSearchStr3, cmbSearch3,    optCondAnd,
-                            optCondOr,      chkFindOnly,  chkNoCase,     txtPutDir,     txtPutFile,
-                            chkOpenFile,    cmdExec,      cmdCancel,     cmdExit};
+  QWidget* const order[] = {
+      tabMain,      txtFolder1,    txtSrcTxt1,     txtFolder2,         txtSrcTxt2,
+      optFolder,    optFile,       chkDiffOnly,    chkIgnoreBlanks,    chkIgnoreCase,
+      tvSrc1,       tvSrc2,        chkDiffObjOnly, chkIgnoreBlanksObj, chkIgnoreCaseObj,
+      txtSrcFolder, txtSrcFile,    txtSearchStr1,  cmbSearch1,         txtSearchStr2,
+      cmbSearch2,   txtSearchStr3, cmbSearch3,     optCondAnd,         optCondOr,
+      chkFindOnly,  chkNoCase,     txtPutDir,      txtPutFile,         chkOpenFile,
+      cmdExec,      cmdCancel,     cmdExit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -190,8 +190,9 @@ QWidget* frmMain::BuildObjDiffPage() {
   // The comparison options are one setting each, shown on both pages.
   chkIgnoreBlanksObj = Named(new QCheckBox(QStringLiteral("空白の違いを無視する"), frmObjDiff),
                              "chkIgnoreBlanksObj");
-  chkIgnoreCaseObj = Named(
-      new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), frmObjDiff), "chkIgnoreCaseObj");
+  chkIgnoreCaseObj =
+      Named(new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), frmObjDiff),
+            "chkIgnoreCaseObj");
   for (const auto& [a, b] : {std::pair{chkIgnoreBlanks, chkIgnoreBlanksObj},
                              std::pair{chkIgnoreCase, chkIgnoreCaseObj}}) {
     connect(a, &QCheckBox::toggled, b, &QCheckBox::setChecked);
@@ -341,8 +342,8 @@ void frmMain::BuildMenus() {
   connect(mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
 
   mnuView = Named(menuBar()->addMenu(QStringLiteral("表示(&V)")), "mnuView");
-  mnuReviewStyle =
-      Named(mnuView->addAction(QStringLiteral("レビュー形式のページを出力する(&R)")), "mnuReviewStyle");
+  mnuReviewStyle = Named(mnuView->addAction(QStringLiteral("レビュー形式のページを出力する(&R)")),
+                         "mnuReviewStyle");
   mnuReviewStyle->setCheckable(true);
 
   mnuDebug = Named(menuBar()->addMenu(QStringLiteral("デバッグ")), "mnuDebug");

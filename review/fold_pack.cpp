@@ -35,9 +35,9 @@ void PutLength(std::string& out, std::size_t length) {
 void PutSequence(std::string& out, std::string_view literals, std::size_t offset,
                  std::size_t matchLength) {
   const std::size_t extraMatch = matchLength >= kMinMatch ? matchLength - kMinMatch : 0;
-  const auto token = static_cast<unsigned>(
-      (std::min<std::size_t>(literals.size(), 15) << 4) |
-      (matchLength >= kMinMatch ? std::min<std::size_t>(extraMatch, 15) : 0));
+  const auto token =
+      static_cast<unsigned>((std::min<std::size_t>(literals.size(), 15) << 4) |
+                            (matchLength >= kMinMatch ? std::min<std::size_t>(extraMatch, 15) : 0));
   out += static_cast<char>(token);
   if (literals.size() >= 15) PutLength(out, literals.size() - 15);
   out.append(literals);
@@ -102,7 +102,8 @@ std::u16string Base64(std::string_view bytes) {
   std::size_t i = 0;
   for (; i + 3 <= bytes.size(); i += 3) {
     const std::uint32_t v = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16 |
-                            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8 |
+                            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1]))
+                                << 8 |
                             static_cast<unsigned char>(bytes[i + 2]);
     out += kAlphabet[v >> 18];
     out += kAlphabet[(v >> 12) & 63];
@@ -111,7 +112,8 @@ std::u16string Base64(std::string_view bytes) {
   }
   if (i < bytes.size()) {
     std::uint32_t v = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16;
-    if (i + 1 < bytes.size()) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+    if (i + 1 < bytes.size())
+      v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8;
     out += kAlphabet[v >> 18];
     out += kAlphabet[(v >> 12) & 63];
     out += i + 1 < bytes.size() ? kAlphabet[(v >> 6) & 63] : u'=';

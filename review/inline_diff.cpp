@@ -27,8 +27,8 @@ std::vector<TextSpan> Tokens(std::u16string_view line) {
       while (end < line.size() && IsWordUnit(line[end])) ++end;
     } else if (IsBlankUnit(line[i])) {
       while (end < line.size() && IsBlankUnit(line[end])) ++end;
-    } else if (line[i] >= 0xD800 && line[i] < 0xDC00 && end < line.size() &&
-               line[end] >= 0xDC00 && line[end] < 0xE000) {
+    } else if (line[i] >= 0xD800 && line[i] < 0xDC00 && end < line.size() && line[end] >= 0xDC00 &&
+               line[end] < 0xE000) {
       ++end;  // a surrogate pair is one character
     }
     tokens.push_back({i, end});
@@ -81,7 +81,8 @@ InlineDifference DiffWithinLine(std::u16string_view line1, std::u16string_view l
   const std::size_t rows = n - head - tail, cols = m - head - tail;
   std::size_t common = 0;
   for (std::size_t k = 0; k < head; ++k) common += tokens1[k].end - tokens1[k].begin;
-  for (std::size_t k = 0; k < tail; ++k) common += tokens1[n - 1 - k].end - tokens1[n - 1 - k].begin;
+  for (std::size_t k = 0; k < tail; ++k)
+    common += tokens1[n - 1 - k].end - tokens1[n - 1 - k].begin;
 
   // The matched token pairs of the middle, in order.
   std::vector<std::pair<std::size_t, std::size_t>> matches;

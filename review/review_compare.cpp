@@ -314,14 +314,17 @@ std::u16string ReviewComparePage::Page(std::u16string_view heading, const Change
   if (options_.Any()) {
     header += u"<p class=\"opts\">比較オプション: " + OptionNames(options_) + u"</p>\n";
   }
-  header += u"<p class=\"legend\"><del class=\"v\">\u2212 ソース１だけ</del>"
-            u"<ins class=\"v\">+ ソース２だけ</ins>"
-            u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
-            u"<span>\u2248 オプションで無視した違い</span>"
-            u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
+  header +=
+      u"<p class=\"legend\"><del class=\"v\">\u2212 ソース１だけ</del>"
+      u"<ins class=\"v\">+ ソース２だけ</ins>"
+      u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
+      u"<span>~ オプションで無視した違い</span>"
+      u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
   // The script lists the changed objects here: the page need not carry
   // every heading twice.
-  header += u"<details class=\"toc\" id=\"toc\" hidden><summary>変更のあるオブジェクト</summary></details>\n";
+  header +=
+      u"<details class=\"toc\" id=\"toc\" "
+      u"hidden><summary>変更のあるオブジェクト</summary></details>\n";
 
   document.main = std::move(outline_);
   if (!differs) document.main += u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n";

@@ -9,7 +9,9 @@ namespace {
 
 // Side 1 keeps the classic pages' yellow and side 2 their cyan: a pair that
 // colour-blind readers tell apart too, and every mark also carries a symbol.
-constexpr std::u16string_view kStyle = uR"CSS(
+// Marks inside listings are ASCII, so that monospace columns stay aligned.
+constexpr std::u16string_view kStyle =
+    uR"CSS(
 @counter-style p{system:extends decimal;pad:5 " "}
 :root{color-scheme:light dark;--fg:#1d1d1f;--bg:#fff;--mute:#6a6a6a;--rule:#d6d6d6;--box:#f6f6f6;
 --s1:#fff4b8;--e1:#f5cf35;--s2:#d6f4fb;--e2:#71d3ee;--hit:#ffe0ea;--eh:#f59ab5;--ign:#ececec;--link:#0b57d0}
@@ -51,10 +53,10 @@ em{font-style:normal;border-bottom:2px solid currentColor}
 .h>span,.h>del,.h>ins,.h>mark,.f>span{display:block;padding-left:14ch;text-indent:-14ch;min-height:1.5em;position:relative}
 .h>span,.f>span{counter-increment:a b}.h>del{counter-increment:a}.h>ins{counter-increment:b}
 .h>span::before,.f>span::before{content:counter(a,p) " " counter(b,p) "   ";color:var(--mute)}
-.h>del::before{content:counter(a,p) "       \2212 "}.h>ins::before{content:"      " counter(b,p) " + "}
-.h>del.x,.h>ins.x{background:var(--ign)}.h>del.x::before{content:counter(a,p) "       \2248 "}.h>ins.x::before{content:"      " counter(b,p) " \2248 "}
+.h>del::before{content:counter(a,p) "       - "}.h>ins::before{content:"      " counter(b,p) " + "}
+.h>del.x,.h>ins.x{background:var(--ign)}.h>del.x::before{content:counter(a,p) "       ~ "}.h>ins.x::before{content:"      " counter(b,p) " ~ "}
 .h.g>span,.h.g>mark,.g .f>span{padding-left:9ch;text-indent:-9ch;counter-increment:a}
-.h.g>span::before,.g .f>span::before{content:counter(a,p) "    ";color:var(--mute)}.h.g>mark::before{content:counter(a,p) " \25B6  "}
+.h.g>span::before,.g .f>span::before{content:counter(a,p) "    ";color:var(--mute)}.h.g>mark::before{content:counter(a,p) " >  "}
 .f>summary{cursor:pointer;color:var(--mute);padding-left:14ch;list-style:none;font-family:system-ui,sans-serif;font-size:12px}
 .g .f>summary{padding-left:9ch}
 .f>summary::before{content:"\22EF  変更のない "}.f[open]>summary::before{content:"\25BE  変更のない "}
@@ -73,7 +75,7 @@ h2+h3{margin-top:.1rem}
 :target{outline:2px solid var(--link);outline-offset:1px}
 details.u{margin:.2rem 0 .2rem 1.5rem}details.u>summary{cursor:pointer;color:var(--mute);font-size:13px}
 .q{margin:.1rem 0 .1rem 1rem}
-.toc ol{margin:.2rem 0;padding-left:2.2rem;columns:24rem auto}.toc li{break-inside:avoid;overflow-wrap:anywhere}
+.toc ol{margin:.2rem 0;padding-left:2.2rem;columns:24rem auto;column-gap:3rem}.toc li{break-inside:avoid;overflow-wrap:anywhere}
 .toc>summary{cursor:pointer;font-weight:bold}
 @media print{#bar,.noprint{display:none}body{padding:0;font-size:11pt}a{color:inherit}
 h3,h4,.p{break-inside:avoid-page}h3,h4{break-after:avoid-page}:target{outline:none}
@@ -82,7 +84,8 @@ h3,h4,.p{break-inside:avoid-page}h3,h4{break-after:avoid-page}:target{outline:no
 
 // Previous and next change ("n" and "p", or the bar's links) and the folds,
 // whose packed lines are unpacked the first time one is opened.
-constexpr std::u16string_view kScript = uR"JS(
+constexpr std::u16string_view kScript =
+    uR"JS(
 (function(){
 var cs=[].slice.call(document.querySelectorAll('main [id^=c]')),k=-1,pos=document.getElementById('pos');
 function show(){if(pos)pos.textContent=(k<0?'-':k+1)+' / '+cs.length}
@@ -143,8 +146,8 @@ std::u16string FoldStore::Packed() const {
 std::u16string GroupedNumber(long long n) {
   std::u16string digits;
   const bool negative = n < 0;
-  unsigned long long v = negative ? 0ull - static_cast<unsigned long long>(n)
-                                  : static_cast<unsigned long long>(n);
+  unsigned long long v =
+      negative ? 0ull - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
   int group = 0;
   do {
     if (group++ == 3) {
@@ -161,18 +164,20 @@ std::u16string GroupedNumber(long long n) {
 std::u16string ReviewPageText(const ReviewDocument& document) {
   std::u16string page;
   page.reserve(document.main.size() + document.header.size() + document.folds.size() + 8192);
-  page += u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-          u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-          u"<meta name=\"generator\" content=\"Tarnwick\">\n<title>";
+  page +=
+      u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+      u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      u"<meta name=\"generator\" content=\"Tarnwick\">\n<title>";
   AppendHtml(page, document.title);
   page += u"</title>\n<style>";
   page += kStyle;
   page += u"</style>\n</head>\n<body>\n";
   if (document.navigation) {
-    page += u"<nav id=\"bar\" aria-label=\"変更の移動\"><a id=\"prev\" href=\"#\">◀ 前</a>"
-            u"<span id=\"pos\"></span><a id=\"next\" href=\"#\">次 ▶</a>"
-            u"<span><kbd>p</kbd> <kbd>n</kbd> キーでも移動できます</span>"
-            u"<button type=\"button\" id=\"all\">すべて展開</button></nav>\n";
+    page +=
+        u"<nav id=\"bar\" aria-label=\"変更の移動\"><a id=\"prev\" href=\"#\">◀ 前</a>"
+        u"<span id=\"pos\"></span><a id=\"next\" href=\"#\">次 ▶</a>"
+        u"<span><kbd>p</kbd> <kbd>n</kbd> キーでも移動できます</span>"
+        u"<button type=\"button\" id=\"all\">すべて展開</button></nav>\n";
   }
   page += u"<header>\n";
   page += document.header;

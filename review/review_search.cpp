@@ -84,7 +84,8 @@ std::vector<TextSpan> ReviewSearchPage::Hits(std::u16string_view line) const {
   const std::u16string_view searched = query_->noCase ? std::u16string_view(upper) : line;
   for (const SearchTerm& term : query_->terms) {
     if (!term.used || !term.contain) continue;
-    for (const auto& [begin, end] : term.pattern.Occurrences(searched)) spans.push_back({begin, end});
+    for (const auto& [begin, end] : term.pattern.Occurrences(searched))
+      spans.push_back({begin, end});
   }
   std::sort(spans.begin(), spans.end(),
             [](const TextSpan& a, const TextSpan& b) { return a.begin < b.begin; });
@@ -163,11 +164,15 @@ std::u16string ReviewSearchPage::Page(std::u16string_view heading, const SearchC
   header += header_;
   header += u"<p class=\"counts\">該当プロパティ <b>" + GroupedNumber(counts.properties) +
             u"</b>・該当行 <b>" + GroupedNumber(counts.lines) + u"</b></p>\n";
-  header += u"<p class=\"legend\"><mark class=\"v\">\u25B6 条件を満たす行</mark>"
-            u"<mark class=\"v\"><em>検索文字列</em></mark>"
-            u"<span>\u22EF 該当しない行（クリックで展開）</span></p>\n";
-  header += u"<details class=\"toc\" id=\"toc\" hidden><summary>該当するオブジェクト</summary></details>\n";
-  if (counts.properties == 0) document.main += u"<p class=\"same\">該当する箇所はありません。</p>\n";
+  header +=
+      u"<p class=\"legend\"><mark class=\"v\">&gt; 条件を満たす行</mark>"
+      u"<mark class=\"v\"><em>検索文字列</em></mark>"
+      u"<span>\u22EF 該当しない行（クリックで展開）</span></p>\n";
+  header +=
+      u"<details class=\"toc\" id=\"toc\" "
+      u"hidden><summary>該当するオブジェクト</summary></details>\n";
+  if (counts.properties == 0)
+    document.main += u"<p class=\"same\">該当する箇所はありません。</p>\n";
   document.main += main_;
   document.folds = folds_.Packed();
   return ReviewPageText(document);

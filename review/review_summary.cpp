@@ -90,8 +90,9 @@ std::u16string ReviewSummaryText(const SummaryPage& page) {
 
   std::u16string& main = document.main;
   main += u"<table class=\"t\"><thead><tr><th>ファイル名</th><th>結果</th>";
-  main += search ? u"<th>該当プロパティ</th><th>該当行</th>"
-                 : u"<th>オブジェクト 追加</th><th>削除</th><th>変更</th><th>行 追加</th><th>削除</th>";
+  main +=
+      search ? u"<th>該当プロパティ</th><th>該当行</th>"
+             : u"<th>オブジェクト 追加</th><th>削除</th><th>変更</th><th>行 追加</th><th>削除</th>";
   main += u"</tr></thead>\n<tbody>\n";
   for (const SummaryRow& row : page.rows) {
     const ResultLook look = LookOf(row.result);

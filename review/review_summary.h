@@ -23,9 +23,9 @@ struct SummaryRow {
   std::u16string name;
   std::u16string resultText;  // as the classic summary words it
   RowResult result = RowResult::kPending;
-  std::u16string href;        // relative, ready for an attribute; empty: no page yet
-  ChangeCounts counts;        // comparisons
-  SearchCounts hits;          // searches
+  std::u16string href;  // relative, ready for an attribute; empty: no page yet
+  ChangeCounts counts;  // comparisons
+  SearchCounts hits;    // searches
 };
 
 struct SummaryPage {

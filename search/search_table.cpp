@@ -10,7 +10,6 @@
 namespace tarnwick {
 namespace {
 
-
 // A line of `text` matches a term that must be contained only if the whole
 // text contains it, since every line is a piece of the text. So when such a
 // term decides the condition and the whole text misses it, no line can match.
@@ -136,7 +135,7 @@ class SearchWalk {
   PathStacks& stacks_;
   SearchEvents& events_;
   bool& found_;
-  std::vector<Frame> frames_;  // the objects being walked, outermost first
+  std::vector<Frame> frames_;      // the objects being walked, outermost first
   std::vector<SearchLine> lines_;  // the lines of the property being reported
 };
 

@@ -23,9 +23,10 @@ ChangeCounts Count(const clsItem& node1, const clsItem& node2, bool diffOnly) {
 }
 
 TEST(ChangeCounts, CountObjectsOnceAndLinesOfEachSide) {
-  const clsItem side1 = Obj(u"", {Obj(u"B1", {Prop(u"P", u"1"), Prop(u"Q", u"same"),
-                                              Obj(u"I1", {Prop(u"T", u"a\r\nb\r\nc")})}),
-                                  Obj(u"GONE", {Prop(u"P", u"x"), Obj(u"IN", {Prop(u"Z", u"z")})})});
+  const clsItem side1 = Obj(
+      u"", {Obj(u"B1",
+                {Prop(u"P", u"1"), Prop(u"Q", u"same"), Obj(u"I1", {Prop(u"T", u"a\r\nb\r\nc")})}),
+            Obj(u"GONE", {Prop(u"P", u"x"), Obj(u"IN", {Prop(u"Z", u"z")})})});
   const clsItem side2 = Obj(u"", {Obj(u"B1", {Prop(u"P", u"2"), Prop(u"Q", u"same"),
                                               Obj(u"I1", {Prop(u"T", u"a\r\nB\r\nc\r\nd")})}),
                                   Obj(u"NEW", {Prop(u"P", u"y")})});

@@ -50,21 +50,34 @@ class CliForCi : public ::testing::Test {
   // A folder comparison from the scratch folder with relative folders.
   CliResult Diff(std::vector<std::u16string> extra, std::u16string_view files = u"*.txt") {
     std::vector<std::u16string> args = {u"diff",
-                                        u"--set", u"SRC_PATH1=v1",
-                                        u"--set", u"SRC_FILE1=" + std::u16string(files),
-                                        u"--set", u"SRC_PATH2=./v2/",
-                                        u"--set", u"SRC_FILE2=" + std::u16string(files),
-                                        u"--set", u"OUTPUT_PATH=out/../out/",
-                                        u"--set", u"OUTPUT_FILE=index"};
+                                        u"--set",
+                                        u"SRC_PATH1=v1",
+                                        u"--set",
+                                        u"SRC_FILE1=" + std::u16string(files),
+                                        u"--set",
+                                        u"SRC_PATH2=./v2/",
+                                        u"--set",
+                                        u"SRC_FILE2=" + std::u16string(files),
+                                        u"--set",
+                                        u"OUTPUT_PATH=out/../out/",
+                                        u"--set",
+                                        u"OUTPUT_FILE=index"};
     args.insert(args.end(), extra.begin(), extra.end());
     return RunIn(root, args);
   }
 
   CliResult Search(std::u16string_view string, std::vector<std::u16string> extra = {}) {
-    std::vector<std::u16string> args = {
-        u"search", u"--set", u"SRC_PATH=v2", u"--set", u"SRC_FILE=*.txt", u"--set",
-        u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=found", u"--set",
-        u"SEARCH_STRING1=" + std::u16string(string)};
+    std::vector<std::u16string> args = {u"search",
+                                        u"--set",
+                                        u"SRC_PATH=v2",
+                                        u"--set",
+                                        u"SRC_FILE=*.txt",
+                                        u"--set",
+                                        u"OUTPUT_PATH=out",
+                                        u"--set",
+                                        u"OUTPUT_FILE=found",
+                                        u"--set",
+                                        u"SEARCH_STRING1=" + std::u16string(string)};
     args.insert(args.end(), extra.begin(), extra.end());
     return RunIn(root, args);
   }
@@ -93,20 +106,34 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
   const std::string out = ToUtf8(root) + "out/";
   EXPECT_EQ(json,
             "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
-            "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" + out + "index.html\","
-            "\"messages\":[\"終了しました。\"],\"pairs\":["
-            "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
-            "\"path1\":\"" + ToUtf8(root) + "v1/a.txt\",\"path2\":\"" + ToUtf8(root) + "v2/a.txt\","
-            "\"page\":\"" + out + "A.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
-            "\"objectsChanged\":1,\"linesAdded\":1,\"linesRemoved\":1}},"
-            "{\"name\":\"NEW.TXT\",\"status\":\"only2\",\"statusText\":\"フォルダ２のみ存在\","
-            "\"path1\":null,\"path2\":\"" + ToUtf8(root) + "v2/new.txt\","
-            "\"page\":\"" + out + "NEW.html\",\"counts\":{\"objectsAdded\":1,\"objectsRemoved\":0,"
-            "\"objectsChanged\":0,\"linesAdded\":2,\"linesRemoved\":0}},"
-            "{\"name\":\"SAME.TXT\",\"status\":\"same\",\"statusText\":\"一致\","
-            "\"path1\":\"" + ToUtf8(root) + "v1/same.txt\",\"path2\":\"" + ToUtf8(root) + "v2/same.txt\","
-            "\"page\":\"" + out + "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
-            "\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0}}]}\n");
+            "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
+                out +
+                "index.html\","
+                "\"messages\":[\"終了しました。\"],\"pairs\":["
+                "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
+                "\"path1\":\"" +
+                ToUtf8(root) + "v1/a.txt\",\"path2\":\"" + ToUtf8(root) +
+                "v2/a.txt\","
+                "\"page\":\"" +
+                out +
+                "A.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
+                "\"objectsChanged\":1,\"linesAdded\":1,\"linesRemoved\":1}},"
+                "{\"name\":\"NEW.TXT\",\"status\":\"only2\",\"statusText\":\"フォルダ２のみ存在\","
+                "\"path1\":null,\"path2\":\"" +
+                ToUtf8(root) +
+                "v2/new.txt\","
+                "\"page\":\"" +
+                out +
+                "NEW.html\",\"counts\":{\"objectsAdded\":1,\"objectsRemoved\":0,"
+                "\"objectsChanged\":0,\"linesAdded\":2,\"linesRemoved\":0}},"
+                "{\"name\":\"SAME.TXT\",\"status\":\"same\",\"statusText\":\"一致\","
+                "\"path1\":\"" +
+                ToUtf8(root) + "v1/same.txt\",\"path2\":\"" + ToUtf8(root) +
+                "v2/same.txt\","
+                "\"page\":\"" +
+                out +
+                "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
+                "\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0}}]}\n");
 }
 
 TEST_F(CliForCi, JsonOfASearchAndOfARejectedRun) {
@@ -120,8 +147,9 @@ TEST_F(CliForCi, JsonOfASearchAndOfARejectedRun) {
   ASSERT_EQ(Search(u"**", {u"--json", u"r.json"}).status, 2);
   const std::string rejected = ScratchFolder::Read(root + u"r.json");
   EXPECT_NE(rejected.find("\"outcome\":\"rejected\",\"exitStatus\":2"), std::string::npos);
-  EXPECT_NE(rejected.find("\"messages\":[\"検索条件に * のみは入力できません (SEARCH_STRING1=**)\"]"),
-            std::string::npos)
+  EXPECT_NE(
+      rejected.find("\"messages\":[\"検索条件に * のみは入力できません (SEARCH_STRING1=**)\"]"),
+      std::string::npos)
       << rejected;
   EXPECT_NE(rejected.find("\"reports\":[]"), std::string::npos);
 

@@ -65,8 +65,8 @@ TEST_F(CliRuns, SettingsComeFromDefaultsThenTheIniFileThenEachSet) {
   result = RunArgs({u"diff", u"--ini", ini, u"--set", u"SRC_PATH1=" + v1, u"--set",
                     u"SRC_PATH2=" + v2, u"--set", u"SRC_FILE1=*", u"--set", u"SRC_FILE2=*"});
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err,
-            "出力先フォルダが見つかりません (OUTPUT_PATH=" + ToUtf8(scratch.Folder()) + "nowhere)\n");
+  EXPECT_EQ(result.err, "出力先フォルダが見つかりません (OUTPUT_PATH=" + ToUtf8(scratch.Folder()) +
+                            "nowhere)\n");
 }
 
 TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {

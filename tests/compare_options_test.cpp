@@ -48,7 +48,8 @@ TEST(CompareOptions, IgnoreCaseKeepsQuotedLiteralsAndFollowsThemAcrossLines) {
   // A literal open at the end of a line goes on in the next.
   EXPECT_EQ(Keys(u"m('first\r\nsecond') x", kCase), "M('first\nsecond') X @ 1 2");
   // A quote in a comment opens no literal.
-  EXPECT_EQ(Keys(u"a -- don't\r\nb /* it's */ c 'q'", kCase), "A -- DON'T\nB /* IT'S */ C 'q' @ 1 2");
+  EXPECT_EQ(Keys(u"a -- don't\r\nb /* it's */ c 'q'", kCase),
+            "A -- DON'T\nB /* IT'S */ C 'q' @ 1 2");
   // Full-width letters fold too.
   EXPECT_TRUE(ValuesEqual(u"ａｂｃ", u"ＡＢＣ", kCase));
 }
@@ -75,7 +76,8 @@ std::string Records(const std::vector<LineRecord>& records) {
 
 TEST(LineDifference, RecordsPointAtTheOriginalLines) {
   LineDiffer differ;
-  EXPECT_EQ(Records(differ.Compare(u"a\r\nb\r\nc", u"a\r\nx\r\nc")), "=1,1 a\n-2,0 b\n+0,2 x\n=3,3 c\n");
+  EXPECT_EQ(Records(differ.Compare(u"a\r\nb\r\nc", u"a\r\nx\r\nc")),
+            "=1,1 a\n-2,0 b\n+0,2 x\n=3,3 c\n");
   EXPECT_EQ(Records(differ.OneSide(u"p\r\nq", 2)), "+0,1 p\n+0,2 q\n");
 }
 
@@ -99,7 +101,8 @@ TEST(LineDifference, UnderOptionsLinesMapBackAndIgnoredLinesStayCommon) {
 TEST(LineDifference, AValueWithoutKeyLinesIsAllOneSided) {
   LineDiffer differ;
   // The ignored lines of side 1 follow, as nothing places them earlier.
-  EXPECT_EQ(Records(differ.Compare(u" \r\n", u"x\r\ny", kBlanks)), "+0,1 x\n+0,2 y\n=1,0  \n=2,0 \n");
+  EXPECT_EQ(Records(differ.Compare(u" \r\n", u"x\r\ny", kBlanks)),
+            "+0,1 x\n+0,2 y\n=1,0  \n=2,0 \n");
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ std::string Main(const std::string& page) {
 TEST(ReviewComparePage, IsOneSelfContainedUtf8Document) {
   const clsItem node = Obj(u"", {Obj(u"B", {Prop(u"P", u"1")})});
   const std::string page = Render(node, node, true).page;
-  EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">", 0), 0u);
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">", 0),
+            0u);
   EXPECT_NE(page.find("<title>比較: P.TXT</title>"), std::string::npos);
   EXPECT_NE(page.find("@media (prefers-color-scheme:dark)"), std::string::npos);
   EXPECT_NE(page.find("@media print"), std::string::npos);
@@ -66,11 +67,11 @@ TEST(ReviewComparePage, IsOneSelfContainedUtf8Document) {
 }
 
 TEST(ReviewComparePage, GroupsChangesUnderTheirObjectAndNumbersThem) {
-  const clsItem side1 = Obj(u"", {Obj(u"ブロック", {Obj(u"B1", {Prop(u"型", u"VARCHAR2(100)"),
-                                                                Prop(u"同じ", u"x")})})});
-  const clsItem side2 = Obj(u"", {Obj(u"ブロック", {Obj(u"B1", {Prop(u"型", u"VARCHAR2(200)"),
-                                                                Prop(u"同じ", u"x"),
-                                                                Prop(u"新", u"n")})})});
+  const clsItem side1 = Obj(
+      u"", {Obj(u"ブロック", {Obj(u"B1", {Prop(u"型", u"VARCHAR2(100)"), Prop(u"同じ", u"x")})})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"ブロック", {Obj(u"B1", {Prop(u"型", u"VARCHAR2(200)"), Prop(u"同じ", u"x"),
+                                              Prop(u"新", u"n")})})});
   const Rendered r = Render(side1, side2, true);
   EXPECT_EQ(Main(r.page),
             "<main>\n<h2>ブロック</h2>\n<h3 id=o1>B1</h3>\n"
@@ -78,15 +79,17 @@ TEST(ReviewComparePage, GroupsChangesUnderTheirObjectAndNumbersThem) {
             "<ins class=\"v\">VARCHAR2(<em>2</em>00)</ins></div>\n"
             "<div class=p id=c2><b>新</b><ins class=\"v\">n</ins></div>\n");
   EXPECT_EQ(r.changes, 2u);
-  EXPECT_NE(r.page.find("オブジェクト: 追加 <b>0</b>・削除 <b>0</b>・変更 <b>1</b>　行: 追加 <b>2</b>"
-                        "・削除 <b>1</b>　変更箇所 <b>2</b>"),
-            std::string::npos);
+  EXPECT_NE(
+      r.page.find("オブジェクト: 追加 <b>0</b>・削除 <b>0</b>・変更 <b>1</b>　行: 追加 <b>2</b>"
+                  "・削除 <b>1</b>　変更箇所 <b>2</b>"),
+      std::string::npos);
 }
 
 TEST(ReviewComparePage, AnObjectOneSideLacksIsOneChangeWithItsContentUnderIt) {
   const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")})});
-  const clsItem side2 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}),
-                                  Obj(u"NEW", {Prop(u"P", u"a\r\nb"), Obj(u"IN", {Prop(u"Q", u"q")})})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}),
+                Obj(u"NEW", {Prop(u"P", u"a\r\nb"), Obj(u"IN", {Prop(u"Q", u"q")})})});
   const Rendered r = Render(side1, side2, true);
   EXPECT_EQ(Main(r.page),
             "<main>\n<h3 class=add id=c1>NEW（追加）</h3>\n"
@@ -122,9 +125,10 @@ TEST(ReviewComparePage, WithEverythingListedEqualPropertiesAreGroupedClosed) {
   const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1"), Prop(u"Q", u"<q>")})});
   const clsItem side2 = Obj(u"", {Obj(u"A", {Prop(u"P", u"2"), Prop(u"Q", u"<q>")})});
   const std::string main = Main(Render(side1, side2, false).page);
-  EXPECT_NE(main.find("<details class=\"u\"><summary>変更のないプロパティ</summary>"
-                      "<div class=\"q\"><b>Q</b> <span class=\"v\">&lt;q&gt;</span></div></details>"),
-            std::string::npos)
+  EXPECT_NE(
+      main.find("<details class=\"u\"><summary>変更のないプロパティ</summary>"
+                "<div class=\"q\"><b>Q</b> <span class=\"v\">&lt;q&gt;</span></div></details>"),
+      std::string::npos)
       << main;
 }
 
@@ -132,7 +136,8 @@ TEST(ReviewComparePage, OptionsAreNamedAndIgnoredDifferencesShownApart) {
   const clsItem side1 = Obj(u"", {Obj(u"T", {Prop(u"テキスト", u"a\r\n  b\r\nc")})});
   const clsItem side2 = Obj(u"", {Obj(u"T", {Prop(u"テキスト", u"a\r\n    b\r\nC")})});
   const Rendered r = Render(side1, side2, true, {true, false});
-  EXPECT_NE(r.page.find("<p class=\"opts\">比較オプション: 空白の違いを無視</p>"), std::string::npos);
+  EXPECT_NE(r.page.find("<p class=\"opts\">比較オプション: 空白の違いを無視</p>"),
+            std::string::npos);
   EXPECT_NE(Main(r.page).find("<del class=\"x\">  b</del><ins class=\"x\">    b</ins>"
                               "<del id=c1>c</del><ins>C</ins>"),
             std::string::npos)
@@ -170,9 +175,10 @@ TEST_F(ReviewRuns, SummaryCountsEveryPairAndLinksEveryPageRelatively) {
   EXPECT_NE(summary.find("<a href=\"../B.html\">一致</a>"), std::string::npos);
   EXPECT_NE(summary.find("<a href=\"../C.html\">フォルダ１のみ存在</a>"), std::string::npos)
       << "one-sided pages are linked";
-  EXPECT_NE(summary.find("ファイル <b>3</b>（処理済み 3）・差異あり <b>1</b>・一致 <b>1</b>・片方のみ "
-                         "<b>1</b>"),
-            std::string::npos);
+  EXPECT_NE(
+      summary.find("ファイル <b>3</b>（処理済み 3）・差異あり <b>1</b>・一致 <b>1</b>・片方のみ "
+                   "<b>1</b>"),
+      std::string::npos);
   const std::string page = ScratchFolder::Read(settings.OUTPUT_PATH + u"B.html");
   EXPECT_NE(page.find("差異はありません。"), std::string::npos);
   EXPECT_TRUE(report.differs);
@@ -189,8 +195,9 @@ TEST_F(ReviewRuns, ClassicSummaryNamesTheOptionsOnlyWhenOn) {
   settings.IGNORE_CASE = true;
   ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   const std::u16string named = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
-  EXPECT_NE(named.find(u"<tr><td colspan=\"3\">比較オプション：大文字と小文字を区別しない</td></tr>"),
-            std::u16string::npos);
+  EXPECT_NE(
+      named.find(u"<tr><td colspan=\"3\">比較オプション：大文字と小文字を区別しない</td></tr>"),
+      std::u16string::npos);
 }
 
 TEST(RelativeHref, LeadsFromTheSummaryFolderToThePage) {

@@ -96,7 +96,8 @@ std::string Unpack(const std::string& block) {
     i += literals;
     if (i >= block.size()) break;
     const std::size_t offset = static_cast<unsigned char>(block[i]) |
-                               static_cast<std::size_t>(static_cast<unsigned char>(block[i + 1])) << 8;
+                               static_cast<std::size_t>(static_cast<unsigned char>(block[i + 1]))
+                                   << 8;
     i += 2;
     std::size_t match = length(token & 15) + 4;
     std::size_t from = out.size() - offset;

@@ -67,7 +67,8 @@ inline std::map<std::string, std::string> RunInBrowser(const std::filesystem::pa
     return results;
   }
   const std::filesystem::path harness = folder / "harness.html";
-  std::ofstream(harness) << R"(<!DOCTYPE html><meta charset="utf-8"><body><pre id="out">pending</pre><script>
+  std::ofstream(harness)
+      << R"(<!DOCTYPE html><meta charset="utf-8"><body><pre id="out">pending</pre><script>
 var out=[];function log(k,v){out.push(k+'='+JSON.stringify(v))}
 function finish(){document.getElementById('out').textContent=out.join('\n')+'\ndone=true'}
 function key(d,k){d.dispatchEvent(new KeyboardEvent('keydown',{key:k,bubbles:true}))}
@@ -75,8 +76,10 @@ function seen(w,e){var r=e.getBoundingClientRect();return r.height>0&&r.top>=0&&
 var f=document.createElement('iframe');f.style.width='1200px';f.style.height='800px';var step=0;
 f.onload=function(){var d=f.contentDocument,w=f.contentWindow;step++;
 try{)" << check
-                        << R"(}catch(e){log('error',String(e));finish()}};
-f.src=)" << "'" << pageUrl << "'" << R"(;document.body.appendChild(f);
+      << R"(}catch(e){log('error',String(e));finish()}};
+f.src=)"
+      << "'" << pageUrl << "'"
+      << R"(;document.body.appendChild(f);
 </script>)";
 
   const std::filesystem::path profile = folder / "profile";
@@ -91,7 +94,8 @@ f.src=)" << "'" << pageUrl << "'" << R"(;document.body.appendChild(f);
   if (FILE* pipe = ::popen(command.c_str(), "r")) {
     std::array<char, 4096> buffer;
     std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) dom.append(buffer.data(), n);
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+      dom.append(buffer.data(), n);
     ::pclose(pipe);
   }
   const std::size_t open = dom.find("<pre id=\"out\">");
@@ -102,7 +106,9 @@ f.src=)" << "'" << pageUrl << "'" << R"(;document.body.appendChild(f);
   }
   std::string text = dom.substr(open + 14, close - open - 14);
   for (const auto& [entity, plain] : {std::pair<std::string, std::string>{"&lt;", "<"},
-                                      {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
+                                      {"&gt;", ">"},
+                                      {"&quot;", "\""},
+                                      {"&amp;", "&"}}) {
     for (std::size_t at = text.find(entity); at != std::string::npos;
          at = text.find(entity, at + plain.size())) {
       text.replace(at, entity.size(), plain);

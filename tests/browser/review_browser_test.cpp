@@ -53,7 +53,8 @@ std::filesystem::path WriteComparison(const ScratchFolder& scratch, const clsIte
 
 TEST(ReviewInBrowser, CharsetIsHonouredAndJapaneseShows) {
   const ScratchFolder scratch;
-  const clsItem side1 = Obj(u"", {Obj(u"ブロック", {Obj(u"受注", {Prop(u"ヒント", u"納期を入力")})})});
+  const clsItem side1 =
+      Obj(u"", {Obj(u"ブロック", {Obj(u"受注", {Prop(u"ヒント", u"納期を入力")})})});
   const clsItem side2 =
       Obj(u"", {Obj(u"ブロック", {Obj(u"受注", {Prop(u"ヒント", u"希望納期を入力")})})});
   const auto page = WriteComparison(scratch, side1, side2);
@@ -103,13 +104,13 @@ first.querySelector('summary').click();)");
 TEST(ReviewInBrowser, NAndPMoveBetweenChanges) {
   const ScratchFolder scratch;
   // Three changes, the last far below a long added text.
-  const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}),
-                                  Obj(u"B", {Prop(u"トリガー・テキスト", Steps(30))}),
-                                  Obj(u"C", {Prop(u"Q", u"x")})});
-  const clsItem side2 = Obj(u"", {Obj(u"A", {Prop(u"P", u"2")}),
-                                  Obj(u"B", {Prop(u"トリガー・テキスト", Steps(30, 15)),
-                                             Prop(u"長文", Steps(300))}),
-                                  Obj(u"C", {Prop(u"Q", u"y")})});
+  const clsItem side1 =
+      Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}), Obj(u"B", {Prop(u"トリガー・テキスト", Steps(30))}),
+                Obj(u"C", {Prop(u"Q", u"x")})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"A", {Prop(u"P", u"2")}),
+                Obj(u"B", {Prop(u"トリガー・テキスト", Steps(30, 15)), Prop(u"長文", Steps(300))}),
+                Obj(u"C", {Prop(u"Q", u"y")})});
   const auto page = WriteComparison(scratch, side1, side2);
   const auto seen = RunInBrowser(NativePath(scratch.Folder()), FileUrl(page), R"(
 key(d,'n');log('first',w.location.hash);log('firstSeen',seen(w,d.querySelector(':target')));
