@@ -8,6 +8,7 @@
 #include "diff/tree_compare.h"
 #include "fake_window.h"
 #include "review/review_compare.h"
+#include "review/review_search.h"
 #include "review/review_summary.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
@@ -205,6 +206,52 @@ TEST(RelativeHref, LeadsFromTheSummaryFolderToThePage) {
   EXPECT_EQ(RelativeHref(u"/out/sub/", u"/out/A B.html"), u"../A%20B.html");
   EXPECT_EQ(RelativeHref(u"/out/./x/../", u"/out/#1.html"), u"%231.html");
   EXPECT_EQ(RelativeHref(u"out/", u"/elsewhere/A.html"), u"file:///elsewhere/A.html");
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+TEST(ReviewSearchPage, ConditionsAndNamesFromSettingsAreEscaped) {
+  const CollectionPtr tree =
+      testing::Items({Obj(u"ﾌｫｰﾑ", {Obj(u"<F>", {Prop(u"P", u"a <script> b")})})});
+  const SearchQuery query =
+      MakeSearchQuery({{{u"<script>", true}, {u"&x\"", false}, {}}}, false, false, true);
+  ReviewSearchPage page;
+  SearchCounter counter(page);
+  bool found = false;
+  MakeSearch(query, tree.get(), u"/r/<r>.txt", counter, found);
+  const std::string text = ToUtf8(page.Page(u"<R>.TXT", counter.Counts()));
+  EXPECT_NE(text.find("<title>検索: &lt;R&gt;.TXT</title>"), std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">/r/&lt;r&gt;.txt</td>"), std::string::npos);
+  EXPECT_NE(text.find("<mark class=\"v\">&lt;script&gt;</mark> を含む<br>"
+                      "<mark class=\"v\">&amp;x&quot;</mark> を含まない"),
+            std::string::npos);
+  EXPECT_NE(text.find("<h3 class=s id=o1>&lt;F&gt;</h3>"), std::string::npos);
+  EXPECT_NE(text.find("<mark id=c1>a <em>&lt;script&gt;</em> b</mark>"), std::string::npos) << text;
+  EXPECT_EQ(text.find("<script>", text.find("<main>")), text.find("<script>", text.find("</main>")))
+      << "no script element inside the page's content";
+}
+
+TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
+  SummaryPage page;
+  page.stamp = u"ファイル比較：開始日時：2026/01/02  03:04:05";
+  page.folder1 = u"/a/<b>/";
+  page.folder2 = u"/c/&/";
+  page.rows.push_back({u"<X>.TXT", u"差異あり", RowResult::kDifferent, u"%3CX%3E.html", {}, {}});
+  page.rows.push_back({u"Y.TXT", u"未処理", RowResult::kPending, u"", {}, {}});
+  const std::string text = ToUtf8(ReviewSummaryText(page));
+  EXPECT_NE(text.find("<td class=\"v\">/a/&lt;b&gt;/</td>"), std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">/c/&amp;/</td>"), std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">&lt;X&gt;.TXT</td><td><span class=\"m chg\">~</span>"
+                      "<a href=\"%3CX%3E.html\">差異あり</a></td>"),
+            std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">Y.TXT</td><td><span class=\"m \">…</span>未処理</td>"
+                      "<td></td>"),
+            std::string::npos)
+      << text;
 }
 
 }  // namespace
