@@ -103,6 +103,14 @@ void TablePage::Commit() {
   writer_.Commit();
 }
 
+std::string PageBytes(std::u16string_view head, std::u16string_view body) {
+  RawBuffer<char> bytes;
+  for (const std::u16string_view piece : {head, kCrLf, body, kCrLf, kPageTail, kCrLf}) {
+    AppendCp932(piece, bytes);
+  }
+  return std::string(bytes.View());
+}
+
 void WritePage(std::u16string_view path, std::u16string_view head, std::u16string_view body) {
   PageWriter writer{std::u16string(path)};
   for (const std::u16string_view piece : {head, kCrLf, body, kCrLf, kPageTail, kCrLf}) {

@@ -68,6 +68,10 @@ class TablePage {
   HTMLTblCls table_;
 };
 
+// The bytes of a classic page held whole: head, body and tail, each followed
+// by CR LF, in code page 932 (what WritePage writes).
+std::string PageBytes(std::u16string_view head, std::u16string_view body);
+
 // Writes a whole page whose body is at hand (the summary page). Throws
 // tarnwick::Error.
 void WritePage(std::u16string_view path, std::u16string_view head, std::u16string_view body);

@@ -33,6 +33,8 @@ TEST(PageFile, ThreeLinesInCodePage932WithCrLf) {
   WritePage(path, kComparisonPageHead, u"<tr><td>～①ｱ</td></tr>\r\n");
   EXPECT_EQ(ScratchFolder::Read(path),
             "<HTML><TABLE>\r\n<tr><td>\x81\x60\x87\x40\xb1</td></tr>\r\n\r\n</TABLE></HTML>\r\n");
+  EXPECT_EQ(ScratchFolder::Read(path),
+            PageBytes(kComparisonPageHead, u"<tr><td>～①ｱ</td></tr>\r\n"));
   // An empty table body still gives its own (empty) line.
   WritePage(path, kSummaryPageHead, u"");
   EXPECT_EQ(ScratchFolder::Read(path),
