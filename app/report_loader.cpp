@@ -42,7 +42,7 @@ CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
   ReleaseIfLarge(buffers.bytes);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
   CollectionPtr tree;
-  GetBlockStruct(buffers.text.View(), tree);
+  GetBlockStruct(buffers.text, tree);
   stage.clear();
   return tree;
 }

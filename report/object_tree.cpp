@@ -74,6 +74,16 @@ std::u16string_view TreeStrings::Store(std::u16string_view text) {
   return {at, text.size()};
 }
 
+void TreeStrings::Adopt(RawBuffer<char16_t> buffer) {
+  // Full, so that nothing is stored into it; inserted before the block in
+  // use, which stays the one to fill.
+  Block adopted;
+  adopted.size = adopted.used = buffer.size();
+  adopted.mapped = std::move(buffer);
+  adopted.data = adopted.mapped.data();
+  blocks_.insert(blocks_.empty() ? blocks_.end() : blocks_.end() - 1, std::move(adopted));
+}
+
 bool TreeStrings::Holds(std::u16string_view text) const {
   if (text.empty()) return true;
   const std::less<const char16_t*> before;

@@ -37,6 +37,8 @@ class TreeStrings {
 
   // A copy of `text` that lives as long as this storage.
   std::u16string_view Store(std::u16string_view text);
+  // Takes over a buffer whose text the tree then views where it lies.
+  void Adopt(RawBuffer<char16_t> buffer);
   // Whether `text` lies in this storage (its own copy; also true for an empty text).
   bool Holds(std::u16string_view text) const;
 

@@ -49,6 +49,9 @@ constexpr std::u16string_view kAlias = u"別名";
 // Same-named objects in one section get one more blank each; past this many
 // the keys alone would grow quadratically, so the report is refused.
 constexpr std::size_t kMaxSameNamedObjects = 1000;
+// A value this long (and at least half the report) makes the tree keep the
+// report text rather than copy the value.
+constexpr std::size_t kTakeOverUnits = std::size_t{1} << 20;
 // Longest line text quoted in an error description.
 constexpr std::size_t kQuotedLineLimit = 200;
 
@@ -68,7 +71,9 @@ SectionKind KindOf(std::u16string_view name) {
 // into the text or into pushed lines, both alive until the pass ends.
 class ReportReader {
  public:
-  explicit ReportReader(std::u16string_view text) : text_(text) {}
+  // `owner`, when given, holds `text` and may be taken over by the tree.
+  explicit ReportReader(std::u16string_view text, RawBuffer<char16_t>* owner = nullptr)
+      : text_(text), owner_(owner) {}
 
   CollectionPtr BuildTree() {
     // Sized from the text, which the tree's texts never outgrow by much; the
@@ -313,6 +318,18 @@ class ReportReader {
     CheckAdvanced(before);
   }
 
+  // A value about to be added. When it is most of the report (one huge
+  // line), the tree takes over the report text instead of copying it, which
+  // would hold the value twice while the text lives.
+  std::u16string_view Kept(std::u16string_view value) {
+    if (owner_ != nullptr && value.size() >= kTakeOverUnits && value.size() * 2 >= text_.size() &&
+        InText(value)) {
+      strings_->Adopt(std::move(*owner_));
+      owner_ = nullptr;
+    }
+    return value;
+  }
+
   // The name, or for a name present already the name with the fewest blanks
   // added that is free; valid until the next call.
   std::u16string_view MakeUniqueKey(
@@ -345,9 +362,9 @@ class ReportReader {
     if (const TextName* text = FindTextName(n)) {
       if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
         v = PushMenuIcon(c, v);
-        collection.Add(TextNode(SharedName(f, n), v));
+        collection.Add(TextNode(SharedName(f, n), Kept(v)));
       } else {
-        collection.Add(TextNode(SharedName(f, n), ReadTextBlock(v, text->closing)));
+        collection.Add(TextNode(SharedName(f, n), Kept(ReadTextBlock(v, text->closing))));
       }
       NextLine();
     } else if (n == kCoordinateInfo) {
@@ -356,7 +373,7 @@ class ReportReader {
     } else if (n == kReferenceInfo) {
       const std::u16string_view trimmed = TrimBlanks(v);
       if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
-        collection.Add(TextNode(SharedName(f, n), v));
+        collection.Add(TextNode(SharedName(f, n), Kept(v)));
       } else {
         collection.Add(TextNode(SharedName(f, n), ReadReferenceLines()));
       }
@@ -368,7 +385,7 @@ class ReportReader {
         OpenSection(collection, n, f.depth + 1);  // f dangles from here on
       }
     } else {
-      collection.Add(TextNode(SharedName(f, n), v));
+      collection.Add(TextNode(SharedName(f, n), Kept(v)));
       NextLine();
     }
   }
@@ -525,6 +542,7 @@ class ReportReader {
   std::u16string joined_;                   // a gathered text that is no view of the report
   std::u16string uniqueKey_;                // a same-named object's key, blanks added
   std::shared_ptr<TreeStrings> strings_;    // every collection of the tree copies into it
+  RawBuffer<char16_t>* owner_;               // holds text_, until the tree takes it over
   std::vector<Frame> frames_;
   struct Peeked {
     std::int64_t from = 0;  // never a line start: positions are 1-based
@@ -560,6 +578,11 @@ void GetBlockStruct(std::u16string_view text, CollectionPtr& tree) {
   parser.SetFormText(text);
   parser.AnalyzeFormText();
   tree = parser.BlockStruct();
+}
+
+void GetBlockStruct(RawBuffer<char16_t>& text, CollectionPtr& tree) {
+  if (tree || text.empty()) return;
+  tree = ReportReader(text.View(), &text).BuildTree();
 }
 
 }  // namespace tarnwick

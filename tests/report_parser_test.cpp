@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -615,6 +616,30 @@ TEST(ReportParser, GeneratedReportsAndTheirEditsParseIntoModules) {
     }
     EXPECT_GT(MultiLineTexts(*tree, u"トリガー・テキスト"), 10);
   }
+}
+
+TEST(ReportParser, AHugeLineIsKeptWhereItLiesNotCopied) {
+  const std::u16string huge(3 << 20, u'x');
+  const std::u16string report = u"* 名前 F\r\n  タイトル " + huge + u"\r\n  幅 10\r\n";
+  RawBuffer<char16_t> buffer;
+  buffer.Resize(report.size());
+  std::copy(report.begin(), report.end(), buffer.data());
+  CollectionPtr tree;
+  GetBlockStruct(buffer, tree);
+  EXPECT_TRUE(buffer.empty()) << "the tree took the text over";
+  EXPECT_EQ(TreeToJson(tree), Tree(report));
+  const clsItem& title = tree->At(1).Children().At(1).Children().At(1);
+  EXPECT_EQ(title.Text(), huge);
+
+  // An ordinary report is copied and leaves its buffer for the next one.
+  const std::u16string small = u"* 名前 F\r\n  タイトル T\r\n";
+  buffer.Resize(small.size());
+  std::copy(small.begin(), small.end(), buffer.data());
+  CollectionPtr smallTree;
+  GetBlockStruct(buffer, smallTree);
+  EXPECT_EQ(buffer.View(), small);
+  std::fill(buffer.data(), buffer.data() + buffer.size(), u'?');
+  EXPECT_EQ(TreeToJson(smallTree), Tree(small));
 }
 
 }  // namespace
