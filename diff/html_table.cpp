@@ -2,10 +2,12 @@
 
 namespace tarnwick {
 
+using namespace std::string_view_literals;  // the markup as views: no length counting per cell
+
 void HTMLTblCls::StartRow() {
   sRowHead_ = sRowTail_;
-  sRowHead_ += u"<tr>";
-  sRowTail_ = u"</tr>\r\n";
+  sRowHead_ += u"<tr>"sv;
+  sRowTail_ = u"</tr>\r\n"sv;
 }
 
 void HTMLTblCls::EndRow() {
@@ -21,19 +23,19 @@ void HTMLTblCls::AddCell(std::u16string_view pi_cLine, std::u16string_view pi_cP
 void HTMLTblCls::AddLinkCell(std::u16string_view pi_cLine, std::u16string_view pi_cProp,
                              std::u16string_view pi_cLink) {
   aBuf_ += sRowHead_;
-  aBuf_ += u"<td";
+  aBuf_ += u"<td"sv;
   if (!pi_cProp.empty()) {
     aBuf_ += u' ';
     aBuf_ += pi_cProp;
   }
   aBuf_ += u'>';
   if (!pi_cLink.empty()) {
-    aBuf_ += u"<a href=\"";
+    aBuf_ += u"<a href=\""sv;
     aBuf_ += pi_cLink;
-    aBuf_ += u"\">";
+    aBuf_ += u"\">"sv;
   }
   AppendEscaped(pi_cLine);
-  aBuf_ += pi_cLink.empty() ? u"</td>" : u"</a></td>";
+  aBuf_ += pi_cLink.empty() ? u"</td>"sv : u"</a></td>"sv;
   sRowHead_.clear();
   FlushFull();
 }
@@ -86,26 +88,26 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
     switch (ch) {
       case u'\t':
         if ((i + extraColumns) % 2 == 0) {
-          aBuf_ += u"&nbsp;&nbsp;";
+          aBuf_ += u"&nbsp;&nbsp;"sv;
           ++extraColumns;
         } else {
-          aBuf_ += u"&nbsp;";
+          aBuf_ += u"&nbsp;"sv;
         }
         break;
       case u'&':
-        aBuf_ += u"&amp;";
+        aBuf_ += u"&amp;"sv;
         break;
       case u' ':
-        aBuf_ += u"&nbsp;";
+        aBuf_ += u"&nbsp;"sv;
         break;
       case u'"':
-        aBuf_ += u"&quot;";
+        aBuf_ += u"&quot;"sv;
         break;
       case u'<':
-        aBuf_ += u"&lt;";
+        aBuf_ += u"&lt;"sv;
         break;
       default:
-        aBuf_ += u"&gt;";
+        aBuf_ += u"&gt;"sv;
         break;
     }
   }
