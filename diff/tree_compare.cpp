@@ -121,7 +121,7 @@ class TreeWalk {
     for (const clsItem& child : *children) {
       ++position;
       if (child.Key.empty()) continue;
-      (child.IsText() ? properties_ : objects).Merge(child.Key, side, position);
+      (child.IsText() ? properties_ : objects).MergeInOrder(child.Key, side, position);
     }
   }
 
@@ -139,6 +139,27 @@ class TreeWalk {
 }  // namespace
 
 void MergeKey::Merge(std::u16string_view key, Side side, std::size_t position) {
+  side1Only_ = false;
+  if (!indexed_ && entries_.size() > kLinearLimit) Rehash();
+  MergeAt(key, side, position);
+}
+
+void MergeKey::MergeInOrder(std::u16string_view key, Side side, std::size_t position) {
+  if (side == kSide1 && side1Only_) {
+    entries_.push_back(Entry{key, position, 0});
+    return;
+  }
+  side1Only_ = false;
+  if (cursor_ < entries_.size() && entries_[cursor_].key == key) {
+    (side == kSide1 ? entries_[cursor_].position1 : entries_[cursor_].position2) = position;
+    ++cursor_;
+    return;
+  }
+  if (!indexed_ && entries_.size() > kLinearLimit) Rehash();
+  cursor_ = MergeAt(key, side, position) + 1;
+}
+
+std::size_t MergeKey::MergeAt(std::u16string_view key, Side side, std::size_t position) {
   std::size_t found = entries_.size();
   std::size_t slot = 0;
   if (!indexed_) {
@@ -163,12 +184,15 @@ void MergeKey::Merge(std::u16string_view key, Side side, std::size_t position) {
     }
   }
   (side == kSide1 ? entries_[found].position1 : entries_[found].position2) = position;
+  return found;
 }
 
 void MergeKey::Clear() {
   entries_.clear();
   if (indexed_) std::fill(index_.begin(), index_.end(), 0);
   indexed_ = false;
+  side1Only_ = true;
+  cursor_ = 0;
 }
 
 std::size_t MergeKey::Slot(std::u16string_view key) const {
