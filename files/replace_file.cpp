@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <random>
 
 #include "base/error.h"
 #include "files/file_io.h"
@@ -68,10 +69,13 @@ FileReplacement::FileReplacement(std::u16string path)
   const std::string_view name = std::string_view(native_).substr(folder.size());
   // Hidden, so that no listing of reports takes it up.
   const std::string stem = folder + "." + ShortName(name, kNameBytesKept) + ".";
-  std::random_device random;
+  // Names need not be unpredictable, only free: O_EXCL refuses a taken one.
+  std::uint64_t seed = static_cast<std::uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid());
   for (int attempt = 0;; ++attempt) {
+    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
     char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
+    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(seed >> 32));
     std::string candidate = stem + suffix + ".tmp";
     fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd_ >= 0) {
