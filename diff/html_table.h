@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/raw_buffer.h"
+
 namespace tarnwick {
 
 // Where a streamed table's text goes, piece after piece, in order.
@@ -46,6 +48,13 @@ class HTMLTblCls {
 
  private:
   void AppendEscaped(std::u16string_view text);
+  // Appends to the buffer: the one way text enters it, kept inline because a
+  // table is built of many short pieces.
+  void Put(std::u16string_view text) {
+    const std::size_t size = aBuf_.size();
+    aBuf_.Resize(size + text.size());
+    std::char_traits<char16_t>::copy(aBuf_.data() + size, text.data(), text.size());
+  }
   // Hands the buffer to the sink once it holds a chunk.
   void FlushFull() {
     if (sink_ != nullptr && aBuf_.size() >= kTableChunk) Flush();
@@ -55,9 +64,11 @@ class HTMLTblCls {
   void AppendRun(std::u16string_view run);
 
   TableSink* sink_ = nullptr;
-  std::u16string aBuf_;
-  std::u16string sRowHead_ = u"<tr>";
-  std::u16string sRowTail_;
+  RawBuffer<char16_t> aBuf_;
+  // The open row's opening ("<tr>", after the last row's closing) and its
+  // closing; views of constant text, so that a row costs no copying.
+  std::u16string_view sRowHead_ = u"<tr>";
+  std::u16string_view sRowTail_;
 };
 
 }  // namespace tarnwick
