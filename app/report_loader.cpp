@@ -64,4 +64,31 @@ CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, Window
   return LoadReport(path, stage, window, buffers);
 }
 
+CollectionPtr LoadedReport::Take(std::u16string& runStage) {
+  if (error) {
+    runStage = stage;
+    std::rethrow_exception(error);
+  }
+  return std::move(tree);
+}
+
+LoadedReport LoadReportKept(std::u16string_view path, WindowOps* window, ReportBuffers& buffers) {
+  LoadedReport loaded;
+  try {
+    loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
+                         : ParseReportFile(path, loaded.stage, buffers);
+  } catch (...) {
+    loaded.error = std::current_exception();
+  }
+  return loaded;
+}
+
+std::future<LoadedReport> LoadReportAhead(std::u16string path, ReportBuffers& buffers) {
+  return std::async(std::launch::async, [path = std::move(path), &buffers] {
+    LoadedReport loaded = LoadReportKept(path, nullptr, buffers);
+    buffers.ReleaseLarge();
+    return loaded;
+  });
+}
+
 }  // namespace tarnwick

@@ -3,6 +3,8 @@
 // under its stage text so that a failure names what was being done.
 #pragma once
 
+#include <exception>
+#include <future>
 #include <string>
 #include <string_view>
 
@@ -40,5 +42,24 @@ CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage);
 CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window,
                          ReportBuffers& buffers);
 CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window);
+
+// A report loaded, or where loading it failed: a report loaded ahead, on
+// another thread, fails only when its turn comes.
+struct LoadedReport {
+  CollectionPtr tree;
+  std::exception_ptr error;
+  std::u16string stage;  // the stage at the failure
+
+  // The tree; for a failed load, sets `runStage` to the failure's stage and
+  // throws the failure.
+  CollectionPtr Take(std::u16string& runStage);
+};
+
+// Loads as LoadReport does (without a window, as ParseReportFile does),
+// keeping a failure instead of throwing it.
+LoadedReport LoadReportKept(std::u16string_view path, WindowOps* window, ReportBuffers& buffers);
+// The same without a window on a thread of its own; afterwards the buffers
+// give back what a large report left in them.
+std::future<LoadedReport> LoadReportAhead(std::u16string path, ReportBuffers& buffers);
 
 }  // namespace tarnwick
