@@ -30,8 +30,8 @@ namespace {
 
 // One pair of the run: where its reports are and where its page goes.
 struct PairPlan {
-  std::u16string path1;  // empty when side 1 is absent
-  std::u16string path2;
+  FilePath path1;  // empty when side 1 is absent
+  FilePath path2;
   std::u16string page;
 };
 
@@ -54,8 +54,8 @@ struct DiffPlan {
   std::vector<std::u16string> Inputs() const {
     std::vector<std::u16string> inputs;
     for (const PairPlan& pair : pairs) {
-      if (!pair.path1.empty()) inputs.push_back(pair.path1);
-      if (!pair.path2.empty()) inputs.push_back(pair.path2);
+      if (!pair.path1.text.empty()) inputs.push_back(pair.path1.text);
+      if (!pair.path2.text.empty()) inputs.push_back(pair.path2.text);
     }
     return inputs;
   }
@@ -88,7 +88,8 @@ std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, cons
 void PlanPairs(const Settings& settings, DiffPlan& plan) {
   PageNames names;
   if (plan.fileMode) {
-    plan.pairs.push_back({plan.folder1 + settings.SRC_FILE1, plan.folder2 + settings.SRC_FILE2,
+    plan.pairs.push_back({FilePathOf(plan.folder1 + settings.SRC_FILE1),
+                          FilePathOf(plan.folder2 + settings.SRC_FILE2),
                           names.Allocate(PagePathIn(plan.outFolder, settings.OUTPUT_FILE, true))});
     return;
   }
@@ -98,8 +99,8 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
     entry.resultPath = names.Allocate(PagePathIn(plan.outFolder, entry.name, false));
-    plan.pairs.push_back({entry.in1 ? plan.folder1 + entry.listedName1 : std::u16string(),
-                          entry.in2 ? plan.folder2 + entry.listedName2 : std::u16string(),
+    plan.pairs.push_back({entry.in1 ? FilePathIn(plan.folder1, entry.listed1) : FilePath(),
+                          entry.in2 ? FilePathIn(plan.folder2, entry.listed2) : FilePath(),
                           entry.resultPath});
   }
 }
@@ -113,10 +114,10 @@ struct LoadedSide {
 
 // A side without its file gets a blank tree. With a window the structure
 // viewer may show the tree; without one this may run on any thread.
-LoadedSide LoadSide(const std::u16string& path, WindowOps* window) {
+LoadedSide LoadSide(const FilePath& path, WindowOps* window) {
   LoadedSide loaded;
   try {
-    if (path.empty()) {
+    if (path.text.empty()) {
       loaded.tree = BlankTree();
     } else {
       loaded.tree =
@@ -180,9 +181,10 @@ bool ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view co
   stage = compareStage;
   HTMLTblCls table;
   bool diffFound = false;
-  MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1),
-                    RequireTree(loaded.side2.tree, pair.path2), !pair.path1.empty(),
-                    !pair.path2.empty(), pair.path1, pair.path2, table, diffFound, diffOnly);
+  MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1.text),
+                    RequireTree(loaded.side2.tree, pair.path2.text), !pair.path1.text.empty(),
+                    !pair.path2.text.empty(), pair.path1.text, pair.path2.text, table, diffFound,
+                    diffOnly);
   loaded = LoadedPair();
   stage.clear();
 

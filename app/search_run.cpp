@@ -62,12 +62,17 @@ struct SearchPlan {
   std::u16string outputFolder;
   std::u16string summaryPath;
   std::vector<FileEntry> files;  // entry i is the report reports[i]
-  std::vector<std::u16string> reports;
+  std::vector<FilePath> reports;
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages{summaryPath};
     for (const FileEntry& entry : files) pages.push_back(entry.resultPath);
     return pages;
+  }
+  std::vector<std::u16string> Inputs() const {
+    std::vector<std::u16string> inputs;
+    for (const FilePath& report : reports) inputs.push_back(report.text);
+    return inputs;
   }
 };
 
@@ -80,7 +85,7 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outputFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
     entry.resultPath = names.Allocate(PagePathIn(plan.outputFolder, entry.name, false));
-    plan.reports.push_back(plan.sourceFolder + entry.listedName1);
+    plan.reports.push_back(FilePathIn(plan.sourceFolder, entry.listed1));
   }
 }
 
@@ -101,7 +106,7 @@ void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_vi
     stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
     HTMLTblCls table;
     bool found = false;
-    MakeSearchTable(query, tree.get(), plan.reports[i], table, found);
+    MakeSearchTable(query, tree.get(), plan.reports[i].text, table, found);
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
@@ -131,7 +136,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanReports(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (!CheckNoInputOverwritten(plan.Pages(), plan.reports, window)) return RunOutcome::Rejected;
+  if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
 
   outcome = GuardRun(window, stage, [&] { SearchReports(plan, query, stamp, window, stage); });
   if (outcome != RunOutcome::Finished) return outcome;

@@ -16,7 +16,7 @@ int RunTree(Arguments args) {
   if (args.size() != 1 || args[0].starts_with("--")) return UsageError("tree takes one REPORT");
   std::u16string stage;
   try {
-    const CollectionPtr tree = ParseReportFile(FromUtf8(args[0]), stage);
+    const CollectionPtr tree = ParseReportFile(FilePathOf(FromUtf8(args[0])), stage);
     std::string json = TreeToJson(tree);
     json += '\n';
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||

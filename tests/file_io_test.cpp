@@ -7,6 +7,8 @@
 #include <string>
 
 #include "base/error.h"
+#include "files/file_error.h"
+#include "files/paths.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -25,7 +27,7 @@ class FileIo : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
   std::u16string In(std::u16string_view name) const {
-    return PathText(folder_) + u"/" + std::u16string(name);
+    return PathText(folder_) + NativeSeparator() + std::u16string(name);
   }
 
   std::filesystem::path folder_;
@@ -52,19 +54,50 @@ TEST_F(FileIo, ReadsAFileLargerThanOneBufferWhole) {
   EXPECT_EQ(ReadFileBytes(In(u"big")), bytes);
 }
 
-TEST_F(FileIo, FailuresThrowTheFileErrorNamingThePath) {
-  const std::u16string missing = In(u"無い.txt");
+// The description of the error that `action` throws.
+template <typename Action>
+std::u16string FailureOf(Action action) {
   try {
-    ReadFileBytes(missing);
-    FAIL() << "no error";
+    action();
   } catch (const Error& e) {
     EXPECT_EQ(e.Number(), kFileErrorNumber);
-    EXPECT_NE(e.Description().find(missing), std::u16string::npos);
-    EXPECT_NE(e.Description().find(u"No such file"), std::u16string::npos);
+    return e.Description();
   }
-  EXPECT_THROW(ReadFileBytes(PathText(folder_)), Error);
-  EXPECT_THROW(WriteFileBytes(In(u"no/such/folder.txt"), "x"), Error);
-  EXPECT_THROW(WriteFileBytes(PathText(folder_), "x"), Error);
+  ADD_FAILURE() << "no error";
+  return {};
+}
+
+TEST_F(FileIo, CommonFailuresAreDescribedInJapaneseNamingThePath) {
+  const std::u16string missing = In(u"無い.txt");
+  EXPECT_EQ(FailureOf([&] { ReadFileBytes(missing); }),
+            u"ファイルまたはフォルダが見つかりません: " + missing);
+  const std::u16string folder = PathText(folder_);
+  EXPECT_EQ(FailureOf([&] { ReadFileBytes(folder); }), u"ファイルではなくフォルダです: " + folder);
+  EXPECT_EQ(FailureOf([&] { WriteFileBytes(folder, "x"); }),
+            u"ファイルではなくフォルダです: " + folder);
+  const std::u16string nowhere = In(u"無い") + NativeSeparator() + u"a.html";
+  EXPECT_EQ(FailureOf([&] { WriteFileBytes(nowhere, "x"); }),
+            u"ファイルまたはフォルダが見つかりません: " + nowhere);
+
+  RawBuffer<char> bytes;
+  WriteFileBytes(In(u"big.ini"), std::string(101, 'x'));
+  EXPECT_EQ(FailureOf([&] { ReadFileBytes(FilePathOf(In(u"big.ini")), bytes, 100); }),
+            u"ファイルが大きすぎます: " + In(u"big.ini"));
+  ReadFileBytes(FilePathOf(In(u"big.ini")), bytes, 101);
+  EXPECT_EQ(bytes.size(), 101u);
+}
+
+TEST(FileErrors, SystemCodesMapToTheCommonFailuresOrKeepTheirWords) {
+  const auto generic = [](std::errc code) { return std::make_error_code(code); };
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::permission_denied), u"p"),
+            u"アクセスする権限がありません: p");
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::no_space_on_device), u"p"),
+            u"ディスクの空き容量が足りません: p");
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::read_only_file_system), u"p"),
+            u"読み取り専用のファイルシステムです: p");
+  // Anything else keeps the system's own words.
+  const std::error_code busy = generic(std::errc::device_or_resource_busy);
+  EXPECT_EQ(FileErrorDescription(busy, u"p"), FromUtf8(busy.message()) + u": p");
 }
 
 TEST_F(FileIo, OnlyRegularFilesAreReadAndABufferKeepsItsRoom) {

@@ -35,6 +35,13 @@ TEST(FilePattern, LongNamesAgainstManyStarsStayFast) {
   EXPECT_FALSE(MatchFilePattern(u"*a*a*a*a*a*a*b*", name));
 }
 
+// The texts of the listed names.
+std::vector<std::u16string> ListedTexts(std::u16string_view folder, std::u16string_view pattern) {
+  std::vector<std::u16string> texts;
+  for (const FilePath& name : ListPlainFiles(folder, pattern)) texts.push_back(name.text);
+  return texts;
+}
+
 TEST(ListPlainFiles, ListsMatchingRegularVisibleFilesInOrdinalOrder) {
   ScratchFolder scratch;
   const std::u16string folder = scratch.Folder(u"src");
@@ -45,8 +52,8 @@ TEST(ListPlainFiles, ListsMatchingRegularVisibleFilesInOrdinalOrder) {
   scratch.Folder(u"src/dir.txt");
   std::filesystem::create_symlink("missing", NativePath(folder + u"broken.txt"));
 
-  EXPECT_EQ(ListPlainFiles(folder, u"*.txt"), (std::vector<std::u16string>{u"A.TXT", u"b.txt"}));
-  EXPECT_EQ(ListPlainFiles(folder, u"B.TXT"), (std::vector<std::u16string>{u"b.txt"}));
+  EXPECT_EQ(ListedTexts(folder, u"*.txt"), (std::vector<std::u16string>{u"A.TXT", u"b.txt"}));
+  EXPECT_EQ(ListedTexts(folder, u"B.TXT"), (std::vector<std::u16string>{u"b.txt"}));
   EXPECT_TRUE(ListPlainFiles(folder, u"*/x").empty());  // a separator matches nothing
   EXPECT_TRUE(ListPlainFiles(folder, u"nothing*").empty());
 }
