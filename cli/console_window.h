@@ -1,7 +1,8 @@
 // The console standing in for the window: message boxes go to standard error
 // (UTF-8, the text as is, then a newline); status texts too, but only when
 // standard error is a terminal and --quiet is absent; the structure viewer is
-// never shown; a result is opened (xdg-open) only when --open was given.
+// never shown; a result is opened with the desktop's application only when
+// --open was given.
 #pragma once
 
 #include <string_view>

@@ -1,11 +1,10 @@
 // tarnwick-cli diff, search, objdiff and nodes: the window's runs with the
 // console in the window's place, so that every page is the one the window
 // would write.
-#include <iostream>
-
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "cli/commands.h"
+#include "cli/console_io.h"
 #include "cli/console_window.h"
 #include "cli/run_options.h"
 #include "text/utf8.h"
@@ -73,7 +72,7 @@ int RunNodes(Arguments args) {
     const auto& node = view.Nodes()[i];
     out += ToUtf8(node.key) + '\t' + ToUtf8(node.text) + '\t' + ToUtf8(side.ObjPathTexts[i]) + '\n';
   }
-  std::cout << out << std::flush;
+  WriteOutput(out);
   return loaded ? kExitFinished : kExitRunError;
 }
 
