@@ -29,9 +29,9 @@ std::u16string_view StatusText(FileStatus status);
 bool StatusLinksPage(FileStatus status);
 
 struct FileEntry {
-  std::u16string name;         // upper-cased; unique within the list
-  FilePath listed1;  // the name as listed in folder 1 (empty when !in1)
-  FilePath listed2;  // the name as listed in folder 2 (empty when !in2)
+  std::u16string name;  // upper-cased; unique within the list
+  FilePath listed1;     // the name as listed in folder 1 (empty when !in1)
+  FilePath listed2;     // the name as listed in folder 2 (empty when !in2)
   bool in1 = false;
   bool in2 = false;
   FileStatus status = FileStatus::Unprocessed;

@@ -16,8 +16,8 @@ namespace tarnwick {
 std::u16string ReadReportText(const FilePath& path);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
-// and "フォーム文章[path]の解析中に、" (path shown as its text) and clears the stage. Touches no window,
-// so it may run on a worker thread. An empty report gives null.
+// and "フォーム文章[path]の解析中に、" (path shown as its text) and clears the stage. Touches no
+// window, so it may run on a worker thread. An empty report gives null.
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"

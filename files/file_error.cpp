@@ -72,7 +72,8 @@ void ThrowFileError(const std::error_code& error, std::u16string_view path) {
 }
 
 void ThrowFileError(FileFailure failure, std::u16string_view path) {
-  throw Error(kFileErrorNumber, std::u16string(FileFailureText(failure)) + u": " + std::u16string(path));
+  throw Error(kFileErrorNumber,
+              std::u16string(FileFailureText(failure)) + u": " + std::u16string(path));
 }
 
 }  // namespace tarnwick

@@ -15,9 +15,9 @@ bool IsHiddenFile(const std::filesystem::path& path) {
 std::optional<FileId> NativeFileId(const std::filesystem::path& path) {
   if (path.empty()) return std::nullopt;
   // Backup semantics open folders too; no access right is needed to ask.
-  const HANDLE file = ::CreateFileW(path.c_str(), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   BY_HANDLE_FILE_INFORMATION info{};
   const bool known = ::GetFileInformationByHandle(file, &info) != 0;

@@ -388,8 +388,7 @@ void frmMain::cmdExec_Click() {
     // The runs report their own errors; this only keeps an unforeseen one
     // from ending the program.
     ops_->SetWaitCursor(false);
-    ops_->ShowMessage(u"エラーが発生しました。\r\n" + FromUtf8(error.what()),
-                      MessageIcon::Critical);
+    ops_->ShowMessage(RunErrorMessage(u"", ErrorDescription(error)), MessageIcon::Critical);
   }
 }
 

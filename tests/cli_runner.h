@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "test_platform.h"
 #include "text/utf8.h"
 
 namespace tarnwick::testing {

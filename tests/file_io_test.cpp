@@ -36,7 +36,7 @@ TEST_F(FileIo, WritesAndReadsBytesUnderAJapaneseName) {
   const std::u16string path = In(u"帳票①.txt");
   const std::string bytes("\x82\xA0\0\r\nend", 7);
   WriteFileBytes(path, bytes);
-  EXPECT_TRUE(std::filesystem::exists(folder_ / "帳票①.txt"));
+  EXPECT_TRUE(std::filesystem::exists(folder_ / NativePath(u"帳票①.txt")));
   EXPECT_EQ(ReadFileBytes(path), bytes);
 
   // Writing again truncates.

@@ -50,17 +50,6 @@ TEST(CollectFiles, PatternListSkipsEmptyPartsAndListsEachFileOnce) {
   EXPECT_EQ(files.size(), 2u);
 }
 
-TEST(CollectFiles, NamesThatFoldAlikeKeepTheOrdinalFirst) {
-  ScratchFolder scratch;
-  scratch.Write(u"", u"form.txt", "");
-  scratch.Write(u"", u"FORM.txt", "");
-  std::vector<FileEntry> files;
-  CollectFiles(scratch.Folder(), u"f*;F*", ListSide::First, files);
-  ASSERT_EQ(files.size(), 1u);
-  EXPECT_EQ(files[0].name, u"FORM.TXT");
-  EXPECT_EQ(files[0].listed1.text, u"FORM.txt");
-}
-
 TEST(SortFiles, OrdersByCodeUnitOfTheUpperCasedNames) {
   std::vector<FileEntry> files(4);
   const char16_t* names[] = {u"_A.TXT", u"FORM2.TXT", u"Z.TXT", u"FORM10.TXT"};

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/file_list.h"
 #include "app/runs.h"
 #include "app/settings.h"
 #include "base/error.h"
@@ -16,6 +17,7 @@
 #include "fake_window.h"
 #include "files/file_io.h"
 #include "files/file_system.h"
+#include "pages/page_names.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
 #include "text/utf8.h"
@@ -177,9 +179,10 @@ TEST(StandardOutput, AFailedWriteIsARunErrorForEveryCommand) {
   ScratchFolder scratch;
   const std::u16string report = scratch.WriteText(u"", u"r.txt", SmallReport(u"R", u"x"));
   const testing::ProcessOptions full{.outputFile = "/dev/full"};
-  for (const std::vector<std::u16string>& args :
-       {std::vector<std::u16string>{u"tree", report}, {u"nodes", report}, {u"--help"},
-        {u"--version"}}) {
+  for (const std::vector<std::u16string>& args : {std::vector<std::u16string>{u"tree", report},
+                                                  {u"nodes", report},
+                                                  {u"--help"},
+                                                  {u"--version"}}) {
     const testing::CliResult result = RunCli(args, full);
     EXPECT_EQ(result.status, 1) << ToUtf8(args[0]);
     EXPECT_EQ(result.err, "エラーが発生しました。\r\nディスクの空き容量が足りません: 標準出力\n");
@@ -199,7 +202,8 @@ TEST(MemoryLimit, RunningOutIsTheRunErrorOfEveryCommandNeverAnAbort) {
   testing::ProcessOptions limited;
   limited.memoryLimit = std::size_t{512} << 20;
   auto set = [](std::u16string_view key, std::u16string_view value) {
-    return std::vector<std::u16string>{u"--set", std::u16string(key) + u"=" + std::u16string(value)};
+    return std::vector<std::u16string>{u"--set",
+                                       std::u16string(key) + u"=" + std::u16string(value)};
   };
   auto run = [&](std::vector<std::u16string> args,
                  std::initializer_list<std::vector<std::u16string>> sets) {
@@ -212,12 +216,13 @@ TEST(MemoryLimit, RunningOutIsTheRunErrorOfEveryCommandNeverAnAbort) {
       run({u"nodes", big}, {}),
       run({u"objdiff", big, u"ROOT-1", big, u"ROOT-1"},
           {set(u"OUTPUT_PATH", out), set(u"OUTPUT_FILE", u"o.html")}),
-      run({u"diff"}, {set(u"MODE", u"FILE"), set(u"SRC_PATH1", folder), set(u"SRC_FILE1", u"big.txt"),
-                      set(u"SRC_PATH2", folder), set(u"SRC_FILE2", u"big.txt"),
-                      set(u"OUTPUT_PATH", out), set(u"OUTPUT_FILE", u"d.html")}),
-      run({u"search"}, {set(u"SRC_PATH", folder), set(u"SRC_FILE", u"*.txt"),
-                        set(u"OUTPUT_PATH", out), set(u"OUTPUT_FILE", u"s.html"),
-                        set(u"SEARCH_STRING1", u"x")}),
+      run({u"diff"},
+          {set(u"MODE", u"FILE"), set(u"SRC_PATH1", folder), set(u"SRC_FILE1", u"big.txt"),
+           set(u"SRC_PATH2", folder), set(u"SRC_FILE2", u"big.txt"), set(u"OUTPUT_PATH", out),
+           set(u"OUTPUT_FILE", u"d.html")}),
+      run({u"search"},
+          {set(u"SRC_PATH", folder), set(u"SRC_FILE", u"*.txt"), set(u"OUTPUT_PATH", out),
+           set(u"OUTPUT_FILE", u"s.html"), set(u"SEARCH_STRING1", u"x")}),
   };
   for (const testing::CliResult& result : results) {
     EXPECT_EQ(result.status, 1) << result.err;
@@ -228,6 +233,49 @@ TEST(MemoryLimit, RunningOutIsTheRunErrorOfEveryCommandNeverAnAbort) {
   const testing::CliResult ini = run({u"diff", u"--ini", big}, {});
   EXPECT_EQ(ini.status, 64);
   EXPECT_NE(ini.err.find("ファイルが大きすぎます"), std::string::npos) << ini.err;
+}
+
+TEST(CaseSensitiveNames, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedName) {
+  ScratchFolder scratch;
+  const std::u16string upper = scratch.WriteText(u"v1", u"FORM.txt", SmallReport(u"U", u"1"));
+  scratch.WriteText(u"v1", u"form.txt", SmallReport(u"L", u"1"));
+  std::vector<FileEntry> files;
+  CollectFiles(scratch.Folder(u"v1"), u"f*;F*", ListSide::First, files);
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0].name, u"FORM.TXT");
+  EXPECT_EQ(files[0].listed1.text, u"FORM.txt");
+
+  Settings settings = BaseDefaults();
+  settings.SRC_PATH1 = scratch.Folder(u"v1");
+  settings.SRC_PATH2 = scratch.Folder(u"v2");
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
+  settings.OUTPUT_PATH = scratch.Folder(u"out");
+  settings.OUTPUT_FILE = u"Result";
+  FakeWindow window;
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::u16string page = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"FORM.html");
+  EXPECT_NE(page.find(upper), std::u16string::npos);
+  EXPECT_NE(page.find(u"U"), std::u16string::npos);
+}
+
+TEST(Links, ABrokenLinkIsNotListedAndALinkedPageIsItsTarget) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder(u"src");
+  scratch.Write(u"src", u"a.txt", "a");
+  std::filesystem::create_symlink("missing", NativePath(folder + u"broken.txt"));
+  ASSERT_EQ(ListPlainFiles(folder, u"*.txt").size(), 1u);
+
+  const std::u16string report = scratch.Write(u"src", u"FORM1.html", "report");
+  const std::u16string link = scratch.Folder(u"out") + u"LINK.html";
+  std::filesystem::create_symlink(NativePath(report), NativePath(link));
+  EXPECT_EQ(PageOverwritingInput({link}, {report}), link);
+}
+
+TEST(HiddenFiles, ANameStartingWithADotIsHidden) {
+  ScratchFolder scratch;
+  const std::u16string hidden = scratch.Write(u"", u".form.txt", "x");
+  EXPECT_FALSE(IsPlainFile(hidden));
+  EXPECT_TRUE(ListPlainFiles(scratch.Folder(), u"*").empty());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "files/file_io.h"
-#include "process.h"
+#include "test_platform.h"
 #include "text/utf8.h"
 #include "tools/generator/report_writer.h"
 #include "tools/generator/sample_forms.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "process.h"
+#include "test_platform.h"
 
 namespace tarnwick::testing {
 
@@ -26,7 +26,8 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
       std::filesystem::path(TARNWICK_CLI_PATH).parent_path() / std::string(program);
   std::string capture = (std::filesystem::temp_directory_path() / "tarnwick-proc-XXXXXX").string();
   const std::filesystem::path folder = ::mkdtemp(capture.data());
-  const std::string out = options.outputFile.empty() ? (folder / "out").string() : options.outputFile;
+  const std::string out =
+      options.outputFile.empty() ? (folder / "out").string() : options.outputFile;
   const std::string err = (folder / "err").string();
 
   std::vector<char*> argv;
@@ -64,5 +65,7 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
   std::filesystem::remove_all(folder, ec);
   return result;
 }
+
+void HideFile(std::u16string_view) {}
 
 }  // namespace tarnwick::testing

@@ -1,7 +1,6 @@
-// Runs a program built beside the tests (tarnwick-cli, tarnwick-gen) the way
-// a script would: arguments as given, standard input empty, standard output
-// and standard error captured. One source file per platform
-// (process_posix.cpp, process_windows.cpp).
+// What the tests do differently per platform, one source file each
+// (test_platform_posix.cpp, test_platform_windows.cpp): running a program
+// built beside the tests, and hiding a file.
 #pragma once
 
 #include <cstddef>
@@ -22,9 +21,14 @@ struct ProcessOptions {
   std::size_t memoryLimit = 0;  // bytes of address space, 0 for none (POSIX only)
 };
 
-// `program` without extension; the arguments as UTF-8, or on POSIX as the
-// bytes a file name may have.
+// Runs `program` (tarnwick-cli, tarnwick-gen; no extension) the way a script
+// would: the arguments as UTF-8, or on POSIX as the bytes a file name may
+// have; standard input empty; standard output and standard error captured.
 ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::string>& args,
                               const ProcessOptions& options = {});
+
+// Hides an existing file whose name starts with "." (hidden by that on
+// POSIX; on Windows the attribute is set).
+void HideFile(std::u16string_view path);
 
 }  // namespace tarnwick::testing

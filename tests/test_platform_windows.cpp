@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "process.h"
+#include "test_platform.h"
 #include "text/utf8.h"
 
 namespace tarnwick::testing {
@@ -58,8 +58,9 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
       (L"tarnwick-proc-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
        std::to_wstring(::GetTickCount64()));
   std::filesystem::create_directories(folder);
-  const std::filesystem::path out =
-      options.outputFile.empty() ? folder / L"out" : std::filesystem::path(Wide(options.outputFile));
+  const std::filesystem::path out = options.outputFile.empty()
+                                        ? folder / L"out"
+                                        : std::filesystem::path(Wide(options.outputFile));
 
   std::wstring line = Quoted(binary.wstring());
   for (const std::string& arg : args) line += L" " + Quoted(Wide(arg));
@@ -91,6 +92,11 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
   std::error_code ec;
   std::filesystem::remove_all(folder, ec);
   return result;
+}
+
+void HideFile(std::u16string_view path) {
+  const std::wstring wide(path.begin(), path.end());
+  ::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
 }  // namespace tarnwick::testing
