@@ -66,6 +66,10 @@ class PlsqlLines {
   double repeated_;
 };
 
+std::u16string Utf16(const std::string& ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
 std::u16string Join(const std::vector<std::u16string>& lines) {
   std::u16string text;
   for (const std::u16string& line : lines) {
@@ -109,9 +113,7 @@ void WriteForOtherTools(const TextPair& pair, const char* name) {
   std::ofstream(std::string(dir) + "/" + name + "_b.txt", std::ios::binary) << ToUtf8(pair.text2);
 }
 
-void RunDiff(benchmark::State& state, double repeated, const char* name) {
-  const TextPair pair = MakePair(static_cast<int>(state.range(0)), repeated);
-  WriteForOtherTools(pair, name);
+void RunDiffOn(benchmark::State& state, const TextPair& pair) {
   std::int64_t records = 0;
   for (auto _ : state) {
     StrDiff2 diff;
@@ -131,6 +133,12 @@ void RunDiff(benchmark::State& state, double repeated, const char* name) {
                           static_cast<std::int64_t>(2 * (pair.text1.size() + pair.text2.size())));
 }
 
+void RunDiff(benchmark::State& state, double repeated, const char* name) {
+  const TextPair pair = MakePair(static_cast<int>(state.range(0)), repeated);
+  WriteForOtherTools(pair, name);
+  RunDiffOn(state, pair);
+}
+
 void BM_StrDiffScatteredEdits(benchmark::State& state) {
   RunDiff(state, 0.05, "plain");
 }
@@ -140,6 +148,60 @@ void BM_StrDiffHeavyRepetition(benchmark::State& state) {
   RunDiff(state, 1.0 / 3, "repeated");
 }
 BENCHMARK(BM_StrDiffHeavyRepetition)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Every second line changed, as when a long trigger is reworked throughout:
+// no run is longer than one line, so the whole text is one block that takes
+// a search per line.
+TextPair MakeDensePair(int count) {
+  PlsqlLines gen(count * 31 + 1, 0.2);
+  std::vector<std::u16string> lines1, lines2;
+  lines1.reserve(count);
+  lines2.reserve(count);
+  for (int k = 1; k <= count; ++k) {
+    lines1.push_back(gen.Next());
+    lines2.push_back(k % 2 == 0 ? lines1.back() + u" -- 変更" : lines1.back());
+  }
+  return {Join(lines1), Join(lines2)};
+}
+
+// Runs of distinct lines that shorten from the first to the last, each after
+// a changed line: every search finds a shorter run than the one before, the
+// worst case for searching each time afresh. About `count` lines.
+TextPair MakeShrinkingRunsPair(int count) {
+  int runs = 1;
+  while ((runs + 1) * (runs + 2) / 2 <= count) ++runs;
+  std::vector<std::u16string> lines1, lines2;
+  for (int m = runs; m >= 1; --m) {
+    const std::u16string run = u"run " + Utf16(std::to_string(m)) + u" line ";
+    lines1.push_back(u"old " + Utf16(std::to_string(m)));
+    lines2.push_back(u"new " + Utf16(std::to_string(m)));
+    for (int t = 0; t < m; ++t) {
+      lines1.push_back(run + Utf16(std::to_string(t)));
+      lines2.push_back(lines1.back());
+    }
+  }
+  return {Join(lines1), Join(lines2)};
+}
+
+void BM_StrDiffDenseChanges(benchmark::State& state) {
+  RunDiffOn(state, MakeDensePair(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_StrDiffDenseChanges)
+    ->Arg(20000)
+    ->Arg(40000)
+    ->Arg(80000)
+    ->Arg(160000)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_StrDiffShrinkingRuns(benchmark::State& state) {
+  RunDiffOn(state, MakeShrinkingRunsPair(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_StrDiffShrinkingRuns)
+    ->Arg(20000)
+    ->Arg(40000)
+    ->Arg(80000)
+    ->Arg(160000)
+    ->Unit(benchmark::kMillisecond);
 
 // Many small comparisons, as for the trigger texts of a form: 20 lines, one
 // of them changed. Items are comparisons.

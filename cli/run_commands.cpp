@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/console_io.h"
 #include "cli/console_window.h"
+#include "cli/interrupt.h"
 #include "cli/run_options.h"
 #include "text/utf8.h"
 
@@ -24,6 +25,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   // Without --open the console opens nothing, whatever the setting says.
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ConsoleWindow console(options.open, options.quiet);
+  CancelOnSignals();
   return ExitStatus(run(options.settings, console));
 }
 

@@ -27,21 +27,20 @@ namespace {
 
 constexpr int kOverflowErrorNumber = 6;
 
-// One loaded text: its own copy and its lines, 1-based (index 0 is unused).
+// One loaded text: views of its lines, 1-based (index 0 is unused), into the
+// caller's text.
 struct LoadedText {
-  std::u16string storage;
   std::vector<std::u16string_view> lines = std::vector<std::u16string_view>(1);
   std::int32_t count = 0;
 
   void Load(std::u16string_view text) {
-    storage.assign(text);
     lines.assign(1, {});
     std::int64_t position = 1;
     while (position != -1) {
       if (lines.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - 2)) {
         throw Error(kOverflowErrorNumber, u"オーバーフローしました。");
       }
-      lines.push_back(ReadLine(storage, position));
+      lines.push_back(ReadLine(text, position));
     }
     count = static_cast<std::int32_t>(lines.size()) - 1;
   }
@@ -81,111 +80,285 @@ struct Match {
   std::int32_t length = 1;
 };
 
-// Suffix automaton of a range of text-2 line ids, for the longest match
-// search when candidates are too many to visit (texts made of a handful of
-// distinct lines). Transitions live in one open-addressing table keyed by
-// (state, id), with a per-state edge list for cloning.
-class SuffixAutomaton {
+// A segment tree of minima over a fixed number of values.
+class MinTree {
  public:
-  void Build(const std::vector<std::int32_t>& ids, std::int32_t from, std::int32_t to) {
-    const std::size_t states = 2 * static_cast<std::size_t>(to - from) + 2;
-    len_.clear();
-    link_.clear();
-    firstEnd_.clear();
-    edgeHead_.clear();
-    edges_.clear();
-    std::size_t capacity = 16;
-    while (capacity < 2 * (states + static_cast<std::size_t>(to - from))) capacity *= 2;
-    slots_.assign(capacity, -1);
-    len_.reserve(states);
-    NewState(0, -1, 0);
-    std::int32_t last = 0;
-    for (std::int32_t pos = from; pos < to; ++pos) {
-      const std::int32_t x = ids[pos];
-      const std::int32_t cur = NewState(len_[last] + 1, -1, pos);
-      std::int32_t p = last;
-      while (p != -1 && Next(p, x) < 0) {
-        SetNext(p, x, cur);
-        p = link_[p];
-      }
-      if (p == -1) {
-        link_[cur] = 0;
-      } else {
-        const std::int32_t q = Next(p, x);
-        if (len_[p] + 1 == len_[q]) {
-          link_[cur] = q;
-        } else {
-          const std::int32_t clone = NewState(len_[p] + 1, link_[q], firstEnd_[q]);
-          for (std::int32_t e = edgeHead_[q]; e >= 0; e = edges_[e].next) {
-            SetNext(clone, edges_[e].id, edges_[e].target);
-          }
-          while (p != -1 && Next(p, x) == q) {
-            SetNext(p, x, clone);
-            p = link_[p];
-          }
-          link_[q] = clone;
-          link_[cur] = clone;
-        }
-      }
-      last = cur;
-    }
+  static constexpr std::int32_t kNone = std::numeric_limits<std::int32_t>::max();
+
+  void Build(const std::vector<std::int32_t>& values) {
+    size_ = 1;
+    while (size_ < values.size()) size_ *= 2;
+    tree_.assign(2 * size_, kNone);
+    std::copy(values.begin(), values.end(), tree_.begin() + static_cast<std::ptrdiff_t>(size_));
+    for (std::size_t k = size_ - 1; k >= 1; --k)
+      tree_[k] = std::min(tree_[2 * k], tree_[2 * k + 1]);
   }
 
-  // The state reached from `state` by line id x, or -1.
-  std::int32_t Next(std::int32_t state, std::int32_t x) const {
-    const std::int32_t e = Find(state, x);
-    return e >= 0 ? edges_[e].target : -1;
+  void Set(std::int32_t at, std::int32_t value) {
+    std::size_t k = size_ + static_cast<std::size_t>(at);
+    tree_[k] = value;
+    for (k /= 2; k >= 1; k /= 2) tree_[k] = std::min(tree_[2 * k], tree_[2 * k + 1]);
   }
-  std::int32_t Len(std::int32_t state) const { return len_[state]; }
-  std::int32_t Link(std::int32_t state) const { return link_[state]; }
-  // Smallest end position (a text-2 line) of the strings of `state`.
-  std::int32_t FirstEnd(std::int32_t state) const { return firstEnd_[state]; }
+
+  // The least value at positions lo..hi.
+  std::int32_t Min(std::int32_t lo, std::int32_t hi) const {
+    std::int32_t result = kNone;
+    for (std::size_t a = size_ + lo, b = size_ + hi + 1; a < b; a /= 2, b /= 2) {
+      if (a & 1) result = std::min(result, tree_[a++]);
+      if (b & 1) result = std::min(result, tree_[--b]);
+    }
+    return result;
+  }
+
+  // The last position at or before `at` holding a value below `limit`, or -1.
+  std::int32_t LastBelow(std::int32_t at, std::int32_t limit) const {
+    std::size_t k = size_ + static_cast<std::size_t>(at);
+    if (tree_[k] < limit) return at;
+    // Climb until a left sibling holds such a value, then descend into it,
+    // keeping to the right.
+    for (;; k /= 2) {
+      if (k == 1) return -1;
+      if ((k & 1) && tree_[k - 1] < limit) {
+        k -= 1;
+        break;
+      }
+    }
+    while (k < size_) k = tree_[2 * k + 1] < limit ? 2 * k + 1 : 2 * k;
+    return static_cast<std::int32_t>(k - size_);
+  }
+
+  // The first position at or after `at` holding a value below `limit`, or
+  // the number of positions of the tree.
+  std::int32_t FirstBelow(std::int32_t at, std::int32_t limit) const {
+    if (static_cast<std::size_t>(at) >= size_) return static_cast<std::int32_t>(size_);
+    std::size_t k = size_ + static_cast<std::size_t>(at);
+    if (tree_[k] < limit) return at;
+    for (;; k /= 2) {
+      if (k == 1) return static_cast<std::int32_t>(size_);
+      if (!(k & 1) && tree_[k + 1] < limit) {
+        k += 1;
+        break;
+      }
+    }
+    while (k < size_) k = tree_[2 * k] < limit ? 2 * k : 2 * k + 1;
+    return static_cast<std::int32_t>(k - size_);
+  }
 
  private:
-  struct Edge {
-    std::int32_t state, id, target, next;
-  };
+  std::size_t size_ = 1;
+  std::vector<std::int32_t> tree_;
+};
 
-  std::int32_t NewState(std::int32_t len, std::int32_t link, std::int32_t firstEnd) {
-    len_.push_back(len);
-    link_.push_back(link);
-    firstEnd_.push_back(firstEnd);
-    edgeHead_.push_back(-1);
-    return static_cast<std::int32_t>(len_.size()) - 1;
-  }
+// The longest match searches of one block, answered from the suffix array of
+// its region's text-1 lines, a separator, its text-2 lines and another
+// separator. Between searches of one block the region only loses its front
+// (the ends stay), so a search asks for the longest common prefix of a
+// text-1 suffix starting at or after i and a text-2 suffix starting at or
+// after j. That is the depth of the deepest interval of the suffix array
+// that still holds a suffix of each side; an interval that loses its last
+// suffix of one side never gets it back, so one pass down the intervals,
+// deepest first, serves every search. The nearest pair of that length is
+// found by walking text 1 from i only as far as a nearer pair could start.
+// Building costs O(n log n); all searches of the block together cost
+// O(n log n) as well, n being the lines of the region.
+class RunIndex {
+ public:
+  // `ids1`, `ids2`: line ids of both texts (1-based); `local` has room for
+  // every id and holds -1 everywhere, as it is left on return.
+  void Build(const std::vector<std::int32_t>& ids1, const std::vector<std::int32_t>& ids2,
+             std::vector<std::int32_t>& local, std::int32_t i, std::int32_t j, std::int32_t e1,
+             std::int32_t e2) {
+    base1_ = i;
+    base2_ = j;
+    end1_ = e1;
+    count1_ = e1 - i;
+    const std::int32_t n = count1_ + (e2 - j) + 2;
 
-  std::size_t Home(std::int32_t state, std::int32_t x) const {
-    std::uint64_t key = (static_cast<std::uint64_t>(state) << 32) ^ static_cast<std::uint32_t>(x);
-    key ^= key >> 33;
-    key *= 0xFF51AFD7ED558CCDull;
-    key ^= key >> 33;
-    return static_cast<std::size_t>(key) & (slots_.size() - 1);
-  }
+    // The symbols: lines renumbered from 0 in order of first use, then the
+    // two separators, each above every line.
+    std::vector<std::int32_t>& symbols = work1_;
+    symbols.resize(n);
+    std::int32_t letters = 0;
+    std::vector<std::int32_t> used;
+    auto symbol = [&](std::int32_t id) {
+      if (local[id] < 0) {
+        local[id] = letters++;
+        used.push_back(id);
+      }
+      return local[id];
+    };
+    for (std::int32_t k = 0; k < count1_; ++k) symbols[k] = symbol(ids1[i + k]);
+    for (std::int32_t k = 0; k < e2 - j; ++k) symbols[count1_ + 1 + k] = symbol(ids2[j + k]);
+    for (std::int32_t id : used) local[id] = -1;
+    symbols[count1_] = letters;
+    symbols[n - 1] = letters + 1;
 
-  std::int32_t Find(std::int32_t state, std::int32_t x) const {
-    for (std::size_t s = Home(state, x);; s = (s + 1) & (slots_.size() - 1)) {
-      const std::int32_t e = slots_[s];
-      if (e < 0) return -1;
-      if (edges_[e].state == state && edges_[e].id == x) return e;
+    SortSuffixes(symbols, letters + 2);
+    std::vector<std::int32_t> lcp(n, 0);
+    // Kasai: the common prefix with the suffix before shrinks by at most one
+    // from one text position to the next.
+    for (std::int32_t pos = 0, h = 0; pos < n; ++pos) {
+      const std::int32_t r = rank_[pos];
+      if (r == 0) {
+        h = 0;
+        continue;
+      }
+      const std::int32_t prev = sa_[r - 1];
+      while (pos + h < n && prev + h < n && symbols[pos + h] == symbols[prev + h]) ++h;
+      lcp[r] = h;
+      if (h > 0) --h;
     }
+    CollectIntervals(lcp);
+    lcpTree_.Build(lcp);
+
+    // Per suffix-array position the text-2 line starting there, for the
+    // nearest search; text-1 suffixes and separators hold none.
+    std::vector<std::int32_t>& starts2 = work1_;
+    for (std::int32_t r = 0; r < n; ++r) starts2[r] = Line2(sa_[r]);
+    starts2_.Build(starts2);
+    active2_ = j;
+    nextInterval_ = 0;
   }
 
-  void SetNext(std::int32_t state, std::int32_t x, std::int32_t target) {
-    std::size_t s = Home(state, x);
-    for (; slots_[s] >= 0; s = (s + 1) & (slots_.size() - 1)) {
-      Edge& edge = edges_[slots_[s]];
-      if (edge.state == state && edge.id == x) {
-        edge.target = target;
-        return;
+  Match Find(std::int32_t i, std::int32_t j) {
+    for (; active2_ < j; ++active2_)
+      starts2_.Set(rank_[count1_ + 1 + (active2_ - base2_)], MinTree::kNone);
+    while (nextInterval_ < intervals_.size() &&
+           (intervals_[nextInterval_].last1 < i || intervals_[nextInterval_].last2 < j)) {
+      ++nextInterval_;
+    }
+    Match best{false, i, j, 1};
+    if (nextInterval_ == intervals_.size()) return best;
+    const std::int32_t length = intervals_[nextInterval_].depth;
+    std::int32_t bestDistance = std::numeric_limits<std::int32_t>::max();
+    for (std::int32_t p = i; p + length <= end1_ && p - i < bestDistance; ++p) {
+      // The suffixes sharing `length` lines with text 1 from p lie around
+      // its rank; the first text-2 line among them that is still in the
+      // region is the nearest partner.
+      const std::int32_t r = rank_[p - base1_];
+      const std::int32_t lo = lcpTree_.LastBelow(r, length);
+      const std::int32_t hi = lcpTree_.FirstBelow(r + 1, length) - 1;
+      const std::int32_t c = starts2_.Min(lo, hi);
+      if (c == MinTree::kNone) continue;
+      const std::int32_t distance = (p - i) + (c - j);
+      if (distance < bestDistance) {
+        best = {true, p, c, length};
+        bestDistance = distance;
       }
     }
-    slots_[s] = static_cast<std::int32_t>(edges_.size());
-    edges_.push_back({state, x, target, edgeHead_[state]});
-    edgeHead_[state] = slots_[s];
+    return best;
   }
 
-  std::vector<std::int32_t> len_, link_, firstEnd_, edgeHead_, slots_;
-  std::vector<Edge> edges_;
+ private:
+  struct Interval {
+    std::int32_t depth;  // lines every suffix of the interval shares
+    std::int32_t last1;  // the last text-1 line starting a suffix in it, or -1
+    std::int32_t last2;  // the same for text 2
+  };
+
+  // The text-1 line where the suffix at text position `pos` starts, or -1.
+  std::int32_t Line1(std::int32_t pos) const { return pos < count1_ ? base1_ + pos : -1; }
+  std::int32_t Line2(std::int32_t pos) const {
+    const std::int32_t n = static_cast<std::int32_t>(sa_.size());
+    return pos > count1_ && pos < n - 1 ? base2_ + (pos - count1_ - 1) : MinTree::kNone;
+  }
+
+  // Prefix doubling with radix sorts: after the round for h, suffixes are
+  // ordered by their first 2h symbols. Fills sa_ and rank_ (its inverse).
+  void SortSuffixes(const std::vector<std::int32_t>& symbols, std::int32_t letters) {
+    const std::int32_t n = static_cast<std::int32_t>(symbols.size());
+    sa_.resize(n);
+    rank_.resize(n);
+    std::vector<std::int32_t>& order = work2_;
+    std::vector<std::int32_t>& next = work3_;
+    order.resize(n);
+    next.resize(n);
+    std::vector<std::int32_t> counts(std::max(letters, n) + 1, 0);
+    for (std::int32_t k = 0; k < n; ++k) ++counts[symbols[k] + 1];
+    for (std::size_t k = 1; k < counts.size(); ++k) counts[k] += counts[k - 1];
+    for (std::int32_t k = 0; k < n; ++k) sa_[counts[symbols[k]]++] = k;
+    rank_[sa_[0]] = 0;
+    for (std::int32_t r = 1; r < n; ++r) {
+      rank_[sa_[r]] = rank_[sa_[r - 1]] + (symbols[sa_[r]] != symbols[sa_[r - 1]]);
+    }
+    for (std::int32_t h = 1; rank_[sa_[n - 1]] < n - 1; h *= 2) {
+      // By the second half first: suffixes too short to have one lead.
+      std::int32_t filled = 0;
+      for (std::int32_t k = n - h; k < n; ++k) order[filled++] = k;
+      for (std::int32_t r = 0; r < n; ++r) {
+        if (sa_[r] >= h) order[filled++] = sa_[r] - h;
+      }
+      // Then, keeping that order, by the first half.
+      const std::int32_t classes = rank_[sa_[n - 1]] + 1;
+      std::fill(counts.begin(), counts.begin() + classes + 1, 0);
+      for (std::int32_t k = 0; k < n; ++k) ++counts[rank_[k] + 1];
+      for (std::int32_t c = 1; c <= classes; ++c) counts[c] += counts[c - 1];
+      for (std::int32_t k : order) sa_[counts[rank_[k]]++] = k;
+      auto second = [&](std::int32_t k) { return k + h < n ? rank_[k + h] : -1; };
+      next[sa_[0]] = 0;
+      for (std::int32_t r = 1; r < n; ++r) {
+        const std::int32_t a = sa_[r - 1];
+        const std::int32_t b = sa_[r];
+        next[b] = next[a] + (rank_[a] != rank_[b] || second(a) != second(b));
+      }
+      rank_.swap(next);
+    }
+  }
+
+  // The intervals of the suffix array whose suffixes share at least one
+  // line, deepest first, with the last line of each side they hold.
+  void CollectIntervals(const std::vector<std::int32_t>& lcp) {
+    const std::int32_t n = static_cast<std::int32_t>(sa_.size());
+    closed_.clear();
+    std::vector<Interval>& open = stack_;
+    open.assign(1, Interval{0, -1, -1});
+    for (std::int32_t r = 1; r <= n; ++r) {
+      // Suffix r - 1 (or the interval just closed) joins the innermost open
+      // interval that reaches on to r.
+      Interval done{0, Line1(sa_[r - 1]), -1};
+      const std::int32_t line2 = Line2(sa_[r - 1]);
+      if (line2 != MinTree::kNone) done.last2 = line2;
+      const std::int32_t depth = r < n ? lcp[r] : 0;
+      while (depth < open.back().depth) {
+        Interval top = open.back();
+        open.pop_back();
+        top.last1 = std::max(top.last1, done.last1);
+        top.last2 = std::max(top.last2, done.last2);
+        closed_.push_back(top);
+        done.last1 = top.last1;
+        done.last2 = top.last2;
+      }
+      if (depth > open.back().depth) {
+        open.push_back(Interval{depth, done.last1, done.last2});
+      } else {
+        open.back().last1 = std::max(open.back().last1, done.last1);
+        open.back().last2 = std::max(open.back().last2, done.last2);
+      }
+    }
+    // Deepest first, by counting; an interval without a suffix of each side
+    // never counts.
+    auto useful = [](const Interval& v) { return v.last1 >= 0 && v.last2 >= 0; };
+    std::vector<std::int32_t>& slot = work2_;  // per n - depth: the first slot
+    slot.assign(n + 1, 0);
+    std::size_t kept = 0;
+    for (const Interval& v : closed_) {
+      if (useful(v)) ++slot[n - v.depth + 1], ++kept;
+    }
+    for (std::int32_t k = 1; k <= n; ++k) slot[k] += slot[k - 1];
+    intervals_.resize(kept);
+    for (const Interval& v : closed_) {
+      if (useful(v)) intervals_[slot[n - v.depth]++] = v;
+    }
+  }
+
+  std::int32_t base1_ = 0, base2_ = 0, end1_ = 0, count1_ = 0;
+  std::vector<std::int32_t> sa_, rank_;
+  std::vector<Interval> intervals_, closed_, stack_;
+  std::size_t nextInterval_ = 0;
+  MinTree lcpTree_;
+  MinTree starts2_;  // per suffix-array position its text-2 line while in the region
+  std::int32_t active2_ = 0;
+  std::vector<std::int32_t> work1_, work2_, work3_;
 };
 
 }  // namespace
@@ -212,7 +385,8 @@ struct StrDiff2::Impl {
   std::vector<std::int32_t> pos2;           // text-2 lines grouped by id, ascending
   // Per level: the first text-1 line at or after k that is rare in text 2.
   std::array<std::vector<std::int32_t>, kRareCounts.size()> nextRare1;
-  SuffixAutomaton automaton;  // buffers reused by every fallback search
+  RunIndex index;                      // buffers reused by every indexed block
+  std::vector<std::int32_t> localIds;  // per id: -1 outside RunIndex::Build
 
   void Prepare() {
     const std::int32_t n1 = text1.count;
@@ -335,20 +509,58 @@ struct StrDiff2::Impl {
     }
   }
 
-  Match FindLongestMatch(std::int32_t i0, std::int32_t j0, std::int32_t e1, std::int32_t e2) {
+  // The searches of one block, left to right. Between them the region only
+  // loses its front while its ends stay, so its longest run can only shrink:
+  // once a search finds a run as long as the last one, only a nearer run of
+  // that length is left to look for. Where runs keep shrinking (or lines
+  // repeat too much for candidates to be cheap), the searches together
+  // outgrow a budget in proportion to the block, and the block's RunIndex
+  // answers the rest.
+  struct BlockSearch {
+    std::int32_t e1, e2;
+    std::int32_t cap;  // no run in what is left of the region is longer
+    std::int64_t work = 0;
+    std::int64_t budget;
+    bool indexed = false;
+  };
+
+  BlockSearch StartBlock(std::int32_t i, std::int32_t j, std::int32_t e1, std::int32_t e2) const {
+    return {e1, e2, std::min(e1 - i, e2 - j), 0, 16 * (std::int64_t{e1 - i} + (e2 - j)) + 256};
+  }
+
+  // The longest run in [i, e1) x [j, e2); i and j never go back within a block.
+  Match NextMatch(BlockSearch& block, std::int32_t i, std::int32_t j) {
+    if (!block.indexed) {
+      const Match m = FindLongestMatch(i, j, block);
+      if (block.work <= block.budget) {
+        if (m.found) block.cap = m.length;
+        return m;
+      }
+      if (localIds.size() < posStart.size()) localIds.resize(posStart.size(), -1);
+      index.Build(id1, id2, localIds, i, j, block.e1, block.e2);
+      block.indexed = true;
+    }
+    return index.Find(i, j);
+  }
+
+  // Stops early, with work over the budget, when candidates get too many.
+  Match FindLongestMatch(std::int32_t i0, std::int32_t j0, BlockSearch& block) const {
+    const std::int32_t e1 = block.e1;
+    const std::int32_t e2 = block.e2;
+    const std::int64_t budget = block.budget;
+    std::int64_t& work = block.work;
     Match best{false, i0, j0, 1};
     if (i0 >= e1) return best;
-    // Visiting candidates is cheap while lines are fairly distinct; when they
-    // are not, the automaton answers in time linear in the region instead.
-    const std::int64_t budget = 16 * (std::int64_t{e1 - i0} + (e2 - j0)) + 256;
-    std::int64_t work = 0;
     std::int32_t bestDistance = 0;
     for (std::int32_t i = i0; i + best.length - 1 < e1; ++i) {
+      // Nothing longer is left, and nothing nearer starts this far on.
+      if (best.found && best.length >= block.cap && i - i0 >= bestDistance) break;
+      ++work;
       // A longer run (any run while none is found) starting at line i.
       for (bool took = true; took;) {
         took = false;
         const std::int32_t width = best.found ? best.length + 1 : 1;
-        if (i + width - 1 >= e1 || j0 + width - 1 >= e2) break;
+        if (width > block.cap || i + width - 1 >= e1 || j0 + width - 1 >= e2) break;
         ForEachCandidate(i, width, j0, e2 - width, work, budget, [&](std::int32_t c) {
           const std::int32_t run = RunLength(i, c, e1, e2);
           work += run;
@@ -371,42 +583,7 @@ struct StrDiff2::Impl {
           return true;
         });
       }
-      if (work > budget) return LongestMatchByAutomaton(i0, j0, e1, e2);
-    }
-    return best;
-  }
-
-  // The same answer from the suffix automaton of text-2 lines [j0, e2): text 1
-  // is streamed once, and at each line the longest match ending there, with
-  // the earliest place in text 2 where it ends, gives the best pair ending
-  // there. The first line of text 1 among the longest and nearest wins.
-  Match LongestMatchByAutomaton(std::int32_t i0, std::int32_t j0, std::int32_t e1,
-                                std::int32_t e2) {
-    automaton.Build(id2, j0, e2);
-    Match best{false, i0, j0, 1};
-    std::int64_t bestSum = 0;
-    std::int32_t state = 0;
-    std::int32_t matched = 0;
-    for (std::int32_t k = i0; k < e1; ++k) {
-      const std::int32_t x = id1[k];
-      while (state != 0 && automaton.Next(state, x) < 0) {
-        state = automaton.Link(state);
-        matched = automaton.Len(state);
-      }
-      const std::int32_t next = automaton.Next(state, x);
-      if (next < 0) {
-        matched = 0;
-        continue;
-      }
-      state = next;
-      ++matched;
-      const std::int32_t i = k - matched + 1;
-      const std::int32_t c = automaton.FirstEnd(state) - matched + 1;
-      const std::int64_t sum = std::int64_t{i} + c;
-      if (!best.found || matched > best.length || (matched == best.length && sum < bestSum)) {
-        best = {true, i, c, matched};
-        bestSum = sum;
-      }
+      if (work > budget) break;
     }
     return best;
   }
@@ -473,8 +650,9 @@ bool StrDiff2::RefineBlock(std::int32_t k) {
     i += head;
     j += head;
   }
+  Impl::BlockSearch search = impl_->StartBlock(i, j, e1, e2);
   while (i < e1 && j < e2) {
-    const Match m = impl_->FindLongestMatch(i, j, e1, e2);
+    const Match m = impl_->NextMatch(search, i, j);
     if (!m.found) {
       write(true, i, j, e1 - i, e2 - j);
       i = e1;
@@ -528,7 +706,8 @@ DiffRecord StrDiff2::NextDiffLine() {
       ++p2_;
     }
   }
-  record.kind = !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
+  record.kind =
+      !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
   return record;
 }
 

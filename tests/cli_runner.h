@@ -1,5 +1,7 @@
 // Runs the built tarnwick-cli as a process, the way a script would: the
 // arguments as UTF-8, standard input empty, and what it printed captured.
+// (cli_process_posix.h starts it in the background for tests that send it
+// signals.)
 #pragma once
 
 #include <string>

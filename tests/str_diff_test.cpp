@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/str_diff_reference.h"
 #include "text/line_reader.h"
 #include "text/utf8.h"
 
@@ -181,151 +182,6 @@ TEST(StrDiff, OneObjectServesManyComparisons) {
   EXPECT_EQ(Records(diff), (Lines{"1||1|0", "2|b|0|1"}));
 }
 
-// The chain-walking procedure written out literally, with the 15-bit hash
-// chains, the prefix XOR filter and its loop bounds, as the yardstick for
-// the fast implementation.
-class ReferenceDiff {
- public:
-  ReferenceDiff(std::u16string_view text1, std::u16string_view text2)
-      : t1_(Load(text1)), t2_(Load(text2)) {
-    blocks_.push_back({true, 1, 1, t1_.count, t2_.count, -1});
-    int cur = 1;
-    bool split = true;
-    for (;;) {
-      if (!split) {
-        cur = blocks_[cur - 1].nNext;
-        if (cur == -1) break;
-      }
-      split = Refine(cur);
-    }
-  }
-
-  const std::vector<DiffBlock>& Blocks() const { return blocks_; }
-
-  Lines Records() const {
-    Lines out;
-    for (int k = 1; k != -1; k = blocks_[k - 1].nNext) {
-      const DiffBlock& b = blocks_[k - 1];
-      if (!b.bChanged) {
-        for (int t = 0; t < b.nLen1; ++t) {
-          out.push_back(Show({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t], b.nStart1 + t,
-                              b.nStart2 + t, DiffKind::kCommon}));
-        }
-        continue;
-      }
-      for (int t = 0; t < b.nLen1; ++t) {
-        out.push_back(Show({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, DiffKind::kOnly1}));
-      }
-      for (int t = 0; t < b.nLen2; ++t) {
-        out.push_back(Show({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, DiffKind::kOnly2}));
-      }
-    }
-    return out;
-  }
-
- private:
-  struct Text {
-    int count = 0;
-    std::vector<std::u16string> lines{1};
-    std::vector<int> hash{0}, prefix{0}, next{0};
-    std::vector<int> first = std::vector<int>(0x8000, 0);
-  };
-
-  static Text Load(std::u16string_view text) {
-    Text t;
-    std::vector<int> last(0x8000, 0);
-    std::int64_t position = 1;
-    while (position != -1) {
-      t.lines.emplace_back(ReadLine(text, position));
-      const int q = ++t.count;
-      const int h = LineHash(t.lines.back());
-      t.hash.push_back(h);
-      t.prefix.push_back(t.prefix.back() ^ h);
-      t.next.push_back(0);
-      if (last[h] != 0) {
-        t.next[last[h]] = q;
-      } else {
-        t.first[h] = q;
-      }
-      last[h] = q;
-    }
-    return t;
-  }
-
-  bool Equal(int a, int b) const {
-    if (a > t1_.count || b > t2_.count) return false;
-    if (t1_.hash[a] != t2_.hash[b]) return false;
-    return t1_.lines[a] == t2_.lines[b];
-  }
-
-  struct Found {
-    bool found;
-    int i, c, len;
-  };
-
-  Found Longest(int i0, int j0, int e1, int e2) const {
-    if (i0 >= e1) return {false, i0, j0, 1};
-    int best = 1, bi = i0, bc = j0, bd = 0;
-    bool found = false;
-    int i = i0;
-    do {
-      int x1 = t1_.prefix[i + best - 1] ^ t1_.prefix[i - 1];
-      for (int c = t2_.first[t1_.hash[i]]; c != 0; c = t2_.next[c]) {
-        if (c + best - 1 >= e2) break;
-        if (c < j0) continue;
-        if ((t2_.prefix[c + best - 1] ^ t2_.prefix[c - 1]) != x1) continue;
-        int run = 0;
-        while (i + run < e1 && c + run < e2 && Equal(i + run, c + run)) ++run;
-        const int d = (c - j0) + (i - i0);
-        if (found ? (run > best || (run == best && d < bd)) : run >= 1) {
-          best = run, bi = i, bc = c, bd = d, found = true;
-          x1 = t1_.prefix[i + best - 1] ^ t1_.prefix[i - 1];
-        }
-      }
-      ++i;
-    } while (i + best - 1 < e1);
-    return {found, bi, bc, best};
-  }
-
-  bool Refine(int k) {
-    const DiffBlock b = blocks_[k - 1];
-    if (!b.bChanged || b.nLen1 == 0 || b.nLen2 == 0) return false;
-    bool split = false;
-    int last = 0;
-    auto write = [&](bool changed, int s1, int s2, int l1, int l2) {
-      if (last == 0) {
-        blocks_[k - 1] = {changed, s1, s2, l1, l2, b.nNext};
-        last = k;
-        return;
-      }
-      blocks_.push_back({changed, s1, s2, l1, l2, blocks_[last - 1].nNext});
-      last = blocks_[last - 1].nNext = static_cast<int>(blocks_.size());
-      split = true;
-    };
-    int i = b.nStart1, j = b.nStart2;
-    const int e1 = i + b.nLen1, e2 = j + b.nLen2;
-    const int i_start = i;
-    while (i < e1 && j < e2 && Equal(i, j)) ++i, ++j;
-    if (i > i_start) write(false, i_start, b.nStart2, i - i_start, i - i_start);
-    while (i < e1 && j < e2) {
-      const Found f = Longest(i, j, e1, e2);
-      if (!f.found) {
-        write(true, i, j, e1 - i, e2 - j);
-        i = e1, j = e2;
-        break;
-      }
-      write(true, i, j, f.i - i, f.c - j);
-      write(false, f.i, f.c, f.len, f.len);
-      i = f.i + f.len, j = f.c + f.len;
-    }
-    if (i < e1 || j < e2) write(true, i, j, e1 - i, e2 - j);
-    return split;
-  }
-
-  Text t1_, t2_;
-  std::vector<DiffBlock> blocks_;
-};
-
 std::u16string Join(const std::vector<std::u16string>& lines) {
   std::u16string text;
   for (std::size_t k = 0; k < lines.size(); ++k) {
@@ -371,7 +227,7 @@ void ExpectSameAsReference(const std::u16string& text1, const std::u16string& te
   diff.SetText2(text2);
   diff.BuildDiff();
   ExpectBlocksCoverBothTexts(diff, text1, text2);
-  const ReferenceDiff reference(text1, text2);
+  const ReferenceStrDiff reference(text1, text2);
   ASSERT_EQ(diff.Blocks().size(), reference.Blocks().size());
   for (std::size_t k = 0; k < diff.Blocks().size(); ++k) {
     const DiffBlock& a = diff.Blocks()[k];
@@ -380,7 +236,9 @@ void ExpectSameAsReference(const std::u16string& text1, const std::u16string& te
                 a.nLen1 == b.nLen1 && a.nLen2 == b.nLen2 && a.nNext == b.nNext)
         << "block " << k + 1;
   }
-  ASSERT_EQ(Records(diff), reference.Records());
+  Lines expected;
+  for (const DiffRecord& r : reference.Records()) expected.push_back(Show(r));
+  ASSERT_EQ(Records(diff), expected);
 }
 
 // Random texts over a tiny alphabet (with two lines of equal hash) and
@@ -428,6 +286,102 @@ TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnRandomTexts) {
     SCOPED_TRACE("round " + std::to_string(round) + ": " + ToUtf8(Join(lines1)) + " / " +
                  ToUtf8(Join(lines2)));
     ExpectSameAsReference(Join(lines1), Join(lines2));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// A line found nowhere else: a letter for its kind and a number.
+std::u16string Numbered(char16_t kind, int n) {
+  const std::string digits = std::to_string(n);
+  return kind + std::u16string(digits.begin(), digits.end());
+}
+
+// Every first, second or third line changed, now and then a line inserted or
+// dropped, with repeated lines among the kept and the changed ones: runs are
+// short and many, so one block takes hundreds of searches.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureWhereChangesAreDense) {
+  const std::vector<std::u16string> repeated = {u"END IF;", u"", u"NULL;", u"END;"};
+  std::mt19937 rng(7);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 80; ++round) {
+    const int count = 20 + pick(700);
+    const int every = 1 + pick(3);
+    const int repeatedShare = pick(4);  // in eighths
+    auto line = [&](char16_t kind, int n) {
+      return pick(8) < repeatedShare ? repeated[pick(4)] : Numbered(kind, n);
+    };
+    std::vector<std::u16string> lines1, lines2;
+    for (int k = 1; k <= count; ++k) {
+      lines1.push_back(line(u's', k));
+      if (pick(30) == 0) continue;  // dropped
+      if (pick(30) == 0) lines2.push_back(line(u'i', k));
+      lines2.push_back(k % every == 0 ? line(u't', k) : lines1.back());
+    }
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSameAsReference(Join(lines1), Join(lines2));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// Runs of distinct lines that shorten from left to right, each after a
+// changed line, so that every search of the block finds a shorter run than
+// the one before; in some rounds text 2 holds the runs in another order or
+// with repeated lines inside.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureWhenRunsShortenLeftToRight) {
+  std::mt19937 rng(11);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 6; ++round) {
+    const int runs = 70 + pick(15);
+    std::vector<std::vector<std::u16string>> bodies;
+    for (int m = runs; m >= 1; --m) {
+      std::vector<std::u16string> body;
+      for (int t = 0; t < m; ++t) {
+        body.push_back(round % 3 == 2 && pick(5) == 0 ? u"END IF;" : Numbered(u'r', m * 1000 + t));
+      }
+      bodies.push_back(std::move(body));
+    }
+    std::vector<int> order2(runs);
+    for (int m = 0; m < runs; ++m) order2[m] = m;
+    if (round % 3 == 1) {
+      for (int swaps = 0; swaps < runs / 4; ++swaps)
+        std::swap(order2[pick(runs)], order2[pick(runs)]);
+    }
+    std::vector<std::u16string> lines1, lines2;
+    for (int m = 0; m < runs; ++m) {
+      lines1.push_back(Numbered(u'x', m));
+      lines1.insert(lines1.end(), bodies[m].begin(), bodies[m].end());
+      lines2.push_back(Numbered(u'y', m));
+      lines2.insert(lines2.end(), bodies[order2[m]].begin(), bodies[order2[m]].end());
+    }
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSameAsReference(Join(lines1), Join(lines2));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// Texts made of long runs of one repeated line, the second with some runs
+// lengthened, shortened or replaced: equal runs of many lengths overlap
+// everywhere.
+TEST(StrDiff, AgreesWithTheChainWalkingProcedureOnLongRepeatedRuns) {
+  const std::vector<std::u16string> alphabet = {u"a", u"b", u"", u"END IF;"};
+  std::mt19937 rng(5);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 40; ++round) {
+    const int letters = 2 + pick(3);
+    std::vector<std::pair<int, int>> runs1;  // (letter, length)
+    for (int r = 1 + pick(12); r > 0; --r) runs1.emplace_back(pick(letters), 1 + pick(40));
+    std::vector<std::pair<int, int>> runs2 = runs1;
+    for (auto& [letter, length] : runs2) {
+      if (pick(3) == 0) length = std::max(1, length + pick(11) - 5);
+      if (pick(6) == 0) letter = pick(letters);
+    }
+    auto expand = [&](const std::vector<std::pair<int, int>>& runs) {
+      std::vector<std::u16string> lines;
+      for (const auto& [letter, length] : runs) lines.insert(lines.end(), length, alphabet[letter]);
+      return lines;
+    };
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSameAsReference(Join(expand(runs1)), Join(expand(runs2)));
     if (HasFatalFailure()) return;
   }
 }

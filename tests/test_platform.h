@@ -12,6 +12,7 @@ namespace tarnwick::testing {
 
 struct ProcessResult {
   int status = -1;  // the exit status; -1 when the process did not exit normally
+  int signal = 0;   // the signal that ended it (POSIX), if one did
   std::string out;
   std::string err;
 };

@@ -58,6 +58,7 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
   int raw = 0;
   if (child > 0 && ::waitpid(child, &raw, 0) == child) {
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.signal = WIFSIGNALED(raw) ? WTERMSIG(raw) : 0;
   }
   if (options.outputFile.empty()) result.out = Slurp(out);
   result.err = Slurp(err);

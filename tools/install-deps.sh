@@ -10,9 +10,10 @@ case "${1:-linux}" in
     packages=(
       build-essential cmake ninja-build pkg-config
       libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+      qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
       fonts-ipafont-gothic
       diffutils
+      clang-format
     )
     ;;
   windows)

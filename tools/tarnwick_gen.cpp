@@ -6,12 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "text/cp932.h"
 #include "base/error.h"
 #include "files/file_io.h"
+#include "text/cp932.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/sample_forms.h"
+#include "tools/generator/trigger_report.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ constexpr std::string_view kHelp =
     "usage: tarnwick-gen report --size BYTES [--seed N] [--name FORM1] OUT\n"
     "       tarnwick-gen mutate [--edits 0.01] [--seed N] IN OUT\n"
     "       tarnwick-gen folders --pairs N --size BYTES [--edits 0.01] [--seed N] DIR1 DIR2\n"
+    "       tarnwick-gen trigger --lines N [--changed-every 2] [--seed N] OUT1 OUT2\n"
+    "                           (one trigger of N body lines; every K-th line differs in OUT2)\n"
     "       tarnwick-gen samples DIR    (the demo's hand-written forms into DIR/v1 and DIR/v2)\n"
     "Reports are written in code page 932 with CR LF line ends.\n";
 
@@ -30,7 +33,7 @@ struct UsageError {
 
 struct Arguments {
   std::vector<std::string> positional;
-  std::string size, seed = "1", name = "FORM1", edits = "0.01", pairs;
+  std::string size, seed = "1", name = "FORM1", edits = "0.01", pairs, lines, changedEvery = "2";
 };
 
 Arguments Parse(int argc, char** argv) {
@@ -51,6 +54,10 @@ Arguments Parse(int argc, char** argv) {
       value(args.edits);
     } else if (arg == "--pairs") {
       value(args.pairs);
+    } else if (arg == "--lines") {
+      value(args.lines);
+    } else if (arg == "--changed-every") {
+      value(args.changedEvery);
     } else if (arg.starts_with("--")) {
       throw UsageError{"unknown option " + std::string(arg)};
     } else {
@@ -82,7 +89,9 @@ void Expect(const Arguments& args, std::size_t count) {
   if (args.positional.size() != count) throw UsageError{"wrong number of file arguments"};
 }
 
-std::u16string Path(const std::string& utf8) { return tarnwick::FromUtf8(utf8); }
+std::u16string Path(const std::string& utf8) {
+  return tarnwick::FromUtf8(utf8);
+}
 
 void MakeFolder(const std::u16string& dir) {
   std::error_code error;
@@ -103,9 +112,11 @@ int Report(const Arguments& args) {
 
 int Mutate(const Arguments& args) {
   Expect(args, 2);
-  const std::u16string text = tarnwick::DecodeCp932(tarnwick::ReadFileBytes(Path(args.positional[0])));
-  tarnwick::WriteReportFile(Path(args.positional[1]),
-                            tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
+  const std::u16string text =
+      tarnwick::DecodeCp932(tarnwick::ReadFileBytes(Path(args.positional[0])));
+  tarnwick::WriteReportFile(
+      Path(args.positional[1]),
+      tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
   return 0;
 }
 
@@ -132,10 +143,22 @@ int Folders(const Arguments& args) {
   return 0;
 }
 
+int Trigger(const Arguments& args) {
+  Expect(args, 2);
+  if (args.lines.empty()) throw UsageError{"trigger needs --lines"};
+  const tarnwick::TriggerReportPair pair = tarnwick::GenerateTriggerReports(
+      Count(args.lines, "--lines"), Count(args.changedEvery, "--changed-every"),
+      Count(args.seed, "--seed"));
+  tarnwick::WriteReportFile(Path(args.positional[0]), pair.report1);
+  tarnwick::WriteReportFile(Path(args.positional[1]), pair.report2);
+  return 0;
+}
+
 int Samples(const Arguments& args) {
   Expect(args, 1);
   for (int release : {1, 2}) {
-    const std::u16string dir = Path(args.positional[0]) + u"/v" + static_cast<char16_t>(u'0' + release);
+    const std::u16string dir =
+        Path(args.positional[0]) + u"/v" + static_cast<char16_t>(u'0' + release);
     MakeFolder(dir);
     for (const tarnwick::SampleReport& report : tarnwick::SampleReports(release)) {
       tarnwick::WriteReportFile(dir + u"/" + report.fileName, report.text);
@@ -157,6 +180,7 @@ int main(int argc, char** argv) {
     if (command == "report") return Report(args);
     if (command == "mutate") return Mutate(args);
     if (command == "folders") return Folders(args);
+    if (command == "trigger") return Trigger(args);
     if (command == "samples") return Samples(args);
     throw UsageError{command.empty() ? "no command" : "unknown command " + std::string(command)};
   } catch (const UsageError& error) {

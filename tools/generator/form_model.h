@@ -14,8 +14,8 @@ namespace tarnwick::gen {
 
 struct TriggerDef {
   std::u16string name;
-  Lines comment;               // empty: no comment
-  Lines text;                  // first line on the property line, the rest raw
+  Lines comment;  // empty: no comment
+  Lines text;     // first line on the property line, the rest raw
   bool fireInQueryMode = false;
   std::u16string hierarchy = u"オーバーライド";
 };
@@ -31,14 +31,14 @@ struct ItemDef {
   std::u16string name;
   ItemKind kind = ItemKind::kText;
   Lines comment;
-  std::u16string prompt;       // label of buttons and check boxes
+  std::u16string prompt;  // label of buttons and check boxes
   std::u16string hint;
   std::u16string dataType = u"文字";
   int maxLength = 30;
   Lines initialValue;
   bool required = false;
   std::u16string formatMask;
-  Lines formula;               // display items computed from others
+  Lines formula;  // display items computed from others
   bool database = true;
   std::u16string column;
   bool primaryKey = false;
@@ -138,14 +138,14 @@ struct LovDef {
 
 struct RecordGroupDef {
   std::u16string name;
-  Lines query;                 // empty: a static group
+  Lines query;  // empty: a static group
   std::vector<QueryColumn> columns;
   int fetchSize = 20;
 };
 
 struct ProgramUnitDef {
   std::u16string name;
-  std::u16string type;         // プロシージャ, ファンクション, パッケージ仕様部, パッケージ本体
+  std::u16string type;  // プロシージャ, ファンクション, パッケージ仕様部, パッケージ本体
   Lines comment;
   Lines text;
 };

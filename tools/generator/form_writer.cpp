@@ -6,7 +6,9 @@
 namespace tarnwick::gen {
 namespace {
 
-std::u16string_view YesNo(bool value) { return value ? u"はい" : u"いいえ"; }
+std::u16string_view YesNo(bool value) {
+  return value ? u"はい" : u"いいえ";
+}
 
 // Plain property with a default value ("-") or a value set by the developer ("o").
 void Def(ReportWriter& out, int depth, std::u16string_view name, std::u16string_view value = {}) {
@@ -46,12 +48,18 @@ void WriteTriggers(ReportWriter& out, int depth, const std::vector<TriggerDef>& 
 
 std::u16string_view KindName(ItemKind kind) {
   switch (kind) {
-    case ItemKind::kText: return u"テキスト項目";
-    case ItemKind::kDisplay: return u"表示項目";
-    case ItemKind::kList: return u"リスト項目";
-    case ItemKind::kCheckBox: return u"チェック・ボックス";
-    case ItemKind::kRadioGroup: return u"ラジオ・グループ";
-    case ItemKind::kButton: return u"プッシュ・ボタン";
+    case ItemKind::kText:
+      return u"テキスト項目";
+    case ItemKind::kDisplay:
+      return u"表示項目";
+    case ItemKind::kList:
+      return u"リスト項目";
+    case ItemKind::kCheckBox:
+      return u"チェック・ボックス";
+    case ItemKind::kRadioGroup:
+      return u"ラジオ・グループ";
+    case ItemKind::kButton:
+      return u"プッシュ・ボタン";
   }
   return u"テキスト項目";
 }
@@ -201,7 +209,8 @@ void WriteBlock(ReportWriter& out, const BlockDef& b, bool first) {
   Def(out, d, u"データベース・データ・ブロック", YesNo(b.database));
   Def(out, d, u"主キーの強制", u"いいえ");
   Def(out, d, u"問合せ可能", YesNo(b.database));
-  Set(out, d, u"問合せデータ・ソース・タイプ", b.database ? std::u16string_view(b.sourceType) : u"なし");
+  Set(out, d, u"問合せデータ・ソース・タイプ",
+      b.database ? std::u16string_view(b.sourceType) : u"なし");
   Set(out, d, u"問合せデータ・ソース名", b.sourceName);
   Def(out, d, u"問合せデータ・ソースの列");
   for (const QueryColumn& c : b.columns) {

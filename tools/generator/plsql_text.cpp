@@ -142,7 +142,8 @@ class Code {
 
   void Stamp(int in, bool insert) {
     Line(in, u":" + block_.name + (insert ? u".CREATED_BY := USER;" : u".UPDATED_BY := USER;"));
-    Line(in, u":" + block_.name + (insert ? u".CREATED_AT := SYSDATE;" : u".UPDATED_AT := SYSDATE;"));
+    Line(in,
+         u":" + block_.name + (insert ? u".CREATED_AT := SYSDATE;" : u".UPDATED_AT := SYSDATE;"));
   }
 
   void CountCheck(int in) {
@@ -150,8 +151,8 @@ class Code {
     Line(in, u"SELECT COUNT(*)");
     Line(in + 2, u"INTO v_count");
     Line(in + 2, u"FROM " + (block_.sourceName.empty() ? block_.name : block_.sourceName));
-    Line(in + 1, u"WHERE " + (key.column.empty() ? key.name : key.column) + u" = " + Ref(key) +
-                     u";");
+    Line(in + 1,
+         u"WHERE " + (key.column.empty() ? key.name : key.column) + u" = " + Ref(key) + u";");
     Line(in, u"IF v_count > 0 THEN");
     Line(in + 2, u"MESSAGE('" + Prompt(key) + u"は既に登録されています。');");
     Line(in + 2, u"RAISE FORM_TRIGGER_FAILURE;");
@@ -159,8 +160,9 @@ class Code {
   }
 
   void Confirm(int in) {
-    const std::u16string alert =
-        context_.alerts.empty() ? u"ALERT_CONFIRM" : context_.alerts[rng_.Below(context_.alerts.size())];
+    const std::u16string alert = context_.alerts.empty()
+                                     ? u"ALERT_CONFIRM"
+                                     : context_.alerts[rng_.Below(context_.alerts.size())];
     Line(in, u"v_button := SHOW_ALERT('" + alert + u"');");
     Line(in, u"IF v_button <> ALERT_BUTTON1 THEN");
     Line(in + 2, u"RAISE FORM_TRIGGER_FAILURE;");
@@ -191,14 +193,23 @@ class Code {
 
   void Statement(int in, int depth) {
     switch (rng_.Below(variables_ ? 15 : 11)) {
-      case 0: Required(in, AnyItem()); break;
-      case 1: Calculate(in); break;
+      case 0:
+        Required(in, AnyItem());
+        break;
+      case 1:
+        Calculate(in);
+        break;
       case 2:
         Line(in, u"SET_ITEM_PROPERTY('" + block_.name + u"." + AnyItem().name + u"', " +
-                     (rng_.Percent(50) ? u"ENABLED, PROPERTY_FALSE);" : u"UPDATE_ALLOWED, PROPERTY_TRUE);"));
+                     (rng_.Percent(50) ? u"ENABLED, PROPERTY_FALSE);"
+                                       : u"UPDATE_ALLOWED, PROPERTY_TRUE);"));
         break;
-      case 3: Line(in, u"GO_ITEM('" + block_.name + u"." + AnyItem().name + u"');"); break;
-      case 4: Line(in, u"MESSAGE('" + rng_.Pick(kMessages) + u"');"); break;
+      case 3:
+        Line(in, u"GO_ITEM('" + block_.name + u"." + AnyItem().name + u"');");
+        break;
+      case 4:
+        Line(in, u"MESSAGE('" + rng_.Pick(kMessages) + u"');");
+        break;
       case 5:
         if (!context_.procedures.empty()) {
           Line(in, context_.procedures[rng_.Below(context_.procedures.size())] + u"(" +
@@ -207,8 +218,12 @@ class Code {
           Line(in, u"NULL;");
         }
         break;
-      case 6: Line(in, u"NULL;"); break;
-      case 7: Line(in, u"-- " + rng_.Pick(kComments)); break;
+      case 6:
+        Line(in, u"NULL;");
+        break;
+      case 7:
+        Line(in, u"-- " + rng_.Pick(kComments));
+        break;
       case 8:
         if (depth < 2) {
           IfStatus(in, depth);
@@ -216,12 +231,24 @@ class Code {
           Line(in, u"NULL;");
         }
         break;
-      case 9: Blank(); break;
-      case 10: Stamp(in, rng_.Percent(30)); break;
-      case 11: CountCheck(in); break;
-      case 12: Confirm(in); break;
-      case 13: SumLoop(in); break;
-      default: LookupName(in, CodeItem()); break;
+      case 9:
+        Blank();
+        break;
+      case 10:
+        Stamp(in, rng_.Percent(30));
+        break;
+      case 11:
+        CountCheck(in);
+        break;
+      case 12:
+        Confirm(in);
+        break;
+      case 13:
+        SumLoop(in);
+        break;
+      default:
+        LookupName(in, CodeItem());
+        break;
     }
   }
 
@@ -282,7 +309,9 @@ class Code {
   bool variables_ = false;
 };
 
-bool Is(std::u16string_view a, std::u16string_view b) { return a == b; }
+bool Is(std::u16string_view a, std::u16string_view b) {
+  return a == b;
+}
 
 // A body in one of the shapes developers write: bare statements in column 1,
 // BEGIN ... END; or a DECLARE section.
@@ -334,7 +363,8 @@ Lines ItemTriggerText(Rng& rng, const CodeContext& context, const BlockDef& bloc
     code.Statements(in, rng.Between(0, 3), 0);
     if (declare) code.Line(0, u"END;");
   } else if (Is(trigger, u"KEY-LISTVAL")) {
-    code.Line(0, u"IF SHOW_LOV('" + (item.lov.empty() ? u"LOV_" + item.name : item.lov) + u"') THEN");
+    code.Line(0,
+              u"IF SHOW_LOV('" + (item.lov.empty() ? u"LOV_" + item.name : item.lov) + u"') THEN");
     code.Line(2, u"NEXT_ITEM;");
     code.Line(0, u"END IF;");
   } else if (Is(trigger, u"WHEN-BUTTON-PRESSED")) {
@@ -368,7 +398,8 @@ Lines BlockTriggerText(Rng& rng, const CodeContext& context, const BlockDef& blo
                        std::u16string_view trigger) {
   Code code(rng, context, block);
   if (Is(trigger, u"ON-POPULATE-DETAILS") || Is(trigger, u"ON-CHECK-DELETE-MASTER")) {
-    const std::u16string detail = block.relations.empty() ? u"DETAIL" : block.relations[0].detailBlock;
+    const std::u16string detail =
+        block.relations.empty() ? u"DETAIL" : block.relations[0].detailBlock;
     const std::u16string relation = block.relations.empty() ? u"REL" : block.relations[0].name;
     code.RelationCode(detail, relation);
   } else if (Is(trigger, u"PRE-INSERT")) {
@@ -386,7 +417,8 @@ Lines BlockTriggerText(Rng& rng, const CodeContext& context, const BlockDef& blo
     code.Line(0, u"END;");
   } else if (Is(trigger, u"PRE-QUERY")) {
     code.Line(0, u"-- " + rng.Pick(kComments));
-    code.Line(0, u"SET_BLOCK_PROPERTY('" + block.name + u"', DEFAULT_WHERE, 'DELETE_FLG = ''0''');");
+    code.Line(0,
+              u"SET_BLOCK_PROPERTY('" + block.name + u"', DEFAULT_WHERE, 'DELETE_FLG = ''0''');");
   } else if (Is(trigger, u"ON-ERROR")) {
     code.Line(0, u"DECLARE");
     code.Line(2, u"v_code  NUMBER := ERROR_CODE;");

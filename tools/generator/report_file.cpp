@@ -1,5 +1,5 @@
-#include "text/cp932.h"
 #include "files/file_io.h"
+#include "text/cp932.h"
 #include "tools/generator/report_generator.h"
 
 namespace tarnwick {

@@ -18,36 +18,66 @@ struct ColumnInfo {
 };
 
 const ColumnInfo kColumns[] = {
-    {u"ORDER_ID", u"数値", 10, u"受注番号"},       {u"ORDER_DATE", u"日付", 10, u"受注日"},
-    {u"CUSTOMER_ID", u"数値", 8, u"顧客コード"},   {u"CUSTOMER_NAME", u"文字", 60, u"顧客名"},
-    {u"CUSTOMER_KANA", u"文字", 60, u"顧客名カナ"}, {u"SALES_REP", u"文字", 6, u"営業担当"},
-    {u"DELIVERY_DATE", u"日付", 10, u"納期"},      {u"SHIP_TO", u"文字", 60, u"出荷先"},
-    {u"PAYMENT_TERMS", u"文字", 2, u"支払条件"},   {u"STATUS", u"文字", 1, u"状態"},
-    {u"TOTAL_AMOUNT", u"数値", 14, u"合計金額"},   {u"TAX_AMOUNT", u"数値", 14, u"消費税額"},
-    {u"REMARKS", u"文字", 200, u"備考"},           {u"CREATED_BY", u"文字", 30, u"登録者"},
-    {u"CREATED_AT", u"日付", 19, u"登録日時"},     {u"UPDATED_BY", u"文字", 30, u"更新者"},
-    {u"UPDATED_AT", u"日付", 19, u"更新日時"},     {u"LINE_NO", u"数値", 4, u"行番号"},
-    {u"PRODUCT_CODE", u"文字", 12, u"商品コード"}, {u"PRODUCT_NAME", u"文字", 80, u"商品名"},
-    {u"QUANTITY", u"数値", 8, u"数量"},            {u"UNIT_PRICE", u"数値", 12, u"単価"},
-    {u"AMOUNT", u"数値", 14, u"金額"},             {u"DISCOUNT_RATE", u"数値", 5, u"値引率"},
-    {u"WAREHOUSE_CODE", u"文字", 4, u"倉庫コード"}, {u"ZIP_CODE", u"文字", 8, u"郵便番号"},
-    {u"ADDRESS1", u"文字", 100, u"住所１"},        {u"ADDRESS2", u"文字", 100, u"住所２"},
-    {u"TEL_NO", u"文字", 20, u"電話番号"},         {u"FAX_NO", u"文字", 20, u"ＦＡＸ番号"},
-    {u"EMAIL", u"文字", 100, u"メールアドレス"},   {u"CREDIT_LIMIT", u"数値", 12, u"与信限度額"},
-    {u"DELETE_FLG", u"文字", 1, u"削除"},          {u"CATEGORY_CODE", u"文字", 4, u"分類コード"},
-    {u"COST_PRICE", u"数値", 12, u"原価"},         {u"TAX_TYPE", u"文字", 1, u"課税区分"},
-    {u"SUPPLIER_CODE", u"文字", 6, u"仕入先コード"}, {u"STOCK_QTY", u"数値", 10, u"在庫数"},
-    {u"EMP_NO", u"数値", 6, u"社員番号"},          {u"EMP_NAME", u"文字", 40, u"社員名"},
-    {u"EMP_KANA", u"文字", 40, u"社員名カナ"},     {u"DEPT_CODE", u"文字", 6, u"部門コード"},
-    {u"DEPT_NAME", u"文字", 40, u"部門名"},        {u"HIRE_DATE", u"日付", 10, u"入社日"},
-    {u"SALARY", u"数値", 10, u"基本給"},           {u"INVOICE_NO", u"文字", 12, u"請求番号"},
-    {u"INVOICE_DATE", u"日付", 10, u"請求日"},     {u"DUE_DATE", u"日付", 10, u"支払期日"},
-    {u"SHIPMENT_NO", u"文字", 12, u"出荷番号"},    {u"SHIP_DATE", u"日付", 10, u"出荷日"},
-    {u"CARRIER_CODE", u"文字", 4, u"運送会社"},    {u"TRACKING_NO", u"文字", 20, u"送り状番号"},
-    {u"ALLOCATED_QTY", u"数値", 10, u"引当数"},    {u"LAST_RECEIPT_DATE", u"日付", 10, u"最終入庫日"},
-    {u"PAYMENT_NO", u"文字", 12, u"入金番号"},     {u"PAYMENT_DATE", u"日付", 10, u"入金日"},
-    {u"PAYMENT_METHOD", u"文字", 1, u"入金方法"},  {u"BANK_CODE", u"文字", 4, u"銀行コード"},
-    {u"SUPPLIER_NAME", u"文字", 60, u"仕入先名"},  {u"WAREHOUSE_NAME", u"文字", 40, u"倉庫名"},
+    {u"ORDER_ID", u"数値", 10, u"受注番号"},
+    {u"ORDER_DATE", u"日付", 10, u"受注日"},
+    {u"CUSTOMER_ID", u"数値", 8, u"顧客コード"},
+    {u"CUSTOMER_NAME", u"文字", 60, u"顧客名"},
+    {u"CUSTOMER_KANA", u"文字", 60, u"顧客名カナ"},
+    {u"SALES_REP", u"文字", 6, u"営業担当"},
+    {u"DELIVERY_DATE", u"日付", 10, u"納期"},
+    {u"SHIP_TO", u"文字", 60, u"出荷先"},
+    {u"PAYMENT_TERMS", u"文字", 2, u"支払条件"},
+    {u"STATUS", u"文字", 1, u"状態"},
+    {u"TOTAL_AMOUNT", u"数値", 14, u"合計金額"},
+    {u"TAX_AMOUNT", u"数値", 14, u"消費税額"},
+    {u"REMARKS", u"文字", 200, u"備考"},
+    {u"CREATED_BY", u"文字", 30, u"登録者"},
+    {u"CREATED_AT", u"日付", 19, u"登録日時"},
+    {u"UPDATED_BY", u"文字", 30, u"更新者"},
+    {u"UPDATED_AT", u"日付", 19, u"更新日時"},
+    {u"LINE_NO", u"数値", 4, u"行番号"},
+    {u"PRODUCT_CODE", u"文字", 12, u"商品コード"},
+    {u"PRODUCT_NAME", u"文字", 80, u"商品名"},
+    {u"QUANTITY", u"数値", 8, u"数量"},
+    {u"UNIT_PRICE", u"数値", 12, u"単価"},
+    {u"AMOUNT", u"数値", 14, u"金額"},
+    {u"DISCOUNT_RATE", u"数値", 5, u"値引率"},
+    {u"WAREHOUSE_CODE", u"文字", 4, u"倉庫コード"},
+    {u"ZIP_CODE", u"文字", 8, u"郵便番号"},
+    {u"ADDRESS1", u"文字", 100, u"住所１"},
+    {u"ADDRESS2", u"文字", 100, u"住所２"},
+    {u"TEL_NO", u"文字", 20, u"電話番号"},
+    {u"FAX_NO", u"文字", 20, u"ＦＡＸ番号"},
+    {u"EMAIL", u"文字", 100, u"メールアドレス"},
+    {u"CREDIT_LIMIT", u"数値", 12, u"与信限度額"},
+    {u"DELETE_FLG", u"文字", 1, u"削除"},
+    {u"CATEGORY_CODE", u"文字", 4, u"分類コード"},
+    {u"COST_PRICE", u"数値", 12, u"原価"},
+    {u"TAX_TYPE", u"文字", 1, u"課税区分"},
+    {u"SUPPLIER_CODE", u"文字", 6, u"仕入先コード"},
+    {u"STOCK_QTY", u"数値", 10, u"在庫数"},
+    {u"EMP_NO", u"数値", 6, u"社員番号"},
+    {u"EMP_NAME", u"文字", 40, u"社員名"},
+    {u"EMP_KANA", u"文字", 40, u"社員名カナ"},
+    {u"DEPT_CODE", u"文字", 6, u"部門コード"},
+    {u"DEPT_NAME", u"文字", 40, u"部門名"},
+    {u"HIRE_DATE", u"日付", 10, u"入社日"},
+    {u"SALARY", u"数値", 10, u"基本給"},
+    {u"INVOICE_NO", u"文字", 12, u"請求番号"},
+    {u"INVOICE_DATE", u"日付", 10, u"請求日"},
+    {u"DUE_DATE", u"日付", 10, u"支払期日"},
+    {u"SHIPMENT_NO", u"文字", 12, u"出荷番号"},
+    {u"SHIP_DATE", u"日付", 10, u"出荷日"},
+    {u"CARRIER_CODE", u"文字", 4, u"運送会社"},
+    {u"TRACKING_NO", u"文字", 20, u"送り状番号"},
+    {u"ALLOCATED_QTY", u"数値", 10, u"引当数"},
+    {u"LAST_RECEIPT_DATE", u"日付", 10, u"最終入庫日"},
+    {u"PAYMENT_NO", u"文字", 12, u"入金番号"},
+    {u"PAYMENT_DATE", u"日付", 10, u"入金日"},
+    {u"PAYMENT_METHOD", u"文字", 1, u"入金方法"},
+    {u"BANK_CODE", u"文字", 4, u"銀行コード"},
+    {u"SUPPLIER_NAME", u"文字", 60, u"仕入先名"},
+    {u"WAREHOUSE_NAME", u"文字", 40, u"倉庫名"},
 };
 
 struct TableInfo {
@@ -57,38 +87,49 @@ struct TableInfo {
 
 const std::vector<TableInfo>& Tables() {
   static const std::vector<TableInfo> tables = {
-      {u"ORDERS", u"受注",
+      {u"ORDERS",
+       u"受注",
        {u"ORDER_ID", u"ORDER_DATE", u"CUSTOMER_ID", u"CUSTOMER_NAME", u"SALES_REP",
         u"DELIVERY_DATE", u"SHIP_TO", u"PAYMENT_TERMS", u"STATUS", u"TOTAL_AMOUNT", u"TAX_AMOUNT",
         u"REMARKS", u"CREATED_BY", u"CREATED_AT", u"UPDATED_BY", u"UPDATED_AT"}},
-      {u"ORDER_LINES", u"受注明細",
+      {u"ORDER_LINES",
+       u"受注明細",
        {u"ORDER_ID", u"LINE_NO", u"PRODUCT_CODE", u"PRODUCT_NAME", u"QUANTITY", u"UNIT_PRICE",
         u"AMOUNT", u"DISCOUNT_RATE", u"TAX_TYPE", u"WAREHOUSE_CODE", u"DELIVERY_DATE", u"REMARKS"}},
-      {u"CUSTOMERS", u"顧客",
+      {u"CUSTOMERS",
+       u"顧客",
        {u"CUSTOMER_ID", u"CUSTOMER_NAME", u"CUSTOMER_KANA", u"ZIP_CODE", u"ADDRESS1", u"ADDRESS2",
         u"TEL_NO", u"FAX_NO", u"EMAIL", u"CREDIT_LIMIT", u"PAYMENT_TERMS", u"SALES_REP",
         u"DELETE_FLG", u"UPDATED_BY", u"UPDATED_AT"}},
-      {u"PRODUCTS", u"商品",
+      {u"PRODUCTS",
+       u"商品",
        {u"PRODUCT_CODE", u"PRODUCT_NAME", u"CATEGORY_CODE", u"UNIT_PRICE", u"COST_PRICE",
         u"TAX_TYPE", u"SUPPLIER_CODE", u"STOCK_QTY", u"DELETE_FLG", u"REMARKS"}},
-      {u"EMPLOYEES", u"社員",
+      {u"EMPLOYEES",
+       u"社員",
        {u"EMP_NO", u"EMP_NAME", u"EMP_KANA", u"DEPT_CODE", u"HIRE_DATE", u"SALARY", u"EMAIL",
         u"TEL_NO", u"DELETE_FLG"}},
-      {u"INVOICES", u"請求",
+      {u"INVOICES",
+       u"請求",
        {u"INVOICE_NO", u"INVOICE_DATE", u"CUSTOMER_ID", u"CUSTOMER_NAME", u"TOTAL_AMOUNT",
         u"TAX_AMOUNT", u"DUE_DATE", u"STATUS", u"REMARKS"}},
-      {u"SHIPMENTS", u"出荷",
+      {u"SHIPMENTS",
+       u"出荷",
        {u"SHIPMENT_NO", u"SHIP_DATE", u"ORDER_ID", u"WAREHOUSE_CODE", u"CARRIER_CODE",
         u"TRACKING_NO", u"STATUS", u"REMARKS"}},
-      {u"STOCKS", u"在庫",
+      {u"STOCKS",
+       u"在庫",
        {u"PRODUCT_CODE", u"WAREHOUSE_CODE", u"STOCK_QTY", u"ALLOCATED_QTY", u"LAST_RECEIPT_DATE"}},
-      {u"PAYMENTS", u"入金",
+      {u"PAYMENTS",
+       u"入金",
        {u"PAYMENT_NO", u"PAYMENT_DATE", u"CUSTOMER_ID", u"AMOUNT", u"PAYMENT_METHOD", u"BANK_CODE",
         u"REMARKS"}},
-      {u"SUPPLIERS", u"仕入先",
+      {u"SUPPLIERS",
+       u"仕入先",
        {u"SUPPLIER_CODE", u"SUPPLIER_NAME", u"ZIP_CODE", u"ADDRESS1", u"TEL_NO", u"PAYMENT_TERMS"}},
       {u"DEPARTMENTS", u"部門", {u"DEPT_CODE", u"DEPT_NAME", u"EMP_NO", u"DELETE_FLG"}},
-      {u"WAREHOUSES", u"倉庫",
+      {u"WAREHOUSES",
+       u"倉庫",
        {u"WAREHOUSE_CODE", u"WAREHOUSE_NAME", u"ZIP_CODE", u"ADDRESS1", u"TEL_NO"}},
   };
   return tables;
@@ -132,14 +173,15 @@ std::u16string_view LookupTable(std::u16string_view column) {
 }
 
 const std::vector<std::u16string> kItemComments = {
-    u"2012/07 項目追加", u"画面からは更新させない", u"桁数変更（8→10）", u"トリガーで自動設定",
-    u"運用部門の要望により必須とする",
+    u"2012/07 項目追加",   u"画面からは更新させない",         u"桁数変更（8→10）",
+    u"トリガーで自動設定", u"運用部門の要望により必須とする",
 };
 
 std::u16string BlockName(std::size_t index) {
   const auto& tables = Tables();
   std::u16string name(tables[index % tables.size()].name);
-  if (index >= tables.size()) name += u"_" + Number(static_cast<long long>(index / tables.size() + 1));
+  if (index >= tables.size())
+    name += u"_" + Number(static_cast<long long>(index / tables.size() + 1));
   return name;
 }
 
@@ -196,7 +238,9 @@ void AddItemTriggers(Rng& rng, const CodeContext& context, const BlockDef& block
     item.triggers.push_back(std::move(t));
   };
   switch (item.kind) {
-    case ItemKind::kButton: add(u"WHEN-BUTTON-PRESSED"); return;
+    case ItemKind::kButton:
+      add(u"WHEN-BUTTON-PRESSED");
+      return;
     case ItemKind::kList:
       if (rng.Percent(50)) add(u"WHEN-LIST-CHANGED");
       return;
@@ -206,10 +250,13 @@ void AddItemTriggers(Rng& rng, const CodeContext& context, const BlockDef& block
     case ItemKind::kRadioGroup:
       if (rng.Percent(40)) add(u"WHEN-RADIO-CHANGED");
       return;
-    case ItemKind::kDisplay: return;
-    case ItemKind::kText: break;
+    case ItemKind::kDisplay:
+      return;
+    case ItemKind::kText:
+      break;
   }
-  if (item.required || !item.lov.empty() ? rng.Percent(75) : rng.Percent(25)) add(u"WHEN-VALIDATE-ITEM");
+  if (item.required || !item.lov.empty() ? rng.Percent(75) : rng.Percent(25))
+    add(u"WHEN-VALIDATE-ITEM");
   if (!item.lov.empty() && rng.Percent(50)) add(u"KEY-LISTVAL");
   if (rng.Percent(10)) add(u"POST-CHANGE");
   if (rng.Percent(8)) add(u"WHEN-NEW-ITEM-INSTANCE");
@@ -226,7 +273,8 @@ BlockDef MakeBlock(std::uint64_t seed, std::size_t index, const CodeContext& con
   b.name = BlockName(index);
   b.sourceName = std::u16string(table.name);
   b.comment = {std::u16string(table.noun) + (rng.Percent(50) ? u"の入力・照会" : u"の保守")};
-  if (rng.Percent(25)) b.comment.push_back(u"2016/03/31 " + std::u16string(table.noun) + u"区分を追加");
+  if (rng.Percent(25))
+    b.comment.push_back(u"2016/03/31 " + std::u16string(table.noun) + u"区分を追加");
   b.recordsDisplayed = table.columns.size() > 12 ? 1 : rng.Between(5, 15);
   if (rng.Percent(60)) b.where = {u"DELETE_FLG = '0'"};
   if (rng.Percent(20)) {
@@ -252,9 +300,10 @@ BlockDef MakeBlock(std::uint64_t seed, std::size_t index, const CodeContext& con
     const ColumnInfo& c = Column(table.columns[i]);
     b.items.push_back(MakeColumnItem(rng, c, i == 0, row++));
     if (b.sourceType == u"プロシージャ") {
-      b.columns.push_back({std::u16string(c.name),
-                           c.dataType == u"数値" ? u"NUMBER" : (c.dataType == u"日付" ? u"DATE" : u"VARCHAR2"),
-                           c.dataType == u"文字" ? c.length : 0, c.dataType == u"数値" ? c.length : 0, 0});
+      b.columns.push_back(
+          {std::u16string(c.name),
+           c.dataType == u"数値" ? u"NUMBER" : (c.dataType == u"日付" ? u"DATE" : u"VARCHAR2"),
+           c.dataType == u"文字" ? c.length : 0, c.dataType == u"数値" ? c.length : 0, 0});
     }
   }
   if (rng.Percent(30) && b.items.size() < maxItems) {
@@ -341,9 +390,20 @@ FormDef MakeSkeleton(Rng& rng, const GeneratorOptions& options, CodeContext& con
   form.libraries = {{u"COMMON_LIB", u"/u01/app/forms/lib/COMMON_LIB.pll"},
                     {u"D2KWUTIL", u"/u01/app/forms/lib/D2KWUTIL.pll"}};
   form.alerts = {
-      {u"ALERT_CONFIRM", u"確認", {u"保存してもよろしいですか？"}, u"注意", u"はい", u"いいえ", u""},
-      {u"ALERT_DELETE", u"削除確認", {u"このレコードを削除します。", u"よろしいですか？"}, u"警告",
-       u"はい", u"いいえ", u""},
+      {u"ALERT_CONFIRM",
+       u"確認",
+       {u"保存してもよろしいですか？"},
+       u"注意",
+       u"はい",
+       u"いいえ",
+       u""},
+      {u"ALERT_DELETE",
+       u"削除確認",
+       {u"このレコードを削除します。", u"よろしいですか？"},
+       u"警告",
+       u"はい",
+       u"いいえ",
+       u""},
       {u"ALERT_ERROR", u"エラー", {}, u"停止", u"OK", u"", u""},
   };
   for (const AlertDef& a : form.alerts) context.alerts.push_back(a.name);
@@ -374,13 +434,14 @@ FormDef MakeSkeleton(Rng& rng, const GeneratorOptions& options, CodeContext& con
                            context.procedures.end());
 
   const std::size_t groups = Scaled(target, 150000, 1, 100000);
-  static const std::u16string_view kLookupTables[] = {u"CUSTOMERS", u"PRODUCTS", u"EMPLOYEES",
+  static const std::u16string_view kLookupTables[] = {u"CUSTOMERS",   u"PRODUCTS",   u"EMPLOYEES",
                                                       u"DEPARTMENTS", u"WAREHOUSES", u"SUPPLIERS"};
   for (std::size_t i = 0; i < groups; ++i) {
     const std::u16string table(kLookupTables[i % std::size(kLookupTables)]);
-    const std::u16string suffix = i < std::size(kLookupTables)
-                                      ? u""
-                                      : u"_" + Number(static_cast<long long>(i / std::size(kLookupTables) + 1));
+    const std::u16string suffix =
+        i < std::size(kLookupTables)
+            ? u""
+            : u"_" + Number(static_cast<long long>(i / std::size(kLookupTables) + 1));
     const TableInfo* info = &Tables()[0];
     for (const TableInfo& t : Tables()) {
       if (t.name == table) info = &t;
@@ -433,8 +494,10 @@ FormDef MakeSkeleton(Rng& rng, const GeneratorOptions& options, CodeContext& con
                            {u"VA_REQUIRED", u"black", u"yellow"},
                            {u"VA_DISABLED", u"gray", u"white"}};
   form.windows = {{u"WINDOW1", form.title, u"ドキュメント", false, u"CV_MAIN", 800, 600}};
-  if (canvases > 1) form.windows.push_back({u"WIN_DETAIL", u"詳細", u"ダイアログ", true, u"", 600, 400});
-  for (std::u16string_view name : {u"WHEN-NEW-FORM-INSTANCE", u"PRE-FORM", u"KEY-EXIT", u"ON-MESSAGE"}) {
+  if (canvases > 1)
+    form.windows.push_back({u"WIN_DETAIL", u"詳細", u"ダイアログ", true, u"", 600, 400});
+  for (std::u16string_view name :
+       {u"WHEN-NEW-FORM-INSTANCE", u"PRE-FORM", u"KEY-EXIT", u"ON-MESSAGE"}) {
     TriggerDef t;
     t.name = std::u16string(name);
     t.text = FormTriggerText(rng, context, name);

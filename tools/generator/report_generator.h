@@ -25,8 +25,7 @@ std::u16string GenerateReportText(const GeneratorOptions& options);
 // A second version with realistic edits (changed, inserted and deleted lines
 // in trigger bodies, changed property values, added and removed items) to
 // about `editFraction` of the lines.
-std::u16string MutateReportText(std::u16string_view text, double editFraction,
-                                std::uint64_t seed);
+std::u16string MutateReportText(std::u16string_view text, double editFraction, std::uint64_t seed);
 
 // The bytes of a report file: code page 932, every line ending in CR LF.
 std::string ReportBytes(std::u16string_view text);

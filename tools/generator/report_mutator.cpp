@@ -18,7 +18,9 @@ namespace gen {
 namespace {
 
 // 1-based column of the first character that is no marker.
-std::size_t ColumnOf(std::u16string_view line) { return LineColumn(line); }
+std::size_t ColumnOf(std::u16string_view line) {
+  return LineColumn(line);
+}
 
 std::u16string_view NameAt(std::u16string_view line, std::size_t column) {
   return SplitPropertyLine(line, column).name;
@@ -30,7 +32,9 @@ std::size_t ValueStart(std::u16string_view line) {
   return value.empty() ? std::u16string_view::npos : line.size() - value.size();
 }
 
-bool IsSeparator(std::u16string_view line) { return IsSeparatorLine(line, LineColumn(line)); }
+bool IsSeparator(std::u16string_view line) {
+  return IsSeparatorLine(line, LineColumn(line));
+}
 
 // True when `line` inside a text governed by `rule` would end that text.
 bool Closes(std::u16string_view line, const TextName& rule) {
@@ -70,10 +74,12 @@ std::vector<LineInfo> Classify(const std::vector<std::u16string>& lines) {
     const std::u16string_view parent = open.empty() ? std::u16string_view() : open.back().name;
     open.push_back({column, name});
     const std::size_t valueAt = ValueStart(line);
-    const std::u16string_view value =
-        valueAt == std::u16string_view::npos ? std::u16string_view() : std::u16string_view(line).substr(valueAt);
+    const std::u16string_view value = valueAt == std::u16string_view::npos
+                                          ? std::u16string_view()
+                                          : std::u16string_view(line).substr(valueAt);
     const TextName* rule = FindTextName(name);
-    if (name == u"メニュー項目コード" && value.find(u"メニューのアイコン") != std::u16string_view::npos) {
+    if (name == u"メニュー項目コード" &&
+        value.find(u"メニューのアイコン") != std::u16string_view::npos) {
       // One line holding two properties: left as it is.
       info[i].kind = Kind::kFixed;
       ++i;
@@ -120,7 +126,8 @@ std::vector<LineInfo> Classify(const std::vector<std::u16string>& lines) {
       }
     }
     info[i].kind = fixedTo > fixedFrom ? Kind::kFixed : Kind::kProperty;
-    for (std::size_t k = fixedFrom; k < std::min(fixedTo, lines.size()); ++k) info[k].kind = Kind::kFixed;
+    for (std::size_t k = fixedFrom; k < std::min(fixedTo, lines.size()); ++k)
+      info[k].kind = Kind::kFixed;
     i = std::max(i + 1, std::min(fixedTo, lines.size()));
   }
   return info;
@@ -160,9 +167,9 @@ struct NewItem {
   std::u16string_view name, prompt;
 };
 const NewItem kNewItems[] = {
-    {u"APPROVED_BY", u"承認者"},   {u"APPROVED_AT", u"承認日時"},  {u"CONTACT_NAME", u"担当者名"},
-    {u"PRIORITY", u"優先度"},      {u"REGION_CODE", u"地区コード"}, {u"DISCOUNT_AMOUNT", u"値引額"},
-    {u"ORDER_TYPE", u"受注区分"},  {u"NOTE", u"社内メモ"},
+    {u"APPROVED_BY", u"承認者"},  {u"APPROVED_AT", u"承認日時"},   {u"CONTACT_NAME", u"担当者名"},
+    {u"PRIORITY", u"優先度"},     {u"REGION_CODE", u"地区コード"}, {u"DISCOUNT_AMOUNT", u"値引額"},
+    {u"ORDER_TYPE", u"受注区分"}, {u"NOTE", u"社内メモ"},
 };
 
 std::u16string LeadingBlanks(std::u16string_view line) {
@@ -173,7 +180,8 @@ std::u16string LeadingBlanks(std::u16string_view line) {
 
 void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
   if (from.empty()) return;
-  for (std::size_t at = text.find(from); at != std::u16string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::u16string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
 }
@@ -204,9 +212,9 @@ std::optional<std::u16string> ChangeBodyLine(Rng& rng, const std::u16string& lin
   if (trimmed.starts_with(u"--")) return indent + trimmed.substr(2);
   // Commenting out a statement keeps the code well formed; a keyword line
   // such as BEGIN or END IF; is left alone.
-  static const std::u16string_view kKeywords[] = {u"DECLARE", u"BEGIN", u"END", u"EXCEPTION", u"ELSE",
-                                                  u"ELSIF", u"IF ", u"FOR ", u"WHEN ", u"LOOP",
-                                                  u"PROCEDURE", u"FUNCTION", u"PACKAGE"};
+  static const std::u16string_view kKeywords[] = {
+      u"DECLARE", u"BEGIN", u"END",  u"EXCEPTION", u"ELSE",     u"ELSIF",  u"IF ",
+      u"FOR ",    u"WHEN ", u"LOOP", u"PROCEDURE", u"FUNCTION", u"PACKAGE"};
   for (std::u16string_view keyword : kKeywords) {
     if (trimmed.starts_with(keyword)) return std::nullopt;
   }
@@ -217,15 +225,21 @@ std::optional<std::u16string> ChangeBodyLine(Rng& rng, const std::u16string& lin
 std::optional<std::u16string> ChangeValue(Rng& rng, std::u16string_view value) {
   if (value == u"はい") return u"いいえ";
   if (value == u"いいえ") return u"はい";
-  if (!value.empty() && std::all_of(value.begin(), value.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+  if (!value.empty() &&
+      std::all_of(value.begin(), value.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
     long long n = 0;
     for (char16_t c : value) n = std::min(n * 10 + (c - u'0'), 100000000LL);
     const long long changed = n + rng.Between(1, 20) * (n >= 40 && rng.Percent(50) ? -2 : 2);
     return Number(std::max(changed, 1LL));
   }
   static const std::u16string_view kRewrites[][2] = {
-      {u"を入力してください。", u"を指定してください。"}, {u"番号", u"No."}, {u"コード", u"CD"},
-      {u"名", u"名称"}, {u"日", u"年月日"}, {u"金額", u"額"}, {u"受付", u"受注"}};
+      {u"を入力してください。", u"を指定してください。"},
+      {u"番号", u"No."},
+      {u"コード", u"CD"},
+      {u"名", u"名称"},
+      {u"日", u"年月日"},
+      {u"金額", u"額"},
+      {u"受付", u"受注"}};
   for (const auto& rewrite : kRewrites) {
     const std::size_t at = value.find(rewrite[0]);
     if (at != std::u16string_view::npos) {
@@ -259,8 +273,9 @@ std::u16string MutateReportText(std::u16string_view text, double editFraction, s
 
   std::size_t content = 0;
   for (const LineInfo& i : info) content += i.kind != Kind::kBlank;
-  long long budget =
-      editFraction <= 0 || content == 0 ? 0 : std::max(1LL, std::llround(static_cast<double>(content) * editFraction));
+  long long budget = editFraction <= 0 || content == 0
+                         ? 0
+                         : std::max(1LL, std::llround(static_cast<double>(content) * editFraction));
 
   // An item added or removed now and then, costing its lines from the budget.
   std::vector<std::size_t> items;
@@ -292,7 +307,8 @@ std::u16string MutateReportText(std::u16string_view text, double editFraction, s
       const std::u16string oldName = lines[header].substr(valueAt);
       std::u16string oldPrompt;
       for (std::size_t k = header; k < end; ++k) {
-        if (NameAt(lines[k], ColumnOf(lines[k])) == u"プロンプト" && ValueStart(lines[k]) != std::u16string::npos) {
+        if (NameAt(lines[k], ColumnOf(lines[k])) == u"プロンプト" &&
+            ValueStart(lines[k]) != std::u16string::npos) {
           oldPrompt = lines[k].substr(ValueStart(lines[k]));
         }
       }
@@ -331,7 +347,8 @@ std::u16string MutateReportText(std::u16string_view text, double editFraction, s
     } else if (li.kind == Kind::kProperty && rng.Percent(40)) {
       const std::size_t valueAt = ValueStart(lines[i]);
       if (valueAt == std::u16string_view::npos) continue;
-      std::optional<std::u16string> value = ChangeValue(rng, std::u16string_view(lines[i]).substr(valueAt));
+      std::optional<std::u16string> value =
+          ChangeValue(rng, std::u16string_view(lines[i]).substr(valueAt));
       if (!value) continue;
       slots[i].replacement = lines[i].substr(0, valueAt) + *value;
     } else {

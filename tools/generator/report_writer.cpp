@@ -11,7 +11,9 @@ std::uint64_t Rng::Next() {
 
 namespace {
 
-bool SingleByte(char16_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F); }
+bool SingleByte(char16_t c) {
+  return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F);
+}
 
 }  // namespace
 
@@ -34,7 +36,9 @@ std::u16string Number(long long value) {
   return digits;
 }
 
-void ReportWriter::Indent(int depth) { text_.append(static_cast<std::size_t>(depth) * 3, u' '); }
+void ReportWriter::Indent(int depth) {
+  text_.append(static_cast<std::size_t>(depth) * 3, u' ');
+}
 
 void ReportWriter::EndLine(std::size_t lineStart) {
   bytes_ += Cp932Length(std::u16string_view(text_).substr(lineStart)) + 2;

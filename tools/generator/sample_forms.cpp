@@ -67,7 +67,8 @@ ItemDef Display(ItemDef item) {
   return item;
 }
 
-ItemDef Button(std::u16string_view name, std::u16string_view label, int column, std::u16string_view code) {
+ItemDef Button(std::u16string_view name, std::u16string_view label, int column,
+               std::u16string_view code) {
   ItemDef item;
   item.name = std::u16string(name);
   item.kind = ItemKind::kButton;
@@ -98,14 +99,20 @@ void Common(FormDef& form, std::u16string_view title) {
   form.libraries = {{u"COMMON_LIB", u"C:\\forms\\lib\\COMMON_LIB.pll"}};
   form.alerts = {
       {u"ALERT_CONFIRM", u"確認", {u"変更を保存しますか？"}, u"注意", u"はい", u"いいえ", u"取消"},
-      {u"ALERT_DELETE", u"削除確認", {u"このレコードを削除します。", u"よろしいですか？"}, u"警告",
-       u"はい", u"いいえ", u""},
+      {u"ALERT_DELETE",
+       u"削除確認",
+       {u"このレコードを削除します。", u"よろしいですか？"},
+       u"警告",
+       u"はい",
+       u"いいえ",
+       u""},
   };
   form.canvases = {CanvasDef{u"CV_MAIN", u"コンテンツ", u"WINDOW1", 780, 460, {}, {form.title}}};
   form.windows = {WindowDef{u"WINDOW1", form.title, u"ドキュメント", false, u"CV_MAIN", 800, 500}};
   form.visualAttributes = {{u"VA_CURRENT_RECORD", u"black", u"r88g100b75"},
                            {u"VA_REQUIRED", u"black", u"yellow"}};
-  form.triggers.push_back(Trigger(u"KEY-EXIT", uR"(
+  form.triggers.push_back(Trigger(u"KEY-EXIT",
+                                  uR"(
 DECLARE
   v_button  NUMBER;
 BEGIN
@@ -119,7 +126,8 @@ BEGIN
   END IF;
   EXIT_FORM(NO_VALIDATE);
 END;)"));
-  form.triggers.push_back(Trigger(u"ON-ERROR", uR"(
+  form.triggers.push_back(Trigger(u"ON-ERROR",
+                                  uR"(
 DECLARE
   v_code  NUMBER := ERROR_CODE;
 BEGIN
@@ -134,9 +142,9 @@ BEGIN
 END;)"));
 }
 
-void AddLov(FormDef& form, std::u16string_view table, std::u16string_view key, std::u16string_view keyPrompt,
-            std::u16string_view name, std::u16string_view namePrompt, std::u16string_view title,
-            std::u16string_view returnBlock) {
+void AddLov(FormDef& form, std::u16string_view table, std::u16string_view key,
+            std::u16string_view keyPrompt, std::u16string_view name, std::u16string_view namePrompt,
+            std::u16string_view title, std::u16string_view returnBlock) {
   RecordGroupDef g;
   g.name = u"RG_" + std::u16string(table);
   g.query = {u"", u"SELECT " + std::u16string(key) + u", " + std::u16string(name),
@@ -201,12 +209,16 @@ FormDef OrderEntry(int release) {
   status.required = true;
   Find(orders, u"REMARKS")->comment = {u"2015/06 社内連絡用に追加"};
 
-  Find(orders, u"ORDER_ID")->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", uR"(
+  Find(orders, u"ORDER_ID")
+      ->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM",
+                                   uR"(
 IF :ORDERS.ORDER_ID IS NULL THEN
   MESSAGE('受注番号を入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
 END IF;)"));
-  Find(orders, u"CUSTOMER_ID")->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", uR"(
+  Find(orders, u"CUSTOMER_ID")
+      ->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM",
+                                   uR"(
 BEGIN
   SELECT CUSTOMER_NAME
     INTO :ORDERS.CUSTOMER_NAME
@@ -219,11 +231,13 @@ EXCEPTION
     RAISE FORM_TRIGGER_FAILURE;
 END;)"));
   Find(orders, u"CUSTOMER_ID")->triggers.push_back(Trigger(u"KEY-LISTVAL", u"LIST_VALUES;"));
-  Find(orders, u"DELIVERY_DATE")->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", release == 1 ? uR"(
+  Find(orders, u"DELIVERY_DATE")
+      ->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", release == 1 ? uR"(
 IF :ORDERS.DELIVERY_DATE < :ORDERS.ORDER_DATE THEN
   MESSAGE('納期は受注日以降の日付を入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
-END IF;)" : uR"(
+END IF;)"
+                                                                       : uR"(
 IF :ORDERS.DELIVERY_DATE < :ORDERS.ORDER_DATE THEN
   MESSAGE('希望納期は受注日以降の日付を入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
@@ -232,7 +246,8 @@ END IF;
 IF IS_HOLIDAY(:ORDERS.DELIVERY_DATE) THEN
   MESSAGE('希望納期に休日が指定されています。');
 END IF;)"));
-  status.triggers.push_back(Trigger(u"WHEN-LIST-CHANGED", uR"(
+  status.triggers.push_back(Trigger(u"WHEN-LIST-CHANGED",
+                                    uR"(
 IF :ORDERS.STATUS = 'C' THEN
   SET_BLOCK_PROPERTY('ORDER_LINES', UPDATE_ALLOWED, PROPERTY_FALSE);
 ELSE
@@ -246,7 +261,8 @@ END IF;)"));
   relation.deleteBehavior = u"カスケーディング";
   orders.relations.push_back(relation);
   orders.triggers = {
-      Trigger(u"ON-CHECK-DELETE-MASTER", uR"(
+      Trigger(u"ON-CHECK-DELETE-MASTER",
+              uR"(
 DECLARE
   Dummy_Define CHAR(1);
   CURSOR ORDER_LINES_cur IS
@@ -262,7 +278,8 @@ BEGIN
   END IF;
   CLOSE ORDER_LINES_cur;
 END;)"),
-      Trigger(u"ON-POPULATE-DETAILS", uR"(
+      Trigger(u"ON-POPULATE-DETAILS",
+              uR"(
 --
 -- Begin default relation declare section
 --
@@ -304,17 +321,20 @@ SELECT ORDERS_SEQ.NEXTVAL
   INTO :ORDERS.ORDER_ID
   FROM DUAL;
 :ORDERS.UPDATED_BY := USER;
-:ORDERS.UPDATED_AT := SYSDATE;)" : uR"(
+:ORDERS.UPDATED_AT := SYSDATE;)"
+                                          : uR"(
 SELECT ORDERS_SEQ.NEXTVAL
   INTO :ORDERS.ORDER_ID
   FROM DUAL;
 :ORDERS.CREATED_BY := USER;
 :ORDERS.UPDATED_BY := USER;
 :ORDERS.UPDATED_AT := SYSDATE;)"),
-      Trigger(u"PRE-UPDATE", uR"(
+      Trigger(u"PRE-UPDATE",
+              uR"(
 :ORDERS.UPDATED_BY := USER;
 :ORDERS.UPDATED_AT := SYSDATE;)"),
-      Trigger(u"POST-QUERY", uR"(
+      Trigger(u"POST-QUERY",
+              uR"(
 BEGIN
   SELECT CUSTOMER_NAME
     INTO :ORDERS.CUSTOMER_NAME
@@ -326,7 +346,8 @@ EXCEPTION
 END;)"),
   };
   if (release == 2) {
-    TriggerDef commit = Trigger(u"KEY-COMMIT", uR"(
+    TriggerDef commit = Trigger(u"KEY-COMMIT",
+                                uR"(
 CALC_TOTAL(:ORDERS.ORDER_ID);
 COMMIT_FORM;
 IF FORM_SUCCESS THEN
@@ -365,7 +386,8 @@ END IF;)");
   tax.kind = ItemKind::kList;
   tax.elements = {{u"標準税率", u"1"}, {u"軽減税率", u"2"}, {u"非課税", u"3"}};
   tax.initialValue = {u"1"};
-  Find(lines, u"AMOUNT")->formula = {u"NVL(:ORDER_LINES.QUANTITY, 0) * NVL(:ORDER_LINES.UNIT_PRICE, 0)"};
+  Find(lines, u"AMOUNT")->formula = {
+      u"NVL(:ORDER_LINES.QUANTITY, 0) * NVL(:ORDER_LINES.UNIT_PRICE, 0)"};
   Find(lines, u"AMOUNT")->database = false;
   if (release == 2) {
     ItemDef discount = Field(u"DISCOUNT_AMOUNT", u"値引額", u"数値", 12, 14);
@@ -381,7 +403,8 @@ END IF;)");
     lines.items[i].y = 220;
   }
   Find(lines, u"PRODUCT_CODE")->triggers = {
-      Trigger(u"WHEN-VALIDATE-ITEM", uR"(
+      Trigger(u"WHEN-VALIDATE-ITEM",
+              uR"(
 BEGIN
   SELECT PRODUCT_NAME, UNIT_PRICE, TAX_TYPE
     INTO :ORDER_LINES.PRODUCT_NAME, :ORDER_LINES.UNIT_PRICE, :ORDER_LINES.TAX_TYPE
@@ -392,7 +415,8 @@ EXCEPTION
     MESSAGE('該当する商品が存在しません。');
     RAISE FORM_TRIGGER_FAILURE;
 END;)"),
-      Trigger(u"KEY-LISTVAL", uR"(
+      Trigger(u"KEY-LISTVAL",
+              uR"(
 IF SHOW_LOV('LOV_PRODUCTS') THEN
   NEXT_ITEM;
 END IF;)"),
@@ -403,7 +427,8 @@ IF :ORDER_LINES.QUANTITY IS NULL OR :ORDER_LINES.QUANTITY <= 0 THEN
   RAISE FORM_TRIGGER_FAILURE;
 END IF;
 
-CALC_TOTAL(:ORDERS.ORDER_ID);)" : uR"(
+CALC_TOTAL(:ORDERS.ORDER_ID);)"
+                                                                                    : uR"(
 IF :ORDER_LINES.QUANTITY IS NULL OR :ORDER_LINES.QUANTITY <= 0 THEN
   MESSAGE('数量には1以上の整数を入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
@@ -415,12 +440,14 @@ END IF;
 
 CALC_TOTAL(:ORDERS.ORDER_ID);)")};
   lines.triggers = {
-      Trigger(u"PRE-INSERT", uR"(
+      Trigger(u"PRE-INSERT",
+              uR"(
 SELECT NVL(MAX(LINE_NO), 0) + 1
   INTO :ORDER_LINES.LINE_NO
   FROM ORDER_LINES
  WHERE ORDER_ID = :ORDERS.ORDER_ID;)"),
-      Trigger(u"WHEN-NEW-RECORD-INSTANCE", uR"(
+      Trigger(u"WHEN-NEW-RECORD-INSTANCE",
+              uR"(
 IF :SYSTEM.RECORD_STATUS = 'NEW' THEN
   :ORDER_LINES.ORDER_ID := :ORDERS.ORDER_ID;
 END IF;)"),
@@ -431,15 +458,18 @@ END IF;)"),
   control.database = false;
   control.comment = {u"ボタン"};
   control.items = {
-      Button(u"BTN_SEARCH", u"検索", 0, uR"(
+      Button(u"BTN_SEARCH", u"検索", 0,
+             uR"(
 GO_BLOCK('ORDERS');
 EXECUTE_QUERY;)"),
-      Button(u"BTN_SAVE", u"保存", 1, uR"(
+      Button(u"BTN_SAVE", u"保存", 1,
+             uR"(
 COMMIT_FORM;
 IF FORM_SUCCESS THEN
   MESSAGE('保存しました。');
 END IF;)"),
-      Button(u"BTN_PRINT", u"受注書印刷", 2, uR"(
+      Button(u"BTN_PRINT", u"受注書印刷", 2,
+             uR"(
 DECLARE
   v_list  PARAMLIST;
 BEGIN
@@ -448,17 +478,22 @@ BEGIN
   RUN_PRODUCT(REPORTS, 'ORDER_SLIP', SYNCHRONOUS, RUNTIME, FILESYSTEM, v_list, NULL);
   DESTROY_PARAMETER_LIST(v_list);
 END;)"),
-      Button(u"BTN_EXIT", u"終了", 3, uR"(
+      Button(u"BTN_EXIT", u"終了", 3,
+             uR"(
 DO_KEY('EXIT_FORM');)"),
   };
   form.blocks = {orders, lines, control};
 
-  AddLov(form, u"CUSTOMERS", u"CUSTOMER_ID", u"顧客コード", u"CUSTOMER_NAME", u"顧客名", u"顧客一覧", u"ORDERS");
+  AddLov(form, u"CUSTOMERS", u"CUSTOMER_ID", u"顧客コード", u"CUSTOMER_NAME", u"顧客名",
+         u"顧客一覧", u"ORDERS");
   AddLov(form, u"PRODUCTS", u"PRODUCT_CODE", u"商品コード", u"PRODUCT_NAME", u"商品名", u"商品一覧",
          u"ORDER_LINES");
   form.parameters = {{u"P_ORDER_ID", u"数値", 10, u""}};
   form.programUnits = {
-      ProgramUnitDef{u"CALC_TOTAL", u"プロシージャ", {u"合計金額と消費税額を再計算する"}, Body(release == 1 ? uR"(
+      ProgramUnitDef{u"CALC_TOTAL",
+                     u"プロシージャ",
+                     {u"合計金額と消費税額を再計算する"},
+                     Body(release == 1 ? uR"(
 PROCEDURE CALC_TOTAL(p_order_id IN NUMBER) IS
   v_total  NUMBER := 0;
   v_tax    NUMBER := 0;
@@ -476,7 +511,8 @@ BEGIN
 
   :ORDERS.TOTAL_AMOUNT := v_total;
   :ORDERS.TAX_AMOUNT := v_tax;
-END;)" : uR"(
+END;)"
+                                       : uR"(
 PROCEDURE CALC_TOTAL(p_order_id IN NUMBER) IS
   v_total  NUMBER := 0;
   v_tax    NUMBER := 0;
@@ -509,8 +545,8 @@ BEGIN
 END;)")},
   };
   if (release == 2) {
-    form.programUnits.push_back(ProgramUnitDef{u"GET_TAX_RATE", u"ファンクション", {u"税率マスタから税率を取得する"},
-                                               Body(uR"(
+    form.programUnits.push_back(ProgramUnitDef{
+        u"GET_TAX_RATE", u"ファンクション", {u"税率マスタから税率を取得する"}, Body(uR"(
 FUNCTION GET_TAX_RATE(p_tax_type IN VARCHAR2, p_date IN DATE) RETURN NUMBER IS
   v_rate  NUMBER;
 BEGIN
@@ -526,7 +562,8 @@ EXCEPTION
 END;)")});
   }
   form.windows.front().width = 820;
-  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE", uR"(
+  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE",
+                                                      uR"(
 SET_WINDOW_PROPERTY(FORMS_MDI_WINDOW, WINDOW_STATE, MAXIMIZE);
 IF :PARAMETER.P_ORDER_ID IS NOT NULL THEN
   SET_BLOCK_PROPERTY('ORDERS', DEFAULT_WHERE, 'ORDER_ID = ' || :PARAMETER.P_ORDER_ID);
@@ -582,39 +619,48 @@ FormDef CustomerMaster(int release) {
   deleted.kind = ItemKind::kCheckBox;
   deleted.initialValue = {u"0"};
 
-  Find(b, u"CUSTOMER_KANA")->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", uR"(
+  Find(b, u"CUSTOMER_KANA")
+      ->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM",
+                                   uR"(
 IF NOT IS_KANA(:CUSTOMERS.CUSTOMER_KANA) THEN
   MESSAGE('顧客名カナは全角カタカナで入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
 END IF;)"));
-  Find(b, u"ZIP_CODE")->triggers.push_back(Trigger(u"POST-CHANGE", uR"(
+  Find(b, u"ZIP_CODE")
+      ->triggers.push_back(Trigger(u"POST-CHANGE",
+                                   uR"(
 -- 郵便番号から住所を補完する
 IF :CUSTOMERS.ADDRESS1 IS NULL THEN
   :CUSTOMERS.ADDRESS1 := ZIP_TO_ADDRESS(:CUSTOMERS.ZIP_CODE);
 END IF;)"));
-  Find(b, u"CREDIT_LIMIT")->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", release == 1 ? uR"(
+  Find(b, u"CREDIT_LIMIT")
+      ->triggers.push_back(Trigger(u"WHEN-VALIDATE-ITEM", release == 1 ? uR"(
 IF :CUSTOMERS.CREDIT_LIMIT < 0 THEN
   MESSAGE('与信限度額には0以上の値を入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
-END IF;)" : uR"(
+END IF;)"
+                                                                       : uR"(
 IF :CUSTOMERS.CREDIT_LIMIT < 0 THEN
   MESSAGE('与信限度額には0以上の値を入力してください。');
   RAISE FORM_TRIGGER_FAILURE;
 ELSIF :CUSTOMERS.CREDIT_LIMIT > 100000000 THEN
   MESSAGE('与信限度額が1億円を超えています。承認が必要です。');
 END IF;)"));
-  deleted.triggers.push_back(Trigger(u"WHEN-CHECKBOX-CHANGED", uR"(
+  deleted.triggers.push_back(Trigger(u"WHEN-CHECKBOX-CHANGED",
+                                     uR"(
 IF :CUSTOMERS.DELETE_FLG = '1' THEN
   IF SHOW_ALERT('ALERT_DELETE') <> ALERT_BUTTON1 THEN
     :CUSTOMERS.DELETE_FLG := '0';
   END IF;
 END IF;)"));
   b.triggers = {
-      Trigger(u"PRE-INSERT", uR"(
+      Trigger(u"PRE-INSERT",
+              uR"(
 SELECT CUSTOMERS_SEQ.NEXTVAL
   INTO :CUSTOMERS.CUSTOMER_ID
   FROM DUAL;)"),
-      Trigger(u"PRE-DELETE", uR"(
+      Trigger(u"PRE-DELETE",
+              uR"(
 DECLARE
   v_count  NUMBER;
 BEGIN
@@ -633,9 +679,11 @@ END;)"),
   BlockDef control;
   control.name = u"CONTROL";
   control.database = false;
-  control.items = {Button(u"BTN_SAVE", u"保存", 0, uR"(
+  control.items = {Button(u"BTN_SAVE", u"保存", 0,
+                          uR"(
 COMMIT_FORM;)"),
-                   Button(u"BTN_EXIT", u"終了", 1, uR"(
+                   Button(u"BTN_EXIT", u"終了", 1,
+                          uR"(
 DO_KEY('EXIT_FORM');)")};
   form.blocks = {b, control};
   form.programUnits = {ProgramUnitDef{u"IS_KANA", u"ファンクション", {}, Body(uR"(
@@ -644,7 +692,8 @@ BEGIN
   RETURN TRANSLATE(p_text, 'ァアィイゥウェエォオカガキギクグケゲコゴサザシジスズセゼソゾタダチヂッツヅテデトドナニヌネノハバパヒビピフブプヘベペホボポマミムメモャヤュユョヨラリルレロワヲンヴー　',
                    ' ') IS NULL;
 END;)")}};
-  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE", uR"(
+  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE",
+                                                      uR"(
 GO_BLOCK('CUSTOMERS');
 EXECUTE_QUERY;)"));
   return form;
@@ -662,19 +711,24 @@ FormDef MainMenu(int release) {
   menu.database = false;
   menu.comment = {u"業務選択ボタン"};
   menu.items = {
-      Button(u"BTN_ORDER", u"受注入力", 0, uR"(
+      Button(u"BTN_ORDER", u"受注入力", 0,
+             uR"(
 CALL_FORM('ORDER_ENTRY', NO_HIDE, DO_REPLACE);)"),
-      Button(u"BTN_CUSTOMER", u"顧客マスタ", 1, uR"(
+      Button(u"BTN_CUSTOMER", u"顧客マスタ", 1,
+             uR"(
 CALL_FORM('CUSTOMER_MASTER', NO_HIDE, DO_REPLACE);)"),
   };
   if (release == 1) {
-    menu.items.push_back(Button(u"BTN_PASSWORD", u"パスワード変更", 2, uR"(
+    menu.items.push_back(Button(u"BTN_PASSWORD", u"パスワード変更", 2,
+                                uR"(
 CALL_FORM('PASSWORD_CHANGE', HIDE, NO_REPLACE);)"));
   } else {
-    menu.items.push_back(Button(u"BTN_SHIPMENT", u"出荷照会", 2, uR"(
+    menu.items.push_back(Button(u"BTN_SHIPMENT", u"出荷照会", 2,
+                                uR"(
 CALL_FORM('SHIPMENT_INQUIRY', NO_HIDE, DO_REPLACE);)"));
   }
-  menu.items.push_back(Button(u"BTN_EXIT", u"終了", 3, uR"(
+  menu.items.push_back(Button(u"BTN_EXIT", u"終了", 3,
+                              uR"(
 EXIT_FORM;)"));
   for (std::size_t i = 0; i < menu.items.size(); ++i) {
     menu.items[i].x = 200;
@@ -685,13 +739,16 @@ EXIT_FORM;)"));
   form.blocks = {menu};
   MenuDef popup{u"PM_MAIN", u"メニュー", {}};
   popup.items.push_back({u"ORDER", u"受注入力", {u"CALL_FORM('ORDER_ENTRY');"}, true, false});
-  popup.items.push_back({u"CUSTOMER", u"顧客マスタ", {u"CALL_FORM('CUSTOMER_MASTER');"}, true, false});
+  popup.items.push_back(
+      {u"CUSTOMER", u"顧客マスタ", {u"CALL_FORM('CUSTOMER_MASTER');"}, true, false});
   if (release == 2) {
-    popup.items.push_back({u"SHIPMENT", u"出荷照会", {u"CALL_FORM('SHIPMENT_INQUIRY');"}, true, false});
+    popup.items.push_back(
+        {u"SHIPMENT", u"出荷照会", {u"CALL_FORM('SHIPMENT_INQUIRY');"}, true, false});
   }
   popup.items.push_back({u"VERSION", u"バージョン情報",
                          Body(release == 1 ? uR"(
-MESSAGE('販売管理システム Ver.3.2');)" : uR"(
+MESSAGE('販売管理システム Ver.3.2');)"
+                                           : uR"(
 MESSAGE('販売管理システム Ver.4.0');
 MESSAGE(' ');)"),
                          false, false});
@@ -701,7 +758,8 @@ IF SHOW_ALERT('ALERT_CONFIRM') = ALERT_BUTTON1 THEN
 END IF;)"),
                          false, true});
   form.menus = {popup};
-  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE", uR"(
+  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE",
+                                                      uR"(
 SET_WINDOW_PROPERTY(FORMS_MDI_WINDOW, TITLE, '販売管理システム');
 :GLOBAL.USER_ID := USER;)"));
   return form;
@@ -724,7 +782,8 @@ FormDef PasswordChange() {
     item.database = false;
     item.required = true;
   }
-  b.items.push_back(Button(u"BTN_CHANGE", u"変更", 1, uR"(
+  b.items.push_back(Button(u"BTN_CHANGE", u"変更", 1,
+                           uR"(
 IF :CONTROL.NEW_PASSWORD <> :CONTROL.CONFIRM_PASSWORD THEN
   MESSAGE('確認用のパスワードが一致しません。');
   RAISE FORM_TRIGGER_FAILURE;
@@ -760,11 +819,13 @@ FormDef ShipmentInquiry() {
              Display(Field(u"CUSTOMER_NAME", u"顧客名", u"文字", 60, 0)),
              Display(Field(u"TRACKING_NO", u"送り状番号", u"文字", 20, 0))};
   for (std::size_t i = 0; i < b.items.size(); ++i) b.items[i].x = 20 + 110 * static_cast<int>(i);
-  b.items[4].triggers.push_back(Trigger(u"WHEN-MOUSE-DOUBLECLICK", uR"(
+  b.items[4].triggers.push_back(Trigger(u"WHEN-MOUSE-DOUBLECLICK",
+                                        uR"(
 WEB.SHOW_DOCUMENT('https://tracking.example.jp/?no=' || :SHIPMENTS.TRACKING_NO, '_blank');)"));
   form.blocks = {b};
   form.parameters = {{u"P_FROM_DATE", u"日付", 10, u""}};
-  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE", uR"(
+  form.triggers.insert(form.triggers.begin(), Trigger(u"WHEN-NEW-FORM-INSTANCE",
+                                                      uR"(
 IF :PARAMETER.P_FROM_DATE IS NULL THEN
   :PARAMETER.P_FROM_DATE := TRUNC(SYSDATE) - 30;
 END IF;
@@ -777,7 +838,9 @@ EXECUTE_QUERY;)"));
 
 std::vector<SampleReport> SampleReports(int release) {
   std::vector<SampleReport> reports;
-  auto add = [&](const FormDef& form) { reports.push_back({form.name + u".txt", gen::WriteForm(form)}); };
+  auto add = [&](const FormDef& form) {
+    reports.push_back({form.name + u".txt", gen::WriteForm(form)});
+  };
   add(OrderEntry(release));
   add(CustomerMaster(release));
   add(MainMenu(release));
