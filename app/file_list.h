@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "diff/change_counts.h"
 #include "files/file_io.h"
+#include "search/search_table.h"
 
 namespace tarnwick {
 
@@ -36,6 +38,8 @@ struct FileEntry {
   bool in2 = false;
   FileStatus status = FileStatus::Unprocessed;
   std::u16string resultPath;
+  ChangeCounts counts;  // a comparison's tally, once the pair is done
+  SearchCounts hits;    // a search's tally, once the report is done
 };
 
 enum class ListSide { First, Second };

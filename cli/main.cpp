@@ -1,5 +1,6 @@
 // tarnwick-cli: the headless twin of the window.
 #include <exception>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "app/run_guard.h"
 #include "cli/commands.h"
 #include "cli/console_io.h"
+#include "cli/help.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -14,10 +16,13 @@ namespace tarnwick::cli {
 namespace {
 
 constexpr Command kCommands[] = {
-    {"diff", RunDiff, "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
-    {"search", RunSearch, "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
+    {"diff", RunDiff,
+     "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
+    {"search", RunSearch,
+     "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
     {"objdiff", RunObjDiff,
-     "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
+     "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] [--exit-code] [--json FILE]\n"
+     "                REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
     {"tree", RunTree, "tree    REPORT"},
     {"nodes", RunNodes, "nodes   REPORT"},
 };
@@ -27,7 +32,9 @@ std::string Usage() {
   for (const Command& command : kCommands) {
     usage.append("  tarnwick-cli ").append(command.usage).append("\n");
   }
-  usage += "  tarnwick-cli --help | --version\n";
+  usage +=
+      "  tarnwick-cli --help | --version\n"
+      "  tarnwick-cli COMMAND --help     the command's options, setting keys and exit codes\n";
   return usage;
 }
 
@@ -42,7 +49,12 @@ int Dispatch(const std::vector<std::string_view>& args) {
     return kExitFinished;
   }
   for (const Command& command : kCommands) {
-    if (command.name == args[0]) return command.run(Arguments(args).subspan(1));
+    if (command.name != args[0]) continue;
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+      PrintHelpOf(command.name);
+      return kExitFinished;
+    }
+    return command.run(Arguments(args).subspan(1));
   }
   return UsageError("unknown command: " + std::string(args[0]));
 }
@@ -56,6 +68,12 @@ int UsageError(std::string_view message) {
 
 void PrintMessage(std::u16string_view text) {
   WriteErrorOutput(ToUtf8(text) + '\n');
+}
+
+void PrintHelpOf(std::string_view command) {
+  std::ostringstream help;
+  PrintCommandHelp(command, help);
+  WriteOutput(help.str());
 }
 
 }  // namespace tarnwick::cli

@@ -18,8 +18,9 @@ struct ProcessResult {
 };
 
 struct ProcessOptions {
-  std::string outputFile;       // standard output goes here instead (e.g. /dev/full)
-  std::size_t memoryLimit = 0;  // bytes of address space, 0 for none (POSIX only)
+  std::string outputFile;        // standard output goes here instead (e.g. /dev/full)
+  std::size_t memoryLimit = 0;   // bytes of address space, 0 for none (POSIX only)
+  std::u16string workingFolder;  // the current folder of the program; empty: the tests'
 };
 
 // Runs `program` (tarnwick-cli, tarnwick-gen; no extension) the way a script

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/file_io.h"
 #include "test_platform.h"
 
 namespace tarnwick::testing {
@@ -37,6 +38,7 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
   for (std::string& arg : copies) argv.push_back(arg.data());
   argv.push_back(nullptr);
 
+  const std::string workingFolder = NativePath(options.workingFolder).native();
   const pid_t child = ::fork();
   if (child == 0) {
     // Only calls that are safe between fork and exec.
@@ -44,6 +46,7 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
     const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || o < 0 || e < 0) ::_exit(127);
+    if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) ::_exit(127);
     ::dup2(in, 0);
     ::dup2(o, 1);
     ::dup2(e, 2);

@@ -76,8 +76,9 @@ ProcessResult RunBuiltProgram(std::string_view program, const std::vector<std::s
   startup.hStdError = e;
   PROCESS_INFORMATION process{};
   ProcessResult result;
-  if (::CreateProcessW(binary.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+  const std::wstring working(options.workingFolder.begin(), options.workingFolder.end());
+  if (::CreateProcessW(binary.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       working.empty() ? nullptr : working.c_str(), &startup, &process)) {
     ::WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     if (::GetExitCodeProcess(process.hProcess, &code)) result.status = static_cast<int>(code);

@@ -14,6 +14,7 @@ case "${1:-linux}" in
       fonts-ipafont-gothic
       diffutils
       clang-format
+      chromium
     )
     ;;
   windows)
