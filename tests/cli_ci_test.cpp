@@ -6,6 +6,7 @@
 
 #include "cli/run_options.h"
 #include "cli_runner.h"
+#include "files/paths.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
 
@@ -16,6 +17,15 @@ using testing::CliResult;
 using testing::RunCli;
 using testing::ScratchFolder;
 using testing::SmallReport;
+
+// `path` with "/" made the platform's separator.
+std::u16string Native(std::u16string_view path) {
+  std::u16string native(path);
+  for (char16_t& c : native) {
+    if (c == u'/') c = NativeSeparator();
+  }
+  return native;
+}
 
 // The command line run from `folder` as its working directory.
 CliResult RunIn(std::u16string_view folder, const std::vector<std::u16string>& args) {
@@ -92,7 +102,10 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
   const CliResult result = Diff({u"--json", u"out/run.json", u"--exit-code"});
   ASSERT_EQ(result.status, 3) << result.err;
   const std::string json = ScratchFolder::Read(root + u"out/run.json");
-  const std::string out = ToUtf8(root) + "out/";
+  // A JSON string doubles the backslashes of Windows paths.
+  std::string out;
+  for (const char c : ToUtf8(root + Native(u"out/")))
+    out += c == '\\' ? std::string(2, c) : std::string(1, c);
   EXPECT_EQ(json,
             "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
             "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
@@ -167,20 +180,22 @@ TEST_F(CliForCi, RelativeOutputFolderGivesSummaryLinksThatLeadToThePages) {
   ASSERT_EQ(Diff({}).status, 0);
   // The classic summary links by full path, now the resolved one.
   const std::u16string summary = ScratchFolder::ReadText(root + u"out/index.html");
-  EXPECT_NE(summary.find(u"<a href=\"" + root + u"out/A.html\">"), std::u16string::npos);
-  EXPECT_NE(summary.find(u"フォルダ１:" + root + u"v1/"), std::u16string::npos);
+  EXPECT_NE(summary.find(u"<a href=\"" + root + Native(u"out/A.html\">")), std::u16string::npos);
+  EXPECT_NE(summary.find(u"フォルダ１:" + root + Native(u"v1/")), std::u16string::npos);
   EXPECT_FALSE(ScratchFolder::Exists(root + u"out/out/A.html"));
   EXPECT_TRUE(ScratchFolder::Exists(root + u"out/A.html"));
 }
 
 TEST(ResolvedPath, JoinsTheWorkingDirectoryAndNormalises) {
   const std::u16string here = PathText(std::filesystem::current_path());
-  const std::u16string base = here == u"/" ? u"" : here;
+  const std::u16string base = here.size() == 1 ? u"" : here;
+  const std::u16string absolute =
+      PathText(std::filesystem::current_path().root_path()) + Native(u"abs/./x/");
   EXPECT_EQ(cli::ResolvedPath(u""), u"") << "an empty value stays for the input checks";
-  EXPECT_EQ(cli::ResolvedPath(u"/abs/./x/"), u"/abs/./x/") << "absolute: as given";
-  EXPECT_EQ(cli::ResolvedPath(u"out"), base + u"/out");
-  EXPECT_EQ(cli::ResolvedPath(u"out/"), base + u"/out/");
-  EXPECT_EQ(cli::ResolvedPath(u"./a/../b/./c/"), base + u"/b/c/");
+  EXPECT_EQ(cli::ResolvedPath(absolute), absolute) << "absolute: as given";
+  EXPECT_EQ(cli::ResolvedPath(u"out"), base + Native(u"/out"));
+  EXPECT_EQ(cli::ResolvedPath(u"out/"), base + Native(u"/out/"));
+  EXPECT_EQ(cli::ResolvedPath(u"./a/../b/./c/"), base + Native(u"/b/c/"));
   EXPECT_EQ(cli::ResolvedPath(u"a/.."), here);
 }
 
