@@ -102,10 +102,15 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
   const CliResult result = Diff({u"--json", u"out/run.json", u"--exit-code"});
   ASSERT_EQ(result.status, 3) << result.err;
   const std::string json = ScratchFolder::Read(root + u"out/run.json");
-  // A JSON string doubles the backslashes of Windows paths.
-  std::string out;
-  for (const char c : ToUtf8(root + Native(u"out/")))
-    out += c == '\\' ? std::string(2, c) : std::string(1, c);
+  // A path as a JSON string: the backslashes of Windows paths doubled.
+  auto jsonPath = [&](std::u16string_view relative) {
+    std::string text;
+    for (const char c : ToUtf8(root + Native(relative))) {
+      text += c == '\\' ? std::string(2, c) : std::string(1, c);
+    }
+    return text;
+  };
+  const std::string out = jsonPath(u"out/");
   EXPECT_EQ(json,
             "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
             "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
@@ -114,24 +119,24 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
                 "\"messages\":[\"終了しました。\"],\"pairs\":["
                 "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
                 "\"path1\":\"" +
-                ToUtf8(root) + "v1/a.txt\",\"path2\":\"" + ToUtf8(root) +
-                "v2/a.txt\","
+                jsonPath(u"v1/a.txt") + "\",\"path2\":\"" + jsonPath(u"v2/a.txt") +
+                "\","
                 "\"page\":\"" +
                 out +
                 "A.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
                 "\"objectsChanged\":1,\"linesAdded\":1,\"linesRemoved\":1}},"
                 "{\"name\":\"NEW.TXT\",\"status\":\"only2\",\"statusText\":\"フォルダ２のみ存在\","
                 "\"path1\":null,\"path2\":\"" +
-                ToUtf8(root) +
-                "v2/new.txt\","
+                jsonPath(u"v2/new.txt") +
+                "\","
                 "\"page\":\"" +
                 out +
                 "NEW.html\",\"counts\":{\"objectsAdded\":1,\"objectsRemoved\":0,"
                 "\"objectsChanged\":0,\"linesAdded\":2,\"linesRemoved\":0}},"
                 "{\"name\":\"SAME.TXT\",\"status\":\"same\",\"statusText\":\"一致\","
                 "\"path1\":\"" +
-                ToUtf8(root) + "v1/same.txt\",\"path2\":\"" + ToUtf8(root) +
-                "v2/same.txt\","
+                jsonPath(u"v1/same.txt") + "\",\"path2\":\"" + jsonPath(u"v2/same.txt") +
+                "\","
                 "\"page\":\"" +
                 out +
                 "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
