@@ -285,8 +285,8 @@ std::vector<std::u16string> NotReached(const DiffPlan& plan, std::size_t done) {
 }
 
 // What the run did, pair by pair, for the command line.
-void ReportPairs(const DiffPlan& plan, const Settings& settings, RunReport& report) {
-  report.summaryPath = plan.summaryPath;
+void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& result) {
+  result.summaryPath = plan.summaryPath;
   for (std::size_t i = 0; i < plan.pairs.size(); ++i) {
     RunItem item;
     item.path1 = plan.pairs[i].path1.text;
@@ -302,15 +302,15 @@ void ReportPairs(const DiffPlan& plan, const Settings& settings, RunReport& repo
       item.counts = plan.results[i].second;
       if (plan.fileMode)
         item.status = plan.results[i].first ? FileStatus::Different : FileStatus::Same;
-      report.differs = report.differs || plan.results[i].first;
+      result.differs = result.differs || plan.results[i].first;
     }
-    report.items.push_back(std::move(item));
+    result.items.push_back(std::move(item));
   }
 }
 
 }  // namespace
 
-RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunReport* report) {
+RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result) {
   const std::u16string stamp = StartStamp(kDiffStampTitle);
   window.SetStatusText(u"");
   DiffPlan plan = FoldersOf(settings);
@@ -328,7 +328,7 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunReport* repo
   std::size_t done = 0;
   outcome =
       GuardRun(window, stage, [&] { done = ComparePairs(plan, stamp, settings, window, stage); });
-  if (report != nullptr) ReportPairs(plan, settings, *report);
+  if (result != nullptr) RecordPairs(plan, settings, *result);
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 

@@ -40,7 +40,7 @@ Selection SelectedNode(const TreeView& view) {
 
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window,
-                       RunReport* report) {
+                       RunResult* result) {
   window.SetStatusText(u"");
   const std::u16string outFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
   if (!ValidateInputs(settings, 2, window)) return RunOutcome::Rejected;
@@ -83,15 +83,15 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     MakeObjDiff(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
                 pathText(side1, node1.number), pathText(side2, node2.number), node1.key, node2.key,
                 counter, diffFound, settings.DIFF_OBJ_ONLY, options);
-    if (report != nullptr) {
-      report->items.push_back({u"",
+    if (result != nullptr) {
+      result->items.push_back({u"",
                                side1.ObjFile,
                                side2.ObjFile,
                                resultPath,
                                diffFound ? FileStatus::Different : FileStatus::Same,
                                counter.Counts(),
                                {}});
-      report->differs = diffFound;
+      result->differs = diffFound;
     }
     stage = u"ファイル[" + resultPath + u"]の出力中に、";
     if (review) {

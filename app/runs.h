@@ -15,7 +15,7 @@
 
 namespace tarnwick {
 
-// One pair or report of a run as the command line reports it.
+// One pair or report of a run, as the command line tells scripts of it.
 struct RunItem {
   std::u16string name;   // upper-cased in folder runs; the file name in file mode
   std::u16string path1;  // the report of side 1 (the search's report); empty when absent
@@ -28,7 +28,7 @@ struct RunItem {
 
 // What a run did, also when it stopped early: the pairs or reports it
 // planned, with the results of those it finished.
-struct RunReport {
+struct RunResult {
   std::u16string summaryPath;  // empty when the run writes none
   std::vector<RunItem> items;
   bool differs = false;  // a comparison found a difference, a search a hit
@@ -36,13 +36,13 @@ struct RunReport {
 
 // Page 1: the file comparison, or every pair of equally named reports of two
 // folders with a summary page.
-// `report`, when given, receives what the run did.
-RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunReport* report = nullptr);
+// `result`, when given, receives what the run did.
+RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result = nullptr);
 // Page 2: the two selected objects of the loaded reports.
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window,
-                       RunReport* report = nullptr);
+                       RunResult* result = nullptr);
 // Page 3: the reports of one folder searched for up to three strings.
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunReport* report = nullptr);
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result = nullptr);
 
 }  // namespace tarnwick

@@ -137,7 +137,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
 
 }  // namespace
 
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunReport* report) {
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result) {
   const std::u16string stamp = StartStamp(kSearchStampTitle);
   window.SetStatusText(u"");
   SearchPlan plan;
@@ -158,13 +158,13 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunReport* re
   std::size_t done = 0;
   outcome = GuardRun(window, stage,
                      [&] { done = SearchReports(plan, query, stamp, settings, window, stage); });
-  if (report != nullptr) {
-    report->summaryPath = plan.summaryPath;
+  if (result != nullptr) {
+    result->summaryPath = plan.summaryPath;
     for (std::size_t i = 0; i < plan.files.size(); ++i) {
       const FileEntry& entry = plan.files[i];
-      report->items.push_back(
+      result->items.push_back(
           {entry.name, plan.reports[i].text, {}, entry.resultPath, entry.status, {}, entry.hits});
-      report->differs = report->differs || entry.status == FileStatus::Match;
+      result->differs = result->differs || entry.status == FileStatus::Match;
     }
   }
   if (outcome != RunOutcome::Finished) return outcome;

@@ -4,13 +4,13 @@
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "base/error.h"
+#include "cli/ci_output.h"
 #include "cli/commands.h"
 #include "cli/console_io.h"
 #include "cli/console_window.h"
 #include "cli/help.h"
 #include "cli/interrupt.h"
 #include "cli/run_options.h"
-#include "cli/run_report.h"
 #include "files/file_io.h"
 #include "text/utf8.h"
 
@@ -18,17 +18,17 @@ namespace tarnwick::cli {
 
 namespace {
 
-using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunReport*);
+using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*);
 
 // The exit status of a finished command, after the JSON summary is written
 // when asked for; a summary that cannot be written is a run error.
 int Conclude(std::string_view command, const RunOptions& options, RunOutcome outcome,
-             const RunReport& report, const RunConsole& console) {
-  const int status = RunExitStatus(outcome, report, options.exitCode);
+             const RunResult& result, const RunConsole& console) {
+  const int status = RunExitStatus(outcome, result, options.exitCode);
   if (options.jsonPath.empty()) return status;
   try {
     WriteFileBytes(options.jsonPath,
-                   RunJson(command, outcome, status, options.settings, report, console.Messages()));
+                   RunJson(command, outcome, status, options.settings, result, console.Messages()));
   } catch (const Error& error) {
     PrintMessage(u"JSON[" + options.jsonPath + u"]の出力中に、エラーが発生しました。\r\n" +
                  error.Description());
@@ -52,9 +52,9 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   ResolveSettingPaths(options.settings);
   RunConsole console(options.open, options.quiet, options.settings);
   CancelOnSignals();
-  RunReport report;
-  const RunOutcome outcome = run(options.settings, console, &report);
-  return Conclude(command, options, outcome, report, console);
+  RunResult result;
+  const RunOutcome outcome = run(options.settings, console, &result);
+  return Conclude(command, options, outcome, result, console);
 }
 
 }  // namespace
@@ -83,16 +83,16 @@ int RunObjDiff(Arguments args) {
   RunConsole console(options.open, options.quiet, options.settings);
   ObjSide sides[2];
   ListTreeView views[2];
-  RunReport report;
+  RunResult result;
   for (int n = 0; n < 2; ++n) {
     if (!DropReportOnTree({ResolvedPath(options.operands[2 * n])}, sides[n], views[n], console)) {
-      return Conclude("objdiff", options, RunOutcome::Failed, report, console);
+      return Conclude("objdiff", options, RunOutcome::Failed, result, console);
     }
     views[n].Select(options.operands[2 * n + 1]);
   }
   const RunOutcome outcome =
-      ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console, &report);
-  return Conclude("objdiff", options, outcome, report, console);
+      ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console, &result);
+  return Conclude("objdiff", options, outcome, result, console);
 }
 
 int RunNodes(Arguments args) {

@@ -168,8 +168,8 @@ class ReviewRuns : public ::testing::Test {
 };
 
 TEST_F(ReviewRuns, SummaryCountsEveryPairAndLinksEveryPageRelatively) {
-  RunReport report;
-  ASSERT_EQ(ExecDiff(settings, window, &report), RunOutcome::Finished);
+  RunResult result;
+  ASSERT_EQ(ExecDiff(settings, window, &result), RunOutcome::Finished);
   const std::string summary = ScratchFolder::Read(settings.OUTPUT_PATH + u"sub/Result.html");
   EXPECT_NE(summary.find("<meta charset=\"utf-8\">"), std::string::npos);
   EXPECT_NE(summary.find("<a href=\"../A.html\">差異あり</a>"), std::string::npos) << summary;
@@ -182,9 +182,9 @@ TEST_F(ReviewRuns, SummaryCountsEveryPairAndLinksEveryPageRelatively) {
       std::string::npos);
   const std::string page = ScratchFolder::Read(settings.OUTPUT_PATH + u"B.html");
   EXPECT_NE(page.find("差異はありません。"), std::string::npos);
-  EXPECT_TRUE(report.differs);
-  ASSERT_EQ(report.items.size(), 3u);
-  EXPECT_EQ(report.items[0].counts.linesAdded, 1);
+  EXPECT_TRUE(result.differs);
+  ASSERT_EQ(result.items.size(), 3u);
+  EXPECT_EQ(result.items[0].counts.linesAdded, 1);
 }
 
 TEST_F(ReviewRuns, ClassicSummaryNamesTheOptionsOnlyWhenOn) {

@@ -32,11 +32,11 @@ class RunConsole final : public ConsoleWindow {
 
 // 3 for a finished run that found differences (or hits) when --exit-code
 // asked for it, else the run's usual status.
-int RunExitStatus(RunOutcome outcome, const RunReport& report, bool exitCode);
+int RunExitStatus(RunOutcome outcome, const RunResult& result, bool exitCode);
 
 // The JSON summary of a run: one line of UTF-8 ending in a newline.
 std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus,
-                    const Settings& settings, const RunReport& report,
+                    const Settings& settings, const RunResult& result,
                     const std::vector<std::u16string>& messages);
 
 }  // namespace tarnwick::cli

@@ -1,4 +1,4 @@
-#include "cli/run_report.h"
+#include "cli/ci_output.h"
 
 #include <iostream>
 
@@ -170,13 +170,13 @@ void RunConsole::ShowMessage(std::u16string_view text, MessageIcon icon) {
   messages_.push_back(std::move(shown));
 }
 
-int RunExitStatus(RunOutcome outcome, const RunReport& report, bool exitCode) {
-  if (exitCode && outcome == RunOutcome::Finished && report.differs) return kExitDifferences;
+int RunExitStatus(RunOutcome outcome, const RunResult& result, bool exitCode) {
+  if (exitCode && outcome == RunOutcome::Finished && result.differs) return kExitDifferences;
   return ExitStatus(outcome);
 }
 
 std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus,
-                    const Settings& settings, const RunReport& report,
+                    const Settings& settings, const RunResult& result,
                     const std::vector<std::u16string>& messages) {
   const bool search = command == "search";
   std::string out = "{\"command\":\"";
@@ -187,17 +187,17 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
   out += ",\"pageStyle\":\"";
   out += settings.PAGE_STYLE == PageStyle::Review ? "review" : "classic";
   out += "\",\"differs\":";
-  out += report.differs ? "true" : "false";
+  out += result.differs ? "true" : "false";
   out += ",\"summary\":";
-  AppendPath(out, report.summaryPath);
+  AppendPath(out, result.summaryPath);
   out += ",\"messages\":[";
   for (std::size_t i = 0; i < messages.size(); ++i) {
     if (i > 0) out += ',';
     AppendJsonString(out, messages[i]);
   }
   out += search ? "],\"reports\":[" : "],\"pairs\":[";
-  for (std::size_t i = 0; i < report.items.size(); ++i) {
-    const RunItem& item = report.items[i];
+  for (std::size_t i = 0; i < result.items.size(); ++i) {
+    const RunItem& item = result.items[i];
     if (i > 0) out += ',';
     out += "{\"name\":";
     AppendJsonString(out, item.name);
