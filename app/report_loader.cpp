@@ -6,14 +6,16 @@
 
 namespace tarnwick {
 
-std::u16string ReadReportText(std::u16string_view path) {
-  return DecodeCp932(ReadFileBytes(path));
+std::u16string ReadReportText(const FilePath& path) {
+  RawBuffer<char> bytes;
+  ReadFileBytes(path, bytes);
+  return DecodeCp932(bytes.View());
 }
 
-CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage) {
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage) {
   // Appended, not added to a literal: GCC 12 at -O3 warns falsely on that.
   std::u16string quoted = u"[";
-  quoted.append(path).append(u"]");
+  quoted.append(path.text).append(u"]");
   stage = u"ファイル文章" + quoted + u"の読み込み中に、";
   std::u16string text = ReadReportText(path);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
@@ -24,7 +26,7 @@ CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage) {
   return tree;
 }
 
-CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window) {
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window) {
   CollectionPtr tree = ParseReportFile(path, stage);
   if (tree && window.StructureViewerEnabled()) window.ShowStructure(*tree);
   return tree;
