@@ -8,7 +8,9 @@ else
   BUILD_DIR ?= build
 endif
 
-.PHONY: deps configure build test run bench demo screenshots clean
+WINDOWS_BUILD_DIR ?= build-windows
+
+.PHONY: deps configure build test run bench demo screenshots windows test-windows clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -34,5 +36,19 @@ demo: build
 screenshots: build
 	@bash tools/screenshots.sh $(BUILD_DIR)
 
+# The Windows build: tarnwick-cli.exe and the core tests, cross-compiled with
+# mingw-w64 and linked statically; the window needs Qt for Windows (README).
+windows:
+	@bash tools/install-deps.sh windows
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DTARNWICK_GUI=OFF \
+	  -DTARNWICK_BENCH=OFF -DTARNWICK_GTEST_SOURCE=/usr/src/googletest > /dev/null
+	@cmake --build $(WINDOWS_BUILD_DIR) --target tarnwick-cli tarnwick-gen tarnwick_tests
+
+# The core tests under Wine, then the .exe's pages against the Linux build's.
+test-windows: windows configure
+	@cmake --build $(BUILD_DIR) --target tarnwick-cli tarnwick-gen
+	@bash tools/test-windows.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-windows

@@ -34,8 +34,8 @@ namespace {
 
 // One pair of the run: where its reports are and where its page goes.
 struct PairPlan {
-  std::u16string path1;  // empty when side 1 is absent
-  std::u16string path2;
+  FilePath path1;  // empty when side 1 is absent
+  FilePath path2;
   std::u16string page;
 };
 
@@ -59,8 +59,8 @@ struct DiffPlan {
   std::vector<std::u16string> Inputs() const {
     std::vector<std::u16string> inputs;
     for (const PairPlan& pair : pairs) {
-      if (!pair.path1.empty()) inputs.push_back(pair.path1);
-      if (!pair.path2.empty()) inputs.push_back(pair.path2);
+      if (!pair.path1.text.empty()) inputs.push_back(pair.path1.text);
+      if (!pair.path2.text.empty()) inputs.push_back(pair.path2.text);
     }
     return inputs;
   }
@@ -93,7 +93,8 @@ std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, cons
 void PlanPairs(const Settings& settings, DiffPlan& plan) {
   PageNames names;
   if (plan.fileMode) {
-    plan.pairs.push_back({plan.folder1 + settings.SRC_FILE1, plan.folder2 + settings.SRC_FILE2,
+    plan.pairs.push_back({FilePathOf(plan.folder1 + settings.SRC_FILE1),
+                          FilePathOf(plan.folder2 + settings.SRC_FILE2),
                           names.Allocate(PagePathIn(plan.outFolder, settings.OUTPUT_FILE, true))});
     return;
   }
@@ -103,8 +104,8 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
     entry.resultPath = names.Allocate(PagePathIn(plan.outFolder, entry.name, false));
-    plan.pairs.push_back({entry.in1 ? plan.folder1 + entry.listedName1 : std::u16string(),
-                          entry.in2 ? plan.folder2 + entry.listedName2 : std::u16string(),
+    plan.pairs.push_back({entry.in1 ? FilePathIn(plan.folder1, entry.listed1) : FilePath(),
+                          entry.in2 ? FilePathIn(plan.folder2, entry.listed2) : FilePath(),
                           entry.resultPath});
   }
 }
@@ -118,10 +119,10 @@ struct LoadedSide {
 
 // A side without its file gets a blank tree. With a window the structure
 // viewer may show the tree; without one this may run on any thread.
-LoadedSide LoadSide(const std::u16string& path, WindowOps* window, ReportBuffers& buffers) {
+LoadedSide LoadSide(const FilePath& path, WindowOps* window, ReportBuffers& buffers) {
   LoadedSide loaded;
   try {
-    if (path.empty()) {
+    if (path.text.empty()) {
       loaded.tree = BlankTree();
     } else {
       loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
@@ -160,7 +161,7 @@ LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buff
 }
 
 // One side on a thread of its own.
-std::future<LoadedSide> LoadAhead(const std::u16string& path, ReportBuffers& buffers) {
+std::future<LoadedSide> LoadAhead(const FilePath& path, ReportBuffers& buffers) {
   return std::async(std::launch::async, [&path, &buffers] {
     LoadedSide loaded = LoadSide(path, nullptr, buffers);
     buffers.ReleaseLarge();
@@ -216,9 +217,9 @@ PairResult ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_v
   ClassicCompareRows classic(classicPage ? classicPage->Table() : reviewTable);
   ReviewComparePage reviewPage(options);
   ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
-  MakeFormDiff(RequireTree(loaded.side1.tree, pair.path1),
-               RequireTree(loaded.side2.tree, pair.path2), pair.path1, pair.path2, counter,
-               result.diffFound, settings.DIFF_ONLY, options);
+  MakeFormDiff(RequireTree(loaded.side1.tree, pair.path1.text),
+               RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
+               counter, result.diffFound, settings.DIFF_ONLY, options);
   loaded = LoadedPair();
   result.counts = counter.Counts();
   stage.clear();
@@ -300,7 +301,7 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
 std::vector<std::u16string> NotReached(const DiffPlan& plan, std::size_t done) {
   std::vector<std::u16string> names;
   for (std::size_t i = done; i < plan.pairs.size(); ++i) {
-    names.push_back(plan.fileMode ? plan.pairs[i].path1 : plan.files[i].name);
+    names.push_back(plan.fileMode ? plan.pairs[i].path1.text : plan.files[i].name);
   }
   return names;
 }
@@ -310,8 +311,8 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
   result.summaryPath = plan.summaryPath;
   for (std::size_t i = 0; i < plan.pairs.size(); ++i) {
     RunItem item;
-    item.path1 = plan.pairs[i].path1;
-    item.path2 = plan.pairs[i].path2;
+    item.path1 = plan.pairs[i].path1.text;
+    item.path2 = plan.pairs[i].path2.text;
     item.page = plan.pairs[i].page;
     if (plan.fileMode) {
       item.name = settings.SRC_FILE1;

@@ -45,8 +45,8 @@ void CollectFiles(std::u16string_view folder, std::u16string_view patternList, L
     rest = cut == std::u16string_view::npos ? std::u16string_view() : rest.substr(cut + 1);
     if (part.empty()) continue;
 
-    for (std::u16string& listed : ListPlainFiles(folder, part)) {
-      std::u16string name = UpperCase(listed);
+    for (FilePath& listed : ListPlainFiles(folder, part)) {
+      std::u16string name = UpperCase(listed.text);
       auto [it, added] = index.emplace(name, files.size());
       if (added) {
         files.emplace_back();
@@ -54,7 +54,7 @@ void CollectFiles(std::u16string_view folder, std::u16string_view patternList, L
       }
       FileEntry& entry = files[it->second];
       bool& inThis = side == ListSide::First ? entry.in1 : entry.in2;
-      std::u16string& listedName = side == ListSide::First ? entry.listedName1 : entry.listedName2;
+      FilePath& listedName = side == ListSide::First ? entry.listed1 : entry.listed2;
       // Listings come in ordinal order and every part folds alike, so the
       // first name kept is the ordinal first of those that fold together.
       if (!inThis) listedName = std::move(listed);

@@ -1,6 +1,7 @@
 // The file list of the folder comparison and the search: which reports were
 // found on which side and what became of each. Names are paired, sorted, shown and turned into page
-// names upper-cased; each side keeps the name it was listed under, which is the one to open.
+// names upper-cased; each side keeps the name it was listed under, in its native spelling too,
+// which is the one to open.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "diff/change_counts.h"
+#include "files/file_io.h"
 #include "search/search_table.h"
 
 namespace tarnwick {
@@ -29,9 +31,9 @@ std::u16string_view StatusText(FileStatus status);
 bool StatusLinksPage(FileStatus status);
 
 struct FileEntry {
-  std::u16string name;         // upper-cased; unique within the list
-  std::u16string listedName1;  // as listed in folder 1 (empty when !in1)
-  std::u16string listedName2;  // as listed in folder 2 (empty when !in2)
+  std::u16string name;  // upper-cased; unique within the list
+  FilePath listed1;     // the name as listed in folder 1 (empty when !in1)
+  FilePath listed2;     // the name as listed in folder 2 (empty when !in2)
   bool in1 = false;
   bool in2 = false;
   FileStatus status = FileStatus::Unprocessed;

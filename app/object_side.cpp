@@ -69,7 +69,7 @@ bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, W
   std::u16string stage;
   try {
     side.ObjTree.reset();
-    side.ObjTree = LoadReport(path, stage, window);
+    side.ObjTree = LoadReport(FilePathOf(path), stage, window);
     AddObjectNodes(side.ObjTree.get(), view, name, side.ObjNodeCount, side.ObjPathTexts);
   } catch (const std::exception& error) {
     window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), false),

@@ -25,17 +25,16 @@ void ReportBuffers::ReleaseLarge() {
   ReleaseIfLarge(text);
 }
 
-std::u16string ReadReportText(std::u16string_view path) {
+std::u16string ReadReportText(const FilePath& path) {
   RawBuffer<char> bytes;
   ReadFileBytes(path, bytes);
   return DecodeCp932(bytes.View());
 }
 
-CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
-                              ReportBuffers& buffers) {
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers) {
   // Appended, not added to a literal: GCC 12 at -O3 warns falsely on that.
   std::u16string quoted = u"[";
-  quoted.append(path).append(u"]");
+  quoted.append(path.text).append(u"]");
   stage = u"ファイル文章" + quoted + u"の読み込み中に、";
   ReadFileBytes(path, buffers.bytes);
   DecodeCp932(buffers.bytes.View(), buffers.text);
@@ -47,19 +46,19 @@ CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
   return tree;
 }
 
-CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage) {
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage) {
   ReportBuffers buffers;
   return ParseReportFile(path, stage, buffers);
 }
 
-CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window,
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
                          ReportBuffers& buffers) {
   CollectionPtr tree = ParseReportFile(path, stage, buffers);
   if (tree && window.StructureViewerEnabled()) window.ShowStructure(*tree);
   return tree;
 }
 
-CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window) {
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window) {
   ReportBuffers buffers;
   return LoadReport(path, stage, window, buffers);
 }
@@ -72,7 +71,7 @@ CollectionPtr LoadedReport::Take(std::u16string& runStage) {
   return std::move(tree);
 }
 
-LoadedReport LoadReportKept(std::u16string_view path, WindowOps* window, ReportBuffers& buffers) {
+LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers) {
   LoadedReport loaded;
   try {
     loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
@@ -83,7 +82,7 @@ LoadedReport LoadReportKept(std::u16string_view path, WindowOps* window, ReportB
   return loaded;
 }
 
-std::future<LoadedReport> LoadReportAhead(std::u16string path, ReportBuffers& buffers) {
+std::future<LoadedReport> LoadReportAhead(FilePath path, ReportBuffers& buffers) {
   return std::async(std::launch::async, [path = std::move(path), &buffers] {
     LoadedReport loaded = LoadReportKept(path, nullptr, buffers);
     buffers.ReleaseLarge();

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/window_ops.h"
+#include "files/file_io.h"
 #include "report/object_tree.h"
 #include "text/raw_buffer.h"
 
@@ -27,21 +28,20 @@ struct ReportBuffers {
 };
 
 // Reads the whole file and decodes it. Throws tarnwick::Error.
-std::u16string ReadReportText(std::u16string_view path);
+std::u16string ReadReportText(const FilePath& path);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
-// and "フォーム文章[path]の解析中に、" and clears the stage. Touches no window,
-// so it may run on a worker thread. An empty report gives null.
-CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage,
-                              ReportBuffers& buffers);
-CollectionPtr ParseReportFile(std::u16string_view path, std::u16string& stage);
+// and "フォーム文章[path]の解析中に、" (path shown as its text) and clears the stage.
+// Touches no window, so it may run on a worker thread. An empty report gives null.
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers);
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
 // the structure viewer when it is switched on. An empty report gives null.
-CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window,
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
                          ReportBuffers& buffers);
-CollectionPtr LoadReport(std::u16string_view path, std::u16string& stage, WindowOps& window);
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window);
 
 // A report loaded, or where loading it failed: a report loaded ahead, on
 // another thread, fails only when its turn comes.
@@ -57,9 +57,9 @@ struct LoadedReport {
 
 // Loads as LoadReport does (without a window, as ParseReportFile does),
 // keeping a failure instead of throwing it.
-LoadedReport LoadReportKept(std::u16string_view path, WindowOps* window, ReportBuffers& buffers);
+LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers);
 // The same without a window on a thread of its own; afterwards the buffers
 // give back what a large report left in them.
-std::future<LoadedReport> LoadReportAhead(std::u16string path, ReportBuffers& buffers);
+std::future<LoadedReport> LoadReportAhead(FilePath path, ReportBuffers& buffers);
 
 }  // namespace tarnwick

@@ -65,12 +65,17 @@ struct SearchPlan {
   std::u16string outputFolder;
   std::u16string summaryPath;
   std::vector<FileEntry> files;  // entry i is the report reports[i]
-  std::vector<std::u16string> reports;
+  std::vector<FilePath> reports;
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages{summaryPath};
     for (const FileEntry& entry : files) pages.push_back(entry.resultPath);
     return pages;
+  }
+  std::vector<std::u16string> Inputs() const {
+    std::vector<std::u16string> inputs;
+    for (const FilePath& report : reports) inputs.push_back(report.text);
+    return inputs;
   }
 };
 
@@ -83,7 +88,7 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outputFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
     entry.resultPath = names.Allocate(PagePathIn(plan.outputFolder, entry.name, false));
-    plan.reports.push_back(plan.sourceFolder + entry.listedName1);
+    plan.reports.push_back(FilePathIn(plan.sourceFolder, entry.listed1));
   }
 }
 
@@ -133,7 +138,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     ReviewSearchPage reviewPage;
     SearchCounter counter(review ? static_cast<SearchEvents&>(reviewPage) : classic);
     bool found = false;
-    MakeSearch(query, tree.get(), plan.reports[i], counter, found);
+    MakeSearch(query, tree.get(), plan.reports[i].text, counter, found);
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
@@ -170,7 +175,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanReports(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (!CheckNoInputOverwritten(plan.Pages(), plan.reports, window)) return RunOutcome::Rejected;
+  if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
 
   std::size_t done = 0;
   outcome = GuardRun(window, stage,
@@ -180,7 +185,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
     for (std::size_t i = 0; i < plan.files.size(); ++i) {
       const FileEntry& entry = plan.files[i];
       result->items.push_back(
-          {entry.name, plan.reports[i], {}, entry.resultPath, entry.status, {}, entry.hits});
+          {entry.name, plan.reports[i].text, {}, entry.resultPath, entry.status, {}, entry.hits});
       result->differs = result->differs || entry.status == FileStatus::Match;
     }
   }

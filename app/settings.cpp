@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/run_guard.h"
 #include "app/window_ops.h"
 #include "base/error.h"
 #include "files/file_io.h"
@@ -184,15 +185,21 @@ bool ApplyIniText(std::u16string_view text, Settings& settings) {
   return false;
 }
 
+std::u16string ReadIniText(std::u16string_view iniPath) {
+  RawBuffer<char> bytes;
+  ReadFileBytes(FilePathOf(iniPath), bytes, kMaxIniBytes);
+  return DecodeCp932(bytes.View());
+}
+
 bool ReadIni(std::u16string_view iniPath, Settings& settings) {
-  std::string bytes;
+  std::u16string text;
   try {
-    bytes = ReadFileBytes(iniPath);
-  } catch (const Error&) {
+    text = ReadIniText(iniPath);
+  } catch (const std::exception&) {
     // A missing or unreadable settings file is no error: the record stays.
     return false;
   }
-  return ApplyIniText(DecodeCp932(bytes), settings);
+  return ApplyIniText(text, settings);
 }
 
 std::u16string IniText(const Settings& settings) {
@@ -219,8 +226,8 @@ bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& 
   try {
     // IniText refuses a value with a line break before the file is touched.
     WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
-  } catch (const Error& e) {
-    window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + e.Description(),
+  } catch (const std::exception& e) {
+    window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + ErrorDescription(e),
                        MessageIcon::Critical);
     return false;
   }

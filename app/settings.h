@@ -4,6 +4,7 @@
 // a blank or a tab, so values such as C:\A#B\ survive a write and a read.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,8 +61,16 @@ Settings BaseDefaults();
 // missing) followed by the file name.
 std::u16string SetIniPath(std::u16string_view exeFolder, std::u16string_view fileName);
 
+// A settings file is a few hundred bytes; one larger than this is no
+// settings file and is not read.
+inline constexpr std::size_t kMaxIniBytes = 1024 * 1024;
+
+// The decoded text of the settings file. Throws tarnwick::Error when it
+// cannot be read: missing, not a regular file, larger than kMaxIniBytes.
+std::u16string ReadIniText(std::u16string_view iniPath);
+
 // Fills `settings` from the file; returns true for a fresh installation
-// (first line "INITIAL"). A file that cannot be opened leaves `settings` as is.
+// (first line "INITIAL"). A file that cannot be read leaves `settings` as is.
 bool ReadIni(std::u16string_view iniPath, Settings& settings);
 
 // ReadIni on the decoded text of a file that could be opened: applies the base

@@ -14,10 +14,7 @@ std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time) 
 }
 
 std::u16string StartStamp(std::u16string_view title) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return FormatStartStamp(title, local);
+  return FormatStartStamp(title, LocalTime(std::time(nullptr)));
 }
 
 }  // namespace tarnwick

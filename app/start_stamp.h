@@ -16,4 +16,7 @@ std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time);
 // The same for the current local time.
 std::u16string StartStamp(std::u16string_view title);
 
+// The local time of `time`; one source file per platform (local_time_*.cpp).
+std::tm LocalTime(std::time_t time);
+
 }  // namespace tarnwick

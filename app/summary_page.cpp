@@ -60,7 +60,7 @@ std::u16string RelativeHref(std::u16string_view fromFolder, std::u16string_view 
   const std::filesystem::path to = NativePath(target).lexically_normal();
   const std::filesystem::path relative = to.lexically_relative(from);
   if (!relative.empty() && from.is_absolute() == to.is_absolute() &&
-      from.root_name() == to.root_name()) {
+      from.root_name() == to.root_name() && from.has_root_directory() == to.has_root_directory()) {
     return HrefOf(relative.generic_u16string(), u'/');
   }
   std::u16string href = u"file://";
@@ -109,8 +109,9 @@ void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
   page.folder1 = folder1;
   page.folder2 = folder2;
   page.options = options;
-  std::u16string folder, name, extension;
-  SplitPath(pagePath, folder, name, extension);
+  // The folder the page lands in: on Windows the file system takes "/" in
+  // the output file name for a separator, whatever the path text says.
+  const std::u16string folder = PathText(NativePath(pagePath).parent_path());
   for (const FileEntry& entry : files) {
     SummaryRow row;
     row.name = entry.name;

@@ -120,7 +120,7 @@ void BM_SearchVersusParse(benchmark::State& state) {
     const double startCpu = ProcessCpuSeconds();
     for (const std::u16string& path : folder.Paths()) {
       CollectionPtr tree;
-      GetBlockStruct(ReadReportText(path), tree);
+      GetBlockStruct(ReadReportText(FilePathOf(path)), tree);
       benchmark::DoNotOptimize(tree.get());
     }
     const auto parsed = Clock::now();

@@ -23,6 +23,8 @@ struct Command {
 int UsageError(std::string_view message);
 // Prints a message box text to standard error: UTF-8, as is, then a newline.
 void PrintMessage(std::u16string_view text);
+// Prints the command's help to standard output.
+void PrintHelpOf(std::string_view command);
 
 int RunTree(Arguments args);
 int RunDiff(Arguments args);

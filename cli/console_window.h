@@ -1,9 +1,9 @@
 // The console standing in for the window: message boxes go to standard error
 // (UTF-8, the text as is, then a newline); status texts too, but only when
 // standard error is a terminal and --quiet is absent; the structure viewer is
-// never shown; a result is opened (xdg-open) only when --open was given. A
-// run is cancelled by SIGINT or SIGTERM (cli/interrupt.h), after which what
-// it did not reach is listed on standard error.
+// never shown; a result is opened with the desktop's application only when
+// --open was given. A run is cancelled by SIGINT or SIGTERM (cli/interrupt.h),
+// after which what it did not reach is listed on standard error.
 #pragma once
 
 #include <string_view>

@@ -3,10 +3,6 @@
 #include <atomic>
 #include <csignal>
 
-#ifndef _WIN32
-#include <signal.h>
-#endif
-
 namespace tarnwick::cli {
 namespace {
 
@@ -26,20 +22,7 @@ void OnCancelSignal(int number) {
 }  // namespace
 
 void CancelOnSignals() {
-#ifdef _WIN32
-  // The C runtime restores the default before it calls the handler, so a
-  // second Ctrl+C ends the process there too.
-  std::signal(SIGINT, OnCancelSignal);
-  std::signal(SIGTERM, OnCancelSignal);
-#else
-  struct sigaction action {};
-  action.sa_handler = OnCancelSignal;
-  sigemptyset(&action.sa_mask);
-  // Interrupted reads and writes go on; the run looks at the flag between pairs.
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-#endif
+  InstallCancelHandler(OnCancelSignal);
 }
 
 bool CancelSignalled() {

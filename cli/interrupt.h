@@ -11,4 +11,8 @@ void CancelOnSignals();
 // True once SIGINT or SIGTERM arrived. Safe from any thread.
 bool CancelSignalled();
 
+// Per platform (interrupt_posix.cpp, interrupt_windows.cpp): makes `handler`
+// the handler of SIGINT and SIGTERM.
+void InstallCancelHandler(void (*handler)(int));
+
 }  // namespace tarnwick::cli

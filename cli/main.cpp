@@ -1,9 +1,13 @@
 // tarnwick-cli: the headless twin of the window.
-#include <iostream>
+#include <exception>
+#include <sstream>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/run_guard.h"
 #include "cli/commands.h"
+#include "cli/console_io.h"
 #include "cli/help.h"
 #include "text/utf8.h"
 
@@ -23,46 +27,67 @@ constexpr Command kCommands[] = {
     {"nodes", RunNodes, "nodes   REPORT"},
 };
 
-void PrintUsage(std::ostream& out) {
-  out << "usage:\n";
-  for (const Command& command : kCommands) out << "  tarnwick-cli " << command.usage << '\n';
-  out << "  tarnwick-cli --help | --version\n"
-         "  tarnwick-cli COMMAND --help     the command's options, setting keys and exit codes\n";
+std::string Usage() {
+  std::string usage = "usage:\n";
+  for (const Command& command : kCommands) {
+    usage.append("  tarnwick-cli ").append(command.usage).append("\n");
+  }
+  usage +=
+      "  tarnwick-cli --help | --version\n"
+      "  tarnwick-cli COMMAND --help     the command's options, setting keys and exit codes\n";
+  return usage;
 }
 
-}  // namespace
-
-int UsageError(std::string_view message) {
-  std::cerr << "tarnwick-cli: " << message << '\n';
-  PrintUsage(std::cerr);
-  return kExitUsage;
-}
-
-void PrintMessage(std::u16string_view text) {
-  std::cerr << ToUtf8(text) << std::endl;
-}
-
-}  // namespace tarnwick::cli
-
-int main(int argc, char** argv) {
-  using namespace tarnwick::cli;
-  const std::vector<std::string_view> args(argv + 1, argv + argc);
+int Dispatch(const std::vector<std::string_view>& args) {
   if (args.empty()) return UsageError("no command given");
   if (args.size() == 1 && args[0] == "--help") {
-    PrintUsage(std::cout);
+    WriteOutput(Usage());
     return kExitFinished;
   }
   if (args.size() == 1 && args[0] == "--version") {
-    std::cout << "tarnwick-cli " << TARNWICK_VERSION << '\n';
+    WriteOutput(std::string("tarnwick-cli ") + TARNWICK_VERSION + "\n");
     return kExitFinished;
   }
   for (const Command& command : kCommands) {
     if (command.name != args[0]) continue;
     if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
-      PrintCommandHelp(command.name, std::cout);
+      PrintHelpOf(command.name);
       return kExitFinished;
     }
     return command.run(Arguments(args).subspan(1));
   }
   return UsageError("unknown command: " + std::string(args[0]));
+}
+
+}  // namespace
+
+int UsageError(std::string_view message) {
+  WriteErrorOutput("tarnwick-cli: " + std::string(message) + "\n" + Usage());
+  return kExitUsage;
+}
+
+void PrintMessage(std::u16string_view text) {
+  WriteErrorOutput(ToUtf8(text) + '\n');
+}
+
+void PrintHelpOf(std::string_view command) {
+  std::ostringstream help;
+  PrintCommandHelp(command, help);
+  WriteOutput(help.str());
+}
+
+}  // namespace tarnwick::cli
+
+int main(int argc, char** argv) {
+  using namespace tarnwick;
+  using namespace tarnwick::cli;
+  // Whatever escapes a command (standard output that cannot be written, no
+  // memory left) is a run error with its message, never an abort.
+  try {
+    const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    return Dispatch(std::vector<std::string_view>(arguments.begin(), arguments.end()));
+  } catch (const std::exception& error) {
+    PrintMessage(RunErrorMessage(u"", ErrorDescription(error)));
+  }
+  return kExitRunError;
 }

@@ -1,13 +1,12 @@
 // tarnwick-cli diff, search, objdiff and nodes: the window's runs with the
 // console in the window's place, so that every page is the one the window
 // would write.
-#include <iostream>
-
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "base/error.h"
 #include "cli/ci_output.h"
 #include "cli/commands.h"
+#include "cli/console_io.h"
 #include "cli/console_window.h"
 #include "cli/help.h"
 #include "cli/interrupt.h"
@@ -44,7 +43,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   std::string problem;
   if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
   if (options.help) {
-    PrintCommandHelp(command, std::cout);
+    PrintHelpOf(command);
     return kExitFinished;
   }
   if (!options.operands.empty()) return UsageError(std::string(command) + " takes no operands");
@@ -73,7 +72,7 @@ int RunObjDiff(Arguments args) {
   std::string problem;
   if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
   if (options.help) {
-    PrintCommandHelp("objdiff", std::cout);
+    PrintHelpOf("objdiff");
     return kExitFinished;
   }
   if (options.operands.size() != 4) {
@@ -111,7 +110,7 @@ int RunNodes(Arguments args) {
     const auto& node = view.Nodes()[i];
     out += ToUtf8(node.key) + '\t' + ToUtf8(node.text) + '\t' + ToUtf8(side.ObjPathTexts[i]) + '\n';
   }
-  std::cout << out << std::flush;
+  WriteOutput(out);
   return loaded ? kExitFinished : kExitRunError;
 }
 

@@ -1,7 +1,10 @@
 #include "cli/run_options.h"
 
-#include <fstream>
+#include <exception>
+#include <filesystem>
+#include <system_error>
 
+#include "app/run_guard.h"
 #include "files/file_io.h"
 #include "text/utf8.h"
 
@@ -57,12 +60,14 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
 
   options.settings = BaseDefaults();
   if (iniGiven) {
-    if (!std::ifstream(NativePath(iniPath), std::ios::binary).is_open() ||
-        std::filesystem::is_directory(NativePath(iniPath))) {
-      problem = "cannot read the settings file " + ToUtf8(iniPath);
+    // Read at once and bounded: a FIFO, a device or a huge file is refused.
+    try {
+      ApplyIniText(ReadIniText(iniPath), options.settings);
+    } catch (const std::exception& error) {
+      problem = "cannot read the settings file " + ToUtf8(iniPath) + " (" +
+                ToUtf8(ErrorDescription(error)) + ")";
       return false;
     }
-    ReadIni(iniPath, options.settings);
   }
   for (const std::string_view set : sets) {
     if (set.find('=') == std::string_view::npos || !ApplyIniLine(FromUtf8(set), options.settings)) {

@@ -1,6 +1,11 @@
-// Whole-file reading and writing for paths held as UTF-16 text. Every failure
-// throws tarnwick::Error with the system's description; handles are closed on
-// every way out.
+// Whole-file reading and writing, and the paths handed to the file system.
+// Paths travel as UTF-16 text. A name the file system holds in a form that is
+// not text (on POSIX, bytes that are not UTF-8, as a Shift_JIS name unzipped
+// from a Japanese archive) travels as a FilePath: its native spelling opens
+// the file, its decoded text goes to headings, messages and page names.
+// Every failure throws tarnwick::Error whose description names the path;
+// handles are closed on every way out. One source file per platform
+// (file_io_posix.cpp, file_io_windows.cpp) implements this header.
 #pragma once
 
 #include <filesystem>
@@ -11,14 +16,30 @@
 
 namespace tarnwick {
 
+// Text to the native spelling: UTF-8 bytes on POSIX, UTF-16 on Windows.
 std::filesystem::path NativePath(std::u16string_view path);
+// The native spelling to text. On POSIX bytes are read as UTF-8, else as
+// code page 932, else as UTF-8 with U+FFFD for what does not decode.
 std::u16string PathText(const std::filesystem::path& path);
+
+// A path as the file system spells it, with the text shown for it.
+struct FilePath {
+  std::filesystem::path native;
+  std::u16string text;
+};
+// A path given as text (typed, from the settings).
+FilePath FilePathOf(std::u16string_view text);
+// `name` (a FilePath of a name as listed) inside `folder`, which ends in a
+// separator: the texts and the native spellings are joined apart.
+FilePath FilePathIn(std::u16string_view folder, const FilePath& name);
 
 // Reads the whole of a regular file into `bytes`, dropping what it held but
 // keeping its capacity. Anything else (a folder, a FIFO, a device) is refused
 // at once, and no more than the size the file had when it was opened is
 // read, so that a file swapped for a device or growing meanwhile cannot make
-// the read unbounded.
+// the read unbounded. A file larger than `limit` bytes is refused unread.
+void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes,
+                   std::size_t limit = static_cast<std::size_t>(-1));
 void ReadFileBytes(std::u16string_view path, RawBuffer<char>& bytes);
 // The same into a string of its own.
 std::string ReadFileBytes(std::u16string_view path);

@@ -1,32 +1,15 @@
 #include "files/file_system.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <system_error>
 
-#include "base/error.h"
-#include "files/file_io.h"
+#include "files/file_error.h"
 #include "files/paths.h"
 #include "text/upper_case.h"
-#include "text/utf8.h"
 
 namespace tarnwick {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool IsHiddenName(std::u16string_view name) {
-  return !name.empty() && name.front() == u'.';
-}
-
-[[noreturn]] void ThrowListingError(std::u16string_view folder, const std::error_code& ec) {
-  throw Error(kFileErrorNumber, FromUtf8(ec.message()) + u" (" + std::u16string(folder) + u")");
-}
-
-}  // namespace
 
 bool IsFolder(std::u16string_view path) {
   if (path.empty()) return false;
@@ -38,8 +21,7 @@ bool IsPlainFile(std::u16string_view path) {
   if (path.empty()) return false;
   const fs::path native = NativePath(path);
   std::error_code ec;
-  if (!fs::is_regular_file(native, ec)) return false;
-  return !IsHiddenName(PathText(native.filename()));
+  return fs::is_regular_file(native, ec) && !IsHiddenFile(native);
 }
 
 bool MatchFilePattern(std::u16string_view pattern, std::u16string_view name) {
@@ -68,35 +50,35 @@ bool MatchFilePattern(std::u16string_view pattern, std::u16string_view name) {
   return p == pattern.size();
 }
 
-std::vector<std::u16string> ListPlainFiles(std::u16string_view folder,
-                                           std::u16string_view pattern) {
-  std::vector<std::u16string> names;
+std::vector<FilePath> ListPlainFiles(std::u16string_view folder, std::u16string_view pattern) {
+  std::vector<FilePath> names;
   if (pattern.find(NativeSeparator()) != std::u16string_view::npos) {
     return names;
   }
   std::error_code ec;
   fs::directory_iterator it(NativePath(folder), ec);
-  if (ec) ThrowListingError(folder, ec);
+  if (ec) ThrowFileError(ec, folder);
   const fs::directory_iterator end;
   while (it != end) {
-    std::u16string name = PathText(it->path().filename());
+    fs::path native = it->path().filename();
+    std::u16string name = PathText(native);
     std::error_code typeEc;
     // Regular files only: folders, devices and broken links are skipped.
-    if (!IsHiddenName(name) && MatchFilePattern(pattern, name) && it->is_regular_file(typeEc)) {
-      names.push_back(std::move(name));
+    if (MatchFilePattern(pattern, name) && it->is_regular_file(typeEc) &&
+        !IsHiddenFile(it->path())) {
+      names.push_back({std::move(native), std::move(name)});
     }
     it.increment(ec);
-    if (ec) ThrowListingError(folder, ec);
+    if (ec) ThrowFileError(ec, folder);
   }
-  std::sort(names.begin(), names.end());
+  std::sort(names.begin(), names.end(),
+            [](const FilePath& a, const FilePath& b) { return a.text < b.text; });
   return names;
 }
 
 std::optional<FileId> FileIdOf(std::u16string_view path) {
   if (path.empty()) return std::nullopt;
-  struct stat info {};
-  if (::stat(NativePath(path).c_str(), &info) != 0) return std::nullopt;
-  return FileId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+  return NativeFileId(NativePath(path));
 }
 
 }  // namespace tarnwick

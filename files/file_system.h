@@ -1,16 +1,20 @@
 // The few file-system questions the runs ask: is this a folder, is this a
 // plain file, which plain files of a folder match a pattern. A plain file is
-// a regular file whose name does not start with "." (hidden); patterns know
-// only "*" and "?" and match names ignoring letter case. Listing failures
-// throw tarnwick::Error with the system's description.
+// a regular file that is not hidden (on POSIX: its name starts with "."; on
+// Windows: it has the hidden or system attribute); patterns know only "*"
+// and "?" and match names ignoring letter case. Listing failures throw
+// tarnwick::Error with the description of file_error.h.
 #pragma once
 
 #include <compare>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "files/file_io.h"
 
 namespace tarnwick {
 
@@ -24,9 +28,10 @@ bool IsPlainFile(std::u16string_view path);
 bool MatchFilePattern(std::u16string_view pattern, std::u16string_view name);
 
 // The names (as listed, without folder) of the plain files in `folder` that
-// match `pattern`, in ordinal order of the names. A pattern holding a folder
-// separator matches nothing.
-std::vector<std::u16string> ListPlainFiles(std::u16string_view folder, std::u16string_view pattern);
+// match `pattern`, in ordinal order of their texts. Each keeps its native
+// spelling for opening; the pattern is matched against the text. A pattern
+// holding a folder separator matches nothing.
+std::vector<FilePath> ListPlainFiles(std::u16string_view folder, std::u16string_view pattern);
 
 // Identifies an existing file however its path is spelled (links, "..",
 // letter case on a folding file system).
@@ -37,5 +42,10 @@ struct FileId {
 };
 // Nothing when the path does not name an existing file.
 std::optional<FileId> FileIdOf(std::u16string_view path);
+// The same for a native path; per platform.
+std::optional<FileId> NativeFileId(const std::filesystem::path& path);
+
+// Per platform: whether an existing file counts as hidden.
+bool IsHiddenFile(const std::filesystem::path& path);
 
 }  // namespace tarnwick

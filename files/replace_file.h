@@ -5,9 +5,12 @@
 // is replaced itself; the file it points to is untouched. Until Commit, and
 // whenever writing or Commit fails, the old file stays as it was and the
 // temporary file is removed. Failures throw tarnwick::Error with the system's
-// description and the final path.
+// description and the final path. One source file per platform implements
+// this header.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -34,9 +37,9 @@ class FileReplacement {
   void Discard();
 
   std::u16string path_;
-  std::string native_;     // the final path
-  std::string temporary_;  // empty once committed or removed
-  int fd_ = -1;
+  std::filesystem::path native_;     // the final path
+  std::filesystem::path temporary_;  // empty once committed or removed
+  std::intptr_t handle_ = -1;        // the open temporary file (descriptor or handle)
 };
 
 }  // namespace tarnwick

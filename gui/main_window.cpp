@@ -505,8 +505,7 @@ void frmMain::StartRun(std::function<void()> run) {
       // The runs report their own errors; this only keeps an unforeseen one
       // from ending the program.
       ops.SetWaitCursor(false);
-      ops.ShowMessage(u"エラーが発生しました。\r\n" + FromUtf8(error.what()),
-                      MessageIcon::Critical);
+      ops.ShowMessage(RunErrorMessage(u"", ErrorDescription(error)), MessageIcon::Critical);
     }
   });
   connect(worker_, &QThread::finished, this, &frmMain::RunEnded);

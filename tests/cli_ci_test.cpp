@@ -6,6 +6,7 @@
 
 #include "cli/run_options.h"
 #include "cli_runner.h"
+#include "files/paths.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
 
@@ -15,24 +16,22 @@ namespace {
 using testing::CliResult;
 using testing::RunCli;
 using testing::ScratchFolder;
-using testing::ShellQuoted;
 using testing::SmallReport;
+
+// `path` with "/" made the platform's separator.
+std::u16string Native(std::u16string_view path) {
+  std::u16string native(path);
+  for (char16_t& c : native) {
+    if (c == u'/') c = NativeSeparator();
+  }
+  return native;
+}
 
 // The command line run from `folder` as its working directory.
 CliResult RunIn(std::u16string_view folder, const std::vector<std::u16string>& args) {
-  std::vector<std::u16string> all = {u"-C", std::u16string(folder)};
-  const ScratchFolder capture;
-  const std::string out = ToUtf8(capture.Folder()) + "out";
-  const std::string err = ToUtf8(capture.Folder()) + "err";
-  std::string line = "cd " + ShellQuoted(ToUtf8(folder)) + " && " + ShellQuoted(TARNWICK_CLI_PATH);
-  for (const std::u16string& arg : args) line += ' ' + ShellQuoted(ToUtf8(arg));
-  line += " >" + ShellQuoted(out) + " 2>" + ShellQuoted(err) + " </dev/null";
-  const int raw = std::system(line.c_str());
-  CliResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = ScratchFolder::Read(FromUtf8(out));
-  result.err = ScratchFolder::Read(FromUtf8(err));
-  return result;
+  testing::ProcessOptions options;
+  options.workingFolder = folder;
+  return RunCli(args, options);
 }
 
 class CliForCi : public ::testing::Test {
@@ -103,7 +102,15 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
   const CliResult result = Diff({u"--json", u"out/run.json", u"--exit-code"});
   ASSERT_EQ(result.status, 3) << result.err;
   const std::string json = ScratchFolder::Read(root + u"out/run.json");
-  const std::string out = ToUtf8(root) + "out/";
+  // A path as a JSON string: the backslashes of Windows paths doubled.
+  auto jsonPath = [&](std::u16string_view relative) {
+    std::string text;
+    for (const char c : ToUtf8(root + Native(relative))) {
+      text += c == '\\' ? std::string(2, c) : std::string(1, c);
+    }
+    return text;
+  };
+  const std::string out = jsonPath(u"out/");
   EXPECT_EQ(json,
             "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
             "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
@@ -112,24 +119,24 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
                 "\"messages\":[\"終了しました。\"],\"pairs\":["
                 "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
                 "\"path1\":\"" +
-                ToUtf8(root) + "v1/a.txt\",\"path2\":\"" + ToUtf8(root) +
-                "v2/a.txt\","
+                jsonPath(u"v1/a.txt") + "\",\"path2\":\"" + jsonPath(u"v2/a.txt") +
+                "\","
                 "\"page\":\"" +
                 out +
                 "A.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
                 "\"objectsChanged\":1,\"linesAdded\":1,\"linesRemoved\":1}},"
                 "{\"name\":\"NEW.TXT\",\"status\":\"only2\",\"statusText\":\"フォルダ２のみ存在\","
                 "\"path1\":null,\"path2\":\"" +
-                ToUtf8(root) +
-                "v2/new.txt\","
+                jsonPath(u"v2/new.txt") +
+                "\","
                 "\"page\":\"" +
                 out +
                 "NEW.html\",\"counts\":{\"objectsAdded\":1,\"objectsRemoved\":0,"
                 "\"objectsChanged\":0,\"linesAdded\":2,\"linesRemoved\":0}},"
                 "{\"name\":\"SAME.TXT\",\"status\":\"same\",\"statusText\":\"一致\","
                 "\"path1\":\"" +
-                ToUtf8(root) + "v1/same.txt\",\"path2\":\"" + ToUtf8(root) +
-                "v2/same.txt\","
+                jsonPath(u"v1/same.txt") + "\",\"path2\":\"" + jsonPath(u"v2/same.txt") +
+                "\","
                 "\"page\":\"" +
                 out +
                 "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
@@ -178,20 +185,22 @@ TEST_F(CliForCi, RelativeOutputFolderGivesSummaryLinksThatLeadToThePages) {
   ASSERT_EQ(Diff({}).status, 0);
   // The classic summary links by full path, now the resolved one.
   const std::u16string summary = ScratchFolder::ReadText(root + u"out/index.html");
-  EXPECT_NE(summary.find(u"<a href=\"" + root + u"out/A.html\">"), std::u16string::npos);
-  EXPECT_NE(summary.find(u"フォルダ１:" + root + u"v1/"), std::u16string::npos);
+  EXPECT_NE(summary.find(u"<a href=\"" + root + Native(u"out/A.html\">")), std::u16string::npos);
+  EXPECT_NE(summary.find(u"フォルダ１:" + root + Native(u"v1/")), std::u16string::npos);
   EXPECT_FALSE(ScratchFolder::Exists(root + u"out/out/A.html"));
   EXPECT_TRUE(ScratchFolder::Exists(root + u"out/A.html"));
 }
 
 TEST(ResolvedPath, JoinsTheWorkingDirectoryAndNormalises) {
   const std::u16string here = PathText(std::filesystem::current_path());
-  const std::u16string base = here == u"/" ? u"" : here;
+  const std::u16string base = here.size() == 1 ? u"" : here;
+  const std::u16string absolute =
+      PathText(std::filesystem::current_path().root_path()) + Native(u"abs/./x/");
   EXPECT_EQ(cli::ResolvedPath(u""), u"") << "an empty value stays for the input checks";
-  EXPECT_EQ(cli::ResolvedPath(u"/abs/./x/"), u"/abs/./x/") << "absolute: as given";
-  EXPECT_EQ(cli::ResolvedPath(u"out"), base + u"/out");
-  EXPECT_EQ(cli::ResolvedPath(u"out/"), base + u"/out/");
-  EXPECT_EQ(cli::ResolvedPath(u"./a/../b/./c/"), base + u"/b/c/");
+  EXPECT_EQ(cli::ResolvedPath(absolute), absolute) << "absolute: as given";
+  EXPECT_EQ(cli::ResolvedPath(u"out"), base + Native(u"/out"));
+  EXPECT_EQ(cli::ResolvedPath(u"out/"), base + Native(u"/out/"));
+  EXPECT_EQ(cli::ResolvedPath(u"./a/../b/./c/"), base + Native(u"/b/c/"));
   EXPECT_EQ(cli::ResolvedPath(u"a/.."), here);
 }
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <set>
 
-#include "cli_runner.h"
+#include "cli_process_posix.h"
 #include "generated_folders.h"
 #include "runs_fixture.h"
 

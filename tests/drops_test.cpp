@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/file_io.h"
+#include "files/paths.h"
 
 namespace tarnwick {
 namespace {
@@ -36,8 +37,11 @@ class DropsTest : public ::testing::Test {
     fs::remove_all(root_);
   }
 
-  std::u16string P(const char* relative) const { return PathText(root_ / relative); }
-  std::u16string Dir(const char* relative) const { return PathText(root_ / relative) + u"/"; }
+  // "/" in `relative` separates folders on every platform.
+  std::u16string P(const char* relative) const {
+    return PathText((root_ / relative).make_preferred());
+  }
+  std::u16string Dir(const char* relative) const { return P(relative) + NativeSeparator(); }
 
   fs::path root_;
 };

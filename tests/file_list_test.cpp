@@ -31,9 +31,9 @@ TEST(CollectFiles, PairsUpperCasedNamesOfBothFolders) {
   EXPECT_TRUE(files[1].in1 && files[1].in2);
   EXPECT_TRUE(!files[2].in1 && files[2].in2);
   // Each side opens the name it listed.
-  EXPECT_EQ(files[1].listedName1, u"b.txt");
-  EXPECT_EQ(files[1].listedName2, u"B.TXT");
-  EXPECT_EQ(files[0].listedName2, u"");
+  EXPECT_EQ(files[1].listed1.text, u"b.txt");
+  EXPECT_EQ(files[1].listed2.text, u"B.TXT");
+  EXPECT_EQ(files[0].listed2.text, u"");
   for (const auto& entry : files) EXPECT_EQ(entry.status, FileStatus::Unprocessed);
 }
 
@@ -48,17 +48,6 @@ TEST(CollectFiles, PatternListSkipsEmptyPartsAndListsEachFileOnce) {
   // Parts are not trimmed: " *.old" asks for a name starting with a blank.
   CollectFiles(scratch.Folder(), u" *.old", ListSide::First, files);
   EXPECT_EQ(files.size(), 2u);
-}
-
-TEST(CollectFiles, NamesThatFoldAlikeKeepTheOrdinalFirst) {
-  ScratchFolder scratch;
-  scratch.Write(u"", u"form.txt", "");
-  scratch.Write(u"", u"FORM.txt", "");
-  std::vector<FileEntry> files;
-  CollectFiles(scratch.Folder(), u"f*;F*", ListSide::First, files);
-  ASSERT_EQ(files.size(), 1u);
-  EXPECT_EQ(files[0].name, u"FORM.TXT");
-  EXPECT_EQ(files[0].listedName1, u"FORM.txt");
 }
 
 TEST(SortFiles, OrdersByCodeUnitOfTheUpperCasedNames) {

@@ -8,6 +8,7 @@
 #include "diff/object_diff.h"
 #include "diff/tree_compare.h"
 #include "fake_window.h"
+#include "files/paths.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
 
@@ -169,7 +170,7 @@ TEST_F(ObjDiffRun, ComparesTheChosenNodesWhateverTheirKind) {
   ASSERT_TRUE(Drop(2, form1));
   view[0].Select(u"ROOT-1-1-11-1");  // block A
   view[1].Select(u"ROOT-1-1-11-2");  // block B
-  settings.OUTPUT_FILE = u"sub/Obj.htm";
+  settings.OUTPUT_FILE = u"sub" + std::u16string(1, NativeSeparator()) + u"Obj.htm";
   EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
             RunOutcome::Finished);
 

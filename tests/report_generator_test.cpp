@@ -1,15 +1,15 @@
 #include "tools/generator/report_generator.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "files/file_io.h"
+#include "test_platform.h"
 #include "text/utf8.h"
 #include "tools/generator/report_writer.h"
 #include "tools/generator/sample_forms.h"
@@ -291,18 +291,18 @@ TEST(SampleReports, ReleaseTwoDropsOneFormAndAddsAnother) {
                                                    u"MAIN_MENU.txt", u"SHIPMENT_INQUIRY.txt"}));
 }
 
-// The tool sits beside tarnwick-cli in the build folder.
-std::string GenTool() {
-  return (std::filesystem::path(TARNWICK_CLI_PATH).parent_path() / "tarnwick-gen").string();
-}
-
+// The arguments are separated by single blanks.
 int RunGen(const std::string& arguments) {
-  const int status = std::system((GenTool() + " " + arguments + " >/dev/null 2>&1").c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::vector<std::string> args;
+  for (std::size_t start = 0; start <= arguments.size();) {
+    const std::size_t blank = std::min(arguments.find(' ', start), arguments.size());
+    args.push_back(arguments.substr(start, blank - start));
+    start = blank + 1;
+  }
+  return testing::RunBuiltProgram("tarnwick-gen", args).status;
 }
 
 TEST(TarnwickGen, WritesReportsVersionsAndFolderPairs) {
-  if (!std::filesystem::exists(GenTool())) GTEST_SKIP() << "tarnwick-gen not built";
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tarnwick_gen_test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);

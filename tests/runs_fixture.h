@@ -3,15 +3,15 @@
 // platform's separator, and the folder is removed afterwards.
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
 #include "files/file_io.h"
+#include "files/paths.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 
@@ -20,9 +20,11 @@ namespace tarnwick::testing {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tarnwick-runs-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
+    std::random_device random;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    do {
+      root_ = temp / ("tarnwick-runs-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(root_));
   }
   ~ScratchFolder() {
     std::error_code ec;
@@ -31,12 +33,13 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  // The folder (or a sub-folder, created) with a trailing separator.
+  // The folder (or a sub-folder, created) with a trailing separator. In
+  // `sub`, "/" separates folders on every platform.
   std::u16string Folder(std::u16string_view sub = u"") const {
     std::filesystem::path path = root_;
-    if (!sub.empty()) path /= NativePath(sub);
+    if (!sub.empty()) path /= std::filesystem::path(NativePath(sub)).make_preferred();
     std::filesystem::create_directories(path);
-    return PathText(path) + u"/";
+    return PathText(path) + NativeSeparator();
   }
   // Writes raw bytes to sub-folder/name and returns the full path.
   std::u16string Write(std::u16string_view sub, std::u16string_view name,

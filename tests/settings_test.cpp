@@ -11,6 +11,7 @@
 #include "app/window_ops.h"
 #include "base/error.h"
 #include "files/file_io.h"
+#include "files/paths.h"
 #include "text/cp932.h"
 
 namespace tarnwick {
@@ -241,8 +242,9 @@ class SettingsFile : public ::testing::Test {
 };
 
 TEST_F(SettingsFile, PathIsTheFileBesideTheExecutable) {
-  EXPECT_EQ(iniPath_, PathText(folder_) + u"/Tarnwick.ini");
-  EXPECT_EQ(SetIniPath(u"/opt/tarnwick/", u"Tarnwick.ini"), u"/opt/tarnwick/Tarnwick.ini");
+  const std::u16string sep(1, NativeSeparator());
+  EXPECT_EQ(iniPath_, PathText(folder_) + sep + u"Tarnwick.ini");
+  EXPECT_EQ(SetIniPath(sep + u"opt" + sep, u"Tarnwick.ini"), sep + u"opt" + sep + u"Tarnwick.ini");
 }
 
 TEST_F(SettingsFile, WriteThenReadGivesEveryValueBackIncludingHashes) {

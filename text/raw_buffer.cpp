@@ -29,7 +29,7 @@ void* Allocate(std::size_t bytes) {
   return ::operator new(bytes == 0 ? 1 : bytes);
 }
 
-void Free(void* data, std::size_t bytes) noexcept {
+void Free(void* data, [[maybe_unused]] std::size_t bytes) noexcept {
 #if defined(__unix__)
   if (bytes >= kMappedBytes) {
     ::munmap(data, bytes);

@@ -1,17 +1,35 @@
 #!/usr/bin/env bash
 # Installs, only when missing, the Debian packages that the build, the tests
 # and the window need. Works as root or through sudo.
+#   tools/install-deps.sh           the Linux build
+#   tools/install-deps.sh windows   the mingw-w64 cross build and Wine to run it
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
-  fonts-ipafont-gothic
-  diffutils
-  clang-format
-  chromium
-)
+case "${1:-linux}" in
+  linux)
+    packages=(
+      build-essential cmake ninja-build pkg-config
+      libgtest-dev libgmock-dev libbenchmark-dev
+      qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
+      fonts-ipafont-gothic
+      diffutils
+      clang-format
+      chromium
+    )
+    ;;
+  windows)
+    # GoogleTest is compiled from the sources Debian ships in googletest.
+    packages=(
+      cmake ninja-build googletest
+      g++-mingw-w64-x86-64-posix
+      wine wine64
+    )
+    ;;
+  *)
+    echo "usage: $0 [linux|windows]" >&2
+    exit 64
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

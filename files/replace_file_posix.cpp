@@ -1,5 +1,5 @@
-#include "files/replace_file.h"
-
+// Replacing a file on POSIX: a temporary file beside it, then an exchange of
+// the two names (or a rename) in one step.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,11 +8,10 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
-#include "base/error.h"
+#include "files/file_error.h"
 #include "files/file_io.h"
-#include "text/utf8.h"
+#include "files/replace_file.h"
 
 namespace tarnwick {
 
@@ -21,11 +20,8 @@ namespace {
 // Keeps "." + name + ".12345678.tmp" within the 255 bytes a name may have.
 constexpr std::size_t kNameBytesKept = 200;
 
-[[noreturn]] void ThrowFileError(int errorNumber, std::u16string_view path) {
-  std::u16string description = FromUtf8(std::strerror(errorNumber));
-  description += u": ";
-  description += path;
-  throw Error(kFileErrorNumber, std::move(description));
+[[noreturn]] void ThrowErrno(int errorNumber, std::u16string_view path) {
+  ThrowFileError(std::error_code(errorNumber, std::system_category()), path);
 }
 
 // The name part of a native path, cut to `limit` bytes at a character start.
@@ -42,31 +38,33 @@ std::string ShortName(std::string_view name, std::size_t limit) {
 // names and then removing the old file avoids that, and a reader of `to`
 // still sees one whole file or the other. Where the exchange is not
 // available (another system, a file system without it), rename does it.
-int ReplacePath(const std::string& from, const std::string& to) {
+int ReplacePath(const std::filesystem::path& fromPath, const std::filesystem::path& toPath) {
+  const char* const from = fromPath.c_str();
+  const char* const to = toPath.c_str();
 #ifdef RENAME_EXCHANGE
   struct stat old {};
-  if (::lstat(to.c_str(), &old) == 0 && !S_ISDIR(old.st_mode) &&
-      ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0) {
-    if (::unlink(from.c_str()) == 0) return 0;
+  if (::lstat(to, &old) == 0 && !S_ISDIR(old.st_mode) &&
+      ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE) == 0) {
+    if (::unlink(from) == 0) return 0;
     const int error = errno;
     // A folder swapped in meanwhile: put it back rather than leave it renamed.
-    if (error == EISDIR &&
-        ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0) {
+    if (error == EISDIR && ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE) == 0) {
       return EISDIR;
     }
     return 0;  // the page is in place; only the old file's removal failed
   }
 #endif
-  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+  return ::rename(from, to) == 0 ? 0 : errno;
 }
 
 }  // namespace
 
 FileReplacement::FileReplacement(std::u16string path)
-    : path_(std::move(path)), native_(NativePath(path_).string()) {
-  const std::size_t slash = native_.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : native_.substr(0, slash + 1);
-  const std::string_view name = std::string_view(native_).substr(folder.size());
+    : path_(std::move(path)), native_(NativePath(path_)) {
+  const std::string& final = native_.native();
+  const std::size_t slash = final.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : final.substr(0, slash + 1);
+  const std::string_view name = std::string_view(final).substr(folder.size());
   // Hidden, so that no listing of reports takes it up.
   const std::string stem = folder + "." + ShortName(name, kNameBytesKept) + ".";
   // Names need not be unpredictable, only free: O_EXCL refuses a taken one.
@@ -77,17 +75,19 @@ FileReplacement::FileReplacement(std::u16string path)
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(seed >> 32));
     std::string candidate = stem + suffix + ".tmp";
-    fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd_ >= 0) {
+    const int fd =
+        ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd >= 0) {
+      handle_ = fd;
       temporary_ = std::move(candidate);
       break;
     }
-    if (errno != EEXIST || attempt == 100) ThrowFileError(errno, path_);
+    if (errno != EEXIST || attempt == 100) ThrowErrno(errno, path_);
   }
   // A page written before keeps its permissions.
   struct stat old {};
-  if (::lstat(native_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-    (void)::fchmod(fd_, old.st_mode & 07777);
+  if (::lstat(final.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    (void)::fchmod(static_cast<int>(handle_), old.st_mode & 07777);
   }
 }
 
@@ -96,36 +96,36 @@ FileReplacement::~FileReplacement() {
 }
 
 void FileReplacement::Write(std::string_view bytes) {
-  if (fd_ < 0) ThrowFileError(EBADF, path_);
+  if (handle_ < 0) ThrowErrno(EBADF, path_);
   while (!bytes.empty()) {
-    const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
+    const ssize_t put = ::write(static_cast<int>(handle_), bytes.data(), bytes.size());
     if (put < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
       Discard();
-      ThrowFileError(error, path_);
+      ThrowErrno(error, path_);
     }
     bytes.remove_prefix(static_cast<std::size_t>(put));
   }
 }
 
 void FileReplacement::Commit() {
-  if (fd_ < 0) ThrowFileError(EBADF, path_);
-  const int closed = ::close(fd_);
-  fd_ = -1;
+  if (handle_ < 0) ThrowErrno(EBADF, path_);
+  const int closed = ::close(static_cast<int>(handle_));
+  handle_ = -1;
   int error = closed == 0 ? 0 : errno;
   if (error == 0) error = ReplacePath(temporary_, native_);
   if (error != 0) {
     Discard();
-    ThrowFileError(error, path_);
+    ThrowErrno(error, path_);
   }
   temporary_.clear();
 }
 
 void FileReplacement::Discard() {
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
+  if (handle_ >= 0) {
+    ::close(static_cast<int>(handle_));
+    handle_ = -1;
   }
   if (!temporary_.empty()) {
     ::unlink(temporary_.c_str());

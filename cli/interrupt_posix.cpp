@@ -1,0 +1,17 @@
+#include <signal.h>
+
+#include "cli/interrupt.h"
+
+namespace tarnwick::cli {
+
+void InstallCancelHandler(void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  // Interrupted reads and writes go on; the run looks at the flag between pairs.
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,79 @@
+#include "files/file_error.h"
+
+#include "base/error.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+namespace {
+
+FileFailure GenericFileFailure(int code) {
+  switch (static_cast<std::errc>(code)) {
+    case std::errc::no_such_file_or_directory:
+      return FileFailure::Missing;
+    case std::errc::permission_denied:
+    case std::errc::operation_not_permitted:
+      return FileFailure::NoPermission;
+    case std::errc::is_a_directory:
+      return FileFailure::IsFolder;
+    case std::errc::no_space_on_device:
+      return FileFailure::DiskFull;
+    case std::errc::read_only_file_system:
+      return FileFailure::ReadOnly;
+    case std::errc::file_too_large:
+      return FileFailure::TooLarge;
+    default:
+      return FileFailure::Other;
+  }
+}
+
+}  // namespace
+
+std::u16string_view FileFailureText(FileFailure failure) {
+  switch (failure) {
+    case FileFailure::Missing:
+      return u"ファイルまたはフォルダが見つかりません";
+    case FileFailure::NoPermission:
+      return u"アクセスする権限がありません";
+    case FileFailure::IsFolder:
+      return u"ファイルではなくフォルダです";
+    case FileFailure::DiskFull:
+      return u"ディスクの空き容量が足りません";
+    case FileFailure::ReadOnly:
+      return u"読み取り専用のファイルシステムです";
+    case FileFailure::NotRegular:
+      return u"通常のファイルではありません";
+    case FileFailure::TooLarge:
+      return u"ファイルが大きすぎます";
+    case FileFailure::Other:
+      break;
+  }
+  return {};
+}
+
+FileFailure FileFailureOf(const std::error_code& error) {
+  return error.category() == std::system_category() ? SystemFileFailure(error.value())
+                                                    : GenericFileFailure(error.value());
+}
+
+std::u16string FileErrorDescription(const std::error_code& error, std::u16string_view path) {
+  std::u16string description(FileFailureText(FileFailureOf(error)));
+  if (description.empty()) {
+    description = error.category() == std::system_category() ? SystemErrorText(error.value())
+                                                             : FromUtf8(error.message());
+  }
+  description += u": ";
+  description += path;
+  return description;
+}
+
+void ThrowFileError(const std::error_code& error, std::u16string_view path) {
+  throw Error(kFileErrorNumber, FileErrorDescription(error, path));
+}
+
+void ThrowFileError(FileFailure failure, std::u16string_view path) {
+  throw Error(kFileErrorNumber,
+              std::u16string(FileFailureText(failure)) + u": " + std::u16string(path));
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,40 @@
+// The description of a failed file operation. The common failures read in
+// Japanese (missing, no permission, a folder, disk full, read-only file
+// system, not a regular file, too large); any other keeps the system's own words. The
+// path follows after ": ", so that the message says which file it was.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace tarnwick {
+
+enum class FileFailure {
+  Missing,
+  NoPermission,
+  IsFolder,
+  DiskFull,
+  ReadOnly,
+  NotRegular,
+  TooLarge,
+  Other,
+};
+
+// The Japanese text of a common failure; empty for Other.
+std::u16string_view FileFailureText(FileFailure failure);
+
+// A failure told by errno values (std::generic_category) or by the system's
+// own codes (std::system_category: errno on POSIX, GetLastError on Windows).
+FileFailure FileFailureOf(const std::error_code& error);
+
+std::u16string FileErrorDescription(const std::error_code& error, std::u16string_view path);
+[[noreturn]] void ThrowFileError(const std::error_code& error, std::u16string_view path);
+[[noreturn]] void ThrowFileError(FileFailure failure, std::u16string_view path);
+
+// Implemented per platform: a system code as a failure, and the system's
+// own words for it.
+FileFailure SystemFileFailure(int code);
+std::u16string SystemErrorText(int code);
+
+}  // namespace tarnwick

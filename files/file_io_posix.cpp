@@ -1,0 +1,117 @@
+// POSIX file I/O: descriptors, and paths as bytes.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "base/error.h"
+#include "files/file_error.h"
+#include "files/file_io.h"
+#include "text/cp932.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Closes the descriptor on every way out; Close() reports a failed close.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int Get() const { return fd_; }
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+[[noreturn]] void ThrowErrno(int errorNumber, std::u16string_view path) {
+  ThrowFileError(std::error_code(errorNumber, std::system_category()), path);
+}
+
+}  // namespace
+
+FileFailure SystemFileFailure(int code) {
+  if (code == EDQUOT) return FileFailure::DiskFull;
+  return FileFailureOf(std::error_code(code, std::generic_category()));
+}
+
+std::u16string SystemErrorText(int code) {
+  return FromUtf8(std::strerror(code));
+}
+
+std::filesystem::path NativePath(std::u16string_view path) {
+  return std::filesystem::path(ToUtf8(path));
+}
+
+std::u16string PathText(const std::filesystem::path& path) {
+  const std::string& bytes = path.native();
+  std::u16string text = FromUtf8(bytes);
+  if (ToUtf8(text) == bytes) return text;
+  // Not UTF-8: a name from a Japanese archive is most likely code page 932.
+  std::u16string cp932 = DecodeCp932(bytes);
+  if (cp932.find(u'\uFFFD') == std::u16string::npos) return cp932;
+  return text;
+}
+
+void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t limit) {
+  bytes.Clear();
+  // Non-blocking, so that opening a FIFO cannot wait for a writer.
+  FileDescriptor file(::open(path.native.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.Get() < 0) ThrowErrno(errno, path.text);
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0) ThrowErrno(errno, path.text);
+  if (S_ISDIR(info.st_mode)) ThrowFileError(FileFailure::IsFolder, path.text);
+  if (!S_ISREG(info.st_mode)) ThrowFileError(FileFailure::NotRegular, path.text);
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (size > limit) ThrowFileError(FileFailure::TooLarge, path.text);
+
+  bytes.Resize(size);
+  std::size_t filled = 0;
+  while (filled < size) {
+    const ssize_t got = ::read(file.Get(), bytes.data() + filled, size - filled);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      ThrowErrno(errno, path.text);
+    }
+    if (got == 0) break;  // the file shrank meanwhile
+    filled += static_cast<std::size_t>(got);
+  }
+  bytes.Resize(filled);
+}
+
+void WriteFileBytes(std::u16string_view path, std::string_view bytes) {
+  const std::string native = ToUtf8(path);
+  // Overwrite in place and cut to length afterwards: truncating to zero first
+  // makes ext4 flush the file on close, which costs milliseconds per page and
+  // the summary page is rewritten after every report.
+  FileDescriptor file(::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+  if (file.Get() < 0) ThrowErrno(errno, path);
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t put = ::write(file.Get(), bytes.data() + written, bytes.size() - written);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      // Leave only what was written, as a truncating writer would.
+      (void)::ftruncate(file.Get(), static_cast<off_t>(written));
+      ThrowErrno(error, path);
+    }
+    written += static_cast<std::size_t>(put);
+  }
+  if (::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) != 0) ThrowErrno(errno, path);
+  if (file.Close() != 0) ThrowErrno(errno, path);
+}
+
+}  // namespace tarnwick

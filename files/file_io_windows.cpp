@@ -1,0 +1,155 @@
+// Windows file I/O: the wide-character API, so that Japanese names work
+// whatever the system's code page, and paths as UTF-16.
+#include <windows.h>
+
+#include <string>
+
+#include "base/error.h"
+#include "files/file_error.h"
+#include "files/file_io.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Closes the handle on every way out; Close() reports a failed close.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (Valid()) ::CloseHandle(handle_);
+  }
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
+  bool Close() {
+    const bool closed = ::CloseHandle(handle_) != 0;
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool IsFolderAt(const std::filesystem::path& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Opening a folder as a file is "access denied" on Windows; say what it is.
+[[noreturn]] void ThrowLastError(const std::filesystem::path& native, std::u16string_view path) {
+  const DWORD code = ::GetLastError();
+  if (code == ERROR_ACCESS_DENIED && IsFolderAt(native)) {
+    ThrowFileError(FileFailure::IsFolder, path);
+  }
+  ThrowFileError(std::error_code(static_cast<int>(code), std::system_category()), path);
+}
+
+}  // namespace
+
+FileFailure SystemFileFailure(int code) {
+  switch (static_cast<DWORD>(code)) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+    case ERROR_INVALID_DRIVE:
+      return FileFailure::Missing;
+    case ERROR_ACCESS_DENIED:
+      return FileFailure::NoPermission;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FileFailure::DiskFull;
+    case ERROR_WRITE_PROTECT:
+      return FileFailure::ReadOnly;
+    case ERROR_FILE_TOO_LARGE:
+      return FileFailure::TooLarge;
+    default:
+      return FileFailure::Other;
+  }
+}
+
+std::u16string SystemErrorText(int code) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::u16string text(reinterpret_cast<const char16_t*>(buffer), length);
+  ::LocalFree(buffer);
+  while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r' || text.back() == u' ')) {
+    text.pop_back();
+  }
+  if (text.empty()) {
+    const std::string number = std::to_string(code);
+    text = u"Windows error " + std::u16string(number.begin(), number.end());
+  }
+  return text;
+}
+
+std::filesystem::path NativePath(std::u16string_view path) {
+  return std::filesystem::path(std::wstring(path.begin(), path.end()));
+}
+
+std::u16string PathText(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  return std::u16string(wide.begin(), wide.end());
+}
+
+void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t limit) {
+  bytes.Clear();
+  FileHandle file(::CreateFileW(path.native.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) ThrowLastError(path.native, path.text);
+  // Devices (NUL, CON) and pipes are not disk files.
+  if (::GetFileType(file.Get()) != FILE_TYPE_DISK) {
+    ThrowFileError(FileFailure::NotRegular, path.text);
+  }
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.Get(), &size)) ThrowLastError(path.native, path.text);
+  if (static_cast<unsigned long long>(size.QuadPart) > limit) {
+    ThrowFileError(FileFailure::TooLarge, path.text);
+  }
+
+  const auto total = static_cast<std::size_t>(size.QuadPart);
+  bytes.Resize(total);
+  std::size_t filled = 0;
+  while (filled < total) {
+    const std::size_t left = total - filled;
+    const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
+    DWORD got = 0;
+    if (!::ReadFile(file.Get(), bytes.data() + filled, chunk, &got, nullptr)) {
+      ThrowLastError(path.native, path.text);
+    }
+    if (got == 0) break;  // the file shrank meanwhile
+    filled += got;
+  }
+  bytes.Resize(filled);
+}
+
+void WriteFileBytes(std::u16string_view path, std::string_view bytes) {
+  const std::filesystem::path native = NativePath(path);
+  // As on POSIX: overwrite in place, then cut to length.
+  FileHandle file(::CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) ThrowLastError(native, path);
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const std::size_t left = bytes.size() - written;
+    const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
+    DWORD put = 0;
+    if (!::WriteFile(file.Get(), bytes.data() + written, chunk, &put, nullptr)) {
+      const DWORD error = ::GetLastError();
+      // Leave only what was written, as a truncating writer would.
+      ::SetEndOfFile(file.Get());
+      ::SetLastError(error);
+      ThrowLastError(native, path);
+    }
+    written += put;
+  }
+  if (!::SetEndOfFile(file.Get())) ThrowLastError(native, path);
+  if (!file.Close()) ThrowLastError(native, path);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,283 @@
+// Hostile surroundings that only POSIX has: file names that are bytes and
+// no text, FIFOs and devices where a report should be, a full device as
+// standard output, and a memory limit.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/file_list.h"
+#include "app/runs.h"
+#include "app/settings.h"
+#include "base/error.h"
+#include "cli_runner.h"
+#include "fake_window.h"
+#include "files/file_io.h"
+#include "files/file_system.h"
+#include "pages/page_names.h"
+#include "runs_fixture.h"
+#include "sample_reports.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::FakeWindow;
+using testing::RunCli;
+using testing::ScratchFolder;
+using testing::ShownMessage;
+using testing::SmallReport;
+
+// "帳票.txt" in code page 932, as unzipping a Japanese archive leaves it.
+const std::string kShiftJisName = "\x92\xA0\x95\x5B.txt";
+
+// Writes `bytes` to a file whose name is `name` byte for byte.
+void WriteRaw(std::u16string_view folder, const std::string& name, std::string_view bytes) {
+  std::ofstream(NativePath(folder).native() + name, std::ios::binary) << bytes;
+}
+
+std::u16string Description(const auto& action) {
+  try {
+    action();
+  } catch (const Error& e) {
+    return e.Description();
+  }
+  return u"(no error)";
+}
+
+TEST(RawFileNames, ShowAsUtf8ElseCodePage932ElseWithReplacement) {
+  EXPECT_EQ(PathText(std::filesystem::path("帳票.txt")), u"帳票.txt");
+  EXPECT_EQ(PathText(std::filesystem::path(kShiftJisName)), u"帳票.txt");
+  EXPECT_EQ(PathText(std::filesystem::path("/data/\x83\x74\x83\x48\x81\x5B\x83\x80")),
+            u"/data/フォーム");
+  // A lead byte without its trail byte is neither.
+  EXPECT_EQ(PathText(std::filesystem::path("a\x81")), u"a\uFFFD");
+}
+
+TEST(RawFileNames, AListedNameOpensByItsBytes) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder(u"src");
+  WriteRaw(folder, kShiftJisName, "report");
+  const std::vector<FilePath> listed = ListPlainFiles(folder, u"帳*.TXT");
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].text, u"帳票.txt");
+  EXPECT_EQ(listed[0].native.native(), kShiftJisName);
+  const FilePath path = FilePathIn(folder, listed[0]);
+  EXPECT_EQ(path.text, folder + u"帳票.txt");
+  RawBuffer<char> bytes;
+  ReadFileBytes(path, bytes);
+  EXPECT_EQ(bytes.View(), "report");
+}
+
+TEST(RawFileNames, FolderComparisonAndSearchShowDecodedNamesAndGoOn) {
+  ScratchFolder scratch;
+  Settings settings = BaseDefaults();
+  settings.SRC_PATH1 = scratch.Folder(u"v1");
+  settings.SRC_PATH2 = scratch.Folder(u"v2");
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
+  settings.OUTPUT_PATH = scratch.Folder(u"out");
+  settings.OUTPUT_FILE = u"Result";
+  WriteRaw(settings.SRC_PATH1, kShiftJisName, EncodeCp932(SmallReport(u"F", u"旧")));
+  WriteRaw(settings.SRC_PATH2, kShiftJisName, EncodeCp932(SmallReport(u"F", u"新")));
+  scratch.WriteText(u"v1", u"z.txt", SmallReport(u"Z", u"x"));
+  scratch.WriteText(u"v2", u"z.txt", SmallReport(u"Z", u"x"));
+
+  FakeWindow window;
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
+  const std::u16string page = settings.OUTPUT_PATH + u"帳票.html";
+  const std::u16string summary = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
+  EXPECT_NE(summary.find(u"<tr><td>帳票.TXT</td><td><a href=\"" + page + u"\">差異あり</a>"),
+            std::u16string::npos);
+  EXPECT_NE(summary.find(u"<tr><td>Z.TXT</td><td>一致</td></tr>"), std::u16string::npos);
+  // The heading shows the decoded path of each side.
+  const std::u16string compared = ScratchFolder::ReadText(page);
+  EXPECT_NE(compared.find(settings.SRC_PATH1 + u"帳票.txt"), std::u16string::npos);
+  EXPECT_NE(compared.find(settings.SRC_PATH2 + u"帳票.txt"), std::u16string::npos);
+  EXPECT_NE(compared.find(u"新"), std::u16string::npos);
+
+  settings.SRC_PATH = settings.SRC_PATH2;
+  settings.SRC_FILE = u"*.txt";
+  settings.SEARCH_STRING1 = u"新";
+  FakeWindow searching;
+  EXPECT_EQ(ExecSearch(settings, searching), RunOutcome::Finished);
+  EXPECT_EQ(searching.statusTexts.back(), u"2/2:帳票.TXT");
+  const std::u16string found = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
+  EXPECT_NE(found.find(u"<tr><td>帳票.TXT</td><td><a href=\"" + page + u"\">該当</a>"),
+            std::u16string::npos);
+}
+
+TEST(RawFileNames, TreeTakesAReportNamedInBytes) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder();
+  WriteRaw(folder, kShiftJisName, EncodeCp932(SmallReport(u"F", u"帳票")));
+  const std::u16string copy = scratch.WriteText(u"", u"copy.txt", SmallReport(u"F", u"帳票"));
+  const testing::ProcessResult raw =
+      testing::RunBuiltProgram("tarnwick-cli", {"tree", ToUtf8(folder) + kShiftJisName});
+  EXPECT_EQ(raw.status, 0) << raw.err;
+  EXPECT_EQ(raw.out, RunCli({u"tree", copy}).out);
+}
+
+class SpecialFiles : public ::testing::Test {
+ protected:
+  SpecialFiles() : fifo(scratch.Folder() + u"fifo.txt"), zeroLink(scratch.Folder() + u"zero.txt") {
+    EXPECT_EQ(::mkfifo(NativePath(fifo).c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", NativePath(zeroLink));
+  }
+  ScratchFolder scratch;
+  const std::u16string fifo;
+  const std::u16string zeroLink;
+};
+
+TEST_F(SpecialFiles, AreRefusedAtOnceWhereverAReportIsRead) {
+  for (const std::u16string& path : {fifo, zeroLink, std::u16string(u"/dev/zero")}) {
+    EXPECT_EQ(Description([&] { ReadFileBytes(path); }), u"通常のファイルではありません: " + path);
+  }
+  // Not listed, so a folder run never meets them.
+  scratch.WriteText(u"", u"real.txt", SmallReport(u"R", u"x"));
+  ASSERT_EQ(ListPlainFiles(scratch.Folder(), u"*.txt").size(), 1u);
+  EXPECT_FALSE(IsPlainFile(fifo));
+
+  for (const std::u16string& path : {fifo, std::u16string(u"/dev/zero")}) {
+    for (const char16_t* command : {u"tree", u"nodes"}) {
+      const testing::CliResult result = RunCli({command, path});
+      EXPECT_EQ(result.status, 1) << ToUtf8(command);
+      EXPECT_NE(result.err.find("通常のファイルではありません: " + ToUtf8(path)), std::string::npos)
+          << result.err;
+    }
+  }
+  const testing::CliResult fileMode =
+      RunCli({u"diff", u"--set", u"MODE=FILE", u"--set", u"SRC_PATH1=" + scratch.Folder(), u"--set",
+              u"SRC_FILE1=fifo.txt", u"--set", u"SRC_PATH2=" + scratch.Folder(), u"--set",
+              u"SRC_FILE2=real.txt", u"--set", u"OUTPUT_PATH=" + scratch.Folder(u"out"), u"--set",
+              u"OUTPUT_FILE=r.html"});
+  EXPECT_EQ(fileMode.status, 2);
+  EXPECT_EQ(fileMode.err.rfind("ソースファイル１が見つかりません", 0), 0u) << fileMode.err;
+}
+
+TEST_F(SpecialFiles, AreNoSettingsFile) {
+  for (const std::u16string& path : {fifo, zeroLink}) {
+    Settings settings;
+    EXPECT_FALSE(ReadIni(path, settings));
+    EXPECT_EQ(settings, Settings());
+    const testing::CliResult result = RunCli({u"tree", u"--ini", path});
+    EXPECT_EQ(result.status, 64);
+    const testing::CliResult diff = RunCli({u"diff", u"--ini", path});
+    EXPECT_EQ(diff.status, 64);
+    EXPECT_NE(diff.err.find("cannot read the settings file " + ToUtf8(path) +
+                            " (通常のファイルではありません: " + ToUtf8(path) + ")"),
+              std::string::npos)
+        << diff.err;
+  }
+}
+
+TEST(StandardOutput, AFailedWriteIsARunErrorForEveryCommand) {
+  ScratchFolder scratch;
+  const std::u16string report = scratch.WriteText(u"", u"r.txt", SmallReport(u"R", u"x"));
+  testing::ProcessOptions full;
+  full.outputFile = "/dev/full";
+  for (const std::vector<std::u16string>& args : {std::vector<std::u16string>{u"tree", report},
+                                                  {u"nodes", report},
+                                                  {u"--help"},
+                                                  {u"--version"}}) {
+    const testing::CliResult result = RunCli(args, full);
+    EXPECT_EQ(result.status, 1) << ToUtf8(args[0]);
+    EXPECT_EQ(result.err, "エラーが発生しました。\r\nディスクの空き容量が足りません: 標準出力\n");
+  }
+  EXPECT_EQ(Description([] { WriteFileBytes(u"/dev/full", "page"); }),
+            u"ディスクの空き容量が足りません: /dev/full");
+}
+
+TEST(MemoryLimit, RunningOutIsTheRunErrorOfEveryCommandNeverAnAbort) {
+  ScratchFolder scratch;
+  // A sparse gigabyte: a regular file that no 512 MB process can hold.
+  const std::u16string folder = scratch.Folder(u"big");
+  const std::u16string big = folder + u"big.txt";
+  std::ofstream(NativePath(big)).close();
+  std::filesystem::resize_file(NativePath(big), std::uintmax_t{1} << 30);
+  const std::u16string out = scratch.Folder(u"out");
+  testing::ProcessOptions limited;
+  limited.memoryLimit = std::size_t{512} << 20;
+  auto set = [](std::u16string_view key, std::u16string_view value) {
+    return std::vector<std::u16string>{u"--set",
+                                       std::u16string(key) + u"=" + std::u16string(value)};
+  };
+  auto run = [&](std::vector<std::u16string> args,
+                 std::initializer_list<std::vector<std::u16string>> sets) {
+    for (const auto& pair : sets) args.insert(args.end(), pair.begin(), pair.end());
+    return RunCli(args, limited);
+  };
+
+  const std::vector<testing::CliResult> results = {
+      run({u"tree", big}, {}),
+      run({u"nodes", big}, {}),
+      run({u"objdiff", big, u"ROOT-1", big, u"ROOT-1"},
+          {set(u"OUTPUT_PATH", out), set(u"OUTPUT_FILE", u"o.html")}),
+      run({u"diff"},
+          {set(u"MODE", u"FILE"), set(u"SRC_PATH1", folder), set(u"SRC_FILE1", u"big.txt"),
+           set(u"SRC_PATH2", folder), set(u"SRC_FILE2", u"big.txt"), set(u"OUTPUT_PATH", out),
+           set(u"OUTPUT_FILE", u"d.html")}),
+      run({u"search"},
+          {set(u"SRC_PATH", folder), set(u"SRC_FILE", u"*.txt"), set(u"OUTPUT_PATH", out),
+           set(u"OUTPUT_FILE", u"s.html"), set(u"SEARCH_STRING1", u"x")}),
+  };
+  for (const testing::CliResult& result : results) {
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("メモリが不足しています。"), std::string::npos) << result.err;
+  }
+
+  // A settings file of that size is refused unread, with no memory to spare.
+  const testing::CliResult ini = run({u"diff", u"--ini", big}, {});
+  EXPECT_EQ(ini.status, 64);
+  EXPECT_NE(ini.err.find("ファイルが大きすぎます"), std::string::npos) << ini.err;
+}
+
+TEST(CaseSensitiveNames, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedName) {
+  ScratchFolder scratch;
+  const std::u16string upper = scratch.WriteText(u"v1", u"FORM.txt", SmallReport(u"U", u"1"));
+  scratch.WriteText(u"v1", u"form.txt", SmallReport(u"L", u"1"));
+  std::vector<FileEntry> files;
+  CollectFiles(scratch.Folder(u"v1"), u"f*;F*", ListSide::First, files);
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0].name, u"FORM.TXT");
+  EXPECT_EQ(files[0].listed1.text, u"FORM.txt");
+
+  Settings settings = BaseDefaults();
+  settings.SRC_PATH1 = scratch.Folder(u"v1");
+  settings.SRC_PATH2 = scratch.Folder(u"v2");
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
+  settings.OUTPUT_PATH = scratch.Folder(u"out");
+  settings.OUTPUT_FILE = u"Result";
+  FakeWindow window;
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::u16string page = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"FORM.html");
+  EXPECT_NE(page.find(upper), std::u16string::npos);
+  EXPECT_NE(page.find(u"U"), std::u16string::npos);
+}
+
+TEST(Links, ABrokenLinkIsNotListedAndALinkedPageIsItsTarget) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder(u"src");
+  scratch.Write(u"src", u"a.txt", "a");
+  std::filesystem::create_symlink("missing", NativePath(folder + u"broken.txt"));
+  ASSERT_EQ(ListPlainFiles(folder, u"*.txt").size(), 1u);
+
+  const std::u16string report = scratch.Write(u"src", u"FORM1.html", "report");
+  const std::u16string link = scratch.Folder(u"out") + u"LINK.html";
+  std::filesystem::create_symlink(NativePath(report), NativePath(link));
+  EXPECT_EQ(PageOverwritingInput({link}, {report}), link);
+}
+
+TEST(HiddenFiles, ANameStartingWithADotIsHidden) {
+  ScratchFolder scratch;
+  const std::u16string hidden = scratch.Write(u"", u".form.txt", "x");
+  EXPECT_FALSE(IsPlainFile(hidden));
+  EXPECT_TRUE(ListPlainFiles(scratch.Folder(), u"*").empty());
+}
+
+}  // namespace
+}  // namespace tarnwick

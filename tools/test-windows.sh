@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Runs the cross-built Windows programs under Wine: the core tests, then a
+# smoke run of tarnwick-cli.exe (tree, nodes, a folder comparison of the
+# samples and of reports with Japanese file names, a search, an object
+# comparison) whose output must be byte for byte the Linux build's, apart
+# from the path texts (Z:\x\y\ on Windows, /x/y/ on Linux).
+# Usage: tools/test-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+linux=$(cd "${1:-build}" && pwd)
+windows=$(cd "${2:-build-windows}" && pwd)
+
+# Headless, quiet, and one prefix per build folder, kept between runs: the
+# first start of a prefix takes a while.
+export WINEPREFIX="$windows/wine-prefix"
+export WINEDEBUG=-all
+export WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot --init > /dev/null 2>&1 || true
+  # Wine hides files whose names start with "." unless told not to; Windows
+  # itself hides only by attribute, which is what the tests expect.
+  wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /t REG_SZ /d Y /f > /dev/null 2>&1
+  wineserver -w
+fi
+
+echo "== core tests under Wine"
+(cd "$windows" && wine ./tarnwick_tests.exe --gtest_brief=1)
+
+echo "== smoke run: tarnwick-cli.exe against the Linux build"
+work="$windows/smoke"
+rm -rf "$work"
+mkdir -p "$work"
+passed=0
+failed=0
+
+# The Windows spelling of an absolute Linux path, as Wine's drive Z: has it.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Messages ("終了しました。") go to a log, shown when a command fails.
+log="$work/messages.log"
+trap 'echo "A command failed; its messages:"; cat "$log"' ERR
+lin() { "$linux/tarnwick-cli" "$@" 2>> "$log"; }
+win() { wine "$windows/tarnwick-cli.exe" "$@" 2>> "$log"; }
+
+# The start stamp of a summary page differs with the second the run began.
+unstamp() {  # summary pages
+  perl -pi -e 's{\d{4}/\d\d/\d\d&nbsp;&nbsp;\d\d:\d\d:\d\d}{STAMP}' "$@"
+}
+
+check() {  # name, then the files or folders to compare
+  local name=$1 a=$2 b=$3
+  if diff -r "$a" "$b" > "$work/$name.diff" 2>&1; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $name"
+    head -c 2000 "$work/$name.diff"
+    echo
+  fi
+}
+
+# Replaces one text by another in a page (code page 932) in place. Whole
+# texts only, so that a trail byte 0x5C of a Japanese character stays.
+replace_in_page() {  # file, from, to (UTF-8)
+  FROM="$2" TO="$3" perl -0777 -MEncode -pi -e '
+    my ($from, $to) = map { encode("cp932", decode("UTF-8", $_)) } @ENV{qw(FROM TO)};
+    s/\Q$from\E/$to/g' "$1"
+}
+
+# The pages of the Windows run with its path texts given the Linux spelling.
+unwindows() {  # folder, then the Linux folder texts that appear in its pages
+  local folder=$1
+  shift
+  local file to
+  for file in "$folder"/*; do
+    for to in "$@"; do
+      replace_in_page "$file" "$(winpath "$to")" "$to"
+    done
+  done
+}
+
+reports=("$root"/samples/v1/*.txt "$root"/samples/v2/*.txt)
+"$linux/tarnwick-gen" report --size 300000 --seed 7 "$work/generated.txt"
+reports+=("$work/generated.txt")
+mkdir -p "$work/tree/linux" "$work/tree/windows"
+for report in "${reports[@]}"; do
+  name=$(basename "$(dirname "$report")")_$(basename "$report")
+  lin tree "$report" > "$work/tree/linux/$name.json"
+  win tree "$(winpath "$report")" > "$work/tree/windows/$name.json"
+  lin nodes "$report" > "$work/tree/linux/$name.nodes"
+  win nodes "$(winpath "$report")" > "$work/tree/windows/$name.nodes"
+done
+check tree "$work/tree/linux" "$work/tree/windows"
+
+# Reports with Japanese file names, in folders with Japanese names.
+mkdir -p "$work/帳票1" "$work/帳票2"
+cp "$root/samples/v1/ORDER_ENTRY.txt" "$work/帳票1/受注入力①.txt"
+cp "$root/samples/v2/ORDER_ENTRY.txt" "$work/帳票2/受注入力①.txt"
+cp "$root/samples/v1/MAIN_MENU.txt" "$work/帳票1/メニュー.txt"
+cp "$root/samples/v2/CUSTOMER_MASTER.txt" "$work/帳票2/顧客～マスタ.txt"
+
+compare_folders() {  # name, folder 1, folder 2
+  local name=$1 one=$2 two=$3 side
+  for side in linux windows; do
+    mkdir -p "$work/$name/$side"
+  done
+  lin diff --quiet --set MODE=FOLDER \
+    --set "SRC_PATH1=$one" --set "SRC_FILE1=*.txt" \
+    --set "SRC_PATH2=$two" --set "SRC_FILE2=*.txt" \
+    --set "OUTPUT_PATH=$work/$name/linux" --set "OUTPUT_FILE=index.html"
+  win diff --quiet --set MODE=FOLDER \
+    --set "SRC_PATH1=$(winpath "$one")" --set "SRC_FILE1=*.txt" \
+    --set "SRC_PATH2=$(winpath "$two")" --set "SRC_FILE2=*.txt" \
+    --set "OUTPUT_PATH=$(winpath "$work/$name/windows")" --set "OUTPUT_FILE=index.html"
+  unwindows "$work/$name/windows" "$one/" "$two/" "$work/$name/windows/"
+  # The summary links name each run's own output folder.
+  replace_in_page "$work/$name/windows/index.html" "$work/$name/windows/" "$work/$name/linux/"
+  unstamp "$work/$name"/*/index.html
+  check "$name" "$work/$name/linux" "$work/$name/windows"
+}
+compare_folders diff "$root/samples/v1" "$root/samples/v2"
+compare_folders japanese "$work/帳票1" "$work/帳票2"
+
+mkdir -p "$work/search/linux" "$work/search/windows"
+search_args=(--set "SRC_FILE=*.txt" --set "SEARCH_STRING1=COMMIT" --set "SEARCH_STRING2=受注"
+  --set "COND_AND=False" --set "NO_CASE=True" --set "OUTPUT_FILE=index.html")
+lin search --quiet --set "SRC_PATH=$root/samples/v2" --set "OUTPUT_PATH=$work/search/linux" \
+  "${search_args[@]}"
+win search --quiet --set "SRC_PATH=$(winpath "$root/samples/v2")" \
+  --set "OUTPUT_PATH=$(winpath "$work/search/windows")" "${search_args[@]}"
+unwindows "$work/search/windows" "$root/samples/v2/" "$work/search/windows/"
+replace_in_page "$work/search/windows/index.html" "$work/search/windows/" "$work/search/linux/"
+unstamp "$work/search"/*/index.html
+check search "$work/search/linux" "$work/search/windows"
+
+mkdir -p "$work/objdiff/linux" "$work/objdiff/windows"
+one="$root/samples/v1/ORDER_ENTRY.txt"
+two="$root/samples/v2/ORDER_ENTRY.txt"
+lin objdiff --set "OUTPUT_PATH=$work/objdiff/linux" --set "OUTPUT_FILE=obj.html" \
+  "$one" ROOT-1-1 "$two" ROOT-1-1
+win objdiff --set "OUTPUT_PATH=$(winpath "$work/objdiff/windows")" --set "OUTPUT_FILE=obj.html" \
+  "$(winpath "$one")" ROOT-1-1 "$(winpath "$two")" ROOT-1-1
+unwindows "$work/objdiff/windows" "$root/samples/v1/" "$root/samples/v2/"
+check objdiff "$work/objdiff/linux" "$work/objdiff/windows"
+
+trap - ERR
+echo "smoke: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
