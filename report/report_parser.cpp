@@ -542,7 +542,7 @@ class ReportReader {
   std::u16string joined_;                   // a gathered text that is no view of the report
   std::u16string uniqueKey_;                // a same-named object's key, blanks added
   std::shared_ptr<TreeStrings> strings_;    // every collection of the tree copies into it
-  RawBuffer<char16_t>* owner_;               // holds text_, until the tree takes it over
+  RawBuffer<char16_t>* owner_;              // holds text_, until the tree takes it over
   std::vector<Frame> frames_;
   struct Peeked {
     std::int64_t from = 0;  // never a line start: positions are 1-based

@@ -3,15 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/runs.h"
-#include "diff/form_diff.h"
-#include "fake_window.h"
-#ifndef _WIN32
-#include "file_size_limit.h"  // a full disk, as POSIX lets a test make one
-#endif
+#include "diff_run_fixture.h"
 #include "files/paths.h"
-#include "report/report_parser.h"
-#include "runs_fixture.h"
 #include "sample_reports.h"
 #include "test_platform.h"
 #include "text/utf8.h"
@@ -19,82 +12,15 @@
 namespace tarnwick {
 namespace {
 
+using testing::DiffRun;
 using testing::FakeWindow;
-#ifndef _WIN32
-using testing::FileSizeLimit;
-#endif
+using testing::Head;
+using testing::kTail;
 using testing::ScratchFolder;
 using testing::ShownMessage;
 
 using testing::kUnparsableReport;
 using testing::SmallReport;
-
-class DiffRun : public ::testing::Test {
- protected:
-  DiffRun() {
-    settings = BaseDefaults();
-    settings.SRC_PATH1 = scratch.Folder(u"v1");
-    settings.SRC_PATH2 = scratch.Folder(u"v2");
-    settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
-    settings.OUTPUT_PATH = scratch.Folder(u"out");
-    settings.OUTPUT_FILE = u"Result";
-  }
-
-  std::u16string Out(std::u16string_view name) const {
-    return settings.OUTPUT_PATH + std::u16string(name);
-  }
-
-  // The summary page as text, its start stamp checked and replaced by "STAMP".
-  std::u16string Summary(std::u16string_view name = u"Result.html") const {
-    std::u16string text = ScratchFolder::ReadText(Out(name));
-    const std::u16string_view title = u"ファイル比較：開始日時：";
-    const std::u16string_view shape = u"0000/00/00&nbsp;&nbsp;00:00:00";  // 0 stands for a digit
-    const std::size_t at = text.find(title);
-    bool shaped = at != std::u16string::npos && text.size() >= at + title.size() + shape.size();
-    for (std::size_t i = 0; shaped && i < shape.size(); ++i) {
-      const char16_t c = text[at + title.size() + i];
-      shaped = shape[i] == u'0' ? c >= u'0' && c <= u'9' : c == shape[i];
-    }
-    EXPECT_TRUE(shaped) << ToUtf8(text);
-    if (shaped) text.replace(at, title.size() + shape.size(), u"STAMP");
-    return text;
-  }
-
-  // What the form comparison writes for two report texts (empty: side absent).
-  static std::string ExpectedPage(std::u16string_view text1, std::u16string_view text2,
-                                  std::u16string_view path1, std::u16string_view path2,
-                                  bool diffOnly) {
-    auto parse = [](std::u16string_view text) {
-      if (text.empty()) return BlankTree();
-      CollectionPtr tree;
-      GetBlockStruct(text, tree);
-      return tree;
-    };
-    HTMLTblCls table;
-    bool diffFound = false;
-    MakeFormDiffTable(*parse(text1), *parse(text2), !text1.empty(), !text2.empty(), path1, path2,
-                      table, diffFound, diffOnly);
-    return EncodeCp932(u"<HTML><TABLE>\r\n" + table.sStr() + u"\r\n</TABLE></HTML>\r\n");
-  }
-
-  ScratchFolder scratch;
-  Settings settings;
-  FakeWindow window;
-};
-
-std::u16string Head(std::u16string_view folder1, std::u16string_view folder2) {
-  return u"<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
-         u"<tr><td colspan=\"3\">フォルダ１:" +
-         std::u16string(folder1) +
-         u"</td></tr>\r\n"
-         u"<tr><td colspan=\"3\">フォルダ２:" +
-         std::u16string(folder2) +
-         u"</td></tr>\r\n"
-         u"<tr><td colspan=\"3\">STAMP</td></tr>\r\n"
-         u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n";
-}
-
-constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
 
 TEST_F(DiffRun, FolderModePairsUpperCasedNamesAndWritesEveryPage) {
   const auto a = scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"x"));
@@ -401,57 +327,6 @@ TEST_F(DiffRun, StructureViewerShowsEachPresentReportBeforeItsComparison) {
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(window.structuresShown, (std::vector<std::size_t>{1, 1, 1}));
 }
-
-#ifndef _WIN32  // POSIX file limits, links and permissions
-TEST_F(DiffRun, AFullDiskStopsTheRunUnderTheWritingStageAndTearsNoPage) {
-  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
-  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
-  scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", std::u16string(200000, u'x')));
-  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", u"short"));
-  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
-  const std::string oldPage = ScratchFolder::Read(Out(u"B.html"));
-
-  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", std::u16string(200000, u'y')));
-  FakeWindow full;
-  {
-    FileSizeLimit limit(100000);
-    EXPECT_EQ(ExecDiff(settings, full), RunOutcome::Failed);
-  }
-  ASSERT_EQ(full.messages.size(), 1u);
-  EXPECT_EQ(full.messages[0].text.rfind(
-                u"ファイル[" + Out(u"B.html") + u"]の出力中に、エラーが発生しました。\r\n", 0),
-            0u)
-      << ToUtf8(full.messages[0].text);
-  EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")), oldPage);
-  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
-                           u"<tr><td>A.TXT</td><td><a href=\"" + Out(u"A.html") +
-                           u"\">差異あり</a></td></tr>\r\n"
-                           u"<tr><td>B.TXT</td><td>未処理</td></tr>\r\n" +
-                           std::u16string(kTail));
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(NativePath(settings.OUTPUT_PATH))) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"A.html", "B.html", "Result.html"}));
-}
-#endif
-
-#ifndef _WIN32  // POSIX file limits, links and permissions
-TEST_F(DiffRun, APageThatIsALinkIsReplacedAndWhatItPointsToKept) {
-  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
-  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
-  const std::u16string target = scratch.Write(u"keep", u"notes.txt", "notes");
-  std::filesystem::create_symlink(NativePath(target), NativePath(Out(u"A.html")));
-  std::filesystem::create_symlink(NativePath(target), NativePath(Out(u"Result.html")));
-
-  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
-  EXPECT_EQ(ScratchFolder::Read(target), "notes");
-  EXPECT_FALSE(std::filesystem::is_symlink(NativePath(Out(u"A.html"))));
-  EXPECT_NE(ScratchFolder::ReadText(Out(u"A.html")).find(u"<HTML><TABLE>"), std::u16string::npos);
-  EXPECT_NE(Summary().find(u"差異あり"), std::u16string::npos);
-}
-#endif
 
 // The file a summary link leads to: entities and percent-escapes undone.
 std::u16string LinkedFile(std::u16string_view href) {

@@ -7,18 +7,12 @@
 #include <random>
 
 #include "base/error.h"
-#ifndef _WIN32
-#include "file_size_limit.h"  // a full disk, as POSIX lets a test make one
-#endif
 #include "runs_fixture.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
 
-#ifndef _WIN32
-using testing::FileSizeLimit;
-#endif
 using testing::ScratchFolder;
 
 // The names in a folder, hidden ones included.
@@ -93,29 +87,6 @@ TEST(PageFile, APageReplacedMidWayStaysWholeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(Names(folder), std::vector<std::string>{"p.html"});
 }
 
-#ifndef _WIN32  // POSIX file limits, links and permissions
-TEST(PageFile, AFullDiskLeavesTheOldPageWholeAndFailsAtCommit) {
-  ScratchFolder scratch;
-  const std::u16string folder = scratch.Folder();
-  const std::u16string path = scratch.Write(u"", u"p.html", "old page");
-  PageWriter writer(path);
-  {
-    FileSizeLimit limit(100000);
-    // The write fails inside; the error waits for Commit.
-    EXPECT_NO_THROW(writer.Write(std::u16string(400000, u'x')));
-    try {
-      writer.Commit();
-      ADD_FAILURE() << "a failed write must fail the page";
-    } catch (const Error& error) {
-      EXPECT_EQ(error.Number(), kFileErrorNumber);
-      EXPECT_NE(error.Description().find(path), std::u16string::npos);
-    }
-  }
-  EXPECT_EQ(ScratchFolder::Read(path), "old page");
-  EXPECT_EQ(Names(folder), std::vector<std::string>{"p.html"});
-}
-#endif
-
 TEST(PageFile, AFolderThatCannotTakeThePageFailsAtCommit) {
   ScratchFolder scratch;
   PageWriter nowhere(scratch.Folder() + u"no/such/folder.html");
@@ -130,41 +101,6 @@ TEST(PageFile, AFolderThatCannotTakeThePageFailsAtCommit) {
   EXPECT_TRUE(std::filesystem::is_directory(NativePath(folder)));
   EXPECT_EQ(Names(scratch.Folder()), std::vector<std::string>{"dir.html"});
 }
-
-#ifndef _WIN32  // POSIX file limits, links and permissions
-TEST(PageFile, ALinkInThePagesPlaceIsReplacedAndItsTargetUntouched) {
-  ScratchFolder scratch;
-  const std::u16string target = scratch.Write(u"elsewhere", u"precious.txt", "precious");
-  const std::u16string link = scratch.Folder(u"out") + u"p.html";
-  std::filesystem::create_symlink(NativePath(target), NativePath(link));
-
-  WritePage(link, kComparisonPageHead, u"");
-  EXPECT_EQ(ScratchFolder::Read(target), "precious");
-  EXPECT_FALSE(std::filesystem::is_symlink(NativePath(link)));
-  EXPECT_EQ(ScratchFolder::Read(link), "<HTML><TABLE>\r\n\r\n</TABLE></HTML>\r\n");
-
-  // A dangling link is replaced as well, and nothing is created where it pointed.
-  const std::u16string dangling = scratch.Folder(u"out") + u"q.html";
-  const std::u16string nowhere = scratch.Folder(u"elsewhere") + u"missing.txt";
-  std::filesystem::create_symlink(NativePath(nowhere), NativePath(dangling));
-  WritePage(dangling, kComparisonPageHead, u"");
-  EXPECT_FALSE(ScratchFolder::Exists(nowhere));
-  EXPECT_EQ(Names(scratch.Folder(u"out")), (std::vector<std::string>{"p.html", "q.html"}));
-}
-#endif
-
-#ifndef _WIN32  // POSIX file limits, links and permissions
-TEST(PageFile, AReplacedPageKeepsItsPermissions) {
-  ScratchFolder scratch;
-  const std::u16string path = scratch.Write(u"", u"p.html", "old");
-  namespace fs = std::filesystem;
-  fs::permissions(NativePath(path),
-                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  WritePage(path, kComparisonPageHead, u"");
-  EXPECT_EQ(fs::status(NativePath(path)).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-#endif
 
 }  // namespace
 }  // namespace tarnwick

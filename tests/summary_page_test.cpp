@@ -3,17 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "base/error.h"
-#ifndef _WIN32
-#include "file_size_limit.h"  // a full disk, as POSIX lets a test make one
-#endif
 #include "runs_fixture.h"
 
 namespace tarnwick {
 namespace {
 
-#ifndef _WIN32
-using testing::FileSizeLimit;
-#endif
 using testing::ScratchFolder;
 
 TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
@@ -77,28 +71,6 @@ TEST(SummaryPage, IsWrittenInCodePage932WithTheBorderedTable) {
             "<tr><td>A.TXT</td><td>\x96\xa2\x8f\x88\x97\x9d</td></tr>\r\n"
             "\r\n</TABLE></HTML>\r\n");
 }
-
-#ifndef _WIN32  // POSIX file limits, links and permissions
-TEST(SummaryPage, ARewriteThatFailsLeavesTheLastGoodPageWhole) {
-  ScratchFolder scratch;
-  const std::u16string page = scratch.Folder() + u"sum.html";
-  std::vector<FileEntry> files(5000);
-  for (FileEntry& entry : files) entry.name = u"FORM.TXT";
-  WriteSummaryPage(page, u"S", u"/1/", u"/2/", files);
-  const std::string good = ScratchFolder::Read(page);
-  ASSERT_GT(good.size(), 200000u);
-
-  files[0].status = FileStatus::Same;
-  {
-    FileSizeLimit limit(100000);
-    EXPECT_THROW(WriteSummaryPage(page, u"S", u"/1/", u"/2/", files), Error);
-  }
-  EXPECT_EQ(ScratchFolder::Read(page), good);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(NativePath(scratch.Folder())),
-                          std::filesystem::directory_iterator()),
-            1);
-}
-#endif
 
 }  // namespace
 }  // namespace tarnwick
