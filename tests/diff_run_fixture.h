@@ -6,6 +6,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/runs.h"
 #include "diff/form_diff.h"
@@ -65,6 +67,18 @@ class DiffRun : public ::testing::Test {
     return EncodeCp932(u"<HTML><TABLE>\r\n" + table.sStr() + u"\r\n</TABLE></HTML>\r\n");
   }
 
+  // The link targets of the summary page, in order.
+  std::vector<std::u16string> SummaryLinks() const {
+    const std::u16string summary = ScratchFolder::ReadText(Out(u"Result.html"));
+    std::vector<std::u16string> targets;
+    for (std::size_t at = summary.find(u"href=\""); at != std::u16string::npos;
+         at = summary.find(u"href=\"", at + 1)) {
+      const std::size_t start = at + 6;
+      targets.push_back(summary.substr(start, summary.find(u'"', start) - start));
+    }
+    return targets;
+  }
+
   ScratchFolder scratch;
   Settings settings;
   FakeWindow window;
@@ -83,5 +97,30 @@ inline std::u16string Head(std::u16string_view folder1, std::u16string_view fold
 }
 
 inline constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
+
+// The file a summary link leads to: entities and percent-escapes undone.
+inline std::u16string LinkedFile(std::u16string_view href) {
+  std::u16string unescaped(href);
+  for (const auto& [entity, character] :
+       {std::pair<std::u16string_view, std::u16string_view>{u"&quot;", u"\""},
+        {u"&lt;", u"<"},
+        {u"&gt;", u">"},
+        {u"&amp;", u"&"}}) {
+    for (std::size_t at = unescaped.find(entity); at != std::u16string::npos;
+         at = unescaped.find(entity, at + 1)) {
+      unescaped.replace(at, entity.size(), character);
+    }
+  }
+  std::string bytes;
+  for (std::size_t i = 0; i < unescaped.size(); ++i) {
+    if (unescaped[i] == u'%' && i + 2 < unescaped.size()) {
+      bytes += static_cast<char>(std::stoi(ToUtf8(unescaped.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      bytes += ToUtf8(unescaped.substr(i, 1));
+    }
+  }
+  return FromUtf8(bytes);
+}
 
 }  // namespace tarnwick::testing

@@ -26,6 +26,7 @@ using testing::FakeWindow;
 using testing::FileSizeLimit;
 using testing::Head;
 using testing::kTail;
+using testing::LinkedFile;
 using testing::ScratchFolder;
 using testing::SmallReport;
 
@@ -156,6 +157,15 @@ TEST_F(DiffRun, APageThatIsALinkIsReplacedAndWhatItPointsToKept) {
   EXPECT_FALSE(std::filesystem::is_symlink(NativePath(Out(u"A.html"))));
   EXPECT_NE(ScratchFolder::ReadText(Out(u"A.html")).find(u"<HTML><TABLE>"), std::u16string::npos);
   EXPECT_NE(Summary().find(u"差異あり"), std::u16string::npos);
+}
+
+// "?" cannot be in a Windows file name, but a browser takes it for a query.
+TEST_F(DiffRun, SummaryLinksEncodeAQuestionMarkInAName) {
+  scratch.WriteText(u"v1", u"A?B.txt", SmallReport(u"F", u"1"));
+  scratch.WriteText(u"v2", u"A?B.txt", SmallReport(u"F", u"2"));
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  EXPECT_EQ(SummaryLinks(), std::vector<std::u16string>{Out(u"A%3FB.html")});
+  EXPECT_TRUE(ScratchFolder::Exists(LinkedFile(Out(u"A%3FB.html"))));
 }
 
 }  // namespace
