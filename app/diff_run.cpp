@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/file_list.h"
+#include "app/processors.h"
 #include "app/report_loader.h"
 #include "app/review_output.h"
 #include "app/runs.h"
@@ -20,7 +21,6 @@
 #include "diff/change_counts.h"
 #include "diff/classic_rows.h"
 #include "diff/form_diff.h"
-#include "diff/html_table.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
@@ -119,14 +119,14 @@ struct LoadedSide {
 
 // A side without its file gets a blank tree. With a window the structure
 // viewer may show the tree; without one this may run on any thread.
-LoadedSide LoadSide(const FilePath& path, WindowOps* window) {
+LoadedSide LoadSide(const FilePath& path, WindowOps* window, ReportBuffers& buffers) {
   LoadedSide loaded;
   try {
     if (path.text.empty()) {
       loaded.tree = BlankTree();
     } else {
-      loaded.tree =
-          window ? LoadReport(path, loaded.stage, *window) : ParseReportFile(path, loaded.stage);
+      loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
+                           : ParseReportFile(path, loaded.stage, buffers);
     }
   } catch (...) {
     loaded.error = std::current_exception();
@@ -143,12 +143,30 @@ struct LoadedPair {
   }
 };
 
-// Side 1, then side 2 only when side 1 loaded, as the window does it.
-LoadedPair LoadPair(const PairPlan& pair, WindowOps& window) {
+// The buffers of the two sides, each reused from pair to pair by the one
+// thread that loads that side.
+struct PairBuffers {
+  ReportBuffers side1;
+  ReportBuffers side2;
+};
+
+// Side 1, then side 2 only when side 1 loaded, as the window does it; both
+// through one set of buffers, given back when large once the pair is in.
+LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers) {
   LoadedPair loaded;
-  loaded.side1 = LoadSide(pair.path1, &window);
-  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window);
+  loaded.side1 = LoadSide(pair.path1, &window, buffers);
+  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window, buffers);
+  buffers.ReleaseLarge();
   return loaded;
+}
+
+// One side on a thread of its own.
+std::future<LoadedSide> LoadAhead(const FilePath& path, ReportBuffers& buffers) {
+  return std::async(std::launch::async, [&path, &buffers] {
+    LoadedSide loaded = LoadSide(path, nullptr, buffers);
+    buffers.ReleaseLarge();
+    return loaded;
+  });
 }
 
 // Both sides of a pair loading on threads of their own.
@@ -156,9 +174,8 @@ struct PairAhead {
   std::future<LoadedSide> side1;
   std::future<LoadedSide> side2;
 
-  explicit PairAhead(const PairPlan& pair)
-      : side1(std::async(std::launch::async, [&pair] { return LoadSide(pair.path1, nullptr); })),
-        side2(std::async(std::launch::async, [&pair] { return LoadSide(pair.path2, nullptr); })) {}
+  PairAhead(const PairPlan& pair, PairBuffers& buffers)
+      : side1(LoadAhead(pair.path1, buffers.side1)), side2(LoadAhead(pair.path2, buffers.side2)) {}
 
   LoadedPair Get() {
     LoadedPair loaded;
@@ -193,8 +210,11 @@ PairResult ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_v
   PairResult result;
   const bool review = settings.PAGE_STYLE == PageStyle::Review;
   const CompareOptions options = CompareOptionsOf(settings);
-  HTMLTblCls table;
-  ClassicCompareRows classic(table);
+  // A classic page streams to disk while its table is built.
+  std::optional<TablePage> classicPage;
+  if (!review) classicPage.emplace(pair.page, kComparisonPageHead);
+  HTMLTblCls reviewTable;  // unused: the review page keeps its own text
+  ClassicCompareRows classic(classicPage ? classicPage->Table() : reviewTable);
   ReviewComparePage reviewPage(options);
   ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
   MakeFormDiff(RequireTree(loaded.side1.tree, pair.path1.text),
@@ -208,7 +228,7 @@ PairResult ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_v
   if (review) {
     WriteUtf8Page(pair.page, reviewPage.Page(heading, result.counts, result.diffFound));
   } else {
-    WritePage(pair.page, kComparisonPageHead, table.sStr());
+    classicPage->Commit();
   }
   stage.clear();
   return result;
@@ -236,10 +256,12 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
   // Reading and parsing touch no page and pages never overwrite inputs, so
   // both sides of the next pair load on threads of their own while this
   // pair is compared and written. Errors still surface in run order. The
-  // structure viewer needs the window, so with it the run is sequential.
-  const bool prefetch = !window.StructureViewerEnabled();
+  // structure viewer needs the window, so with it the run is sequential; so
+  // it is on one processor, where threads would only hold more in memory.
+  const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
+  PairBuffers buffers;
   std::unique_ptr<PairAhead> ahead;
-  if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0]);
+  if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0], buffers);
   // File mode has one pair of unknown length: busy, without a count.
   const std::size_t total = plan.fileMode ? 0 : pairs.size();
   window.SetProgress(0, total);
@@ -254,10 +276,10 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
       compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
     }
     window.Repaint();
-    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window);
+    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers.side1);
     ahead.reset();
     if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
-      ahead = std::make_unique<PairAhead>(pairs[i + 1]);
+      ahead = std::make_unique<PairAhead>(pairs[i + 1], buffers);
     }
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;

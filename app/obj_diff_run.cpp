@@ -1,5 +1,6 @@
 // The object comparison run behind the Execute button of the second page:
 // the two selected nodes of the loaded reports into one comparison page.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,8 +76,11 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     window.SetProgress(0, 0);  // one step of unknown length
     const bool review = settings.PAGE_STYLE == PageStyle::Review;
     const CompareOptions options = CompareOptionsOf(settings);
-    HTMLTblCls table;
-    ClassicCompareRows classic(table);
+    // A classic page streams to disk while its table is built.
+    std::optional<TablePage> classicPage;
+    if (!review) classicPage.emplace(resultPath, kComparisonPageHead);
+    HTMLTblCls reviewTable;  // unused: the review page keeps its own text
+    ClassicCompareRows classic(classicPage ? classicPage->Table() : reviewTable);
     ReviewComparePage reviewPage(options);
     ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
     bool diffFound = false;
@@ -97,7 +101,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     if (review) {
       WriteUtf8Page(resultPath, reviewPage.Page(u"オブジェクト", counter.Counts(), diffFound));
     } else {
-      WritePage(resultPath, kComparisonPageHead, table.sStr());
+      classicPage->Commit();
     }
     stage.clear();
   });

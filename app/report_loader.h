@@ -3,26 +3,63 @@
 // under its stage text so that a failure names what was being done.
 #pragma once
 
+#include <exception>
+#include <future>
 #include <string>
 #include <string_view>
 
 #include "app/window_ops.h"
 #include "files/file_io.h"
 #include "report/object_tree.h"
+#include "text/raw_buffer.h"
 
 namespace tarnwick {
+
+// What one loading thread reuses from report to report: the file's bytes
+// and its decoded text, neither filled in advance. Loading gives back the
+// bytes of an unusually large report before parsing it; the text stays for
+// the next report until ReleaseLarge.
+struct ReportBuffers {
+  RawBuffer<char> bytes;
+  RawBuffer<char16_t> text;
+
+  // Gives back a buffer that an unusually large report left behind.
+  void ReleaseLarge();
+};
 
 // Reads the whole file and decodes it. Throws tarnwick::Error.
 std::u16string ReadReportText(const FilePath& path);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
-// and "フォーム文章[path]の解析中に、" (path shown as its text) and clears the stage. Touches no
-// window, so it may run on a worker thread. An empty report gives null.
+// and "フォーム文章[path]の解析中に、" (path shown as its text) and clears the stage.
+// Touches no window, so it may run on a worker thread. An empty report gives null.
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers);
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
 // the structure viewer when it is switched on. An empty report gives null.
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
+                         ReportBuffers& buffers);
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window);
+
+// A report loaded, or where loading it failed: a report loaded ahead, on
+// another thread, fails only when its turn comes.
+struct LoadedReport {
+  CollectionPtr tree;
+  std::exception_ptr error;
+  std::u16string stage;  // the stage at the failure
+
+  // The tree; for a failed load, sets `runStage` to the failure's stage and
+  // throws the failure.
+  CollectionPtr Take(std::u16string& runStage);
+};
+
+// Loads as LoadReport does (without a window, as ParseReportFile does),
+// keeping a failure instead of throwing it.
+LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers);
+// The same without a window on a thread of its own; afterwards the buffers
+// give back what a large report left in them.
+std::future<LoadedReport> LoadReportAhead(FilePath path, ReportBuffers& buffers);
 
 }  // namespace tarnwick

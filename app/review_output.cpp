@@ -1,7 +1,6 @@
 #include "app/review_output.h"
 
-#include "files/file_io.h"
-#include "text/utf8.h"
+#include "pages/page_file.h"
 
 namespace tarnwick {
 
@@ -10,7 +9,9 @@ CompareOptions CompareOptionsOf(const Settings& settings) {
 }
 
 void WriteUtf8Page(std::u16string_view path, std::u16string_view text) {
-  WriteFileBytes(path, ToUtf8(text));
+  PageWriter writer(std::u16string(path), PageEncoding::kUtf8);
+  writer.Write(text);
+  writer.Commit();
 }
 
 }  // namespace tarnwick

@@ -3,18 +3,19 @@
 // result page of its own, and the summary page follows the progress. Like
 // the comparison it plans, checks that no page would replace a report, then
 // searches report after report.
+#include <future>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/file_list.h"
+#include "app/processors.h"
 #include "app/report_loader.h"
 #include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
-#include "diff/html_table.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
@@ -101,6 +102,14 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
   WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
   window.SetProgress(0, plan.files.size());
+  // Reading and parsing touch no page and pages never overwrite reports, so
+  // the next report loads on a thread of its own while this one is searched
+  // and written; a failure still surfaces in its turn. Not with the
+  // structure viewer, which needs the window, nor on one processor.
+  const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
+  ReportBuffers buffers;
+  std::future<LoadedReport> ahead;
+  if (prefetch && !plan.reports.empty()) ahead = LoadReportAhead(plan.reports[0], buffers);
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
     // The summary already shows every report from here on as "未処理".
     if (window.CancelRequested()) return i;
@@ -108,11 +117,24 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
                          entry.name);
     window.Repaint();
-    CollectionPtr tree = LoadReport(plan.reports[i], stage, window);
+    LoadedReport loaded;
+    if (prefetch) {
+      loaded = ahead.get();
+      if (!loaded.error && i + 1 < plan.reports.size()) {
+        ahead = LoadReportAhead(plan.reports[i + 1], buffers);
+      }
+    } else {
+      loaded = LoadReportKept(plan.reports[i], &window, buffers);
+      buffers.ReleaseLarge();
+    }
+    CollectionPtr tree = loaded.Take(stage);
 
     stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
-    HTMLTblCls table;
-    ClassicSearchRows classic(table);
+    // A classic page streams to disk while its table is built.
+    std::optional<TablePage> classicPage;
+    if (!review) classicPage.emplace(entry.resultPath, kComparisonPageHead);
+    HTMLTblCls reviewTable;  // unused: the review page keeps its own text
+    ClassicSearchRows classic(classicPage ? classicPage->Table() : reviewTable);
     ReviewSearchPage reviewPage;
     SearchCounter counter(review ? static_cast<SearchEvents&>(reviewPage) : classic);
     bool found = false;
@@ -123,7 +145,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     if (review) {
       WriteUtf8Page(entry.resultPath, reviewPage.Page(entry.name, counter.Counts()));
     } else {
-      WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+      classicPage->Commit();
     }
     stage.clear();
 

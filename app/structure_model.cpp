@@ -27,7 +27,7 @@ void StructureModel::Init(const Collection& tree) {
   records_.clear();
 
   std::vector<Frame> stack;
-  const std::u16string topText = tree.Empty() ? std::u16string() : tree.At(1).Key;
+  const std::u16string topText(tree.Empty() ? std::u16string_view() : tree.At(1).Key);
   nodes_.push_back({u"", u"1-1K", topText});
   stack.push_back({&tree, u"1-1", u"1-1K", u""});
 
@@ -46,15 +46,16 @@ void StructureModel::Init(const Collection& tree) {
         frame.folderAdded = true;
       }
       PropRecord record{frame.prefix + u"-" + DecimalText(static_cast<std::int64_t>(i)) + u"S",
-                        entry.Key + u" " + frame.objectPath, entry.Text()};
-      nodes_.push_back({folderKey, record.NodeKey, entry.Key});
+                        std::u16string(entry.Key) + u" " + frame.objectPath,
+                        std::u16string(entry.Text())};
+      nodes_.push_back({folderKey, record.NodeKey, std::u16string(entry.Key)});
       records_.push_back(std::move(record));
     } else if (entry.IsCollection()) {
       std::u16string prefix = frame.nodeKey + u"-" + DecimalText(static_cast<std::int64_t>(i));
       std::u16string key = prefix + u"K";
-      nodes_.push_back({frame.nodeKey, key, entry.Key});
+      nodes_.push_back({frame.nodeKey, key, std::u16string(entry.Key)});
       Frame child{&entry.Children(), std::move(prefix), std::move(key),
-                  frame.objectPath + u">" + entry.Key};
+                  frame.objectPath + u">" + std::u16string(entry.Key)};
       stack.push_back(std::move(child));  // invalidates `frame`
     }
   }

@@ -20,8 +20,8 @@ inline constexpr std::u16string_view kOutlineSectionName = u"ブロック・項�
 // A property whose values differ (or that one side lacks).
 struct PropertyChange {
   std::u16string_view name;
-  const std::u16string* value1 = nullptr;  // null when side 1 lacks the property
-  const std::u16string* value2 = nullptr;
+  const std::u16string_view* value1 = nullptr;  // null when side 1 lacks the property
+  const std::u16string_view* value2 = nullptr;
   // Either value holds a CR: `lines` then holds the line difference, or the
   // one value's lines when the other side lacks it. Empty otherwise.
   bool multiLine = false;

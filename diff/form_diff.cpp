@@ -21,7 +21,8 @@ const clsItem& FirstEntry(const Collection& tree) {
 const clsItem& FirstModule(const clsItem& entry) {
   const Collection* modules = entry.ChildrenOrNull();
   if (modules == nullptr || modules->Empty()) {
-    throw Error(kGeneralErrorNumber, u"「" + entry.Key + u"」にフォーム・モジュールがありません。");
+    throw Error(kGeneralErrorNumber,
+                u"「" + std::u16string(entry.Key) + u"」にフォーム・モジュールがありません。");
   }
   return modules->At(1);
 }

@@ -2,15 +2,25 @@
 
 namespace tarnwick {
 
+using namespace std::string_view_literals;  // the markup as views: no length counting per cell
+
+namespace {
+
+constexpr std::u16string_view kRowOpen = u"<tr>";
+constexpr std::u16string_view kRowClose = u"</tr>\r\n";
+constexpr std::u16string_view kRowCloseAndOpen = u"</tr>\r\n<tr>";
+
+}  // namespace
+
 void HTMLTblCls::StartRow() {
-  sRowHead_ = sRowTail_;
-  sRowHead_ += u"<tr>";
-  sRowTail_ = u"</tr>\r\n";
+  sRowHead_ = sRowTail_.empty() ? kRowOpen : kRowCloseAndOpen;
+  sRowTail_ = kRowClose;
 }
 
 void HTMLTblCls::EndRow() {
-  aBuf_ += sRowTail_;
-  sRowTail_.clear();
+  Put(sRowTail_);
+  sRowTail_ = {};
+  FlushFull();
 }
 
 void HTMLTblCls::AddCell(std::u16string_view pi_cLine, std::u16string_view pi_cProp) {
@@ -19,26 +29,49 @@ void HTMLTblCls::AddCell(std::u16string_view pi_cLine, std::u16string_view pi_cP
 
 void HTMLTblCls::AddLinkCell(std::u16string_view pi_cLine, std::u16string_view pi_cProp,
                              std::u16string_view pi_cLink) {
-  aBuf_ += sRowHead_;
-  aBuf_ += u"<td";
+  Put(sRowHead_);
+  Put(u"<td"sv);
   if (!pi_cProp.empty()) {
-    aBuf_ += u' ';
-    aBuf_ += pi_cProp;
+    Put(u" "sv);
+    Put(pi_cProp);
   }
-  aBuf_ += u'>';
+  Put(u">"sv);
   if (!pi_cLink.empty()) {
-    aBuf_ += u"<a href=\"";
-    aBuf_ += pi_cLink;
-    aBuf_ += u"\">";
+    Put(u"<a href=\""sv);
+    Put(pi_cLink);
+    Put(u"\">"sv);
   }
   AppendEscaped(pi_cLine);
-  aBuf_ += pi_cLink.empty() ? u"</td>" : u"</a></td>";
-  sRowHead_.clear();
+  Put(pi_cLink.empty() ? u"</td>"sv : u"</a></td>"sv);
+  sRowHead_ = {};
+  FlushFull();
 }
 
 std::u16string HTMLTblCls::sStr() {
   EndRow();
-  return aBuf_;
+  return std::u16string(aBuf_.View());
+}
+
+void HTMLTblCls::Finish() {
+  EndRow();
+  if (sink_ != nullptr && !aBuf_.empty()) Flush();
+}
+
+void HTMLTblCls::Flush() {
+  sink_->Write(aBuf_.View());
+  aBuf_.Clear();
+}
+
+void HTMLTblCls::AppendRun(std::u16string_view run) {
+  if (sink_ != nullptr) {
+    while (aBuf_.size() + run.size() > kTableChunk) {
+      const std::size_t room = aBuf_.size() < kTableChunk ? kTableChunk - aBuf_.size() : 0;
+      Put(run.substr(0, room));
+      run.remove_prefix(room);
+      Flush();
+    }
+  }
+  Put(run);
 }
 
 // One pass does the tab expansion and every replacement: "&" is replaced
@@ -57,35 +90,35 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t ch = text[i];
     if (!special(ch)) continue;
-    aBuf_.append(text.substr(runStart, i - runStart));
+    AppendRun(text.substr(runStart, i - runStart));
     runStart = i + 1;
     switch (ch) {
       case u'\t':
         if ((i + extraColumns) % 2 == 0) {
-          aBuf_ += u"&nbsp;&nbsp;";
+          Put(u"&nbsp;&nbsp;"sv);
           ++extraColumns;
         } else {
-          aBuf_ += u"&nbsp;";
+          Put(u"&nbsp;"sv);
         }
         break;
       case u'&':
-        aBuf_ += u"&amp;";
+        Put(u"&amp;"sv);
         break;
       case u' ':
-        aBuf_ += u"&nbsp;";
+        Put(u"&nbsp;"sv);
         break;
       case u'"':
-        aBuf_ += u"&quot;";
+        Put(u"&quot;"sv);
         break;
       case u'<':
-        aBuf_ += u"&lt;";
+        Put(u"&lt;"sv);
         break;
       default:
-        aBuf_ += u"&gt;";
+        Put(u"&gt;"sv);
         break;
     }
   }
-  aBuf_.append(text.substr(runStart));
+  AppendRun(text.substr(runStart));
 }
 
 }  // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "diff/tree_compare.h"
 
+#include <algorithm>
+
 #include "diff/classic_rows.h"
 
 namespace tarnwick {
@@ -71,9 +73,9 @@ class TreeWalk {
     MergeChildren(frame.children2, MergeKey::kSide2, frame.objects);
 
     for (const MergeKey::Entry& entry : properties_) {
-      const std::u16string* value1 =
+      const std::u16string_view* value1 =
           entry.position1 != 0 ? &frame.children1->At(entry.position1).Text() : nullptr;
-      const std::u16string* value2 =
+      const std::u16string_view* value2 =
           entry.position2 != 0 ? &frame.children2->At(entry.position2).Text() : nullptr;
       if (value1 != nullptr && value2 != nullptr && ValuesEqual(*value1, *value2, options_)) {
         if (!diffOnly_) events_.EqualProperty(stacks_, entry.key, *value1);
@@ -89,8 +91,8 @@ class TreeWalk {
   }
 
   // value1 or value2 is null when the property is absent on that side.
-  PropertyChange Change(std::u16string_view name, const std::u16string* value1,
-                        const std::u16string* value2) {
+  PropertyChange Change(std::u16string_view name, const std::u16string_view* value1,
+                        const std::u16string_view* value2) {
     PropertyChange change;
     change.name = name;
     change.value1 = value1;
@@ -119,7 +121,7 @@ class TreeWalk {
     for (const clsItem& child : *children) {
       ++position;
       if (child.Key.empty()) continue;
-      (child.IsText() ? properties_ : objects).Merge(child.Key, side, position);
+      (child.IsText() ? properties_ : objects).MergeInOrder(child.Key, side, position);
     }
   }
 
@@ -137,33 +139,83 @@ class TreeWalk {
 }  // namespace
 
 void MergeKey::Merge(std::u16string_view key, Side side, std::size_t position) {
+  side1Only_ = false;
+  if (!indexed_ && entries_.size() > kLinearLimit) Rehash();
+  MergeAt(key, side, position);
+}
+
+void MergeKey::MergeInOrder(std::u16string_view key, Side side, std::size_t position) {
+  if (side == kSide1 && side1Only_) {
+    entries_.push_back(Entry{key, position, 0});
+    return;
+  }
+  side1Only_ = false;
+  if (cursor_ < entries_.size() && entries_[cursor_].key == key) {
+    (side == kSide1 ? entries_[cursor_].position1 : entries_[cursor_].position2) = position;
+    ++cursor_;
+    return;
+  }
+  if (!indexed_ && entries_.size() > kLinearLimit) Rehash();
+  cursor_ = MergeAt(key, side, position) + 1;
+}
+
+std::size_t MergeKey::MergeAt(std::u16string_view key, Side side, std::size_t position) {
   std::size_t found = entries_.size();
-  if (index_.empty()) {
+  std::size_t slot = 0;
+  if (!indexed_) {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
       if (entries_[i].key == key) {
         found = i;
         break;
       }
     }
-  } else if (const auto it = index_.find(key); it != index_.end()) {
-    found = it->second;
+  } else {
+    slot = Slot(key);
+    if (index_[slot] != 0) found = index_[slot] - 1;
   }
 
   if (found == entries_.size()) {
     entries_.push_back(Entry{key});
-    if (!index_.empty()) {
-      index_.emplace(key, found);
+    if (indexed_) {
+      index_[slot] = static_cast<std::uint32_t>(entries_.size());
+      if (entries_.size() * 2 > index_.size()) Rehash();
     } else if (entries_.size() > kLinearLimit) {
-      index_.reserve(entries_.size() * 2);
-      for (std::size_t i = 0; i < entries_.size(); ++i) index_.emplace(entries_[i].key, i);
+      Rehash();
     }
   }
   (side == kSide1 ? entries_[found].position1 : entries_[found].position2) = position;
+  return found;
 }
 
 void MergeKey::Clear() {
   entries_.clear();
-  index_.clear();
+  if (indexed_) std::fill(index_.begin(), index_.end(), 0);
+  indexed_ = false;
+  side1Only_ = true;
+  cursor_ = 0;
+}
+
+std::size_t MergeKey::Slot(std::u16string_view key) const {
+  std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the code units
+  for (const char16_t c : key) {
+    h ^= c;
+    h *= 0x100000001b3ull;
+  }
+  const std::size_t mask = index_.size() - 1;
+  std::size_t slot = (h ^ (h >> 29)) & mask;
+  while (index_[slot] != 0 && entries_[index_[slot] - 1].key != key) slot = (slot + 1) & mask;
+  return slot;
+}
+
+void MergeKey::Rehash() {
+  // A quarter full after growing, and growing again past half full.
+  std::size_t size = 32;
+  while (size < entries_.size() * 4) size *= 2;
+  index_.assign(size, 0);  // keeps its capacity from one use to the next
+  indexed_ = true;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    index_[Slot(entries_[i].key)] = static_cast<std::uint32_t>(i + 1);
+  }
 }
 
 void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,

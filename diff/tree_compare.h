@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "diff/compare_events.h"
@@ -37,6 +36,11 @@ class MergeKey {
 
   // Finds `key` or appends it, then sets the side's position to `position`.
   void Merge(std::u16string_view key, Side side, std::size_t position);
+  // The same for the keys of one collection in its order, which are
+  // distinct: side 1 on a cleared list appends without looking up, and side
+  // 2 in side 1's order (two versions of one report) matches entry after
+  // entry without hashing.
+  void MergeInOrder(std::u16string_view key, Side side, std::size_t position);
   void Clear();
 
   std::size_t Count() const { return entries_.size(); }
@@ -47,9 +51,19 @@ class MergeKey {
   auto end() const { return entries_.end(); }
 
  private:
+  // Merge, returning the entry's index.
+  std::size_t MergeAt(std::u16string_view key, Side side, std::size_t position);
+  // The slot holding `key`, or the free slot where it would go.
+  std::size_t Slot(std::u16string_view key) const;
+  void Rehash();
+
   std::vector<Entry> entries_;
-  // Key to entry index; filled only once the list outgrows a linear scan.
-  std::unordered_map<std::u16string_view, std::size_t> index_;
+  // Open-addressed entry indexes (index + 1, 0 = free), built once the list
+  // outgrows a linear scan; kept allocated from one use to the next.
+  std::vector<std::uint32_t> index_;
+  bool indexed_ = false;
+  bool side1Only_ = true;   // every entry came from MergeInOrder on side 1
+  std::size_t cursor_ = 0;  // where MergeInOrder expects side 2's next key
 };
 
 // Compares node1 (side 1) with node2 (side 2) and appends their difference

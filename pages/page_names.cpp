@@ -2,8 +2,10 @@
 
 #include "files/file_system.h"
 #include "files/paths.h"
+#include "text/cp932.h"
 #include "text/decimal.h"
 #include "text/upper_case.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 
@@ -46,9 +48,19 @@ std::optional<std::u16string> PageOverwritingInput(const std::vector<std::u16str
 }
 
 std::u16string EscapeLinkTarget(std::u16string_view path) {
+  static constexpr char16_t kHex[] = u"0123456789ABCDEF";
   std::u16string out;
   out.reserve(path.size());
-  for (char16_t c : path) {
+  auto percentEncode = [&out](std::u16string_view character) {
+    for (const char byte : ToUtf8(character)) {
+      const auto b = static_cast<unsigned char>(byte);
+      out += u'%';
+      out += kHex[b >> 4];
+      out += kHex[b & 0xF];
+    }
+  };
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const char16_t c = path[i];
     switch (c) {
       case u'&':
         out += u"&amp;";
@@ -63,13 +75,21 @@ std::u16string EscapeLinkTarget(std::u16string_view path) {
         out += u"&gt;";
         break;
       case u'%':
-        out += u"%25";
-        break;
       case u'#':
-        out += u"%23";
+      case u'?':
+        percentEncode(path.substr(i, 1));
         break;
       default:
-        out += c;
+        if (Cp932Holds(c)) {
+          out += c;
+        } else {
+          // The page would write "?" for it: the link takes the name's UTF-8
+          // bytes instead, a surrogate pair as one character.
+          const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < path.size() &&
+                            path[i + 1] >= 0xDC00 && path[i + 1] <= 0xDFFF;
+          percentEncode(path.substr(i, pair ? 2 : 1));
+          if (pair) ++i;
+        }
     }
   }
   return out;

@@ -1,6 +1,7 @@
 #include "report/object_tree.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "base/error.h"
@@ -33,18 +34,78 @@ std::uint64_t HashIgnoringCase(std::u16string_view key) {
   return h ^ (h >> 29);
 }
 
+// Storage without a size hint starts small: hand-built trees are small.
+constexpr std::size_t kFirstBlock = 256;
+constexpr std::size_t kLargestBlock = 1 << 20;
+constexpr std::size_t kMappedBlock = 4 << 20;
+
+std::u16string NodeError(std::u16string_view key, std::u16string_view what) {
+  std::u16string description = u"ノード[";
+  description.append(key).append(u"]").append(what);
+  return description;
+}
+
 }  // namespace
 
-const std::u16string& clsItem::Text() const {
-  if (const auto* text = std::get_if<std::u16string>(&Item)) return *text;
-  throw Error(kGeneralErrorNumber, u"ノード[" + Key + u"]はテキストではありません。");
+TreeStrings::TreeStrings(std::size_t expectedUnits)
+    : nextBlock_(std::max(expectedUnits, kFirstBlock)) {}
+
+std::u16string_view TreeStrings::Store(std::u16string_view text) {
+  if (text.empty()) return {};
+  if (blocks_.empty() || blocks_.back().size - blocks_.back().used < text.size()) {
+    // Left unwritten: a block sized from a hint costs memory only as far as
+    // it is used. A small one comes from the heap, where the next tree of a
+    // run reuses it; a large one is mapped, in few page faults.
+    Block& block = blocks_.emplace_back();
+    block.size = std::max(nextBlock_, text.size());
+    if (block.size >= kMappedBlock) {
+      block.mapped.Reserve(block.size);
+      block.data = block.mapped.data();
+    } else {
+      block.heap.reset(new char16_t[block.size]);
+      block.data = block.heap.get();
+    }
+    nextBlock_ = std::min(std::max(nextBlock_, kFirstBlock) * 2, kLargestBlock);
+  }
+  Block& block = blocks_.back();
+  char16_t* const at = block.data + block.used;
+  std::copy(text.begin(), text.end(), at);
+  block.used += text.size();
+  return {at, text.size()};
+}
+
+void TreeStrings::Adopt(RawBuffer<char16_t> buffer) {
+  // Full, so that nothing is stored into it; inserted before the block in
+  // use, which stays the one to fill.
+  Block adopted;
+  adopted.size = adopted.used = buffer.size();
+  adopted.mapped = std::move(buffer);
+  adopted.data = adopted.mapped.data();
+  blocks_.insert(blocks_.empty() ? blocks_.end() : blocks_.end() - 1, std::move(adopted));
+}
+
+bool TreeStrings::Holds(std::u16string_view text) const {
+  if (text.empty()) return true;
+  const std::less<const char16_t*> before;
+  for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
+    const char16_t* const begin = block->data;
+    if (!before(text.data(), begin) && !before(begin + block->used, text.data() + text.size())) {
+      return true;
+    }
+  }
+  return false;
+}
+
+const std::u16string_view& clsItem::Text() const {
+  if (const auto* text = std::get_if<std::u16string_view>(&Item)) return *text;
+  throw Error(kGeneralErrorNumber, NodeError(Key, u"はテキストではありません。"));
 }
 
 Collection& clsItem::Children() const {
   if (const auto* children = std::get_if<CollectionPtr>(&Item); children && *children) {
     return **children;
   }
-  throw Error(kGeneralErrorNumber, u"ノード[" + Key + u"]はコレクションではありません。");
+  throw Error(kGeneralErrorNumber, NodeError(Key, u"はコレクションではありません。"));
 }
 
 const Collection* clsItem::ChildrenOrNull() const {
@@ -53,6 +114,13 @@ const Collection* clsItem::ChildrenOrNull() const {
 }
 
 Collection::Collection() = default;
+
+Collection::Collection(std::shared_ptr<TreeStrings> strings) : strings_(std::move(strings)) {}
+
+const std::shared_ptr<TreeStrings>& Collection::Strings() {
+  if (!strings_) strings_ = std::make_shared<TreeStrings>();
+  return strings_;
+}
 
 Collection::~Collection() {
   // Detach every descendant collection into a flat list before it dies, so
@@ -101,16 +169,25 @@ const clsItem* Collection::Find(std::u16string_view key) const {
   return entry == 0 ? nullptr : &items_[entry - 1];
 }
 
-bool Collection::Add(clsItem item) {
+bool Collection::Add(const clsItem& item) {
+  std::size_t slot = 0;
   if (index_.empty()) {
     if (Find(item.Key) != nullptr) return false;
-    items_.push_back(std::move(item));
+  } else {
+    slot = Slot(item.Key);
+    if (index_[slot] != 0) return false;
+  }
+  clsItem stored = item;
+  TreeStrings& strings = *Strings();
+  if (!strings.Holds(stored.Key)) stored.Key = strings.Store(stored.Key);
+  if (auto* text = std::get_if<std::u16string_view>(&stored.Item); text && !strings.Holds(*text)) {
+    *text = strings.Store(*text);
+  }
+  items_.push_back(std::move(stored));
+  if (index_.empty()) {
     if (items_.size() > kLinearLimit) Rehash();
     return true;
   }
-  const std::size_t slot = Slot(item.Key);
-  if (index_[slot] != 0) return false;
-  items_.push_back(std::move(item));
   index_[slot] = static_cast<std::uint32_t>(items_.size());
   if (items_.size() * 2 > index_.size()) Rehash();
   return true;
@@ -148,12 +225,16 @@ CollectionPtr NewCollection() {
   return std::make_shared<Collection>();
 }
 
-clsItem TextNode(std::u16string key, std::u16string value) {
-  return clsItem{std::move(key), std::move(value)};
+CollectionPtr NewCollection(std::shared_ptr<TreeStrings> strings) {
+  return std::make_shared<Collection>(std::move(strings));
 }
 
-clsItem CollectionNode(std::u16string key, CollectionPtr children) {
-  return clsItem{std::move(key), std::move(children)};
+clsItem TextNode(std::u16string_view key, std::u16string_view value) {
+  return clsItem{key, value};
+}
+
+clsItem CollectionNode(std::u16string_view key, CollectionPtr children) {
+  return clsItem{key, std::move(children)};
 }
 
 CollectionPtr BlankTree() {

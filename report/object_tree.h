@@ -5,6 +5,11 @@
 // (per-code-unit upper-casing); adding under a present key is refused and
 // leaves the collection unchanged. Lookup by key is a hash probe, and
 // destroying a tree of any depth uses no recursion.
+//
+// Keys and texts are views into storage that the collections of a tree own
+// together (TreeStrings): a tree is a few large blocks of text and one array
+// of nodes per collection rather than a string per key and value. A node read
+// from a tree stays valid while any collection of that tree lives.
 #pragma once
 
 #include <cstddef>
@@ -15,20 +20,50 @@
 #include <variant>
 #include <vector>
 
+#include "text/raw_buffer.h"
+
 namespace tarnwick {
 
 class Collection;
 using CollectionPtr = std::shared_ptr<Collection>;
 
+// The text storage of one tree: blocks that only grow, freed together.
+class TreeStrings {
+ public:
+  // `expectedUnits` sizes the first block (for example from the report's size).
+  explicit TreeStrings(std::size_t expectedUnits = 0);
+  TreeStrings(const TreeStrings&) = delete;
+  TreeStrings& operator=(const TreeStrings&) = delete;
+
+  // A copy of `text` that lives as long as this storage.
+  std::u16string_view Store(std::u16string_view text);
+  // Takes over a buffer whose text the tree then views where it lies.
+  void Adopt(RawBuffer<char16_t> buffer);
+  // Whether `text` lies in this storage (its own copy; also true for an empty text).
+  bool Holds(std::u16string_view text) const;
+
+ private:
+  // A block from the heap, or for a large one mapped storage (`mapped`).
+  struct Block {
+    std::unique_ptr<char16_t[]> heap;
+    RawBuffer<char16_t> mapped;
+    char16_t* data = nullptr;
+    std::size_t size = 0;
+    std::size_t used = 0;
+  };
+  std::vector<Block> blocks_;
+  std::size_t nextBlock_;
+};
+
 struct clsItem {
-  std::u16string Key;
-  std::variant<std::monostate, std::u16string, CollectionPtr> Item;
+  std::u16string_view Key;
+  std::variant<std::monostate, std::u16string_view, CollectionPtr> Item;
 
   bool IsNothing() const { return std::holds_alternative<std::monostate>(Item); }
-  bool IsText() const { return std::holds_alternative<std::u16string>(Item); }
+  bool IsText() const { return std::holds_alternative<std::u16string_view>(Item); }
   bool IsCollection() const { return std::holds_alternative<CollectionPtr>(Item); }
   // Throw tarnwick::Error when the node holds another kind (or a null collection).
-  const std::u16string& Text() const;
+  const std::u16string_view& Text() const;
   Collection& Children() const;
   // The children, or null for a node holding a text or nothing.
   const Collection* ChildrenOrNull() const;
@@ -36,7 +71,10 @@ struct clsItem {
 
 class Collection {
  public:
+  // With text storage of its own, made at the first Add.
   Collection();
+  // Sharing a tree's storage, as every collection of a parsed tree does.
+  explicit Collection(std::shared_ptr<TreeStrings> strings);
   ~Collection();  // iterative, so that a deep tree cannot overflow the stack
   Collection(const Collection&) = delete;
   Collection& operator=(const Collection&) = delete;
@@ -50,12 +88,18 @@ class Collection {
   clsItem* Find(std::u16string_view key);
   const clsItem* Find(std::u16string_view key) const;
   bool Contains(std::u16string_view key) const { return Find(key) != nullptr; }
-  // Appends under item.Key; false (and nothing changes) when the key is present.
-  bool Add(clsItem item);
+  // Appends under item.Key, copying the key and text into this collection's
+  // storage unless they lie there already; false (and nothing changes) when
+  // the key is present.
+  bool Add(const clsItem& item);
   // Capacity hints for a builder that can guess the size, and for giving
-  // back spare room once a collection is complete.
+  // back spare room (beyond an eighth) once a collection is complete.
   void Reserve(std::size_t count);
-  void ShrinkToFit() { items_.shrink_to_fit(); }
+  void ShrinkToFit() {
+    if (items_.capacity() - items_.size() > items_.size() / 8) items_.shrink_to_fit();
+  }
+  // The storage this collection copies keys and texts into.
+  const std::shared_ptr<TreeStrings>& Strings();
 
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }
@@ -65,6 +109,7 @@ class Collection {
   // Open-addressed index of element positions (position + 1, 0 = free slot),
   // built once the collection outgrows a short linear scan.
   std::vector<std::uint32_t> index_;
+  std::shared_ptr<TreeStrings> strings_;
   // Rebuilds the index with room for at least `expected` elements.
   void Rehash(std::size_t expected = 0);
   // The slot holding `key`, or the free slot where it would go.
@@ -72,8 +117,11 @@ class Collection {
 };
 
 CollectionPtr NewCollection();
-clsItem TextNode(std::u16string key, std::u16string value);
-clsItem CollectionNode(std::u16string key, CollectionPtr children);
+// A collection sharing `strings`, for builders of one tree.
+CollectionPtr NewCollection(std::shared_ptr<TreeStrings> strings);
+// Nodes to add: they hold views, so add them while what they view lives.
+clsItem TextNode(std::u16string_view key, std::u16string_view value);
+clsItem CollectionNode(std::u16string_view key, CollectionPtr children);
 // A root holding one blank node: the tree of a side without a report.
 CollectionPtr BlankTree();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -48,6 +49,9 @@ constexpr std::u16string_view kAlias = u"別名";
 // Same-named objects in one section get one more blank each; past this many
 // the keys alone would grow quadratically, so the report is refused.
 constexpr std::size_t kMaxSameNamedObjects = 1000;
+// A value this long (and at least half the report) makes the tree keep the
+// report text rather than copy the value.
+constexpr std::size_t kTakeOverUnits = std::size_t{1} << 20;
 // Longest line text quoted in an error description.
 constexpr std::size_t kQuotedLineLimit = 200;
 
@@ -67,10 +71,15 @@ SectionKind KindOf(std::u16string_view name) {
 // into the text or into pushed lines, both alive until the pass ends.
 class ReportReader {
  public:
-  explicit ReportReader(std::u16string_view text) : text_(text) {}
+  // `owner`, when given, holds `text` and may be taken over by the tree.
+  explicit ReportReader(std::u16string_view text, RawBuffer<char16_t>* owner = nullptr)
+      : text_(text), owner_(owner) {}
 
   CollectionPtr BuildTree() {
-    CollectionPtr root = NewCollection();
+    // Sized from the text, which the tree's texts never outgrow by much; the
+    // storage costs memory only as far as it is written.
+    strings_ = std::make_shared<TreeStrings>(text_.size());
+    CollectionPtr root = NewCollection(strings_);
     textPos_ = 1;
     atEnd_ = false;
     // The current line is still empty, so the top section's own column is 1.
@@ -176,13 +185,26 @@ class ReportReader {
     clsItem* node = nullptr;  // the section's node in its parent object
     std::u16string_view name;
     SectionKind kind = SectionKind::Objects;
-    std::size_t lastObjectSize = 0;     // objects of a section tend to be alike
-    Collection* childObject = nullptr;  // the object being read below this frame
+    const Collection* lastObject = nullptr;  // objects of a section tend to be alike
+    Collection* childObject = nullptr;       // the object being read below this frame
     bool childRunning = false;
     Mark beforeChild{};
     // Same-named objects: the blanks tried last per upper-cased name.
     std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> blanksUsed;
+    // Objects only: the object read before this one in its section, if any.
+    const Collection* model = nullptr;
   };
+
+  // The name for the next property of `f`: the stored key of the property at
+  // the same place in the object before, when it has this name, so that the
+  // tree keeps one copy of the names objects share.
+  static std::u16string_view SharedName(const Frame& f, std::u16string_view name) {
+    if (f.model == nullptr) return name;
+    const std::size_t next = f.collection->Count();
+    if (next >= f.model->Count()) return name;
+    const std::u16string_view known = (f.model->begin() + static_cast<std::ptrdiff_t>(next))->Key;
+    return known == name ? known : name;
+  }
 
   void ReadTree(Collection& root) {
     OpenSection(root, kFormKey, 1);
@@ -199,7 +221,7 @@ class ReportReader {
     if (depth > kMaxSectionDepth) {
       Fail(u"でセクションの入れ子が" + DecimalText(kMaxSectionDepth) + u"階層を超えました。");
     }
-    parent.Add(CollectionNode(std::u16string(name), NewCollection()));
+    parent.Add(CollectionNode(name, NewCollection(strings_)));
     clsItem* node = parent.Find(name);  // a node of that name already present is used
     Frame frame;
     frame.isSection = true;
@@ -215,10 +237,11 @@ class ReportReader {
 
   // The header line ("名前" or the first line of a property section) is
   // consumed here and not stored.
-  void OpenObject(Collection& collection, int depth) {
+  void OpenObject(Collection& collection, int depth, const Collection* model = nullptr) {
     Frame frame;
     frame.depth = depth;
     frame.collection = &collection;
+    frame.model = model;
     frame.column = CurrentColumn();
     frames_.push_back(std::move(frame));
     NextLine();
@@ -249,7 +272,7 @@ class ReportReader {
       f.childRunning = false;
       if (f.childObject != nullptr) {
         f.childObject->ShrinkToFit();
-        f.lastObjectSize = f.childObject->Count();
+        f.lastObject = f.childObject;
         f.childObject = nullptr;
       }
       CheckAdvanced(f.beforeChild);
@@ -262,28 +285,28 @@ class ReportReader {
     const Mark before = Remember();
     if (n == kName || n == kSourceName) {
       Collection& objects = ObjectList(f);
-      CollectionPtr object = NewCollection();
+      CollectionPtr object = NewCollection(strings_);
       Collection& target = *object;
-      target.Reserve(f.lastObjectSize);
+      if (f.lastObject != nullptr) target.Reserve(f.lastObject->Count());
       objects.Add(CollectionNode(MakeUniqueKey(objects, v, f.blanksUsed), std::move(object)));
       f.childObject = &target;
       f.childRunning = true;
       f.beforeChild = before;
-      return OpenObject(target, f.depth);  // f dangles from here on
+      return OpenObject(target, f.depth, f.lastObject);  // f dangles from here on
     }
     if (f.kind == SectionKind::PropertySection) {
       if (f.collection == nullptr) {
-        f.node->Item = NewCollection();
+        f.node->Item = NewCollection(strings_);
         f.collection = &f.node->Children();
       }
-      f.collection->Add(CollectionNode(std::u16string(f.name), NewCollection()));
+      f.collection->Add(CollectionNode(f.name, NewCollection(strings_)));
       f.childRunning = true;
       f.beforeChild = before;
       return OpenObject(f.collection->Find(f.name)->Children(), f.depth);
     }
     if (f.kind == SectionKind::ListElements) {
       Collection& lists = ObjectList(f);
-      lists.Add(CollectionNode(std::u16string(kListElements), NewCollection()));
+      lists.Add(CollectionNode(kListElements, NewCollection(strings_)));
       ReadListElements(lists.Find(kListElements)->Children());
     } else if (f.kind == SectionKind::QueryColumns && n == kColumnName) {
       ReadQueryList(ObjectList(f), kColumnName, kQueryArguments);
@@ -295,21 +318,35 @@ class ReportReader {
     CheckAdvanced(before);
   }
 
-  std::u16string MakeUniqueKey(
+  // A value about to be added. When it is most of the report (one huge
+  // line), the tree takes over the report text instead of copying it, which
+  // would hold the value twice while the text lives.
+  std::u16string_view Kept(std::u16string_view value) {
+    if (owner_ != nullptr && value.size() >= kTakeOverUnits && value.size() * 2 >= text_.size() &&
+        InText(value)) {
+      strings_->Adopt(std::move(*owner_));
+      owner_ = nullptr;
+    }
+    return value;
+  }
+
+  // The name, or for a name present already the name with the fewest blanks
+  // added that is free; valid until the next call.
+  std::u16string_view MakeUniqueKey(
       const Collection& collection, std::u16string_view name,
       std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
-    if (!collection.Contains(name)) return std::u16string(name);
+    if (!collection.Contains(name)) return name;
     if (!blanksUsed)
       blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
     // Every shorter run of blanks is taken already, so resume after the last.
     std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
-    std::u16string key(name);
-    key.append(blanks, u' ');
+    uniqueKey_.assign(name);
+    uniqueKey_.append(blanks, u' ');
     do {
       if (++blanks > kMaxSameNamedObjects) Fail(u"で同じ名前のオブジェクトが多すぎます。");
-      key += u' ';
-    } while (collection.Contains(key));
-    return key;
+      uniqueKey_ += u' ';
+    } while (collection.Contains(uniqueKey_));
+    return uniqueKey_;
   }
 
   // One turn of an object's property loop: one line read, or a section opened.
@@ -325,20 +362,20 @@ class ReportReader {
     if (const TextName* text = FindTextName(n)) {
       if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
         v = PushMenuIcon(c, v);
-        collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        collection.Add(TextNode(SharedName(f, n), Kept(v)));
       } else {
-        collection.Add(TextNode(std::u16string(n), ReadTextBlock(v, text->closing)));
+        collection.Add(TextNode(SharedName(f, n), Kept(ReadTextBlock(v, text->closing))));
       }
       NextLine();
     } else if (n == kCoordinateInfo) {
-      collection.Add(TextNode(std::u16string(n), JoinIndentedLines()));
+      collection.Add(TextNode(SharedName(f, n), JoinIndentedLines()));
       NextLine();
     } else if (n == kReferenceInfo) {
       const std::u16string_view trimmed = TrimBlanks(v);
       if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
-        collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+        collection.Add(TextNode(SharedName(f, n), Kept(v)));
       } else {
-        collection.Add(TextNode(std::u16string(n), ReadReferenceLines()));
+        collection.Add(TextNode(SharedName(f, n), ReadReferenceLines()));
       }
       NextLine();
     } else if (PeekIndent() > f.column) {
@@ -348,7 +385,7 @@ class ReportReader {
         OpenSection(collection, n, f.depth + 1);  // f dangles from here on
       }
     } else {
-      collection.Add(TextNode(std::u16string(n), std::u16string(v)));
+      collection.Add(TextNode(SharedName(f, n), Kept(v)));
       NextLine();
     }
   }
@@ -366,11 +403,16 @@ class ReportReader {
     return value.substr(0, d - 2);
   }
 
-  // The first value, then CR LF and each raw line up to a closing name.
-  std::u16string ReadTextBlock(std::u16string_view firstValue,
-                               std::span<const std::u16string_view> closing) {
+  // The first value, then CR LF and each raw line up to a closing name. Where
+  // the report itself has exactly that (lines ended by CR LF), the result is
+  // a view of the report text; otherwise it is joined in a scratch string.
+  // Either way it lives until the next gathering read.
+  std::u16string_view ReadTextBlock(std::u16string_view firstValue,
+                                    std::span<const std::u16string_view> closing) {
     lines_.clear();
     std::size_t size = firstValue.size();
+    bool contiguous = InText(firstValue);
+    const char16_t* end = firstValue.data() + firstValue.size();
     for (;;) {
       const Mark mark = Remember();
       NextRawLine();
@@ -383,14 +425,25 @@ class ReportReader {
         Restore(mark);
         break;
       }
+      contiguous = contiguous && InText(curLine_) && curLine_.data() == end + kCrLf.size() &&
+                   std::u16string_view(end, kCrLf.size()) == kCrLf;
+      end = curLine_.data() + curLine_.size();
       lines_.push_back(curLine_);
       size += kCrLf.size() + curLine_.size();
     }
-    std::u16string gathered;
-    gathered.reserve(size);
-    gathered.append(firstValue);
-    for (std::u16string_view line : lines_) gathered.append(kCrLf).append(line);
-    return gathered;
+    if (contiguous) return {firstValue.data(), size};
+    joined_.clear();
+    joined_.reserve(size);
+    joined_.append(firstValue);
+    for (std::u16string_view line : lines_) joined_.append(kCrLf).append(line);
+    return joined_;
+  }
+
+  // Whether a view lies in the report text (not in a pushed line).
+  bool InText(std::u16string_view view) const {
+    const std::less<const char16_t*> before;
+    return !before(view.data(), text_.data()) &&
+           !before(text_.data() + text_.size(), view.data() + view.size());
   }
 
   // "座標情報": the next line and every following line of its column, joined.
@@ -428,12 +481,12 @@ class ReportReader {
   void ReadLibraryList(Collection& collection) {
     NextLine();
     const std::size_t firstColumn = CurrentColumn();
-    CollectionPtr libraries = NewCollection();
+    CollectionPtr libraries = NewCollection(strings_);
     while (!atEnd_ && CurrentColumn() == firstColumn) {
-      libraries->Add(TextNode(std::u16string(curLine_), std::u16string(curLine_)));
+      libraries->Add(TextNode(curLine_, curLine_));
       NextLine();
     }
-    collection.Add(CollectionNode(std::u16string(kLibrariesKey), std::move(libraries)));
+    collection.Add(CollectionNode(kLibrariesKey, std::move(libraries)));
   }
 
   // List values keyed to the label last seen, up to "リスト形式".
@@ -443,7 +496,7 @@ class ReportReader {
       const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
       if (n == kListStyle) return;
       if (n == kListLabel) label = v;
-      if (n == kListValue) inner.Add(TextNode(std::u16string(v), std::u16string(label)));
+      if (n == kListValue) inner.Add(TextNode(v, label));
       NextLine();
     }
   }
@@ -461,18 +514,18 @@ class ReportReader {
       }
       const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
       if (n != headerName && n != closingName) {
-        current->Add(TextNode(std::u16string(n), std::u16string(v)));
+        current->Add(TextNode(n, v));
         NextLine();
         continue;
       }
-      if (current) section.Add(CollectionNode(std::u16string(currentName), std::move(current)));
+      if (current) section.Add(CollectionNode(currentName, std::move(current)));
       current.reset();
       if (n == closingName) return;
-      current = NewCollection();
+      current = NewCollection(strings_);
       currentName = v;
       NextLine();
     }
-    if (current) section.Add(CollectionNode(std::u16string(currentName), std::move(current)));
+    if (current) section.Add(CollectionNode(currentName, std::move(current)));
   }
 
   std::u16string_view text_;
@@ -486,6 +539,10 @@ class ReportReader {
   bool hasPushed_ = false;
   std::size_t pushedBegin_ = 0;
   std::vector<std::u16string_view> lines_;  // scratch for the gathering readers
+  std::u16string joined_;                   // a gathered text that is no view of the report
+  std::u16string uniqueKey_;                // a same-named object's key, blanks added
+  std::shared_ptr<TreeStrings> strings_;    // every collection of the tree copies into it
+  RawBuffer<char16_t>* owner_;              // holds text_, until the tree takes it over
   std::vector<Frame> frames_;
   struct Peeked {
     std::int64_t from = 0;  // never a line start: positions are 1-based
@@ -521,6 +578,11 @@ void GetBlockStruct(std::u16string_view text, CollectionPtr& tree) {
   parser.SetFormText(text);
   parser.AnalyzeFormText();
   tree = parser.BlockStruct();
+}
+
+void GetBlockStruct(RawBuffer<char16_t>& text, CollectionPtr& tree) {
+  if (tree || text.empty()) return;
+  tree = ReportReader(text.View(), &text).BuildTree();
 }
 
 }  // namespace tarnwick

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "report/object_tree.h"
+#include "text/raw_buffer.h"
 
 namespace tarnwick {
 
@@ -44,5 +45,9 @@ class FrmAnalCls {
 // The parse entry: when `tree` is empty, parses `text` into it (an empty text
 // leaves it empty); when it already holds a tree, does nothing.
 void GetBlockStruct(std::u16string_view text, CollectionPtr& tree);
+// The same for a text in a buffer that the tree may take over: when one
+// value is most of the text (a huge line), the tree keeps the buffer, left
+// empty here, instead of a second copy of that value.
+void GetBlockStruct(RawBuffer<char16_t>& text, CollectionPtr& tree);
 
 }  // namespace tarnwick

@@ -72,7 +72,7 @@ std::string TreeToJson(const CollectionPtr& tree) {
     out += '[';
     AppendString(out, item.Key);
     out += ',';
-    if (const auto* text = std::get_if<std::u16string>(&item.Item)) {
+    if (const auto* text = std::get_if<std::u16string_view>(&item.Item)) {
       AppendString(out, *text);
       out += ']';
     } else if (const auto* children = std::get_if<CollectionPtr>(&item.Item);

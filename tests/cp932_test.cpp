@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace tarnwick {
@@ -159,6 +160,39 @@ TEST(Cp932, MixedReportTextDecodesAcrossTheAsciiFastPath) {
       u"    - プロンプト ok\r\n";
   EXPECT_EQ(DecodeCp932(bytes), text);
   EXPECT_EQ(EncodeCp932(text), bytes);
+}
+
+TEST(Cp932, BuffersDecodeAndEncodeLikeTheWholeStringsAtEveryAlignment) {
+  // Pieces with their known text; a lone lead byte is followed by ASCII.
+  struct Piece {
+    std::string_view bytes;
+    std::u16string_view text;
+  };
+  const Piece pieces[] = {{"a", u"a"},         {"    ", u"    "},     {"\x82\xA0", u"あ"},
+                          {"\xB1", u"ｱ"},      {"\x82 ", u"\uFFFD "}, {"\xFF", u"\uF8F3"},
+                          {"\x81\x60", u"～"}, {"\xFA\x4A", u"Ⅰ"},    {"\x85\xA0", u"\uFFFD"}};
+  std::mt19937 random(3);
+  RawBuffer<char16_t> text;
+  RawBuffer<char> bytes;
+  for (int round = 0; round < 3000; ++round) {
+    std::string input;
+    std::u16string expected;
+    const auto count = random() % 60;
+    for (std::size_t k = 0; k < count; ++k) {
+      const Piece& piece = pieces[random() % std::size(pieces)];
+      input += piece.bytes;
+      expected += piece.text;
+    }
+    DecodeCp932(input, text);  // reused: longer and shorter texts than before
+    ASSERT_EQ(text.View(), expected) << input;
+    ASSERT_EQ(DecodeCp932(input), expected) << input;
+
+    // Appending keeps what the buffer held.
+    bytes.Clear();
+    AppendCp932(u"前", bytes);
+    AppendCp932(expected, bytes);
+    ASSERT_EQ(std::string(bytes.View()), "\x91\x4F" + EncodeCp932(expected));
+  }
 }
 
 }  // namespace

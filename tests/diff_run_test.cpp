@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/runs.h"
-#include "diff/form_diff.h"
-#include "fake_window.h"
+#include <algorithm>
+#include <filesystem>
+
+#include "diff_run_fixture.h"
 #include "files/paths.h"
-#include "report/report_parser.h"
-#include "runs_fixture.h"
 #include "sample_reports.h"
 #include "test_platform.h"
 #include "text/utf8.h"
@@ -13,79 +12,16 @@
 namespace tarnwick {
 namespace {
 
+using testing::DiffRun;
 using testing::FakeWindow;
+using testing::Head;
+using testing::kTail;
+using testing::LinkedFile;
 using testing::ScratchFolder;
 using testing::ShownMessage;
 
 using testing::kUnparsableReport;
 using testing::SmallReport;
-
-class DiffRun : public ::testing::Test {
- protected:
-  DiffRun() {
-    settings = BaseDefaults();
-    settings.SRC_PATH1 = scratch.Folder(u"v1");
-    settings.SRC_PATH2 = scratch.Folder(u"v2");
-    settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
-    settings.OUTPUT_PATH = scratch.Folder(u"out");
-    settings.OUTPUT_FILE = u"Result";
-  }
-
-  std::u16string Out(std::u16string_view name) const {
-    return settings.OUTPUT_PATH + std::u16string(name);
-  }
-
-  // The summary page as text, its start stamp checked and replaced by "STAMP".
-  std::u16string Summary(std::u16string_view name = u"Result.html") const {
-    std::u16string text = ScratchFolder::ReadText(Out(name));
-    const std::u16string_view title = u"ファイル比較：開始日時：";
-    const std::u16string_view shape = u"0000/00/00&nbsp;&nbsp;00:00:00";  // 0 stands for a digit
-    const std::size_t at = text.find(title);
-    bool shaped = at != std::u16string::npos && text.size() >= at + title.size() + shape.size();
-    for (std::size_t i = 0; shaped && i < shape.size(); ++i) {
-      const char16_t c = text[at + title.size() + i];
-      shaped = shape[i] == u'0' ? c >= u'0' && c <= u'9' : c == shape[i];
-    }
-    EXPECT_TRUE(shaped) << ToUtf8(text);
-    if (shaped) text.replace(at, title.size() + shape.size(), u"STAMP");
-    return text;
-  }
-
-  // What the form comparison writes for two report texts (empty: side absent).
-  static std::string ExpectedPage(std::u16string_view text1, std::u16string_view text2,
-                                  std::u16string_view path1, std::u16string_view path2,
-                                  bool diffOnly) {
-    auto parse = [](std::u16string_view text) {
-      if (text.empty()) return BlankTree();
-      CollectionPtr tree;
-      GetBlockStruct(text, tree);
-      return tree;
-    };
-    HTMLTblCls table;
-    bool diffFound = false;
-    MakeFormDiffTable(*parse(text1), *parse(text2), !text1.empty(), !text2.empty(), path1, path2,
-                      table, diffFound, diffOnly);
-    return EncodeCp932(u"<HTML><TABLE>\r\n" + table.sStr() + u"\r\n</TABLE></HTML>\r\n");
-  }
-
-  ScratchFolder scratch;
-  Settings settings;
-  FakeWindow window;
-};
-
-std::u16string Head(std::u16string_view folder1, std::u16string_view folder2) {
-  return u"<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
-         u"<tr><td colspan=\"3\">フォルダ１:" +
-         std::u16string(folder1) +
-         u"</td></tr>\r\n"
-         u"<tr><td colspan=\"3\">フォルダ２:" +
-         std::u16string(folder2) +
-         u"</td></tr>\r\n"
-         u"<tr><td colspan=\"3\">STAMP</td></tr>\r\n"
-         u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n";
-}
-
-constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
 
 TEST_F(DiffRun, FolderModePairsUpperCasedNamesAndWritesEveryPage) {
   const auto a = scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"x"));
@@ -391,6 +327,19 @@ TEST_F(DiffRun, StructureViewerShowsEachPresentReportBeforeItsComparison) {
   window.structureViewer = true;
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(window.structuresShown, (std::vector<std::size_t>{1, 1, 1}));
+}
+
+TEST_F(DiffRun, SummaryLinksLeadToPagesNamedOutsideTheCodePage) {
+  for (std::u16string_view name : {u"café.txt", u"x#y%z.txt"}) {
+    scratch.WriteText(u"v1", name, SmallReport(u"F", u"1"));
+    scratch.WriteText(u"v2", name, SmallReport(u"F", u"2"));
+  }
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::vector<std::u16string> targets = SummaryLinks();
+  EXPECT_EQ(targets, (std::vector<std::u16string>{Out(u"CAF%C3%89.html"), Out(u"X%23Y%25Z.html")}));
+  for (const std::u16string& target : targets) {
+    EXPECT_TRUE(ScratchFolder::Exists(LinkedFile(target))) << ToUtf8(target);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "text/utf8.h"
 
@@ -153,6 +154,42 @@ TEST(HtmlTable, CellTextEqualsTheStepByStepRulesOnRandomTexts) {
     EXPECT_EQ(OneCell(text), "<tr><td>" + ToUtf8(EscapedStepByStep(text)) + "</td></tr>\r\n")
         << ToUtf8(text);
   }
+}
+
+// Keeps every piece a streamed table hands over.
+struct Pieces : TableSink {
+  void Write(std::u16string_view text) override { pieces.emplace_back(text); }
+  std::vector<std::u16string> pieces;
+};
+
+TEST(HtmlTable, AStreamedTableHandsOverTheSameTextInBoundedPieces) {
+  // Small and huge cells, rows without cells, one cell before any row, and a
+  // cell of blanks only, whose escaping is six times its length.
+  auto build = [](HTMLTblCls& table) {
+    table.AddCell(u"first", u"");
+    for (int row = 0; row < 3000; ++row) {
+      table.StartRow();
+      if (row % 5 == 0) continue;
+      table.AddCell(u"a\tb <c>", row % 2 ? u"" : u"colspan=\"2\"");
+      if (row % 1000 == 1) table.AddCell(std::u16string(300000, u'x') + u"&y", u"");
+      if (row % 1000 == 2) table.AddLinkCell(std::u16string(100000, u' '), u"", u"a.html");
+    }
+    table.StartRow();
+  };
+  HTMLTblCls whole;
+  build(whole);
+  Pieces sink;
+  HTMLTblCls streamed(sink);
+  build(streamed);
+  streamed.Finish();
+
+  std::u16string joined;
+  for (const std::u16string& piece : sink.pieces) {
+    EXPECT_LE(piece.size(), kTableChunk + 64);
+    joined += piece;
+  }
+  EXPECT_GT(sink.pieces.size(), 10u);
+  EXPECT_EQ(joined, whole.sStr());
 }
 
 }  // namespace

@@ -132,5 +132,37 @@ TEST(ObjectTree, SharedSubtreesOutliveTheirParent) {
   EXPECT_EQ(kept->At(1).Text(), u"v");
 }
 
+TEST(ObjectTree, AddedKeysAndTextsAreTheCollectionsOwn) {
+  CollectionPtr root = NewCollection();
+  {
+    std::u16string key = u"名前";
+    std::u16string value(100000, u'v');  // larger than any first block
+    ASSERT_TRUE(root->Add(TextNode(key, value)));
+    CollectionPtr child = NewCollection();
+    std::u16string inner = u"inner";
+    child->Add(TextNode(inner, inner));
+    ASSERT_TRUE(root->Add(CollectionNode(std::u16string(u"child"), child)));
+    key.assign(2, u'x');
+    value.assign(100000, u'x');
+    inner.assign(5, u'x');
+  }
+  EXPECT_EQ(root->At(1).Key, u"名前");
+  EXPECT_EQ(root->At(1).Text(), std::u16string(100000, u'v'));
+  EXPECT_EQ(root->At(2).Key, u"child");
+  EXPECT_EQ(root->At(2).Children().At(1).Text(), u"inner");
+
+  // Collections sharing one storage copy nothing twice and free it together.
+  auto strings = std::make_shared<TreeStrings>(64);
+  const std::u16string_view stored = strings->Store(u"once");
+  EXPECT_TRUE(strings->Holds(stored));
+  EXPECT_FALSE(strings->Holds(u"once"));
+  CollectionPtr shared = NewCollection(strings);
+  shared->Add(TextNode(stored, stored));
+  EXPECT_EQ(shared->At(1).Key.data(), stored.data());
+  EXPECT_EQ(shared->At(1).Text().data(), stored.data());
+  strings.reset();
+  EXPECT_EQ(shared->At(1).Text(), u"once");
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -2,30 +2,104 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "base/error.h"
 #include "runs_fixture.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
 
 using testing::ScratchFolder;
 
-TEST(PageFile, ThreeLinesInCodePage932WithCrLf) {
-  EXPECT_EQ(PageBytes(kComparisonPageHead, u"<tr><td>～①ｱ</td></tr>\r\n"),
-            "<HTML><TABLE>\r\n<tr><td>\x81\x60\x87\x40\xb1</td></tr>\r\n\r\n</TABLE></HTML>\r\n");
-  // An empty table body still gives its own (empty) line.
-  EXPECT_EQ(PageBytes(kComparisonPageHead, u""), "<HTML><TABLE>\r\n\r\n</TABLE></HTML>\r\n");
+// The names in a folder, hidden ones included.
+std::vector<std::string> Names(const std::u16string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
-TEST(PageFile, WritingReplacesAnOlderPage) {
+TEST(PageFile, ThreeLinesInCodePage932WithCrLf) {
   ScratchFolder scratch;
-  const std::u16string path = scratch.Write(u"", u"p.html", std::string(1000, 'x'));
-  WritePage(path, kComparisonPageHead, u"");
-  EXPECT_EQ(ScratchFolder::Read(path), "<HTML><TABLE>\r\n\r\n</TABLE></HTML>\r\n");
-  EXPECT_THROW(WritePage(scratch.Folder() + u"no/such/folder.html", kComparisonPageHead, u""),
-               Error);
+  const std::u16string path = scratch.Folder() + u"p.html";
+  WritePage(path, kComparisonPageHead, u"<tr><td>～①ｱ</td></tr>\r\n");
+  EXPECT_EQ(ScratchFolder::Read(path),
+            "<HTML><TABLE>\r\n<tr><td>\x81\x60\x87\x40\xb1</td></tr>\r\n\r\n</TABLE></HTML>\r\n");
+  EXPECT_EQ(ScratchFolder::Read(path),
+            PageBytes(kComparisonPageHead, u"<tr><td>～①ｱ</td></tr>\r\n"));
+  // An empty table body still gives its own (empty) line.
+  WritePage(path, kSummaryPageHead, u"");
+  EXPECT_EQ(ScratchFolder::Read(path),
+            "<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n\r\n</TABLE></HTML>\r\n");
+  EXPECT_EQ(Names(scratch.Folder()), std::vector<std::string>{"p.html"});
+}
+
+// A table of `rows` rows of varied cells, built into `table`.
+void BuildTable(HTMLTblCls& table, int rows, std::uint32_t seed) {
+  std::mt19937 random(seed);
+  const std::u16string alphabet = u"a \t&<>\"\r\nア①～\U0002000B";
+  for (int row = 0; row < rows; ++row) {
+    table.StartRow();
+    if (random() % 7 == 0) continue;  // a row without cells
+    std::u16string text;
+    const auto length = random() % (random() % 50 == 0 ? 300000 : 40);
+    for (std::size_t k = 0; k < length; ++k) text += alphabet[random() % alphabet.size()];
+    table.AddCell(text, random() % 2 ? u"" : u"bgcolor=\"cyan\"");
+    if (random() % 3 == 0) table.AddLinkCell(u"x y", u"", u"a.html");
+  }
+}
+
+TEST(PageFile, AStreamedTableGivesTheBytesOfTheWholeTable) {
+  ScratchFolder scratch;
+  for (const PageEncoding encoding : {PageEncoding::kCp932, PageEncoding::kUtf8}) {
+    const std::u16string path = scratch.Folder() + u"big.html";
+    TablePage page(path, kComparisonPageHead, encoding);
+    BuildTable(page.Table(), 400, 5);
+    page.Commit();
+
+    HTMLTblCls whole;
+    BuildTable(whole, 400, 5);
+    const std::u16string text = u"<HTML><TABLE>\r\n" + whole.sStr() + u"\r\n</TABLE></HTML>\r\n";
+    ASSERT_GT(text.size(), 4 * kTableChunk);
+    // Surrogate pairs cut between pieces are written whole in UTF-8.
+    EXPECT_TRUE(ScratchFolder::Read(path) ==
+                (encoding == PageEncoding::kCp932 ? EncodeCp932(text) : ToUtf8(text)));
+  }
+}
+
+TEST(PageFile, APageReplacedMidWayStaysWholeAndLeavesNoTemporaryFile) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder();
+  const std::u16string path = scratch.Write(u"", u"p.html", "old page");
+  {
+    PageWriter abandoned(path);
+    abandoned.Write(std::u16string(600000, u'x'));  // some of it reached the disk
+    EXPECT_EQ(Names(folder).size(), 2u);            // the page and the temporary file
+    EXPECT_EQ(ScratchFolder::Read(path), "old page");
+  }
+  EXPECT_EQ(ScratchFolder::Read(path), "old page");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"p.html"});
+}
+
+TEST(PageFile, AFolderThatCannotTakeThePageFailsAtCommit) {
+  ScratchFolder scratch;
+  PageWriter nowhere(scratch.Folder() + u"no/such/folder.html");
+  nowhere.Write(u"text");
+  EXPECT_THROW(nowhere.Commit(), Error);
+
+  // A folder in the page's place is left alone.
+  const std::u16string folder = scratch.Folder(u"dir.html");
+  PageWriter ontoFolder(scratch.Folder() + u"dir.html");
+  ontoFolder.Write(u"text");
+  EXPECT_THROW(ontoFolder.Commit(), Error);
+  EXPECT_TRUE(std::filesystem::is_directory(NativePath(folder)));
+  EXPECT_EQ(Names(scratch.Folder()), std::vector<std::string>{"dir.html"});
 }
 
 }  // namespace

@@ -58,6 +58,10 @@ TEST(LinkTargets, EscapeMarkupAndUrlCharacters) {
   EXPECT_EQ(EscapeLinkTarget(kOut + u"plain name.html"), kOut + u"plain name.html");
   EXPECT_EQ(EscapeLinkTarget(u"/o&u\"t<1>/a#b%20.html"),
             u"/o&amp;u&quot;t&lt;1&gt;/a%23b%2520.html");
+  // What the page's code page cannot hold goes as UTF-8; what it holds stays.
+  EXPECT_EQ(EscapeLinkTarget(u"/出力/A?B/CAFÉ①\U0001F600.html"),
+            u"/出力/A%3FB/CAF%C3%89①%F0%9F%98%80.html");
+  EXPECT_EQ(EscapeLinkTarget(u"/x/\uFFFD.html"), u"/x/%EF%BF%BD.html");
 }
 
 }  // namespace

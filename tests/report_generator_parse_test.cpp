@@ -49,9 +49,9 @@ void CheckTriggers(const Collection& object, Counts& counts) {
   for (const clsItem& trigger : triggers->Children()) {
     ++counts.triggers;
     std::vector<std::u16string> keys;
-    for (const clsItem& property : trigger.Children()) keys.push_back(property.Key);
+    for (const clsItem& property : trigger.Children()) keys.emplace_back(property.Key);
     ASSERT_EQ(keys, kTriggerKeys) << ToUtf8(trigger.Key);
-    const std::u16string& text = Child(trigger.Children(), u"トリガー・テキスト").Text();
+    const std::u16string_view text = Child(trigger.Children(), u"トリガー・テキスト").Text();
     EXPECT_EQ(text.find(u"問合せ入力モードで起動"), std::u16string::npos);
   }
 }

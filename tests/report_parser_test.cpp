@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -145,6 +146,16 @@ NULL;
 
   // The end of the text ends a text.
   EXPECT_EQ(Module(u"* 名前 F\n* 式 a\n+ b"), R"(["F",[["式","a\r\n+ b"]]])");
+
+  // Lines ended by CR LF, by LF alone or by SUB give one text, CR LF joined.
+  const std::string joined =
+      R"(["F",[["式","a\r\n b\r\n\r\n c"],["サマリー・ファンクション","x"]]])";
+  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\r\n b\r\n\r\n c\r\n  サマリー・ファンクション x\r\n"),
+            joined);
+  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\n b\r\n\r\n c\r\n  サマリー・ファンクション x\r\n"),
+            joined);
+  EXPECT_EQ(Module(u"* 名前 F\r\n* 式 a\r\n b\x1a\n\r\n c\n  サマリー・ファンクション x\r\n"),
+            joined);
 }
 
 TEST(ReportParser, EveryTextNameStopsAtItsOwnClosingNames) {
@@ -605,6 +616,30 @@ TEST(ReportParser, GeneratedReportsAndTheirEditsParseIntoModules) {
     }
     EXPECT_GT(MultiLineTexts(*tree, u"トリガー・テキスト"), 10);
   }
+}
+
+TEST(ReportParser, AHugeLineIsKeptWhereItLiesNotCopied) {
+  const std::u16string huge(3 << 20, u'x');
+  const std::u16string report = u"* 名前 F\r\n  タイトル " + huge + u"\r\n  幅 10\r\n";
+  RawBuffer<char16_t> buffer;
+  buffer.Resize(report.size());
+  std::copy(report.begin(), report.end(), buffer.data());
+  CollectionPtr tree;
+  GetBlockStruct(buffer, tree);
+  EXPECT_TRUE(buffer.empty()) << "the tree took the text over";
+  EXPECT_EQ(TreeToJson(tree), Tree(report));
+  const clsItem& title = tree->At(1).Children().At(1).Children().At(1);
+  EXPECT_EQ(title.Text(), huge);
+
+  // An ordinary report is copied and leaves its buffer for the next one.
+  const std::u16string small = u"* 名前 F\r\n  タイトル T\r\n";
+  buffer.Resize(small.size());
+  std::copy(small.begin(), small.end(), buffer.data());
+  CollectionPtr smallTree;
+  GetBlockStruct(buffer, smallTree);
+  EXPECT_EQ(buffer.View(), small);
+  std::fill(buffer.data(), buffer.data() + buffer.size(), u'?');
+  EXPECT_EQ(TreeToJson(smallTree), Tree(small));
 }
 
 }  // namespace

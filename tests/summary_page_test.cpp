@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/error.h"
 #include "runs_fixture.h"
 
 namespace tarnwick {

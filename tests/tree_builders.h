@@ -1,5 +1,6 @@
 // Hand-built object trees for tests: a property, a collection of nodes, an
-// object holding nodes, each written the way the tree reads.
+// object holding nodes, each written the way the tree reads. Nodes hold
+// views until a collection copies them: build a tree in one expression.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@
 
 namespace tarnwick::testing {
 
-inline clsItem Prop(std::u16string key, std::u16string value) {
-  return TextNode(std::move(key), std::move(value));
+inline clsItem Prop(std::u16string_view key, std::u16string_view value) {
+  return TextNode(key, value);
 }
 
 inline CollectionPtr Items(std::initializer_list<clsItem> items) {
@@ -22,8 +23,8 @@ inline CollectionPtr Items(std::initializer_list<clsItem> items) {
   return collection;
 }
 
-inline clsItem Obj(std::u16string key, std::initializer_list<clsItem> children) {
-  return CollectionNode(std::move(key), Items(children));
+inline clsItem Obj(std::u16string_view key, std::initializer_list<clsItem> children) {
+  return CollectionNode(key, Items(children));
 }
 
 }  // namespace tarnwick::testing

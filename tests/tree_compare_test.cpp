@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -126,6 +128,48 @@ TEST(MergeKey, KeepsFirstAppearanceOrderAndTheLastPositionPerSide) {
   EXPECT_EQ(list[0].position2, 7u);
 }
 
+TEST(MergeKey, MergingInOrderGivesWhatMergingGives) {
+  // Two collections' keys: distinct on each side, shared in part, in the
+  // same order, shuffled, or with keys inserted and dropped.
+  std::mt19937 random(11);
+  std::vector<std::u16string> pool;
+  for (int i = 0; i < 60; ++i) pool.push_back(u"K" + std::u16string(1, char16_t(u'A' + i)));
+  for (int round = 0; round < 500; ++round) {
+    std::vector<std::u16string> side1(pool.begin(), pool.begin() + random() % 60);
+    std::vector<std::u16string> side2 = side1;
+    switch (round % 4) {
+      case 0:
+        break;
+      case 1:
+        std::shuffle(side2.begin(), side2.end(), random);
+        break;
+      default:
+        for (int k = 0; k < 3 && !side2.empty(); ++k)
+          side2.erase(side2.begin() + random() % side2.size());
+        for (int k = 0; k < 3; ++k)
+          side2.insert(side2.begin() + random() % (side2.size() + 1), pool[50 + k]);
+    }
+    MergeKey plain, inOrder;
+    for (MergeKey* list : {&plain, &inOrder}) list->Merge(u"stale", MergeKey::kSide2, 1);
+    plain.Clear();
+    inOrder.Clear();
+    for (std::size_t i = 0; i < side1.size(); ++i) {
+      plain.Merge(side1[i], MergeKey::kSide1, i + 1);
+      inOrder.MergeInOrder(side1[i], MergeKey::kSide1, i + 1);
+    }
+    for (std::size_t i = 0; i < side2.size(); ++i) {
+      plain.Merge(side2[i], MergeKey::kSide2, i + 1);
+      inOrder.MergeInOrder(side2[i], MergeKey::kSide2, i + 1);
+    }
+    ASSERT_EQ(inOrder.Count(), plain.Count()) << round;
+    for (std::size_t i = 0; i < plain.Count(); ++i) {
+      ASSERT_EQ(inOrder[i].key, plain[i].key) << round;
+      ASSERT_EQ(inOrder[i].position1, plain[i].position1) << round;
+      ASSERT_EQ(inOrder[i].position2, plain[i].position2) << round;
+    }
+  }
+}
+
 TEST(MergeKey, ManyKeysStayInOrderAndMatchExactly) {
   std::vector<std::u16string> keys;
   for (int i = 0; i < 1000; ++i)
@@ -147,6 +191,18 @@ TEST(MergeKey, ManyKeysStayInOrderAndMatchExactly) {
   EXPECT_EQ(list[999].position2, 3u);
   EXPECT_EQ(list[1000].key, u"KA");
   EXPECT_EQ(list[1000].position2, 1u);
+
+  // Used again for fewer keys (still past a linear scan): nothing of the
+  // earlier keys is found.
+  list.Clear();
+  for (std::size_t i = 0; i < 40; ++i) list.Merge(keys[i + 500], MergeKey::kSide2, i + 1);
+  list.Merge(keys[0], MergeKey::kSide1, 9);
+  list.Merge(keys[539], MergeKey::kSide1, 8);
+  ASSERT_EQ(list.Count(), 41u);
+  EXPECT_EQ(list[39].position1, 8u);
+  EXPECT_EQ(list[39].position2, 40u);
+  EXPECT_EQ(list[40].key, u"Ka");
+  EXPECT_EQ(list[40].position2, 0u);
 }
 
 clsItem SampleForm() {
@@ -418,8 +474,8 @@ TEST(CompareNodes, CallerLevelsFrameTheTitlesAndDepthIsRestored) {
   EXPECT_EQ(stacks.pathKeys[2], u"A");
 }
 
-clsItem Chain(int levels, std::u16string leafValue) {
-  clsItem node = Prop(u"v", std::move(leafValue));
+clsItem Chain(int levels, std::u16string_view leafValue) {
+  clsItem node = Prop(u"v", leafValue);
   for (int i = 0; i < levels; ++i) node = Obj(u"L", {node});
   return node;
 }

@@ -1,5 +1,6 @@
 #include "text/cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -87,82 +88,131 @@ constexpr Tables MakeTables() {
 
 constexpr Tables kTables = MakeTables();
 
-// True when none of the eight bytes has its high bit set.
-bool AllAscii8(const unsigned char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  return (word & 0x8080808080808080ULL) == 0;
+// The decoder widens ASCII sixteen bytes at a time and stops at the first
+// byte with its high bit set; report text is mostly ASCII with Japanese
+// words between. The widened bytes past that stop are written over later:
+// the output never runs ahead of the input, so they stay inside the buffer.
+std::size_t DecodeInto(std::string_view bytes, char16_t* const begin) {
+  const Tables& t = kTables;
+  char16_t* out = begin;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = p + bytes.size();
+  while (p < end) {
+#ifdef __SSE2__
+    while (end - p >= 16) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const __m128i zero = _mm_setzero_si128();
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(chunk, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(chunk, zero));
+      const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(chunk));
+      if (high == 0) {
+        p += 16;
+        out += 16;
+        continue;
+      }
+      const int ascii = __builtin_ctz(high);
+      p += ascii;
+      out += ascii;
+      break;
+    }
+#endif
+    if (p == end) break;
+    // One character, then the rest of a run of non-ASCII ones.
+    do {
+      const unsigned b = *p;
+      if (b < 0x80) {
+        *out++ = static_cast<char16_t>(b);
+        ++p;
+        continue;
+      }
+      const int row = t.leadIndex[b];
+      if (row < 0) {
+        *out++ = t.single[b];
+        ++p;
+        continue;
+      }
+      const char16_t c = (p + 1 < end) ? t.pairs[row][p[1]] : char16_t(0);
+      if (c == 0) {
+        // A lead byte without a trail byte stands alone; the next byte starts afresh.
+        *out++ = kReplacement;
+        ++p;
+      } else {
+        *out++ = c;
+        p += 2;
+      }
+    } while (p < end && (*p >= 0x80 || end - p < 16));
+  }
+  return static_cast<std::size_t>(out - begin);
+}
+
+// Writes the bytes of `text` from `out` on (at most two per unit) and
+// returns where they end. ASCII goes through sixteen units at a time.
+char* EncodeInto(std::u16string_view text, char* out) {
+  const Tables& t = kTables;
+  const char16_t* p = text.data();
+  const char16_t* const end = p + text.size();
+  while (p < end) {
+#ifdef __SSE2__
+    const __m128i nonAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    while (end - p >= 16) {
+      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+      const __m128i any = _mm_and_si128(_mm_or_si128(low, high), nonAscii);
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(any, _mm_setzero_si128())) != 0xFFFF) break;
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(low, high));
+      p += 16;
+      out += 16;
+    }
+#endif
+    const char16_t* const stop = std::min(end, p + 16);
+    for (; p < stop; ++p) {
+      const char16_t c = *p;
+      if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+        continue;
+      }
+      const std::uint16_t code = t.encode[c];
+      if (code == 0) {
+        *out++ = '?';
+      } else if (code < 0x100) {
+        *out++ = static_cast<char>(code);
+      } else {
+        *out++ = static_cast<char>(code >> 8);
+        *out++ = static_cast<char>(code & 0xFF);
+      }
+    }
+  }
+  return out;
 }
 
 }  // namespace
 
 std::u16string DecodeCp932(std::string_view bytes) {
-  const Tables& t = kTables;
   std::u16string text(bytes.size(), u'\0');
-  char16_t* out = text.data();
-  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  const auto* end = p + bytes.size();
-  while (p < end) {
-    // Report text is mostly ASCII: widen it sixteen or eight bytes at a time.
-#ifdef __SSE2__
-    while (end - p >= 16) {
-      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      if (_mm_movemask_epi8(chunk) != 0) break;
-      const __m128i zero = _mm_setzero_si128();
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(chunk, zero));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(chunk, zero));
-      p += 16;
-      out += 16;
-    }
-#endif
-    while (end - p >= 8 && AllAscii8(p)) {
-      for (int i = 0; i < 8; ++i) out[i] = p[i];
-      p += 8;
-      out += 8;
-    }
-    if (p == end) break;
-    const unsigned b = *p;
-    const int row = t.leadIndex[b];
-    if (row < 0) {
-      *out++ = t.single[b];
-      ++p;
-      continue;
-    }
-    const char16_t c = (p + 1 < end) ? t.pairs[row][p[1]] : char16_t(0);
-    if (c == 0) {
-      // A lead byte without a trail byte stands alone; the next byte starts afresh.
-      *out++ = kReplacement;
-      ++p;
-    } else {
-      *out++ = c;
-      p += 2;
-    }
-  }
-  text.resize(static_cast<std::size_t>(out - text.data()));
+  text.resize(DecodeInto(bytes, text.data()));
   return text;
 }
 
+void DecodeCp932(std::string_view bytes, RawBuffer<char16_t>& text) {
+  text.Clear();               // nothing of the old text is kept when the buffer grows
+  text.Resize(bytes.size());  // never more units than bytes
+  text.Resize(DecodeInto(bytes, text.data()));
+}
+
 std::string EncodeCp932(std::u16string_view text) {
-  const Tables& t = kTables;
-  std::string bytes(text.size() * 2, '\0');
-  char* out = bytes.data();
-  for (const char16_t c : text) {
-    if (c < 0x80) {
-      *out++ = static_cast<char>(c);
-      continue;
-    }
-    const std::uint16_t code = t.encode[c];
-    if (code == 0) {
-      *out++ = '?';
-    } else if (code < 0x100) {
-      *out++ = static_cast<char>(code);
-    } else {
-      *out++ = static_cast<char>(code >> 8);
-      *out++ = static_cast<char>(code & 0xFF);
-    }
-  }
-  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
+  std::string bytes(2 * text.size(), '\0');
+  bytes.resize(static_cast<std::size_t>(EncodeInto(text, bytes.data()) - bytes.data()));
   return bytes;
+}
+
+void AppendCp932(std::u16string_view text, RawBuffer<char>& bytes) {
+  const std::size_t start = bytes.size();
+  bytes.Resize(start + 2 * text.size());  // never more than two bytes a unit
+  bytes.Resize(static_cast<std::size_t>(EncodeInto(text, bytes.data() + start) - bytes.data()));
+}
+
+bool Cp932Holds(char16_t c) {
+  return c < 0x80 || kTables.encode[c] != 0;
 }
 
 }  // namespace tarnwick

@@ -4,22 +4,24 @@ namespace tarnwick {
 
 namespace {
 
-void AppendUtf8(std::string& out, char32_t c) {
+// Writes the UTF-8 bytes of `c` at `out`; returns where they end.
+char* PutUtf8(char* out, char32_t c) {
   if (c < 0x80) {
-    out += static_cast<char>(c);
+    *out++ = static_cast<char>(c);
   } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *out++ = static_cast<char>(0xC0 | (c >> 6));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *out++ = static_cast<char>(0xE0 | (c >> 12));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    *out++ = static_cast<char>(0xF0 | (c >> 18));
+    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   }
+  return out;
 }
 
 void AppendUtf16(std::u16string& out, char32_t c) {
@@ -32,11 +34,9 @@ void AppendUtf16(std::u16string& out, char32_t c) {
   }
 }
 
-}  // namespace
-
-std::string ToUtf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
+// Calls put(c) for each character of `text`, unpaired surrogates as U+FFFD.
+template <typename Put>
+void ForEachCharacter(std::u16string_view text, Put put) {
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -46,9 +46,28 @@ std::string ToUtf8(std::u16string_view text) {
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = 0xFFFD;
     }
-    AppendUtf8(out, c);
+    put(c);
   }
+}
+
+}  // namespace
+
+std::string ToUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  ForEachCharacter(text, [&out](char32_t c) {
+    char bytes[4];
+    out.append(bytes, PutUtf8(bytes, c));
+  });
   return out;
+}
+
+void AppendUtf8(std::u16string_view text, RawBuffer<char>& bytes) {
+  const std::size_t start = bytes.size();
+  bytes.Resize(start + 3 * text.size());  // a unit never takes more than three bytes
+  char* out = bytes.data() + start;
+  ForEachCharacter(text, [&out](char32_t c) { out = PutUtf8(out, c); });
+  bytes.Resize(static_cast<std::size_t>(out - bytes.data()));
 }
 
 std::u16string FromUtf8(std::string_view bytes) {

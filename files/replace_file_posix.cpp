@@ -1,0 +1,136 @@
+// Replacing a file on POSIX: a temporary file beside it, then an exchange of
+// the two names (or a rename) in one step.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+
+#include "files/file_error.h"
+#include "files/file_io.h"
+#include "files/replace_file.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Keeps "." + name + ".12345678.tmp" within the 255 bytes a name may have.
+constexpr std::size_t kNameBytesKept = 200;
+
+[[noreturn]] void ThrowErrno(int errorNumber, std::u16string_view path) {
+  ThrowFileError(std::error_code(errorNumber, std::system_category()), path);
+}
+
+// The name part of a native path, cut to `limit` bytes at a character start.
+std::string ShortName(std::string_view name, std::size_t limit) {
+  if (name.size() <= limit) return std::string(name);
+  std::size_t cut = limit;
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(name.substr(0, cut));
+}
+
+// Puts `from` in place of `to`. Replacing by rename makes ext4 write the new
+// file out at once (its guard for files replaced this way), which costs
+// milliseconds each time the summary page is rewritten. Exchanging the two
+// names and then removing the old file avoids that, and a reader of `to`
+// still sees one whole file or the other. Where the exchange is not
+// available (another system, a file system without it), rename does it.
+int ReplacePath(const std::filesystem::path& fromPath, const std::filesystem::path& toPath) {
+  const char* const from = fromPath.c_str();
+  const char* const to = toPath.c_str();
+#ifdef RENAME_EXCHANGE
+  struct stat old {};
+  if (::lstat(to, &old) == 0 && !S_ISDIR(old.st_mode) &&
+      ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE) == 0) {
+    if (::unlink(from) == 0) return 0;
+    const int error = errno;
+    // A folder swapped in meanwhile: put it back rather than leave it renamed.
+    if (error == EISDIR && ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE) == 0) {
+      return EISDIR;
+    }
+    return 0;  // the page is in place; only the old file's removal failed
+  }
+#endif
+  return ::rename(from, to) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement(std::u16string path)
+    : path_(std::move(path)), native_(NativePath(path_)) {
+  const std::string& final = native_.native();
+  const std::size_t slash = final.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : final.substr(0, slash + 1);
+  const std::string_view name = std::string_view(final).substr(folder.size());
+  // Hidden, so that no listing of reports takes it up.
+  const std::string stem = folder + "." + ShortName(name, kNameBytesKept) + ".";
+  // Names need not be unpredictable, only free: O_EXCL refuses a taken one.
+  std::uint64_t seed = static_cast<std::uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid());
+  for (int attempt = 0;; ++attempt) {
+    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(seed >> 32));
+    std::string candidate = stem + suffix + ".tmp";
+    const int fd =
+        ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd >= 0) {
+      handle_ = fd;
+      temporary_ = std::move(candidate);
+      break;
+    }
+    if (errno != EEXIST || attempt == 100) ThrowErrno(errno, path_);
+  }
+  // A page written before keeps its permissions.
+  struct stat old {};
+  if (::lstat(final.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    (void)::fchmod(static_cast<int>(handle_), old.st_mode & 07777);
+  }
+}
+
+FileReplacement::~FileReplacement() {
+  Discard();
+}
+
+void FileReplacement::Write(std::string_view bytes) {
+  if (handle_ < 0) ThrowErrno(EBADF, path_);
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(static_cast<int>(handle_), bytes.data(), bytes.size());
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      Discard();
+      ThrowErrno(error, path_);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(put));
+  }
+}
+
+void FileReplacement::Commit() {
+  if (handle_ < 0) ThrowErrno(EBADF, path_);
+  const int closed = ::close(static_cast<int>(handle_));
+  handle_ = -1;
+  int error = closed == 0 ? 0 : errno;
+  if (error == 0) error = ReplacePath(temporary_, native_);
+  if (error != 0) {
+    Discard();
+    ThrowErrno(error, path_);
+  }
+  temporary_.clear();
+}
+
+void FileReplacement::Discard() {
+  if (handle_ >= 0) {
+    ::close(static_cast<int>(handle_));
+    handle_ = -1;
+  }
+  if (!temporary_.empty()) {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+  }
+}
+
+}  // namespace tarnwick

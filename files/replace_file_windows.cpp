@@ -1,0 +1,113 @@
+// Replacing a file on Windows: a temporary file beside it, then MoveFileEx
+// with MOVEFILE_REPLACE_EXISTING, which puts it in place of the path (of a
+// symbolic link itself) in one step.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <system_error>
+
+#include "files/file_error.h"
+#include "files/file_io.h"
+#include "files/replace_file.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Keeps "." + name + ".12345678.tmp" within the 255 units a name may have.
+constexpr std::size_t kNameUnitsKept = 200;
+
+HANDLE AsHandle(std::intptr_t handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+bool IsFolderAt(const std::filesystem::path& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+[[noreturn]] void ThrowCode(DWORD code, const std::filesystem::path& native,
+                            std::u16string_view path) {
+  // Replacing a folder is "access denied" on Windows; say what it is.
+  if (code == ERROR_ACCESS_DENIED && IsFolderAt(native)) {
+    ThrowFileError(FileFailure::IsFolder, path);
+  }
+  ThrowFileError(std::error_code(static_cast<int>(code), std::system_category()), path);
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement(std::u16string path)
+    : path_(std::move(path)), native_(NativePath(path_)) {
+  std::wstring name = native_.filename().native();
+  if (name.size() > kNameUnitsKept) name.resize(kNameUnitsKept);
+  const std::filesystem::path folder = native_.parent_path();
+  // Names need not be unpredictable, only free: CREATE_NEW refuses a taken one.
+  std::uint64_t seed = static_cast<std::uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::GetCurrentProcessId());
+  for (int attempt = 0;; ++attempt) {
+    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+    wchar_t suffix[16];
+    std::swprintf(suffix, 16, L"%08x", static_cast<unsigned>(seed >> 32));
+    const std::filesystem::path candidate = folder / (L"." + name + L"." + suffix + L".tmp");
+    const HANDLE file = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      handle_ = reinterpret_cast<std::intptr_t>(file);
+      temporary_ = candidate;
+      return;
+    }
+    const DWORD code = ::GetLastError();
+    if ((code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS) || attempt == 100) {
+      ThrowCode(code, native_, path_);
+    }
+  }
+}
+
+FileReplacement::~FileReplacement() {
+  Discard();
+}
+
+void FileReplacement::Write(std::string_view bytes) {
+  if (handle_ == -1) ThrowCode(ERROR_INVALID_HANDLE, native_, path_);
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : static_cast<DWORD>(bytes.size());
+    DWORD put = 0;
+    if (!::WriteFile(AsHandle(handle_), bytes.data(), chunk, &put, nullptr)) {
+      const DWORD code = ::GetLastError();
+      Discard();
+      ThrowCode(code, native_, path_);
+    }
+    bytes.remove_prefix(put);
+  }
+}
+
+void FileReplacement::Commit() {
+  if (handle_ == -1) ThrowCode(ERROR_INVALID_HANDLE, native_, path_);
+  const bool closed = ::CloseHandle(AsHandle(handle_)) != 0;
+  handle_ = -1;
+  DWORD code = closed ? ERROR_SUCCESS : ::GetLastError();
+  if (closed && !::MoveFileExW(temporary_.c_str(), native_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    code = ::GetLastError();
+  }
+  if (code != ERROR_SUCCESS) {
+    Discard();
+    ThrowCode(code, native_, path_);
+  }
+  temporary_.clear();
+}
+
+void FileReplacement::Discard() {
+  if (handle_ != -1) {
+    ::CloseHandle(AsHandle(handle_));
+    handle_ = -1;
+  }
+  if (!temporary_.empty()) {
+    ::DeleteFileW(temporary_.c_str());
+    temporary_.clear();
+  }
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,126 @@
+// A folder comparison set up in a scratch folder: reports go in v1/ and v2/,
+// pages come out in out/, the summary is Result.html.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/runs.h"
+#include "diff/form_diff.h"
+#include "fake_window.h"
+#include "report/report_parser.h"
+#include "runs_fixture.h"
+#include "text/cp932.h"
+#include "text/utf8.h"
+
+namespace tarnwick::testing {
+
+class DiffRun : public ::testing::Test {
+ protected:
+  DiffRun() {
+    settings = BaseDefaults();
+    settings.SRC_PATH1 = scratch.Folder(u"v1");
+    settings.SRC_PATH2 = scratch.Folder(u"v2");
+    settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
+    settings.OUTPUT_PATH = scratch.Folder(u"out");
+    settings.OUTPUT_FILE = u"Result";
+  }
+
+  std::u16string Out(std::u16string_view name) const {
+    return settings.OUTPUT_PATH + std::u16string(name);
+  }
+
+  // The summary page as text, its start stamp checked and replaced by "STAMP".
+  std::u16string Summary(std::u16string_view name = u"Result.html") const {
+    std::u16string text = ScratchFolder::ReadText(Out(name));
+    const std::u16string_view title = u"ファイル比較：開始日時：";
+    const std::u16string_view shape = u"0000/00/00&nbsp;&nbsp;00:00:00";  // 0 stands for a digit
+    const std::size_t at = text.find(title);
+    bool shaped = at != std::u16string::npos && text.size() >= at + title.size() + shape.size();
+    for (std::size_t i = 0; shaped && i < shape.size(); ++i) {
+      const char16_t c = text[at + title.size() + i];
+      shaped = shape[i] == u'0' ? c >= u'0' && c <= u'9' : c == shape[i];
+    }
+    EXPECT_TRUE(shaped) << ToUtf8(text);
+    if (shaped) text.replace(at, title.size() + shape.size(), u"STAMP");
+    return text;
+  }
+
+  // What the form comparison writes for two report texts (empty: side absent).
+  static std::string ExpectedPage(std::u16string_view text1, std::u16string_view text2,
+                                  std::u16string_view path1, std::u16string_view path2,
+                                  bool diffOnly) {
+    auto parse = [](std::u16string_view text) {
+      if (text.empty()) return BlankTree();
+      CollectionPtr tree;
+      GetBlockStruct(text, tree);
+      return tree;
+    };
+    HTMLTblCls table;
+    bool diffFound = false;
+    MakeFormDiffTable(*parse(text1), *parse(text2), !text1.empty(), !text2.empty(), path1, path2,
+                      table, diffFound, diffOnly);
+    return EncodeCp932(u"<HTML><TABLE>\r\n" + table.sStr() + u"\r\n</TABLE></HTML>\r\n");
+  }
+
+  // The link targets of the summary page, in order.
+  std::vector<std::u16string> SummaryLinks() const {
+    const std::u16string summary = ScratchFolder::ReadText(Out(u"Result.html"));
+    std::vector<std::u16string> targets;
+    for (std::size_t at = summary.find(u"href=\""); at != std::u16string::npos;
+         at = summary.find(u"href=\"", at + 1)) {
+      const std::size_t start = at + 6;
+      targets.push_back(summary.substr(start, summary.find(u'"', start) - start));
+    }
+    return targets;
+  }
+
+  ScratchFolder scratch;
+  Settings settings;
+  FakeWindow window;
+};
+
+inline std::u16string Head(std::u16string_view folder1, std::u16string_view folder2) {
+  return u"<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
+         u"<tr><td colspan=\"3\">フォルダ１:" +
+         std::u16string(folder1) +
+         u"</td></tr>\r\n"
+         u"<tr><td colspan=\"3\">フォルダ２:" +
+         std::u16string(folder2) +
+         u"</td></tr>\r\n"
+         u"<tr><td colspan=\"3\">STAMP</td></tr>\r\n"
+         u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n";
+}
+
+inline constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
+
+// The file a summary link leads to: entities and percent-escapes undone.
+inline std::u16string LinkedFile(std::u16string_view href) {
+  std::u16string unescaped(href);
+  for (const auto& [entity, character] :
+       {std::pair<std::u16string_view, std::u16string_view>{u"&quot;", u"\""},
+        {u"&lt;", u"<"},
+        {u"&gt;", u">"},
+        {u"&amp;", u"&"}}) {
+    for (std::size_t at = unescaped.find(entity); at != std::u16string::npos;
+         at = unescaped.find(entity, at + 1)) {
+      unescaped.replace(at, entity.size(), character);
+    }
+  }
+  std::string bytes;
+  for (std::size_t i = 0; i < unescaped.size(); ++i) {
+    if (unescaped[i] == u'%' && i + 2 < unescaped.size()) {
+      bytes += static_cast<char>(std::stoi(ToUtf8(unescaped.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      bytes += ToUtf8(unescaped.substr(i, 1));
+    }
+  }
+  return FromUtf8(bytes);
+}
+
+}  // namespace tarnwick::testing

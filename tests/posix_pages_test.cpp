@@ -1,0 +1,172 @@
+// Pages and the summary under what POSIX lets a test arrange: a full disk,
+// symbolic links in a page's place, permissions to keep.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/summary_page.h"
+#include "base/error.h"
+#include "diff_run_fixture.h"
+#include "file_size_limit.h"
+#include "files/paths.h"
+#include "pages/page_file.h"
+#include "runs_fixture.h"
+#include "sample_reports.h"
+#include "test_platform.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+using testing::DiffRun;
+using testing::FakeWindow;
+using testing::FileSizeLimit;
+using testing::Head;
+using testing::kTail;
+using testing::LinkedFile;
+using testing::ScratchFolder;
+using testing::SmallReport;
+
+// The names in a folder, hidden ones included.
+std::vector<std::string> Names(const std::u16string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(PageFile, AFullDiskLeavesTheOldPageWholeAndFailsAtCommit) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder();
+  const std::u16string path = scratch.Write(u"", u"p.html", "old page");
+  PageWriter writer(path);
+  {
+    FileSizeLimit limit(100000);
+    // The write fails inside; the error waits for Commit.
+    EXPECT_NO_THROW(writer.Write(std::u16string(400000, u'x')));
+    try {
+      writer.Commit();
+      ADD_FAILURE() << "a failed write must fail the page";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.Number(), kFileErrorNumber);
+      EXPECT_NE(error.Description().find(path), std::u16string::npos);
+    }
+  }
+  EXPECT_EQ(ScratchFolder::Read(path), "old page");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"p.html"});
+}
+
+TEST(PageFile, ALinkInThePagesPlaceIsReplacedAndItsTargetUntouched) {
+  ScratchFolder scratch;
+  const std::u16string target = scratch.Write(u"elsewhere", u"precious.txt", "precious");
+  const std::u16string link = scratch.Folder(u"out") + u"p.html";
+  std::filesystem::create_symlink(NativePath(target), NativePath(link));
+
+  WritePage(link, kComparisonPageHead, u"");
+  EXPECT_EQ(ScratchFolder::Read(target), "precious");
+  EXPECT_FALSE(std::filesystem::is_symlink(NativePath(link)));
+  EXPECT_EQ(ScratchFolder::Read(link), "<HTML><TABLE>\r\n\r\n</TABLE></HTML>\r\n");
+
+  // A dangling link is replaced as well, and nothing is created where it pointed.
+  const std::u16string dangling = scratch.Folder(u"out") + u"q.html";
+  const std::u16string nowhere = scratch.Folder(u"elsewhere") + u"missing.txt";
+  std::filesystem::create_symlink(NativePath(nowhere), NativePath(dangling));
+  WritePage(dangling, kComparisonPageHead, u"");
+  EXPECT_FALSE(ScratchFolder::Exists(nowhere));
+  EXPECT_EQ(Names(scratch.Folder(u"out")), (std::vector<std::string>{"p.html", "q.html"}));
+}
+
+TEST(PageFile, AReplacedPageKeepsItsPermissions) {
+  ScratchFolder scratch;
+  const std::u16string path = scratch.Write(u"", u"p.html", "old");
+  namespace fs = std::filesystem;
+  fs::permissions(NativePath(path),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  WritePage(path, kComparisonPageHead, u"");
+  EXPECT_EQ(fs::status(NativePath(path)).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(SummaryPage, ARewriteThatFailsLeavesTheLastGoodPageWhole) {
+  ScratchFolder scratch;
+  const std::u16string page = scratch.Folder() + u"sum.html";
+  std::vector<FileEntry> files(5000);
+  for (FileEntry& entry : files) entry.name = u"FORM.TXT";
+  WriteSummaryPage(page, u"S", u"/1/", u"/2/", files);
+  const std::string good = ScratchFolder::Read(page);
+  ASSERT_GT(good.size(), 200000u);
+
+  files[0].status = FileStatus::Same;
+  {
+    FileSizeLimit limit(100000);
+    EXPECT_THROW(WriteSummaryPage(page, u"S", u"/1/", u"/2/", files), Error);
+  }
+  EXPECT_EQ(ScratchFolder::Read(page), good);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(NativePath(scratch.Folder())),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST_F(DiffRun, AFullDiskStopsTheRunUnderTheWritingStageAndTearsNoPage) {
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", std::u16string(200000, u'x')));
+  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", u"short"));
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::string oldPage = ScratchFolder::Read(Out(u"B.html"));
+
+  scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", std::u16string(200000, u'y')));
+  FakeWindow full;
+  {
+    FileSizeLimit limit(100000);
+    EXPECT_EQ(ExecDiff(settings, full), RunOutcome::Failed);
+  }
+  ASSERT_EQ(full.messages.size(), 1u);
+  EXPECT_EQ(full.messages[0].text.rfind(
+                u"ファイル[" + Out(u"B.html") + u"]の出力中に、エラーが発生しました。\r\n", 0),
+            0u)
+      << ToUtf8(full.messages[0].text);
+  EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")), oldPage);
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+                           u"<tr><td>A.TXT</td><td><a href=\"" + Out(u"A.html") +
+                           u"\">差異あり</a></td></tr>\r\n"
+                           u"<tr><td>B.TXT</td><td>未処理</td></tr>\r\n" +
+                           std::u16string(kTail));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(NativePath(settings.OUTPUT_PATH))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"A.html", "B.html", "Result.html"}));
+}
+
+TEST_F(DiffRun, APageThatIsALinkIsReplacedAndWhatItPointsToKept) {
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  const std::u16string target = scratch.Write(u"keep", u"notes.txt", "notes");
+  std::filesystem::create_symlink(NativePath(target), NativePath(Out(u"A.html")));
+  std::filesystem::create_symlink(NativePath(target), NativePath(Out(u"Result.html")));
+
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  EXPECT_EQ(ScratchFolder::Read(target), "notes");
+  EXPECT_FALSE(std::filesystem::is_symlink(NativePath(Out(u"A.html"))));
+  EXPECT_NE(ScratchFolder::ReadText(Out(u"A.html")).find(u"<HTML><TABLE>"), std::u16string::npos);
+  EXPECT_NE(Summary().find(u"差異あり"), std::u16string::npos);
+}
+
+// "?" cannot be in a Windows file name, but a browser takes it for a query.
+TEST_F(DiffRun, SummaryLinksEncodeAQuestionMarkInAName) {
+  scratch.WriteText(u"v1", u"A?B.txt", SmallReport(u"F", u"1"));
+  scratch.WriteText(u"v2", u"A?B.txt", SmallReport(u"F", u"2"));
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  EXPECT_EQ(SummaryLinks(), std::vector<std::u16string>{Out(u"A%3FB.html")});
+  EXPECT_TRUE(ScratchFolder::Exists(LinkedFile(Out(u"A%3FB.html"))));
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Times whole tarnwick-cli processes against their yardsticks on reports made
+# by tarnwick-gen and prints, per row, the medians, the ratio to its goal and
+# the peak memory:
+#   file      a 20 MB report against itself, DIFF_ONLY    vs iconv CP932 -> UTF-16LE twice  (<= 2x)
+#   trigger   a 100,000-line trigger, 1% edits            vs GNU diff of the two reports   (<= 3x)
+#   repeated  the same with a quarter of its lines repeated vs GNU diff                    (<= 3x)
+#   folders   200 pairs of 1 MB, 1% edits, both cores     vs diff -r                       (<= 1.5x)
+#   dense     a 160,000-line trigger, every second line changed  (under 2 s)
+# Rows other than folders run on one processor (taskset -c 0), as the goals
+# were set. Ratios are of wall times (the goals' terms) and of CPU times,
+# which a busy machine disturbs less.
+# Usage: tools/bench_processes.sh [BUILD_DIR]
+#   RUNS=5 (runs per command, median quoted)  ROWS="file trigger repeated folders dense"
+#   WORK=DIR keeps the reports in DIR (made once, reused by later calls)
+set -euo pipefail
+
+build=$(cd "${1:-build}" && pwd)
+runs=${RUNS:-5}
+rows=${ROWS:-file trigger repeated folders dense}
+cli="$build/tarnwick-cli"
+gen="$build/tarnwick-gen"
+if [[ -n ${WORK:-} ]]; then
+  work=$WORK
+  mkdir -p "$work"
+else
+  work=$(mktemp -d "${TMPDIR:-/tmp}/tarnwick-processes-XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+fi
+
+# Every report the rows use, made once per work folder.
+make_reports() {
+  [[ -e $work/.made ]] && return
+  echo "making reports in $work ..." >&2
+  mkdir -p "$work/file" "$work/trigger" "$work/repeated" "$work/dense"
+  "$gen" report --size 20000000 "$work/file/report.txt"
+  "$gen" trigger --lines 100000 --changed-every 100 "$work/repeated/a.txt" "$work/repeated/b.txt"
+  # The plain trigger: the same, its repeated lines (blank, "END IF;",
+  # "NULL;") made distinct by their line number on both sides alike.
+  for side in a b; do
+    LC_ALL=C awk '{ line = $0; sub(/\r$/, "", line)
+                    if (line ~ /^ *(END IF;|NULL;)?$/) line = line " -- " NR
+                    printf "%s\r\n", line }' \
+      "$work/repeated/$side.txt" > "$work/trigger/$side.txt"
+  done
+  "$gen" folders --pairs 200 --size 1000000 --edits 0.01 "$work/folders/v1" "$work/folders/v2"
+  "$gen" trigger --lines 160000 --changed-every 2 "$work/dense/a.txt" "$work/dense/b.txt"
+  touch "$work/.made"
+}
+
+# Runs a shell command $runs times (after one warm-up) and prints the
+# medians of wall, user and system seconds and the largest peak resident
+# size in KiB. $1 is "1" to keep it on one processor. The times include
+# starting bash and GNU time (a millisecond or two), for both sides alike.
+measure() {
+  local one=$1 command=$2 out="$work/.time"
+  local runner=(bash -c "$command")
+  if [[ $one == 1 ]] && command -v taskset > /dev/null; then runner=(taskset -c 0 "${runner[@]}"); fi
+  "${runner[@]}" > /dev/null 2>&1 || true
+  : > "$out.all"
+  local TIMEFORMAT='%3R %3U %3S'
+  for ((i = 0; i < runs; i++)); do
+    # bash times to the millisecond; GNU time adds the peak memory.
+    { time /usr/bin/time -f '%M' -o "$out" "${runner[@]}" > /dev/null 2>&1 || true; } 2> "$out.times"
+    echo "$(cat "$out.times") $(tail -1 "$out")" >> "$out.all"
+  done
+  local medians=()
+  for column in 1 2 3; do
+    medians+=("$(cut -d' ' -f"$column" "$out.all" | sort -n | awk -v n="$runs" \
+      '{ v[NR] = $1 } END { print (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }')")
+  done
+  echo "${medians[*]} $(cut -d' ' -f4 "$out.all" | sort -n | tail -1)"
+}
+
+# The comparison command line: MODE SRC_PATH1 SRC_FILE1 SRC_PATH2 SRC_FILE2 OUTPUT_FILE.
+compare() {
+  printf 'exec %q diff --quiet --set MODE=%q --set SRC_PATH1=%q --set SRC_FILE1=%q' \
+    "$cli" "$1" "$2" "$3"
+  printf ' --set SRC_PATH2=%q --set SRC_FILE2=%q --set OUTPUT_PATH=%q --set OUTPUT_FILE=%q' \
+    "$4" "$5" "$work/out" "$6"
+  printf ' --set DIFF_ONLY=True'
+}
+
+# One row: name, one processor (1/0), goal (a ratio, or "N s" for a time),
+# our command and the yardstick's ("" for none), as shell command lines.
+row() {
+  local name=$1 one=$2 goal=$3 ours=$4 yardstick=$5
+  read -r wall user sys peak <<< "$(measure "$one" "$ours")"
+  local line
+  line=$(printf '%-9s %7.3f s  user %6.3f  sys %6.3f  peak %7.1f MiB' \
+    "$name" "$wall" "$user" "$sys" "$(echo "$peak / 1024" | bc -l)")
+  if [[ -z $yardstick ]]; then
+    printf '%s  goal under %s\n' "$line" "$goal"
+    return
+  fi
+  read -r ywall yuser ysys _ <<< "$(measure "$one" "$yardstick")"
+  [[ $goal == *" s" ]] && goal="our time under $goal" || goal="ratio <= $goal"
+  printf '%s  yardstick %6.3f s  ratio %5.2f (cpu %5.2f)  goal: %s\n' "$line" "$ywall" \
+    "$(echo "$wall / $ywall" | bc -l)" "$(echo "($user + $sys) / ($yuser + $ysys)" | bc -l)" "$goal"
+}
+
+make_reports
+mkdir -p "$work/out"
+echo "load average before timing: $(cut -d' ' -f1-3 /proc/loadavg); medians of $runs runs" >&2
+for name in $rows; do
+  case $name in
+    file)
+      report=$work/file/report.txt
+      row file 1 2 "$(compare FILE "$work/file" report.txt "$work/file" report.txt file.html)" \
+        "iconv -f CP932 -t UTF-16LE $(printf %q "$report"); iconv -f CP932 -t UTF-16LE $(printf %q "$report")"
+      bytes=$(stat -c %s "$report")
+      printf '          peak %.2f times the two reports (goal <= 3), system %.2f of user time (goal < 0.2)\n' \
+        "$(echo "$peak * 1024 / (2 * $bytes)" | bc -l)" "$(echo "$sys / $user" | bc -l)"
+      ;;
+    trigger | repeated | dense)
+      goal=3
+      [[ $name == dense ]] && goal="2 s"
+      row "$name" 1 "$goal" "$(compare FILE "$work/$name" a.txt "$work/$name" b.txt "$name.html")" \
+        "exec diff $(printf %q "$work/$name/a.txt") $(printf %q "$work/$name/b.txt")"
+      ;;
+    folders)
+      row folders 0 1.5 "$(compare FOLDER "$work/folders/v1" '*.txt' "$work/folders/v2" '*.txt' index.html)" \
+        "exec diff -r $(printf %q "$work/folders/v1") $(printf %q "$work/folders/v2")"
+      ;;
+    *) echo "unknown row $name" >&2 ;;
+  esac
+done
