@@ -8,7 +8,11 @@ else
   BUILD_DIR ?= build
 endif
 
-.PHONY: deps configure build test run bench demo screenshots clean
+# make fuzz: each fuzz target for FUZZ_SECONDS (Clang build in build-fuzz/).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+
+.PHONY: deps configure build test run bench demo screenshots fuzz clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -34,5 +38,8 @@ demo: build
 screenshots: build
 	@bash tools/screenshots.sh $(BUILD_DIR)
 
+fuzz: deps
+	@bash fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-fuzz
