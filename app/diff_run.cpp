@@ -199,9 +199,10 @@ FileStatus PairStatus(const FileEntry& entry, bool diffFound) {
 }
 
 // Compares pair after pair into its page; in folder mode writes the summary
-// page first with every report "未処理" and again after every pair.
-void ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly, WindowOps& window,
-                  std::u16string& stage) {
+// page first with every report "未処理" and again after every pair. Returns
+// how many pairs were compared: fewer than all when a cancel stopped it.
+std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly,
+                         WindowOps& window, std::u16string& stage) {
   WaitCursor cursor(window);
   std::vector<FileEntry>& files = plan.files;
   const std::vector<PairPlan>& pairs = plan.pairs;
@@ -215,7 +216,12 @@ void ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly, Wind
   const bool prefetch = !window.StructureViewerEnabled();
   std::unique_ptr<PairAhead> ahead;
   if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0]);
+  // File mode has one pair of unknown length: busy, without a count.
+  const std::size_t total = plan.fileMode ? 0 : pairs.size();
+  window.SetProgress(0, total);
   for (std::size_t i = 0; i < pairs.size(); ++i) {
+    // The summary already shows every pair from here on as "未処理".
+    if (window.CancelRequested()) return i;
     std::u16string compareStage = u"フォーム文章の差分作成中に、";
     if (!plan.fileMode) {
       window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
@@ -234,7 +240,19 @@ void ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly, Wind
       files[i].status = PairStatus(files[i], diffFound);
       WriteSummaryPage(plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
     }
+    window.SetProgress(i + 1, total);
   }
+  return pairs.size();
+}
+
+// The pairs from `done` on: their names in folder mode, the side 1 report in
+// file mode.
+std::vector<std::u16string> NotReached(const DiffPlan& plan, std::size_t done) {
+  std::vector<std::u16string> names;
+  for (std::size_t i = done; i < plan.pairs.size(); ++i) {
+    names.push_back(plan.fileMode ? plan.pairs[i].path1 : plan.files[i].name);
+  }
+  return names;
 }
 
 }  // namespace
@@ -254,9 +272,11 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
   if (outcome != RunOutcome::Finished) return outcome;
   if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
 
+  std::size_t done = 0;
   outcome = GuardRun(window, stage,
-                     [&] { ComparePairs(plan, stamp, settings.DIFF_ONLY, window, stage); });
+                     [&] { done = ComparePairs(plan, stamp, settings.DIFF_ONLY, window, stage); });
   if (outcome != RunOutcome::Finished) return outcome;
+  if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 
   window.ShowMessage(kFinishedMessage, MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) {

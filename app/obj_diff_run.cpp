@@ -67,6 +67,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
       return side.ObjPathTexts[static_cast<std::size_t>(number - 1)];
     };
     stage = u"フォーム文章の差分作成中に、";
+    window.SetProgress(0, 0);  // one step of unknown length
     HTMLTblCls table;
     bool diffFound = false;
     MakeObjDiffTable(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,

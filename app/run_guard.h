@@ -7,18 +7,21 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/window_ops.h"
 
 namespace tarnwick {
 
 enum class RunOutcome {
-  Finished,  // "終了しました。" was shown
-  Rejected,  // an input check stopped the run before anything was written
-  Failed,    // the run error message was shown
+  Finished,   // "終了しました。" was shown
+  Rejected,   // an input check stopped the run before anything was written
+  Failed,     // the run error message was shown
+  Cancelled,  // stopped on request between pairs; "中止しました。" was shown
 };
 
 inline constexpr std::u16string_view kFinishedMessage = u"終了しました。";
+inline constexpr std::u16string_view kCancelledMessage = u"中止しました。";
 inline constexpr std::u16string_view kErrorWords = u"エラーが発生しました。";
 
 // stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
@@ -27,6 +30,10 @@ std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view de
 // The description of any exception a run may meet; running out of memory
 // has words of its own.
 std::u16string ErrorDescription(const std::exception& error);
+
+// The end of a cancelled run: "中止しました。" with the information icon,
+// then what was not reached. Gives RunOutcome::Cancelled.
+RunOutcome EndCancelled(WindowOps& window, const std::vector<std::u16string>& notReached);
 
 // Shows the wait cursor for its lifetime.
 class WaitCursor {

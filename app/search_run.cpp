@@ -85,13 +85,17 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
 }
 
 // Searches report after report into its page; writes the summary page first
-// with every report "未処理" and again after every report.
-void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
-                   WindowOps& window, std::u16string& stage) {
+// with every report "未処理" and again after every report. Returns how many
+// reports were searched: fewer than all when a cancel stopped it.
+std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
+                          WindowOps& window, std::u16string& stage) {
   WaitCursor wait(window);
   WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
+  window.SetProgress(0, plan.files.size());
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
+    // The summary already shows every report from here on as "未処理".
+    if (window.CancelRequested()) return i;
     FileEntry& entry = plan.files[i];
     window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
                          entry.name);
@@ -110,7 +114,9 @@ void SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_vi
 
     entry.status = found ? FileStatus::Match : FileStatus::NoMatch;
     WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+    window.SetProgress(i + 1, plan.files.size());
   }
+  return plan.files.size();
 }
 
 }  // namespace
@@ -133,8 +139,15 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
   if (outcome != RunOutcome::Finished) return outcome;
   if (!CheckNoInputOverwritten(plan.Pages(), plan.reports, window)) return RunOutcome::Rejected;
 
-  outcome = GuardRun(window, stage, [&] { SearchReports(plan, query, stamp, window, stage); });
+  std::size_t done = 0;
+  outcome =
+      GuardRun(window, stage, [&] { done = SearchReports(plan, query, stamp, window, stage); });
   if (outcome != RunOutcome::Finished) return outcome;
+  if (done < plan.files.size()) {
+    std::vector<std::u16string> notReached;
+    for (std::size_t i = done; i < plan.files.size(); ++i) notReached.push_back(plan.files[i].name);
+    return EndCancelled(window, notReached);
+  }
 
   window.ShowMessage(kFinishedMessage, MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) window.OpenResult(plan.summaryPath);

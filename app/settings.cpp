@@ -183,9 +183,16 @@ bool ReadIni(std::u16string_view iniPath, Settings& settings) {
 std::u16string IniText(const Settings& settings) {
   std::u16string text;
   for (const KeyField& field : kKeyFields) {
+    const std::u16string value = ValueText(field, settings);
+    // Written as is, a line break would start a line of its own: a key of
+    // the value's choosing on the next start.
+    if (value.find_first_of(u"\r\n") != std::u16string::npos) {
+      throw Error(kGeneralErrorNumber,
+                  u"設定値[" + std::u16string(field.key) + u"]に改行が含まれています。");
+    }
     text += field.key;
     text += u'=';
-    text += ValueText(field, settings);
+    text += value;
     text += u"\r\n";
   }
   return text;
@@ -193,6 +200,7 @@ std::u16string IniText(const Settings& settings) {
 
 bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window) {
   try {
+    // IniText refuses a value with a line break before the file is touched.
     WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
   } catch (const Error& e) {
     window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + e.Description(),

@@ -65,10 +65,13 @@ bool ApplyIniText(std::u16string_view text, Settings& settings);
 bool ApplyIniLine(std::u16string_view line, Settings& settings);
 
 // The file's text as WriteIni writes it: every key in its fixed order, CR LF.
+// Throws tarnwick::Error naming the key when a value holds a CR or an LF,
+// which would otherwise become a line of its own.
 std::u16string IniText(const Settings& settings);
 
 // Writes the file; on failure shows "iniファイルの書き込み中にエラーが発生しました。"
-// with the description, critical icon, and returns false.
+// with the description, critical icon, and returns false. A value with a line
+// break fails before the file is touched, so the file never gains a line.
 bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window);
 
 }  // namespace tarnwick

@@ -3,8 +3,10 @@
 // see a widget.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
@@ -27,6 +29,14 @@ class WindowOps {
   virtual void ShowStructure(const Collection& tree) = 0;
   // Opens a result page in the desktop's default application.
   virtual void OpenResult(std::u16string_view path) = 0;
+  // Pairs or reports done of `total`; total 0 means busy without a count.
+  virtual void SetProgress(std::size_t done, std::size_t total) = 0;
+  // True once the user asked the run to stop. The runs ask before each next
+  // pair or report, so a page is never left half written. Any thread.
+  virtual bool CancelRequested() const = 0;
+  // After a cancel: what the run did not reach (the names the summary page
+  // shows, still "未処理" there), in run order.
+  virtual void ShowNotReached(const std::vector<std::u16string>& names) = 0;
 };
 
 }  // namespace tarnwick

@@ -40,6 +40,9 @@ class SilentWindow : public WindowOps {
   bool StructureViewerEnabled() const override { return false; }
   void ShowStructure(const Collection&) override {}
   void OpenResult(std::u16string_view) override {}
+  void SetProgress(std::size_t, std::size_t) override {}
+  bool CancelRequested() const override { return false; }
+  void ShowNotReached(const std::vector<std::u16string>&) override {}
 };
 
 // Three strings, FOUND_ONLY on. Per generated 1 MB report, query 0 renders a

@@ -6,6 +6,7 @@
 
 #include <iostream>
 
+#include "cli/interrupt.h"
 #include "files/file_io.h"
 #include "text/utf8.h"
 
@@ -23,6 +24,17 @@ void ConsoleWindow::ShowMessage(std::u16string_view text, MessageIcon) {
 void ConsoleWindow::SetStatusText(std::u16string_view text) {
   // The window clears its label between steps; a console line says nothing then.
   if (showStatus_ && !text.empty()) std::cerr << ToUtf8(text) << std::endl;
+}
+
+bool ConsoleWindow::CancelRequested() const {
+  return CancelSignalled();
+}
+
+void ConsoleWindow::ShowNotReached(const std::vector<std::u16string>& names) {
+  if (names.empty()) return;
+  std::cerr << "tarnwick-cli: interrupted; not reached (" << names.size() << "):\n";
+  for (const std::u16string& name : names) std::cerr << "  " << ToUtf8(name) << '\n';
+  std::cerr << std::flush;
 }
 
 void ConsoleWindow::OpenResult(std::u16string_view path) {

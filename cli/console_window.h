@@ -1,7 +1,9 @@
 // The console standing in for the window: message boxes go to standard error
 // (UTF-8, the text as is, then a newline); status texts too, but only when
 // standard error is a terminal and --quiet is absent; the structure viewer is
-// never shown; a result is opened (xdg-open) only when --open was given.
+// never shown; a result is opened (xdg-open) only when --open was given. A
+// run is cancelled by SIGINT or SIGTERM (cli/interrupt.h), after which what
+// it did not reach is listed on standard error.
 #pragma once
 
 #include <string_view>
@@ -21,6 +23,9 @@ class ConsoleWindow : public WindowOps {
   bool StructureViewerEnabled() const override { return false; }
   void ShowStructure(const Collection&) override {}
   void OpenResult(std::u16string_view path) override;
+  void SetProgress(std::size_t, std::size_t) override {}
+  bool CancelRequested() const override;
+  void ShowNotReached(const std::vector<std::u16string>& names) override;
 
  private:
   bool open_;

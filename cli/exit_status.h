@@ -9,6 +9,7 @@ inline constexpr int kExitFinished = 0;
 inline constexpr int kExitRunError = 1;
 inline constexpr int kExitRejected = 2;  // an input check stopped the run
 inline constexpr int kExitUsage = 64;
+inline constexpr int kExitCancelled = 130;  // SIGINT or SIGTERM stopped the run
 
 constexpr int ExitStatus(RunOutcome outcome) {
   switch (outcome) {
@@ -18,6 +19,8 @@ constexpr int ExitStatus(RunOutcome outcome) {
       return kExitRejected;
     case RunOutcome::Failed:
       return kExitRunError;
+    case RunOutcome::Cancelled:
+      return kExitCancelled;
   }
   return kExitRunError;
 }

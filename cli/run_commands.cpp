@@ -7,6 +7,7 @@
 #include "app/runs.h"
 #include "cli/commands.h"
 #include "cli/console_window.h"
+#include "cli/interrupt.h"
 #include "cli/run_options.h"
 #include "text/utf8.h"
 
@@ -25,6 +26,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   // Without --open the console opens nothing, whatever the setting says.
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ConsoleWindow console(options.open, options.quiet);
+  CancelOnSignals();
   return ExitStatus(run(options.settings, console));
 }
 

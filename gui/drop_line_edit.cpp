@@ -8,7 +8,51 @@
 
 namespace tarnwick {
 
-DropLineEdit::DropLineEdit(QWidget* parent) : QLineEdit(parent) {
+OneLineEdit::OneLineEdit(QWidget* parent) : QLineEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, &OneLineEdit::StripLineBreaks);
+}
+
+void OneLineEdit::StripLineBreaks() {
+  const QString current = text();
+  if (!current.contains(QLatin1Char('\r')) && !current.contains(QLatin1Char('\n'))) return;
+  // The cursor stays behind the same character it followed.
+  const int cursor = cursorPosition();
+  const int removedBefore = static_cast<int>(current.left(cursor).count(QLatin1Char('\r')) +
+                                             current.left(cursor).count(QLatin1Char('\n')));
+  QString stripped = current;
+  stripped.remove(QLatin1Char('\r'));
+  stripped.remove(QLatin1Char('\n'));
+  setText(stripped);  // emits textChanged again, now without line breaks
+  setCursorPosition(cursor - removedBefore);
+}
+
+// Files belong to the drop targets only; a box for a name or a search string
+// would insert their URLs as text.
+void OneLineEdit::dragEnterEvent(QDragEnterEvent* event) {
+  if (HoldsFiles(event->mimeData())) {
+    event->ignore();
+  } else {
+    QLineEdit::dragEnterEvent(event);
+  }
+}
+
+void OneLineEdit::dragMoveEvent(QDragMoveEvent* event) {
+  if (HoldsFiles(event->mimeData())) {
+    event->ignore();
+  } else {
+    QLineEdit::dragMoveEvent(event);
+  }
+}
+
+void OneLineEdit::dropEvent(QDropEvent* event) {
+  if (HoldsFiles(event->mimeData())) {
+    event->ignore();
+  } else {
+    QLineEdit::dropEvent(event);
+  }
+}
+
+DropLineEdit::DropLineEdit(QWidget* parent) : OneLineEdit(parent) {
   setAcceptDrops(true);
 }
 

@@ -1,5 +1,8 @@
-// A one-line text box that takes files dropped from the desktop: instead of
-// inserting their URLs as text it reports the local paths in drop order.
+// The window's one-line text boxes. Every box keeps its text on one line:
+// line breaks that arrive by typing, pasting, dropping or setText are
+// removed, so none can reach the settings file. A plain box ignores files
+// dragged from the desktop; a drop target (DropLineEdit) takes them and
+// reports their local paths in drop order instead of inserting URLs as text.
 // Other drops (plain text) behave as in any text box.
 #pragma once
 
@@ -8,7 +11,22 @@
 
 namespace tarnwick {
 
-class DropLineEdit : public QLineEdit {
+class OneLineEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit OneLineEdit(QWidget* parent = nullptr);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void StripLineBreaks();
+};
+
+class DropLineEdit : public OneLineEdit {
   Q_OBJECT
 
  public:

@@ -6,11 +6,13 @@
 #include "app/settings.h"
 #include "gui/japanese_font.h"
 #include "gui/main_window.h"
+#include "gui/qt_translation.h"
 #include "gui/screenshots.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tarnwick::UseJapaneseFont(app);
+  tarnwick::UseJapaneseQtTexts(app);
 
   const QStringList arguments = QApplication::arguments();
   const qsizetype shots = arguments.indexOf(QStringLiteral("--screenshots"));

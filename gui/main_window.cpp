@@ -4,6 +4,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,9 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
+#include <QThread>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
 #include <iterator>
@@ -25,6 +32,7 @@
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
 #include "gui/report_tree_view.h"
+#include "gui/screen_fit.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -43,36 +51,34 @@ QLabel* LabelFor(const QString& caption, QWidget* box, QWidget* parent) {
   return label;
 }
 
-// "フォルダ" and "オブジェクト・リスト・レポートファイル名" in a titled group.
-QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLineEdit* files, QWidget* parent) {
+// "フォルダ" and "オブジェクト・リスト・レポートファイル名" in a titled group;
+// each row is its box with the box's "…" button.
+QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLayout* folderRow,
+                       QLineEdit* files, QLayout* filesRow, QWidget* parent) {
   auto* group = new QGroupBox(title, parent);
   auto* grid = new QGridLayout(group);
   grid->addWidget(LabelFor(QStringLiteral("フォルダ"), folder, group), 0, 0);
-  grid->addWidget(folder, 0, 1);
+  grid->addLayout(folderRow, 0, 1);
   grid->addWidget(
       LabelFor(QStringLiteral("オブジェクト・リスト・レポートファイル名"), files, group), 1, 0);
-  grid->addWidget(files, 1, 1);
+  grid->addLayout(filesRow, 1, 1);
   grid->setColumnStretch(1, 1);
   return group;
+}
+
+// A page that scrolls when the window is smaller than the page (a small
+// screen, a large scale factor) instead of holding the window larger.
+QScrollArea* Scrollable(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
 }
 
 int ConditionIndex(bool contain) {
   return contain ? 0 : 1;
 }
-
-// Re-enables the Execute button on every way out of a run.
-class DisabledWhileRunning {
- public:
-  explicit DisabledWhileRunning(QPushButton* button) : button_(button) {
-    button_->setEnabled(false);
-  }
-  ~DisabledWhileRunning() { button_->setEnabled(true); }
-  DisabledWhileRunning(const DisabledWhileRunning&) = delete;
-  DisabledWhileRunning& operator=(const DisabledWhileRunning&) = delete;
-
- private:
-  QPushButton* button_;
-};
 
 }  // namespace
 
@@ -82,9 +88,9 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
 
   auto* central = new QWidget(this);
   tabMain = Named(new QTabWidget(central), "tabMain");
-  tabMain->addTab(BuildDiffPage(), QStringLiteral("ファイル・フォルダの比較"));
-  tabMain->addTab(BuildObjDiffPage(), QStringLiteral("指定したオブジェクトの比較"));
-  tabMain->addTab(BuildSearchPage(), QStringLiteral("文字列検索"));
+  tabMain->addTab(Scrollable(BuildDiffPage()), QStringLiteral("ファイル・フォルダの比較"));
+  tabMain->addTab(Scrollable(BuildObjDiffPage()), QStringLiteral("指定したオブジェクトの比較"));
+  tabMain->addTab(Scrollable(BuildSearchPage()), QStringLiteral("文字列検索"));
 
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(tabMain, 1);
@@ -92,14 +98,16 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
   setCentralWidget(central);
   BuildMenus();
 
-  ops_ = std::make_unique<QtWindowOps>(this, lblStatus, mnuShowConstract, hooks_);
+  ops_ = std::make_unique<QtWindowOps>(this, lblStatus, mnuShowConstract, hooks_, prgRun);
 
   connect(tabMain, &QTabWidget::currentChanged, this, &frmMain::ShowPage);
   connect(cmdExec, &QPushButton::clicked, this, &frmMain::cmdExec_Click);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
   connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
   ConnectDrops();
   SetTabOrder();
   ShowPage();
+  FitToScreen(*this, sizeHint().expandedTo(QSize(760, 0)));
 }
 
 void frmMain::SetTabOrder() {
@@ -109,13 +117,22 @@ void frmMain::SetTabOrder() {
                             chkDiffObjOnly, txtSrcFolder, txtSrcFile,    txtSearchStr1, cmbSearch1,
                             txtSearchStr2,  cmbSearch2,   txtSearchStr3, cmbSearch3,    optCondAnd,
                             optCondOr,      chkFindOnly,  chkNoCase,     txtPutDir,     txtPutFile,
-                            chkOpenFile,    cmdExec,      cmdExit};
+                            chkOpenFile,    cmdExec,      cmdCancel,     cmdExit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  if (!worker_) return;
+  // Destroyed during a run (the program ends without closing the window):
+  // stop the run and let it finish its calls into the window, quietly.
+  disconnect(worker_, nullptr, this, nullptr);
+  ops_->SetClosing(true);
+  ops_->RequestCancel();
+  while (!worker_->wait(20)) QCoreApplication::processEvents();
+  delete worker_;
+}
 
 QWidget* frmMain::BuildDiffPage() {
   frmDiff = Named(new QFrame, "frmDiff");
@@ -137,8 +154,12 @@ QWidget* frmMain::BuildDiffPage() {
   settingsLayout->addStretch(1);
 
   auto* layout = new QVBoxLayout(frmDiff);
-  layout->addWidget(SourceGroup(QStringLiteral("ソース１"), txtFolder1, txtSrcTxt1, frmDiff));
-  layout->addWidget(SourceGroup(QStringLiteral("ソース２"), txtFolder2, txtSrcTxt2, frmDiff));
+  layout->addWidget(SourceGroup(QStringLiteral("ソース１"), txtFolder1,
+                                WithBrowse(txtFolder1, nullptr), txtSrcTxt1,
+                                WithBrowse(txtSrcTxt1, txtFolder1), frmDiff));
+  layout->addWidget(SourceGroup(QStringLiteral("ソース２"), txtFolder2,
+                                WithBrowse(txtFolder2, nullptr), txtSrcTxt2,
+                                WithBrowse(txtSrcTxt2, txtFolder2), frmDiff));
   layout->addWidget(settings);
   layout->addStretch(1);
   return frmDiff;
@@ -170,12 +191,12 @@ QWidget* frmMain::BuildSearchPage() {
   auto* conditions = new QGroupBox(QStringLiteral("検索条件"), frmSearch);
   auto* grid = new QGridLayout(conditions);
   grid->addWidget(new QLabel(QStringLiteral("プロパティの値が"), conditions), 0, 0, 1, 2);
-  QLineEdit** strings[] = {&txtSearchStr1, &txtSearchStr2, &txtSearchStr3};
+  OneLineEdit** strings[] = {&txtSearchStr1, &txtSearchStr2, &txtSearchStr3};
   QComboBox** lists[] = {&cmbSearch1, &cmbSearch2, &cmbSearch3};
   const char* stringNames[] = {"txtSearchStr1", "txtSearchStr2", "txtSearchStr3"};
   const char* listNames[] = {"cmbSearch1", "cmbSearch2", "cmbSearch3"};
   for (int row = 0; row < 3; ++row) {
-    *strings[row] = Named(new QLineEdit(conditions), stringNames[row]);
+    *strings[row] = Named(new OneLineEdit(conditions), stringNames[row]);
     *lists[row] = Named(new QComboBox(conditions), listNames[row]);
     (*lists[row])->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(*strings[row], row + 1, 0);
@@ -204,7 +225,9 @@ QWidget* frmMain::BuildSearchPage() {
   settingsLayout->addStretch(1);
 
   auto* layout = new QVBoxLayout(frmSearch);
-  layout->addWidget(SourceGroup(QStringLiteral("ソース"), txtSrcFolder, txtSrcFile, frmSearch));
+  layout->addWidget(SourceGroup(QStringLiteral("ソース"), txtSrcFolder,
+                                WithBrowse(txtSrcFolder, nullptr), txtSrcFile,
+                                WithBrowse(txtSrcFile, txtSrcFolder), frmSearch));
   layout->addWidget(conditions);
   layout->addWidget(settings);
   layout->addStretch(1);
@@ -214,7 +237,7 @@ QWidget* frmMain::BuildSearchPage() {
 QWidget* frmMain::BuildCommonArea() {
   auto* area = Named(new QFrame, "frmCommon");
   txtPutDir = Named(new DropLineEdit(area), "txtPutDir");
-  txtPutFile = Named(new QLineEdit(area), "txtPutFile");
+  txtPutFile = Named(new OneLineEdit(area), "txtPutFile");
   chkOpenFile = Named(new QCheckBox(QStringLiteral("ファイルを自動的に開く"), area), "chkOpenFile");
   lblStatus = Named(new QLabel(area), "lblStatus");
   lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -222,22 +245,68 @@ QWidget* frmMain::BuildCommonArea() {
   lblStatus->setMinimumWidth(120);
   // Long stage texts (full paths) must not widen the window.
   lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  prgRun = Named(new QProgressBar(area), "prgRun");
+  prgRun->setFormat(QStringLiteral("%v/%m"));
+  prgRun->setMaximumWidth(200);
+  // Shown only during a run, without moving the rest when it appears.
+  QSizePolicy keepPlace = prgRun->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  prgRun->setSizePolicy(keepPlace);
+  prgRun->hide();
   cmdExec = Named(new QPushButton(QStringLiteral("比較開始"), area), "cmdExec");
+  cmdCancel = Named(new QPushButton(QStringLiteral("中止"), area), "cmdCancel");
+  cmdCancel->setShortcut(QKeySequence(Qt::Key_Escape));
+  cmdCancel->setEnabled(false);
   cmdExit = Named(new QPushButton(QStringLiteral("終了"), area), "cmdExit");
   cmdExec->setDefault(true);
+
+  QLayout* putDirRow = WithBrowse(txtPutDir, nullptr);
+  cmdBrowsePutDir = putDirRow->itemAt(1)->widget();
+  auto* status = new QHBoxLayout;
+  status->addWidget(lblStatus, 1);
+  status->addWidget(prgRun);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdExec);
+  buttons->addWidget(cmdCancel);
+  buttons->addWidget(cmdExit);
 
   auto* grid = new QGridLayout(area);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(LabelFor(QStringLiteral("出力先フォルダ"), txtPutDir, area), 0, 0);
-  grid->addWidget(txtPutDir, 0, 1, 1, 3);
+  grid->addLayout(putDirRow, 0, 1, 1, 2);
   grid->addWidget(LabelFor(QStringLiteral("結果出力ファイル名(.html)"), txtPutFile, area), 1, 0);
   grid->addWidget(txtPutFile, 1, 1);
-  grid->addWidget(chkOpenFile, 1, 2, 1, 2);
-  grid->addWidget(lblStatus, 2, 0, 1, 2);
-  grid->addWidget(cmdExec, 2, 2);
-  grid->addWidget(cmdExit, 2, 3);
+  grid->addWidget(chkOpenFile, 1, 2);
+  grid->addLayout(status, 2, 0, 1, 2);
+  grid->addLayout(buttons, 2, 2);
   grid->setColumnStretch(1, 1);
   return area;
+}
+
+QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
+  auto* button = new QToolButton;
+  button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
+  button->setText(QStringLiteral("…"));
+  button->setToolTip(folderBox ? QStringLiteral("ファイルの選択")
+                               : QStringLiteral("フォルダの選択"));
+  connect(button, &QToolButton::clicked, this, [this, box, folderBox] {
+    // The choice goes the way of a drop, so both keep one behaviour.
+    if (!folderBox) {
+      const QString chosen =
+          QFileDialog::getExistingDirectory(this, QStringLiteral("フォルダの選択"), box->text());
+      if (!chosen.isEmpty()) FolderBoxDropped(box, {QDir::toNativeSeparators(chosen)});
+      return;
+    }
+    QStringList chosen =
+        QFileDialog::getOpenFileNames(this, QStringLiteral("ファイルの選択"), folderBox->text());
+    for (QString& path : chosen) path = QDir::toNativeSeparators(path);
+    if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, chosen);
+  });
+  auto* row = new QHBoxLayout;
+  row->setSpacing(2);
+  row->addWidget(box, 1);
+  row->addWidget(button);
+  return row;
 }
 
 void frmMain::BuildMenus() {
@@ -296,6 +365,7 @@ void frmMain::Initialize(std::u16string iniPath) {
   for (ReportTreeView* view : {tvSrc1, tvSrc2}) {
     view->Clear();
     view->AddNode(u"", kDropHintKey, kDropHintText);
+    view->SetTextWrapped(true);
   }
   chkDiffObjOnly->setChecked(settings_.DIFF_OBJ_ONLY);
   ShowPage();
@@ -380,20 +450,68 @@ void frmMain::ShowPage() {
 }
 
 void frmMain::cmdExec_Click() {
-  DisabledWhileRunning disabled(cmdExec);
-  cmdExec->repaint();
-  try {
-    RunCurrentPage();
-  } catch (const std::exception& error) {
-    // The runs report their own errors; this only keeps an unforeseen one
-    // from ending the program.
-    ops_->SetWaitCursor(false);
-    ops_->ShowMessage(u"エラーが発生しました。\r\n" + FromUtf8(error.what()),
+  if (Running()) return;
+  StartRun(CurrentPageRun());
+}
+
+void frmMain::StartRun(std::function<void()> run) {
+  SetInputsEnabled(false);
+  prgRun->setRange(0, 0);
+  prgRun->show();
+  ops_->StartRun();
+  WindowOps& ops = *ops_;
+  worker_ = QThread::create([run = std::move(run), &ops] {
+    try {
+      run();
+    } catch (const std::exception& error) {
+      // The runs report their own errors; this only keeps an unforeseen one
+      // from ending the program.
+      ops.SetWaitCursor(false);
+      ops.ShowMessage(u"エラーが発生しました。\r\n" + FromUtf8(error.what()),
                       MessageIcon::Critical);
+    }
+  });
+  connect(worker_, &QThread::finished, this, &frmMain::RunEnded);
+  worker_->start();
+}
+
+void frmMain::RunEnded() {
+  if (!worker_) return;
+  worker_->wait();
+  delete worker_;
+  worker_ = nullptr;
+  ops_->SetWaitCursor(false);
+  prgRun->hide();
+  prgRun->reset();
+  SetInputsEnabled(true);
+  emit runEnded();
+  if (closeAfterRun_) close();
+}
+
+void frmMain::SetInputsEnabled(bool enabled) {
+  // The pages (tabs included) hold inputs only; the common area also shows
+  // the status, the progress, "中止" and "終了", which stay usable.
+  for (QWidget* input : {static_cast<QWidget*>(tabMain), static_cast<QWidget*>(txtPutDir),
+                         cmdBrowsePutDir, static_cast<QWidget*>(txtPutFile),
+                         static_cast<QWidget*>(chkOpenFile), static_cast<QWidget*>(cmdExec)}) {
+    input->setEnabled(enabled);
+  }
+  mnuShowConstract->setEnabled(enabled);
+  cmdCancel->setEnabled(!enabled);
+  if (enabled && !cmdExec->hasFocus() && (!focusWidget() || !focusWidget()->isEnabled())) {
+    cmdExec->setFocus();
   }
 }
 
+void frmMain::cmdCancel_Click() {
+  if (Running()) ops_->RequestCancel();
+}
+
 void frmMain::cmdExit_Click() {
+  if (Running()) {
+    close();  // cancels, then writes the settings once the run has stopped
+    return;
+  }
   CollectSettings();
   WriteSettings();
   exiting_ = true;
@@ -410,6 +528,14 @@ void frmMain::mnuVersionInfo_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+  if (Running()) {
+    // The settings are written when the run has stopped and the window closes.
+    closeAfterRun_ = true;
+    ops_->SetClosing(true);
+    ops_->RequestCancel();
+    event->ignore();
+    return;
+  }
   if (!exiting_) {
     CollectSettings();
     WriteSettings();
@@ -424,12 +550,14 @@ void frmMain::WriteSettings() {
 }
 
 void frmMain::FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths) {
+  if (Running()) return;
   if (const auto text = ::tarnwick::DropOnFolderBox(ToPathList(paths))) {
     folderBox->setText(ToQString(*text));
   }
 }
 
 void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths) {
+  if (Running()) return;
   const FileBoxTexts boxes = ::tarnwick::DropOnFileBox(
       ToPathList(paths), {FromQString(folderBox->text()), FromQString(fileBox->text())});
   folderBox->setText(ToQString(boxes.folder));
@@ -438,12 +566,14 @@ void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QSt
 }
 
 void frmMain::TreeDropped(int side, const QStringList& paths) {
+  if (Running()) return;  // the run reads this side
   ReportTreeView* view = side == 1 ? tvSrc1 : tvSrc2;
   {
     WaitCursor wait(*ops_);  // parsing a large report takes a moment
     TreeBatch batch(*view);
     DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
   }
+  view->SetTextWrapped(view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey);
   view->expandToDepth(2);
 }
 

@@ -4,10 +4,17 @@
 // Execute button to the run of the current page. Every control carries its
 // name as objectName. The settings file is written exactly once per ending,
 // whether by the close box, the File menu or the Exit button.
+//
+// A run goes on a worker thread, so that the window repaints, resizes and
+// moves meanwhile; every input control and Execute stay disabled, "中止"
+// (or Escape) asks the run to stop before its next pair or report, and a
+// progress bar shows how far it got. Closing the window during a run cancels
+// it, waits for it to stop, then writes the settings and closes.
 #pragma once
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,15 +27,19 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QThread;
 
 namespace tarnwick {
 
 class DropLineEdit;
+class OneLineEdit;
 class ReportTreeView;
 
 inline constexpr char16_t kDropHintKey[] = u"COM";
@@ -58,10 +69,13 @@ class frmMain : public QMainWindow {
   WindowOps& Ops() { return *ops_; }
   // How many times the settings file was written (once per ending).
   int SettingsWrites() const { return settingsWrites_; }
+  // True from Execute until the run's worker has ended.
+  bool Running() const { return worker_ != nullptr; }
 
  public slots:
   void cmdExec_Click();
   void cmdExit_Click();
+  void cmdCancel_Click();
   void mnuEnd_Click();
   void mnuVersionInfo_Click();
 
@@ -70,6 +84,10 @@ class frmMain : public QMainWindow {
   void FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths);
   void FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths);
   void TreeDropped(int side, const QStringList& paths);
+
+ signals:
+  // A run's worker has ended and the inputs are enabled again.
+  void runEnded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -85,8 +103,15 @@ class frmMain : public QMainWindow {
   void FillControls();
   void SetMode(CompareMode mode);
   void WriteSettings();
-  // Runs the current page's function; defined apart from the window.
-  void RunCurrentPage();
+  // The current page's run, ready for the worker: the settings collected and
+  // everything it reads from widgets copied now. Defined apart from the window.
+  std::function<void()> CurrentPageRun();
+  void StartRun(std::function<void()> run);
+  void RunEnded();
+  void SetInputsEnabled(bool enabled);
+  // The box with its "…" button, which opens the standard dialog for a
+  // folder (folderBox null) or files, and takes the choice as a drop.
+  QLayout* WithBrowse(QLineEdit* box, QLineEdit* folderBox);
 
   GuiHooks hooks_;
   std::unique_ptr<QtWindowOps> ops_;
@@ -96,6 +121,8 @@ class frmMain : public QMainWindow {
   ObjSide side2_;
   int settingsWrites_ = 0;
   bool exiting_ = false;
+  QThread* worker_ = nullptr;
+  bool closeAfterRun_ = false;
 
   QTabWidget* tabMain;
   QFrame* frmDiff;
@@ -116,9 +143,9 @@ class frmMain : public QMainWindow {
 
   DropLineEdit* txtSrcFolder;
   DropLineEdit* txtSrcFile;
-  QLineEdit* txtSearchStr1;
-  QLineEdit* txtSearchStr2;
-  QLineEdit* txtSearchStr3;
+  OneLineEdit* txtSearchStr1;
+  OneLineEdit* txtSearchStr2;
+  OneLineEdit* txtSearchStr3;
   QComboBox* cmbSearch1;
   QComboBox* cmbSearch2;
   QComboBox* cmbSearch3;
@@ -128,11 +155,14 @@ class frmMain : public QMainWindow {
   QCheckBox* chkNoCase;
 
   DropLineEdit* txtPutDir;
-  QLineEdit* txtPutFile;
+  OneLineEdit* txtPutFile;
   QCheckBox* chkOpenFile;
   QPushButton* cmdExec;
+  QPushButton* cmdCancel;
   QPushButton* cmdExit;
   QLabel* lblStatus;
+  QProgressBar* prgRun;
+  QWidget* cmdBrowsePutDir;
 
   QMenu* mnuFile;
   QAction* mnuEnd;

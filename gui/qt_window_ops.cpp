@@ -5,81 +5,142 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QThread>
 #include <QUrl>
+#include <algorithm>
+#include <limits>
 #include <string>
+#include <type_traits>
 
+#include "app/run_guard.h"
 #include "gui/qt_text.h"
 #include "gui/structure_viewer.h"
 
 namespace tarnwick {
+
 QtWindowOps::QtWindowOps(QWidget* window, QLabel* status, QAction* structureItem,
-                         const GuiHooks& hooks)
-    : window_(window), status_(status), structureItem_(structureItem), hooks_(hooks) {}
+                         const GuiHooks& hooks, QProgressBar* progress)
+    : window_(window),
+      status_(status),
+      structureItem_(structureItem),
+      progress_(progress),
+      hooks_(hooks) {}
 
 QtWindowOps::~QtWindowOps() {
   SetWaitCursor(false);
 }
 
-void QtWindowOps::ShowMessage(std::u16string_view text, MessageIcon icon) {
-  if (hooks_.message) {
-    hooks_.message(text, icon);
-    return;
+template <typename Call>
+auto QtWindowOps::OnWindowThread(Call call) const -> decltype(call()) {
+  using Result = decltype(call());
+  if (QThread::currentThread() == context_.thread()) return call();
+  // The worker waits until the window's thread has carried out the call, so
+  // references into the run's own data stay valid throughout.
+  auto* context = const_cast<QObject*>(&context_);
+  if constexpr (std::is_void_v<Result>) {
+    QMetaObject::invokeMethod(context, std::move(call), Qt::BlockingQueuedConnection);
+  } else {
+    Result result{};
+    QMetaObject::invokeMethod(
+        context, [&result, &call] { result = call(); }, Qt::BlockingQueuedConnection);
+    return result;
   }
-  QMessageBox::Icon boxIcon = QMessageBox::Information;
-  if (icon == MessageIcon::Warning) boxIcon = QMessageBox::Warning;
-  if (icon == MessageIcon::Critical) boxIcon = QMessageBox::Critical;
-  QString shown = ToQString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  // A box shown while the wait cursor is on must still show the arrow.
-  const bool wasWaiting = waiting_;
-  SetWaitCursor(false);
-  QMessageBox box(boxIcon, ToQString(kProgramTitle), shown, QMessageBox::Ok, window_);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
-  SetWaitCursor(wasWaiting);
+}
+
+void QtWindowOps::StartRun() {
+  cancel_.store(false);
+}
+
+void QtWindowOps::ShowMessage(std::u16string_view text, MessageIcon icon) {
+  OnWindowThread([this, text, icon] {
+    // Closing the window during a run stops it; saying so would only delay the close.
+    if (closing_ && text == kCancelledMessage) return;
+    if (hooks_.message) {
+      hooks_.message(text, icon);
+      return;
+    }
+    QMessageBox::Icon boxIcon = QMessageBox::Information;
+    if (icon == MessageIcon::Warning) boxIcon = QMessageBox::Warning;
+    if (icon == MessageIcon::Critical) boxIcon = QMessageBox::Critical;
+    QString shown = ToQString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // A box shown while the wait cursor is on must still show the arrow.
+    const bool wasWaiting = waiting_;
+    const bool wasBusy = busyShape_;
+    ApplyCursor(false, false);
+    QMessageBox box(boxIcon, ToQString(kProgramTitle), shown, QMessageBox::Ok, window_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    ApplyCursor(wasWaiting, wasBusy);
+  });
 }
 
 void QtWindowOps::SetStatusText(std::u16string_view text) {
-  if (status_) status_->setText(ToQString(text));
+  OnWindowThread([this, text] {
+    if (status_) status_->setText(ToQString(text));
+  });
 }
 
 void QtWindowOps::Repaint() {
+  // A run on a worker leaves the window's thread free to paint by itself.
+  if (QThread::currentThread() != context_.thread()) return;
   if (window_) window_->repaint();
 }
 
 void QtWindowOps::SetWaitCursor(bool wait) {
-  if (wait == waiting_) return;
+  // The window stays usable during a run on a worker: the busy arrow says so.
+  const bool busy = QThread::currentThread() != context_.thread();
+  OnWindowThread([this, wait, busy] { ApplyCursor(wait, busy); });
+}
+
+void QtWindowOps::ApplyCursor(bool wait, bool busy) {
+  if (wait == waiting_ && (!wait || busy == busyShape_)) return;
+  if (waiting_) QApplication::restoreOverrideCursor();
   waiting_ = wait;
-  if (wait) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
+  busyShape_ = wait && busy;
+  if (wait) QApplication::setOverrideCursor(busy ? Qt::BusyCursor : Qt::WaitCursor);
 }
 
 bool QtWindowOps::StructureViewerEnabled() const {
-  return structureItem_ && structureItem_->isChecked();
+  return OnWindowThread([this] { return structureItem_ && structureItem_->isChecked(); });
 }
 
 void QtWindowOps::ShowStructure(const Collection& tree) {
-  if (hooks_.structure) {
-    hooks_.structure(tree);
-    return;
-  }
-  const bool wasWaiting = waiting_;
-  SetWaitCursor(false);
-  frmConstract viewer(window_);
-  viewer.Init(tree);
-  viewer.exec();
-  SetWaitCursor(wasWaiting);
+  OnWindowThread([this, &tree] {
+    if (hooks_.structure) {
+      hooks_.structure(tree);
+      return;
+    }
+    const bool wasWaiting = waiting_;
+    const bool wasBusy = busyShape_;
+    ApplyCursor(false, false);
+    frmConstract viewer(window_);
+    viewer.Init(tree);
+    viewer.exec();
+    ApplyCursor(wasWaiting, wasBusy);
+  });
 }
 
 void QtWindowOps::OpenResult(std::u16string_view path) {
-  if (hooks_.openResult) {
-    hooks_.openResult(path);
-    return;
-  }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+  OnWindowThread([this, path] {
+    if (hooks_.openResult) {
+      hooks_.openResult(path);
+      return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+  });
+}
+
+void QtWindowOps::SetProgress(std::size_t done, std::size_t total) {
+  OnWindowThread([this, done, total] {
+    if (!progress_) return;
+    constexpr std::size_t kMax = std::numeric_limits<int>::max();
+    // A range of 0..0 makes the bar a busy indicator.
+    progress_->setRange(0, static_cast<int>(std::min(total, kMax)));
+    progress_->setValue(static_cast<int>(std::min(done, kMax)));
+    progress_->setVisible(true);
+  });
 }
 
 }  // namespace tarnwick

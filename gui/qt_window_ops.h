@@ -1,11 +1,16 @@
 // The window operations on Qt widgets: modal message boxes titled "Tarnwick"
-// with an OK button, the status label repainted at once, the wait cursor over
+// with an OK button, the status label, the progress bar, the wait cursor over
 // the whole application, the structure viewer shown modally and results
-// opened with the desktop's default application. Tests replace the modal
+// opened with the desktop's default application. A run on a worker thread
+// may call any operation: the call is carried out on the window's thread and
+// the run waits for it (for a message box, until it is closed); a call on the
+// window's thread itself is carried out at once. Tests replace the modal
 // parts through GuiHooks so that nothing blocks.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
 #include <string_view>
 
@@ -13,11 +18,13 @@
 
 class QAction;
 class QLabel;
+class QProgressBar;
 class QWidget;
 
 namespace tarnwick {
 
 // Each hook, when set, replaces the modal or external step it is named after.
+// Hooks are called on the window's thread.
 struct GuiHooks {
   std::function<void(std::u16string_view text, MessageIcon icon)> message;
   std::function<void(const Collection& tree)> structure;
@@ -28,7 +35,8 @@ inline constexpr char16_t kProgramTitle[] = u"Tarnwick";
 
 class QtWindowOps : public WindowOps {
  public:
-  QtWindowOps(QWidget* window, QLabel* status, QAction* structureItem, const GuiHooks& hooks);
+  QtWindowOps(QWidget* window, QLabel* status, QAction* structureItem, const GuiHooks& hooks,
+              QProgressBar* progress = nullptr);
   ~QtWindowOps() override;
   QtWindowOps(const QtWindowOps&) = delete;
   QtWindowOps& operator=(const QtWindowOps&) = delete;
@@ -40,13 +48,34 @@ class QtWindowOps : public WindowOps {
   bool StructureViewerEnabled() const override;
   void ShowStructure(const Collection& tree) override;
   void OpenResult(std::u16string_view path) override;
+  void SetProgress(std::size_t done, std::size_t total) override;
+  bool CancelRequested() const override { return cancel_.load(); }
+  // The summary page lists them; the window has nothing to add.
+  void ShowNotReached(const std::vector<std::u16string>&) override {}
+
+  // The window's side of a run: a new run starts uncancelled; "中止" asks it
+  // to stop. While the window is closing, a cancelled run ends without the
+  // "中止しました。" notice.
+  void StartRun();
+  void RequestCancel() { cancel_.store(true); }
+  void SetClosing(bool closing) { closing_ = closing; }
 
  private:
+  // Runs `call` on the window's thread and returns its result.
+  template <typename Call>
+  auto OnWindowThread(Call call) const -> decltype(call());
+  void ApplyCursor(bool wait, bool busy);
+
+  QObject context_;  // lives on the window's thread
   QPointer<QWidget> window_;
   QPointer<QLabel> status_;
   QPointer<QAction> structureItem_;
+  QPointer<QProgressBar> progress_;
   const GuiHooks& hooks_;
   bool waiting_ = false;
+  bool busyShape_ = false;
+  bool closing_ = false;
+  std::atomic<bool> cancel_{false};
 };
 
 }  // namespace tarnwick

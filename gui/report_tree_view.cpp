@@ -4,13 +4,42 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
 
 namespace tarnwick {
+namespace {
+
+// QTreeView measures rows without regard to the column's width, so wrapped
+// texts would keep one line's height; this measures them at the width left
+// beside the branch indentation.
+class WrappingDelegate : public QStyledItemDelegate {
+ public:
+  explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    if (!view_->wordWrap()) return QStyledItemDelegate::sizeHint(option, index);
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    int depth = view_->rootIsDecorated() ? 1 : 0;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) ++depth;
+    // The style wraps only within a valid rectangle; its height plays no part.
+    item.rect = QRect(0, 0, std::max(1, view_->columnWidth(0) - depth * view_->indentation()), 1);
+    item.features |= QStyleOptionViewItem::WrapText;
+    return view_->style()->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), view_);
+  }
+
+ private:
+  QTreeView* view_;
+};
+
+}  // namespace
 
 ReportTreeView::ReportTreeView(QWidget* parent) : QTreeWidget(parent) {
+  setItemDelegate(new WrappingDelegate(this));
   setColumnCount(1);
   setHeaderHidden(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,8 +148,19 @@ void ReportTreeView::SetFileDropsEnabled(bool enabled) {
   viewport()->setAcceptDrops(enabled);
 }
 
+void ReportTreeView::SetTextWrapped(bool wrapped) {
+  setWordWrap(wrapped);
+  header()->setSectionResizeMode(wrapped ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+  setHorizontalScrollBarPolicy(wrapped ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+  scheduleDelayedItemsLayout();
+}
+
 bool ReportTreeView::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Resize) header()->setMinimumSectionSize(viewport()->width());
+  if (event->type() == QEvent::Resize) {
+    header()->setMinimumSectionSize(viewport()->width());
+    // Wrapped rows change height with the width.
+    if (wordWrap()) scheduleDelayedItemsLayout();
+  }
   return QTreeWidget::viewportEvent(event);
 }
 

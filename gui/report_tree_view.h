@@ -35,6 +35,9 @@ class ReportTreeView : public QTreeWidget, public TreeView {
   void SelectNode(std::u16string_view key);
 
   void SetFileDropsEnabled(bool enabled);
+  // Wrapped, node texts break into lines at the view's width (for a hint
+  // alone in the view); otherwise long texts scroll sideways.
+  void SetTextWrapped(bool wrapped);
 
   // Between these, top-level nodes (and so their subtrees) are built apart
   // from the view and shown at the end: much faster for large trees. Node

@@ -1,5 +1,6 @@
 #include "gui/screenshots.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -81,14 +82,39 @@ bool TakeScreenshots(const QString& folder) {
                      u"SEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
                      u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n");
 
+  // Five pairs for a folder comparison caught in mid-run.
+  for (const char* side : {"run1", "run2"}) {
+    if (!dir.mkpath(QStringLiteral("sample/%1").arg(QLatin1String(side)))) return false;
+    for (int n = 1; n <= 5; ++n) {
+      std::u16string report = kSampleReport;
+      report.replace(report.find(u"FORM1"), 5, u"FORM" + std::u16string(1, u'0' + n));
+      WriteText(sample + sep + QLatin1String(side) + sep + QStringLiteral("FORM%1.txt").arg(n),
+                report);
+    }
+  }
+  if (!dir.mkpath(QStringLiteral("sample/out"))) return false;
+
+  // With "構造の表示" checked the run stops at every parsed report; the fifth
+  // (pair 3, side 1) is where the window is pictured in mid-run.
+  frmMain* shown = nullptr;
+  int structures = 0;
+  bool runningSaved = false;
   GuiHooks quiet;
   quiet.message = [](std::u16string_view, MessageIcon) {};
-  quiet.structure = [](const Collection&) {};
+  quiet.structure = [&](const Collection&) {
+    if (++structures == 5 && shown) runningSaved = Save(*shown, dir, "running.png");
+  };
   quiet.openResult = [](std::u16string_view) {};
   frmMain window(quiet);
+  shown = &window;
   window.Initialize(ini.toStdU16String());
   window.resize(window.sizeHint().expandedTo(QSize(760, 0)));
   window.show();
+
+  bool ok = true;
+  window.SelectPage(2);
+  ok = Save(window, dir, "drop-hint.png") && ok;
+
   window.TreeDropped(1, {sample + sep + QStringLiteral("FORM1.txt")});
   window.TreeDropped(2, {sample + sep + QStringLiteral("FORM1_v2.txt")});
   auto* tree1 = window.findChild<ReportTreeView*>(QStringLiteral("tvSrc1"));
@@ -98,12 +124,24 @@ bool TakeScreenshots(const QString& folder) {
   tree1->SelectNode(u"ROOT-1-1-4-1");
   tree2->SelectNode(u"ROOT-1-1-4-1");
 
-  bool ok = true;
   for (int page = 1; page <= 3; ++page) {
     window.SelectPage(page);
     const std::string name = "page" + std::to_string(page) + ".png";
     ok = Save(window, dir, name.c_str()) && ok;
   }
+
+  window.SelectPage(1);
+  window.findChild<QLineEdit*>(QStringLiteral("txtFolder1"))
+      ->setText(sample + sep + QStringLiteral("run1") + sep);
+  window.findChild<QLineEdit*>(QStringLiteral("txtFolder2"))
+      ->setText(sample + sep + QStringLiteral("run2") + sep);
+  window.findChild<QLineEdit*>(QStringLiteral("txtPutDir"))
+      ->setText(sample + sep + QStringLiteral("out") + sep);
+  window.findChild<QAction*>(QStringLiteral("mnuShowConstract"))->setChecked(true);
+  window.cmdExec_Click();
+  while (window.Running()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  window.findChild<QAction*>(QStringLiteral("mnuShowConstract"))->setChecked(false);
+  ok = runningSaved && ok;
 
   if (const ObjSide& side = window.Side(1); side.ObjTree) {
     frmConstract viewer(&window);

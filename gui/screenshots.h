@@ -1,13 +1,15 @@
 // Pictures of the window for documentation and review: each tab page with
 // sample inputs and two sample reports dropped on the object comparison
-// trees, the structure viewer and the about box, written as PNG files.
+// trees, the drop hint before that, the window during a folder comparison,
+// the structure viewer and the about box, written as PNG files.
 #pragma once
 
 #include <QString>
 
 namespace tarnwick {
 
-// Writes page1.png, page2.png, page3.png, structure.png and about.png into
+// Writes page1.png, page2.png, page3.png, drop-hint.png, running.png,
+// structure.png and about.png into
 // `folder` (created when missing), with its sample files in folder/sample.
 // Returns false when a picture could not be written.
 bool TakeScreenshots(const QString& folder);

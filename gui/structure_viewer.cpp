@@ -10,6 +10,7 @@
 
 #include "gui/qt_text.h"
 #include "gui/report_tree_view.h"
+#include "gui/screen_fit.h"
 
 namespace tarnwick {
 namespace {
@@ -75,7 +76,7 @@ frmConstract::frmConstract(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(split, 1);
   layout->addLayout(buttons);
-  resize(880, 600);
+  FitToScreen(*this, QSize(880, 600));
 
   connect(TreeView1, &QTreeWidget::itemClicked, this, &frmConstract::TreeView1_Click);
   connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, &frmConstract::TreeView1_DblClick);

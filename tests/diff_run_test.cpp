@@ -239,6 +239,66 @@ TEST_F(DiffRun, AnErrorStopsTheRunAndTheSummaryShowsWhatWasDone) {
   EXPECT_TRUE(window.opened.empty());
 }
 
+TEST_F(DiffRun, ACancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
+  const auto a = scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  const auto b1 = scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", u"1"));
+  const auto b2 = scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", u"2"));
+  scratch.WriteText(u"v1", u"c.txt", SmallReport(u"C", u"1"));
+  scratch.WriteText(u"v2", u"d.txt", SmallReport(u"D", u"1"));
+  settings.OUTPUT_AUTOOPEN = true;
+  window.cancelAfter = 2;  // asked before pair 3: stop there
+
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+                           u"<tr><td>A.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
+                           u"<tr><td>B.TXT</td><td><a href=\"" +
+                           Out(u"B.html") +
+                           u"\">差異あり</a></td></tr>\r\n"
+                           u"<tr><td>C.TXT</td><td>未処理</td></tr>\r\n"
+                           u"<tr><td>D.TXT</td><td>未処理</td></tr>\r\n" +
+                           std::u16string(kTail));
+  // The pages written are whole; none was started for the rest.
+  EXPECT_EQ(ScratchFolder::Read(Out(u"A.html")),
+            ExpectedPage(SmallReport(u"A", u"1"), u"", a, u"", false));
+  EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")),
+            ExpectedPage(SmallReport(u"B", u"1"), SmallReport(u"B", u"2"), b1, b2, false));
+  EXPECT_FALSE(ScratchFolder::Exists(Out(u"C.html")));
+  EXPECT_FALSE(ScratchFolder::Exists(Out(u"D.html")));
+
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"中止しました。", MessageIcon::Information}}));
+  EXPECT_EQ(window.notReached, (std::vector<std::u16string>{u"C.TXT", u"D.TXT"}));
+  EXPECT_EQ(window.progress,
+            (std::vector<std::pair<std::size_t, std::size_t>>{{0, 4}, {1, 4}, {2, 4}}));
+  EXPECT_FALSE(window.waitCursor);
+  EXPECT_TRUE(window.opened.empty());  // only a finished run opens its result
+}
+
+TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  window.cancelAfter = 0;
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+                           u"<tr><td>A.TXT</td><td>未処理</td></tr>\r\n" + std::u16string(kTail));
+  EXPECT_FALSE(ScratchFolder::Exists(Out(u"A.html")));
+
+  // File mode: its one pair, with a busy indicator rather than a count.
+  FakeWindow fileWindow;
+  fileWindow.cancelAfter = 0;
+  settings.MODE = CompareMode::File;
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"a.txt";
+  settings.OUTPUT_FILE = u"file.html";
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  EXPECT_EQ(ExecDiff(settings, fileWindow), RunOutcome::Cancelled);
+  EXPECT_EQ(fileWindow.notReached, std::vector<std::u16string>{settings.SRC_PATH1 + u"a.txt"});
+  EXPECT_EQ(fileWindow.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 0}}));
+  EXPECT_FALSE(ScratchFolder::Exists(Out(u"file.html")));
+
+  FakeWindow finished;
+  EXPECT_EQ(ExecDiff(settings, finished), RunOutcome::Finished);
+  EXPECT_EQ(finished.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 0}, {1, 0}}));
+}
+
 TEST_F(DiffRun, AnEmptyReportStopsAtItsComparisonWithoutCrashing) {
   scratch.WriteText(u"v1", u"e.txt", u"");
   scratch.WriteText(u"v2", u"e.txt", SmallReport(u"E", u"x"));

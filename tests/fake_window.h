@@ -1,5 +1,6 @@
 // A recording stand-in for the window in tests: FakeWindow keeps every
-// message box, status text, cursor change and opened result in order.
+// message box, status text, cursor change, opened result and progress step in
+// order, and can ask the run to stop after a given number of pairs.
 #pragma once
 
 #include <functional>
@@ -36,6 +37,12 @@ class FakeWindow : public WindowOps {
     if (onShowStructure) onShowStructure();
   }
   void OpenResult(std::u16string_view path) override { opened.emplace_back(path); }
+  void SetProgress(std::size_t done, std::size_t total) override {
+    progress.emplace_back(done, total);
+  }
+  // Asked before each pair or report; cancels from the given question on.
+  bool CancelRequested() const override { return ++cancelQuestions > cancelAfter; }
+  void ShowNotReached(const std::vector<std::u16string>& names) override { notReached = names; }
 
   std::u16string LastStatus() const { return statusTexts.empty() ? u"" : statusTexts.back(); }
 
@@ -48,6 +55,10 @@ class FakeWindow : public WindowOps {
   std::vector<std::size_t> structuresShown;  // top-level entry count of each tree shown
   std::function<void()> onShowStructure;     // lets a test act while the viewer is open
   std::vector<std::u16string> opened;
+  std::vector<std::pair<std::size_t, std::size_t>> progress;  // done, total
+  int cancelAfter = 1 << 30;  // questions answered "no" before the first "yes"
+  mutable int cancelQuestions = 0;
+  std::vector<std::u16string> notReached;
 };
 
 }  // namespace tarnwick::testing

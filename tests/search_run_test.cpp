@@ -258,6 +258,34 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
   }
 }
 
+TEST_F(SearchRun, ACancelStopsBeforeTheNextReportAndLeavesAConsistentSummary) {
+  Report(u"A.TXT", kOrderReport);
+  Report(u"B.TXT", kStockReport);
+  Report(u"C.TXT", kOrderReport);
+  settings.OUTPUT_AUTOOPEN = true;
+  window.cancelAfter = 1;
+
+  EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Cancelled);
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"中止しました。", MessageIcon::Information}}));
+  EXPECT_EQ(window.notReached, (std::vector<std::u16string>{u"B.TXT", u"C.TXT"}));
+  EXPECT_EQ(window.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
+  EXPECT_TRUE(window.opened.empty());
+  EXPECT_FALSE(window.waitCursor);
+  EXPECT_EQ(Page(u"Result.html"), CrLf(R"(<HTML><TABLE border="1" bordercolor="black">
+<tr><td colspan="3">フォルダ:{SRC}</td></tr>
+<tr><td colspan="3">文字列検索：開始日時：{STAMP}</td></tr>
+<tr><td>ファイル名</td><td>結果</td></tr>
+<tr><td>A.TXT</td><td><a href="{OUT}A.html">該当</a></td></tr>
+<tr><td>B.TXT</td><td>未処理</td></tr>
+<tr><td>C.TXT</td><td>未処理</td></tr>
+
+</TABLE></HTML>
+)"));
+  EXPECT_TRUE(Page(u"A.html").ends_with("</TABLE></HTML>\r\n"));
+  EXPECT_EQ(OutputCount(), 2u);  // the summary and A.html
+}
+
 TEST_F(SearchRun, AnEmptyReportFailsWhileItIsSearched) {
   Report(u"e.txt", u"");
   EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Failed);

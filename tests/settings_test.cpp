@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/window_ops.h"
+#include "base/error.h"
 #include "files/file_io.h"
 #include "text/cp932.h"
 
@@ -27,6 +28,9 @@ class RecordingWindow : public WindowOps {
   bool StructureViewerEnabled() const override { return false; }
   void ShowStructure(const Collection&) override {}
   void OpenResult(std::u16string_view) override {}
+  void SetProgress(std::size_t, std::size_t) override {}
+  bool CancelRequested() const override { return false; }
+  void ShowNotReached(const std::vector<std::u16string>&) override {}
 
   std::vector<std::pair<std::u16string, MessageIcon>> messages;
 };
@@ -263,6 +267,23 @@ TEST_F(SettingsFile, IsReadAsCodePage932) {
   EXPECT_FALSE(ReadIni(iniPath_, settings));
   EXPECT_EQ(settings.SEARCH_STRING1, u"検索～");
   EXPECT_EQ(settings.MODE, CompareMode::File);
+}
+
+TEST_F(SettingsFile, AValueWithALineBreakIsRefusedAndTheFileKeepsItsLines) {
+  WriteFileBytes(iniPath_, "OUTPUT_PATH=/out/\r\n");
+  for (const std::u16string bad : {u"/data/\n", u"/a\rOUTPUT_PATH=/etc/", u"x\r\ny"}) {
+    Settings settings = BaseDefaults();
+    settings.SRC_PATH2 = bad;
+    EXPECT_THROW(IniText(settings), Error);
+    window_.messages.clear();
+    EXPECT_FALSE(WriteIni(iniPath_, settings, window_));
+    ASSERT_EQ(window_.messages.size(), 1u);
+    EXPECT_EQ(window_.messages[0].second, MessageIcon::Critical);
+    EXPECT_EQ(window_.messages[0].first,
+              u"iniファイルの書き込み中にエラーが発生しました。\r\n"
+              u"設定値[SRC_PATH2]に改行が含まれています。");
+    EXPECT_EQ(ReadFileBytes(iniPath_), "OUTPUT_PATH=/out/\r\n");  // untouched
+  }
 }
 
 TEST_F(SettingsFile, WriteFailureIsShownAsACriticalMessage) {

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Writes a PNG of each tab page, the structure viewer and the about box into
-# BUILD_DIR/screenshots, and the same at 200% scaling into .../200.
-# Runs on Qt's offscreen platform, so no display is needed.
+# Writes a PNG of each tab page, the drop hint, the window during a run, the
+# structure viewer and the about box into BUILD_DIR/screenshots, and the same
+# at 200% scaling into .../200. Runs on Qt's offscreen platform with one
+# 1600x1000 screen, so no display is needed and windows must fit that screen.
 set -euo pipefail
 
 build="${1:-build}"
 out="$build/screenshots"
-export QT_QPA_PLATFORM=offscreen
+mkdir -p "$out"
+screen="$out/screen.json"
+cat > "$screen" <<'JSON'
+{ "screens": [ { "name": "screen", "x": 0, "y": 0, "width": 1600, "height": 1000,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
+JSON
+export QT_QPA_PLATFORM="offscreen:configfile=$screen"
 # Keep the developer's scaling settings out of the 100% pictures.
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 

@@ -69,4 +69,8 @@ inline void WriteCp932(const std::u16string& path, std::u16string_view text) {
   WriteFileBytes(path, EncodeCp932(text));
 }
 
+inline std::u16string ReadCp932(const std::u16string& path) {
+  return DecodeCp932(ReadFileBytes(path));
+}
+
 }  // namespace tarnwick::testing

@@ -5,11 +5,13 @@
 #include <QApplication>
 
 #include "gui/japanese_font.h"
+#include "gui/qt_translation.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   tarnwick::UseJapaneseFont(app);
+  tarnwick::UseJapaneseQtTexts(app);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

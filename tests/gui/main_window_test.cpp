@@ -16,12 +16,14 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 #include <memory>
 
 #include "gui/report_tree_view.h"
+#include "gui/structure_viewer.h"
 #include "gui_test_support.h"
 
 namespace tarnwick {
@@ -112,6 +114,9 @@ class MainWindowTest : public ::testing::Test {
   Recorder recorder_;
   std::unique_ptr<frmMain> window_;
 };
+
+// Long enough for any run of these tests on a loaded machine.
+constexpr int kRunTimeoutMs = 120000;
 
 // Files dragged from the desktop onto a widget, as the platform delivers them.
 void DropFiles(QWidget* target, const std::vector<std::u16string>& paths) {
@@ -481,6 +486,93 @@ TEST_F(MainWindowTest, DroppingOneReportFillsTheTreeWithKeysAndPathTexts) {
   EXPECT_EQ(Tree(2)->NodeCount(), static_cast<int>(expected.size()));
 }
 
+TEST_F(MainWindowTest, FilesDroppedOnABoxThatIsNoDropTargetChangeNothing) {
+  const std::u16string file = PathIn(dir_, QStringLiteral("x.txt"));
+  WriteCp932(file, u"x");
+  Start();
+  for (const char* name : {"txtPutFile", "txtSearchStr1", "txtSearchStr2", "txtSearchStr3"}) {
+    auto* box = W<QLineEdit>(name);
+    box->setText(QStringLiteral("before"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(file))});
+    data.setText(QUrl::fromLocalFile(QString::fromStdU16String(file)).toString());
+    const QPoint at = box->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &enter);
+    EXPECT_FALSE(enter.isAccepted()) << name;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &drop);
+    EXPECT_EQ(box->text(), QStringLiteral("before")) << name;
+  }
+  EXPECT_TRUE(recorder_.messages.empty());
+}
+
+TEST_F(MainWindowTest, LineBreaksNeverReachABoxNorTheSettingsFile) {
+  // A folder whose name holds a line feed, dropped; text set and pasted.
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("A\nB")));
+  frmMain& window = Start();
+  DropFiles(W<QLineEdit>("txtFolder1"), {PathIn(dir_, QStringLiteral("A\nB"))});
+  EXPECT_EQ(U(Text("txtFolder1")), FolderOf(dir_, QStringLiteral("AB")));
+
+  auto* search = W<QLineEdit>("txtSearchStr1");
+  search->setText(QStringLiteral("ab\r\ncd\n"));
+  EXPECT_EQ(search->text(), QStringLiteral("abcd"));
+  search->setCursorPosition(2);
+  search->insert(QStringLiteral("1\n2"));
+  EXPECT_EQ(search->text(), QStringLiteral("ab12cd"));
+  EXPECT_EQ(search->cursorPosition(), 4);  // behind what was inserted
+
+  window.close();
+  EXPECT_TRUE(recorder_.messages.empty());
+  const std::string written = IniBytes();
+  EXPECT_NE(written.find("SEARCH_STRING1=ab12cd\r\n"), std::string::npos);
+  std::size_t lines = 0;
+  for (char c : written) lines += c == '\n';
+  EXPECT_EQ(lines, 22u);
+}
+
+TEST_F(MainWindowTest, QtsOwnTextsAreJapanese) {
+  Start();
+  std::unique_ptr<QMenu> menu(W<QLineEdit>("txtPutFile")->createStandardContextMenu());
+  ASSERT_FALSE(menu->actions().isEmpty());
+  const QString undo = menu->actions().front()->text();
+  EXPECT_FALSE(undo.startsWith(QStringLiteral("&Undo"))) << undo.toStdString();
+}
+
+TEST_F(MainWindowTest, WindowsFitTheAvailableScreen) {
+  frmMain& window = Start();
+  const QRect available = window.screen()->availableGeometry();
+  EXPECT_LE(window.width(), available.width());
+  EXPECT_LE(window.height(), available.height());
+  // What a 1600x1000 screen at scale factor 2 leaves, less a frame: the
+  // pages scroll rather than hold the window larger.
+  EXPECT_LE(window.minimumSizeHint().height(), 500 - 48);
+  EXPECT_LE(window.minimumSizeHint().width(), 800 - 16);
+
+  frmConstract viewer(&window);
+  EXPECT_LE(viewer.width(), available.width());
+  EXPECT_LE(viewer.height(), available.height());
+}
+
+TEST_F(MainWindowTest, TheDropHintWrapsInANarrowViewAndReportsDoNot) {
+  const std::u16string report = PathIn(dir_, QStringLiteral("FORM1.txt"));
+  WriteCp932(report, kReport);
+  frmMain& window = Start();
+  window.SelectPage(2);
+  window.show();
+  window.resize(window.minimumSizeHint().width(), window.height());
+  auto rowHeight = [&] {
+    QCoreApplication::processEvents();
+    return Tree(1)->visualItemRect(Tree(1)->topLevelItem(0)).height();
+  };
+  const int line = Tree(1)->fontMetrics().height();
+  EXPECT_GE(rowHeight(), 2 * line);
+  EXPECT_EQ(Tree(1)->topLevelItem(0)->text(0), QString::fromStdU16String(kDropHintText));
+
+  DropFiles(Tree(1)->viewport(), {report});
+  EXPECT_LT(rowHeight(), 2 * line);
+}
+
 class ExecuteTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -498,7 +590,11 @@ class ExecuteTest : public MainWindowTest {
   void Fill(const char* box, const std::u16string& text) {
     W<QLineEdit>(box)->setText(QString::fromStdU16String(text));
   }
-  void Execute() { Exec()->click(); }
+  // Clicks Execute and waits for the run's worker to end.
+  void Execute() {
+    Exec()->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
+  }
   std::string Output(const char* name) {
     return ReadFileBytes(PathIn(dir_, QStringLiteral("out/") + QString::fromLatin1(name)));
   }
@@ -609,7 +705,7 @@ TEST_F(ExecuteTest, TheExecuteButtonIsDisabledWhileARunLasts) {
   window_->Initialize(ini_);
   button = Exec();
   W<QTabWidget>("tabMain")->setCurrentIndex(1);
-  button->click();
+  Execute();
   ASSERT_EQ(enabled.size(), 1u);
   EXPECT_FALSE(enabled[0]);
   EXPECT_TRUE(button->isEnabled());
