@@ -1,26 +1,32 @@
 // The settings file written and read back. From the input, a record: flags,
 // mode and tab page from its first two bytes, the texts from the rest
-// (decoded from code page 932) cut at NUL characters. Whenever the writer
-// takes every text as a value (no line break, no "#" that the reader takes
-// for a comment), reading the written text gives the record back. The input
-// read as a settings file gives a record that survives the same way.
+// (decoded from code page 932) cut at NUL characters. The writer refuses a
+// text with a line break, with tarnwick::Error; when no text holds a "#" that
+// the reader takes for a comment, reading the written text gives the record
+// back. The input read as a settings file gives a record that survives the
+// same way.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "app/settings.h"
+#include "base/error.h"
 #include "fuzz/fuzz_support.h"
 #include "text/cp932.h"
 
 namespace tarnwick::fuzz {
 namespace {
 
+bool HasLineBreak(std::u16string_view value) {
+  return value.find_first_of(u"\r\n") != std::u16string_view::npos;
+}
+
 // A "#" at the start or after a blank or a tab starts a comment; a value
 // starts after "=", so only the second and third cases can cut it.
-bool WrittenWhole(std::u16string_view value) {
-  if (value.find_first_of(u"\r\n") != std::u16string_view::npos) return false;
-  return value.find(u" #") == std::u16string_view::npos &&
-         value.find(u"\t#") == std::u16string_view::npos;
+bool HasComment(std::u16string_view value) {
+  return value.find(u" #") != std::u16string_view::npos ||
+         value.find(u"\t#") != std::u16string_view::npos;
 }
 
 void RequireReadBack(const Settings& settings, const char* property) {
@@ -54,13 +60,23 @@ void CheckMadeRecord(std::string_view bytes) {
       &Settings::SEARCH_STRING2, &Settings::SEARCH_STRING3};
   const std::u16string rest = DecodeCp932(bytes.substr(2));
   std::u16string_view left = rest;
+  bool lineBreak = false, comment = false;
   for (std::u16string Settings::*text : texts) {
     const std::size_t cut = std::min(left.find(u'\0'), left.size());
     s.*text = left.substr(0, cut);
-    if (!WrittenWhole(s.*text)) return;
+    lineBreak = lineBreak || HasLineBreak(s.*text);
+    comment = comment || HasComment(s.*text);
     left.remove_prefix(std::min(cut + 1, left.size()));
   }
-  RequireReadBack(s, "a written record reads back unchanged");
+  if (lineBreak) {
+    try {
+      IniText(s);
+      Require(false, "a value with a line break is refused");
+    } catch (const Error&) {
+    }
+  } else if (!comment) {
+    RequireReadBack(s, "a written record reads back unchanged");
+  }
 }
 
 }  // namespace
