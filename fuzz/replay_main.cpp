@@ -34,13 +34,13 @@ int main(int argc, char** argv) {
   for (const fs::path& path : inputs) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-      std::fprintf(stderr, "cannot read %s\n", path.c_str());
+      std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
       return 1;
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
     // Named first, so that a crash says which input it was.
-    std::printf("%s\n", path.c_str());
+    std::printf("%s\n", path.string().c_str());
     std::fflush(stdout);
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
