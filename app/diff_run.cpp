@@ -11,17 +11,21 @@
 
 #include "app/file_list.h"
 #include "app/report_loader.h"
+#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
 #include "base/error.h"
+#include "diff/change_counts.h"
+#include "diff/classic_rows.h"
 #include "diff/form_diff.h"
 #include "diff/html_table.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
+#include "review/review_compare.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -44,6 +48,7 @@ struct DiffPlan {
   std::u16string summaryPath;    // folder mode only
   std::vector<FileEntry> files;  // folder mode only; entry i belongs to pair i
   std::vector<PairPlan> pairs;
+  std::vector<std::pair<bool, ChangeCounts>> results;  // of the pairs done, in order
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages;
@@ -170,26 +175,42 @@ const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view pat
   return *tree;
 }
 
-// Compares one loaded pair and writes its page; returns whether it differs.
-bool ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view compareStage,
-                 bool diffOnly, std::u16string& stage) {
+struct PairResult {
+  bool diffFound = false;
+  ChangeCounts counts;
+};
+
+// Compares one loaded pair and writes its page in the settings' style.
+PairResult ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view compareStage,
+                       std::u16string_view heading, const Settings& settings,
+                       std::u16string& stage) {
   if (const LoadedSide* failure = loaded.Failure()) {
     stage = failure->stage;
     std::rethrow_exception(failure->error);
   }
   stage = compareStage;
+  PairResult result;
+  const bool review = settings.PAGE_STYLE == PageStyle::Review;
+  const CompareOptions options = CompareOptionsOf(settings);
   HTMLTblCls table;
-  bool diffFound = false;
-  MakeFormDiffTable(RequireTree(loaded.side1.tree, pair.path1),
-                    RequireTree(loaded.side2.tree, pair.path2), !pair.path1.empty(),
-                    !pair.path2.empty(), pair.path1, pair.path2, table, diffFound, diffOnly);
+  ClassicCompareRows classic(table);
+  ReviewComparePage reviewPage(options);
+  ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
+  MakeFormDiff(RequireTree(loaded.side1.tree, pair.path1),
+               RequireTree(loaded.side2.tree, pair.path2), pair.path1, pair.path2, counter,
+               result.diffFound, settings.DIFF_ONLY, options);
   loaded = LoadedPair();
+  result.counts = counter.Counts();
   stage.clear();
 
   stage = u"ファイル[" + pair.page + u"]の出力中に、";
-  WritePage(pair.page, kComparisonPageHead, table.sStr());
+  if (review) {
+    WriteUtf8Page(pair.page, reviewPage.Page(heading, result.counts, result.diffFound));
+  } else {
+    WritePage(pair.page, kComparisonPageHead, table.sStr());
+  }
   stage.clear();
-  return diffFound;
+  return result;
 }
 
 FileStatus PairStatus(const FileEntry& entry, bool diffFound) {
@@ -201,12 +222,14 @@ FileStatus PairStatus(const FileEntry& entry, bool diffFound) {
 // Compares pair after pair into its page; in folder mode writes the summary
 // page first with every report "未処理" and again after every pair. Returns
 // how many pairs were compared: fewer than all when a cancel stopped it.
-std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnly,
+std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settings& settings,
                          WindowOps& window, std::u16string& stage) {
   WaitCursor cursor(window);
   std::vector<FileEntry>& files = plan.files;
   const std::vector<PairPlan>& pairs = plan.pairs;
-  if (!plan.fileMode) WriteSummaryPage(plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
+  if (!plan.fileMode) {
+    WriteRunSummary(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
+  }
   window.SetStatusText(u"");
   const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
   // Reading and parsing touch no page and pages never overwrite inputs, so
@@ -235,10 +258,15 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, bool diffOnl
     if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
       ahead = std::make_unique<PairAhead>(pairs[i + 1]);
     }
-    const bool diffFound = ComparePair(pairs[i], std::move(loaded), compareStage, diffOnly, stage);
+    const std::u16string heading =
+        plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
+    const PairResult result =
+        ComparePair(pairs[i], std::move(loaded), compareStage, heading, settings, stage);
+    plan.results.push_back({result.diffFound, result.counts});
     if (!plan.fileMode) {
-      files[i].status = PairStatus(files[i], diffFound);
-      WriteSummaryPage(plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
+      files[i].status = PairStatus(files[i], result.diffFound);
+      files[i].counts = result.counts;
+      WriteRunSummary(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
     }
     window.SetProgress(i + 1, total);
   }
@@ -255,9 +283,33 @@ std::vector<std::u16string> NotReached(const DiffPlan& plan, std::size_t done) {
   return names;
 }
 
+// What the run did, pair by pair, for the command line.
+void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& result) {
+  result.summaryPath = plan.summaryPath;
+  for (std::size_t i = 0; i < plan.pairs.size(); ++i) {
+    RunItem item;
+    item.path1 = plan.pairs[i].path1;
+    item.path2 = plan.pairs[i].path2;
+    item.page = plan.pairs[i].page;
+    if (plan.fileMode) {
+      item.name = settings.SRC_FILE1;
+    } else {
+      item.name = plan.files[i].name;
+      item.status = plan.files[i].status;
+    }
+    if (i < plan.results.size()) {
+      item.counts = plan.results[i].second;
+      if (plan.fileMode)
+        item.status = plan.results[i].first ? FileStatus::Different : FileStatus::Same;
+      result.differs = result.differs || plan.results[i].first;
+    }
+    result.items.push_back(std::move(item));
+  }
+}
+
 }  // namespace
 
-RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
+RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result) {
   const std::u16string stamp = StartStamp(kDiffStampTitle);
   window.SetStatusText(u"");
   DiffPlan plan = FoldersOf(settings);
@@ -273,8 +325,9 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window) {
   if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
 
   std::size_t done = 0;
-  outcome = GuardRun(window, stage,
-                     [&] { done = ComparePairs(plan, stamp, settings.DIFF_ONLY, window, stage); });
+  outcome =
+      GuardRun(window, stage, [&] { done = ComparePairs(plan, stamp, settings, window, stage); });
+  if (result != nullptr) RecordPairs(plan, settings, *result);
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 

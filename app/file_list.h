@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "diff/change_counts.h"
+#include "search/search_table.h"
+
 namespace tarnwick {
 
 enum class FileStatus : std::int32_t {
@@ -33,6 +36,8 @@ struct FileEntry {
   bool in2 = false;
   FileStatus status = FileStatus::Unprocessed;
   std::u16string resultPath;
+  ChangeCounts counts;  // a comparison's tally, once the pair is done
+  SearchCounts hits;    // a search's tally, once the report is done
 };
 
 enum class ListSide { First, Second };

@@ -3,15 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/validation.h"
 #include "base/error.h"
+#include "diff/change_counts.h"
+#include "diff/classic_rows.h"
 #include "diff/html_table.h"
 #include "diff/object_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
+#include "review/review_compare.h"
 
 namespace tarnwick {
 
@@ -35,7 +39,8 @@ Selection SelectedNode(const TreeView& view) {
 }  // namespace
 
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
-                       const ObjSide& side2, const TreeView& view2, WindowOps& window) {
+                       const ObjSide& side2, const TreeView& view2, WindowOps& window,
+                       RunResult* result) {
   window.SetStatusText(u"");
   const std::u16string outFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
   if (!ValidateInputs(settings, 2, window)) return RunOutcome::Rejected;
@@ -68,13 +73,32 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     };
     stage = u"フォーム文章の差分作成中に、";
     window.SetProgress(0, 0);  // one step of unknown length
+    const bool review = settings.PAGE_STYLE == PageStyle::Review;
+    const CompareOptions options = CompareOptionsOf(settings);
     HTMLTblCls table;
+    ClassicCompareRows classic(table);
+    ReviewComparePage reviewPage(options);
+    ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
     bool diffFound = false;
-    MakeObjDiffTable(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
-                     pathText(side1, node1.number), pathText(side2, node2.number), node1.key,
-                     node2.key, table, diffFound, settings.DIFF_OBJ_ONLY);
+    MakeObjDiff(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
+                pathText(side1, node1.number), pathText(side2, node2.number), node1.key, node2.key,
+                counter, diffFound, settings.DIFF_OBJ_ONLY, options);
+    if (result != nullptr) {
+      result->items.push_back({u"",
+                               side1.ObjFile,
+                               side2.ObjFile,
+                               resultPath,
+                               diffFound ? FileStatus::Different : FileStatus::Same,
+                               counter.Counts(),
+                               {}});
+      result->differs = diffFound;
+    }
     stage = u"ファイル[" + resultPath + u"]の出力中に、";
-    WritePage(resultPath, kComparisonPageHead, table.sStr());
+    if (review) {
+      WriteUtf8Page(resultPath, reviewPage.Page(u"オブジェクト", counter.Counts(), diffFound));
+    } else {
+      WritePage(resultPath, kComparisonPageHead, table.sStr());
+    }
     stage.clear();
   });
   if (outcome != RunOutcome::Finished) return outcome;

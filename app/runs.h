@@ -3,6 +3,10 @@
 // through WindowOps; the outcome tells the command line its exit status.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "app/file_list.h"
 #include "app/object_side.h"
 #include "app/run_guard.h"
 #include "app/settings.h"
@@ -11,13 +15,34 @@
 
 namespace tarnwick {
 
+// One pair or report of a run, as the command line tells scripts of it.
+struct RunItem {
+  std::u16string name;   // upper-cased in folder runs; the file name in file mode
+  std::u16string path1;  // the report of side 1 (the search's report); empty when absent
+  std::u16string path2;
+  std::u16string page;                          // its result page
+  FileStatus status = FileStatus::Unprocessed;  // file mode: Different or Same once done
+  ChangeCounts counts;                          // comparisons
+  SearchCounts hits;                            // searches
+};
+
+// What a run did, also when it stopped early: the pairs or reports it
+// planned, with the results of those it finished.
+struct RunResult {
+  std::u16string summaryPath;  // empty when the run writes none
+  std::vector<RunItem> items;
+  bool differs = false;  // a comparison found a difference, a search a hit
+};
+
 // Page 1: the file comparison, or every pair of equally named reports of two
 // folders with a summary page.
-RunOutcome ExecDiff(const Settings& settings, WindowOps& window);
+// `result`, when given, receives what the run did.
+RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result = nullptr);
 // Page 2: the two selected objects of the loaded reports.
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
-                       const ObjSide& side2, const TreeView& view2, WindowOps& window);
+                       const ObjSide& side2, const TreeView& view2, WindowOps& window,
+                       RunResult* result = nullptr);
 // Page 3: the reports of one folder searched for up to three strings.
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window);
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result = nullptr);
 
 }  // namespace tarnwick

@@ -9,6 +9,7 @@
 
 #include "app/file_list.h"
 #include "app/report_loader.h"
+#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
@@ -18,6 +19,7 @@
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
+#include "review/review_search.h"
 #include "search/search_table.h"
 #include "text/decimal.h"
 
@@ -88,9 +90,10 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
 // with every report "未処理" and again after every report. Returns how many
 // reports were searched: fewer than all when a cancel stopped it.
 std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
-                          WindowOps& window, std::u16string& stage) {
+                          const Settings& settings, WindowOps& window, std::u16string& stage) {
   WaitCursor wait(window);
-  WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+  const bool review = settings.PAGE_STYLE == PageStyle::Review;
+  WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
   window.SetProgress(0, plan.files.size());
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
@@ -104,16 +107,24 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
 
     stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
     HTMLTblCls table;
+    ClassicSearchRows classic(table);
+    ReviewSearchPage reviewPage;
+    SearchCounter counter(review ? static_cast<SearchEvents&>(reviewPage) : classic);
     bool found = false;
-    MakeSearchTable(query, tree.get(), plan.reports[i], table, found);
+    MakeSearch(query, tree.get(), plan.reports[i], counter, found);
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
-    WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+    if (review) {
+      WriteUtf8Page(entry.resultPath, reviewPage.Page(entry.name, counter.Counts()));
+    } else {
+      WritePage(entry.resultPath, kComparisonPageHead, table.sStr());
+    }
     stage.clear();
 
     entry.status = found ? FileStatus::Match : FileStatus::NoMatch;
-    WriteSummaryPage(plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+    entry.hits = counter.Counts();
+    WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
     window.SetProgress(i + 1, plan.files.size());
   }
   return plan.files.size();
@@ -121,7 +132,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
 
 }  // namespace
 
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result) {
   const std::u16string stamp = StartStamp(kSearchStampTitle);
   window.SetStatusText(u"");
   SearchPlan plan;
@@ -140,8 +151,17 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window) {
   if (!CheckNoInputOverwritten(plan.Pages(), plan.reports, window)) return RunOutcome::Rejected;
 
   std::size_t done = 0;
-  outcome =
-      GuardRun(window, stage, [&] { done = SearchReports(plan, query, stamp, window, stage); });
+  outcome = GuardRun(window, stage,
+                     [&] { done = SearchReports(plan, query, stamp, settings, window, stage); });
+  if (result != nullptr) {
+    result->summaryPath = plan.summaryPath;
+    for (std::size_t i = 0; i < plan.files.size(); ++i) {
+      const FileEntry& entry = plan.files[i];
+      result->items.push_back(
+          {entry.name, plan.reports[i], {}, entry.resultPath, entry.status, {}, entry.hits});
+      result->differs = result->differs || entry.status == FileStatus::Match;
+    }
+  }
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.files.size()) {
     std::vector<std::u16string> notReached;

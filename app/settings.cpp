@@ -14,20 +14,21 @@ namespace tarnwick {
 
 namespace {
 
-enum class ValueKind { Text, Flag, Mode, Condition, TabPage };
+enum class ValueKind { Text, Flag, Mode, Condition, TabPage, Style };
 
 struct KeyField {
   std::u16string_view key;
   ValueKind kind;
   std::u16string Settings::*text = nullptr;
   bool Settings::*flag = nullptr;
+  bool optional = false;  // written only when not at its default
 };
 
 using K = ValueKind;
 using S = Settings;
 
 // Every key in the order the file is written.
-constexpr std::array<KeyField, 22> kKeyFields = {{
+constexpr std::array<KeyField, 25> kKeyFields = {{
     {u"OUTPUT_PATH", K::Text, &S::OUTPUT_PATH},
     {u"OUTPUT_FILE", K::Text, &S::OUTPUT_FILE},
     {u"OUTPUT_AUTOOPEN", K::Flag, nullptr, &S::OUTPUT_AUTOOPEN},
@@ -50,6 +51,9 @@ constexpr std::array<KeyField, 22> kKeyFields = {{
     {u"SEARCH_STRING3_COND", K::Condition, nullptr, &S::SEARCH_STRING3_COND},
     {u"DIFF_OBJ_ONLY", K::Flag, nullptr, &S::DIFF_OBJ_ONLY},
     {u"TAB_PAGE", K::TabPage},
+    {u"PAGE_STYLE", K::Style, nullptr, nullptr, true},
+    {u"IGNORE_BLANKS", K::Flag, nullptr, &S::IGNORE_BLANKS, true},
+    {u"IGNORE_CASE", K::Flag, nullptr, &S::IGNORE_CASE, true},
 }};
 
 void ApplyBaseDefaults(Settings& settings) {
@@ -89,6 +93,9 @@ void StoreValue(const KeyField& field, std::u16string_view value, Settings& sett
     case ValueKind::TabPage:
       settings.TAB_PAGE = upper == u"DIFF" ? 1 : upper == u"DIFFOBJ" ? 2 : 3;
       break;
+    case ValueKind::Style:
+      settings.PAGE_STYLE = upper == u"REVIEW" ? PageStyle::Review : PageStyle::Classic;
+      break;
   }
 }
 
@@ -104,6 +111,8 @@ std::u16string ValueText(const KeyField& field, const Settings& settings) {
       return settings.MODE == CompareMode::Folder ? u"FOLDER" : u"FILE";
     case ValueKind::TabPage:
       return settings.TAB_PAGE == 1 ? u"DIFF" : settings.TAB_PAGE == 2 ? u"DIFFOBJ" : u"SEARCH";
+    case ValueKind::Style:
+      return settings.PAGE_STYLE == PageStyle::Review ? u"REVIEW" : u"CLASSIC";
   }
   return {};
 }
@@ -124,6 +133,12 @@ std::u16string_view NextIniLine(std::u16string_view& rest) {
 }
 
 }  // namespace
+
+std::vector<std::u16string_view> SettingKeys() {
+  std::vector<std::u16string_view> keys;
+  for (const KeyField& field : kKeyFields) keys.push_back(field.key);
+  return keys;
+}
 
 Settings BaseDefaults() {
   Settings settings;
@@ -182,8 +197,10 @@ bool ReadIni(std::u16string_view iniPath, Settings& settings) {
 
 std::u16string IniText(const Settings& settings) {
   std::u16string text;
+  const Settings defaults;
   for (const KeyField& field : kKeyFields) {
     const std::u16string value = ValueText(field, settings);
+    if (field.optional && value == ValueText(field, defaults)) continue;
     // Written as is, a line break would start a line of its own: a key of
     // the value's choosing on the next start.
     if (value.find_first_of(u"\r\n") != std::u16string::npos) {

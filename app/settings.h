@@ -6,10 +6,13 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
 enum class CompareMode { None, Folder, File };
+// The classic pages (code page 932, the six-column table) or the review pages.
+enum class PageStyle { Classic, Review };
 
 struct Settings {
   std::u16string OUTPUT_PATH;
@@ -34,6 +37,11 @@ struct Settings {
   bool SEARCH_STRING3_COND = false;
   bool DIFF_OBJ_ONLY = false;
   int TAB_PAGE = 0;
+  // Options beyond the classic program; the file holds them only when they
+  // are not at their default, so an untouched file stays as it was.
+  PageStyle PAGE_STYLE = PageStyle::Classic;
+  bool IGNORE_BLANKS = false;  // comparisons: runs of blanks as one, blank lines ignored
+  bool IGNORE_CASE = false;    // comparisons: letter case ignored outside quoted literals
 
   bool operator==(const Settings&) const = default;
 };
@@ -60,13 +68,17 @@ bool ReadIni(std::u16string_view iniPath, Settings& settings);
 // defaults, then the lines (ending at CR LF, lone CR or lone LF).
 bool ApplyIniText(std::u16string_view text, Settings& settings);
 
+// The setting keys in the order the file is written, optional ones included.
+std::vector<std::u16string_view> SettingKeys();
+
 // Applies one line of the settings file (comment removal included).
 // Returns false when the line holds no "=" or names an unknown key.
 bool ApplyIniLine(std::u16string_view line, Settings& settings);
 
-// The file's text as WriteIni writes it: every key in its fixed order, CR LF.
-// Throws tarnwick::Error naming the key when a value holds a CR or an LF,
-// which would otherwise become a line of its own.
+// The file's text as WriteIni writes it: every key in its fixed order, CR LF;
+// PAGE_STYLE, IGNORE_BLANKS and IGNORE_CASE last, and only when not at their
+// default. Throws tarnwick::Error naming the key when a value holds a CR or an
+// LF, which would otherwise become a line of its own.
 std::u16string IniText(const Settings& settings);
 
 // Writes the file; on failure shows "iniファイルの書き込み中にエラーが発生しました。"

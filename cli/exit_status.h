@@ -7,7 +7,8 @@ namespace tarnwick::cli {
 
 inline constexpr int kExitFinished = 0;
 inline constexpr int kExitRunError = 1;
-inline constexpr int kExitRejected = 2;  // an input check stopped the run
+inline constexpr int kExitRejected = 2;     // an input check stopped the run
+inline constexpr int kExitDifferences = 3;  // --exit-code: finished, found differences or hits
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitCancelled = 130;  // SIGINT or SIGTERM stopped the run
 

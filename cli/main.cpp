@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -11,10 +12,13 @@ namespace tarnwick::cli {
 namespace {
 
 constexpr Command kCommands[] = {
-    {"diff", RunDiff, "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
-    {"search", RunSearch, "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]"},
+    {"diff", RunDiff,
+     "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
+    {"search", RunSearch,
+     "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
     {"objdiff", RunObjDiff,
-     "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
+     "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] [--exit-code] [--json FILE]\n"
+     "                REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
     {"tree", RunTree, "tree    REPORT"},
     {"nodes", RunNodes, "nodes   REPORT"},
 };
@@ -22,7 +26,8 @@ constexpr Command kCommands[] = {
 void PrintUsage(std::ostream& out) {
   out << "usage:\n";
   for (const Command& command : kCommands) out << "  tarnwick-cli " << command.usage << '\n';
-  out << "  tarnwick-cli --help | --version\n";
+  out << "  tarnwick-cli --help | --version\n"
+         "  tarnwick-cli COMMAND --help     the command's options, setting keys and exit codes\n";
 }
 
 }  // namespace
@@ -52,7 +57,12 @@ int main(int argc, char** argv) {
     return kExitFinished;
   }
   for (const Command& command : kCommands) {
-    if (command.name == args[0]) return command.run(Arguments(args).subspan(1));
+    if (command.name != args[0]) continue;
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+      PrintCommandHelp(command.name, std::cout);
+      return kExitFinished;
+    }
+    return command.run(Arguments(args).subspan(1));
   }
   return UsageError("unknown command: " + std::string(args[0]));
 }

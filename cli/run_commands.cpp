@@ -5,29 +5,57 @@
 
 #include "app/list_tree_view.h"
 #include "app/runs.h"
+#include "base/error.h"
+#include "cli/ci_output.h"
 #include "cli/commands.h"
 #include "cli/console_window.h"
+#include "cli/help.h"
 #include "cli/interrupt.h"
 #include "cli/run_options.h"
+#include "files/file_io.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
 
 namespace {
 
-using PageRun = RunOutcome (*)(const Settings&, WindowOps&);
+using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*);
+
+// The exit status of a finished command, after the JSON summary is written
+// when asked for; a summary that cannot be written is a run error.
+int Conclude(std::string_view command, const RunOptions& options, RunOutcome outcome,
+             const RunResult& result, const RunConsole& console) {
+  const int status = RunExitStatus(outcome, result, options.exitCode);
+  if (options.jsonPath.empty()) return status;
+  try {
+    WriteFileBytes(options.jsonPath,
+                   RunJson(command, outcome, status, options.settings, result, console.Messages()));
+  } catch (const Error& error) {
+    PrintMessage(u"JSON[" + options.jsonPath + u"]の出力中に、エラーが発生しました。\r\n" +
+                 error.Description());
+    return kExitRunError;
+  }
+  return status;
+}
 
 // A run of the first or the third page, with the settings from --ini and --set.
 int RunPage(Arguments args, std::string_view command, PageRun run) {
   RunOptions options;
   std::string problem;
   if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
+  if (options.help) {
+    PrintCommandHelp(command, std::cout);
+    return kExitFinished;
+  }
   if (!options.operands.empty()) return UsageError(std::string(command) + " takes no operands");
   // Without --open the console opens nothing, whatever the setting says.
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
-  ConsoleWindow console(options.open, options.quiet);
+  ResolveSettingPaths(options.settings);
+  RunConsole console(options.open, options.quiet, options.settings);
   CancelOnSignals();
-  return ExitStatus(run(options.settings, console));
+  RunResult result;
+  const RunOutcome outcome = run(options.settings, console, &result);
+  return Conclude(command, options, outcome, result, console);
 }
 
 }  // namespace
@@ -44,20 +72,28 @@ int RunObjDiff(Arguments args) {
   RunOptions options;
   std::string problem;
   if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
+  if (options.help) {
+    PrintCommandHelp("objdiff", std::cout);
+    return kExitFinished;
+  }
   if (options.operands.size() != 4) {
     return UsageError("objdiff needs REPORT1 NODEKEY1 REPORT2 NODEKEY2");
   }
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
-  ConsoleWindow console(options.open, options.quiet);
+  ResolveSettingPaths(options.settings);
+  RunConsole console(options.open, options.quiet, options.settings);
   ObjSide sides[2];
   ListTreeView views[2];
+  RunResult result;
   for (int n = 0; n < 2; ++n) {
-    if (!DropReportOnTree({options.operands[2 * n]}, sides[n], views[n], console)) {
-      return kExitRunError;
+    if (!DropReportOnTree({ResolvedPath(options.operands[2 * n])}, sides[n], views[n], console)) {
+      return Conclude("objdiff", options, RunOutcome::Failed, result, console);
     }
     views[n].Select(options.operands[2 * n + 1]);
   }
-  return ExitStatus(ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console));
+  const RunOutcome outcome =
+      ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console, &result);
+  return Conclude("objdiff", options, outcome, result, console);
 }
 
 int RunNodes(Arguments args) {

@@ -23,13 +23,24 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
       options.open = true;
     } else if (arg == "--quiet") {
       options.quiet = true;
-    } else if (arg == "--ini" || arg == "--set") {
+    } else if (arg == "--exit-code") {
+      options.exitCode = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+      return true;
+    } else if (arg == "--ini" || arg == "--set" || arg == "--json") {
       if (i + 1 == args.size()) {
         problem = std::string(arg) + " needs a value";
         return false;
       }
       const std::string_view value = args[++i];
-      if (arg == "--set") {
+      if (arg == "--json") {
+        if (value.empty()) {
+          problem = "--json needs a file name";
+          return false;
+        }
+        options.jsonPath = FromUtf8(value);
+      } else if (arg == "--set") {
         sets.push_back(value);
       } else if (iniGiven) {
         problem = "--ini may be given once";
@@ -60,6 +71,32 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
     }
   }
   return true;
+}
+
+std::u16string ResolvedPath(std::u16string_view path) {
+  if (path.empty()) return {};
+  const std::filesystem::path given = NativePath(path);
+  if (given.is_absolute()) return std::u16string(path);
+  std::error_code error;
+  const std::filesystem::path here = std::filesystem::current_path(error);
+  if (error) return std::u16string(path);
+  std::filesystem::path full = (here / given).lexically_normal();
+  const char16_t last = path.back();
+  const bool trailing =
+      last == u'/' || last == static_cast<char16_t>(std::filesystem::path::preferred_separator);
+  std::u16string text = PathText(full);
+  // "a/.." normalises to "a/"; the separator stays only where one was given.
+  const char16_t separator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
+  if (!trailing && text.size() > 1 && text.back() == separator) text.pop_back();
+  if (trailing && (text.empty() || text.back() != separator)) text += separator;
+  return text;
+}
+
+void ResolveSettingPaths(Settings& settings) {
+  for (std::u16string* path :
+       {&settings.SRC_PATH1, &settings.SRC_PATH2, &settings.SRC_PATH, &settings.OUTPUT_PATH}) {
+    *path = ResolvedPath(*path);
+  }
 }
 
 }  // namespace tarnwick::cli

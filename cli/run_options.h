@@ -16,8 +16,11 @@ namespace tarnwick::cli {
 
 struct RunOptions {
   Settings settings;
-  bool open = false;   // open the result at the end, whatever OUTPUT_AUTOOPEN holds
-  bool quiet = false;  // no status lines
+  bool open = false;        // open the result at the end, whatever OUTPUT_AUTOOPEN holds
+  bool quiet = false;       // no status lines
+  bool exitCode = false;    // exit 3 when a finished run found differences or hits
+  bool help = false;        // print the command's help instead of running
+  std::u16string jsonPath;  // write the run's summary as JSON here; empty: none
   std::vector<std::u16string> operands;  // as given, UTF-8 decoded
 };
 
@@ -26,5 +29,13 @@ struct RunOptions {
 // "=" or with an unknown key, an unknown option, a missing option value).
 bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
                      std::string& problem);
+
+// A relative path against the working directory, normalised (no "." or ".."
+// segments, a trailing separator kept); an empty or absolute one as given.
+std::u16string ResolvedPath(std::u16string_view path);
+
+// The folders of the settings (sources and output) resolved as above, so that
+// pages name full paths and summary links lead to their pages.
+void ResolveSettingPaths(Settings& settings);
 
 }  // namespace tarnwick::cli

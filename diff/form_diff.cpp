@@ -1,9 +1,8 @@
 #include "diff/form_diff.h"
 
 #include "base/error.h"
-#include "diff/table_rows.h"
+#include "diff/classic_rows.h"
 #include "diff/tree_compare.h"
-#include "text/line_reader.h"
 
 namespace tarnwick {
 namespace {
@@ -78,35 +77,42 @@ std::u16string BlockItemOutline(const Collection& tree) {
 }
 
 void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
-                    HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
-  const bool equal = outline1 == outline2;
-  if (equal && diffOnly) return;
-  WriteSeparatorRow(resultTable);
-
-  PropertyRows rows(resultTable, kOutlineSectionName);
-  if (equal) {
-    std::int64_t position = 1;
-    while (position != -1)
-      rows.Row(u"", u"", u"", u"", u"", u"", ReadLine(outline1, position), u"");
+                    CompareEvents& events, bool& diffFound, bool diffOnly) {
+  if (outline1 == outline2) {
+    if (!diffOnly) events.OutlineEqual(outline1);
     return;
   }
   diffFound = true;
-  rows.DiffRows(outline1, outline2, false);
+  LineDiffer differ;
+  events.OutlineChanged(differ.Compare(outline1, outline2));
+}
+
+void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
+                    HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
+  ClassicCompareRows rows(resultTable);
+  CompareOutline(outline1, outline2, rows, diffFound, diffOnly);
+}
+
+void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16string_view path1,
+                  std::u16string_view path2, CompareEvents& events, bool& diffFound, bool diffOnly,
+                  const CompareOptions& options) {
+  PathStacks stacks;
+  events.Title(path1, 1);
+  events.Title(path2, 2);
+
+  const std::u16string outline1 = BlockItemOutline(tree1);
+  const std::u16string outline2 = BlockItemOutline(tree2);
+  CompareOutline(outline1, outline2, events, diffFound, diffOnly);
+
+  CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, events, diffFound, diffOnly, options);
 }
 
 void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, [[maybe_unused]] bool in1,
                        [[maybe_unused]] bool in2, std::u16string_view path1,
                        std::u16string_view path2, HTMLTblCls& resultTable, bool& diffFound,
                        bool diffOnly) {
-  PathStacks stacks;
-  WriteHeadingRow(resultTable, path1, HeadingAttributes(kSide1Colour));
-  WriteHeadingRow(resultTable, path2, HeadingAttributes(kSide2Colour));
-
-  const std::u16string outline1 = BlockItemOutline(tree1);
-  const std::u16string outline2 = BlockItemOutline(tree2);
-  CompareOutline(outline1, outline2, resultTable, diffFound, diffOnly);
-
-  CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, resultTable, diffFound, diffOnly);
+  ClassicCompareRows rows(resultTable);
+  MakeFormDiff(tree1, tree2, path1, path2, rows, diffFound, diffOnly, {});
 }
 
 }  // namespace tarnwick

@@ -9,20 +9,26 @@
 #include <string>
 #include <string_view>
 
+#include "diff/compare_events.h"
+#include "diff/compare_options.h"
 #include "diff/html_table.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
 
-inline constexpr std::u16string_view kOutlineSectionName = u"ブロック・項目";
-
 // What a child of a node holds; kAbsent when there is no such child.
 enum class ChildKind { kAbsent, kText, kCollection, kNothing };
 
-// Writes the whole table body for tree1 (side 1) and tree2 (side 2). A side
-// without a report is given as a root holding one blank node. in1 and in2 are
-// the run's presence flags and do not change the table. diffFound must be
-// false on entry; it is true on return when any difference was written.
+// Reports the whole comparison of tree1 (side 1) and tree2 (side 2): the two
+// titles, the outline, then the trees. A side without a report is given as a
+// root holding one blank node. diffFound must be false on entry; it is true on
+// return when any difference was reported. Properties compare under `options`.
+void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16string_view path1,
+                  std::u16string_view path2, CompareEvents& events, bool& diffFound, bool diffOnly,
+                  const CompareOptions& options);
+
+// MakeFormDiff in classic rows, values compared exactly. in1 and in2 are the
+// run's presence flags and do not change the table.
 void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, bool in1, bool in2,
                        std::u16string_view path1, std::u16string_view path2,
                        HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
@@ -32,8 +38,11 @@ void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, bool in
 // Empty when the first entry holds nothing or the module has no blocks.
 std::u16string BlockItemOutline(const Collection& tree);
 
-// Writes the outline section: the separator row, then the outline (equal
-// outlines, unless diffOnly) or its line difference (setting diffFound).
+// Reports the outline section: equal outlines (unless diffOnly) or their line
+// difference (setting diffFound). Outlines compare exactly.
+void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
+                    CompareEvents& events, bool& diffFound, bool diffOnly);
+// The same in classic rows: the separator row, then the outline lines.
 void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
                     HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
 

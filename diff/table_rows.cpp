@@ -3,7 +3,6 @@
 #include <array>
 
 #include "base/error.h"
-#include "diff/str_diff.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -106,33 +105,26 @@ void PropertyRows::Row(std::u16string_view mark1, std::u16string_view mark2,
   table_.AddCell(value, valueAttributes);
 }
 
-void PropertyRows::DiffRows(std::u16string_view text1, std::u16string_view text2,
-                            bool colourNumbers) {
+void PropertyRows::DiffRows(std::span<const LineRecord> records, bool colourNumbers) {
   const std::u16string_view numberColour1 = colourNumbers ? kSide1Colour : u"";
   const std::u16string_view numberColour2 = colourNumbers ? kSide2Colour : u"";
-  StrDiff2 diff;
-  diff.SetText1(text1);
-  diff.SetText2(text2);
-  diff.BuildDiff();
-  diff.Rewind();
   DecimalBuffer number1, number2;
-  for (;;) {
-    const DiffRecord record = diff.NextDiffLine();
-    if (diff.IsDiffEnd()) break;
+  const auto number = [](std::int32_t idx, DecimalBuffer& buffer) {
+    return idx != 0 ? DecimalText(idx, buffer) : std::u16string_view();
+  };
+  for (const LineRecord& record : records) {
     switch (record.kind) {
-      case DiffKind::kCommon:
-        Row(u"", u"", DecimalText(record.idx1, number1), u"", DecimalText(record.idx2, number2),
-            u"", record.line1, u"");
+      case LineKind::kCommon:
+        Row(u"", u"", number(record.idx1, number1), u"", number(record.idx2, number2), u"",
+            record.idx1 != 0 ? record.line1 : record.line2, u"");
         break;
-      case DiffKind::kOnly1:
-        Row(kStar, u"", DecimalText(record.idx1, number1), numberColour1, u"", numberColour1,
+      case LineKind::kOnly1:
+        Row(kStar, u"", number(record.idx1, number1), numberColour1, u"", numberColour1,
             record.line1, kSide1Colour);
         break;
-      case DiffKind::kOnly2:
-        Row(u"", kStar, u"", numberColour2, DecimalText(record.idx2, number2), numberColour2,
+      case LineKind::kOnly2:
+        Row(u"", kStar, u"", numberColour2, number(record.idx2, number2), numberColour2,
             record.line2, kSide2Colour);
-        break;
-      case DiffKind::kEnd:
         break;
     }
   }

@@ -8,11 +8,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "diff/html_table.h"
+#include "diff/line_difference.h"
 
 namespace tarnwick {
 
@@ -67,10 +69,10 @@ class PropertyRows {
            std::u16string_view number2Attributes, std::u16string_view value,
            std::u16string_view valueAttributes);
 
-  // One row per record of the line difference of text1 and text2: a common
-  // line with both numbers, a line of one side marked and coloured with its
-  // own number. colourNumbers colours the number cells of those rows too.
-  void DiffRows(std::u16string_view text1, std::u16string_view text2, bool colourNumbers);
+  // One row per record of a line difference: a common line with its numbers,
+  // a line of one side marked and coloured with its own number.
+  // colourNumbers colours the number cells of those rows too.
+  void DiffRows(std::span<const LineRecord> records, bool colourNumbers);
 
  private:
   HTMLTblCls& table_;

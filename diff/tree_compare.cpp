@@ -1,7 +1,6 @@
 #include "diff/tree_compare.h"
 
-#include "text/decimal.h"
-#include "text/line_reader.h"
+#include "diff/classic_rows.h"
 
 namespace tarnwick {
 namespace {
@@ -9,63 +8,17 @@ namespace {
 // Below this many keys a scan beats hashing; most objects have few children.
 constexpr std::size_t kLinearLimit = 16;
 
-void WriteUnchangedRows(HTMLTblCls& table, std::u16string_view name, std::u16string_view value) {
-  PropertyRows rows(table, name);
-  DecimalBuffer buffer;
-  std::int64_t position = 1;
-  for (std::int64_t k = 1; position != -1; ++k) {
-    const std::u16string_view line = ReadLine(value, position);
-    const std::u16string_view number = DecimalText(k, buffer);
-    rows.Row(u"", u"", number, u"", number, u"", line, u"");
-  }
-}
-
-// value1 or value2 is null when the property is absent on that side.
-void WriteChangedRows(HTMLTblCls& table, std::u16string_view name, const std::u16string* value1,
-                      const std::u16string* value2) {
-  const std::u16string_view nameColour = value1 == nullptr   ? kSide2Colour
-                                         : value2 == nullptr ? kSide1Colour
-                                                             : std::u16string_view();
-  const std::u16string_view text1 = value1 != nullptr ? std::u16string_view(*value1) : u"";
-  const std::u16string_view text2 = value2 != nullptr ? std::u16string_view(*value2) : u"";
-  PropertyRows rows(table, name, nameColour);
-
-  if (text1.find(u'\r') == std::u16string_view::npos &&
-      text2.find(u'\r') == std::u16string_view::npos) {
-    if (value1 != nullptr) rows.Row(kStar, u"", u"", u"", u"", u"", text1, kSide1Colour);
-    if (value2 != nullptr) rows.Row(u"", kStar, u"", u"", u"", u"", text2, kSide2Colour);
-    return;
-  }
-
-  // A value on one side only is listed whole as that side's lines. (Diffing it
-  // against an empty text would pair an empty first line, as trigger texts
-  // have, with a line the absent side does not have.)
-  if (value1 == nullptr || value2 == nullptr) {
-    const bool side1 = value1 != nullptr;
-    const std::u16string_view text = side1 ? text1 : text2;
-    DecimalBuffer buffer;
-    std::int64_t position = 1;
-    for (std::int64_t k = 1; position != -1; ++k) {
-      const std::u16string_view line = ReadLine(text, position);
-      const std::u16string_view number = DecimalText(k, buffer);
-      if (side1) {
-        rows.Row(kStar, u"", number, kSide1Colour, u"", kSide1Colour, line, kSide1Colour);
-      } else {
-        rows.Row(u"", kStar, u"", kSide2Colour, number, kSide2Colour, line, kSide2Colour);
-      }
-    }
-    return;
-  }
-
-  rows.DiffRows(text1, text2, true);
-}
-
 // The comparison as an explicit stack of frames, one per open node pair, so
 // that nesting depth costs heap, not call stack.
 class TreeWalk {
  public:
-  TreeWalk(PathStacks& stacks, HTMLTblCls& table, bool& diffFound, bool diffOnly)
-      : stacks_(stacks), table_(table), diffFound_(diffFound), diffOnly_(diffOnly) {}
+  TreeWalk(PathStacks& stacks, CompareEvents& events, bool& diffFound, bool diffOnly,
+           const CompareOptions& options)
+      : stacks_(stacks),
+        events_(events),
+        diffFound_(diffFound),
+        diffOnly_(diffOnly),
+        options_(options) {}
 
   void Run(const clsItem* node1, const clsItem* node2) {
     Enter(node1, node2);
@@ -88,10 +41,10 @@ class TreeWalk {
       stacks_.mark1[level] = child2 == nullptr ? kStar : u"";
       stacks_.mark2[level] = child1 == nullptr ? kStar : u"";
       if (child1 == nullptr || child2 == nullptr) {
-        WriteHeaders(stacks_, table_);
+        events_.Headings(stacks_);
         diffFound_ = true;
       } else if (!diffOnly_) {
-        WriteHeaders(stacks_, table_);
+        events_.Headings(stacks_);
       }
       Enter(child1, child2);  // may move frames_: `frame` and `entry` are dead here
     }
@@ -122,17 +75,42 @@ class TreeWalk {
           entry.position1 != 0 ? &frame.children1->At(entry.position1).Text() : nullptr;
       const std::u16string* value2 =
           entry.position2 != 0 ? &frame.children2->At(entry.position2).Text() : nullptr;
-      if (value1 != nullptr && value2 != nullptr && *value1 == *value2) {
-        if (!diffOnly_) WriteUnchangedRows(table_, entry.key, *value1);
+      if (value1 != nullptr && value2 != nullptr && ValuesEqual(*value1, *value2, options_)) {
+        if (!diffOnly_) events_.EqualProperty(stacks_, entry.key, *value1);
         continue;
       }
       diffFound_ = true;
-      WriteHeaders(stacks_, table_);
-      WriteChangedRows(table_, entry.key, value1, value2);
+      events_.Headings(stacks_);
+      events_.ChangedProperty(stacks_, Change(entry.key, value1, value2));
     }
 
     ++stacks_.depth;
     stacks_.Resize();
+  }
+
+  // value1 or value2 is null when the property is absent on that side.
+  PropertyChange Change(std::u16string_view name, const std::u16string* value1,
+                        const std::u16string* value2) {
+    PropertyChange change;
+    change.name = name;
+    change.value1 = value1;
+    change.value2 = value2;
+    const std::u16string_view text1 = value1 != nullptr ? std::u16string_view(*value1) : u"";
+    const std::u16string_view text2 = value2 != nullptr ? std::u16string_view(*value2) : u"";
+    change.multiLine = text1.find(u'\r') != std::u16string_view::npos ||
+                       text2.find(u'\r') != std::u16string_view::npos;
+    if (!change.multiLine) return change;
+    // A value on one side only is listed whole as that side's lines. (Diffing
+    // it against an empty text would pair an empty first line, as trigger
+    // texts have, with a line the absent side does not have.)
+    if (value1 == nullptr) {
+      change.lines = lines_.OneSide(text2, 2);
+    } else if (value2 == nullptr) {
+      change.lines = lines_.OneSide(text1, 1);
+    } else {
+      change.lines = lines_.Compare(text1, text2, options_);
+    }
+    return change;
   }
 
   void MergeChildren(const Collection* children, MergeKey::Side side, MergeKey& objects) {
@@ -146,9 +124,11 @@ class TreeWalk {
   }
 
   PathStacks& stacks_;
-  HTMLTblCls& table_;
+  CompareEvents& events_;
   bool& diffFound_;
   const bool diffOnly_;
+  const CompareOptions& options_;
+  LineDiffer lines_;
   std::vector<Frame> frames_;  // frames_[0..top_) are open; the rest are kept for reuse
   std::size_t top_ = 0;
   MergeKey properties_;  // only needed while one node's properties are written
@@ -188,9 +168,16 @@ void MergeKey::Clear() {
 
 void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
                   HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
+  ClassicCompareRows rows(resultTable);
+  CompareNodes(node1, node2, stacks, rows, diffFound, diffOnly, {});
+}
+
+void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
+                  CompareEvents& events, bool& diffFound, bool diffOnly,
+                  const CompareOptions& options) {
   const std::int32_t depth = stacks.depth;
   try {
-    TreeWalk(stacks, resultTable, diffFound, diffOnly).Run(&node1, &node2);
+    TreeWalk(stacks, events, diffFound, diffOnly, options).Run(&node1, &node2);
   } catch (...) {
     stacks.depth = depth;
     throw;

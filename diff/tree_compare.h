@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "diff/compare_events.h"
+#include "diff/compare_options.h"
 #include "diff/html_table.h"
 #include "diff/table_rows.h"
 #include "report/object_tree.h"
@@ -56,6 +58,11 @@ class MergeKey {
 // get levels depth + 1 and deeper; depth is as before on return. diffFound is
 // set whenever a difference is written and never cleared; diffOnly leaves out
 // everything equal, headers included until a difference inside needs them.
+// Properties compare under `options`; the events go to `events`.
+void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
+                  CompareEvents& events, bool& diffFound, bool diffOnly,
+                  const CompareOptions& options);
+// The classic rows into `resultTable`, values compared exactly.
 void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
                   HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
 

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <exception>
 #include <iterator>
+#include <utility>
 
 #include "app/drops.h"
 #include "app/run_guard.h"
@@ -112,12 +113,14 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
 
 void frmMain::SetTabOrder() {
   // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
-  QWidget* const order[] = {tabMain,        txtFolder1,   txtSrcTxt1,    txtFolder2,    txtSrcTxt2,
-                            optFolder,      optFile,      chkDiffOnly,   tvSrc1,        tvSrc2,
-                            chkDiffObjOnly, txtSrcFolder, txtSrcFile,    txtSearchStr1, cmbSearch1,
-                            txtSearchStr2,  cmbSearch2,   txtSearchStr3, cmbSearch3,    optCondAnd,
-                            optCondOr,      chkFindOnly,  chkNoCase,     txtPutDir,     txtPutFile,
-                            chkOpenFile,    cmdExec,      cmdCancel,     cmdExit};
+  QWidget* const order[] = {
+      tabMain,      txtFolder1,    txtSrcTxt1,     txtFolder2,         txtSrcTxt2,
+      optFolder,    optFile,       chkDiffOnly,    chkIgnoreBlanks,    chkIgnoreCase,
+      tvSrc1,       tvSrc2,        chkDiffObjOnly, chkIgnoreBlanksObj, chkIgnoreCaseObj,
+      txtSrcFolder, txtSrcFile,    txtSearchStr1,  cmbSearch1,         txtSearchStr2,
+      cmbSearch2,   txtSearchStr3, cmbSearch3,     optCondAnd,         optCondOr,
+      chkFindOnly,  chkNoCase,     txtPutDir,      txtPutFile,         chkOpenFile,
+      cmdExec,      cmdCancel,     cmdExit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -151,6 +154,13 @@ QWidget* frmMain::BuildDiffPage() {
   settingsLayout->addWidget(optFile);
   settingsLayout->addSpacing(24);
   settingsLayout->addWidget(chkDiffOnly);
+  chkIgnoreBlanks =
+      Named(new QCheckBox(QStringLiteral("空白の違いを無視する"), settings), "chkIgnoreBlanks");
+  chkIgnoreCase = Named(new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), settings),
+                        "chkIgnoreCase");
+  settingsLayout->addSpacing(24);
+  settingsLayout->addWidget(chkIgnoreBlanks);
+  settingsLayout->addWidget(chkIgnoreCase);
   settingsLayout->addStretch(1);
 
   auto* layout = new QVBoxLayout(frmDiff);
@@ -177,9 +187,26 @@ QWidget* frmMain::BuildObjDiffPage() {
   auto* trees = new QHBoxLayout;
   trees->addWidget(tvSrc1, 1);
   trees->addWidget(tvSrc2, 1);
+  // The comparison options are one setting each, shown on both pages.
+  chkIgnoreBlanksObj = Named(new QCheckBox(QStringLiteral("空白の違いを無視する"), frmObjDiff),
+                             "chkIgnoreBlanksObj");
+  chkIgnoreCaseObj =
+      Named(new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), frmObjDiff),
+            "chkIgnoreCaseObj");
+  for (const auto& [a, b] : {std::pair{chkIgnoreBlanks, chkIgnoreBlanksObj},
+                             std::pair{chkIgnoreCase, chkIgnoreCaseObj}}) {
+    connect(a, &QCheckBox::toggled, b, &QCheckBox::setChecked);
+    connect(b, &QCheckBox::toggled, a, &QCheckBox::setChecked);
+  }
+  auto* options = new QHBoxLayout;
+  options->addWidget(chkDiffObjOnly);
+  options->addSpacing(24);
+  options->addWidget(chkIgnoreBlanksObj);
+  options->addWidget(chkIgnoreCaseObj);
+  options->addStretch(1);
   auto* layout = new QVBoxLayout(frmObjDiff);
   layout->addLayout(trees, 1);
-  layout->addWidget(chkDiffObjOnly);
+  layout->addLayout(options);
   return frmObjDiff;
 }
 
@@ -314,6 +341,11 @@ void frmMain::BuildMenus() {
   mnuEnd = Named(mnuFile->addAction(QStringLiteral("閉じる(&C)")), "mnuEnd");
   connect(mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
 
+  mnuView = Named(menuBar()->addMenu(QStringLiteral("表示(&V)")), "mnuView");
+  mnuReviewStyle = Named(mnuView->addAction(QStringLiteral("レビュー形式のページを出力する(&R)")),
+                         "mnuReviewStyle");
+  mnuReviewStyle->setCheckable(true);
+
   mnuDebug = Named(menuBar()->addMenu(QStringLiteral("デバッグ")), "mnuDebug");
   mnuShowConstract = Named(mnuDebug->addAction(QStringLiteral("構造の表示")), "mnuShowConstract");
   // A checkable action inverts its own mark on every click.
@@ -394,6 +426,9 @@ void frmMain::FillControls() {
   cmbSearch2->setCurrentIndex(ConditionIndex(s.SEARCH_STRING2_COND));
   txtSearchStr3->setText(ToQString(s.SEARCH_STRING3));
   cmbSearch3->setCurrentIndex(ConditionIndex(s.SEARCH_STRING3_COND));
+  chkIgnoreBlanks->setChecked(s.IGNORE_BLANKS);
+  chkIgnoreCase->setChecked(s.IGNORE_CASE);
+  mnuReviewStyle->setChecked(s.PAGE_STYLE == PageStyle::Review);
 }
 
 void frmMain::SetMode(CompareMode mode) {
@@ -414,6 +449,9 @@ void frmMain::CollectSettings() {
   s.SRC_PATH2 = FromQString(txtFolder2->text());
   s.SRC_FILE2 = FromQString(txtSrcTxt2->text());
   s.DIFF_ONLY = chkDiffOnly->isChecked();
+  s.IGNORE_BLANKS = chkIgnoreBlanks->isChecked();
+  s.IGNORE_CASE = chkIgnoreCase->isChecked();
+  s.PAGE_STYLE = mnuReviewStyle->isChecked() ? PageStyle::Review : PageStyle::Classic;
   s.MODE = optFolder->isChecked() ? CompareMode::Folder
            : optFile->isChecked() ? CompareMode::File
                                   : CompareMode::None;

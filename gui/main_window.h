@@ -136,10 +136,14 @@ class frmMain : public QMainWindow {
   QRadioButton* optFolder;
   QRadioButton* optFile;
   QCheckBox* chkDiffOnly;
+  QCheckBox* chkIgnoreBlanks;  // IGNORE_BLANKS and IGNORE_CASE, shown on pages 1 and 2
+  QCheckBox* chkIgnoreCase;
 
   ReportTreeView* tvSrc1;
   ReportTreeView* tvSrc2;
   QCheckBox* chkDiffObjOnly;
+  QCheckBox* chkIgnoreBlanksObj;
+  QCheckBox* chkIgnoreCaseObj;
 
   DropLineEdit* txtSrcFolder;
   DropLineEdit* txtSrcFile;
@@ -166,6 +170,8 @@ class frmMain : public QMainWindow {
 
   QMenu* mnuFile;
   QAction* mnuEnd;
+  QMenu* mnuView;
+  QAction* mnuReviewStyle;  // PAGE_STYLE: checked for the review pages
   QMenu* mnuDebug;
   QAction* mnuShowConstract;
   QMenu* mnuHelp;

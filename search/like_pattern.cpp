@@ -181,4 +181,27 @@ bool LikePattern::Matches(std::u16string_view text) const {
   return true;
 }
 
+std::vector<std::pair<std::size_t, std::size_t>> LikePattern::Occurrences(
+    std::u16string_view text) const {
+  std::vector<std::pair<std::size_t, std::size_t>> found;
+  if (!valid_ || !leadingStar_ || !trailingStar_ || segments_.empty()) return found;
+  const std::size_t npos = std::u16string_view::npos;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t begin = FindSegment(0, text, from, text.size());
+    if (begin == npos) break;
+    // Each later segment at its leftmost place after the one before: the
+    // earliest end for this start. When one does not fit, no later start can.
+    std::size_t end = begin + segments_[0].count;
+    for (std::size_t s = 1; s < segments_.size() && end != npos; ++s) {
+      const std::size_t at = FindSegment(s, text, end, text.size());
+      end = at == npos ? npos : at + segments_[s].count;
+    }
+    if (end == npos) break;
+    found.emplace_back(begin, end);
+    from = end;
+  }
+  return found;
+}
+
 }  // namespace tarnwick

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarnwick {
@@ -24,6 +25,12 @@ class LikePattern {
 
   // Throws tarnwick::Error when the pattern is invalid.
   bool Matches(std::u16string_view text) const;
+
+  // Where the part between the pattern's leading and trailing "*" occurs in
+  // `text`, as [begin, end) ranges: leftmost first, not overlapping, each
+  // ending as early as its start allows. Empty for an invalid pattern or one
+  // that does not start and end with "*". For pointing at search hits.
+  std::vector<std::pair<std::size_t, std::size_t>> Occurrences(std::u16string_view text) const;
 
  private:
   enum class Kind : std::uint8_t { Literal, AnyChar, Digit, Set, NegatedSet };

@@ -10,9 +10,6 @@
 namespace tarnwick {
 namespace {
 
-constexpr std::u16string_view kLabelAll = u"検索文字列(全てを満たす)";
-constexpr std::u16string_view kLabelAny = u"検索文字列(いずれかを満たす)";
-
 // A line of `text` matches a term that must be contained only if the whole
 // text contains it, since every line is a piece of the text. So when such a
 // term decides the condition and the whole text misses it, no line can match.
@@ -67,8 +64,8 @@ bool MatchText(const SearchQuery& query, std::u16string_view text, bool prefilte
 // properties, everything else the objects.
 class SearchWalk {
  public:
-  SearchWalk(const SearchQuery& query, PathStacks& stacks, HTMLTblCls& table, bool& found)
-      : query_(query), stacks_(stacks), table_(table), found_(found) {}
+  SearchWalk(const SearchQuery& query, PathStacks& stacks, SearchEvents& events, bool& found)
+      : query_(query), stacks_(stacks), events_(events), found_(found) {}
 
   void Run(const clsItem& top) {
     Enter(top);
@@ -85,7 +82,7 @@ class SearchWalk {
       stacks_.pathKeys[level] = child->Key;
       stacks_.mark1[level].clear();
       stacks_.mark2[level].clear();
-      if (!query_.foundOnly) WriteHeaders(stacks_, table_);
+      if (!query_.foundOnly) events_.Headings(stacks_);
       Enter(*child);  // may grow frames_: `frame` is not used after this
     }
   }
@@ -123,24 +120,23 @@ class SearchWalk {
     if (!match && query_.foundOnly) return;
     if (match) {
       found_ = true;
-      WriteHeaders(stacks_, table_);
+      events_.Headings(stacks_);
     }
-    PropertyRows rows(table_, name);
+    lines_.clear();
     std::int64_t position = 1;
-    for (std::int64_t j = 1; position != -1; ++j) {
+    while (position != -1) {
       const std::u16string_view line = ReadLine(value, position);
-      const bool hit = match && MatchText(query_, line, false);
-      rows.Row(hit ? kStar : u"", u"", DecimalText(j, number_), u"", u"", u"", line,
-               hit ? kHitColour : u"");
+      lines_.push_back({line, match && MatchText(query_, line, false)});
     }
+    events_.Property(stacks_, name, match, lines_);
   }
 
   const SearchQuery& query_;
   PathStacks& stacks_;
-  HTMLTblCls& table_;
+  SearchEvents& events_;
   bool& found_;
-  std::vector<Frame> frames_;  // the objects being walked, outermost first
-  DecimalBuffer number_{};
+  std::vector<Frame> frames_;      // the objects being walked, outermost first
+  std::vector<SearchLine> lines_;  // the lines of the property being reported
 };
 
 }  // namespace
@@ -182,29 +178,58 @@ bool MatchValue(const SearchQuery& query, std::u16string_view text) {
 }
 
 void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
+                SearchEvents& events, bool& found) {
+  SearchWalk(query, stacks, events, found).Run(node);
+}
+
+void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
                 HTMLTblCls& resultTable, bool& found) {
-  SearchWalk(query, stacks, resultTable, found).Run(node);
+  ClassicSearchRows rows(resultTable);
+  SearchItem(query, node, stacks, rows, found);
+}
+
+void ClassicSearchRows::Header(std::u16string_view reportPath, const SearchQuery& query) {
+  WriteHeadingRow(table_, reportPath, HeadingAttributes(kSide1Colour));
+  std::u16string_view label = query.condAnd ? kLabelAll : kLabelAny;
+  for (const SearchTerm& term : query.terms) {
+    if (term.text.empty()) continue;
+    table_.StartRow();
+    for (int k = 0; k < 4; ++k) table_.AddCell(u"", u"");
+    table_.AddCell(label, u"");
+    table_.AddCell(term.text + std::u16string(ConditionWord(term.contain)), u"");
+    label = {};
+  }
+}
+
+void ClassicSearchRows::Headings(PathStacks& stacks) {
+  WriteHeaders(stacks, table_);
+}
+
+void ClassicSearchRows::Property(const PathStacks&, std::u16string_view name, bool,
+                                 std::span<const SearchLine> lines) {
+  PropertyRows rows(table_, name);
+  DecimalBuffer number;
+  std::int64_t j = 0;
+  for (const SearchLine& line : lines) {
+    rows.Row(line.hit ? kStar : u"", u"", DecimalText(++j, number), u"", u"", u"", line.text,
+             line.hit ? kHitColour : u"");
+  }
+}
+
+void MakeSearch(const SearchQuery& query, const Collection* tree, std::u16string_view reportPath,
+                SearchEvents& events, bool& found) {
+  PathStacks stacks;
+  events.Header(reportPath, query);
+  if (tree == nullptr || tree->Empty()) {
+    throw Error(kGeneralErrorNumber, u"レポートにオブジェクトがありません（空のレポートです）。");
+  }
+  SearchItem(query, tree->At(1), stacks, events, found);
 }
 
 void MakeSearchTable(const SearchQuery& query, const Collection* tree,
                      std::u16string_view reportPath, HTMLTblCls& resultTable, bool& found) {
-  PathStacks stacks;
-  WriteHeadingRow(resultTable, reportPath, HeadingAttributes(kSide1Colour));
-
-  std::u16string_view label = query.condAnd ? kLabelAll : kLabelAny;
-  for (const SearchTerm& term : query.terms) {
-    if (term.text.empty()) continue;
-    resultTable.StartRow();
-    for (int k = 0; k < 4; ++k) resultTable.AddCell(u"", u"");
-    resultTable.AddCell(label, u"");
-    resultTable.AddCell(term.text + (term.contain ? u"を含む" : u"を含まない"), u"");
-    label = {};
-  }
-
-  if (tree == nullptr || tree->Empty()) {
-    throw Error(kGeneralErrorNumber, u"レポートにオブジェクトがありません（空のレポートです）。");
-  }
-  SearchItem(query, tree->At(1), stacks, resultTable, found);
+  ClassicSearchRows rows(resultTable);
+  MakeSearch(query, tree, reportPath, rows, found);
 }
 
 }  // namespace tarnwick

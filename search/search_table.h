@@ -8,6 +8,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,14 @@
 namespace tarnwick {
 
 inline constexpr std::u16string_view kHitColour = u"bgcolor=\"pink\"";
+// The label of the conditions under AND and under OR.
+inline constexpr std::u16string_view kLabelAll = u"検索文字列(全てを満たす)";
+inline constexpr std::u16string_view kLabelAny = u"検索文字列(いずれかを満たす)";
+
+// What follows a search string in its condition row.
+constexpr std::u16string_view ConditionWord(bool contain) {
+  return contain ? u"を含む" : u"を含まない";
+}
 
 // One of the three search strings as the run captured it.
 struct SearchTerm {
@@ -57,14 +67,83 @@ void ApplyCondition(bool condAnd, bool& result, bool used, std::u16string_view l
 // tarnwick::Error for an invalid pattern once it is evaluated.
 bool MatchValue(const SearchQuery& query, std::u16string_view text);
 
-// Renders the properties of `node` and, below them, its objects, to any depth.
+// One line of a listed property value, and whether it satisfies the condition
+// (only lines of a matching value do).
+struct SearchLine {
+  std::u16string_view text;
+  bool hit = false;
+};
+
+// What the search of one report finds, in order; a renderer turns it into a
+// page (the classic table or the review page) and a counter tallies it.
+class SearchEvents {
+ public:
+  virtual ~SearchEvents() = default;
+  // The report's path and the used search strings, before anything else.
+  virtual void Header(std::u16string_view reportPath, const SearchQuery& query) = 0;
+  // The pending headings of the objects on the path are due; the receiver
+  // clears the flags.
+  virtual void Headings(PathStacks& stacks) = 0;
+  // A listed property (every one, or only the matching ones under
+  // FOUND_ONLY) with its lines.
+  virtual void Property(const PathStacks& stacks, std::u16string_view name, bool matched,
+                        std::span<const SearchLine> lines) = 0;
+};
+
+// The classic rows: the path row, a row per used string, then per property a
+// row per line, matching lines marked "*" and pink.
+class ClassicSearchRows final : public SearchEvents {
+ public:
+  explicit ClassicSearchRows(HTMLTblCls& table) : table_(table) {}
+  void Header(std::u16string_view reportPath, const SearchQuery& query) override;
+  void Headings(PathStacks& stacks) override;
+  void Property(const PathStacks& stacks, std::u16string_view name, bool matched,
+                std::span<const SearchLine> lines) override;
+
+ private:
+  HTMLTblCls& table_;
+};
+
+// The tally of one report's search: matching property values and the lines
+// that satisfy the condition.
+struct SearchCounts {
+  std::int64_t properties = 0;
+  std::int64_t lines = 0;
+};
+
+// Counts the events and hands each on to `next` unchanged.
+class SearchCounter final : public SearchEvents {
+ public:
+  explicit SearchCounter(SearchEvents& next) : next_(next) {}
+  const SearchCounts& Counts() const { return counts_; }
+  void Header(std::u16string_view reportPath, const SearchQuery& query) override {
+    next_.Header(reportPath, query);
+  }
+  void Headings(PathStacks& stacks) override { next_.Headings(stacks); }
+  void Property(const PathStacks& stacks, std::u16string_view name, bool matched,
+                std::span<const SearchLine> lines) override {
+    if (matched) ++counts_.properties;
+    for (const SearchLine& line : lines) counts_.lines += line.hit ? 1 : 0;
+    next_.Property(stacks, name, matched, lines);
+  }
+
+ private:
+  SearchEvents& next_;
+  SearchCounts counts_;
+};
+
+// Reports the properties of `node` and, below them, its objects, to any depth.
 // `found` is set when a property value matches and never cleared.
+void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
+                SearchEvents& events, bool& found);
 void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
                 HTMLTblCls& resultTable, bool& found);
 
-// The whole result table of one report: the path row, one row per used
-// search string, then the search of the first top-level entry. A missing or
-// empty tree throws tarnwick::Error after the header rows are written.
+// The whole search of one report: the header (path and strings), then the
+// search of the first top-level entry. A missing or empty tree throws
+// tarnwick::Error after the header is reported.
+void MakeSearch(const SearchQuery& query, const Collection* tree, std::u16string_view reportPath,
+                SearchEvents& events, bool& found);
 void MakeSearchTable(const SearchQuery& query, const Collection* tree,
                      std::u16string_view reportPath, HTMLTblCls& resultTable, bool& found);
 

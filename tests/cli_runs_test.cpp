@@ -65,13 +65,14 @@ TEST_F(CliRuns, SettingsComeFromDefaultsThenTheIniFileThenEachSet) {
   result = RunArgs({u"diff", u"--ini", ini, u"--set", u"SRC_PATH1=" + v1, u"--set",
                     u"SRC_PATH2=" + v2, u"--set", u"SRC_FILE1=*", u"--set", u"SRC_FILE2=*"});
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err, "出力先フォルダが見つかりません\n");
+  EXPECT_EQ(result.err, "出力先フォルダが見つかりません (OUTPUT_PATH=" + ToUtf8(scratch.Folder()) +
+                            "nowhere)\n");
 }
 
 TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {
   CliResult result = RunArgs({u"diff"});
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err, "ソース１のフォルダを指定してください\n");
+  EXPECT_EQ(result.err, "ソース１のフォルダを指定してください (SRC_PATH1=)\n");
 
   scratch.WriteText(u"v1", u"b.txt", kUnparsableReport);
   result = Diff();
@@ -148,7 +149,7 @@ TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
   result = RunArgs(
       {u"objdiff", u"--set", setOut, u"--set", u"OUTPUT_FILE=Obj", r1, u"ROOT-1-9", r2, u"ROOT-1"});
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err, "比較するオブジェクトを選択してください。\n");
+  EXPECT_EQ(result.err, "比較するオブジェクトを選択してください。 (<NODEKEY1>, <NODEKEY2>)\n");
 
   // A report that does not load stops the command.
   const auto bad = scratch.WriteText(u"", u"BAD.txt", kUnparsableReport);

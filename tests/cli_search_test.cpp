@@ -86,7 +86,8 @@ TEST_F(CliSearch, ExitStatusTellsHowTheRunEnded) {
   // An input check: no search string at all.
   CliResult result = Search({});
   EXPECT_EQ(result.status, 2);
-  EXPECT_EQ(result.err, "検索条件を入力してください\n");
+  EXPECT_EQ(result.err,
+            "検索条件を入力してください (SEARCH_STRING1=, SEARCH_STRING2=, SEARCH_STRING3=)\n");
   EXPECT_FALSE(ScratchFolder::Exists(output + u"Result.html"));
 
   // A run error: the message box text with its stage, then the description.

@@ -191,6 +191,38 @@ TEST(SettingsText, IsWrittenInFixedOrderWithValueWords) {
   EXPECT_TRUE(IniText(settings).ends_with(u"\r\nTAB_PAGE=DIFF\r\n"));
 }
 
+TEST(SettingsText, OptionsBeyondTheClassicAreWrittenOnlyWhenNotAtTheirDefault) {
+  // A file written by the classic program reads and writes back unchanged.
+  Settings settings;
+  const std::u16string classic = IniText([] {
+    Settings s = BaseDefaults();
+    s.OUTPUT_PATH = u"C:\\OUT\\";
+    s.DIFF_ONLY = true;
+    return s;
+  }());
+  ApplyIniText(classic, settings);
+  EXPECT_EQ(IniText(settings), classic);
+  EXPECT_EQ(classic.find(u"PAGE_STYLE"), std::u16string::npos);
+
+  ASSERT_TRUE(ApplyIniLine(u"page_style=review", settings));
+  ASSERT_TRUE(ApplyIniLine(u"IGNORE_BLANKS=true", settings));
+  EXPECT_EQ(settings.PAGE_STYLE, PageStyle::Review);
+  EXPECT_TRUE(settings.IGNORE_BLANKS);
+  EXPECT_FALSE(settings.IGNORE_CASE);
+  EXPECT_EQ(IniText(settings), classic + u"PAGE_STYLE=REVIEW\r\nIGNORE_BLANKS=True\r\n");
+
+  // Read back, and back to the defaults: the file is the classic one again.
+  Settings again;
+  ApplyIniText(IniText(settings), again);
+  EXPECT_EQ(again, settings);
+  ApplyIniLine(u"PAGE_STYLE=CLASSIC", again);
+  ApplyIniLine(u"IGNORE_BLANKS=False", again);
+  ApplyIniLine(u"IGNORE_CASE=yes", again);  // only TRUE is true
+  EXPECT_EQ(IniText(again), classic);
+  ApplyIniLine(u"PAGE_STYLE=fancy", again);
+  EXPECT_EQ(again.PAGE_STYLE, PageStyle::Classic);
+}
+
 class SettingsFile : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic
   diffutils
   clang-format
+  chromium
   clang libclang-rt-14-dev
 )
 

@@ -3,6 +3,7 @@
 # structure viewer and the about box into BUILD_DIR/screenshots, and the same
 # at 200% scaling into .../200. Runs on Qt's offscreen platform with one
 # 1600x1000 screen, so no display is needed and windows must fit that screen.
+# Then the review pages in light and dark mode (tools/review_screenshots.sh).
 set -euo pipefail
 
 build="${1:-build}"
@@ -23,3 +24,4 @@ QT_SCALE_FACTOR=2 "$build/tarnwick" --screenshots "$out/200"
 for png in "$out"/*.png "$out"/200/*.png; do
   echo "$png"
 done
+bash "$(dirname "$0")/review_screenshots.sh" "$build"

@@ -713,3 +713,35 @@ TEST_F(ExecuteTest, TheExecuteButtonIsDisabledWhileARunLasts) {
 
 }  // namespace
 }  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+TEST_F(MainWindowTest, ReviewStyleAndComparisonOptionsTravelWithTheSettings) {
+  WriteCp932(ini_, std::u16string(kSettingsFile) + u"PAGE_STYLE=REVIEW\r\nIGNORE_CASE=True\r\n");
+  frmMain& window = Start();
+  auto* review = window.findChild<QAction*>(QStringLiteral("mnuReviewStyle"));
+  ASSERT_NE(review, nullptr);
+  EXPECT_TRUE(review->isCheckable());
+  EXPECT_TRUE(review->isChecked());
+  EXPECT_TRUE(Checked("chkIgnoreCase"));
+  EXPECT_TRUE(Checked("chkIgnoreCaseObj")) << "one setting, shown on both comparison pages";
+  EXPECT_FALSE(Checked("chkIgnoreBlanks"));
+
+  W<QCheckBox>("chkIgnoreBlanksObj")->setChecked(true);
+  EXPECT_TRUE(Checked("chkIgnoreBlanks"));
+  W<QCheckBox>("chkIgnoreCase")->setChecked(false);
+  EXPECT_FALSE(Checked("chkIgnoreCaseObj"));
+  review->trigger();
+  window.CollectSettings();
+  EXPECT_EQ(window.CurrentSettings().PAGE_STYLE, PageStyle::Classic);
+  EXPECT_TRUE(window.CurrentSettings().IGNORE_BLANKS);
+  EXPECT_FALSE(window.CurrentSettings().IGNORE_CASE);
+
+  window.close();
+  EXPECT_EQ(IniBytes(), EncodeCp932(std::u16string(kSettingsFile) + u"IGNORE_BLANKS=True\r\n"))
+      << "keys at their default are not written";
+}
+
+}  // namespace
+}  // namespace tarnwick

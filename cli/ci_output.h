@@ -1,0 +1,42 @@
+// What the command line adds around a run for scripts and CI: input-check
+// messages that name the setting concerned, the exit status of --exit-code,
+// and the --json summary of the run (schema in README.md).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/runs.h"
+#include "cli/console_window.h"
+
+namespace tarnwick::cli {
+
+// The settings (or operands) an input-check message is about, as
+// " (KEY=value, ...)"; empty for any other message.
+std::u16string SettingKeysOf(std::u16string_view message, const Settings& settings);
+
+// The console of a run command: each message box also names the settings it
+// is about, and every message is kept (as shown) for the JSON summary.
+class RunConsole final : public ConsoleWindow {
+ public:
+  RunConsole(bool open, bool quiet, const Settings& settings)
+      : ConsoleWindow(open, quiet), settings_(settings) {}
+  void ShowMessage(std::u16string_view text, MessageIcon icon) override;
+  const std::vector<std::u16string>& Messages() const { return messages_; }
+
+ private:
+  const Settings& settings_;
+  std::vector<std::u16string> messages_;
+};
+
+// 3 for a finished run that found differences (or hits) when --exit-code
+// asked for it, else the run's usual status.
+int RunExitStatus(RunOutcome outcome, const RunResult& result, bool exitCode);
+
+// The JSON summary of a run: one line of UTF-8 ending in a newline.
+std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus,
+                    const Settings& settings, const RunResult& result,
+                    const std::vector<std::u16string>& messages);
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,144 @@
+#include "cli/help.h"
+
+namespace tarnwick::cli {
+namespace {
+
+struct KeyHelp {
+  std::string_view key;
+  std::string_view meaning;
+};
+
+constexpr KeyHelp kOutputKeys[] = {
+    {"OUTPUT_PATH", "output folder (relative: to the working directory)"},
+    {"OUTPUT_FILE",
+     "summary page name (file mode and objdiff: the page name); .html added "
+     "when it has no extension"},
+    {"OUTPUT_AUTOOPEN", "True: open the result at the end (the CLI opens only with --open)"},
+    {"PAGE_STYLE",
+     "CLASSIC (default): the classic pages; REVIEW: review pages in UTF-8 with "
+     "counts, intra-line marks, folded context, n/p navigation"},
+};
+
+constexpr KeyHelp kCompareOptionKeys[] = {
+    {"IGNORE_BLANKS",
+     "True: runs of blanks count as one, trailing blanks and blank-only lines "
+     "are ignored"},
+    {"IGNORE_CASE", "True: letter case is ignored outside quoted literals"},
+};
+
+constexpr KeyHelp kDiffKeys[] = {
+    {"MODE", "FOLDER (default): every pair of equally named reports; FILE: two files"},
+    {"SRC_PATH1", "folder of side 1 (relative: to the working directory)"},
+    {"SRC_FILE1", "file mode: the report of side 1; folder mode: ;-separated patterns (* ?)"},
+    {"SRC_PATH2", "folder of side 2"},
+    {"SRC_FILE2", "the same for side 2"},
+    {"DIFF_ONLY", "True: list only what differs"},
+};
+
+constexpr KeyHelp kObjDiffKeys[] = {
+    {"DIFF_OBJ_ONLY", "True: list only what differs"},
+};
+
+constexpr KeyHelp kSearchKeys[] = {
+    {"SRC_PATH", "folder of the reports (relative: to the working directory)"},
+    {"SRC_FILE", ";-separated file names or patterns (* ?)"},
+    {"SEARCH_STRING1", "search string 1 (like pattern: * ? # [list]); empty: unused"},
+    {"SEARCH_STRING2", "search string 2"},
+    {"SEARCH_STRING3", "search string 3"},
+    {"SEARCH_STRING1_COND", "CONTAIN (default) or NOT_CONTAIN; likewise _2 and _3"},
+    {"COND_AND", "True (default): all used strings on one line; False: any one"},
+    {"NO_CASE", "True: ignore letter case"},
+    {"FOUND_ONLY", "True: list only matching properties"},
+};
+
+template <std::size_t N>
+void PrintKeys(std::ostream& out, const KeyHelp (&keys)[N]) {
+  for (const KeyHelp& key : keys) {
+    out << "  " << key.key;
+    for (std::size_t i = key.key.size(); i < 21; ++i) out << ' ';
+    out << key.meaning << '\n';
+  }
+}
+
+void PrintRunOptions(std::ostream& out, bool exitCode) {
+  out << "\noptions:\n"
+         "  --ini FILE           read settings as Tarnwick.ini is read\n"
+         "  --set KEY=VALUE      one settings line; applied in order after --ini\n"
+         "  --open               open the result at the end\n"
+         "  --quiet              no progress lines\n";
+  if (exitCode) {
+    out << "  --exit-code          exit 3 when the run finished and found differences or hits\n";
+  }
+  out << "  --json FILE          write a summary of the run as JSON (see README)\n"
+         "  --help               this help\n";
+}
+
+void PrintExitCodes(std::ostream& out) {
+  out << "\nexit codes:\n"
+         "  0    finished (with --exit-code: and found nothing)\n"
+         "  1    run error (a report that cannot be read or parsed, a page that cannot be "
+         "written)\n"
+         "  2    an input check stopped the run; the message names the setting concerned\n"
+         "  3    with --exit-code: finished and found differences (search: hits)\n"
+         "  64   wrong usage\n"
+         "  130  cancelled (SIGINT or SIGTERM)\n";
+}
+
+}  // namespace
+
+bool PrintCommandHelp(std::string_view command, std::ostream& out) {
+  if (command == "diff") {
+    out << "usage: tarnwick-cli diff [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]\n"
+           "                        [--exit-code] [--json FILE]\n"
+           "Compares two reports, or every pair of equally named reports in two folders.\n";
+    PrintRunOptions(out, true);
+    out << "\nsetting keys:\n";
+    PrintKeys(out, kDiffKeys);
+    PrintKeys(out, kCompareOptionKeys);
+    PrintKeys(out, kOutputKeys);
+    PrintExitCodes(out);
+    return true;
+  }
+  if (command == "search") {
+    out << "usage: tarnwick-cli search [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]\n"
+           "                          [--exit-code] [--json FILE]\n"
+           "Searches the property values of the reports of one folder for up to three "
+           "strings.\n";
+    PrintRunOptions(out, true);
+    out << "\nsetting keys:\n";
+    PrintKeys(out, kSearchKeys);
+    PrintKeys(out, kOutputKeys);
+    PrintExitCodes(out);
+    return true;
+  }
+  if (command == "objdiff") {
+    out << "usage: tarnwick-cli objdiff [--ini FILE] [--set KEY=VALUE]... [--open] [--exit-code]\n"
+           "                           [--json FILE] REPORT1 NODEKEY1 REPORT2 NODEKEY2\n"
+           "Compares two chosen objects; a NODEKEY is a key as `tarnwick-cli nodes` prints it\n"
+           "(for example ROOT-1-1-11-2). REPORT paths may be relative.\n";
+    PrintRunOptions(out, true);
+    out << "\nsetting keys:\n";
+    PrintKeys(out, kObjDiffKeys);
+    PrintKeys(out, kCompareOptionKeys);
+    PrintKeys(out, kOutputKeys);
+    PrintExitCodes(out);
+    return true;
+  }
+  if (command == "tree") {
+    out << "usage: tarnwick-cli tree REPORT\n"
+           "Prints the parsed object tree of REPORT as one line of JSON.\n"
+           "\nexit codes:\n  0    printed\n  1    the report cannot be read or parsed\n"
+           "  64   wrong usage\n";
+    return true;
+  }
+  if (command == "nodes") {
+    out << "usage: tarnwick-cli nodes REPORT\n"
+           "Prints the tree-view nodes of REPORT: key, TAB, text, TAB, path text.\n"
+           "\nexit codes:\n  0    printed\n  1    the report cannot be read or parsed\n"
+           "  64   wrong usage\n";
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,50 @@
+// What a comparison finds, in the order it finds it. The form comparison, the
+// object comparison and the tree walk below them report here; a renderer
+// turns the events into a page (the classic six-column table or the review
+// page), and a counter tallies them. The walk alone decides what is equal,
+// what is listed and when the headings of the enclosing objects are due.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "diff/line_difference.h"
+#include "diff/table_rows.h"
+
+namespace tarnwick {
+
+// The section of the block and item outline.
+inline constexpr std::u16string_view kOutlineSectionName = u"ブロック・項目";
+
+// A property whose values differ (or that one side lacks).
+struct PropertyChange {
+  std::u16string_view name;
+  const std::u16string* value1 = nullptr;  // null when side 1 lacks the property
+  const std::u16string* value2 = nullptr;
+  // Either value holds a CR: `lines` then holds the line difference, or the
+  // one value's lines when the other side lacks it. Empty otherwise.
+  bool multiLine = false;
+  std::span<const LineRecord> lines;
+};
+
+class CompareEvents {
+ public:
+  virtual ~CompareEvents() = default;
+
+  // A heading naming a report or a chosen node of side 1 or 2.
+  virtual void Title(std::u16string_view text, int side) = 0;
+  // The block and item outline: equal (reported only when everything is
+  // listed), or different with its line difference.
+  virtual void OutlineEqual(std::u16string_view outline) = 0;
+  virtual void OutlineChanged(std::span<const LineRecord> lines) = 0;
+  // The objects on the path whose headings are pending (levels 1..depth
+  // with headPending set) are due now; the receiver clears the flags.
+  virtual void Headings(PathStacks& stacks) = 0;
+  // A property of the object at level stacks.depth (0: the compared node).
+  virtual void EqualProperty(const PathStacks& stacks, std::u16string_view name,
+                             std::u16string_view value) = 0;
+  virtual void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) = 0;
+};
+
+}  // namespace tarnwick

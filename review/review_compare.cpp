@@ -1,0 +1,336 @@
+#include "review/review_compare.h"
+
+#include "review/html_text.h"
+#include "review/inline_diff.h"
+#include "text/decimal.h"
+
+namespace tarnwick {
+namespace {
+
+// A run of unchanged lines shorter than this is shown, not folded.
+constexpr std::size_t kShortestFold = 3;
+
+bool IsChange(const LineRecord& record) {
+  return record.kind != LineKind::kCommon;
+}
+
+// A common record whose two lines differ only as the options allow, or a line
+// the options ignored: shown, never folded, but no change.
+bool IsSoft(const LineRecord& record) {
+  return record.kind == LineKind::kCommon &&
+         (record.idx1 == 0 || record.idx2 == 0 || record.line1 != record.line2);
+}
+
+std::u16string Number(std::size_t n) {
+  return DecimalText(static_cast<std::int64_t>(n));
+}
+
+void AppendCount(std::u16string& out, std::u16string_view label, long long n) {
+  out += label;
+  out += u" <b>";
+  out += GroupedNumber(n);
+  out += u"</b>";
+}
+
+}  // namespace
+
+void AppendListingLine(std::u16string& out, std::u16string_view tag, std::u16string_view cls,
+                       std::u16string_view anchor, std::u16string_view text,
+                       std::span<const TextSpan> marked) {
+  out += u'<';
+  out += tag;
+  if (!cls.empty()) out.append(u" class=\"").append(cls).append(u"\"");
+  if (!anchor.empty()) out.append(u" id=c").append(anchor);
+  out += u'>';
+  AppendHtmlMarked(out, text, marked, u"em");
+  out.append(u"</").append(tag).append(u">");
+}
+
+void AppendFold(std::u16string& out, FoldStore& folds, std::span<const std::u16string_view> lines) {
+  std::size_t first = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t index = folds.Add(lines[i]);
+    if (i == 0) first = index;
+  }
+  // The style's caption reads "変更のない N 行" (search: "該当しない N 行").
+  const std::u16string n = Number(lines.size());
+  out += u"<details class=f style=--n:" + n + u" data-a=" + Number(first) + u"><summary>" + n +
+         u"</summary></details>";
+}
+
+std::u16string OptionNames(const CompareOptions& options) {
+  std::u16string names;
+  if (options.ignoreBlanks) names += u"空白の違いを無視";
+  if (options.ignoreCase) {
+    if (!names.empty()) names += u"、";
+    names += u"大文字と小文字を区別しない";
+  }
+  return names;
+}
+
+void ReviewComparePage::Title(std::u16string_view text, int side) {
+  (side == 1 ? titles1_ : titles2_).emplace_back(text);
+}
+
+void ReviewComparePage::OutlineEqual(std::u16string_view outline) {
+  outline_ += u"<details class=\"u\"><summary>";
+  outline_ += kOutlineSectionName;
+  outline_ += u"（一致）</summary><div class=\"v q\">";
+  AppendHtml(outline_, outline);
+  outline_ += u"</div></details>\n";
+}
+
+void ReviewComparePage::OutlineChanged(std::span<const LineRecord> lines) {
+  std::u16string saved;
+  saved.swap(main_);
+  main_ += u"<h2 class=o>";
+  main_ += kOutlineSectionName;
+  main_ += u"</h2>\n<div class=\"h\">";
+  AppendListing(lines, false);
+  main_ += u"</div>\n";
+  outline_ += main_;
+  main_.swap(saved);
+}
+
+void ReviewComparePage::CloseEqualGroup() {
+  if (!equalGroupOpen_) return;
+  main_ += u"</details>\n";
+  equalGroupOpen_ = false;
+}
+
+void ReviewComparePage::Headings(PathStacks& stacks) {
+  const auto depth = static_cast<std::size_t>(stacks.depth < 0 ? 0 : stacks.depth);
+  bool pending = false;
+  for (std::size_t a = 1; a <= depth && a < stacks.headPending.size(); ++a) {
+    pending = pending || stacks.headPending[a];
+    stacks.headPending[a] = false;
+  }
+  if (!pending || depth >= stacks.pathKeys.size()) return;
+  CloseEqualGroup();
+
+  // One heading for the object whose rows follow, under a line naming the
+  // enclosing objects whenever they change: siblings share that line.
+  const bool removed = stacks.mark1[depth] == kStar;
+  const bool added = stacks.mark2[depth] == kStar;
+  const bool inOneSided = (removed && depth > 1 && stacks.mark1[depth - 1] == kStar) ||
+                          (added && depth > 1 && stacks.mark2[depth - 1] == kStar);
+  std::u16string path;
+  for (std::size_t a = 1; a < depth; ++a) {
+    if (a > 1) path += u'/';
+    AppendHtml(path, stacks.pathKeys[a]);
+  }
+  if (path != groupPath_ && !inOneSided) {
+    groupPath_ = path;
+    if (!path.empty()) main_ += u"<h2>" + path + u"</h2>\n";
+  }
+  const std::u16string_view tag = inOneSided ? u"h4" : u"h3";
+  main_ += u'<';
+  main_ += tag;
+  if (added || removed) main_ += added ? u" class=add" : u" class=del";
+  if ((added || removed) && !inOneSided) {
+    // An object one side lacks is one change, however much it holds.
+    main_ += u" id=c" + Number(++changes_);
+  } else if (!inOneSided) {
+    main_ += u" id=o" + Number(++objects_);
+  }
+  main_ += u'>';
+  AppendHtml(main_, stacks.pathKeys[depth]);
+  if (added || removed) main_ += added ? u"（追加）" : u"（削除）";
+  main_.append(u"</").append(tag).append(u">\n");
+}
+
+// Properties of the compared nodes themselves (the object comparison) have no
+// object heading of their own: they get one the first time they are needed.
+void ReviewComparePage::OpenRootHeading() {
+  if (rootHeading_) return;
+  rootHeading_ = true;
+  main_ += u"<h3 id=o" + Number(++objects_) + u">比較したオブジェクト</h3>\n";
+}
+
+void ReviewComparePage::EqualProperty(const PathStacks& stacks, std::u16string_view name,
+                                      std::u16string_view value) {
+  if (stacks.depth == 0) OpenRootHeading();
+  if (!equalGroupOpen_) {
+    main_ += u"<details class=\"u\"><summary>変更のないプロパティ</summary>";
+    equalGroupOpen_ = true;
+  }
+  main_ += u"<div class=\"q\"><b>";
+  AppendHtml(main_, name);
+  main_ += u"</b> <span class=\"v\">";
+  AppendHtml(main_, value);
+  main_ += u"</span></div>";
+}
+
+void ReviewComparePage::AppendChangeAnchor(std::u16string& out) {
+  out += u" id=c" + Number(++changes_);
+}
+
+void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const PropertyChange& change) {
+  CloseEqualGroup();
+  const auto depth = static_cast<std::size_t>(stacks.depth < 0 ? 0 : stacks.depth);
+  if (depth == 0) OpenRootHeading();
+  const bool inOneSided = depth > 0 && depth < stacks.mark1.size() &&
+                          (stacks.mark1[depth] == kStar || stacks.mark2[depth] == kStar);
+
+  if (change.multiLine) {
+    // The listing carries the name as its caption.
+    main_ += change.value1 == nullptr   ? u"<div class=\"h add\"><b>"
+             : change.value2 == nullptr ? u"<div class=\"h del\"><b>"
+                                        : u"<div class=h><b>";
+    AppendHtml(main_, change.name);
+    main_ += u"</b>";
+    AppendListing(change.lines, !inOneSided);
+    main_ += u"</div>\n";
+    return;
+  }
+  main_ += u"<div class=p";
+  if (!inOneSided) AppendChangeAnchor(main_);
+  main_ += u"><b>";
+  AppendHtml(main_, change.name);
+  main_ += u"</b>";
+  if (change.value1 != nullptr && change.value2 != nullptr) {
+    const InlineDifference inline_ = DiffWithinLine(*change.value1, *change.value2);
+    const std::span<const TextSpan> none;
+    main_ += u"<del class=\"v\">";
+    AppendHtmlMarked(main_, *change.value1, inline_.similar ? inline_.changed1 : none, u"em");
+    main_ += u"</del> → <ins class=\"v\">";
+    AppendHtmlMarked(main_, *change.value2, inline_.similar ? inline_.changed2 : none, u"em");
+    main_ += u"</ins>";
+  } else if (change.value1 != nullptr) {
+    main_ += u"<del class=\"v\">";
+    AppendHtml(main_, *change.value1);
+    main_ += u"</del>";
+  } else if (change.value2 != nullptr) {
+    main_ += u"<ins class=\"v\">";
+    AppendHtml(main_, *change.value2);
+    main_ += u"</ins>";
+  }
+  main_ += u"</div>\n";
+}
+
+void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool numbered) {
+  const std::size_t n = lines.size();
+  // Which records show: changes, soft lines, and the context around changes.
+  visible_.assign(n, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (IsSoft(lines[i])) visible_[i] = 1;
+    if (!IsChange(lines[i])) continue;
+    const std::size_t from = i > kContextLines ? i - kContextLines : 0;
+    const std::size_t to = std::min(n, i + kContextLines + 1);
+    for (std::size_t k = from; k < to; ++k) visible_[k] = 1;
+  }
+
+  std::vector<std::u16string_view> folded;
+  std::vector<TextSpan> none;
+  std::size_t i = 0;
+  while (i < n) {
+    if (!visible_[i]) {
+      std::size_t j = i;
+      while (j < n && !visible_[j]) ++j;
+      if (j - i >= kShortestFold) {
+        folded.clear();
+        for (std::size_t k = i; k < j; ++k) folded.push_back(lines[k].line1);
+        AppendFold(main_, folds_, folded);
+        i = j;
+        continue;
+      }
+      for (std::size_t k = i; k < j; ++k) visible_[k] = 1;
+    }
+    const LineRecord& record = lines[i];
+    if (!IsChange(record)) {
+      if (record.idx1 != 0 && record.idx2 != 0 && record.line1 == record.line2) {
+        AppendListingLine(main_, u"span", u"", u"", record.line1, none);
+      } else {
+        if (record.idx1 != 0) AppendListingLine(main_, u"del", u"x", u"", record.line1, none);
+        if (record.idx2 != 0) AppendListingLine(main_, u"ins", u"x", u"", record.line2, none);
+      }
+      ++i;
+      continue;
+    }
+    // One run of changed lines: the lines of side 1, then those of side 2;
+    // the k-th of each are paired for the marks within the line.
+    std::size_t j = i;
+    std::vector<const LineRecord*> removed, added;
+    while (j < n && IsChange(lines[j])) {
+      (lines[j].kind == LineKind::kOnly1 ? removed : added).push_back(&lines[j]);
+      ++j;
+    }
+    std::vector<InlineDifference> pairs(std::min(removed.size(), added.size()));
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+      pairs[k] = DiffWithinLine(removed[k]->line1, added[k]->line2);
+    }
+    std::u16string anchor = numbered ? Number(++changes_) : std::u16string();
+    for (std::size_t k = 0; k < removed.size(); ++k) {
+      const bool marked = k < pairs.size() && pairs[k].similar;
+      AppendListingLine(main_, u"del", u"", anchor, removed[k]->line1,
+                        marked ? std::span<const TextSpan>(pairs[k].changed1) : none);
+      anchor.clear();
+    }
+    for (std::size_t k = 0; k < added.size(); ++k) {
+      const bool marked = k < pairs.size() && pairs[k].similar;
+      AppendListingLine(main_, u"ins", u"", anchor, added[k]->line2,
+                        marked ? std::span<const TextSpan>(pairs[k].changed2) : none);
+      anchor.clear();
+    }
+    i = j;
+  }
+}
+
+std::u16string ReviewComparePage::Page(std::u16string_view heading, const ChangeCounts& counts,
+                                       bool differs) {
+  CloseEqualGroup();
+  ReviewDocument document;
+  document.title = u"比較: " + std::u16string(heading);
+
+  std::u16string& header = document.header;
+  header += u"<h1>比較結果 <span class=\"path\">";
+  AppendHtml(header, heading);
+  header += u"</span></h1>\n<table class=\"t\">";
+  const auto side = [&](std::u16string_view label, std::u16string_view cls,
+                        std::u16string_view mark, const std::vector<std::u16string>& titles) {
+    header += u"<tr><th><span class=\"m ";
+    header += cls;
+    header += u"\">";
+    header += mark;
+    header += u"</span>";
+    header += label;
+    header += u"</th><td class=\"v\">";
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+      if (k > 0) header += u"<br>";
+      AppendHtml(header, titles[k]);
+    }
+    header += u"</td></tr>";
+  };
+  side(u"ソース１", u"del", u"\u2212", titles1_);
+  side(u"ソース２", u"add", u"+", titles2_);
+  header += u"</table>\n<p class=\"counts\">";
+  AppendCount(header, u"オブジェクト: 追加", counts.objectsAdded);
+  AppendCount(header, u"・削除", counts.objectsRemoved);
+  AppendCount(header, u"・変更", counts.objectsChanged);
+  AppendCount(header, u"　行: 追加", counts.linesAdded);
+  AppendCount(header, u"・削除", counts.linesRemoved);
+  AppendCount(header, u"　変更箇所", static_cast<long long>(changes_));
+  header += u"</p>\n";
+  if (options_.Any()) {
+    header += u"<p class=\"opts\">比較オプション: " + OptionNames(options_) + u"</p>\n";
+  }
+  header +=
+      u"<p class=\"legend\"><del class=\"v\">\u2212 ソース１だけ</del>"
+      u"<ins class=\"v\">+ ソース２だけ</ins>"
+      u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
+      u"<span>~ オプションで無視した違い</span>"
+      u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
+  // The script lists the changed objects here: the page need not carry
+  // every heading twice.
+  header +=
+      u"<details class=\"toc\" id=\"toc\" "
+      u"hidden><summary>変更のあるオブジェクト</summary></details>\n";
+
+  document.main = std::move(outline_);
+  if (!differs) document.main += u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n";
+  document.main += main_;
+  document.folds = folds_.Packed();
+  return ReviewPageText(document);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,80 @@
+// The review rendering of a comparison: the changes grouped under their
+// object's path heading, a single-line value as old → new with the changed
+// part marked, a multi-line value as one unified listing with both line
+// numbers, changed line pairs marked within the line, and unchanged lines
+// folded away beyond two lines of context. Every change gets an anchor and
+// a number; a list of the changed objects heads the page.
+//
+// Unified rather than side by side: it keeps the code in reading order, fits
+// narrow windows and paper, and a long line wraps once instead of in two
+// half-width columns.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "diff/change_counts.h"
+#include "diff/compare_events.h"
+#include "diff/compare_options.h"
+#include "review/html_text.h"
+#include "review/review_page.h"
+
+namespace tarnwick {
+
+// Lines of context kept around a change before the rest is folded.
+inline constexpr std::size_t kContextLines = 2;
+
+class ReviewComparePage final : public CompareEvents {
+ public:
+  explicit ReviewComparePage(const CompareOptions& options) : options_(options) {}
+
+  void Title(std::u16string_view text, int side) override;
+  void OutlineEqual(std::u16string_view outline) override;
+  void OutlineChanged(std::span<const LineRecord> lines) override;
+  void Headings(PathStacks& stacks) override;
+  void EqualProperty(const PathStacks& stacks, std::u16string_view name,
+                     std::u16string_view value) override;
+  void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
+
+  // The whole page. `heading` names the page (the pair's name, or the
+  // objects compared); `counts` is the tally of the same events; `differs`
+  // is the comparison's verdict.
+  std::u16string Page(std::u16string_view heading, const ChangeCounts& counts, bool differs);
+
+  // How many changes were numbered.
+  std::size_t ChangeCount() const { return changes_; }
+
+ private:
+  void CloseEqualGroup();
+  void OpenRootHeading();
+  // Appends a multi-line listing; numbered changes get anchors.
+  void AppendListing(std::span<const LineRecord> lines, bool numbered);
+  void AppendChangeAnchor(std::u16string& out);
+
+  CompareOptions options_;
+  std::vector<std::u16string> titles1_, titles2_;
+  std::u16string outline_;
+  std::u16string main_;
+  std::size_t changes_ = 0;
+  std::size_t objects_ = 0;
+  FoldStore folds_;
+  bool equalGroupOpen_ = false;
+  std::u16string groupPath_;  // the enclosing objects named by the last group line
+  bool rootHeading_ = false;
+  std::vector<char> visible_;  // reused by AppendListing
+};
+
+// The appearance of one line of a listing; shared with the search pages.
+void AppendListingLine(std::u16string& out, std::u16string_view tag, std::u16string_view cls,
+                       std::u16string_view anchor, std::u16string_view text,
+                       std::span<const TextSpan> marked);
+
+// A fold of unchanged lines that opens in place.
+void AppendFold(std::u16string& out, FoldStore& folds, std::span<const std::u16string_view> lines);
+
+// The names of the options that are on ("空白の違いを無視" ...), joined by
+// "、"; empty when none is.
+std::u16string OptionNames(const CompareOptions& options);
+
+}  // namespace tarnwick

@@ -1,0 +1,198 @@
+#include "review/review_page.h"
+
+#include "review/fold_pack.h"
+#include "review/html_text.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+namespace {
+
+// Side 1 keeps the classic pages' yellow and side 2 their cyan: a pair that
+// colour-blind readers tell apart too, and every mark also carries a symbol.
+// Marks inside listings are ASCII, so that monospace columns stay aligned.
+constexpr std::u16string_view kStyle =
+    uR"CSS(
+@counter-style p{system:extends decimal;pad:5 " "}
+:root{color-scheme:light dark;--fg:#1d1d1f;--bg:#fff;--mute:#6a6a6a;--rule:#d6d6d6;--box:#f6f6f6;
+--s1:#fff4b8;--e1:#f5cf35;--s2:#d6f4fb;--e2:#71d3ee;--hit:#ffe0ea;--eh:#f59ab5;--ign:#ececec;--link:#0b57d0}
+@media (prefers-color-scheme:dark){:root{--fg:#e4e4e6;--bg:#17191d;--mute:#a0a4aa;--rule:#3b4048;--box:#20242a;
+--s1:#473c0c;--e1:#8c7512;--s2:#0e3a45;--e2:#1a7690;--hit:#4d1d2c;--eh:#93345a;--ign:#2a2e35;--link:#8ab4f8}}
+*{box-sizing:border-box}
+body{margin:0;padding:0 1rem 3rem;font:15px/1.5 system-ui,"IPAGothic","IPAPGothic",sans-serif;color:var(--fg);background:var(--bg)}
+a{color:var(--link)}
+#bar{position:sticky;top:0;z-index:2;display:flex;flex-wrap:wrap;gap:.4rem 1rem;align-items:center;padding:.35rem 0;background:var(--bg);border-bottom:1px solid var(--rule);font-size:14px}
+#bar button{font:inherit}
+kbd{border:1px solid var(--rule);border-radius:3px;padding:0 .3em;font-size:12px}
+h1{font-size:1.35rem;margin:.8rem 0 .3rem}
+h2{font-size:13px;font-weight:normal;color:var(--mute);margin:1.2rem 0 0;overflow-wrap:anywhere}
+h2.o{font-size:1.1rem;font-weight:bold;color:inherit;margin:1.4rem 0 .3rem}
+h3,h4{font-size:1rem;margin:1.1rem 0 .2rem;padding-top:.3rem;border-top:1px solid var(--rule);overflow-wrap:anywhere}
+h4{margin-left:1.5rem;border-top-style:dotted}
+.path{color:var(--mute);font-weight:normal;font-size:13px}
+.m{display:inline-block;min-width:1.3em;text-align:center;border-radius:3px;margin-right:.3em;font-family:ui-monospace,monospace}
+.add>.m,.m.add{background:var(--e2)}.del>.m,.m.del{background:var(--e1)}.chg>.m,.m.chg{background:var(--ign)}
+table.t{border-collapse:collapse;margin:.3rem 0}
+.t th,.t td{border:1px solid var(--rule);padding:.15rem .5rem;text-align:left;vertical-align:top;overflow-wrap:anywhere}
+.t td.n{text-align:right;font-variant-numeric:tabular-nums;white-space:nowrap}
+.t thead th{background:var(--box)}
+.legend,.counts,.opts,.stamp{margin:.3rem 0;font-size:14px}
+.legend>*{margin-right:.8rem;white-space:nowrap}
+.same{font-size:1.1rem;padding:1rem;border:1px solid var(--rule);background:var(--box)}
+code,.v,.h{font-family:ui-monospace,"IPAGothic",monospace;font-size:13px}
+.v{white-space:pre-wrap;overflow-wrap:anywhere}
+del,ins,mark{text-decoration:none;color:inherit}
+.p{margin:.25rem 0 .25rem 1.5rem}.p>b{margin-right:.6em}
+.p>del,.p>ins,.p>mark{padding:0 .2em;border-radius:2px}
+del,del.v{background:var(--s1)}ins,ins.v{background:var(--s2)}mark{background:var(--hit)}
+del em{background:var(--e1)}ins em{background:var(--e2)}mark em{background:var(--eh)}
+em{font-style:normal;border-bottom:2px solid currentColor}
+.p>del::before{content:"\2212 "}.p>ins::before{content:"+ "}
+.h{white-space:pre-wrap;overflow-wrap:anywhere;counter-reset:a b;border:1px solid var(--rule);border-radius:3px;margin:.3rem 0 .5rem 1.5rem;padding:0 0 .1rem}
+.h>b{display:block;padding:.1rem .5rem;margin-bottom:.1rem;background:var(--box);border-bottom:1px solid var(--rule);font-family:system-ui,"IPAGothic",sans-serif;font-size:14px}
+.h.add>b::after{content:" + ソース２だけ";font-weight:normal;color:var(--mute)}.h.del>b::after{content:" \2212  ソース１だけ";font-weight:normal;color:var(--mute)}
+.h>span,.h>del,.h>ins,.h>mark,.f>span{display:block;padding-left:14ch;text-indent:-14ch;min-height:1.5em;position:relative}
+.h>span,.f>span{counter-increment:a b}.h>del{counter-increment:a}.h>ins{counter-increment:b}
+.h>span::before,.f>span::before{content:counter(a,p) " " counter(b,p) "   ";color:var(--mute)}
+.h>del::before{content:counter(a,p) "       - "}.h>ins::before{content:"      " counter(b,p) " + "}
+.h>del.x,.h>ins.x{background:var(--ign)}.h>del.x::before{content:counter(a,p) "       ~ "}.h>ins.x::before{content:"      " counter(b,p) " ~ "}
+.h.g>span,.h.g>mark,.g .f>span{padding-left:9ch;text-indent:-9ch;counter-increment:a}
+.h.g>span::before,.g .f>span::before{content:counter(a,p) "    ";color:var(--mute)}.h.g>mark::before{content:counter(a,p) " >  "}
+.f>summary{cursor:pointer;color:var(--mute);padding-left:14ch;list-style:none;font-family:system-ui,sans-serif;font-size:12px}
+.g .f>summary{padding-left:9ch}
+.f>summary::before{content:"\22EF  変更のない "}.f[open]>summary::before{content:"\25BE  変更のない "}
+.g .f>summary::before{content:"\22EF  該当しない "}.g .f[open]>summary::before{content:"\25BE  該当しない "}
+.f>summary::after{content:" 行"}
+.f:not([open]){counter-increment:a var(--n) b var(--n)}.g .f:not([open]){counter-increment:a var(--n)}
+main{counter-reset:c}[id^=c]{counter-increment:c}
+.h>del[id^=c],.h.g>mark[id^=c]{counter-increment:a c}.h>ins[id^=c]{counter-increment:b c}
+[id^=c]::after{content:"#" counter(c);position:absolute;right:.4rem;top:0;color:var(--mute);font:11px system-ui,sans-serif;text-indent:0}
+.p[id^=c],h3[id^=c],h4[id^=c]{position:relative;padding-right:3rem}
+h3::before,h4::before{content:"~";display:inline-block;min-width:1.3em;text-align:center;border-radius:3px;margin-right:.4em;background:var(--ign);font-family:ui-monospace,monospace}
+h3.add::before,h4.add::before{content:"+";background:var(--e2)}h3.del::before,h4.del::before{content:"\2212";background:var(--e1)}
+h3.s::before{content:none}
+h2+h3{margin-top:.1rem}
+[id]{scroll-margin-top:3rem}
+:target{outline:2px solid var(--link);outline-offset:1px}
+details.u{margin:.2rem 0 .2rem 1.5rem}details.u>summary{cursor:pointer;color:var(--mute);font-size:13px}
+.q{margin:.1rem 0 .1rem 1rem}
+.toc ol{margin:.2rem 0;padding-left:2.2rem;columns:24rem auto;column-gap:3rem}.toc li{break-inside:avoid;overflow-wrap:anywhere}
+.toc>summary{cursor:pointer;font-weight:bold}
+@media print{#bar,.noprint{display:none}body{padding:0;font-size:11pt}a{color:inherit}
+h3,h4,.p{break-inside:avoid-page}h3,h4{break-after:avoid-page}:target{outline:none}
+.h,.t th,.t td{border-color:#999}}
+)CSS";
+
+// Previous and next change ("n" and "p", or the bar's links) and the folds,
+// whose packed lines are unpacked the first time one is opened.
+constexpr std::u16string_view kScript =
+    uR"JS(
+(function(){
+var cs=[].slice.call(document.querySelectorAll('main [id^=c]')),k=-1,pos=document.getElementById('pos');
+function show(){if(pos)pos.textContent=(k<0?'-':k+1)+' / '+cs.length}
+function go(i){if(!cs.length)return;k=Math.max(0,Math.min(cs.length-1,i));
+if(location.hash=='#'+cs[k].id)cs[k].scrollIntoView();else location.hash='#'+cs[k].id;show()}
+function sync(){for(var i=0;i<cs.length;i++)if('#'+cs[i].id==location.hash){k=i;break}show()}
+var nx=document.getElementById('next'),pv=document.getElementById('prev');
+if(nx)nx.onclick=function(e){e.preventDefault();go(k+1)};
+if(pv)pv.onclick=function(e){e.preventDefault();go(k-1)};
+addEventListener('keydown',function(e){var t=e.target.tagName;
+if(e.ctrlKey||e.metaKey||e.altKey||t=='INPUT'||t=='TEXTAREA'||t=='SELECT')return;
+if(e.key=='n'){go(k+1);e.preventDefault()}else if(e.key=='p'){go(k-1);e.preventDefault()}});
+addEventListener('hashchange',sync);sync();
+var toc=document.getElementById('toc');
+if(toc){var ol=document.createElement('ol'),grp='',h=null,hit=false,n=0,main=document.querySelector('main');
+function add(){if(!h||!hit)return;var li=document.createElement('li'),a=document.createElement('a');
+a.href='#'+h.id;a.textContent=h.textContent;li.appendChild(a);
+if(grp){var s=document.createElement('span');s.className='path';s.textContent=' '+grp;li.appendChild(s)}
+ol.appendChild(li);n++}
+[].forEach.call(main.children,function(e){
+if(e.tagName=='H2'){add();h=null;grp=e.className?'':e.textContent}
+else if(e.tagName=='H3'){add();h=e;hit=/^c/.test(e.id)}
+else if(h&&!hit&&(/^c/.test(e.id)||e.querySelector('[id^=c]')))hit=true});add();
+if(n){toc.querySelector('summary').textContent+='（'+n+'）';toc.appendChild(ol);toc.open=n<=25;toc.hidden=false}}
+var lines=null;
+function unpack(b){var s=atob(b),n=s.length,o=[],i=0,t,l,x,m,p;
+while(i<n){t=s.charCodeAt(i++);l=t>>4;if(l==15)do{x=s.charCodeAt(i++);l+=x}while(x==255);
+while(l--)o.push(s.charCodeAt(i++));if(i>=n)break;
+p=o.length-(s.charCodeAt(i)|s.charCodeAt(i+1)<<8);i+=2;m=t&15;
+if(m==15)do{x=s.charCodeAt(i++);m+=x}while(x==255);m+=4;while(m--)o.push(o[p++])}
+return new TextDecoder().decode(new Uint8Array(o))}
+function fill(d){if(d.getAttribute('data-done'))return;d.setAttribute('data-done','1');
+if(!lines){var f=document.getElementById('folds');lines=f?unpack(f.textContent.trim()).split('\n'):[]}
+var a=+d.getAttribute('data-a'),n=+d.style.getPropertyValue('--n');
+for(var i=a;i<a+n;i++){var s=document.createElement('span');s.textContent=lines[i];d.appendChild(s)}}
+[].forEach.call(document.querySelectorAll('details.f'),function(d){
+d.addEventListener('toggle',function(){if(d.open)fill(d)})});
+function openAll(){[].forEach.call(document.querySelectorAll('details'),function(d){
+if(d.classList.contains('f'))fill(d);d.open=true})}
+var all=document.getElementById('all');if(all)all.onclick=openAll;
+addEventListener('beforeprint',openAll);
+})();
+)JS";
+
+}  // namespace
+
+std::size_t FoldStore::Add(std::u16string_view line) {
+  if (count_ > 0) text_ += u'\n';
+  text_ += line;
+  return count_++;
+}
+
+std::u16string FoldStore::Packed() const {
+  if (count_ == 0) return {};
+  return Base64(PackBlock(ToUtf8(text_)));
+}
+
+std::u16string GroupedNumber(long long n) {
+  std::u16string digits;
+  const bool negative = n < 0;
+  unsigned long long v =
+      negative ? 0ull - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+  int group = 0;
+  do {
+    if (group++ == 3) {
+      digits.insert(digits.begin(), u',');
+      group = 1;
+    }
+    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + v % 10));
+    v /= 10;
+  } while (v != 0);
+  if (negative) digits.insert(digits.begin(), u'-');
+  return digits;
+}
+
+std::u16string ReviewPageText(const ReviewDocument& document) {
+  std::u16string page;
+  page.reserve(document.main.size() + document.header.size() + document.folds.size() + 8192);
+  page +=
+      u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+      u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      u"<meta name=\"generator\" content=\"Tarnwick\">\n<title>";
+  AppendHtml(page, document.title);
+  page += u"</title>\n<style>";
+  page += kStyle;
+  page += u"</style>\n</head>\n<body>\n";
+  if (document.navigation) {
+    page +=
+        u"<nav id=\"bar\" aria-label=\"変更の移動\"><a id=\"prev\" href=\"#\">◀ 前</a>"
+        u"<span id=\"pos\"></span><a id=\"next\" href=\"#\">次 ▶</a>"
+        u"<span><kbd>p</kbd> <kbd>n</kbd> キーでも移動できます</span>"
+        u"<button type=\"button\" id=\"all\">すべて展開</button></nav>\n";
+  }
+  page += u"<header>\n";
+  page += document.header;
+  page += u"</header>\n<main>\n";
+  page += document.main;
+  page += u"</main>\n";
+  if (!document.folds.empty()) {
+    page += u"<script type=\"text/plain\" id=\"folds\">";
+    page += document.folds;
+    page += u"</script>\n";
+  }
+  page += u"<script>";
+  page += kScript;
+  page += u"</script>\n</body>\n</html>\n";
+  return page;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,181 @@
+#include "review/review_search.h"
+
+#include <algorithm>
+
+#include "review/html_text.h"
+#include "review/review_compare.h"
+#include "text/decimal.h"
+#include "text/upper_case.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr std::size_t kShortestFold = 3;
+
+std::u16string Number(std::size_t n) {
+  return DecimalText(static_cast<std::int64_t>(n));
+}
+
+}  // namespace
+
+void ReviewSearchPage::Header(std::u16string_view reportPath, const SearchQuery& query) {
+  query_ = &query;
+  header_ += u"<table class=\"t\"><tr><th>レポート</th><td class=\"v\">";
+  AppendHtml(header_, reportPath);
+  header_ += u"</td></tr><tr><th>";
+  header_ += query.condAnd ? kLabelAll : kLabelAny;
+  header_ += u"</th><td>";
+  bool first = true;
+  for (const SearchTerm& term : query.terms) {
+    if (term.text.empty()) continue;
+    if (!first) header_ += u"<br>";
+    first = false;
+    header_ += u"<mark class=\"v\">";
+    AppendHtml(header_, term.text);
+    header_ += u"</mark> ";
+    header_ += ConditionWord(term.contain);
+  }
+  header_ += u"</td></tr>";
+  if (query.noCase || query.foundOnly) {
+    header_ += u"<tr><th>設定</th><td>";
+    if (query.noCase) header_ += u"大文字と小文字を区別しない";
+    if (query.noCase && query.foundOnly) header_ += u"、";
+    if (query.foundOnly) header_ += u"検索条件に一致する箇所のみ出力する";
+    header_ += u"</td></tr>";
+  }
+  header_ += u"</table>\n";
+}
+
+void ReviewSearchPage::CloseOtherGroup() {
+  if (!otherGroupOpen_) return;
+  main_ += u"</details>\n";
+  otherGroupOpen_ = false;
+}
+
+void ReviewSearchPage::Headings(PathStacks& stacks) {
+  const auto depth = static_cast<std::size_t>(stacks.depth < 0 ? 0 : stacks.depth);
+  bool pending = false;
+  for (std::size_t a = 1; a <= depth && a < stacks.headPending.size(); ++a) {
+    pending = pending || stacks.headPending[a];
+    stacks.headPending[a] = false;
+  }
+  if (!pending || depth >= stacks.pathKeys.size()) return;
+  CloseOtherGroup();
+  std::u16string path;
+  for (std::size_t a = 1; a < depth; ++a) {
+    if (a > 1) path += u'/';
+    AppendHtml(path, stacks.pathKeys[a]);
+  }
+  if (path != groupPath_) {
+    groupPath_ = path;
+    if (!path.empty()) main_ += u"<h2>" + path + u"</h2>\n";
+  }
+  main_ += u"<h3 class=s id=o" + Number(++objects_) + u">";
+  AppendHtml(main_, stacks.pathKeys[depth]);
+  main_ += u"</h3>\n";
+}
+
+// Where the strings to be contained occur in the line; a line that holds by
+// not containing a string has nothing to point at.
+std::vector<TextSpan> ReviewSearchPage::Hits(std::u16string_view line) const {
+  std::vector<TextSpan> spans;
+  if (query_ == nullptr) return spans;
+  const std::u16string upper = query_->noCase ? UpperCase(line) : std::u16string();
+  const std::u16string_view searched = query_->noCase ? std::u16string_view(upper) : line;
+  for (const SearchTerm& term : query_->terms) {
+    if (!term.used || !term.contain) continue;
+    for (const auto& [begin, end] : term.pattern.Occurrences(searched))
+      spans.push_back({begin, end});
+  }
+  std::sort(spans.begin(), spans.end(),
+            [](const TextSpan& a, const TextSpan& b) { return a.begin < b.begin; });
+  std::vector<TextSpan> merged;
+  for (const TextSpan& span : spans) {
+    if (!merged.empty() && span.begin <= merged.back().end) {
+      merged.back().end = std::max(merged.back().end, span.end);
+    } else {
+      merged.push_back(span);
+    }
+  }
+  return merged;
+}
+
+void ReviewSearchPage::Property(const PathStacks&, std::u16string_view name, bool matched,
+                                std::span<const SearchLine> lines) {
+  if (!matched) {
+    if (!otherGroupOpen_) {
+      main_ += u"<details class=\"u\"><summary>該当しないプロパティ</summary>";
+      otherGroupOpen_ = true;
+    }
+    main_ += u"<div class=\"q\"><b>";
+    AppendHtml(main_, name);
+    main_ += u"</b> <span class=\"v\">";
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      if (k > 0) main_ += u'\n';
+      AppendHtml(main_, lines[k].text);
+    }
+    main_ += u"</span></div>";
+    return;
+  }
+  CloseOtherGroup();
+  main_ += u"<div class=\"h g\"><b>";
+  AppendHtml(main_, name);
+  main_ += u"</b>";
+  const std::size_t n = lines.size();
+  std::vector<char> visible(n, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!lines[i].hit) continue;
+    const std::size_t from = i > kContextLines ? i - kContextLines : 0;
+    for (std::size_t k = from; k < std::min(n, i + kContextLines + 1); ++k) visible[k] = 1;
+  }
+  std::vector<std::u16string_view> folded;
+  const std::vector<TextSpan> none;
+  for (std::size_t i = 0; i < n;) {
+    if (!visible[i]) {
+      std::size_t j = i;
+      while (j < n && !visible[j]) ++j;
+      if (j - i >= kShortestFold) {
+        folded.clear();
+        for (std::size_t k = i; k < j; ++k) folded.push_back(lines[k].text);
+        AppendFold(main_, folds_, folded);
+        i = j;
+        continue;
+      }
+    }
+    if (lines[i].hit) {
+      const std::vector<TextSpan> spans = Hits(lines[i].text);
+      AppendListingLine(main_, u"mark", u"", Number(++hits_), lines[i].text, spans);
+    } else {
+      AppendListingLine(main_, u"span", u"", u"", lines[i].text, none);
+    }
+    ++i;
+  }
+  main_ += u"</div>\n";
+}
+
+std::u16string ReviewSearchPage::Page(std::u16string_view heading, const SearchCounts& counts) {
+  CloseOtherGroup();
+  ReviewDocument document;
+  document.title = u"検索: " + std::u16string(heading);
+  std::u16string& header = document.header;
+  header += u"<h1>検索結果 <span class=\"path\">";
+  AppendHtml(header, heading);
+  header += u"</span></h1>\n";
+  header += header_;
+  header += u"<p class=\"counts\">該当プロパティ <b>" + GroupedNumber(counts.properties) +
+            u"</b>・該当行 <b>" + GroupedNumber(counts.lines) + u"</b></p>\n";
+  header +=
+      u"<p class=\"legend\"><mark class=\"v\">&gt; 条件を満たす行</mark>"
+      u"<mark class=\"v\"><em>検索文字列</em></mark>"
+      u"<span>\u22EF 該当しない行（クリックで展開）</span></p>\n";
+  header +=
+      u"<details class=\"toc\" id=\"toc\" "
+      u"hidden><summary>該当するオブジェクト</summary></details>\n";
+  if (counts.properties == 0)
+    document.main += u"<p class=\"same\">該当する箇所はありません。</p>\n";
+  document.main += main_;
+  document.folds = folds_.Packed();
+  return ReviewPageText(document);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,132 @@
+#include "review/review_summary.h"
+
+#include "review/html_text.h"
+#include "review/review_compare.h"
+#include "review/review_page.h"
+
+namespace tarnwick {
+namespace {
+
+struct ResultLook {
+  std::u16string_view mark;
+  std::u16string_view cls;
+};
+
+ResultLook LookOf(RowResult result) {
+  switch (result) {
+    case RowResult::kPending:
+      return {u"\u2026", u""};
+    case RowResult::kSame:
+      return {u"=", u""};
+    case RowResult::kDifferent:
+      return {u"~", u"chg"};
+    case RowResult::kOnly1:
+      return {u"\u2212", u"del"};
+    case RowResult::kOnly2:
+      return {u"+", u"add"};
+    case RowResult::kMatch:
+      return {u"\u25B6", u"chg"};
+    case RowResult::kNoMatch:
+      return {u"\u00B7", u""};
+  }
+  return {};
+}
+
+void Cell(std::u16string& out, long long n) {
+  out += u"<td class=\"n\">";
+  out += GroupedNumber(n);
+  out += u"</td>";
+}
+
+}  // namespace
+
+std::u16string ReviewSummaryText(const SummaryPage& page) {
+  const bool search = page.kind == SummaryKind::kSearch;
+  ReviewDocument document;
+  document.navigation = false;
+  document.title = search ? u"検索の一覧" : u"比較の一覧";
+
+  std::u16string& header = document.header;
+  header += search ? u"<h1>検索の一覧</h1>\n" : u"<h1>比較の一覧</h1>\n";
+  header += u"<table class=\"t\">";
+  const auto folderRow = [&](std::u16string_view label, std::u16string_view folder) {
+    header += u"<tr><th>";
+    header += label;
+    header += u"</th><td class=\"v\">";
+    AppendHtml(header, folder);
+    header += u"</td></tr>";
+  };
+  if (search) {
+    folderRow(u"フォルダ", page.folder1);
+  } else {
+    folderRow(u"フォルダ１", page.folder1);
+    folderRow(u"フォルダ２", page.folder2);
+  }
+  header += u"</table>\n<p class=\"stamp\">";
+  AppendHtml(header, page.stamp);
+  header += u"</p>\n";
+  if (!search && page.options.Any()) {
+    header += u"<p class=\"opts\">比較オプション: " + OptionNames(page.options) + u"</p>\n";
+  }
+
+  long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0;
+  for (const SummaryRow& row : page.rows) {
+    done += row.result != RowResult::kPending;
+    different += row.result == RowResult::kDifferent;
+    same += row.result == RowResult::kSame;
+    oneSided += row.result == RowResult::kOnly1 || row.result == RowResult::kOnly2;
+    matches += row.result == RowResult::kMatch;
+  }
+  header += u"<p class=\"counts\">";
+  header += u"ファイル <b>" + GroupedNumber(static_cast<long long>(page.rows.size())) +
+            u"</b>（処理済み " + GroupedNumber(done) + u"）";
+  if (search) {
+    header += u"・該当 <b>" + GroupedNumber(matches) + u"</b>";
+  } else {
+    header += u"・差異あり <b>" + GroupedNumber(different) + u"</b>・一致 <b>" +
+              GroupedNumber(same) + u"</b>・片方のみ <b>" + GroupedNumber(oneSided) + u"</b>";
+  }
+  header += u"</p>\n";
+
+  std::u16string& main = document.main;
+  main += u"<table class=\"t\"><thead><tr><th>ファイル名</th><th>結果</th>";
+  main +=
+      search ? u"<th>該当プロパティ</th><th>該当行</th>"
+             : u"<th>オブジェクト 追加</th><th>削除</th><th>変更</th><th>行 追加</th><th>削除</th>";
+  main += u"</tr></thead>\n<tbody>\n";
+  for (const SummaryRow& row : page.rows) {
+    const ResultLook look = LookOf(row.result);
+    main += u"<tr><td class=\"v\">";
+    AppendHtml(main, row.name);
+    main += u"</td><td><span class=\"m ";
+    main += look.cls;
+    main += u"\">";
+    main += look.mark;
+    main += u"</span>";
+    if (!row.href.empty()) {
+      main += u"<a href=\"" + row.href + u"\">";
+      AppendHtml(main, row.resultText);
+      main += u"</a>";
+    } else {
+      AppendHtml(main, row.resultText);
+    }
+    main += u"</td>";
+    if (row.result == RowResult::kPending) {
+      main += search ? u"<td></td><td></td>" : u"<td></td><td></td><td></td><td></td><td></td>";
+    } else if (search) {
+      Cell(main, row.hits.properties);
+      Cell(main, row.hits.lines);
+    } else {
+      Cell(main, row.counts.objectsAdded);
+      Cell(main, row.counts.objectsRemoved);
+      Cell(main, row.counts.objectsChanged);
+      Cell(main, row.counts.linesAdded);
+      Cell(main, row.counts.linesRemoved);
+    }
+    main += u"</tr>\n";
+  }
+  main += u"</tbody></table>\n";
+  return ReviewPageText(document);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,258 @@
+// The review pages as text: what they say and link, checked without a
+// browser (tests/browser/ checks what a reader sees).
+#include <gtest/gtest.h>
+
+#include "app/runs.h"
+#include "app/summary_page.h"
+#include "diff/change_counts.h"
+#include "diff/tree_compare.h"
+#include "fake_window.h"
+#include "review/review_compare.h"
+#include "review/review_search.h"
+#include "review/review_summary.h"
+#include "runs_fixture.h"
+#include "sample_reports.h"
+#include "text/utf8.h"
+#include "tree_builders.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::FakeWindow;
+using testing::Obj;
+using testing::Prop;
+using testing::ScratchFolder;
+using testing::SmallReport;
+
+struct Rendered {
+  std::string page;
+  ChangeCounts counts;
+  std::size_t changes = 0;
+};
+
+Rendered Render(const clsItem& node1, const clsItem& node2, bool diffOnly,
+                const CompareOptions& options = {}) {
+  ReviewComparePage page(options);
+  ChangeCounter counter(page);
+  counter.Title(u"/a/<1>.txt", 1);
+  counter.Title(u"/b/2.txt", 2);
+  PathStacks stacks;
+  bool diffFound = false;
+  CompareNodes(node1, node2, stacks, counter, diffFound, diffOnly, options);
+  Rendered rendered;
+  rendered.page = ToUtf8(page.Page(u"P.TXT", counter.Counts(), diffFound));
+  rendered.counts = counter.Counts();
+  rendered.changes = page.ChangeCount();
+  return rendered;
+}
+
+std::string Main(const std::string& page) {
+  const std::size_t from = page.find("<main>");
+  return page.substr(from, page.find("</main>") - from);
+}
+
+TEST(ReviewComparePage, IsOneSelfContainedUtf8Document) {
+  const clsItem node = Obj(u"", {Obj(u"B", {Prop(u"P", u"1")})});
+  const std::string page = Render(node, node, true).page;
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">", 0),
+            0u);
+  EXPECT_NE(page.find("<title>比較: P.TXT</title>"), std::string::npos);
+  EXPECT_NE(page.find("@media (prefers-color-scheme:dark)"), std::string::npos);
+  EXPECT_NE(page.find("@media print"), std::string::npos);
+  for (const char* fetch : {"src=", "<link", "@import", "url(", "http:", "https:"}) {
+    EXPECT_EQ(page.find(fetch), std::string::npos) << fetch << ": nothing is fetched";
+  }
+  EXPECT_NE(page.find("<td class=\"v\">/a/&lt;1&gt;.txt</td>"), std::string::npos);
+  EXPECT_NE(Main(page).find("<p class=\"same\">差異はありません。"), std::string::npos)
+      << "an identical pair says so";
+}
+
+TEST(ReviewComparePage, GroupsChangesUnderTheirObjectAndNumbersThem) {
+  const clsItem side1 = Obj(
+      u"", {Obj(u"ブロック", {Obj(u"B1", {Prop(u"型", u"VARCHAR2(100)"), Prop(u"同じ", u"x")})})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"ブロック", {Obj(u"B1", {Prop(u"型", u"VARCHAR2(200)"), Prop(u"同じ", u"x"),
+                                              Prop(u"新", u"n")})})});
+  const Rendered r = Render(side1, side2, true);
+  EXPECT_EQ(Main(r.page),
+            "<main>\n<h2>ブロック</h2>\n<h3 id=o1>B1</h3>\n"
+            "<div class=p id=c1><b>型</b><del class=\"v\">VARCHAR2(<em>1</em>00)</del> → "
+            "<ins class=\"v\">VARCHAR2(<em>2</em>00)</ins></div>\n"
+            "<div class=p id=c2><b>新</b><ins class=\"v\">n</ins></div>\n");
+  EXPECT_EQ(r.changes, 2u);
+  EXPECT_NE(
+      r.page.find("オブジェクト: 追加 <b>0</b>・削除 <b>0</b>・変更 <b>1</b>　行: 追加 <b>2</b>"
+                  "・削除 <b>1</b>　変更箇所 <b>2</b>"),
+      std::string::npos);
+}
+
+TEST(ReviewComparePage, AnObjectOneSideLacksIsOneChangeWithItsContentUnderIt) {
+  const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}),
+                Obj(u"NEW", {Prop(u"P", u"a\r\nb"), Obj(u"IN", {Prop(u"Q", u"q")})})});
+  const Rendered r = Render(side1, side2, true);
+  EXPECT_EQ(Main(r.page),
+            "<main>\n<h3 class=add id=c1>NEW（追加）</h3>\n"
+            "<div class=\"h add\"><b>P</b><ins>a</ins><ins>b</ins></div>\n"
+            "<h4 class=add>IN（追加）</h4>\n<div class=p><b>Q</b><ins class=\"v\">q</ins></div>\n");
+  EXPECT_EQ(r.changes, 1u);
+  EXPECT_EQ(r.counts.objectsAdded, 1);
+}
+
+TEST(ReviewComparePage, ListingsFoldUnchangedLinesBeyondTheContext) {
+  std::u16string text1, text2;
+  for (int k = 1; k <= 12; ++k) {
+    const std::u16string line = u"L" + FromUtf8(std::to_string(k));
+    text1 += line + u"\r\n";
+    text2 += (k == 6 ? u"X" : line) + u"\r\n";
+  }
+  const Rendered r = Render(Obj(u"", {Obj(u"T", {Prop(u"テキスト", text1)})}),
+                            Obj(u"", {Obj(u"T", {Prop(u"テキスト", text2)})}), true);
+  // Lines 1-3 folded, 4-5 context, 6 changed (one change), 7-8 context,
+  // 9-13 folded (13 is the empty line after the last CR LF).
+  EXPECT_NE(Main(r.page).find(
+                "<div class=h><b>テキスト</b>"
+                "<details class=f style=--n:3 data-a=0><summary>3</summary></details>"
+                "<span>L4</span><span>L5</span><del id=c1>L6</del><ins>X</ins>"
+                "<span>L7</span><span>L8</span>"
+                "<details class=f style=--n:5 data-a=3><summary>5</summary></details></div>"),
+            std::string::npos)
+      << Main(r.page);
+  EXPECT_NE(r.page.find("<script type=\"text/plain\" id=\"folds\">"), std::string::npos);
+}
+
+TEST(ReviewComparePage, WithEverythingListedEqualPropertiesAreGroupedClosed) {
+  const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1"), Prop(u"Q", u"<q>")})});
+  const clsItem side2 = Obj(u"", {Obj(u"A", {Prop(u"P", u"2"), Prop(u"Q", u"<q>")})});
+  const std::string main = Main(Render(side1, side2, false).page);
+  EXPECT_NE(
+      main.find("<details class=\"u\"><summary>変更のないプロパティ</summary>"
+                "<div class=\"q\"><b>Q</b> <span class=\"v\">&lt;q&gt;</span></div></details>"),
+      std::string::npos)
+      << main;
+}
+
+TEST(ReviewComparePage, OptionsAreNamedAndIgnoredDifferencesShownApart) {
+  const clsItem side1 = Obj(u"", {Obj(u"T", {Prop(u"テキスト", u"a\r\n  b\r\nc")})});
+  const clsItem side2 = Obj(u"", {Obj(u"T", {Prop(u"テキスト", u"a\r\n    b\r\nC")})});
+  const Rendered r = Render(side1, side2, true, {true, false});
+  EXPECT_NE(r.page.find("<p class=\"opts\">比較オプション: 空白の違いを無視</p>"),
+            std::string::npos);
+  EXPECT_NE(Main(r.page).find("<del class=\"x\">  b</del><ins class=\"x\">    b</ins>"
+                              "<del id=c1>c</del><ins>C</ins>"),
+            std::string::npos)
+      << Main(r.page);
+}
+
+class ReviewRuns : public ::testing::Test {
+ protected:
+  ReviewRuns() {
+    settings = BaseDefaults();
+    settings.PAGE_STYLE = PageStyle::Review;
+    settings.SRC_PATH1 = scratch.Folder(u"v1");
+    settings.SRC_PATH2 = scratch.Folder(u"v2");
+    settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
+    settings.OUTPUT_PATH = scratch.Folder(u"out");
+    settings.OUTPUT_FILE = u"sub/Result";
+    scratch.Folder(u"out/sub");
+    scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+    scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+    scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", u"1"));
+    scratch.WriteText(u"v2", u"b.txt", SmallReport(u"B", u"1"));
+    scratch.WriteText(u"v1", u"c.txt", SmallReport(u"C", u"1"));
+  }
+  ScratchFolder scratch;
+  Settings settings;
+  FakeWindow window;
+};
+
+TEST_F(ReviewRuns, SummaryCountsEveryPairAndLinksEveryPageRelatively) {
+  RunResult result;
+  ASSERT_EQ(ExecDiff(settings, window, &result), RunOutcome::Finished);
+  const std::string summary = ScratchFolder::Read(settings.OUTPUT_PATH + u"sub/Result.html");
+  EXPECT_NE(summary.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_NE(summary.find("<a href=\"../A.html\">差異あり</a>"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("<a href=\"../B.html\">一致</a>"), std::string::npos);
+  EXPECT_NE(summary.find("<a href=\"../C.html\">フォルダ１のみ存在</a>"), std::string::npos)
+      << "one-sided pages are linked";
+  EXPECT_NE(
+      summary.find("ファイル <b>3</b>（処理済み 3）・差異あり <b>1</b>・一致 <b>1</b>・片方のみ "
+                   "<b>1</b>"),
+      std::string::npos);
+  const std::string page = ScratchFolder::Read(settings.OUTPUT_PATH + u"B.html");
+  EXPECT_NE(page.find("差異はありません。"), std::string::npos);
+  EXPECT_TRUE(result.differs);
+  ASSERT_EQ(result.items.size(), 3u);
+  EXPECT_EQ(result.items[0].counts.linesAdded, 1);
+}
+
+TEST_F(ReviewRuns, ClassicSummaryNamesTheOptionsOnlyWhenOn) {
+  settings.PAGE_STYLE = PageStyle::Classic;
+  settings.OUTPUT_FILE = u"Result";
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::u16string plain = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
+  EXPECT_EQ(plain.find(u"比較オプション"), std::u16string::npos);
+  settings.IGNORE_CASE = true;
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  const std::u16string named = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
+  EXPECT_NE(
+      named.find(u"<tr><td colspan=\"3\">比較オプション：大文字と小文字を区別しない</td></tr>"),
+      std::u16string::npos);
+}
+
+TEST(RelativeHref, LeadsFromTheSummaryFolderToThePage) {
+  EXPECT_EQ(RelativeHref(u"/out/", u"/out/A.html"), u"A.html");
+  EXPECT_EQ(RelativeHref(u"/out/sub/", u"/out/A B.html"), u"../A%20B.html");
+  EXPECT_EQ(RelativeHref(u"/out/./x/../", u"/out/#1.html"), u"%231.html");
+  EXPECT_EQ(RelativeHref(u"out/", u"/elsewhere/A.html"), u"file:///elsewhere/A.html");
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+TEST(ReviewSearchPage, ConditionsAndNamesFromSettingsAreEscaped) {
+  const CollectionPtr tree =
+      testing::Items({Obj(u"ﾌｫｰﾑ", {Obj(u"<F>", {Prop(u"P", u"a <script> b")})})});
+  const SearchQuery query =
+      MakeSearchQuery({{{u"<script>", true}, {u"&x\"", false}, {}}}, false, false, true);
+  ReviewSearchPage page;
+  SearchCounter counter(page);
+  bool found = false;
+  MakeSearch(query, tree.get(), u"/r/<r>.txt", counter, found);
+  const std::string text = ToUtf8(page.Page(u"<R>.TXT", counter.Counts()));
+  EXPECT_NE(text.find("<title>検索: &lt;R&gt;.TXT</title>"), std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">/r/&lt;r&gt;.txt</td>"), std::string::npos);
+  EXPECT_NE(text.find("<mark class=\"v\">&lt;script&gt;</mark> を含む<br>"
+                      "<mark class=\"v\">&amp;x&quot;</mark> を含まない"),
+            std::string::npos);
+  EXPECT_NE(text.find("<h3 class=s id=o1>&lt;F&gt;</h3>"), std::string::npos);
+  EXPECT_NE(text.find("<mark id=c1>a <em>&lt;script&gt;</em> b</mark>"), std::string::npos) << text;
+  EXPECT_EQ(text.find("<script>", text.find("<main>")), text.find("<script>", text.find("</main>")))
+      << "no script element inside the page's content";
+}
+
+TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
+  SummaryPage page;
+  page.stamp = u"ファイル比較：開始日時：2026/01/02  03:04:05";
+  page.folder1 = u"/a/<b>/";
+  page.folder2 = u"/c/&/";
+  page.rows.push_back({u"<X>.TXT", u"差異あり", RowResult::kDifferent, u"%3CX%3E.html", {}, {}});
+  page.rows.push_back({u"Y.TXT", u"未処理", RowResult::kPending, u"", {}, {}});
+  const std::string text = ToUtf8(ReviewSummaryText(page));
+  EXPECT_NE(text.find("<td class=\"v\">/a/&lt;b&gt;/</td>"), std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">/c/&amp;/</td>"), std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">&lt;X&gt;.TXT</td><td><span class=\"m chg\">~</span>"
+                      "<a href=\"%3CX%3E.html\">差異あり</a></td>"),
+            std::string::npos);
+  EXPECT_NE(text.find("<td class=\"v\">Y.TXT</td><td><span class=\"m \">…</span>未処理</td>"
+                      "<td></td>"),
+            std::string::npos)
+      << text;
+}
+
+}  // namespace
+}  // namespace tarnwick
