@@ -40,7 +40,9 @@ done
 pair() { { head -c 16000 "$1"; printf '\0'; head -c 16000 "$2"; } > "$3"; }
 for file in samples/v1/*.txt; do
   name=$(basename "$file")
-  [[ -f samples/v2/$name ]] && pair "$file" "samples/v2/$name" "$seeds/form_diff/$name"
+  if [[ -f samples/v2/$name ]]; then
+    pair "$file" "samples/v2/$name" "$seeds/form_diff/$name"
+  fi
 done
 pair "$generated/report1.txt" "$generated/report1-edited.txt" "$seeds/form_diff/report1"
 pair "$generated/trigger1.txt" "$generated/trigger2.txt" "$seeds/form_diff/trigger"
