@@ -70,6 +70,8 @@ for target in "${targets[@]}"; do
   case $target in
     parser) options+=(-dict=fuzz/report.dict -max_len=20000) ;;
     form_diff) options+=(-dict=fuzz/report.dict -max_len=40000) ;;
+    # A byte spells up to four lines, and texts stop at 400 lines anyway.
+    str_diff) options+=(-max_len=1024) ;;
     *) options+=(-max_len=4096) ;;
   esac
   if nice "$build/fuzz/fuzz_$target" "${options[@]}" "$corpus" "$seeds/$target" \
