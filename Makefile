@@ -9,8 +9,11 @@ else
 endif
 
 WINDOWS_BUILD_DIR ?= build-windows
+# make fuzz: each fuzz target for FUZZ_SECONDS (Clang build in build-fuzz/).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
-.PHONY: deps configure build test run bench demo screenshots windows test-windows clean
+.PHONY: deps configure build test run bench demo screenshots windows test-windows fuzz clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -50,5 +53,9 @@ test-windows: windows configure
 	@cmake --build $(BUILD_DIR) --target tarnwick-cli tarnwick-gen
 	@bash tools/test-windows.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
 
+fuzz:
+	@bash tools/install-deps.sh fuzz
+	@bash fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	@rm -rf build build-sanitize build-windows
+	@rm -rf build build-sanitize build-windows build-fuzz

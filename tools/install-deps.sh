@@ -3,6 +3,7 @@
 # and the window need. Works as root or through sudo.
 #   tools/install-deps.sh           the Linux build
 #   tools/install-deps.sh windows   the mingw-w64 cross build and Wine to run it
+#   tools/install-deps.sh fuzz      Clang with libFuzzer for make fuzz
 set -euo pipefail
 
 case "${1:-linux}" in
@@ -25,8 +26,12 @@ case "${1:-linux}" in
       wine wine64
     )
     ;;
+  fuzz)
+    # libFuzzer and the sanitizers come with Clang's runtime.
+    packages=(cmake ninja-build clang libclang-rt-14-dev)
+    ;;
   *)
-    echo "usage: $0 [linux|windows]" >&2
+    echo "usage: $0 [linux|windows|fuzz]" >&2
     exit 64
     ;;
 esac
