@@ -1,10 +1,10 @@
-#include "text/raw_buffer.h"
+// Raw storage on POSIX: large buffers are mapped, in huge pages where the
+// system grants them, and given back to the system when freed.
+#include <sys/mman.h>
 
 #include <new>
 
-#if defined(__unix__)
-#include <sys/mman.h>
-#endif
+#include "text/raw_buffer.h"
 
 namespace tarnwick::raw_memory {
 
@@ -16,7 +16,6 @@ constexpr std::size_t kMappedBytes = std::size_t{1} << 20;
 }  // namespace
 
 void* Allocate(std::size_t bytes) {
-#if defined(__unix__)
   if (bytes >= kMappedBytes) {
     void* data = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (data == MAP_FAILED) throw std::bad_alloc();
@@ -25,17 +24,14 @@ void* Allocate(std::size_t bytes) {
 #endif
     return data;
   }
-#endif
   return ::operator new(bytes == 0 ? 1 : bytes);
 }
 
-void Free(void* data, [[maybe_unused]] std::size_t bytes) noexcept {
-#if defined(__unix__)
+void Free(void* data, std::size_t bytes) noexcept {
   if (bytes >= kMappedBytes) {
     ::munmap(data, bytes);
     return;
   }
-#endif
   ::operator delete(data);
 }
 

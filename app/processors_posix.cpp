@@ -1,6 +1,8 @@
-#include "app/processors.h"
-
+// Usable processors on POSIX: the affinity mask where Linux gives one, so that
+// `taskset -c 0` counts as one processor.
 #include <thread>
+
+#include "app/processors.h"
 
 #ifdef __linux__
 #include <sched.h>
