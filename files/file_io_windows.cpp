@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 
@@ -94,6 +95,10 @@ std::filesystem::path NativePath(std::u16string_view path) {
 std::u16string PathText(const std::filesystem::path& path) {
   const std::wstring& wide = path.native();
   return std::u16string(wide.begin(), wide.end());
+}
+
+FilePath FilePathOfBytes(std::string_view bytes) {
+  return FilePathOf(FromUtf8(bytes));
 }
 
 void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t limit) {
