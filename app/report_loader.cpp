@@ -1,5 +1,7 @@
 #include "app/report_loader.h"
 
+#include <algorithm>
+
 #include "files/file_io.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
@@ -13,9 +15,25 @@ namespace {
 // keeps memory for the rest of the run.
 constexpr std::size_t kKeptBufferBytes = 8 << 20;
 
+// The file is read this much at a time, so its bytes are never held whole
+// beside their text, and a piece is decoded while it is still in the cache.
+constexpr std::size_t kPieceBytes = 256 << 10;
+
 template <typename T>
 void ReleaseIfLarge(RawBuffer<T>& buffer) {
   if (buffer.capacity() * sizeof(T) > kKeptBufferBytes) buffer.Release();
+}
+
+// Reads the report a piece at a time into `buffers.text`, decoded.
+void ReadReportInto(const FilePath& path, ReportBuffers& buffers) {
+  FileReader file(path);
+  Cp932PieceDecoder decoder(buffers.text, file.Size());
+  buffers.bytes.Clear();
+  buffers.bytes.Resize(std::min(kPieceBytes, file.Size()));
+  while (const std::size_t got = file.Read(buffers.bytes.data(), buffers.bytes.size())) {
+    decoder.Append(std::string_view(buffers.bytes.data(), got));
+  }
+  decoder.Finish();
 }
 
 }  // namespace
@@ -26,9 +44,9 @@ void ReportBuffers::ReleaseLarge() {
 }
 
 std::u16string ReadReportText(const FilePath& path) {
-  RawBuffer<char> bytes;
-  ReadFileBytes(path, bytes);
-  return DecodeCp932(bytes.View());
+  ReportBuffers buffers;
+  ReadReportInto(path, buffers);
+  return std::u16string(buffers.text.View());
 }
 
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers) {
@@ -36,9 +54,7 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, Repor
   std::u16string quoted = u"[";
   quoted.append(path.text).append(u"]");
   stage = u"ファイル文章" + quoted + u"の読み込み中に、";
-  ReadFileBytes(path, buffers.bytes);
-  DecodeCp932(buffers.bytes.View(), buffers.text);
-  ReleaseIfLarge(buffers.bytes);
+  ReadReportInto(path, buffers);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
   CollectionPtr tree;
   GetBlockStruct(buffers.text, tree);

@@ -1,5 +1,5 @@
-// Reading one report as every run does: the whole file as bytes, decoded
-// from code page 932 at once, then parsed into its object tree, each step
+// Reading one report as every run does: the file read and decoded from code
+// page 932 a piece at a time, then parsed into its object tree, each step
 // under its stage text so that a failure names what was being done.
 #pragma once
 
@@ -15,10 +15,9 @@
 
 namespace tarnwick {
 
-// What one loading thread reuses from report to report: the file's bytes
-// and its decoded text, neither filled in advance. Loading gives back the
-// bytes of an unusually large report before parsing it; the text stays for
-// the next report until ReleaseLarge.
+// What one loading thread reuses from report to report: room for a piece of
+// the file's bytes and for its decoded text, neither filled in advance. The
+// text stays for the next report until ReleaseLarge.
 struct ReportBuffers {
   RawBuffer<char> bytes;
   RawBuffer<char16_t> text;

@@ -13,6 +13,19 @@ FilePath FilePathIn(std::u16string_view folder, const FilePath& name) {
   return path;
 }
 
+void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t limit) {
+  bytes.Clear();
+  FileReader file(path, limit);
+  bytes.Resize(file.Size());
+  std::size_t filled = 0;
+  while (filled < file.Size()) {
+    const std::size_t got = file.Read(bytes.data() + filled, file.Size() - filled);
+    if (got == 0) break;  // the file shrank meanwhile
+    filled += got;
+  }
+  bytes.Resize(filled);
+}
+
 void ReadFileBytes(std::u16string_view path, RawBuffer<char>& bytes) {
   ReadFileBytes(FilePathOf(path), bytes);
 }

@@ -8,6 +8,7 @@
 // (file_io_posix.cpp, file_io_windows.cpp) implements this header.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -38,11 +39,34 @@ FilePath FilePathOfBytes(std::string_view bytes);
 // separator: the texts and the native spellings are joined apart.
 FilePath FilePathIn(std::u16string_view folder, const FilePath& name);
 
-// Reads the whole of a regular file into `bytes`, dropping what it held but
-// keeping its capacity. Anything else (a folder, a FIFO, a device) is refused
-// at once, and no more than the size the file had when it was opened is
-// read, so that a file swapped for a device or growing meanwhile cannot make
-// the read unbounded. A file larger than `limit` bytes is refused unread.
+// A regular file open for reading piece by piece. Anything else (a folder,
+// a FIFO, a device) is refused at once, and no more than the size the file
+// had when it was opened is read, so that a file swapped for a device or
+// growing meanwhile cannot make the read unbounded. A file larger than
+// `limit` bytes is refused unread. Closed when destroyed.
+class FileReader {
+ public:
+  // Opens and checks the file. Throws.
+  explicit FileReader(const FilePath& path, std::size_t limit = static_cast<std::size_t>(-1));
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  // The file's size when it was opened.
+  std::size_t Size() const { return size_; }
+  // Reads up to `room` bytes into `into`: 0 once Size() bytes are read or the
+  // file ended sooner. Throws.
+  std::size_t Read(char* into, std::size_t room);
+
+ private:
+  std::u16string text_;        // the path, for messages
+  std::intptr_t handle_ = -1;  // the descriptor or handle
+  std::size_t size_ = 0;
+  std::size_t read_ = 0;
+};
+
+// Reads the whole of a regular file, as FileReader does, into `bytes`,
+// dropping what it held but keeping its capacity.
 void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes,
                    std::size_t limit = static_cast<std::size_t>(-1));
 void ReadFileBytes(std::u16string_view path, RawBuffer<char>& bytes);

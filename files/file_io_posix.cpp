@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "base/error.h"
 #include "files/file_error.h"
@@ -26,6 +28,7 @@ class FileDescriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
   int Close() {
     const int result = ::close(fd_);
     fd_ = -1;
@@ -91,30 +94,34 @@ FilePath FilePathOfBytes(std::string_view bytes) {
   return {std::move(native), std::move(text)};
 }
 
-void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t limit) {
-  bytes.Clear();
+FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.text) {
   // Non-blocking, so that opening a FIFO cannot wait for a writer.
   FileDescriptor file(::open(path.native.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.Get() < 0) ThrowErrno(errno, path.text);
+  if (file.Get() < 0) ThrowErrno(errno, text_);
   struct stat info {};
-  if (::fstat(file.Get(), &info) != 0) ThrowErrno(errno, path.text);
-  if (S_ISDIR(info.st_mode)) ThrowFileError(FileFailure::IsFolder, path.text);
-  if (!S_ISREG(info.st_mode)) ThrowFileError(FileFailure::NotRegular, path.text);
-  const auto size = static_cast<std::size_t>(info.st_size);
-  if (size > limit) ThrowFileError(FileFailure::TooLarge, path.text);
+  if (::fstat(file.Get(), &info) != 0) ThrowErrno(errno, text_);
+  if (S_ISDIR(info.st_mode)) ThrowFileError(FileFailure::IsFolder, text_);
+  if (!S_ISREG(info.st_mode)) ThrowFileError(FileFailure::NotRegular, text_);
+  size_ = static_cast<std::size_t>(info.st_size);
+  if (size_ > limit) ThrowFileError(FileFailure::TooLarge, text_);
+  handle_ = file.Release();
+}
 
-  bytes.Resize(size);
-  std::size_t filled = 0;
-  while (filled < size) {
-    const ssize_t got = ::read(file.Get(), bytes.data() + filled, size - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      ThrowErrno(errno, path.text);
+FileReader::~FileReader() {
+  ::close(static_cast<int>(handle_));
+}
+
+std::size_t FileReader::Read(char* into, std::size_t room) {
+  const std::size_t wanted = std::min(room, size_ - read_);
+  for (;;) {
+    if (wanted == 0) return 0;
+    const ssize_t got = ::read(static_cast<int>(handle_), into, wanted);
+    if (got >= 0) {
+      read_ += static_cast<std::size_t>(got);
+      return static_cast<std::size_t>(got);
     }
-    if (got == 0) break;  // the file shrank meanwhile
-    filled += static_cast<std::size_t>(got);
+    if (errno != EINTR) ThrowErrno(errno, text_);
   }
-  bytes.Resize(filled);
 }
 
 void WriteFileBytes(std::u16string_view path, std::string_view bytes) {

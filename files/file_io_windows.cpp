@@ -2,7 +2,9 @@
 // whatever the system's code page, and paths as UTF-16.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "base/error.h"
 #include "files/file_error.h"
@@ -24,6 +26,7 @@ class FileHandle {
   }
   bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE Get() const { return handle_; }
+  HANDLE Release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
   bool Close() {
     const bool closed = ::CloseHandle(handle_) != 0;
     handle_ = INVALID_HANDLE_VALUE;
@@ -101,36 +104,36 @@ FilePath FilePathOfBytes(std::string_view bytes) {
   return FilePathOf(FromUtf8(bytes));
 }
 
-void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t limit) {
-  bytes.Clear();
+FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.text) {
   FileHandle file(::CreateFileW(path.native.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) ThrowLastError(path.native, path.text);
+  if (!file.Valid()) ThrowLastError(path.native, text_);
   // Devices (NUL, CON) and pipes are not disk files.
-  if (::GetFileType(file.Get()) != FILE_TYPE_DISK) {
-    ThrowFileError(FileFailure::NotRegular, path.text);
-  }
+  if (::GetFileType(file.Get()) != FILE_TYPE_DISK) ThrowFileError(FileFailure::NotRegular, text_);
   LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.Get(), &size)) ThrowLastError(path.native, path.text);
+  if (!::GetFileSizeEx(file.Get(), &size)) ThrowLastError(path.native, text_);
   if (static_cast<unsigned long long>(size.QuadPart) > limit) {
-    ThrowFileError(FileFailure::TooLarge, path.text);
+    ThrowFileError(FileFailure::TooLarge, text_);
   }
+  size_ = static_cast<std::size_t>(size.QuadPart);
+  handle_ = reinterpret_cast<std::intptr_t>(file.Release());
+}
 
-  const auto total = static_cast<std::size_t>(size.QuadPart);
-  bytes.Resize(total);
-  std::size_t filled = 0;
-  while (filled < total) {
-    const std::size_t left = total - filled;
-    const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
-    DWORD got = 0;
-    if (!::ReadFile(file.Get(), bytes.data() + filled, chunk, &got, nullptr)) {
-      ThrowLastError(path.native, path.text);
-    }
-    if (got == 0) break;  // the file shrank meanwhile
-    filled += got;
+FileReader::~FileReader() {
+  ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+std::size_t FileReader::Read(char* into, std::size_t room) {
+  const std::size_t wanted = std::min<std::size_t>({room, size_ - read_, 0x40000000});
+  if (wanted == 0) return 0;
+  DWORD got = 0;
+  if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), into, static_cast<DWORD>(wanted), &got,
+                  nullptr)) {
+    ThrowLastError(NativePath(text_), text_);
   }
-  bytes.Resize(filled);
+  read_ += got;
+  return got;
 }
 
 void WriteFileBytes(std::u16string_view path, std::string_view bytes) {

@@ -5,7 +5,8 @@
 // U+FFFD encodes back to itself. The input as UTF-16 code units: each unit
 // decodes back from its encoding as itself or as "?" (U+FFFD always as "?"),
 // the NEC-selected lead bytes 0xED and 0xEE are never written, and encoding
-// what was decoded gives the same bytes again.
+// what was decoded gives the same bytes again. Decoded in pieces, the bytes
+// give the same text as decoded whole.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -61,6 +62,13 @@ void CheckDecoding(std::string_view bytes) {
     }
   }
   Require(at == text.size(), "nothing decodes from nothing");
+  // Pieces cut at every third byte (between a lead and its trail byte too),
+  // as a file is read, decode to the same text.
+  RawBuffer<char16_t> pieced;
+  Cp932PieceDecoder decoder(pieced, bytes.size());
+  for (std::size_t cut = 0; cut < bytes.size(); cut += 3) decoder.Append(bytes.substr(cut, 3));
+  decoder.Finish();
+  Require(pieced.View() == text, "decoding in pieces gives the text decoded whole");
   std::u16string survived = text;
   std::replace(survived.begin(), survived.end(), u'\uFFFD', u'?');
   Require(DecodeCp932(EncodeCp932(text)) == survived,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -162,7 +163,7 @@ TEST(Cp932, MixedReportTextDecodesAcrossTheAsciiFastPath) {
   EXPECT_EQ(EncodeCp932(text), bytes);
 }
 
-TEST(Cp932, BuffersDecodeAndEncodeLikeTheWholeStringsAtEveryAlignment) {
+TEST(Cp932, BuffersAndPiecesDecodeAndEncodeLikeTheWholeStringsAtEveryAlignment) {
   // Pieces with their known text; a lone lead byte is followed by ASCII.
   struct Piece {
     std::string_view bytes;
@@ -183,9 +184,23 @@ TEST(Cp932, BuffersDecodeAndEncodeLikeTheWholeStringsAtEveryAlignment) {
       input += piece.bytes;
       expected += piece.text;
     }
+    if (round % 3 == 0) {  // a lead byte with nothing after it
+      input += '\x82';
+      expected += u'\uFFFD';
+    }
     DecodeCp932(input, text);  // reused: longer and shorter texts than before
     ASSERT_EQ(text.View(), expected) << input;
     ASSERT_EQ(DecodeCp932(input), expected) << input;
+
+    // Read in pieces, cut anywhere: between a lead and its trail byte too.
+    Cp932PieceDecoder decoder(text, input.size());
+    for (std::size_t at = 0; at < input.size();) {
+      const std::size_t length = std::min<std::size_t>(random() % 40, input.size() - at);
+      decoder.Append(std::string_view(input).substr(at, length));
+      at += length;
+    }
+    decoder.Finish();
+    ASSERT_EQ(text.View(), expected) << input;
 
     // Appending keeps what the buffer held.
     bytes.Clear();

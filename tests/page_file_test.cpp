@@ -15,16 +15,6 @@ namespace {
 
 using testing::ScratchFolder;
 
-// The names in a folder, hidden ones included.
-std::vector<std::string> Names(const std::u16string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder))) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(PageFile, ThreeLinesInCodePage932WithCrLf) {
   ScratchFolder scratch;
   const std::u16string path = scratch.Folder() + u"p.html";
@@ -37,7 +27,7 @@ TEST(PageFile, ThreeLinesInCodePage932WithCrLf) {
   WritePage(path, kSummaryPageHead, u"");
   EXPECT_EQ(ScratchFolder::Read(path),
             "<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n\r\n</TABLE></HTML>\r\n");
-  EXPECT_EQ(Names(scratch.Folder()), std::vector<std::string>{"p.html"});
+  EXPECT_EQ(ScratchFolder::Names(scratch.Folder()), std::vector<std::string>{"p.html"});
 }
 
 // A table of `rows` rows of varied cells, built into `table`.
@@ -79,12 +69,12 @@ TEST(PageFile, APageReplacedMidWayStaysWholeAndLeavesNoTemporaryFile) {
   const std::u16string path = scratch.Write(u"", u"p.html", "old page");
   {
     PageWriter abandoned(path);
-    abandoned.Write(std::u16string(600000, u'x'));  // some of it reached the disk
-    EXPECT_EQ(Names(folder).size(), 2u);            // the page and the temporary file
+    abandoned.Write(std::u16string(600000, u'x'));       // some of it reached the disk
+    EXPECT_EQ(ScratchFolder::Names(folder).size(), 2u);  // the page and the temporary file
     EXPECT_EQ(ScratchFolder::Read(path), "old page");
   }
   EXPECT_EQ(ScratchFolder::Read(path), "old page");
-  EXPECT_EQ(Names(folder), std::vector<std::string>{"p.html"});
+  EXPECT_EQ(ScratchFolder::Names(folder), std::vector<std::string>{"p.html"});
 }
 
 TEST(PageFile, AFolderThatCannotTakeThePageFailsAtCommit) {
@@ -99,7 +89,7 @@ TEST(PageFile, AFolderThatCannotTakeThePageFailsAtCommit) {
   ontoFolder.Write(u"text");
   EXPECT_THROW(ontoFolder.Commit(), Error);
   EXPECT_TRUE(std::filesystem::is_directory(NativePath(folder)));
-  EXPECT_EQ(Names(scratch.Folder()), std::vector<std::string>{"dir.html"});
+  EXPECT_EQ(ScratchFolder::Names(scratch.Folder()), std::vector<std::string>{"dir.html"});
 }
 
 }  // namespace

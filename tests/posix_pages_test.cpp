@@ -30,16 +30,6 @@ using testing::LinkedFile;
 using testing::ScratchFolder;
 using testing::SmallReport;
 
-// The names in a folder, hidden ones included.
-std::vector<std::string> Names(const std::u16string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder))) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(PageFile, AFullDiskLeavesTheOldPageWholeAndFailsAtCommit) {
   ScratchFolder scratch;
   const std::u16string folder = scratch.Folder();
@@ -58,7 +48,7 @@ TEST(PageFile, AFullDiskLeavesTheOldPageWholeAndFailsAtCommit) {
     }
   }
   EXPECT_EQ(ScratchFolder::Read(path), "old page");
-  EXPECT_EQ(Names(folder), std::vector<std::string>{"p.html"});
+  EXPECT_EQ(ScratchFolder::Names(folder), std::vector<std::string>{"p.html"});
 }
 
 TEST(PageFile, ALinkInThePagesPlaceIsReplacedAndItsTargetUntouched) {
@@ -78,7 +68,8 @@ TEST(PageFile, ALinkInThePagesPlaceIsReplacedAndItsTargetUntouched) {
   std::filesystem::create_symlink(NativePath(nowhere), NativePath(dangling));
   WritePage(dangling, kComparisonPageHead, u"");
   EXPECT_FALSE(ScratchFolder::Exists(nowhere));
-  EXPECT_EQ(Names(scratch.Folder(u"out")), (std::vector<std::string>{"p.html", "q.html"}));
+  EXPECT_EQ(ScratchFolder::Names(scratch.Folder(u"out")),
+            (std::vector<std::string>{"p.html", "q.html"}));
 }
 
 TEST(PageFile, AReplacedPageKeepsItsPermissions) {
@@ -107,9 +98,7 @@ TEST(SummaryPage, ARewriteThatFailsLeavesTheLastGoodPageWhole) {
     EXPECT_THROW(WriteSummaryPage(page, u"S", u"/1/", u"/2/", files), Error);
   }
   EXPECT_EQ(ScratchFolder::Read(page), good);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(NativePath(scratch.Folder())),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(ScratchFolder::Names(scratch.Folder()), std::vector<std::string>{"sum.html"});
 }
 
 TEST_F(DiffRun, AFullDiskStopsTheRunUnderTheWritingStageAndTearsNoPage) {
@@ -137,12 +126,8 @@ TEST_F(DiffRun, AFullDiskStopsTheRunUnderTheWritingStageAndTearsNoPage) {
                            u"\">差異あり</a></td></tr>\r\n"
                            u"<tr><td>B.TXT</td><td>未処理</td></tr>\r\n" +
                            std::u16string(kTail));
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(NativePath(settings.OUTPUT_PATH))) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"A.html", "B.html", "Result.html"}));
+  EXPECT_EQ(ScratchFolder::Names(settings.OUTPUT_PATH),
+            (std::vector<std::string>{"A.html", "B.html", "Result.html"}));
 }
 
 TEST_F(DiffRun, APageThatIsALinkIsReplacedAndWhatItPointsToKept) {

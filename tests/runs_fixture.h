@@ -3,12 +3,14 @@
 // platform's separator, and the folder is removed afterwards.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/file_io.h"
 #include "files/paths.h"
@@ -61,6 +63,15 @@ class ScratchFolder {
   }
   // A page read back and decoded, so that expectations can be written as text.
   static std::u16string ReadText(std::u16string_view path) { return DecodeCp932(Read(path)); }
+  // The names in a folder, hidden ones included, sorted.
+  static std::vector<std::string> Names(std::u16string_view folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder))) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
  private:
   std::filesystem::path root_;

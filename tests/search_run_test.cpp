@@ -77,14 +77,7 @@ class SearchRun : public ::testing::Test {
     return text;
   }
 
-  std::size_t OutputCount() const {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(NativePath(output))) {
-      ++count;
-    }
-    return count;
-  }
+  std::size_t OutputCount() const { return ScratchFolder::Names(output).size(); }
 
   ScratchFolder scratch;
   std::u16string source;

@@ -92,7 +92,10 @@ constexpr Tables kTables = MakeTables();
 // byte with its high bit set; report text is mostly ASCII with Japanese
 // words between. The widened bytes past that stop are written over later:
 // the output never runs ahead of the input, so they stay inside the buffer.
-std::size_t DecodeInto(std::string_view bytes, char16_t* const begin) {
+// With `more`, more bytes follow: a lead byte ending `bytes` is left undecoded
+// and `used` says where decoding stopped.
+std::size_t DecodeInto(std::string_view bytes, char16_t* const begin, bool more,
+                       std::size_t& used) {
   const Tables& t = kTables;
   char16_t* out = begin;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -131,6 +134,7 @@ std::size_t DecodeInto(std::string_view bytes, char16_t* const begin) {
         ++p;
         continue;
       }
+      if (more && p + 1 == end) break;  // its trail byte is in the next piece
       const char16_t c = (p + 1 < end) ? t.pairs[row][p[1]] : char16_t(0);
       if (c == 0) {
         // A lead byte without a trail byte stands alone; the next byte starts afresh.
@@ -141,8 +145,15 @@ std::size_t DecodeInto(std::string_view bytes, char16_t* const begin) {
         p += 2;
       }
     } while (p < end && (*p >= 0x80 || end - p < 16));
+    if (more && p + 1 == end && *p >= 0x80 && t.leadIndex[*p] >= 0) break;
   }
+  used = static_cast<std::size_t>(p - reinterpret_cast<const unsigned char*>(bytes.data()));
   return static_cast<std::size_t>(out - begin);
+}
+
+std::size_t DecodeInto(std::string_view bytes, char16_t* const begin) {
+  std::size_t used = 0;
+  return DecodeInto(bytes, begin, false, used);
 }
 
 // Writes the bytes of `text` from `out` on (at most two per unit) and
@@ -197,6 +208,33 @@ void DecodeCp932(std::string_view bytes, RawBuffer<char16_t>& text) {
   text.Clear();               // nothing of the old text is kept when the buffer grows
   text.Resize(bytes.size());  // never more units than bytes
   text.Resize(DecodeInto(bytes, text.data()));
+}
+
+Cp932PieceDecoder::Cp932PieceDecoder(RawBuffer<char16_t>& text, std::size_t totalBytes)
+    : text_(text) {
+  text_.Clear();  // nothing of the old text is kept when the buffer grows
+  text_.Resize(totalBytes);
+  out_ = text_.data();
+}
+
+void Cp932PieceDecoder::Append(std::string_view piece) {
+  if (piece.empty()) return;
+  if (lead_ >= 0) {
+    const char16_t c =
+        kTables.pairs[kTables.leadIndex[lead_]][static_cast<unsigned char>(piece[0])];
+    *out_++ = c == 0 ? kReplacement : c;
+    if (c != 0) piece.remove_prefix(1);
+    lead_ = -1;
+  }
+  std::size_t used = 0;
+  out_ += DecodeInto(piece, out_, true, used);
+  if (used < piece.size()) lead_ = static_cast<unsigned char>(piece[used]);
+}
+
+void Cp932PieceDecoder::Finish() {
+  if (lead_ >= 0) *out_++ = kReplacement;
+  lead_ = -1;
+  text_.Resize(static_cast<std::size_t>(out_ - text_.data()));
 }
 
 std::string EncodeCp932(std::u16string_view text) {

@@ -17,6 +17,23 @@ std::u16string DecodeCp932(std::string_view bytes);
 // report to the next keeps its capacity, and nothing is filled in advance.
 void DecodeCp932(std::string_view bytes, RawBuffer<char16_t>& text);
 
+// Decodes a text that arrives in pieces (a file read a piece at a time)
+// exactly as DecodeCp932 decodes the whole: a lead byte that ends one piece
+// pairs with the first byte of the next. `text` is cleared and must be able
+// to take one unit for each byte of all the pieces.
+class Cp932PieceDecoder {
+ public:
+  Cp932PieceDecoder(RawBuffer<char16_t>& text, std::size_t totalBytes);
+  void Append(std::string_view piece);
+  // Decodes a lead byte left at the very end, and cuts `text` to its length.
+  void Finish();
+
+ private:
+  RawBuffer<char16_t>& text_;
+  char16_t* out_;
+  int lead_ = -1;  // a lead byte carried over to the next piece
+};
+
 std::string EncodeCp932(std::u16string_view text);
 // Appends the encoding of `text` to `bytes`.
 void AppendCp932(std::u16string_view text, RawBuffer<char>& bytes);
