@@ -69,8 +69,19 @@ QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLayout* folderR
 
 // A page that scrolls when the window is smaller than the page (a small
 // screen, a large scale factor) instead of holding the window larger.
+// Asks for its page's whole size (a plain scroll area caps what it asks
+// for), so that the window's first size shows every page without a scroll
+// bar wherever the screen has room.
+class WholePageArea : public QScrollArea {
+ public:
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+  }
+};
+
 QScrollArea* Scrollable(QWidget* page) {
-  auto* area = new QScrollArea;
+  auto* area = new WholePageArea;
   area->setFrameShape(QFrame::NoFrame);
   area->setWidgetResizable(true);
   area->setWidget(page);
@@ -149,19 +160,20 @@ QWidget* frmMain::BuildDiffPage() {
   optFile = Named(new QRadioButton(QStringLiteral("ファイル単位"), settings), "optFile");
   chkDiffOnly =
       Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), settings), "chkDiffOnly");
-  auto* settingsLayout = new QHBoxLayout(settings);
-  settingsLayout->addWidget(optFolder);
-  settingsLayout->addWidget(optFile);
-  settingsLayout->addSpacing(24);
-  settingsLayout->addWidget(chkDiffOnly);
   chkIgnoreBlanks =
       Named(new QCheckBox(QStringLiteral("空白の違いを無視する"), settings), "chkIgnoreBlanks");
   chkIgnoreCase = Named(new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), settings),
                         "chkIgnoreCase");
-  settingsLayout->addSpacing(24);
-  settingsLayout->addWidget(chkIgnoreBlanks);
-  settingsLayout->addWidget(chkIgnoreCase);
-  settingsLayout->addStretch(1);
+  // The comparison options on a row of their own, so that the page fits the
+  // window's first size without a scroll bar.
+  auto* settingsLayout = new QGridLayout(settings);
+  settingsLayout->addWidget(optFolder, 0, 0);
+  settingsLayout->addWidget(optFile, 0, 1);
+  settingsLayout->setColumnMinimumWidth(2, 24);
+  settingsLayout->addWidget(chkDiffOnly, 0, 3);
+  settingsLayout->addWidget(chkIgnoreBlanks, 1, 3);
+  settingsLayout->addWidget(chkIgnoreCase, 1, 4);
+  settingsLayout->setColumnStretch(5, 1);
 
   auto* layout = new QVBoxLayout(frmDiff);
   layout->addWidget(SourceGroup(QStringLiteral("ソース１"), txtFolder1,

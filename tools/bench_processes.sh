@@ -7,17 +7,21 @@
 #   repeated  the same with a quarter of its lines repeated vs GNU diff                    (<= 3x)
 #   folders   200 pairs of 1 MB, 1% edits, both cores     vs diff -r                       (<= 1.5x)
 #   dense     a 160,000-line trigger, every second line changed  (under 2 s)
+#   longline  one 256 MB property value against a copy changed in its middle:
+#             peak memory (at most 4 times the input)
 # Rows other than folders run on one processor (taskset -c 0), as the goals
 # were set. Ratios are of wall times (the goals' terms) and of CPU times,
 # which a busy machine disturbs less.
 # Usage: tools/bench_processes.sh [BUILD_DIR]
-#   RUNS=5 (runs per command, median quoted)  ROWS="file trigger repeated folders dense"
+#   RUNS=5 (runs per command, median quoted)
+#   ROWS="file trigger repeated folders dense longline"
 #   WORK=DIR keeps the reports in DIR (made once, reused by later calls)
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 runs=${RUNS:-5}
-rows=${ROWS:-file trigger repeated folders dense}
+rows=${ROWS:-file trigger repeated folders dense longline}
+root=$(cd "$(dirname "$0")/.." && pwd)
 cli="$build/tarnwick-cli"
 gen="$build/tarnwick-gen"
 if [[ -n ${WORK:-} ]]; then
@@ -46,6 +50,26 @@ make_reports() {
   "$gen" folders --pairs 200 --size 1000000 --edits 0.01 "$work/folders/v1" "$work/folders/v2"
   "$gen" trigger --lines 160000 --changed-every 2 "$work/dense/a.txt" "$work/dense/b.txt"
   touch "$work/.made"
+}
+
+# One 256 MB line, made on first use (512 MB of disk).
+make_longline() {
+  [[ -e $work/longline/.made ]] && return
+  mkdir -p "$work/longline"
+  # A sample report whose ninth line, a property with the value 7, gets a
+  # value of 256 MB instead; the copy differs in the middle of it.
+  local sample=$root/samples/v1/CUSTOMER_MASTER.txt half=$((128 << 20))
+  xs() { head -c "$1" /dev/zero | tr '\0' x; }
+  for side in a b; do
+    {
+      head -n 8 "$sample"
+      LC_ALL=C awk 'NR == 9 { sub(/7\r$/, ""); printf "%s", $0 }' "$sample"
+      if [[ $side == a ]]; then xs $((2 * half)); else xs $half; printf y; xs $((half - 1)); fi
+      printf '\r\n'
+      tail -n +10 "$sample"
+    } > "$work/longline/$side.txt"
+  done
+  touch "$work/longline/.made"
 }
 
 # Runs a shell command $runs times (after one warm-up) and prints the
@@ -121,6 +145,13 @@ for name in $rows; do
     folders)
       row folders 0 1.5 "$(compare FOLDER "$work/folders/v1" '*.txt' "$work/folders/v2" '*.txt' index.html)" \
         "exec diff -r $(printf %q "$work/folders/v1") $(printf %q "$work/folders/v2")"
+      ;;
+    longline)
+      make_longline
+      row longline 1 "4 x input" "$(compare FILE "$work/longline" a.txt "$work/longline" b.txt longline.html)" ""
+      bytes=$(stat -c %s "$work/longline/a.txt")
+      printf '          peak %.2f times one report, %.2f times both (goal <= 4)\n' \
+        "$(echo "$peak * 1024 / $bytes" | bc -l)" "$(echo "$peak * 1024 / (2 * $bytes)" | bc -l)"
       ;;
     *) echo "unknown row $name" >&2 ;;
   esac

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
@@ -583,6 +585,23 @@ TEST_F(MainWindowTest, WindowsFitTheAvailableScreen) {
   frmConstract viewer(&window);
   EXPECT_LE(viewer.width(), available.width());
   EXPECT_LE(viewer.height(), available.height());
+}
+
+TEST_F(MainWindowTest, EveryPageShowsWholeAtTheFirstSizeWhereTheScreenHasRoom) {
+  frmMain& window = Start();
+  window.show();
+  const auto areas = window.findChildren<QScrollArea*>();
+  ASSERT_EQ(areas.size(), 3);
+  auto* tabs = W<QTabWidget>("tabMain");
+  for (int page = 0; page < tabs->count(); ++page) {
+    tabs->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+    for (const QScrollArea* area : areas) {
+      if (!area->isVisible()) continue;
+      EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << page;
+      EXPECT_FALSE(area->verticalScrollBar()->isVisible()) << page;
+    }
+  }
 }
 
 TEST_F(MainWindowTest, TheDropHintWrapsInANarrowViewAndReportsDoNot) {
