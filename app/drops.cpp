@@ -20,48 +20,56 @@ Parts Split(std::u16string_view path, PathFlavour flavour) {
   return parts;
 }
 
+// The folder of a dropped file: its text as split, its native spelling the
+// parent of the file's, so that a folder named in bytes is found too.
+FilePath FolderOf(const FilePath& file, std::u16string_view folderText) {
+  return {file.native.parent_path(), std::u16string(folderText)};
+}
+
 }  // namespace
 
-PathKind QueryPathKind(std::u16string_view path) {
-  if (path.empty()) return PathKind::Missing;
+PathKind QueryPathKind(const FilePath& path) {
+  if (path.native.empty()) return PathKind::Missing;
   std::error_code error;
-  const auto status = std::filesystem::status(NativePath(path), error);
+  const auto status = std::filesystem::status(path.native, error);
   if (error || !std::filesystem::exists(status)) return PathKind::Missing;
   return std::filesystem::is_directory(status) ? PathKind::Folder : PathKind::File;
 }
 
-std::optional<std::u16string> DropOnFolderBox(const std::vector<std::u16string>& paths,
+std::optional<std::u16string> DropOnFolderBox(const std::vector<FilePath>& paths,
                                               const PathKindQuery& query, PathFlavour flavour) {
-  if (paths.empty() || paths.front().empty()) return std::nullopt;
-  const std::u16string& path = paths.front();
+  if (paths.empty() || paths.front().text.empty()) return std::nullopt;
+  const FilePath& path = paths.front();
   switch (query(path)) {
     case PathKind::Missing:
       return std::nullopt;
     case PathKind::Folder:
-      return WithTrailingSeparator(path, flavour);
+      return WithTrailingSeparator(path.text, flavour);
     case PathKind::File:
       break;
   }
-  const Parts parts = Split(path, flavour);
-  if (parts.folder.empty() || query(parts.folder) != PathKind::Folder) return std::nullopt;
+  const Parts parts = Split(path.text, flavour);
+  if (parts.folder.empty() || query(FolderOf(path, parts.folder)) != PathKind::Folder) {
+    return std::nullopt;
+  }
   return WithTrailingSeparator(parts.folder, flavour);
 }
 
-FileBoxTexts DropOnFileBox(const std::vector<std::u16string>& paths, FileBoxTexts boxes,
+FileBoxTexts DropOnFileBox(const std::vector<FilePath>& paths, FileBoxTexts boxes,
                            const PathKindQuery& query, PathFlavour flavour) {
   boxes.otherFolder = false;
   bool first = true;
-  for (const std::u16string& path : paths) {
-    if (path.empty()) continue;
+  for (const FilePath& path : paths) {
+    if (path.text.empty()) continue;
     const PathKind kind = query(path);
     if (kind == PathKind::Missing) break;
     if (kind == PathKind::Folder) {
       first = false;
       continue;
     }
-    const Parts parts = Split(path, flavour);
+    const Parts parts = Split(path.text, flavour);
     if (parts.folder.empty()) break;  // no folder to check: as for a vanished path
-    const PathKind folderKind = query(parts.folder);
+    const PathKind folderKind = query(FolderOf(path, parts.folder));
     if (folderKind == PathKind::Missing) break;
     if (folderKind != PathKind::Folder) {
       first = false;

@@ -59,17 +59,17 @@ void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view 
   }
 }
 
-bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, WindowOps& window) {
+bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, WindowOps& window) {
   view.Clear();
   side.ObjNodeCount = 0;
   side.ObjPathTexts.clear();
   std::u16string folder, name, extension;
-  SplitPath(path, folder, name, extension);
+  SplitPath(path.text, folder, name, extension);
 
   std::u16string stage;
   try {
     side.ObjTree.reset();
-    side.ObjTree = LoadReport(FilePathOf(path), stage, window);
+    side.ObjTree = LoadReport(path, stage, window);
     AddObjectNodes(side.ObjTree.get(), view, name, side.ObjNodeCount, side.ObjPathTexts);
   } catch (const std::exception& error) {
     window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), false),
@@ -79,12 +79,12 @@ bool LoadReportToTree(ObjSide& side, std::u16string_view path, TreeView& view, W
   return true;
 }
 
-bool DropReportOnTree(const std::vector<std::u16string>& paths, ObjSide& side, TreeView& view,
+bool DropReportOnTree(const std::vector<FilePath>& paths, ObjSide& side, TreeView& view,
                       WindowOps& window) {
   if (paths.size() != 1) return false;
   side.ObjFile.clear();
   const bool loaded = LoadReportToTree(side, paths.front(), view, window);
-  side.ObjFile = paths.front();
+  side.ObjFile = paths.front().text;
   return loaded;
 }
 

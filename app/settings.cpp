@@ -186,8 +186,12 @@ bool ApplyIniText(std::u16string_view text, Settings& settings) {
 }
 
 std::u16string ReadIniText(std::u16string_view iniPath) {
+  return ReadIniText(FilePathOf(iniPath));
+}
+
+std::u16string ReadIniText(const FilePath& iniPath) {
   RawBuffer<char> bytes;
-  ReadFileBytes(FilePathOf(iniPath), bytes, kMaxIniBytes);
+  ReadFileBytes(iniPath, bytes, kMaxIniBytes);
   return DecodeCp932(bytes.View());
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_io.h"
+
 namespace tarnwick {
 
 enum class CompareMode { None, Folder, File };
@@ -68,6 +70,7 @@ inline constexpr std::size_t kMaxIniBytes = 1024 * 1024;
 // The decoded text of the settings file. Throws tarnwick::Error when it
 // cannot be read: missing, not a regular file, larger than kMaxIniBytes.
 std::u16string ReadIniText(std::u16string_view iniPath);
+std::u16string ReadIniText(const FilePath& iniPath);
 
 // Fills `settings` from the file; returns true for a fresh installation
 // (first line "INITIAL"). A file that cannot be read leaves `settings` as is.

@@ -1,25 +1,19 @@
 // The console of tarnwick-cli on each platform (console_io_posix.cpp,
 // console_io_windows.cpp): the arguments as UTF-8, standard output and
 // standard error written as UTF-8 bytes (to a Windows console as UTF-16, so
-// that Japanese shows whatever its code page), and report paths given on the
-// command line.
+// that Japanese shows whatever its code page). A path among the arguments
+// becomes a FilePath through FilePathOfBytes, which keeps its bytes.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "files/file_io.h"
-
 namespace tarnwick::cli {
 
 // The arguments after the program's name, as UTF-8 (on POSIX the bytes as
 // given, which may be no valid UTF-8 when they name a file).
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
-
-// A path from the command line: on POSIX its bytes are the native spelling,
-// however they decode; on Windows it is the UTF-16 it was given as.
-FilePath ArgumentPath(std::string_view argument);
 
 // Writes all of `text` to standard output; throws tarnwick::Error when it
 // cannot (a full disk, a closed handle), so that no output is lost silently.

@@ -29,12 +29,6 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-FilePath ArgumentPath(std::string_view argument) {
-  std::filesystem::path native{std::string(argument)};
-  std::u16string text = PathText(native);
-  return {std::move(native), std::move(text)};
-}
-
 void WriteOutput(std::string_view text) {
   if (const int error = WriteAll(STDOUT_FILENO, text)) {
     ThrowFileError(std::error_code(error, std::system_category()), u"標準出力");

@@ -59,10 +59,6 @@ std::vector<std::string> Utf8Arguments(int, char**) {
   return arguments;
 }
 
-FilePath ArgumentPath(std::string_view argument) {
-  return FilePathOf(FromUtf8(argument));
-}
-
 void WriteOutput(std::string_view text) {
   if (const DWORD error = WriteAll(::GetStdHandle(STD_OUTPUT_HANDLE), text)) {
     ThrowFileError(std::error_code(static_cast<int>(error), std::system_category()), u"標準出力");

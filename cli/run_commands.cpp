@@ -85,10 +85,11 @@ int RunObjDiff(Arguments args) {
   ListTreeView views[2];
   RunResult result;
   for (int n = 0; n < 2; ++n) {
-    if (!DropReportOnTree({ResolvedPath(options.operands[2 * n])}, sides[n], views[n], console)) {
+    const FilePath report = ResolvedPath(FilePathOfBytes(options.operands[2 * n]));
+    if (!DropReportOnTree({report}, sides[n], views[n], console)) {
       return Conclude("objdiff", options, RunOutcome::Failed, result, console);
     }
-    views[n].Select(options.operands[2 * n + 1]);
+    views[n].Select(FromUtf8(options.operands[2 * n + 1]));
   }
   const RunOutcome outcome =
       ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console, &result);
@@ -104,7 +105,7 @@ int RunNodes(Arguments args) {
   ListTreeView view;
   // The nodes added before a load fails (the root of an empty report) are
   // printed too: they are what the tree view shows.
-  const bool loaded = DropReportOnTree({FromUtf8(args[0])}, side, view, console);
+  const bool loaded = DropReportOnTree({FilePathOfBytes(args[0])}, side, view, console);
   std::string out;
   for (std::size_t i = 0; i < view.Nodes().size(); ++i) {
     const auto& node = view.Nodes()[i];

@@ -12,14 +12,14 @@ namespace tarnwick::cli {
 
 bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
                      std::string& problem) {
-  std::u16string iniPath;
+  std::string_view iniPath;
   bool iniGiven = false;
   std::vector<std::string_view> sets;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (optionsEnded || arg.empty() || arg.front() != '-' || arg == "-") {
-      options.operands.push_back(FromUtf8(arg));
+      options.operands.emplace_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--open") {
@@ -50,7 +50,7 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
         return false;
       } else {
         iniGiven = true;
-        iniPath = FromUtf8(value);
+        iniPath = value;
       }
     } else {
       problem = "unknown option: " + std::string(arg);
@@ -61,10 +61,11 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
   options.settings = BaseDefaults();
   if (iniGiven) {
     // Read at once and bounded: a FIFO, a device or a huge file is refused.
+    const FilePath ini = FilePathOfBytes(iniPath);
     try {
-      ApplyIniText(ReadIniText(iniPath), options.settings);
+      ApplyIniText(ReadIniText(ini), options.settings);
     } catch (const std::exception& error) {
-      problem = "cannot read the settings file " + ToUtf8(iniPath) + " (" +
+      problem = "cannot read the settings file " + ToUtf8(ini.text) + " (" +
                 ToUtf8(ErrorDescription(error)) + ")";
       return false;
     }
@@ -80,21 +81,24 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
 
 std::u16string ResolvedPath(std::u16string_view path) {
   if (path.empty()) return {};
-  const std::filesystem::path given = NativePath(path);
-  if (given.is_absolute()) return std::u16string(path);
+  return ResolvedPath(FilePathOf(path)).text;
+}
+
+FilePath ResolvedPath(const FilePath& path) {
+  if (path.text.empty() || path.native.is_absolute()) return path;
   std::error_code error;
   const std::filesystem::path here = std::filesystem::current_path(error);
-  if (error) return std::u16string(path);
-  std::filesystem::path full = (here / given).lexically_normal();
-  const char16_t last = path.back();
-  const bool trailing =
-      last == u'/' || last == static_cast<char16_t>(std::filesystem::path::preferred_separator);
-  std::u16string text = PathText(full);
+  if (error) return path;
+  auto full = (here / path.native).lexically_normal().native();
+  const char16_t last = path.text.back();
+  const auto separator = std::filesystem::path::preferred_separator;
+  const bool trailing = last == u'/' || last == static_cast<char16_t>(separator);
   // "a/.." normalises to "a/"; the separator stays only where one was given.
-  const char16_t separator = static_cast<char16_t>(std::filesystem::path::preferred_separator);
-  if (!trailing && text.size() > 1 && text.back() == separator) text.pop_back();
-  if (trailing && (text.empty() || text.back() != separator)) text += separator;
-  return text;
+  if (!trailing && full.size() > 1 && full.back() == separator) full.pop_back();
+  if (trailing && (full.empty() || full.back() != separator)) full += separator;
+  FilePath resolved{std::filesystem::path(std::move(full)), {}};
+  resolved.text = PathText(resolved.native);
+  return resolved;
 }
 
 void ResolveSettingPaths(Settings& settings) {

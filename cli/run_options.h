@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "files/file_io.h"
 
 namespace tarnwick::cli {
 
@@ -21,7 +22,8 @@ struct RunOptions {
   bool exitCode = false;    // exit 3 when a finished run found differences or hits
   bool help = false;        // print the command's help instead of running
   std::u16string jsonPath;  // write the run's summary as JSON here; empty: none
-  std::vector<std::u16string> operands;  // as given, UTF-8 decoded
+  // As given: bytes, which need not be UTF-8 where they name a file.
+  std::vector<std::string> operands;
 };
 
 // Parses `args`; "--" ends the options. On wrong usage returns false and
@@ -33,6 +35,8 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
 // A relative path against the working directory, normalised (no "." or ".."
 // segments, a trailing separator kept); an empty or absolute one as given.
 std::u16string ResolvedPath(std::u16string_view path);
+// The same for a path whose native spelling may be no text.
+FilePath ResolvedPath(const FilePath& path);
 
 // The folders of the settings (sources and output) resolved as above, so that
 // pages name full paths and summary links lead to their pages.

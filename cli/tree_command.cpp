@@ -6,6 +6,7 @@
 #include "app/run_guard.h"
 #include "cli/commands.h"
 #include "cli/console_io.h"
+#include "files/file_io.h"
 #include "report/tree_json.h"
 
 namespace tarnwick::cli {
@@ -14,7 +15,7 @@ int RunTree(Arguments args) {
   if (args.size() != 1 || args[0].starts_with("--")) return UsageError("tree takes one REPORT");
   std::u16string stage;
   try {
-    const CollectionPtr tree = ParseReportFile(ArgumentPath(args[0]), stage);
+    const CollectionPtr tree = ParseReportFile(FilePathOfBytes(args[0]), stage);
     std::string json = TreeToJson(tree);
     json += '\n';
     WriteOutput(json);

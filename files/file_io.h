@@ -19,8 +19,9 @@ namespace tarnwick {
 
 // Text to the native spelling: UTF-8 bytes on POSIX, UTF-16 on Windows.
 std::filesystem::path NativePath(std::u16string_view path);
-// The native spelling to text. On POSIX bytes are read as UTF-8, else as
-// code page 932, else as UTF-8 with U+FFFD for what does not decode.
+// The native spelling to text. On POSIX bytes are read as UTF-8, else each
+// name between "/" as UTF-8, else as code page 932, else as UTF-8 with U+FFFD
+// for what does not decode.
 std::u16string PathText(const std::filesystem::path& path);
 
 // A path as the file system spells it, with the text shown for it.
@@ -30,6 +31,10 @@ struct FilePath {
 };
 // A path given as text (typed, from the settings).
 FilePath FilePathOf(std::u16string_view text);
+// A path the system hands over as bytes (a command-line argument, a dropped
+// file's URL decoded): on POSIX the bytes are the native spelling however
+// they decode; on Windows they are UTF-8.
+FilePath FilePathOfBytes(std::string_view bytes);
 // `name` (a FilePath of a name as listed) inside `folder`, which ends in a
 // separator: the texts and the native spellings are joined apart.
 FilePath FilePathIn(std::u16string_view folder, const FilePath& name);

@@ -58,14 +58,40 @@ std::filesystem::path NativePath(std::u16string_view path) {
   return std::filesystem::path(ToUtf8(path));
 }
 
-std::u16string PathText(const std::filesystem::path& path) {
-  const std::string& bytes = path.native();
+namespace {
+
+std::u16string NameText(std::string_view bytes) {
   std::u16string text = FromUtf8(bytes);
   if (ToUtf8(text) == bytes) return text;
   // Not UTF-8: a name from a Japanese archive is most likely code page 932.
   std::u16string cp932 = DecodeCp932(bytes);
   if (cp932.find(u'\uFFFD') == std::u16string::npos) return cp932;
   return text;
+}
+
+}  // namespace
+
+std::u16string PathText(const std::filesystem::path& path) {
+  const std::string_view bytes = path.native();
+  std::u16string text = FromUtf8(bytes);
+  if (ToUtf8(text) == bytes) return text;
+  // Name by name: a Shift_JIS name unzipped into a UTF-8 folder shows both.
+  // "/" is never part of a multi-byte character in either encoding.
+  text.clear();
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = bytes.find('/', start);
+    text += NameText(bytes.substr(start, slash - start));
+    if (slash == std::string_view::npos) break;
+    text += u'/';
+    start = slash + 1;
+  }
+  return text;
+}
+
+FilePath FilePathOfBytes(std::string_view bytes) {
+  std::filesystem::path native{std::string(bytes)};
+  std::u16string text = PathText(native);
+  return {std::move(native), std::move(text)};
 }
 
 FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.text) {

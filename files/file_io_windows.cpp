@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 
@@ -97,6 +98,10 @@ std::filesystem::path NativePath(std::u16string_view path) {
 std::u16string PathText(const std::filesystem::path& path) {
   const std::wstring& wide = path.native();
   return std::u16string(wide.begin(), wide.end());
+}
+
+FilePath FilePathOfBytes(std::string_view bytes) {
+  return FilePathOf(FromUtf8(bytes));
 }
 
 FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.text) {

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QStringList>
+#include <vector>
+
+#include "files/file_io.h"
 
 namespace tarnwick {
 
@@ -33,7 +35,7 @@ class DropLineEdit : public OneLineEdit {
   explicit DropLineEdit(QWidget* parent = nullptr);
 
  signals:
-  void filesDropped(const QStringList& paths);
+  void filesDropped(const std::vector<tarnwick::FilePath>& paths);
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

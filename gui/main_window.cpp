@@ -333,13 +333,13 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
     if (!folderBox) {
       const QString chosen =
           QFileDialog::getExistingDirectory(this, QStringLiteral("フォルダの選択"), box->text());
-      if (!chosen.isEmpty()) FolderBoxDropped(box, {QDir::toNativeSeparators(chosen)});
+      if (!chosen.isEmpty()) FolderBoxDropped(box, ToPathList({QDir::toNativeSeparators(chosen)}));
       return;
     }
     QStringList chosen =
         QFileDialog::getOpenFileNames(this, QStringLiteral("ファイルの選択"), folderBox->text());
     for (QString& path : chosen) path = QDir::toNativeSeparators(path);
-    if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, chosen);
+    if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, ToPathList(chosen));
   });
   auto* row = new QHBoxLayout;
   row->setSpacing(2);
@@ -372,20 +372,20 @@ void frmMain::BuildMenus() {
 void frmMain::ConnectDrops() {
   for (DropLineEdit* box : {txtFolder1, txtFolder2, txtSrcFolder, txtPutDir}) {
     connect(box, &DropLineEdit::filesDropped, this,
-            [this, box](const QStringList& paths) { FolderBoxDropped(box, paths); });
+            [this, box](const std::vector<FilePath>& paths) { FolderBoxDropped(box, paths); });
   }
   const std::pair<DropLineEdit*, DropLineEdit*> pairs[] = {
       {txtSrcTxt1, txtFolder1}, {txtSrcTxt2, txtFolder2}, {txtSrcFile, txtSrcFolder}};
   for (const auto& [fileBox, folderBox] : pairs) {
     connect(fileBox, &DropLineEdit::filesDropped, this,
-            [this, fileBox = fileBox, folderBox = folderBox](const QStringList& paths) {
+            [this, fileBox = fileBox, folderBox = folderBox](const std::vector<FilePath>& paths) {
               FileBoxDropped(fileBox, folderBox, paths);
             });
   }
   connect(tvSrc1, &ReportTreeView::filesDropped, this,
-          [this](const QStringList& paths) { TreeDropped(1, paths); });
+          [this](const std::vector<FilePath>& paths) { TreeDropped(1, paths); });
   connect(tvSrc2, &ReportTreeView::filesDropped, this,
-          [this](const QStringList& paths) { TreeDropped(2, paths); });
+          [this](const std::vector<FilePath>& paths) { TreeDropped(2, paths); });
 }
 
 void frmMain::Initialize(std::u16string iniPath) {
@@ -598,29 +598,30 @@ void frmMain::WriteSettings() {
   WriteIni(iniPath_, settings_, *ops_);
 }
 
-void frmMain::FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths) {
+void frmMain::FolderBoxDropped(QLineEdit* folderBox, const std::vector<FilePath>& paths) {
   if (Running()) return;
-  if (const auto text = ::tarnwick::DropOnFolderBox(ToPathList(paths))) {
+  if (const auto text = ::tarnwick::DropOnFolderBox(paths)) {
     folderBox->setText(ToQString(*text));
   }
 }
 
-void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths) {
+void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox,
+                             const std::vector<FilePath>& paths) {
   if (Running()) return;
   const FileBoxTexts boxes = ::tarnwick::DropOnFileBox(
-      ToPathList(paths), {FromQString(folderBox->text()), FromQString(fileBox->text())});
+      paths, {FromQString(folderBox->text()), FromQString(fileBox->text())});
   folderBox->setText(ToQString(boxes.folder));
   fileBox->setText(ToQString(boxes.files));
   if (boxes.otherFolder) ops_->ShowMessage(kSameFolderOnlyMessage, MessageIcon::Information);
 }
 
-void frmMain::TreeDropped(int side, const QStringList& paths) {
+void frmMain::TreeDropped(int side, const std::vector<FilePath>& paths) {
   if (Running()) return;  // the run reads this side
   ReportTreeView* view = side == 1 ? tvSrc1 : tvSrc2;
   {
     WaitCursor wait(*ops_);  // parsing a large report takes a moment
     TreeBatch batch(*view);
-    DropReportOnTree(ToPathList(paths), side == 1 ? side1_ : side2_, *view, *ops_);
+    DropReportOnTree(paths, side == 1 ? side1_ : side2_, *view, *ops_);
   }
   view->SetTextWrapped(view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey);
   view->expandToDepth(2);

@@ -17,9 +17,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/runs.h"
 #include "app/settings.h"
+#include "files/file_io.h"
 #include "gui/qt_window_ops.h"
 
 class QAction;
@@ -81,9 +83,9 @@ class frmMain : public QMainWindow {
 
   // The drop handlers of the folder boxes, the file boxes (with their paired
   // folder box) and the two tree views.
-  void FolderBoxDropped(QLineEdit* folderBox, const QStringList& paths);
-  void FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const QStringList& paths);
-  void TreeDropped(int side, const QStringList& paths);
+  void FolderBoxDropped(QLineEdit* folderBox, const std::vector<FilePath>& paths);
+  void FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const std::vector<FilePath>& paths);
+  void TreeDropped(int side, const std::vector<FilePath>& paths);
 
  signals:
   // A run's worker has ended and the inputs are enabled again.

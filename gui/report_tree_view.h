@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/tree_view.h"
+#include "files/file_io.h"
 
 namespace tarnwick {
 
@@ -47,7 +48,7 @@ class ReportTreeView : public QTreeWidget, public TreeView {
 
  signals:
   // Local paths in drop order (empty for anything that is not a local file).
-  void filesDropped(const QStringList& paths);
+  void filesDropped(const std::vector<tarnwick::FilePath>& paths);
 
  protected:
   bool viewportEvent(QEvent* event) override;

@@ -12,6 +12,7 @@
 
 #include "files/file_io.h"
 #include "gui/about_box.h"
+#include "gui/file_drops.h"
 #include "gui/main_window.h"
 #include "gui/report_tree_view.h"
 #include "gui/structure_viewer.h"
@@ -115,8 +116,8 @@ bool TakeScreenshots(const QString& folder) {
   window.SelectPage(2);
   ok = Save(window, dir, "drop-hint.png") && ok;
 
-  window.TreeDropped(1, {sample + sep + QStringLiteral("FORM1.txt")});
-  window.TreeDropped(2, {sample + sep + QStringLiteral("FORM1_v2.txt")});
+  window.TreeDropped(1, ToPathList({sample + sep + QStringLiteral("FORM1.txt")}));
+  window.TreeDropped(2, ToPathList({sample + sep + QStringLiteral("FORM1_v2.txt")}));
   auto* tree1 = window.findChild<ReportTreeView*>(QStringLiteral("tvSrc1"));
   auto* tree2 = window.findChild<ReportTreeView*>(QStringLiteral("tvSrc2"));
   tree1->expandAll();

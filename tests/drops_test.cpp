@@ -38,23 +38,23 @@ class DropsTest : public ::testing::Test {
   }
 
   // "/" in `relative` separates folders on every platform.
-  std::u16string P(const char* relative) const {
-    return PathText((root_ / relative).make_preferred());
+  FilePath P(const char* relative) const {
+    return FilePathOf(PathText((root_ / relative).make_preferred()));
   }
-  std::u16string Dir(const char* relative) const { return P(relative) + NativeSeparator(); }
+  std::u16string Dir(const char* relative) const { return P(relative).text + NativeSeparator(); }
 
   fs::path root_;
 };
 
 TEST_F(DropsTest, FolderBoxTakesTheFirstFolderOrTheFolderOfAFile) {
   EXPECT_EQ(DropOnFolderBox({P("A")}), Dir("A"));
-  EXPECT_EQ(DropOnFolderBox({Dir("A")}), Dir("A"));  // no second separator
+  EXPECT_EQ(DropOnFolderBox({FilePathOf(Dir("A"))}), Dir("A"));  // no second separator
   EXPECT_EQ(DropOnFolderBox({P("A/x.txt")}), Dir("A"));
   EXPECT_EQ(DropOnFolderBox({P("B/y.txt"), P("A")}), Dir("B"));
   // A read-only hidden directory is still a folder.
   EXPECT_EQ(DropOnFolderBox({P(".locked")}), Dir(".locked"));
   // Nothing happens for an empty first path, a vanished path or no path.
-  EXPECT_EQ(DropOnFolderBox({u"", P("A")}), std::nullopt);
+  EXPECT_EQ(DropOnFolderBox({FilePath{}, P("A")}), std::nullopt);
   EXPECT_EQ(DropOnFolderBox({P("A/gone.txt")}), std::nullopt);
   EXPECT_EQ(DropOnFolderBox({}), std::nullopt);
 }
@@ -66,7 +66,7 @@ TEST_F(DropsTest, FileBoxTakesFilesOfOneFolderJoinedBySemicolons) {
   EXPECT_FALSE(result.otherFolder);
 
   // A name without extension gets no trailing dot; empty paths are skipped.
-  const FileBoxTexts bare = DropOnFileBox({u"", P("A/README")}, {u"", u""});
+  const FileBoxTexts bare = DropOnFileBox({FilePath{}, P("A/README")}, {u"", u""});
   EXPECT_EQ(bare.folder, Dir("A"));
   EXPECT_EQ(bare.files, u"README");
 
@@ -103,8 +103,10 @@ TEST_F(DropsTest, AVanishedPathEndsTheDropSilently) {
 }
 
 TEST(Drops, WindowsPathsWithAStandInFileSystem) {
+  const auto W = [](std::u16string_view text) { return FilePathOf(text); };
   // C:\A and C:\B are folders holding x.txt and y.txt; C:\C is a plain file.
-  const PathKindQuery query = [](std::u16string_view path) {
+  const PathKindQuery query = [](const FilePath& asked) {
+    const std::u16string_view path = asked.text;
     for (std::u16string_view folder : {u"C:\\A", u"C:\\A\\", u"C:\\B", u"C:\\B\\"}) {
       if (path == folder) return PathKind::Folder;
     }
@@ -116,24 +118,26 @@ TEST(Drops, WindowsPathsWithAStandInFileSystem) {
   };
   constexpr PathFlavour windows = PathFlavour::Windows;
 
-  EXPECT_EQ(DropOnFolderBox({u"C:\\A"}, query, windows), u"C:\\A\\");
-  EXPECT_EQ(DropOnFolderBox({u"C:\\A\\x.txt"}, query, windows), u"C:\\A\\");
+  EXPECT_EQ(DropOnFolderBox({W(u"C:\\A")}, query, windows), u"C:\\A\\");
+  EXPECT_EQ(DropOnFolderBox({W(u"C:\\A\\x.txt")}, query, windows), u"C:\\A\\");
 
-  const FileBoxTexts same = DropOnFileBox({u"C:\\A\\x.txt", u"C:\\A\\y.txt"}, {}, query, windows);
+  const FileBoxTexts same =
+      DropOnFileBox({W(u"C:\\A\\x.txt"), W(u"C:\\A\\y.txt")}, {}, query, windows);
   EXPECT_EQ(same.folder, u"C:\\A\\");
   EXPECT_EQ(same.files, u"x.txt;y.txt");
 
-  const FileBoxTexts mixed = DropOnFileBox({u"C:\\A\\x.txt", u"C:\\B\\y.txt"}, {}, query, windows);
+  const FileBoxTexts mixed =
+      DropOnFileBox({W(u"C:\\A\\x.txt"), W(u"C:\\B\\y.txt")}, {}, query, windows);
   EXPECT_EQ(mixed.files, u"x.txt");
   EXPECT_TRUE(mixed.otherFolder);
 
   const FileBoxTexts appended =
-      DropOnFileBox({u"C:\\B", u"C:\\A\\x.txt"}, {u"C:\\A\\", u"old.txt"}, query, windows);
+      DropOnFileBox({W(u"C:\\B"), W(u"C:\\A\\x.txt")}, {u"C:\\A\\", u"old.txt"}, query, windows);
   EXPECT_EQ(appended.files, u"old.txt;x.txt");
 
   // A file whose folder part is not a folder is skipped; later files append.
-  const FileBoxTexts skipped =
-      DropOnFileBox({u"C:\\C\\f.txt", u"C:\\A\\x.txt"}, {u"C:\\A\\", u"old.txt"}, query, windows);
+  const FileBoxTexts skipped = DropOnFileBox({W(u"C:\\C\\f.txt"), W(u"C:\\A\\x.txt")},
+                                             {u"C:\\A\\", u"old.txt"}, query, windows);
   EXPECT_EQ(skipped.folder, u"C:\\A\\");
   EXPECT_EQ(skipped.files, u"old.txt;x.txt");
 }

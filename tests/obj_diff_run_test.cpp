@@ -52,8 +52,8 @@ class ObjDiffRun : public ::testing::Test {
   }
 
   // Drops `path` on side n (1 or 2).
-  bool Drop(int n, std::u16string path) {
-    return DropReportOnTree({std::move(path)}, side[n - 1], view[n - 1], window);
+  bool Drop(int n, const std::u16string& path) {
+    return DropReportOnTree({FilePathOf(path)}, side[n - 1], view[n - 1], window);
   }
 
   ScratchFolder scratch;
@@ -88,7 +88,7 @@ TEST_F(ObjDiffRun, ADropShowsSectionsAndObjectsKeyedByPosition) {
 
 TEST_F(ObjDiffRun, OnlyADropOfExactlyOneFileLoads) {
   view[0].AddNode(u"", u"COM", u"hint");
-  EXPECT_FALSE(DropReportOnTree({form1, form1}, side[0], view[0], window));
+  EXPECT_FALSE(DropReportOnTree({FilePathOf(form1), FilePathOf(form1)}, side[0], view[0], window));
   EXPECT_FALSE(DropReportOnTree({}, side[0], view[0], window));
   EXPECT_EQ(view[0].Nodes().size(), 1u);
   EXPECT_EQ(side[0].ObjFile, u"");

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "app/file_list.h"
 #include "app/runs.h"
@@ -55,6 +56,10 @@ TEST(RawFileNames, ShowAsUtf8ElseCodePage932ElseWithReplacement) {
             u"/data/フォーム");
   // A lead byte without its trail byte is neither.
   EXPECT_EQ(PathText(std::filesystem::path("a\x81")), u"a\uFFFD");
+  // Name by name, so that a UTF-8 folder and a Shift_JIS name both show.
+  EXPECT_EQ(PathText(std::filesystem::path("/データ/" + kShiftJisName)), u"/データ/帳票.txt");
+  EXPECT_EQ(PathText(std::filesystem::path("/データ/a\x81/" + kShiftJisName)),
+            u"/データ/a\uFFFD/帳票.txt");
 }
 
 TEST(RawFileNames, AListedNameOpensByItsBytes) {
@@ -120,6 +125,86 @@ TEST(RawFileNames, TreeTakesAReportNamedInBytes) {
       testing::RunBuiltProgram("tarnwick-cli", {"tree", ToUtf8(folder) + kShiftJisName});
   EXPECT_EQ(raw.status, 0) << raw.err;
   EXPECT_EQ(raw.out, RunCli({u"tree", copy}).out);
+}
+
+TEST(RawFileNames, NodesTakeAReportNamedInBytesWithinAUtf8Folder) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder(u"データ");
+  WriteRaw(folder, kShiftJisName, EncodeCp932(SmallReport(u"F", u"帳票")));
+  const std::u16string copy = scratch.WriteText(u"写し", u"帳票.txt", SmallReport(u"F", u"帳票"));
+  const testing::ProcessResult raw =
+      testing::RunBuiltProgram("tarnwick-cli", {"nodes", ToUtf8(folder) + kShiftJisName});
+  EXPECT_EQ(raw.status, 0) << raw.err;
+  EXPECT_EQ(raw.out.substr(0, raw.out.find('\n')), "ROOT\t帳票\t 帳票");
+  EXPECT_EQ(raw.out, RunCli({u"nodes", copy}).out);
+}
+
+TEST(RawFileNames, ObjDiffPagesNameReportsNamedInBytesAsTheirUtf8Twins) {
+  ScratchFolder scratch;
+  // Each side holds its report twice: named in Shift_JIS bytes and in UTF-8.
+  const std::u16string v1 = scratch.Folder(u"v1");
+  const std::u16string v2 = scratch.Folder(u"v2");
+  const std::u16string out = scratch.Folder(u"out");
+  for (const auto& [folder, title] : {std::pair{v1, u"旧"}, std::pair{v2, u"新"}}) {
+    WriteRaw(folder, kShiftJisName, EncodeCp932(SmallReport(u"F", title)));
+    WriteRaw(folder, "帳票.txt", EncodeCp932(SmallReport(u"F", title)));
+  }
+  auto objdiff = [&](const std::string& report1, const std::string& report2, const char* page) {
+    testing::ProcessOptions options;
+    options.workingFolder = scratch.Folder();
+    return testing::RunBuiltProgram(
+        "tarnwick-cli",
+        {"objdiff", "--set", "OUTPUT_PATH=" + ToUtf8(out), "--set",
+         std::string("OUTPUT_FILE=") + page, report1, "ROOT-1-1", report2, "ROOT-1-1"},
+        options);
+  };
+  // Relative, so that the bytes also go through the working folder.
+  const testing::ProcessResult raw = objdiff("v1/" + kShiftJisName, "v2/" + kShiftJisName, "raw");
+  EXPECT_EQ(raw.status, 0) << raw.err;
+  EXPECT_EQ(raw.err, "終了しました。\n");
+  const testing::ProcessResult utf8 =
+      objdiff(ToUtf8(v1) + "帳票.txt", ToUtf8(v2) + "帳票.txt", "utf8");
+  ASSERT_EQ(utf8.status, 0) << utf8.err;
+
+  const std::u16string page = ScratchFolder::ReadText(out + u"raw.html");
+  EXPECT_EQ(page, ScratchFolder::ReadText(out + u"utf8.html"));
+  EXPECT_NE(page.find(v1 + u"帳票.txt"), std::u16string::npos);
+  EXPECT_NE(page.find(v2 + u"帳票.txt"), std::u16string::npos);
+  EXPECT_NE(page.find(u"新"), std::u16string::npos);
+}
+
+TEST(RawFileNames, ASettingsFileNamedInBytesIsReadByEveryRunCommand) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder();
+  const std::u16string out = scratch.Folder(u"out");
+  const std::u16string report1 = scratch.WriteText(u"v1", u"A.txt", SmallReport(u"A", u"旧"));
+  scratch.WriteText(u"v2", u"A.txt", SmallReport(u"A", u"新"));
+  WriteRaw(folder, EncodeCp932(u"設定.ini"),
+           EncodeCp932(u"SRC_PATH1=" + scratch.Folder(u"v1") + u"\r\nSRC_FILE1=*.txt\r\n" +
+                       u"SRC_PATH2=" + scratch.Folder(u"v2") + u"\r\nSRC_FILE2=*.txt\r\n" +
+                       u"SRC_PATH=" + scratch.Folder(u"v2") + u"\r\nSRC_FILE=*.txt\r\n" +
+                       u"SEARCH_STRING1=新\r\nOUTPUT_PATH=" + out + u"\r\nOUTPUT_FILE=Result\r\n"));
+  const std::string ini = ToUtf8(folder) + EncodeCp932(u"設定.ini");
+
+  // Without the file every command would stop at an empty box.
+  for (const char* command : {"diff", "search"}) {
+    const testing::ProcessResult run =
+        testing::RunBuiltProgram("tarnwick-cli", {command, "--ini", ini});
+    EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+  }
+  const testing::ProcessResult objdiff = testing::RunBuiltProgram(
+      "tarnwick-cli",
+      {"objdiff", "--ini", ini, ToUtf8(report1), "ROOT-1-1", ToUtf8(report1), "ROOT-1-1"});
+  EXPECT_EQ(objdiff.status, 0) << objdiff.err;
+  EXPECT_TRUE(ScratchFolder::Exists(out + u"A.html"));
+
+  // A settings file that is missing is named decoded.
+  const testing::ProcessResult missing = testing::RunBuiltProgram(
+      "tarnwick-cli", {"diff", "--ini", ToUtf8(folder) + EncodeCp932(u"無し.ini")});
+  EXPECT_EQ(missing.status, 64);
+  EXPECT_NE(missing.err.find("cannot read the settings file " + ToUtf8(folder) + "無し.ini ("),
+            std::string::npos)
+      << missing.err;
 }
 
 class SpecialFiles : public ::testing::Test {

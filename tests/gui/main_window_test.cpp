@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
+#include <fstream>
 #include <memory>
 
 #include "gui/report_tree_view.h"
@@ -120,18 +121,23 @@ class MainWindowTest : public ::testing::Test {
 // Long enough for any run of these tests on a loaded machine.
 constexpr int kRunTimeoutMs = 120000;
 
-// Files dragged from the desktop onto a widget, as the platform delivers them.
-void DropFiles(QWidget* target, const std::vector<std::u16string>& paths) {
-  QMimeData data;
-  QList<QUrl> urls;
-  for (const auto& path : paths) urls << QUrl::fromLocalFile(QString::fromStdU16String(path));
-  data.setUrls(urls);
+// Dragged data dropped onto a widget.
+void DropData(QWidget* target, QMimeData& data) {
   const QPoint at = target->rect().center();
   QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &enter);
   ASSERT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &drop);
+}
+
+// Files dragged from the desktop onto a widget, as the platform delivers them.
+void DropFiles(QWidget* target, const std::vector<std::u16string>& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const auto& path : paths) urls << QUrl::fromLocalFile(QString::fromStdU16String(path));
+  data.setUrls(urls);
+  DropData(target, data);
 }
 
 TEST_F(MainWindowTest, StartUpFillsEveryControlFromTheSettingsFile) {
@@ -487,6 +493,31 @@ TEST_F(MainWindowTest, DroppingOneReportFillsTheTreeWithKeysAndPathTexts) {
   EXPECT_EQ(recorder_.structures, 1);
   EXPECT_EQ(Tree(2)->NodeCount(), static_cast<int>(expected.size()));
 }
+
+#ifndef _WIN32
+TEST_F(MainWindowTest, DroppedNamesInShiftJisBytesOpenByTheirBytes) {
+  // "帳票.txt" in code page 932, as unzipping a Japanese archive leaves it; the
+  // file manager's URL holds the bytes percent-encoded.
+  const QByteArray path = QFile::encodeName(dir_.path()) + "/\x92\xA0\x95\x5B.txt";
+  std::ofstream(path.toStdString(), std::ios::binary) << EncodeCp932(kReport);
+  QMimeData data;
+  data.setUrls({QUrl::fromEncoded("file://" + path.toPercentEncoding("/"))});
+  frmMain& window = Start();
+
+  DropData(Tree(1)->viewport(), data);
+  EXPECT_TRUE(recorder_.messages.empty());
+  EXPECT_EQ(Tree(1)->NodeCount(), 10);
+  EXPECT_EQ(Tree(1)->topLevelItem(0)->text(0), QStringLiteral("帳票"));
+  EXPECT_EQ(window.Side(1).ObjFile, PathIn(dir_, QStringLiteral("帳票.txt")));
+
+  // The boxes get the decoded names, which the runs find by listing the folder.
+  DropData(W<QLineEdit>("txtSrcTxt1"), data);
+  EXPECT_EQ(Text("txtSrcTxt1"), QStringLiteral("帳票.txt"));
+  EXPECT_EQ(U(Text("txtFolder1")), FolderOf(dir_));
+  DropData(W<QLineEdit>("txtFolder2"), data);
+  EXPECT_EQ(U(Text("txtFolder2")), FolderOf(dir_));
+}
+#endif
 
 TEST_F(MainWindowTest, FilesDroppedOnABoxThatIsNoDropTargetChangeNothing) {
   const std::u16string file = PathIn(dir_, QStringLiteral("x.txt"));
