@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/file_list.h"
+#include "app/loader_thread.h"
 #include "app/processors.h"
 #include "app/report_loader.h"
 #include "app/review_output.h"
@@ -110,72 +111,59 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
   }
 }
 
-// One side's tree, or where loading it failed.
-struct LoadedSide {
-  CollectionPtr tree;
-  std::exception_ptr error;
-  std::u16string stage;  // the stage at the failure
-};
-
 // A side without its file gets a blank tree. With a window the structure
-// viewer may show the tree; without one this may run on any thread.
-LoadedSide LoadSide(const FilePath& path, WindowOps* window, ReportBuffers& buffers) {
-  LoadedSide loaded;
-  try {
-    if (path.text.empty()) {
-      loaded.tree = BlankTree();
-    } else {
-      loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
-                           : ParseReportFile(path, loaded.stage, buffers);
-    }
-  } catch (...) {
-    loaded.error = std::current_exception();
-  }
-  return loaded;
+// viewer may show the tree.
+LoadedReport LoadSide(const FilePath& path, WindowOps& window, ReportBuffers& buffers) {
+  if (path.text.empty()) return {BlankTree(), nullptr, u""};
+  return LoadReportKept(path, &window, buffers);
 }
 
 // The two trees of one pair, or the first failure in side order.
 struct LoadedPair {
-  LoadedSide side1;
-  LoadedSide side2;
-  const LoadedSide* Failure() const {
+  LoadedReport side1;
+  LoadedReport side2;
+  const LoadedReport* Failure() const {
     return side1.error ? &side1 : side2.error ? &side2 : nullptr;
   }
-};
-
-// The buffers of the two sides, each reused from pair to pair by the one
-// thread that loads that side.
-struct PairBuffers {
-  ReportBuffers side1;
-  ReportBuffers side2;
 };
 
 // Side 1, then side 2 only when side 1 loaded, as the window does it; both
 // through one set of buffers, given back when large once the pair is in.
 LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers) {
   LoadedPair loaded;
-  loaded.side1 = LoadSide(pair.path1, &window, buffers);
-  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, &window, buffers);
+  loaded.side1 = LoadSide(pair.path1, window, buffers);
+  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, window, buffers);
   buffers.ReleaseLarge();
   return loaded;
 }
 
-// One side on a thread of its own.
-std::future<LoadedSide> LoadAhead(const FilePath& path, ReportBuffers& buffers) {
-  return std::async(std::launch::async, [&path, &buffers] {
-    LoadedSide loaded = LoadSide(path, nullptr, buffers);
-    buffers.ReleaseLarge();
-    return loaded;
-  });
+// One thread for each side, loading pair after pair ahead of the comparison.
+struct PairLoaders {
+  LoaderThread side1;
+  LoaderThread side2;
+
+  // Frees a compared pair's trees on the threads that built them.
+  void Discard(LoadedPair& pair) {
+    side1.Discard(std::move(pair.side1.tree));
+    side2.Discard(std::move(pair.side2.tree));
+  }
+};
+
+// One side loading on its thread; a side without its file gets a blank tree.
+std::future<LoadedReport> LoadAhead(LoaderThread& loader, const FilePath& path) {
+  if (!path.text.empty()) return loader.Load(path);
+  std::promise<LoadedReport> blank;
+  blank.set_value({BlankTree(), nullptr, u""});
+  return blank.get_future();
 }
 
-// Both sides of a pair loading on threads of their own.
+// Both sides of a pair loading on their threads.
 struct PairAhead {
-  std::future<LoadedSide> side1;
-  std::future<LoadedSide> side2;
+  std::future<LoadedReport> side1;
+  std::future<LoadedReport> side2;
 
-  PairAhead(const PairPlan& pair, PairBuffers& buffers)
-      : side1(LoadAhead(pair.path1, buffers.side1)), side2(LoadAhead(pair.path2, buffers.side2)) {}
+  PairAhead(const PairPlan& pair, PairLoaders& loaders)
+      : side1(LoadAhead(loaders.side1, pair.path1)), side2(LoadAhead(loaders.side2, pair.path2)) {}
 
   LoadedPair Get() {
     LoadedPair loaded;
@@ -199,10 +187,10 @@ struct PairResult {
 };
 
 // Compares one loaded pair and writes its page in the settings' style.
-PairResult ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_view compareStage,
-                       std::u16string_view heading, const Settings& settings,
-                       std::u16string& stage) {
-  if (const LoadedSide* failure = loaded.Failure()) {
+PairResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
+                       std::u16string_view compareStage, std::u16string_view heading,
+                       const Settings& settings, std::u16string& stage) {
+  if (const LoadedReport* failure = loaded.Failure()) {
     stage = failure->stage;
     std::rethrow_exception(failure->error);
   }
@@ -220,7 +208,6 @@ PairResult ComparePair(const PairPlan& pair, LoadedPair loaded, std::u16string_v
   MakeFormDiff(RequireTree(loaded.side1.tree, pair.path1.text),
                RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
                counter, result.diffFound, settings.DIFF_ONLY, options);
-  loaded = LoadedPair();
   result.counts = counter.Counts();
   stage.clear();
 
@@ -259,9 +246,13 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
   // structure viewer needs the window, so with it the run is sequential; so
   // it is on one processor, where threads would only hold more in memory.
   const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
-  PairBuffers buffers;
+  ReportBuffers buffers;  // without threads
+  std::unique_ptr<PairLoaders> loaders;
   std::unique_ptr<PairAhead> ahead;
-  if (prefetch && !pairs.empty()) ahead = std::make_unique<PairAhead>(pairs[0], buffers);
+  if (prefetch && !pairs.empty()) {
+    loaders = std::make_unique<PairLoaders>();
+    ahead = std::make_unique<PairAhead>(pairs[0], *loaders);
+  }
   // File mode has one pair of unknown length: busy, without a count.
   const std::size_t total = plan.fileMode ? 0 : pairs.size();
   window.SetProgress(0, total);
@@ -276,15 +267,15 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
       compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
     }
     window.Repaint();
-    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers.side1);
+    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers);
     ahead.reset();
     if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
-      ahead = std::make_unique<PairAhead>(pairs[i + 1], buffers);
+      ahead = std::make_unique<PairAhead>(pairs[i + 1], *loaders);
     }
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
-    const PairResult result =
-        ComparePair(pairs[i], std::move(loaded), compareStage, heading, settings, stage);
+    const PairResult result = ComparePair(pairs[i], loaded, compareStage, heading, settings, stage);
+    if (loaders) loaders->Discard(loaded);
     plan.results.push_back({result.diffFound, result.counts});
     if (!plan.fileMode) {
       files[i].status = PairStatus(files[i], result.diffFound);

@@ -98,12 +98,4 @@ LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffe
   return loaded;
 }
 
-std::future<LoadedReport> LoadReportAhead(FilePath path, ReportBuffers& buffers) {
-  return std::async(std::launch::async, [path = std::move(path), &buffers] {
-    LoadedReport loaded = LoadReportKept(path, nullptr, buffers);
-    buffers.ReleaseLarge();
-    return loaded;
-  });
-}
-
 }  // namespace tarnwick

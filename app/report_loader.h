@@ -4,7 +4,6 @@
 #pragma once
 
 #include <exception>
-#include <future>
 #include <string>
 #include <string_view>
 
@@ -57,8 +56,5 @@ struct LoadedReport {
 // Loads as LoadReport does (without a window, as ParseReportFile does),
 // keeping a failure instead of throwing it.
 LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers);
-// The same without a window on a thread of its own; afterwards the buffers
-// give back what a large report left in them.
-std::future<LoadedReport> LoadReportAhead(FilePath path, ReportBuffers& buffers);
 
 }  // namespace tarnwick

@@ -4,11 +4,13 @@
 // the comparison it plans, checks that no page would replace a report, then
 // searches report after report.
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/file_list.h"
+#include "app/loader_thread.h"
 #include "app/processors.h"
 #include "app/report_loader.h"
 #include "app/review_output.h"
@@ -107,9 +109,13 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
   // and written; a failure still surfaces in its turn. Not with the
   // structure viewer, which needs the window, nor on one processor.
   const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
-  ReportBuffers buffers;
+  ReportBuffers buffers;  // without a thread
+  std::unique_ptr<LoaderThread> loader;
   std::future<LoadedReport> ahead;
-  if (prefetch && !plan.reports.empty()) ahead = LoadReportAhead(plan.reports[0], buffers);
+  if (prefetch && !plan.reports.empty()) {
+    loader = std::make_unique<LoaderThread>();
+    ahead = loader->Load(plan.reports[0]);
+  }
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
     // The summary already shows every report from here on as "未処理".
     if (window.CancelRequested()) return i;
@@ -121,7 +127,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     if (prefetch) {
       loaded = ahead.get();
       if (!loaded.error && i + 1 < plan.reports.size()) {
-        ahead = LoadReportAhead(plan.reports[i + 1], buffers);
+        ahead = loader->Load(plan.reports[i + 1]);
       }
     } else {
       loaded = LoadReportKept(plan.reports[i], &window, buffers);
@@ -139,6 +145,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     SearchCounter counter(review ? static_cast<SearchEvents&>(reviewPage) : classic);
     bool found = false;
     MakeSearch(query, tree.get(), plan.reports[i].text, counter, found);
+    if (loader) loader->Discard(std::move(tree));
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
