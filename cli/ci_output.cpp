@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/exit_status.h"
-#include "text/utf8.h"
+#include "text/json_string.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -69,39 +69,6 @@ std::u16string Describe(std::u16string_view keys, const Settings& settings) {
 
 bool AsterisksOnly(std::u16string_view text) {
   return !text.empty() && text.find_first_not_of(u'*') == std::u16string_view::npos;
-}
-
-void AppendJsonString(std::string& out, std::u16string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (const char c : ToUtf8(text)) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          out += "\\u00";
-          out += kHex[(c >> 4) & 15];
-          out += kHex[c & 15];
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
 }
 
 void AppendPath(std::string& out, std::u16string_view path) {
