@@ -2,6 +2,7 @@
 
 #include "review/html_text.h"
 #include "review/inline_diff.h"
+#include "review/object_headings.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -99,13 +100,8 @@ void ReviewComparePage::CloseEqualGroup() {
 }
 
 void ReviewComparePage::Headings(PathStacks& stacks) {
-  const auto depth = static_cast<std::size_t>(stacks.depth < 0 ? 0 : stacks.depth);
-  bool pending = false;
-  for (std::size_t a = 1; a <= depth && a < stacks.headPending.size(); ++a) {
-    pending = pending || stacks.headPending[a];
-    stacks.headPending[a] = false;
-  }
-  if (!pending || depth >= stacks.pathKeys.size()) return;
+  const std::size_t depth = TakeDueHeading(stacks);
+  if (depth == 0) return;
   CloseEqualGroup();
 
   // One heading for the object whose rows follow, under a line naming the
@@ -114,11 +110,7 @@ void ReviewComparePage::Headings(PathStacks& stacks) {
   const bool added = stacks.mark2[depth] == kStar;
   const bool inOneSided = (removed && depth > 1 && stacks.mark1[depth - 1] == kStar) ||
                           (added && depth > 1 && stacks.mark2[depth - 1] == kStar);
-  std::u16string path;
-  for (std::size_t a = 1; a < depth; ++a) {
-    if (a > 1) path += u'/';
-    AppendHtml(path, stacks.pathKeys[a]);
-  }
+  const std::u16string path = EnclosingPath(stacks, depth);
   if (path != groupPath_ && !inOneSided) {
     groupPath_ = path;
     if (!path.empty()) main_ += u"<h2>" + path + u"</h2>\n";

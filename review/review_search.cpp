@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "review/html_text.h"
+#include "review/object_headings.h"
 #include "review/review_compare.h"
 #include "text/decimal.h"
 #include "text/upper_case.h"
@@ -53,19 +54,10 @@ void ReviewSearchPage::CloseOtherGroup() {
 }
 
 void ReviewSearchPage::Headings(PathStacks& stacks) {
-  const auto depth = static_cast<std::size_t>(stacks.depth < 0 ? 0 : stacks.depth);
-  bool pending = false;
-  for (std::size_t a = 1; a <= depth && a < stacks.headPending.size(); ++a) {
-    pending = pending || stacks.headPending[a];
-    stacks.headPending[a] = false;
-  }
-  if (!pending || depth >= stacks.pathKeys.size()) return;
+  const std::size_t depth = TakeDueHeading(stacks);
+  if (depth == 0) return;
   CloseOtherGroup();
-  std::u16string path;
-  for (std::size_t a = 1; a < depth; ++a) {
-    if (a > 1) path += u'/';
-    AppendHtml(path, stacks.pathKeys[a]);
-  }
+  const std::u16string path = EnclosingPath(stacks, depth);
   if (path != groupPath_) {
     groupPath_ = path;
     if (!path.empty()) main_ += u"<h2>" + path + u"</h2>\n";
