@@ -219,6 +219,18 @@ TEST_F(SearchRun, InputChecksStopTheRunInOrderBeforeAnythingIsWritten) {
   EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Finished);
 }
 
+// The summary of a run over A, B and C that stopped after A (a hit).
+const std::string kSummaryStoppedAfterA = CrLf(R"(<HTML><TABLE border="1" bordercolor="black">
+<tr><td colspan="3">フォルダ:{SRC}</td></tr>
+<tr><td colspan="3">文字列検索：開始日時：{STAMP}</td></tr>
+<tr><td>ファイル名</td><td>結果</td></tr>
+<tr><td>A.TXT</td><td><a href="{OUT}A.html">該当</a></td></tr>
+<tr><td>B.TXT</td><td>未処理</td></tr>
+<tr><td>C.TXT</td><td>未処理</td></tr>
+
+</TABLE></HTML>
+)");
+
 TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
   Report(u"A.TXT", kOrderReport);
   Report(u"B.TXT", kBrokenReport);
@@ -237,16 +249,7 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
     EXPECT_EQ(fresh.messages[0].text.substr(0, prefix.size()), prefix);
     EXPECT_EQ(fresh.LastStatus(), u"2/3:B.TXT");
     EXPECT_FALSE(fresh.waitCursor);
-    EXPECT_EQ(Page(u"Result.html"), CrLf(R"(<HTML><TABLE border="1" bordercolor="black">
-<tr><td colspan="3">フォルダ:{SRC}</td></tr>
-<tr><td colspan="3">文字列検索：開始日時：{STAMP}</td></tr>
-<tr><td>ファイル名</td><td>結果</td></tr>
-<tr><td>A.TXT</td><td><a href="{OUT}A.html">該当</a></td></tr>
-<tr><td>B.TXT</td><td>未処理</td></tr>
-<tr><td>C.TXT</td><td>未処理</td></tr>
-
-</TABLE></HTML>
-)"));
+    EXPECT_EQ(Page(u"Result.html"), kSummaryStoppedAfterA);
     EXPECT_EQ(OutputCount(), 2u);  // the summary and A.html
   }
 }
@@ -265,16 +268,7 @@ TEST_F(SearchRun, ACancelStopsBeforeTheNextReportAndLeavesAConsistentSummary) {
   EXPECT_EQ(window.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
   EXPECT_TRUE(window.opened.empty());
   EXPECT_FALSE(window.waitCursor);
-  EXPECT_EQ(Page(u"Result.html"), CrLf(R"(<HTML><TABLE border="1" bordercolor="black">
-<tr><td colspan="3">フォルダ:{SRC}</td></tr>
-<tr><td colspan="3">文字列検索：開始日時：{STAMP}</td></tr>
-<tr><td>ファイル名</td><td>結果</td></tr>
-<tr><td>A.TXT</td><td><a href="{OUT}A.html">該当</a></td></tr>
-<tr><td>B.TXT</td><td>未処理</td></tr>
-<tr><td>C.TXT</td><td>未処理</td></tr>
-
-</TABLE></HTML>
-)"));
+  EXPECT_EQ(Page(u"Result.html"), kSummaryStoppedAfterA);
   EXPECT_TRUE(Page(u"A.html").ends_with("</TABLE></HTML>\r\n"));
   EXPECT_EQ(OutputCount(), 2u);  // the summary and A.html
 }
