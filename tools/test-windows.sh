@@ -5,7 +5,9 @@
 # comparison) whose output must be byte for byte the Linux build's, apart
 # from the path texts (Z:\x\y\ on Windows, /x/y/ on Linux).
 # Usage: tools/test-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
-set -euo pipefail
+# errtrace: a failure inside a function reaches the ERR trap too, so a
+# failing run always says which command failed and what it printed.
+set -Eeuo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(cd "${1:-build}" && pwd)
@@ -17,6 +19,8 @@ export WINEPREFIX="$windows/wine-prefix"
 export WINEDEBUG=-all
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine maps file names through the locale: Japanese names need UTF-8.
+export LC_ALL=C.UTF-8
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot --init > /dev/null 2>&1 || true
   # Wine hides files whose names start with "." unless told not to; Windows
@@ -24,14 +28,23 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /t REG_SZ /d Y /f > /dev/null 2>&1
   wineserver -w
 fi
+# One server for the whole run: a server left to time out between two
+# commands can be on its way down just as the next one connects.
+wineserver -p
+trap 'wineserver -k > /dev/null 2>&1 || true' EXIT
 
 echo "== core tests under Wine"
 (cd "$windows" && wine ./tarnwick_tests.exe --gtest_brief=1)
 
 echo "== smoke run: tarnwick-cli.exe against the Linux build"
-work="$windows/smoke"
-rm -rf "$work"
-mkdir -p "$work"
+# A folder of plain ASCII name for every path the programs see, whatever
+# the checkout's own path holds (spaces, "&" and "%" would be escaped in the
+# pages; other characters Wine cannot spell). Kept only when a check fails.
+work=$(mktemp -d /tmp/tarnwick-smoke.XXXXXX)
+mkdir "$work/samples" "$work/bin"
+cp -r "$root/samples/v1" "$root/samples/v2" "$work/samples/"
+cp "$windows/tarnwick-cli.exe" "$work/bin/"
+samples="$work/samples"
 passed=0
 failed=0
 
@@ -40,9 +53,18 @@ winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Messages ("終了しました。") go to a log, shown when a command fails.
 log="$work/messages.log"
-trap 'echo "A command failed; its messages:"; cat "$log"' ERR
+failed_command() {
+  local status=$? command=$BASH_COMMAND
+  trap - ERR
+  {
+    echo "FAILED (exit $status): $command"
+    echo "Its messages:"
+    cat "$log"
+  } | tee /dev/stderr
+}
+trap failed_command ERR
 lin() { "$linux/tarnwick-cli" "$@" 2>> "$log"; }
-win() { wine "$windows/tarnwick-cli.exe" "$@" 2>> "$log"; }
+win() { wine "$work/bin/tarnwick-cli.exe" "$@" 2>> "$log"; }
 
 # The start stamp of a summary page differs with the second the run began.
 unstamp() {  # summary pages
@@ -81,7 +103,7 @@ unwindows() {  # folder, then the Linux folder texts that appear in its pages
   done
 }
 
-reports=("$root"/samples/v1/*.txt "$root"/samples/v2/*.txt)
+reports=("$samples"/v1/*.txt "$samples"/v2/*.txt)
 "$linux/tarnwick-gen" report --size 300000 --seed 7 "$work/generated.txt"
 reports+=("$work/generated.txt")
 mkdir -p "$work/tree/linux" "$work/tree/windows"
@@ -96,10 +118,10 @@ check tree "$work/tree/linux" "$work/tree/windows"
 
 # Reports with Japanese file names, in folders with Japanese names.
 mkdir -p "$work/帳票1" "$work/帳票2"
-cp "$root/samples/v1/ORDER_ENTRY.txt" "$work/帳票1/受注入力①.txt"
-cp "$root/samples/v2/ORDER_ENTRY.txt" "$work/帳票2/受注入力①.txt"
-cp "$root/samples/v1/MAIN_MENU.txt" "$work/帳票1/メニュー.txt"
-cp "$root/samples/v2/CUSTOMER_MASTER.txt" "$work/帳票2/顧客～マスタ.txt"
+cp "$samples/v1/ORDER_ENTRY.txt" "$work/帳票1/受注入力①.txt"
+cp "$samples/v2/ORDER_ENTRY.txt" "$work/帳票2/受注入力①.txt"
+cp "$samples/v1/MAIN_MENU.txt" "$work/帳票1/メニュー.txt"
+cp "$samples/v2/CUSTOMER_MASTER.txt" "$work/帳票2/顧客～マスタ.txt"
 
 compare_folders() {  # name, folder 1, folder 2
   local name=$1 one=$2 two=$3 side
@@ -120,31 +142,35 @@ compare_folders() {  # name, folder 1, folder 2
   unstamp "$work/$name"/*/index.html
   check "$name" "$work/$name/linux" "$work/$name/windows"
 }
-compare_folders diff "$root/samples/v1" "$root/samples/v2"
+compare_folders diff "$samples/v1" "$samples/v2"
 compare_folders japanese "$work/帳票1" "$work/帳票2"
 
 mkdir -p "$work/search/linux" "$work/search/windows"
 search_args=(--set "SRC_FILE=*.txt" --set "SEARCH_STRING1=COMMIT" --set "SEARCH_STRING2=受注"
   --set "COND_AND=False" --set "NO_CASE=True" --set "OUTPUT_FILE=index.html")
-lin search --quiet --set "SRC_PATH=$root/samples/v2" --set "OUTPUT_PATH=$work/search/linux" \
+lin search --quiet --set "SRC_PATH=$samples/v2" --set "OUTPUT_PATH=$work/search/linux" \
   "${search_args[@]}"
-win search --quiet --set "SRC_PATH=$(winpath "$root/samples/v2")" \
+win search --quiet --set "SRC_PATH=$(winpath "$samples/v2")" \
   --set "OUTPUT_PATH=$(winpath "$work/search/windows")" "${search_args[@]}"
-unwindows "$work/search/windows" "$root/samples/v2/" "$work/search/windows/"
+unwindows "$work/search/windows" "$samples/v2/" "$work/search/windows/"
 replace_in_page "$work/search/windows/index.html" "$work/search/windows/" "$work/search/linux/"
 unstamp "$work/search"/*/index.html
 check search "$work/search/linux" "$work/search/windows"
 
 mkdir -p "$work/objdiff/linux" "$work/objdiff/windows"
-one="$root/samples/v1/ORDER_ENTRY.txt"
-two="$root/samples/v2/ORDER_ENTRY.txt"
+one="$samples/v1/ORDER_ENTRY.txt"
+two="$samples/v2/ORDER_ENTRY.txt"
 lin objdiff --set "OUTPUT_PATH=$work/objdiff/linux" --set "OUTPUT_FILE=obj.html" \
   "$one" ROOT-1-1 "$two" ROOT-1-1
 win objdiff --set "OUTPUT_PATH=$(winpath "$work/objdiff/windows")" --set "OUTPUT_FILE=obj.html" \
   "$(winpath "$one")" ROOT-1-1 "$(winpath "$two")" ROOT-1-1
-unwindows "$work/objdiff/windows" "$root/samples/v1/" "$root/samples/v2/"
+unwindows "$work/objdiff/windows" "$samples/v1/" "$samples/v2/"
 check objdiff "$work/objdiff/linux" "$work/objdiff/windows"
 
 trap - ERR
 echo "smoke: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+if [ "$failed" -ne 0 ]; then
+  echo "The pages of both runs are in $work"
+  exit 1
+fi
+rm -rf "$work"
