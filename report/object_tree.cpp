@@ -39,6 +39,42 @@ constexpr std::size_t kFirstBlock = 256;
 constexpr std::size_t kLargestBlock = 1 << 20;
 constexpr std::size_t kMappedBlock = 4 << 20;
 
+// Pieces are carved from blocks that grow to this size; larger ones, the node
+// arrays of big sections, come from the heap.
+constexpr std::size_t kPieceAlign = 16;
+constexpr std::size_t kFirstPieceBlock = 16 << 10;
+constexpr std::size_t kPieceBlock = 1 << 20;
+constexpr std::size_t kLargestPiece = 64 << 10;
+
+constexpr std::size_t PieceUnits(std::size_t bytes) {
+  return (std::max<std::size_t>(bytes, 1) + kPieceAlign - 1) / kPieceAlign;
+}
+
+// The allocator of a collection that shares a tree's storage: it keeps the
+// storage alive, since the collection's own memory is given back after the
+// collection (and perhaps the last other owner of the storage) is gone.
+template <typename T>
+class KeepingAllocator {
+ public:
+  using value_type = T;
+
+  explicit KeepingAllocator(std::shared_ptr<TreeStrings> storage) : storage_(std::move(storage)) {}
+  template <typename U>
+  KeepingAllocator(const KeepingAllocator<U>& other) : storage_(other.storage()) {}
+
+  T* allocate(std::size_t count) { return static_cast<T*>(storage_->Allocate(count * sizeof(T))); }
+  void deallocate(T* piece, std::size_t count) noexcept {
+    storage_->Deallocate(piece, count * sizeof(T));
+  }
+  const std::shared_ptr<TreeStrings>& storage() const { return storage_; }
+  friend bool operator==(const KeepingAllocator& a, const KeepingAllocator& b) {
+    return a.storage_ == b.storage_;
+  }
+
+ private:
+  std::shared_ptr<TreeStrings> storage_;
+};
+
 std::u16string NodeError(std::u16string_view key, std::u16string_view what) {
   std::u16string description = u"ノード[";
   description.append(key).append(u"]").append(what);
@@ -84,6 +120,44 @@ void TreeStrings::Adopt(RawBuffer<char16_t> buffer) {
   blocks_.insert(blocks_.empty() ? blocks_.end() : blocks_.end() - 1, std::move(adopted));
 }
 
+void* TreeStrings::Allocate(std::size_t bytes) {
+  if (bytes > kLargestPiece) return ::operator new(bytes);
+  const std::size_t units = PieceUnits(bytes);
+  if (units < recycled_.size() && recycled_[units] != nullptr) {
+    void* const piece = recycled_[units];
+    recycled_[units] = *static_cast<void**>(piece);
+    return piece;
+  }
+  const std::size_t size = units * kPieceAlign;
+  if (pieceLeft_ < size) {
+    // What is left of the old block stays unused: at most one large piece.
+    nextPieceBlock_ =
+        nextPieceBlock_ == 0 ? kFirstPieceBlock : std::min(nextPieceBlock_ * 2, kPieceBlock);
+    pieceBlocks_.emplace_back(new std::byte[nextPieceBlock_]);
+    pieceNext_ = pieceBlocks_.back().get();
+    pieceLeft_ = nextPieceBlock_;
+  }
+  void* const piece = pieceNext_;
+  pieceNext_ += size;
+  pieceLeft_ -= size;
+  return piece;
+}
+
+void TreeStrings::Deallocate(void* piece, std::size_t bytes) noexcept {
+  if (bytes > kLargestPiece) return ::operator delete(piece);
+  if (!recycling_) return;
+  const std::size_t units = PieceUnits(bytes);
+  if (recycled_.empty()) {
+    try {
+      recycled_.resize(PieceUnits(kLargestPiece) + 1, nullptr);
+    } catch (...) {
+      return;  // kept unused until the storage goes
+    }
+  }
+  *static_cast<void**>(piece) = recycled_[units];
+  recycled_[units] = piece;
+}
+
 bool TreeStrings::Holds(std::u16string_view text) const {
   if (text.empty()) return true;
   const std::less<const char16_t*> before;
@@ -115,7 +189,10 @@ const Collection* clsItem::ChildrenOrNull() const {
 
 Collection::Collection() = default;
 
-Collection::Collection(std::shared_ptr<TreeStrings> strings) : strings_(std::move(strings)) {}
+Collection::Collection(std::shared_ptr<TreeStrings> strings)
+    : strings_(std::move(strings)),
+      items_(TreeAllocator<clsItem>(strings_.get())),
+      index_(TreeAllocator<std::uint32_t>(strings_.get())) {}
 
 const std::shared_ptr<TreeStrings>& Collection::Strings() {
   if (!strings_) strings_ = std::make_shared<TreeStrings>();
@@ -126,7 +203,7 @@ Collection::~Collection() {
   // Detach every descendant collection into a flat list before it dies, so
   // that each destructor below finds no collection children of its own.
   std::vector<CollectionPtr> pending;
-  auto detach = [&pending](std::vector<clsItem>& items) {
+  auto detach = [&pending](Items& items) {
     for (clsItem& item : items) {
       if (auto* children = std::get_if<CollectionPtr>(&item.Item); children && *children) {
         pending.push_back(std::move(*children));
@@ -226,7 +303,9 @@ CollectionPtr NewCollection() {
 }
 
 CollectionPtr NewCollection(std::shared_ptr<TreeStrings> strings) {
-  return std::make_shared<Collection>(std::move(strings));
+  if (!strings) return NewCollection();
+  KeepingAllocator<Collection> allocator(strings);
+  return std::allocate_shared<Collection>(allocator, std::move(strings));
 }
 
 clsItem TextNode(std::u16string_view key, std::u16string_view value) {

@@ -7,9 +7,10 @@
 // destroying a tree of any depth uses no recursion.
 //
 // Keys and texts are views into storage that the collections of a tree own
-// together (TreeStrings): a tree is a few large blocks of text and one array
-// of nodes per collection rather than a string per key and value. A node read
-// from a tree stays valid while any collection of that tree lives.
+// together (TreeStrings): a tree is a few large blocks of text, and its
+// collections and their node arrays are carved from blocks of that storage,
+// rather than a heap allocation per key, value, node array and collection. A
+// node read from a tree stays valid while any collection of that tree lives.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +43,15 @@ class TreeStrings {
   // Whether `text` lies in this storage (its own copy; also true for an empty text).
   bool Holds(std::u16string_view text) const;
 
+  // Memory for the tree's collections and node arrays, freed with the
+  // storage (a large piece comes from the heap). While the tree is built, a
+  // piece given back serves the next request of its size; after
+  // FinishBuilding pieces given back are dropped, so that the finished tree
+  // may be released on any thread.
+  void* Allocate(std::size_t bytes);
+  void Deallocate(void* piece, std::size_t bytes) noexcept;
+  void FinishBuilding() { recycling_ = false; }
+
  private:
   // A block from the heap, or for a large one mapped storage (`mapped`).
   struct Block {
@@ -53,6 +63,44 @@ class TreeStrings {
   };
   std::vector<Block> blocks_;
   std::size_t nextBlock_;
+
+  std::vector<std::unique_ptr<std::byte[]>> pieceBlocks_;
+  std::byte* pieceNext_ = nullptr;
+  std::size_t pieceLeft_ = 0;
+  std::size_t nextPieceBlock_ = 0;  // 0: none yet
+  // Pieces given back, by size in units of kPieceAlign: each list is
+  // threaded through the pieces themselves.
+  std::vector<void*> recycled_;
+  bool recycling_ = true;
+};
+
+// Allocates from a tree's storage, or from the heap without one. The storage
+// must outlive what is allocated from it.
+template <typename T>
+class TreeAllocator {
+ public:
+  using value_type = T;
+
+  TreeAllocator() = default;
+  explicit TreeAllocator(TreeStrings* storage) : storage_(storage) {}
+  template <typename U>
+  TreeAllocator(const TreeAllocator<U>& other) : storage_(other.storage()) {}
+
+  T* allocate(std::size_t count) {
+    if (storage_ == nullptr) return std::allocator<T>().allocate(count);
+    return static_cast<T*>(storage_->Allocate(count * sizeof(T)));
+  }
+  void deallocate(T* piece, std::size_t count) noexcept {
+    if (storage_ == nullptr) return std::allocator<T>().deallocate(piece, count);
+    storage_->Deallocate(piece, count * sizeof(T));
+  }
+  TreeStrings* storage() const { return storage_; }
+  friend bool operator==(const TreeAllocator& a, const TreeAllocator& b) {
+    return a.storage_ == b.storage_;
+  }
+
+ private:
+  TreeStrings* storage_ = nullptr;
 };
 
 struct clsItem {
@@ -105,11 +153,13 @@ class Collection {
   auto end() const { return items_.end(); }
 
  private:
-  std::vector<clsItem> items_;
+  using Items = std::vector<clsItem, TreeAllocator<clsItem>>;
+  // First, so that the storage outlives the arrays allocated from it.
+  std::shared_ptr<TreeStrings> strings_;
+  Items items_;
   // Open-addressed index of element positions (position + 1, 0 = free slot),
   // built once the collection outgrows a short linear scan.
-  std::vector<std::uint32_t> index_;
-  std::shared_ptr<TreeStrings> strings_;
+  std::vector<std::uint32_t, TreeAllocator<std::uint32_t>> index_;
   // Rebuilds the index with room for at least `expected` elements.
   void Rehash(std::size_t expected = 0);
   // The slot holding `key`, or the free slot where it would go.

@@ -84,6 +84,8 @@ class ReportReader {
     atEnd_ = false;
     // The current line is still empty, so the top section's own column is 1.
     ReadTree(*root);
+    // The tree leaves this thread: its storage takes nothing back from here.
+    strings_->FinishBuilding();
     return root;
   }
 

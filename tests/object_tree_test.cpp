@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <thread>
 
 #include "base/error.h"
 #include "report/tree_json.h"
@@ -130,6 +132,46 @@ TEST(ObjectTree, SharedSubtreesOutliveTheirParent) {
   root.reset();
   ASSERT_EQ(kept->Count(), 1u);
   EXPECT_EQ(kept->At(1).Text(), u"v");
+}
+
+TEST(ObjectTree, StorageReusesPiecesOnlyWhileTheTreeIsBuilt) {
+  TreeStrings storage;
+  void* const first = storage.Allocate(40);
+  void* const other = storage.Allocate(40);
+  EXPECT_NE(first, other);
+  storage.Deallocate(first, 40);
+  EXPECT_EQ(storage.Allocate(33), first);  // same rounded size
+  EXPECT_NE(storage.Allocate(40), first);
+  // Large pieces come from the heap and go back to it at once.
+  void* const large = storage.Allocate(1 << 20);
+  std::fill_n(static_cast<char*>(large), 1 << 20, 'x');
+  storage.Deallocate(large, 1 << 20);
+
+  storage.Deallocate(other, 40);
+  storage.FinishBuilding();
+  void* const later = storage.Allocate(40);
+  storage.Deallocate(later, 40);
+  EXPECT_NE(storage.Allocate(40), later);  // nothing taken back any more
+}
+
+TEST(ObjectTree, ASubtreeOfASharedStorageTreeOutlivesTheRestOnAnotherThread) {
+  auto storage = std::make_shared<TreeStrings>();
+  CollectionPtr root = NewCollection(storage);
+  CollectionPtr kept;
+  for (int i = 0; i < 100; ++i) {
+    CollectionPtr child = NewCollection(storage);
+    for (int j = 0; j < 20; ++j) child->Add(TextNode(Numbered(u"p", j), Numbered(u"v", i)));
+    if (i == 57) kept = child;
+    root->Add(CollectionNode(Numbered(u"c", i), std::move(child)));
+  }
+  storage->FinishBuilding();
+  storage.reset();
+  // The root goes on one thread while the kept subtree is read on this one.
+  std::thread release([tree = std::move(root)]() mutable { tree.reset(); });
+  release.join();
+  ASSERT_EQ(kept->Count(), 20u);
+  EXPECT_EQ(kept->At(20).Key, u"p19");
+  EXPECT_EQ(kept->Find(u"P3")->Text(), u"v57");
 }
 
 TEST(ObjectTree, AddedKeysAndTextsAreTheCollectionsOwn) {
