@@ -2,6 +2,8 @@
 // page. It plans (lists and pairs the reports, names every page), checks
 // that no page would replace an input, then compares pair after pair,
 // keeping the summary page up to date in folder mode.
+#include <algorithm>
+#include <deque>
 #include <exception>
 #include <future>
 #include <memory>
@@ -157,6 +159,11 @@ std::future<LoadedReport> LoadAhead(LoaderThread& loader, const FilePath& path) 
   return blank.get_future();
 }
 
+// How many pairs load ahead of the one compared: with one, the loaders stand
+// idle whenever they finish before the comparison, and a core with them.
+// Each pair ahead holds its two trees, about twice the reports' size.
+constexpr std::size_t kPairsAhead = 2;
+
 // Both sides of a pair loading on their threads.
 struct PairAhead {
   std::future<LoadedReport> side1;
@@ -241,17 +248,19 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
   window.SetStatusText(u"");
   const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
   // Reading and parsing touch no page and pages never overwrite inputs, so
-  // both sides of the next pair load on threads of their own while this
+  // both sides of the next pairs load on threads of their own while this
   // pair is compared and written. Errors still surface in run order. The
   // structure viewer needs the window, so with it the run is sequential; so
   // it is on one processor, where threads would only hold more in memory.
   const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
   ReportBuffers buffers;  // without threads
   std::unique_ptr<PairLoaders> loaders;
-  std::unique_ptr<PairAhead> ahead;
+  std::deque<PairAhead> ahead;
   if (prefetch && !pairs.empty()) {
     loaders = std::make_unique<PairLoaders>();
-    ahead = std::make_unique<PairAhead>(pairs[0], *loaders);
+    for (std::size_t k = 0; k < std::min(kPairsAhead, pairs.size()); ++k) {
+      ahead.emplace_back(pairs[k], *loaders);
+    }
   }
   // File mode has one pair of unknown length: busy, without a count.
   const std::size_t total = plan.fileMode ? 0 : pairs.size();
@@ -267,10 +276,10 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
       compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
     }
     window.Repaint();
-    LoadedPair loaded = prefetch ? ahead->Get() : LoadPair(pairs[i], window, buffers);
-    ahead.reset();
-    if (prefetch && !loaded.Failure() && i + 1 < pairs.size()) {
-      ahead = std::make_unique<PairAhead>(pairs[i + 1], *loaders);
+    LoadedPair loaded = prefetch ? ahead.front().Get() : LoadPair(pairs[i], window, buffers);
+    if (prefetch) ahead.pop_front();
+    if (prefetch && !loaded.Failure() && i + kPairsAhead < pairs.size()) {
+      ahead.emplace_back(pairs[i + kPairsAhead], *loaders);
     }
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
