@@ -43,8 +43,10 @@ constexpr std::size_t kMappedBlock = 4 << 20;
 // arrays of big sections, come from the heap.
 constexpr std::size_t kPieceAlign = 16;
 constexpr std::size_t kFirstPieceBlock = 16 << 10;
-constexpr std::size_t kPieceBlock = 1 << 20;
+constexpr std::size_t kPieceBlock = 4 << 20;
 constexpr std::size_t kLargestPiece = 64 << 10;
+
+static_assert(kLargestPiece + kPieceAlign <= kPieceBlock);
 
 constexpr std::size_t PieceUnits(std::size_t bytes) {
   return (std::max<std::size_t>(bytes, 1) + kPieceAlign - 1) / kPieceAlign;
@@ -130,11 +132,19 @@ void* TreeStrings::Allocate(std::size_t bytes) {
   }
   const std::size_t size = units * kPieceAlign;
   if (pieceLeft_ < size) {
-    // What is left of the old block stays unused: at most one large piece.
-    nextPieceBlock_ =
-        nextPieceBlock_ == 0 ? kFirstPieceBlock : std::min(nextPieceBlock_ * 2, kPieceBlock);
-    pieceBlocks_.emplace_back(new std::byte[nextPieceBlock_]);
-    pieceNext_ = pieceBlocks_.back().get();
+    // What is left of the old block stays unused: less than one piece.
+    do {
+      nextPieceBlock_ =
+          nextPieceBlock_ == 0 ? kFirstPieceBlock : std::min(nextPieceBlock_ * 2, kPieceBlock);
+    } while (nextPieceBlock_ < size);  // ends: no piece outgrows kPieceBlock
+    PieceBlock& block = pieceBlocks_.emplace_back();
+    if (nextPieceBlock_ >= kMappedBlock) {
+      block.mapped.Reserve(nextPieceBlock_);
+      pieceNext_ = block.mapped.data();
+    } else {
+      block.heap.reset(new std::byte[nextPieceBlock_]);
+      pieceNext_ = block.heap.get();
+    }
     pieceLeft_ = nextPieceBlock_;
   }
   void* const piece = pieceNext_;

@@ -64,7 +64,12 @@ class TreeStrings {
   std::vector<Block> blocks_;
   std::size_t nextBlock_;
 
-  std::vector<std::unique_ptr<std::byte[]>> pieceBlocks_;
+  // From the heap, or for a large one mapped storage (`mapped`).
+  struct PieceBlock {
+    std::unique_ptr<std::byte[]> heap;
+    RawBuffer<std::byte> mapped;
+  };
+  std::vector<PieceBlock> pieceBlocks_;
   std::byte* pieceNext_ = nullptr;
   std::size_t pieceLeft_ = 0;
   std::size_t nextPieceBlock_ = 0;  // 0: none yet

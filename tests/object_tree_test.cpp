@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "base/error.h"
 #include "report/tree_json.h"
@@ -146,6 +147,17 @@ TEST(ObjectTree, StorageReusesPiecesOnlyWhileTheTreeIsBuilt) {
   void* const large = storage.Allocate(1 << 20);
   std::fill_n(static_cast<char*>(large), 1 << 20, 'x');
   storage.Deallocate(large, 1 << 20);
+
+  // A big tree's pieces run through blocks of every size, mapped ones too.
+  std::vector<char*> pieces;
+  for (int i = 0; i < 300; ++i) {
+    pieces.push_back(static_cast<char*>(storage.Allocate(40000)));
+    std::fill_n(pieces.back(), 40000, static_cast<char>(i));
+  }
+  for (int i = 0; i < 300; ++i) {
+    EXPECT_EQ(pieces[i][0], static_cast<char>(i));
+    EXPECT_EQ(pieces[i][39999], static_cast<char>(i));
+  }
 
   storage.Deallocate(other, 40);
   storage.FinishBuilding();
