@@ -9,6 +9,7 @@ else
 endif
 
 WINDOWS_BUILD_DIR ?= build-windows
+WINDOWS_CMAKE_FLAGS ?=
 # make fuzz: each fuzz target for FUZZ_SECONDS (Clang build in build-fuzz/).
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
@@ -45,7 +46,7 @@ windows:
 	@bash tools/install-deps.sh windows
 	@cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DTARNWICK_GUI=OFF \
-	  -DTARNWICK_BENCH=OFF -DTARNWICK_GTEST_SOURCE=/usr/src/googletest > /dev/null
+	  -DTARNWICK_BENCH=OFF -DTARNWICK_GTEST_SOURCE=/usr/src/googletest $(WINDOWS_CMAKE_FLAGS) > /dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) --target tarnwick-cli tarnwick-gen tarnwick_tests
 
 # The core tests under Wine, then the .exe's pages against the Linux build's.
