@@ -19,16 +19,20 @@
 
 namespace tarnwick::testing {
 
+// Settings for a folder comparison of v1/*.txt with v2/*.txt into out/Result.html.
+inline Settings FolderComparisonIn(ScratchFolder& scratch) {
+  Settings settings = BaseDefaults();
+  settings.SRC_PATH1 = scratch.Folder(u"v1");
+  settings.SRC_PATH2 = scratch.Folder(u"v2");
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
+  settings.OUTPUT_PATH = scratch.Folder(u"out");
+  settings.OUTPUT_FILE = u"Result";
+  return settings;
+}
+
 class DiffRun : public ::testing::Test {
  protected:
-  DiffRun() {
-    settings = BaseDefaults();
-    settings.SRC_PATH1 = scratch.Folder(u"v1");
-    settings.SRC_PATH2 = scratch.Folder(u"v2");
-    settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
-    settings.OUTPUT_PATH = scratch.Folder(u"out");
-    settings.OUTPUT_FILE = u"Result";
-  }
+  DiffRun() : settings(FolderComparisonIn(scratch)) {}
 
   std::u16string Out(std::u16string_view name) const {
     return settings.OUTPUT_PATH + std::u16string(name);

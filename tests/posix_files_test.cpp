@@ -15,6 +15,7 @@
 #include "app/settings.h"
 #include "base/error.h"
 #include "cli_runner.h"
+#include "diff_run_fixture.h"
 #include "fake_window.h"
 #include "files/file_io.h"
 #include "files/file_system.h"
@@ -79,12 +80,7 @@ TEST(RawFileNames, AListedNameOpensByItsBytes) {
 
 TEST(RawFileNames, FolderComparisonAndSearchShowDecodedNamesAndGoOn) {
   ScratchFolder scratch;
-  Settings settings = BaseDefaults();
-  settings.SRC_PATH1 = scratch.Folder(u"v1");
-  settings.SRC_PATH2 = scratch.Folder(u"v2");
-  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
-  settings.OUTPUT_PATH = scratch.Folder(u"out");
-  settings.OUTPUT_FILE = u"Result";
+  Settings settings = FolderComparisonIn(scratch);
   WriteRaw(settings.SRC_PATH1, kShiftJisName, EncodeCp932(SmallReport(u"F", u"旧")));
   WriteRaw(settings.SRC_PATH2, kShiftJisName, EncodeCp932(SmallReport(u"F", u"新")));
   scratch.WriteText(u"v1", u"z.txt", SmallReport(u"Z", u"x"));
@@ -342,12 +338,7 @@ TEST(CaseSensitiveNames, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedNam
   EXPECT_EQ(files[0].name, u"FORM.TXT");
   EXPECT_EQ(files[0].listed1.text, u"FORM.txt");
 
-  Settings settings = BaseDefaults();
-  settings.SRC_PATH1 = scratch.Folder(u"v1");
-  settings.SRC_PATH2 = scratch.Folder(u"v2");
-  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
-  settings.OUTPUT_PATH = scratch.Folder(u"out");
-  settings.OUTPUT_FILE = u"Result";
+  Settings settings = FolderComparisonIn(scratch);
   FakeWindow window;
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   const std::u16string page = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"FORM.html");

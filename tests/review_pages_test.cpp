@@ -6,6 +6,7 @@
 #include "app/summary_page.h"
 #include "diff/change_counts.h"
 #include "diff/tree_compare.h"
+#include "diff_run_fixture.h"
 #include "fake_window.h"
 #include "review/review_compare.h"
 #include "review/review_search.h"
@@ -148,12 +149,8 @@ TEST(ReviewComparePage, OptionsAreNamedAndIgnoredDifferencesShownApart) {
 class ReviewRuns : public ::testing::Test {
  protected:
   ReviewRuns() {
-    settings = BaseDefaults();
+    settings = FolderComparisonIn(scratch);
     settings.PAGE_STYLE = PageStyle::Review;
-    settings.SRC_PATH1 = scratch.Folder(u"v1");
-    settings.SRC_PATH2 = scratch.Folder(u"v2");
-    settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt";
-    settings.OUTPUT_PATH = scratch.Folder(u"out");
     settings.OUTPUT_FILE = u"sub/Result";
     scratch.Folder(u"out/sub");
     scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
