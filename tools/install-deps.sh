@@ -3,6 +3,7 @@
 # and the window need. Works as root or through sudo.
 #   tools/install-deps.sh           the Linux build
 #   tools/install-deps.sh windows   the mingw-w64 cross build and Wine to run it
+#   tools/install-deps.sh windows-qt what building Qt for Windows from source needs
 #   tools/install-deps.sh fuzz      Clang with libFuzzer for make fuzz
 set -euo pipefail
 
@@ -26,12 +27,20 @@ case "${1:-linux}" in
       wine wine64
     )
     ;;
+  windows-qt)
+    # Debian's own Qt tools are the host tools of the cross build.
+    packages=(
+      cmake ninja-build dpkg-dev patch perl xz-utils
+      g++-mingw-w64-x86-64-posix
+      qt6-base-dev qt6-base-dev-tools
+    )
+    ;;
   fuzz)
     # libFuzzer and the sanitizers come with Clang's runtime.
     packages=(cmake ninja-build clang libclang-rt-14-dev)
     ;;
   *)
-    echo "usage: $0 [linux|windows|fuzz]" >&2
+    echo "usage: $0 [linux|windows|windows-qt|fuzz]" >&2
     exit 64
     ;;
 esac
