@@ -14,7 +14,8 @@ WINDOWS_CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
 
-.PHONY: deps configure build test run bench demo screenshots windows test-windows fuzz clean
+.PHONY: deps configure build test run bench demo screenshots windows test-windows dist-windows \
+        test-dist-windows screenshots-windows fuzz clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -40,19 +41,33 @@ demo: build
 screenshots: build
 	@bash tools/screenshots.sh $(BUILD_DIR)
 
-# The Windows build: tarnwick-cli.exe and the core tests, cross-compiled with
-# mingw-w64 and linked statically; the window needs Qt for Windows (README).
+# The Windows build, cross-compiled with mingw-w64: tarnwick-cli.exe and the
+# core tests linked statically, and (unless WINDOWS_GUI=0) the window and its
+# tests against Qt for Windows, built once per machine into a cache (README).
+WINDOWS_GUI ?= 1
 windows:
 	@bash tools/install-deps.sh windows
-	@cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DTARNWICK_GUI=OFF \
-	  -DTARNWICK_BENCH=OFF -DTARNWICK_GTEST_SOURCE=/usr/src/googletest $(WINDOWS_CMAKE_FLAGS) > /dev/null
-	@cmake --build $(WINDOWS_BUILD_DIR) --target tarnwick-cli tarnwick-gen tarnwick_tests
+	@bash tools/configure-windows.sh $(WINDOWS_BUILD_DIR) $(WINDOWS_GUI) $(WINDOWS_CMAKE_FLAGS)
+	@cmake --build $(WINDOWS_BUILD_DIR)
 
-# The core tests under Wine, then the .exe's pages against the Linux build's.
+# The core tests and the window's tests under Wine, then the .exe's pages
+# against the Linux build's.
 test-windows: windows configure
 	@cmake --build $(BUILD_DIR) --target tarnwick-cli tarnwick-gen
-	@bash tools/test-windows.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+	@WINDOWS_GUI=$(WINDOWS_GUI) bash tools/test-windows.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+
+# The portable zip a Windows user unpacks and runs, then the same zip tested
+# as a user would use it: unpacked under Wine and run from two folders.
+dist-windows: windows
+	@bash tools/dist-windows.sh $(WINDOWS_BUILD_DIR)
+
+test-dist-windows: dist-windows configure
+	@cmake --build $(BUILD_DIR) --target tarnwick-cli
+	@bash tools/test-dist-windows.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+
+# Pictures of the window as Windows draws it, under Wine and Xvfb.
+screenshots-windows: windows
+	@bash tools/screenshots-windows.sh $(WINDOWS_BUILD_DIR)
 
 fuzz:
 	@bash tools/install-deps.sh fuzz

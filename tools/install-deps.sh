@@ -25,6 +25,8 @@ case "${1:-linux}" in
       cmake ninja-build googletest
       g++-mingw-w64-x86-64-posix
       wine wine64
+      # The window under Wine on a virtual display; the zip.
+      xvfb xauth xdotool x11-apps zip unzip
     )
     ;;
   windows-qt)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs the cross-built Windows programs under Wine: the core tests, then a
-# smoke run of tarnwick-cli.exe (tree, nodes, a folder comparison of the
-# samples and of reports with Japanese file names, a search, an object
-# comparison) whose output must be byte for byte the Linux build's, apart
-# from the path texts (Z:\x\y\ on Windows, /x/y/ on Linux).
+# Runs the cross-built Windows programs under Wine: the core tests, the
+# window's tests (WINDOWS_GUI=1, the default) on Qt's own windows platform
+# under Xvfb, then a smoke run of tarnwick-cli.exe (tree, nodes, a folder
+# comparison of the samples and of reports with Japanese file names, a
+# search, an object comparison) whose output must be byte for byte the Linux
+# build's, apart from the path texts (Z:\x\y\ on Windows, /x/y/ on Linux).
 # Usage: tools/test-windows.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR
 # errtrace: a failure inside a function reaches the ERR trap too, so a
 # failing run always says which command failed and what it printed.
@@ -35,6 +36,14 @@ trap 'wineserver -k > /dev/null 2>&1 || true' EXIT
 
 echo "== core tests under Wine"
 (cd "$windows" && wine ./tarnwick_tests.exe --gtest_brief=1)
+
+if [ "${WINDOWS_GUI:-1}" = "1" ]; then
+  echo "== window tests under Wine, with Qt's windows platform on a virtual display"
+  bash "$root/tools/windows-runtime.sh" "$(bash "$root/tools/build-qt-windows.sh" --prefix)" "$windows" --test
+  # Wine passes no QT_* variable on: the platform goes as Qt's own option.
+  (cd "$windows" && xvfb-run -a -s "-screen 0 1600x1000x24" \
+    wine ./tarnwick_gui_tests.exe -platform windows --gtest_brief=1)
+fi
 
 echo "== smoke run: tarnwick-cli.exe against the Linux build"
 # A folder of plain ASCII name for every path the programs see, whatever
