@@ -14,6 +14,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(cd "${1:-build}" && pwd)
 windows=$(cd "${2:-build-windows}" && pwd)
 
+# The window's tests need a display: one virtual display for the whole run,
+# there before Wine's first process, which keeps the display it found.
+xvfb=""
+if [ "${WINDOWS_GUI:-1}" = "1" ]; then
+  display=:$((190 + RANDOM % 100))
+  Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp > /dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=$display
+fi
+
 # Headless, quiet, and one prefix per build folder, kept between runs: the
 # first start of a prefix takes a while.
 export WINEPREFIX="$windows/wine-prefix"
@@ -32,7 +42,7 @@ fi
 # One server for the whole run: a server left to time out between two
 # commands can be on its way down just as the next one connects.
 wineserver -p
-trap 'wineserver -k > /dev/null 2>&1 || true' EXIT
+trap 'wineserver -k > /dev/null 2>&1 || true; [ -z "$xvfb" ] || kill "$xvfb" 2> /dev/null || true' EXIT
 
 echo "== core tests under Wine"
 (cd "$windows" && wine ./tarnwick_tests.exe --gtest_brief=1)
@@ -41,8 +51,7 @@ if [ "${WINDOWS_GUI:-1}" = "1" ]; then
   echo "== window tests under Wine, with Qt's windows platform on a virtual display"
   bash "$root/tools/windows-runtime.sh" "$(bash "$root/tools/build-qt-windows.sh" --prefix)" "$windows" --test
   # Wine passes no QT_* variable on: the platform goes as Qt's own option.
-  (cd "$windows" && xvfb-run -a -s "-screen 0 1600x1000x24" \
-    wine ./tarnwick_gui_tests.exe -platform windows --gtest_brief=1)
+  (cd "$windows" && wine ./tarnwick_gui_tests.exe -platform windows --gtest_brief=1)
 fi
 
 echo "== smoke run: tarnwick-cli.exe against the Linux build"
@@ -57,8 +66,7 @@ samples="$work/samples"
 passed=0
 failed=0
 
-# The Windows spelling of an absolute Linux path, as Wine's drive Z: has it.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+source "$root/tools/windows-pages.sh"
 
 # Messages ("終了しました。") go to a log, shown when a command fails.
 log="$work/messages.log"
@@ -75,11 +83,6 @@ trap failed_command ERR
 lin() { "$linux/tarnwick-cli" "$@" 2>> "$log"; }
 win() { wine "$work/bin/tarnwick-cli.exe" "$@" 2>> "$log"; }
 
-# The start stamp of a summary page differs with the second the run began.
-unstamp() {  # summary pages
-  perl -pi -e 's{\d{4}/\d\d/\d\d&nbsp;&nbsp;\d\d:\d\d:\d\d}{STAMP}' "$@"
-}
-
 check() {  # name, then the files or folders to compare
   local name=$1 a=$2 b=$3
   if diff -r "$a" "$b" > "$work/$name.diff" 2>&1; then
@@ -90,26 +93,6 @@ check() {  # name, then the files or folders to compare
     head -c 2000 "$work/$name.diff"
     echo
   fi
-}
-
-# Replaces one text by another in a page (code page 932) in place. Whole
-# texts only, so that a trail byte 0x5C of a Japanese character stays.
-replace_in_page() {  # file, from, to (UTF-8)
-  FROM="$2" TO="$3" perl -0777 -MEncode -pi -e '
-    my ($from, $to) = map { encode("cp932", decode("UTF-8", $_)) } @ENV{qw(FROM TO)};
-    s/\Q$from\E/$to/g' "$1"
-}
-
-# The pages of the Windows run with its path texts given the Linux spelling.
-unwindows() {  # folder, then the Linux folder texts that appear in its pages
-  local folder=$1
-  shift
-  local file to
-  for file in "$folder"/*; do
-    for to in "$@"; do
-      replace_in_page "$file" "$(winpath "$to")" "$to"
-    done
-  done
 }
 
 reports=("$samples"/v1/*.txt "$samples"/v2/*.txt)
