@@ -6,6 +6,7 @@
 #include "app/run_guard.h"
 #include "base/error.h"
 #include "files/paths.h"
+#include "report/tree_walk.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -14,8 +15,7 @@ namespace {
 
 constexpr std::u16string_view kRootKey = u"ROOT";
 
-// One collection whose nodes are being added: the walk is iterative so that
-// no nesting depth can overflow the stack.
+// One collection whose nodes are being added.
 struct PendingNode {
   const Collection* collection;
   std::u16string key;
@@ -27,36 +27,32 @@ struct PendingNode {
 
 void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view rootText,
                     std::int32_t& nodeCount, std::vector<std::u16string>& pathTexts) {
+  TreeWalk<PendingNode> walk;
   auto addNode = [&](std::u16string_view parentKey, std::u16string_view parentPath,
-                     std::u16string key, std::u16string_view text, const Collection* collection,
-                     std::vector<PendingNode>& pending) {
+                     std::u16string key, std::u16string_view text, const Collection* collection) {
     ++nodeCount;
     std::u16string pathText = std::u16string(parentPath) + u" " + std::u16string(text);
     pathTexts.push_back(pathText);
     view.AddNode(nodeCount == 1 ? std::u16string_view() : parentKey, key, text);
-    pending.push_back({collection, std::move(key), std::move(pathText)});
+    walk.Open() = {collection, std::move(key), std::move(pathText)};
   };
 
-  std::vector<PendingNode> pending;
-  addNode(u"", u"", std::u16string(kRootKey), rootText, tree, pending);
+  addNode(u"", u"", std::u16string(kRootKey), rootText, tree);
   if (!tree)
     throw Error(kGeneralErrorNumber, u"オブジェクト構造がありません（空のレポートです）。");
-  while (!pending.empty()) {
-    PendingNode& top = pending.back();
-    if (top.next > top.collection->Count()) {
-      pending.pop_back();
-      continue;
-    }
+  walk.Run([&](PendingNode& top) {
+    if (top.next > top.collection->Count()) return false;
     const std::size_t position = top.next++;
     const clsItem& entry = top.collection->At(position);
-    if (!entry.IsCollection()) continue;  // properties are not shown
-    // Copies: addNode may grow `pending` and move `top`.
+    if (!entry.IsCollection()) return true;  // properties are not shown
+    // Copies: addNode opens a level, which may move `top`.
     const std::u16string parentKey = top.key;
     const std::u16string parentPath = top.pathText;
     addNode(parentKey, parentPath,
             parentKey + u"-" + DecimalText(static_cast<std::int64_t>(position)), entry.Key,
-            &entry.Children(), pending);
-  }
+            &entry.Children());
+    return true;
+  });
 }
 
 bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, WindowOps& window) {

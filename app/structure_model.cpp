@@ -5,6 +5,7 @@
 
 #include "base/error.h"
 #include "report/object_tree.h"
+#include "report/tree_walk.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -26,17 +27,13 @@ void StructureModel::Init(const Collection& tree) {
   nodes_.clear();
   records_.clear();
 
-  std::vector<Frame> stack;
+  TreeWalk<Frame> walk;
   const std::u16string topText(tree.Empty() ? std::u16string_view() : tree.At(1).Key);
   nodes_.push_back({u"", u"1-1K", topText});
-  stack.push_back({&tree, u"1-1", u"1-1K", u""});
+  walk.Open() = {&tree, u"1-1", u"1-1K", u""};
 
-  while (!stack.empty()) {
-    Frame& frame = stack.back();
-    if (frame.next > frame.children->Count()) {
-      stack.pop_back();
-      continue;
-    }
+  walk.Run([&](Frame& frame) {
+    if (frame.next > frame.children->Count()) return false;
     const std::size_t i = frame.next++;
     const clsItem& entry = frame.children->At(i);
     if (entry.IsText()) {
@@ -56,9 +53,10 @@ void StructureModel::Init(const Collection& tree) {
       nodes_.push_back({frame.nodeKey, key, std::u16string(entry.Key)});
       Frame child{&entry.Children(), std::move(prefix), std::move(key),
                   frame.objectPath + u">" + std::u16string(entry.Key)};
-      stack.push_back(std::move(child));  // invalidates `frame`
+      walk.Open() = std::move(child);  // invalidates `frame`
     }
-  }
+    return true;
+  });
 }
 
 int StructureModel::FindRecord(std::u16string_view nodeKey) const {

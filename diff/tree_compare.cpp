@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "diff/classic_rows.h"
+#include "report/tree_walk.h"
 
 namespace tarnwick {
 namespace {
@@ -12,9 +13,9 @@ constexpr std::size_t kLinearLimit = 16;
 
 // The comparison as an explicit stack of frames, one per open node pair, so
 // that nesting depth costs heap, not call stack.
-class TreeWalk {
+class PairWalk {
  public:
-  TreeWalk(PathStacks& stacks, CompareEvents& events, bool& diffFound, bool diffOnly,
+  PairWalk(PathStacks& stacks, CompareEvents& events, bool& diffFound, bool diffOnly,
            const CompareOptions& options)
       : stacks_(stacks),
         events_(events),
@@ -24,32 +25,7 @@ class TreeWalk {
 
   void Run(const clsItem* node1, const clsItem* node2) {
     Enter(node1, node2);
-    while (top_ > 0) {
-      Frame& frame = frames_[top_ - 1];
-      if (frame.next == frame.objects.Count()) {
-        --stacks_.depth;
-        --top_;
-        continue;
-      }
-      const MergeKey::Entry& entry = frame.objects[frame.next++];
-      const clsItem* child1 =
-          entry.position1 != 0 ? &frame.children1->At(entry.position1) : nullptr;
-      const clsItem* child2 =
-          entry.position2 != 0 ? &frame.children2->At(entry.position2) : nullptr;
-
-      const auto level = static_cast<std::size_t>(stacks_.depth);
-      stacks_.headPending[level] = true;
-      stacks_.pathKeys[level] = entry.key;
-      stacks_.mark1[level] = child2 == nullptr ? kStar : u"";
-      stacks_.mark2[level] = child1 == nullptr ? kStar : u"";
-      if (child1 == nullptr || child2 == nullptr) {
-        events_.Headings(stacks_);
-        diffFound_ = true;
-      } else if (!diffOnly_) {
-        events_.Headings(stacks_);
-      }
-      Enter(child1, child2);  // may move frames_: `frame` and `entry` are dead here
-    }
+    walk_.Run([this](Frame& frame) { return Step(frame); }, [this](Frame&) { --stacks_.depth; });
   }
 
  private:
@@ -60,10 +36,31 @@ class TreeWalk {
     std::size_t next = 0;
   };
 
+  // Reports the frame's next object pair and opens it; false when none is left.
+  bool Step(Frame& frame) {
+    if (frame.next == frame.objects.Count()) return false;
+    const MergeKey::Entry& entry = frame.objects[frame.next++];
+    const clsItem* child1 = entry.position1 != 0 ? &frame.children1->At(entry.position1) : nullptr;
+    const clsItem* child2 = entry.position2 != 0 ? &frame.children2->At(entry.position2) : nullptr;
+
+    const auto level = static_cast<std::size_t>(stacks_.depth);
+    stacks_.headPending[level] = true;
+    stacks_.pathKeys[level] = entry.key;
+    stacks_.mark1[level] = child2 == nullptr ? kStar : u"";
+    stacks_.mark2[level] = child1 == nullptr ? kStar : u"";
+    if (child1 == nullptr || child2 == nullptr) {
+      events_.Headings(stacks_);
+      diffFound_ = true;
+    } else if (!diffOnly_) {
+      events_.Headings(stacks_);
+    }
+    Enter(child1, child2);  // may move the frames: `frame` and `entry` are dead here
+    return true;
+  }
+
   // Writes the property rows of a node pair and opens the frame of its objects.
   void Enter(const clsItem* node1, const clsItem* node2) {
-    if (top_ == frames_.size()) frames_.emplace_back();
-    Frame& frame = frames_[top_++];
+    Frame& frame = walk_.Open();  // perhaps a closed one: every field is set here
     frame.children1 = node1 != nullptr ? node1->ChildrenOrNull() : nullptr;
     frame.children2 = node2 != nullptr ? node2->ChildrenOrNull() : nullptr;
     frame.objects.Clear();
@@ -131,9 +128,8 @@ class TreeWalk {
   const bool diffOnly_;
   const CompareOptions& options_;
   LineDiffer lines_;
-  std::vector<Frame> frames_;  // frames_[0..top_) are open; the rest are kept for reuse
-  std::size_t top_ = 0;
-  MergeKey properties_;  // only needed while one node's properties are written
+  TreeWalk<Frame> walk_;  // closed frames keep their buffers for the next
+  MergeKey properties_;   // only needed while one node's properties are written
 };
 
 }  // namespace
@@ -229,7 +225,7 @@ void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks
                   const CompareOptions& options) {
   const std::int32_t depth = stacks.depth;
   try {
-    TreeWalk(stacks, events, diffFound, diffOnly, options).Run(&node1, &node2);
+    PairWalk(stacks, events, diffFound, diffOnly, options).Run(&node1, &node2);
   } catch (...) {
     stacks.depth = depth;
     throw;

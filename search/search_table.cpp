@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "report/tree_walk.h"
 #include "text/decimal.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
@@ -69,22 +70,20 @@ class SearchWalk {
 
   void Run(const clsItem& top) {
     Enter(top);
-    while (!frames_.empty()) {
-      Frame& frame = frames_.back();
-      const clsItem* child = NextObject(frame);
-      if (child == nullptr) {
-        frames_.pop_back();
-        --stacks_.depth;
-        continue;
-      }
-      const std::size_t level = static_cast<std::size_t>(stacks_.depth);
-      stacks_.headPending[level] = true;
-      stacks_.pathKeys[level] = child->Key;
-      stacks_.mark1[level].clear();
-      stacks_.mark2[level].clear();
-      if (!query_.foundOnly) events_.Headings(stacks_);
-      Enter(*child);  // may grow frames_: `frame` is not used after this
-    }
+    walk_.Run(
+        [this](Frame& frame) {
+          const clsItem* child = NextObject(frame);
+          if (child == nullptr) return false;
+          const std::size_t level = static_cast<std::size_t>(stacks_.depth);
+          stacks_.headPending[level] = true;
+          stacks_.pathKeys[level] = child->Key;
+          stacks_.mark1[level].clear();
+          stacks_.mark2[level].clear();
+          if (!query_.foundOnly) events_.Headings(stacks_);
+          Enter(*child);  // opens a level: `frame` is not used after this
+          return true;
+        },
+        [this](Frame&) { --stacks_.depth; });
   }
 
  private:
@@ -110,7 +109,7 @@ class SearchWalk {
         if (child.IsText() && !child.Key.empty()) WriteProperty(child.Key, child.Text());
       }
     }
-    frames_.push_back({children, 0});
+    walk_.Open() = {children, 0};
     ++stacks_.depth;
     stacks_.Resize();
   }
@@ -135,7 +134,7 @@ class SearchWalk {
   PathStacks& stacks_;
   SearchEvents& events_;
   bool& found_;
-  std::vector<Frame> frames_;      // the objects being walked, outermost first
+  TreeWalk<Frame> walk_;           // the objects being walked, outermost first
   std::vector<SearchLine> lines_;  // the lines of the property being reported
 };
 
