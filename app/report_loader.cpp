@@ -56,8 +56,7 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, Repor
   stage = u"ファイル文章" + quoted + u"の読み込み中に、";
   ReadReportInto(path, buffers);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
-  CollectionPtr tree;
-  GetBlockStruct(buffers.text, tree);
+  CollectionPtr tree = ParseReport(buffers.text);
   stage.clear();
   return tree;
 }

@@ -33,10 +33,8 @@ void BM_MakeFormDiffTable(benchmark::State& state) {
   const std::u16string text1 = GenerateReportText(options);
   const std::u16string text2 = MutateReportText(text1, 0.01, 21);
   const std::size_t bytes = EncodeCp932(text1).size() + EncodeCp932(text2).size();
-  CollectionPtr tree1;
-  CollectionPtr tree2;
-  GetBlockStruct(text1, tree1);
-  GetBlockStruct(text2, tree2);
+  CollectionPtr tree1 = ParseReport(text1);
+  CollectionPtr tree2 = ParseReport(text2);
   if (!tree1 || !tree2) {
     state.SkipWithError("the generated report gave no tree");
     return;

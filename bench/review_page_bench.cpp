@@ -34,8 +34,8 @@ const Pair& GeneratedPair() {
     const std::u16string text1 = GenerateReportText(options);
     const std::u16string text2 = MutateReportText(text1, 0.02, 12);
     Pair p;
-    GetBlockStruct(text1, p.tree1);
-    GetBlockStruct(text2, p.tree2);
+    p.tree1 = ParseReport(text1);
+    p.tree2 = ParseReport(text2);
     return p;
   }();
   return pair;

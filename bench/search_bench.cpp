@@ -119,8 +119,7 @@ void BM_SearchVersusParse(benchmark::State& state) {
     const auto start = Clock::now();
     const double startCpu = ProcessCpuSeconds();
     for (const std::u16string& path : folder.Paths()) {
-      CollectionPtr tree;
-      GetBlockStruct(ReadReportText(FilePathOf(path)), tree);
+      CollectionPtr tree = ParseReport(ReadReportText(FilePathOf(path)));
       benchmark::DoNotOptimize(tree.get());
     }
     const auto parsed = Clock::now();
@@ -158,8 +157,7 @@ void BM_SearchTableOfOneReport(benchmark::State& state) {
   GeneratorOptions options;
   options.targetBytes = std::size_t{1} << 20;
   const std::u16string text = GenerateReportText(options);
-  CollectionPtr tree;
-  GetBlockStruct(text, tree);
+  CollectionPtr tree = ParseReport(text);
   const int which = static_cast<int>(state.range(0));
   const SearchQuery query = MakeSearchQuery({{{which == 0 ? u"WHERE" : u"SELECT", true},
                                               {which == 0 ? u"CUSTOMER_ID" : u"_NAME", true},

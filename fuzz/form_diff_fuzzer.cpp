@@ -20,8 +20,7 @@ namespace {
 CollectionPtr Parse(std::string_view bytes) {
   if (bytes.empty()) return BlankTree();
   const std::u16string text = DecodeCp932(bytes);
-  CollectionPtr tree;
-  GetBlockStruct(text, tree);
+  CollectionPtr tree = ParseReport(text);
   return tree;
 }
 

@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string text = DecodeCp932(Bytes(data, size));
   CollectionPtr tree;
   try {
-    GetBlockStruct(text, tree);
+    tree = ParseReport(text);
   } catch (const Error& error) {
     Require(error.Number() == kGrammarErrorNumber, "the parser fails only with its grammar error");
     Require(!tree, "a failed parse leaves no tree");

@@ -556,35 +556,14 @@ class ReportReader {
 
 }  // namespace
 
-void FrmAnalCls::SetFormText(std::u16string_view inText) {
-  text_ = inText;
-  tree_.reset();
-  analysed_ = false;
-  textPresent_ = !inText.empty();
+CollectionPtr ParseReport(std::u16string_view text) {
+  if (text.empty()) return nullptr;
+  return ReportReader(text).BuildTree();
 }
 
-void FrmAnalCls::AnalyzeFormText() {
-  if (!textPresent_) return;
-  tree_ = ReportReader(text_).BuildTree();
-  analysed_ = true;
-}
-
-CollectionPtr FrmAnalCls::BlockStruct() {
-  if (!analysed_) AnalyzeFormText();
-  return analysed_ ? tree_ : nullptr;
-}
-
-void GetBlockStruct(std::u16string_view text, CollectionPtr& tree) {
-  if (tree) return;
-  FrmAnalCls parser;
-  parser.SetFormText(text);
-  parser.AnalyzeFormText();
-  tree = parser.BlockStruct();
-}
-
-void GetBlockStruct(RawBuffer<char16_t>& text, CollectionPtr& tree) {
-  if (tree || text.empty()) return;
-  tree = ReportReader(text.View(), &text).BuildTree();
+CollectionPtr ParseReport(RawBuffer<char16_t>& text) {
+  if (text.empty()) return nullptr;
+  return ReportReader(text.View(), &text).BuildTree();
 }
 
 }  // namespace tarnwick

@@ -60,8 +60,7 @@ class DiffRun : public ::testing::Test {
                                   bool diffOnly) {
     auto parse = [](std::u16string_view text) {
       if (text.empty()) return BlankTree();
-      CollectionPtr tree;
-      GetBlockStruct(text, tree);
+      CollectionPtr tree = ParseReport(text);
       return tree;
     };
     HTMLTblCls table;

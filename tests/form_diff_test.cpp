@@ -270,8 +270,7 @@ TEST(MakeFormDiffTable, AMissingTreeOrModuleIsAnError) {
 }
 
 CollectionPtr Parse(std::u16string_view report) {
-  CollectionPtr tree;
-  GetBlockStruct(report, tree);
+  CollectionPtr tree = ParseReport(report);
   EXPECT_TRUE(tree != nullptr);
   return tree ? tree : NewCollection();
 }

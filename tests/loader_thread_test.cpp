@@ -28,8 +28,7 @@ TEST(LoaderThread, LoadsInOrderAndKeepsAFailureForItsTurn) {
 
   // Each report's tree, as parsed from its text.
   auto parsed = [](std::u16string_view text) {
-    CollectionPtr tree;
-    GetBlockStruct(text, tree);
+    CollectionPtr tree = ParseReport(text);
     return TreeToJson(tree);
   };
   std::u16string stage;

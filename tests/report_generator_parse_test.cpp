@@ -14,8 +14,7 @@ namespace tarnwick {
 namespace {
 
 CollectionPtr Parse(std::u16string_view text) {
-  CollectionPtr tree;
-  GetBlockStruct(text, tree);
+  CollectionPtr tree = ParseReport(text);
   return tree;
 }
 

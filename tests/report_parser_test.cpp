@@ -17,8 +17,7 @@ namespace {
 
 // The tree of a report as the CLI prints it.
 std::string Tree(std::u16string_view report) {
-  CollectionPtr tree;
-  GetBlockStruct(report, tree);
+  CollectionPtr tree = ParseReport(report);
   return TreeToJson(tree);
 }
 
@@ -427,35 +426,19 @@ TEST(ReportParser, GrammarErrorsNameTheLineNumberAndText) {
 }
 
 TEST(ReportParser, EmptyTextGivesNoTree) {
-  EXPECT_EQ(Tree(u""), "null");
-  FrmAnalCls parser;
-  parser.SetFormText(u"");
-  parser.AnalyzeFormText();
-  EXPECT_EQ(parser.BlockStruct(), nullptr);
+  EXPECT_EQ(ParseReport(u""), nullptr);
+  RawBuffer<char16_t> empty;
+  EXPECT_EQ(ParseReport(empty), nullptr);
 }
 
-TEST(ReportParser, ParseEntryLeavesAnExistingTreeUnread) {
-  CollectionPtr tree = BlankTree();
-  const Collection* before = tree.get();
-  GetBlockStruct(u"* 名前 F\n* ブロック\n  * 型 X\n", tree);  // would not parse
-  EXPECT_EQ(tree.get(), before);
-  EXPECT_EQ(TreeToJson(tree), R"([["",null]])");
-}
-
-TEST(ReportParser, ParserAnalysesOnDemandAndAFailureLeavesItUnanalysed) {
-  const std::u16string good = u"* 名前 F\n";
-  FrmAnalCls parser;
-  parser.SetFormText(good);
-  EXPECT_EQ(parser.FormText(), good);
-  const CollectionPtr tree = parser.BlockStruct();  // analyses first
-  EXPECT_EQ(TreeToJson(tree), R"([["ﾌｫｰﾑ",[["F",[]]]]])");
-  EXPECT_EQ(parser.BlockStruct(), tree);
+TEST(ReportParser, TheTreeOutlivesItsTextAndAFailedParseGivesNone) {
+  CollectionPtr tree = ParseReport(std::u16string(u"* 名前 F\n  タイトル T\n"));  // text gone
+  EXPECT_EQ(TreeToJson(tree), R"([["ﾌｫｰﾑ",[["F",[["タイトル","T"]]]]]])");
 
   const std::u16string bad = u"* 名前 F\n* ブロック\n  * 型 X\n";
-  parser.SetFormText(bad);
-  EXPECT_THROW(parser.AnalyzeFormText(), Error);
-  EXPECT_THROW(parser.BlockStruct(), Error);                // still not analysed: tries again
-  EXPECT_EQ(TreeToJson(tree), R"([["ﾌｫｰﾑ",[["F",[]]]]])");  // the earlier tree lives on
+  EXPECT_THROW(tree = ParseReport(bad), Error);
+  EXPECT_EQ(TreeToJson(tree),
+            R"([["ﾌｫｰﾑ",[["F",[["タイトル","T"]]]]]])");  // the earlier tree lives on
 }
 
 TEST(ReportParser, HostileTextsGiveATreeOrAClearError) {
@@ -524,8 +507,7 @@ TEST(ReportParser, HostileTextsGiveATreeOrAClearError) {
       text += u'\n';
     }
     try {
-      CollectionPtr tree;
-      GetBlockStruct(text, tree);
+      CollectionPtr tree = ParseReport(text);
       ASSERT_NE(tree, nullptr);
       ++trees;
     } catch (const Error& error) {
@@ -550,8 +532,7 @@ std::u16string NestedReport(int sections) {
 TEST(ReportParser, NestingIsBoundedWithAClearError) {
   // The top section counts as the first level.
   const std::u16string deepest = NestedReport(kMaxSectionDepth - 1);
-  CollectionPtr tree;
-  GetBlockStruct(deepest, tree);
+  CollectionPtr tree = ParseReport(deepest);
   int depth = 0;
   for (const Collection* c = tree.get(); c->Count() > 0; c = &c->At(c->Count()).Children()) ++depth;
   EXPECT_EQ(depth, 2 * kMaxSectionDepth);
@@ -566,8 +547,7 @@ TEST(ReportParser, NestingIsBoundedWithAClearError) {
 TEST(ReportParser, ThousandsOfSameNamedObjectsAreRefused) {
   std::u16string text = u"* 名前 F\n* ブロック\n";
   for (int i = 0; i < 1001; ++i) text += u"  * 名前 B\n";
-  CollectionPtr tree;
-  GetBlockStruct(text, tree);
+  CollectionPtr tree = ParseReport(text);
   const Collection& blocks = tree->At(1).Children().At(1).Children().At(1).Children();
   ASSERT_EQ(blocks.Count(), 1001u);
   EXPECT_EQ(blocks.At(1001).Key, u"B" + std::u16string(1000, u' '));
@@ -599,8 +579,7 @@ TEST(ReportParser, GeneratedReportsAndTheirEditsParseIntoModules) {
   options.moduleName = u"ORDERS";
   const std::u16string original = GenerateReportText(options);
   for (const std::u16string& text : {original, MutateReportText(original, 0.05, 3)}) {
-    CollectionPtr tree;
-    GetBlockStruct(DecodeCp932(ReportBytes(text)), tree);
+    CollectionPtr tree = ParseReport(DecodeCp932(ReportBytes(text)));
     ASSERT_EQ(tree->Count(), 1u);
     EXPECT_EQ(tree->At(1).Key, u"ﾌｫｰﾑ");
     const Collection& modules = tree->At(1).Children();
@@ -624,8 +603,7 @@ TEST(ReportParser, AHugeLineIsKeptWhereItLiesNotCopied) {
   RawBuffer<char16_t> buffer;
   buffer.Resize(report.size());
   std::copy(report.begin(), report.end(), buffer.data());
-  CollectionPtr tree;
-  GetBlockStruct(buffer, tree);
+  CollectionPtr tree = ParseReport(buffer);
   EXPECT_TRUE(buffer.empty()) << "the tree took the text over";
   EXPECT_EQ(TreeToJson(tree), Tree(report));
   const clsItem& title = tree->At(1).Children().At(1).Children().At(1);
@@ -635,8 +613,7 @@ TEST(ReportParser, AHugeLineIsKeptWhereItLiesNotCopied) {
   const std::u16string small = u"* 名前 F\r\n  タイトル T\r\n";
   buffer.Resize(small.size());
   std::copy(small.begin(), small.end(), buffer.data());
-  CollectionPtr smallTree;
-  GetBlockStruct(buffer, smallTree);
+  CollectionPtr smallTree = ParseReport(buffer);
   EXPECT_EQ(buffer.View(), small);
   std::fill(buffer.data(), buffer.data() + buffer.size(), u'?');
   EXPECT_EQ(TreeToJson(smallTree), Tree(small));

@@ -140,8 +140,7 @@ TEST(SearchTable, WithoutFoundOnlyEveryObjectAndPropertyIsListed) {
 }
 
 TEST(SearchTable, AParsedReportShowsTheLinesOfATriggerUnderAllItsHeaders) {
-  CollectionPtr tree;
-  GetBlockStruct(
+  const CollectionPtr tree = ParseReport(
       u"* 名前                     FORM1\r\n"
       u"* タイトル                 受注入力\r\n"
       u"* ブロック\r\n"
@@ -155,8 +154,7 @@ TEST(SearchTable, AParsedReportShowsTheLinesOfATriggerUnderAllItsHeaders) {
       u"      * トリガー・テキスト\r\n"
       u"SELECT *\r\n"
       u"  FROM T;\r\n"
-      u"      * 問合せ入力モードで起動 いいえ\r\n",
-      tree);
+      u"      * 問合せ入力モードで起動 いいえ\r\n");
   bool found = false;
   EXPECT_EQ(
       Render(Query({{u"FROM"}}, true, false, true), tree.get(), found),

@@ -14,8 +14,7 @@ namespace {
 // The trigger text of a generated report, read back through the parser, as
 // lines.
 std::vector<std::u16string> TriggerLines(std::u16string_view report) {
-  CollectionPtr tree;
-  GetBlockStruct(report, tree);
+  CollectionPtr tree = ParseReport(report);
   const clsItem* node = &tree->At(1);
   for (std::u16string_view key :
        {u"TRIGGER_FORM", u"トリガー", u"WHEN-NEW-FORM-INSTANCE", u"トリガー・テキスト"}) {
