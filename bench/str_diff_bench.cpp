@@ -122,7 +122,7 @@ void RunDiffOn(benchmark::State& state, const TextPair& pair) {
     diff.BuildDiff();
     diff.Rewind();
     records = 0;
-    for (DiffRecord r = diff.NextDiffLine(); !diff.IsDiffEnd(); r = diff.NextDiffLine()) {
+    for (LineRecord r; diff.NextDiffLine(r);) {
       benchmark::DoNotOptimize(r);
       ++records;
     }
@@ -216,7 +216,7 @@ void BM_StrDiffSmallTexts(benchmark::State& state) {
     diff.SetText2(text2);
     diff.BuildDiff();
     diff.Rewind();
-    for (DiffRecord r = diff.NextDiffLine(); !diff.IsDiffEnd(); r = diff.NextDiffLine()) {
+    for (LineRecord r; diff.NextDiffLine(r);) {
       benchmark::DoNotOptimize(r);
     }
   }

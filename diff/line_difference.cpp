@@ -58,30 +58,26 @@ const std::vector<LineRecord>& LineDiffer::Compare(std::u16string_view text1,
                ? keys.origin[static_cast<std::size_t>(idx - 1)]
                : 0;
   };
-  for (;;) {
-    const DiffRecord record = diff_.NextDiffLine();
-    if (diff_.IsDiffEnd()) break;
+  for (LineRecord record; diff_.NextDiffLine(record);) {
     const std::int32_t idx1 = original(keys1_, record.idx1);
     const std::int32_t idx2 = original(keys2_, record.idx2);
     LineRecord out;
     switch (record.kind) {
-      case DiffKind::kCommon:
+      case LineKind::kCommon:
         if (idx1 == 0 || idx2 == 0) continue;
         AppendSkipped(idx1, idx2);
         out.kind = LineKind::kCommon;
         break;
-      case DiffKind::kOnly1:
+      case LineKind::kOnly1:
         if (idx1 == 0) continue;
         AppendSkipped(idx1, next2_);
         out.kind = LineKind::kOnly1;
         break;
-      case DiffKind::kOnly2:
+      case LineKind::kOnly2:
         if (idx2 == 0) continue;
         AppendSkipped(next1_, idx2);
         out.kind = LineKind::kOnly2;
         break;
-      case DiffKind::kEnd:
-        continue;
     }
     if (idx1 != 0) {
       out.idx1 = idx1;

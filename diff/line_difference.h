@@ -1,5 +1,5 @@
 // The line difference of two multi-line values as the pages show it: the
-// records of StrDiff2 in its order, each pointing at the original lines. Under
+// records of DiffLines in its order, each pointing at the original lines. Under
 // comparison options the normalised lines are compared and every record is
 // mapped back to the original lines by number, so a common record may hold
 // two different texts, and a line the options ignore (blank-only) is a common
@@ -14,20 +14,6 @@
 #include "diff/str_diff.h"
 
 namespace tarnwick {
-
-enum class LineKind : std::uint8_t {
-  kCommon,  // in both values (or ignored: then one number is 0)
-  kOnly1,   // in value 1 only
-  kOnly2,   // in value 2 only
-};
-
-struct LineRecord {
-  LineKind kind = LineKind::kCommon;
-  std::int32_t idx1 = 0;  // 1-based line numbers; 0 when the side has no line
-  std::int32_t idx2 = 0;
-  std::u16string_view line1;  // views into the compared values
-  std::u16string_view line2;
-};
 
 // Computes line differences, reusing its buffers from one call to the next.
 class LineDiffer {

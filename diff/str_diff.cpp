@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "base/error.h"
+#include "base/prefetch.h"
 #include "text/line_reader.h"
 
 namespace tarnwick {
@@ -422,11 +423,11 @@ struct StrDiff2::Impl {
     // the cache misses overlap instead of queueing.
     constexpr std::int32_t kAhead = 16;
     for (std::int32_t k = 1; k <= n1; ++k) {
-      if (k + kAhead <= n1) __builtin_prefetch(&slots[hashes1[k + kAhead] & (capacity - 1)]);
+      if (k + kAhead <= n1) PrefetchForReading(&slots[hashes1[k + kAhead] & (capacity - 1)]);
       id1[k] = intern(text1.lines[k], hashes1[k]);
     }
     for (std::int32_t k = 1; k <= n2; ++k) {
-      if (k + kAhead <= n2) __builtin_prefetch(&slots[hashes2[k + kAhead] & (capacity - 1)]);
+      if (k + kAhead <= n2) PrefetchForReading(&slots[hashes2[k + kAhead] & (capacity - 1)]);
       id2[k] = intern(text2.lines[k], hashes2[k]);
     }
     const std::size_t ids = idLine.size();
@@ -675,23 +676,23 @@ void StrDiff2::Rewind() {
   end_ = false;
 }
 
-DiffRecord StrDiff2::NextDiffLine() {
-  DiffRecord record;
+bool StrDiff2::NextDiffLine(LineRecord& out) {
   if (end_ || cursorBlock_ < 1 || cursorBlock_ > static_cast<std::int32_t>(blocks_.size())) {
     end_ = true;
-    return record;
+    return false;
   }
   const DiffBlock* block = &blocks_[cursorBlock_ - 1];
   while (p1_ > block->nLen1 && p2_ > block->nLen2) {
     if (block->nNext == -1) {
       end_ = true;
-      return record;
+      return false;
     }
     cursorBlock_ = block->nNext;
     block = &blocks_[cursorBlock_ - 1];
     p1_ = 1;
     p2_ = 1;
   }
+  LineRecord record;
   bool tookText1 = false;
   if (p1_ <= block->nLen1) {
     record.idx1 = block->nStart1 + p1_ - 1;
@@ -707,8 +708,20 @@ DiffRecord StrDiff2::NextDiffLine() {
     }
   }
   record.kind =
-      !block->bChanged ? DiffKind::kCommon : (tookText1 ? DiffKind::kOnly1 : DiffKind::kOnly2);
-  return record;
+      !block->bChanged ? LineKind::kCommon : (tookText1 ? LineKind::kOnly1 : LineKind::kOnly2);
+  out = record;
+  return true;
+}
+
+std::vector<LineRecord> DiffLines(std::u16string_view text1, std::u16string_view text2) {
+  StrDiff2 diff;
+  diff.SetText1(text1);
+  diff.SetText2(text2);
+  diff.BuildDiff();
+  diff.Rewind();
+  std::vector<LineRecord> records;
+  for (LineRecord record; diff.NextDiffLine(record);) records.push_back(record);
+  return records;
 }
 
 }  // namespace tarnwick

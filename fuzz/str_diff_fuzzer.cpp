@@ -45,7 +45,7 @@ bool SameBlock(const DiffBlock& a, const DiffBlock& b) {
          a.nLen1 == b.nLen1 && a.nLen2 == b.nLen2 && a.nNext == b.nNext;
 }
 
-bool SameRecord(const DiffRecord& a, const DiffRecord& b) {
+bool SameRecord(const LineRecord& a, const LineRecord& b) {
   return a.kind == b.kind && a.idx1 == b.idx1 && a.idx2 == b.idx2 && a.line1 == b.line1 &&
          a.line2 == b.line2;
 }
@@ -78,17 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   diff.SetText2(text2);
   diff.BuildDiff();
   const ReferenceStrDiff reference(text1, text2);
-  const std::vector<DiffBlock>& blocks = diff.Blocks();
+  const std::vector<DiffBlock>& blocks = StrDiff2Inspector::Blocks(diff);
   Require(blocks.size() == reference.Blocks().size(), "as many blocks as the reference");
   for (std::size_t k = 0; k < blocks.size(); ++k)
     Require(SameBlock(blocks[k], reference.Blocks()[k]), "the reference's blocks, in its order");
 
   diff.Rewind();
-  for (const DiffRecord& expected : reference.Records()) {
-    const DiffRecord record = diff.NextDiffLine();
-    Require(!diff.IsDiffEnd() && SameRecord(record, expected), "the reference's records");
+  LineRecord record;
+  for (const LineRecord& expected : reference.Records()) {
+    Require(diff.NextDiffLine(record) && SameRecord(record, expected), "the reference's records");
   }
-  diff.NextDiffLine();
-  Require(diff.IsDiffEnd(), "no record after the reference's last");
+  Require(!diff.NextDiffLine(record), "no record after the reference's last");
   return 0;
 }

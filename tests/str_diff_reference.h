@@ -15,6 +15,12 @@
 
 namespace tarnwick {
 
+// The block list of a StrDiff2 in storage order (block 1 is the head): the
+// product keeps it to itself, the tests hold it against the reference's.
+struct StrDiff2Inspector {
+  static const std::vector<DiffBlock>& Blocks(const StrDiff2& diff) { return diff.blocks_; }
+};
+
 class ReferenceStrDiff {
  public:
   ReferenceStrDiff(std::u16string_view text1, std::u16string_view text2)
@@ -31,26 +37,26 @@ class ReferenceStrDiff {
     }
   }
 
-  // In storage order, as StrDiff2::Blocks.
+  // In storage order, as StrDiff2Inspector::Blocks.
   const std::vector<DiffBlock>& Blocks() const { return blocks_; }
 
   // Every record in reading order, without the end record; the lines are
   // views into this object.
-  std::vector<DiffRecord> Records() const {
-    std::vector<DiffRecord> out;
+  std::vector<LineRecord> Records() const {
+    std::vector<LineRecord> out;
     for (int k = 1; k != -1; k = blocks_[k - 1].nNext) {
       const DiffBlock& b = blocks_[k - 1];
       if (!b.bChanged) {
         for (int t = 0; t < b.nLen1; ++t) {
-          out.push_back({t1_.lines[b.nStart1 + t], t2_.lines[b.nStart2 + t], b.nStart1 + t,
-                         b.nStart2 + t, DiffKind::kCommon});
+          out.push_back({LineKind::kCommon, b.nStart1 + t, b.nStart2 + t, t1_.lines[b.nStart1 + t],
+                         t2_.lines[b.nStart2 + t]});
         }
         continue;
       }
       for (int t = 0; t < b.nLen1; ++t)
-        out.push_back({t1_.lines[b.nStart1 + t], {}, b.nStart1 + t, 0, DiffKind::kOnly1});
+        out.push_back({LineKind::kOnly1, b.nStart1 + t, 0, t1_.lines[b.nStart1 + t], {}});
       for (int t = 0; t < b.nLen2; ++t)
-        out.push_back({{}, t2_.lines[b.nStart2 + t], 0, b.nStart2 + t, DiffKind::kOnly2});
+        out.push_back({LineKind::kOnly2, 0, b.nStart2 + t, {}, t2_.lines[b.nStart2 + t]});
     }
     return out;
   }

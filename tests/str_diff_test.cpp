@@ -13,32 +13,34 @@
 namespace tarnwick {
 namespace {
 
-// A record as "kind|line|idx1|idx2" (kind 0 common, 1 or 2 one side only, -1
-// the end), the line being the one the kind fills.
-std::string Show(const DiffRecord& r) {
-  const std::u16string_view line = r.kind == DiffKind::kOnly2 ? r.line2 : r.line1;
-  const char* const kinds[] = {"0", "1", "2", "-1"};
+// A record as "kind|line|idx1|idx2" (kind 0 common, 1 or 2 one side only),
+// the line being the one the kind fills.
+std::string Show(const LineRecord& r) {
+  const std::u16string_view line = r.kind == LineKind::kOnly2 ? r.line2 : r.line1;
+  const char* const kinds[] = {"0", "1", "2"};
   return kinds[static_cast<int>(r.kind)] + ("|" + ToUtf8(line)) + "|" + std::to_string(r.idx1) +
          "|" + std::to_string(r.idx2);
+}
+
+std::vector<std::string> Show(const std::vector<LineRecord>& records) {
+  std::vector<std::string> out;
+  for (const LineRecord& r : records) out.push_back(Show(r));
+  return out;
 }
 
 std::vector<std::string> Records(StrDiff2& diff) {
   std::vector<std::string> out;
   diff.Rewind();
-  for (;;) {
-    const DiffRecord r = diff.NextDiffLine();
-    if (diff.IsDiffEnd()) break;
-    out.push_back(Show(r));
-  }
+  for (LineRecord r; diff.NextDiffLine(r);) out.push_back(Show(r));
   return out;
 }
 
 std::vector<std::string> Diff(std::u16string_view text1, std::u16string_view text2) {
-  StrDiff2 diff;
-  diff.SetText1(text1);
-  diff.SetText2(text2);
-  diff.BuildDiff();
-  return Records(diff);
+  return Show(DiffLines(text1, text2));
+}
+
+const std::vector<DiffBlock>& Blocks(const StrDiff2& diff) {
+  return StrDiff2Inspector::Blocks(diff);
 }
 
 using Lines = std::vector<std::string>;
@@ -60,14 +62,15 @@ TEST(StrDiff, IdenticalTextsAreOneUnchangedBlock) {
   diff.SetText1(u"x\r\ny\r\nz");
   diff.SetText2(u"x\r\ny\r\nz");
   diff.BuildDiff();
-  ASSERT_EQ(diff.Blocks().size(), 1u);
-  EXPECT_FALSE(diff.Blocks()[0].bChanged);
-  EXPECT_EQ(diff.Blocks()[0].nLen1, 3);
-  EXPECT_EQ(diff.Blocks()[0].nNext, -1);
+  ASSERT_EQ(Blocks(diff).size(), 1u);
+  EXPECT_FALSE(Blocks(diff)[0].bChanged);
+  EXPECT_EQ(Blocks(diff)[0].nLen1, 3);
+  EXPECT_EQ(Blocks(diff)[0].nNext, -1);
   EXPECT_EQ(Records(diff), (Lines{"0|x|1|1", "0|y|2|2", "0|z|3|3"}));
 }
 
 TEST(StrDiff, ChangedLinesComeTextOneFirst) {
+  EXPECT_EQ(Diff(u"a\nb\nc", u"a\nc\nd"), (Lines{"0|a|1|1", "1|b|2|0", "0|c|3|2", "2|d|0|3"}));
   EXPECT_EQ(Diff(u"a\nb\nc", u"a\nx\nc"), (Lines{"0|a|1|1", "1|b|2|0", "2|x|0|2", "0|c|3|3"}));
   EXPECT_EQ(Diff(u"a\nb\nc\nd", u"a\nx\ny\nd"),
             (Lines{"0|a|1|1", "1|b|2|0", "1|c|3|0", "2|x|0|2", "2|y|0|3", "0|d|4|4"}));
@@ -81,7 +84,7 @@ TEST(StrDiff, ExtraLinesAtTheEndFormAOneSidedBlock) {
   diff.SetText1(u"a\nb");
   diff.SetText2(u"a\nb\nc\nd");
   diff.BuildDiff();
-  const std::vector<DiffBlock>& blocks = diff.Blocks();
+  const std::vector<DiffBlock>& blocks = Blocks(diff);
   ASSERT_EQ(blocks.size(), 2u);
   EXPECT_FALSE(blocks[0].bChanged);
   EXPECT_EQ(blocks[0].nLen1, 2);
@@ -121,9 +124,9 @@ TEST(StrDiff, PiecesAreLinkedInTextOrderNotStorageOrder) {
                                        {false, 4, 4, 3, 3, -1},
                                        {false, 1, 2, 1, 1, 4},
                                        {true, 2, 3, 2, 1, 2}};
-  ASSERT_EQ(diff.Blocks().size(), expected.size());
+  ASSERT_EQ(Blocks(diff).size(), expected.size());
   for (std::size_t k = 0; k < expected.size(); ++k) {
-    const DiffBlock& b = diff.Blocks()[k];
+    const DiffBlock& b = Blocks(diff)[k];
     SCOPED_TRACE("block " + std::to_string(k + 1));
     EXPECT_EQ(b.bChanged, expected[k].changed);
     EXPECT_EQ(b.nStart1, expected[k].start1);
@@ -151,19 +154,18 @@ TEST(StrDiff, ReadingPastTheEndKeepsAnsweringEndAndRewindStartsOver) {
   diff.BuildDiff();
   const Lines first = Records(diff);
   EXPECT_EQ(first, (Lines{"1|a|1|0", "0|b|2|1"}));
+  LineRecord r;
+  r.idx1 = 7;
   for (int n = 0; n < 3; ++n) {
-    const DiffRecord r = diff.NextDiffLine();
-    EXPECT_EQ(r.kind, DiffKind::kEnd);
-    EXPECT_TRUE(r.line1.empty() && r.line2.empty());
-    EXPECT_TRUE(diff.IsDiffEnd());
+    EXPECT_FALSE(diff.NextDiffLine(r));
+    EXPECT_EQ(r.idx1, 7) << "the record is left alone";
   }
   EXPECT_EQ(Records(diff), first);
 
   // Without BuildDiff there are no blocks and no records.
   StrDiff2 fresh;
   fresh.Rewind();
-  EXPECT_EQ(fresh.NextDiffLine().kind, DiffKind::kEnd);
-  EXPECT_TRUE(fresh.IsDiffEnd());
+  EXPECT_FALSE(fresh.NextDiffLine(r));
 }
 
 TEST(StrDiff, OneObjectServesManyComparisons) {
@@ -198,7 +200,7 @@ void ExpectBlocksCoverBothTexts(const StrDiff2& diff, const std::u16string& text
   std::vector<std::u16string_view> lines1{{}}, lines2{{}};
   for (std::int64_t p = 1; p != -1;) lines1.push_back(ReadLine(text1, p));
   for (std::int64_t p = 1; p != -1;) lines2.push_back(ReadLine(text2, p));
-  const std::vector<DiffBlock>& blocks = diff.Blocks();
+  const std::vector<DiffBlock>& blocks = Blocks(diff);
   std::int32_t next1 = 1, next2 = 1;
   std::size_t visited = 0;
   for (std::int32_t k = 1; k != -1; k = blocks[k - 1].nNext) {
@@ -228,16 +230,16 @@ void ExpectSameAsReference(const std::u16string& text1, const std::u16string& te
   diff.BuildDiff();
   ExpectBlocksCoverBothTexts(diff, text1, text2);
   const ReferenceStrDiff reference(text1, text2);
-  ASSERT_EQ(diff.Blocks().size(), reference.Blocks().size());
-  for (std::size_t k = 0; k < diff.Blocks().size(); ++k) {
-    const DiffBlock& a = diff.Blocks()[k];
+  ASSERT_EQ(Blocks(diff).size(), reference.Blocks().size());
+  for (std::size_t k = 0; k < Blocks(diff).size(); ++k) {
+    const DiffBlock& a = Blocks(diff)[k];
     const DiffBlock& b = reference.Blocks()[k];
     ASSERT_TRUE(a.bChanged == b.bChanged && a.nStart1 == b.nStart1 && a.nStart2 == b.nStart2 &&
                 a.nLen1 == b.nLen1 && a.nLen2 == b.nLen2 && a.nNext == b.nNext)
         << "block " << k + 1;
   }
   Lines expected;
-  for (const DiffRecord& r : reference.Records()) expected.push_back(Show(r));
+  for (const LineRecord& r : reference.Records()) expected.push_back(Show(r));
   ASSERT_EQ(Records(diff), expected);
 }
 
