@@ -3,6 +3,10 @@
 // list (ranges by code unit), anything else itself, compared code unit by code
 // unit. The whole text must match the whole pattern. A pattern is compiled
 // once; matching takes time bounded by pattern length times text length.
+//
+//   const LikePattern pattern(u"*WHEN-#*");
+//   pattern.Matches(u"ON WHEN-1 X");  // true: "*" any run, "#" one digit
+//   pattern.Occurrences(u"WHEN-1 WHEN-2");  // {{0, 6}, {7, 13}}: the part between the stars
 #pragma once
 
 #include <array>

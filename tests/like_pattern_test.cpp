@@ -4,6 +4,8 @@
 
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/error.h"
 #include "text/utf8.h"
@@ -30,6 +32,13 @@ TEST(LikePattern, WildcardsStandForRunsCharactersAndDigits) {
   EXPECT_TRUE(Like(u"x9y", u"x#y"));
   EXPECT_FALSE(Like(u"xay", u"x#y"));
   EXPECT_FALSE(Like(u"x１y", u"x#y"));  // full-width digits are not 0-9
+}
+
+TEST(LikePattern, TheHeaderExampleHolds) {
+  const LikePattern pattern(u"*WHEN-#*");
+  EXPECT_TRUE(pattern.Matches(u"ON WHEN-1 X"));
+  EXPECT_EQ(pattern.Occurrences(u"WHEN-1 WHEN-2"),
+            (std::vector<std::pair<std::size_t, std::size_t>>{{0, 6}, {7, 13}}));
 }
 
 TEST(LikePattern, WholeTextMustMatchSoContainmentNeedsStarsAround) {
