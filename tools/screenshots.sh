@@ -18,8 +18,8 @@ export QT_QPA_PLATFORM="offscreen:configfile=$screen"
 # Keep the developer's scaling settings out of the 100% pictures.
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 
-"$build/tarnwick" --screenshots "$out"
-QT_SCALE_FACTOR=2 "$build/tarnwick" --screenshots "$out/200"
+"$build/tarnwick-screenshots" "$out"
+QT_SCALE_FACTOR=2 "$build/tarnwick-screenshots" "$out/200"
 
 for png in "$out"/*.png "$out"/200/*.png; do
   echo "$png"

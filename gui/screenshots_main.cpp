@@ -1,0 +1,23 @@
+// tarnwick-screenshots FOLDER: pictures of the windows for documentation and
+// review (tools/screenshots.sh). A tool beside the window, never shipped
+// with it.
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "gui/japanese_font.h"
+#include "gui/qt_translation.h"
+#include "gui/screenshots.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  tarnwick::UseJapaneseFont(app);
+  tarnwick::UseJapaneseQtTexts(app);
+
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() != 2) {
+    std::fputs("usage: tarnwick-screenshots FOLDER\n", stderr);
+    return 64;
+  }
+  return tarnwick::TakeScreenshots(arguments[1]) ? 0 : 1;
+}
