@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -111,15 +112,21 @@ TEST(ObjectTree, BlankTreeHoldsOneBlankNode) {
 TEST(ObjectTree, DestroyingAVeryDeepTreeDoesNotRecurse) {
   CollectionPtr root = NewCollection();
   Collection* tip = root.get();
-  for (int depth = 0; depth < 200000; ++depth) {
+  std::weak_ptr<Collection> middle, deepest;
+  constexpr int kDepth = 200000;
+  for (int depth = 0; depth < kDepth; ++depth) {
     CollectionPtr child = NewCollection();
+    if (depth == kDepth / 2) middle = child;
+    if (depth == kDepth - 1) deepest = child;
     Collection* next = child.get();
     tip->Add(TextNode(u"p", u"v"));
     tip->Add(CollectionNode(u"c", std::move(child)));
     tip = next;
   }
   root.reset();  // would overflow the stack if each level recursed
-  SUCCEED();
+  // And every level went with the root, down to the last.
+  EXPECT_TRUE(middle.expired());
+  EXPECT_TRUE(deepest.expired());
 }
 
 TEST(ObjectTree, SharedSubtreesOutliveTheirParent) {

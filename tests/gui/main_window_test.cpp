@@ -24,6 +24,9 @@
 #include <QUrl>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <typeinfo>
 
 #include "gui/report_tree_view.h"
 #include "gui/structure_viewer.h"
@@ -99,10 +102,17 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
+  // The window's widget of that type and name, never null: a missing one
+  // ends the test where it is asked for, as an ASSERT would (GoogleTest
+  // reports the exception as the test's failure).
   template <typename Widget>
   Widget* W(const char* name) {
-    auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
+    Widget* widget =
+        window_ != nullptr ? window_->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
+    if (widget == nullptr) {
+      throw std::runtime_error(std::string("the window has no ") + typeid(Widget).name() +
+                               " named " + name);
+    }
     return widget;
   }
   QString Text(const char* name) { return W<QLineEdit>(name)->text(); }
@@ -235,6 +245,13 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndGroups) {
   for (const QLabel* label : window.findChildren<QLabel*>()) common << label->text();
   EXPECT_TRUE(common.contains(QStringLiteral("出力先フォルダ")));
   EXPECT_TRUE(common.contains(QStringLiteral("結果出力ファイル名(.html)")));
+}
+
+TEST_F(MainWindowTest, AskingForAWidgetTheWindowLacksStopsTheTest) {
+  Start();
+  EXPECT_THROW(W<QLineEdit>("txtNoSuchBox"), std::runtime_error);
+  EXPECT_THROW(W<QPushButton>("txtFolder1"), std::runtime_error);  // a line edit, not a button
+  EXPECT_NE(W<QLineEdit>("txtFolder1"), nullptr);
 }
 
 TEST_F(MainWindowTest, FreshInstallationShowsTheNoticeAndFirstRunDefaults) {
