@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
@@ -558,11 +559,17 @@ TEST_F(MainWindowTest, FilesDroppedOnABoxThatIsNoDropTargetChangeNothing) {
 }
 
 TEST_F(MainWindowTest, LineBreaksNeverReachABoxNorTheSettingsFile) {
-  // A folder whose name holds a line feed, dropped; text set and pasted.
-  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("A\nB")));
+  // A folder whose name holds a line feed, dropped (where the file system
+  // allows such a name: Windows does not); text set and pasted.
+  const bool lineFeedFolder = QDir(dir_.path()).mkpath(QStringLiteral("A\nB"));
+  if (QSysInfo::kernelType() != QStringLiteral("winnt")) {
+    ASSERT_TRUE(lineFeedFolder);
+  }
   frmMain& window = Start();
-  DropFiles(W<QLineEdit>("txtFolder1"), {PathIn(dir_, QStringLiteral("A\nB"))});
-  EXPECT_EQ(U(Text("txtFolder1")), FolderOf(dir_, QStringLiteral("AB")));
+  if (lineFeedFolder) {
+    DropFiles(W<QLineEdit>("txtFolder1"), {PathIn(dir_, QStringLiteral("A\nB"))});
+    EXPECT_EQ(U(Text("txtFolder1")), FolderOf(dir_, QStringLiteral("AB")));
+  }
 
   auto* search = W<QLineEdit>("txtSearchStr1");
   search->setText(QStringLiteral("ab\r\ncd\n"));
