@@ -13,22 +13,19 @@
 
 #include "app/file_list.h"
 #include "app/loader_thread.h"
+#include "app/page_styles.h"
 #include "app/processors.h"
 #include "app/report_loader.h"
-#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
 #include "base/error.h"
-#include "diff/change_counts.h"
-#include "diff/classic_rows.h"
 #include "diff/form_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
-#include "review/review_compare.h"
 #include "text/decimal.h"
 
 namespace tarnwick {
@@ -51,7 +48,7 @@ struct DiffPlan {
   std::u16string summaryPath;    // folder mode only
   std::vector<FileEntry> files;  // folder mode only; entry i belongs to pair i
   std::vector<PairPlan> pairs;
-  std::vector<std::pair<bool, ChangeCounts>> results;  // of the pairs done, in order
+  std::vector<ComparisonResult> results;  // of the pairs done, in order
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages;
@@ -188,50 +185,34 @@ const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view pat
   return *tree;
 }
 
-struct PairResult {
-  bool diffFound = false;
-  ChangeCounts counts;
-};
-
 // Compares one loaded pair and writes its page in the settings' style.
-PairResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
-                       std::u16string_view compareStage, std::u16string_view heading,
-                       const Settings& settings, std::u16string& stage) {
+ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
+                             std::u16string_view compareStage, std::u16string_view heading,
+                             const Settings& settings, std::u16string& stage) {
   if (const LoadedReport* failure = loaded.Failure()) {
     stage = failure->stage;
     std::rethrow_exception(failure->error);
   }
   stage = compareStage;
-  PairResult result;
-  const bool review = settings.PAGE_STYLE == PageStyle::Review;
-  const CompareOptions options = CompareOptionsOf(settings);
-  // A classic page streams to disk while its table is built.
-  std::optional<TablePage> classicPage;
-  if (!review) classicPage.emplace(pair.page, kComparisonPageHead);
-  HTMLTblCls reviewTable;  // unused: the review page keeps its own text
-  ClassicCompareRows classic(classicPage ? classicPage->Table() : reviewTable);
-  ReviewComparePage reviewPage(options);
-  ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
-  MakeFormDiff(RequireTree(loaded.side1.tree, pair.path1.text),
-               RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
-               counter, result.diffFound, settings.DIFF_ONLY, options);
-  result.counts = counter.Counts();
+  const std::unique_ptr<ComparisonRenderer> renderer = ComparisonRendererFor(settings);
+  PageWriter page(pair.page, renderer->Encoding());
+  const ComparisonResult result = MakeFormDiff(
+      RequireTree(loaded.side1.tree, pair.path1.text),
+      RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
+      renderer->Start(page), settings.DIFF_ONLY, CompareOptionsOf(settings));
   stage.clear();
 
   stage = u"ファイル[" + pair.page + u"]の出力中に、";
-  if (review) {
-    WriteUtf8Page(pair.page, reviewPage.Page(heading, result.counts, result.diffFound));
-  } else {
-    classicPage->Commit();
-  }
+  renderer->Finish({heading, result});
+  page.Commit();
   stage.clear();
   return result;
 }
 
-FileStatus PairStatus(const FileEntry& entry, bool diffFound) {
+FileStatus PairStatus(const FileEntry& entry, bool differs) {
   if (!entry.in2) return FileStatus::OnlyIn1;
   if (!entry.in1) return FileStatus::OnlyIn2;
-  return diffFound ? FileStatus::Different : FileStatus::Same;
+  return differs ? FileStatus::Different : FileStatus::Same;
 }
 
 // Compares pair after pair into its page; in folder mode writes the summary
@@ -283,11 +264,12 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
     }
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
-    const PairResult result = ComparePair(pairs[i], loaded, compareStage, heading, settings, stage);
+    const ComparisonResult result =
+        ComparePair(pairs[i], loaded, compareStage, heading, settings, stage);
     if (loaders) loaders->Discard(loaded);
-    plan.results.push_back({result.diffFound, result.counts});
+    plan.results.push_back(result);
     if (!plan.fileMode) {
-      files[i].status = PairStatus(files[i], result.diffFound);
+      files[i].status = PairStatus(files[i], result.differs);
       files[i].counts = result.counts;
       WriteRunSummary(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
     }
@@ -321,10 +303,10 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
       item.status = plan.files[i].status;
     }
     if (i < plan.results.size()) {
-      item.counts = plan.results[i].second;
+      item.counts = plan.results[i].counts;
       if (plan.fileMode)
-        item.status = plan.results[i].first ? FileStatus::Different : FileStatus::Same;
-      result.differs = result.differs || plan.results[i].first;
+        item.status = plan.results[i].differs ? FileStatus::Different : FileStatus::Same;
+      result.differs = result.differs || plan.results[i].differs;
     }
     result.items.push_back(std::move(item));
   }

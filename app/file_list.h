@@ -10,25 +10,11 @@
 #include <vector>
 
 #include "diff/change_counts.h"
+#include "diff/file_status.h"
 #include "files/file_io.h"
 #include "search/search_table.h"
 
 namespace tarnwick {
-
-enum class FileStatus : std::int32_t {
-  Unprocessed = 0,  // "未処理"
-  OnlyIn1 = 1,      // "フォルダ１のみ存在"
-  OnlyIn2 = 2,      // "フォルダ２のみ存在"
-  Different = 3,    // "差異あり", linked to the page
-  Same = 4,         // "一致"
-  NoMatch = 5,      // "該当しない"
-  Match = 6,        // "該当", linked to the page
-};
-
-// The summary cell text of a status.
-std::u16string_view StatusText(FileStatus status);
-// True for the statuses whose summary cell links to the result page.
-bool StatusLinksPage(FileStatus status);
 
 struct FileEntry {
   std::u16string name;  // upper-cased; unique within the list

@@ -4,19 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "app/review_output.h"
+#include "app/page_styles.h"
 #include "app/runs.h"
 #include "app/validation.h"
 #include "base/error.h"
-#include "diff/change_counts.h"
-#include "diff/classic_rows.h"
-#include "diff/html_table.h"
 #include "diff/object_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
-#include "review/review_compare.h"
 
 namespace tarnwick {
 
@@ -74,35 +70,25 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     };
     stage = u"フォーム文章の差分作成中に、";
     window.SetProgress(0, 0);  // one step of unknown length
-    const bool review = settings.PAGE_STYLE == PageStyle::Review;
-    const CompareOptions options = CompareOptionsOf(settings);
-    // A classic page streams to disk while its table is built.
-    std::optional<TablePage> classicPage;
-    if (!review) classicPage.emplace(resultPath, kComparisonPageHead);
-    HTMLTblCls reviewTable;  // unused: the review page keeps its own text
-    ClassicCompareRows classic(classicPage ? classicPage->Table() : reviewTable);
-    ReviewComparePage reviewPage(options);
-    ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
-    bool diffFound = false;
-    MakeObjDiff(side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile,
-                pathText(side1, node1.number), pathText(side2, node2.number), node1.key, node2.key,
-                counter, diffFound, settings.DIFF_OBJ_ONLY, options);
+    const std::unique_ptr<ComparisonRenderer> renderer = ComparisonRendererFor(settings);
+    PageWriter page(resultPath, renderer->Encoding());
+    const ComparisonResult compared = MakeObjDiff(
+        side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile, pathText(side1, node1.number),
+        pathText(side2, node2.number), node1.key, node2.key, renderer->Start(page),
+        settings.DIFF_OBJ_ONLY, CompareOptionsOf(settings));
     if (result != nullptr) {
       result->items.push_back({u"",
                                side1.ObjFile,
                                side2.ObjFile,
                                resultPath,
-                               diffFound ? FileStatus::Different : FileStatus::Same,
-                               counter.Counts(),
+                               compared.differs ? FileStatus::Different : FileStatus::Same,
+                               compared.counts,
                                {}});
-      result->differs = diffFound;
+      result->differs = compared.differs;
     }
     stage = u"ファイル[" + resultPath + u"]の出力中に、";
-    if (review) {
-      WriteUtf8Page(resultPath, reviewPage.Page(u"オブジェクト", counter.Counts(), diffFound));
-    } else {
-      classicPage->Commit();
-    }
+    renderer->Finish({u"オブジェクト", compared});
+    page.Commit();
     stage.clear();
   });
   if (outcome != RunOutcome::Finished) return outcome;

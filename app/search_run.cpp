@@ -11,9 +11,9 @@
 
 #include "app/file_list.h"
 #include "app/loader_thread.h"
+#include "app/page_styles.h"
 #include "app/processors.h"
 #include "app/report_loader.h"
-#include "app/review_output.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
@@ -22,7 +22,6 @@
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
-#include "review/review_search.h"
 #include "search/search_table.h"
 #include "text/decimal.h"
 
@@ -100,7 +99,6 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
 std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
                           const Settings& settings, WindowOps& window, std::u16string& stage) {
   WaitCursor wait(window);
-  const bool review = settings.PAGE_STYLE == PageStyle::Review;
   WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
   window.SetProgress(0, plan.files.size());
@@ -136,28 +134,20 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     CollectionPtr tree = loaded.Take(stage);
 
     stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
-    // A classic page streams to disk while its table is built.
-    std::optional<TablePage> classicPage;
-    if (!review) classicPage.emplace(entry.resultPath, kComparisonPageHead);
-    HTMLTblCls reviewTable;  // unused: the review page keeps its own text
-    ClassicSearchRows classic(classicPage ? classicPage->Table() : reviewTable);
-    ReviewSearchPage reviewPage;
-    SearchCounter counter(review ? static_cast<SearchEvents&>(reviewPage) : classic);
-    bool found = false;
-    MakeSearch(query, tree.get(), plan.reports[i].text, counter, found);
+    const std::unique_ptr<SearchRenderer> renderer = SearchRendererFor(settings);
+    PageWriter page(entry.resultPath, renderer->Encoding());
+    const SearchResult found =
+        MakeSearch(query, tree.get(), plan.reports[i].text, renderer->Start(page));
     if (loader) loader->Discard(std::move(tree));
     tree.reset();
 
     stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
-    if (review) {
-      WriteUtf8Page(entry.resultPath, reviewPage.Page(entry.name, counter.Counts()));
-    } else {
-      classicPage->Commit();
-    }
+    renderer->Finish(entry.name, found);
+    page.Commit();
     stage.clear();
 
-    entry.status = found ? FileStatus::Match : FileStatus::NoMatch;
-    entry.hits = counter.Counts();
+    entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
+    entry.hits = found.hits;
     WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
     window.SetProgress(i + 1, plan.files.size());
   }

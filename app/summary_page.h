@@ -4,7 +4,6 @@
 // always shows how far the run got.
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,26 +12,10 @@
 
 namespace tarnwick {
 
-// The table body of the summary page. An empty folder2 gives the single
-// folder row of the search. A non-empty `options` (the comparison options
-// that are on) gets a row of its own below the stamp.
-std::u16string SummaryTableBody(std::u16string_view stamp, std::u16string_view folder1,
-                                std::u16string_view folder2, const std::vector<FileEntry>& files,
-                                std::u16string_view options = {});
-
-// Writes the whole summary page, replacing the file. Throws tarnwick::Error.
-void WriteSummaryPage(std::u16string_view pagePath, std::u16string_view stamp,
-                      std::u16string_view folder1, std::u16string_view folder2,
-                      const std::vector<FileEntry>& files, std::u16string_view options = {});
-
-// The summary page in the settings' page style: the classic page above, or
-// the review summary with counts and links relative to the page.
+// Writes the summary page in the settings' page style, replacing the file.
+// An empty folder2 makes it a search's summary. Throws tarnwick::Error.
 void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
                      std::u16string_view stamp, std::u16string_view folder1,
                      std::u16string_view folder2, const std::vector<FileEntry>& files);
-
-// `target` as a link from a page in `fromFolder`: relative when both lie
-// under one root, else a file URL.
-std::u16string RelativeHref(std::u16string_view fromFolder, std::u16string_view target);
 
 }  // namespace tarnwick

@@ -8,8 +8,9 @@
 
 #include <cstddef>
 
+#include "classic/compare_rows.h"
+#include "classic/html_table.h"
 #include "diff/form_diff.h"
-#include "diff/html_table.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
 #include "tools/generator/report_generator.h"
@@ -44,9 +45,10 @@ void BM_MakeFormDiffTable(benchmark::State& state) {
   bool diffFound = false;
   for (auto _ : state) {
     HTMLTblCls table;
-    diffFound = false;
-    MakeFormDiffTable(*tree1, *tree2, true, true, u"C:\\old\\FORM1.txt", u"C:\\new\\FORM1.txt",
-                      table, diffFound, diffOnly);
+    ClassicCompareRows rows(table);
+    diffFound = MakeFormDiff(*tree1, *tree2, u"C:\\old\\FORM1.txt", u"C:\\new\\FORM1.txt", rows,
+                             diffOnly, {})
+                    .differs;
     const std::u16string body = table.sStr();
     tableChars = body.size();
     benchmark::DoNotOptimize(body.data());

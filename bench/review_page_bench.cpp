@@ -6,13 +6,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <memory>
 
-#include "diff/change_counts.h"
-#include "diff/classic_rows.h"
+#include "classic/classic_renderers.h"
 #include "diff/form_diff.h"
-#include "pages/page_file.h"
 #include "report/report_parser.h"
-#include "review/review_compare.h"
+#include "review/review_renderers.h"
+#include "text/cp932.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 
@@ -50,16 +50,18 @@ void BM_ComparisonPage(benchmark::State& state) {
   }
   std::size_t pageBytes = 0;
   for (auto _ : state) {
-    bool diffFound = false;
-    HTMLTblCls table;
-    ClassicCompareRows classic(table);
-    ReviewComparePage reviewPage({});
-    ChangeCounter counter(review ? static_cast<CompareEvents&>(reviewPage) : classic);
-    MakeFormDiff(*pair.tree1, *pair.tree2, u"/old/FORM1.txt", u"/new/FORM1.txt", counter, diffFound,
-                 true, {});
-    const std::string bytes =
-        review ? ToUtf8(reviewPage.Page(u"FORM1.TXT", counter.Counts(), diffFound))
-               : PageBytes(kComparisonPageHead, table.sStr());
+    std::unique_ptr<ComparisonRenderer> renderer;
+    if (review) {
+      renderer = std::make_unique<ReviewComparisonRenderer>(CompareOptions{});
+    } else {
+      renderer = std::make_unique<ClassicComparisonRenderer>();
+    }
+    StringSink page;
+    const ComparisonResult result =
+        MakeFormDiff(*pair.tree1, *pair.tree2, u"/old/FORM1.txt", u"/new/FORM1.txt",
+                     renderer->Start(page), true, {});
+    renderer->Finish({u"FORM1.TXT", result});
+    const std::string bytes = review ? ToUtf8(page.Text()) : EncodeCp932(page.Text());
     pageBytes = bytes.size();
     benchmark::DoNotOptimize(bytes.data());
   }

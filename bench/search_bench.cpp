@@ -14,6 +14,7 @@
 
 #include "app/report_loader.h"
 #include "app/runs.h"
+#include "classic/search_rows.h"
 #include "files/file_io.h"
 #include "report/report_parser.h"
 #include "search/search_table.h"
@@ -166,8 +167,8 @@ void BM_SearchTableOfOneReport(benchmark::State& state) {
   std::size_t tableSize = 0;
   for (auto _ : state) {
     HTMLTblCls table;
-    bool found = false;
-    MakeSearchTable(query, tree.get(), u"FORM1.TXT", table, found);
+    ClassicSearchRows rows(table);
+    MakeSearch(query, tree.get(), u"FORM1.TXT", rows);
     tableSize = table.sStr().size();
   }
   state.counters["table_chars"] = static_cast<double>(tableSize);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "diff/html_table.h"
+#include "classic/html_table.h"
 #include "diff/str_diff.h"
 #include "text/utf8.h"
 

@@ -22,6 +22,12 @@ struct ChangeCounts {
   bool operator==(const ChangeCounts&) const = default;
 };
 
+// What the comparison of a pair (or of two chosen objects) found.
+struct ComparisonResult {
+  bool differs = false;  // some difference was reported
+  ChangeCounts counts;
+};
+
 // Counts the events and hands each on to `next` unchanged.
 class ChangeCounter final : public CompareEvents {
  public:

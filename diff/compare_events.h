@@ -1,7 +1,7 @@
 // What a comparison finds, in the order it finds it. The form comparison, the
 // object comparison and the tree walk below them report here; a renderer
-// turns the events into a page (the classic six-column table or the review
-// page), and a counter tallies them. The walk alone decides what is equal,
+// turns the events into a page (see comparison_renderer.h), and a counter
+// tallies them. The walk alone decides what is equal,
 // what is listed and when the headings of the enclosing objects are due.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "diff/line_difference.h"
-#include "diff/table_rows.h"
+#include "diff/path_stacks.h"
 
 namespace tarnwick {
 

@@ -4,6 +4,17 @@
 #include "text/upper_case.h"
 
 namespace tarnwick {
+
+std::u16string OptionNames(const CompareOptions& options) {
+  std::u16string names;
+  if (options.ignoreBlanks) names += u"空白の違いを無視";
+  if (options.ignoreCase) {
+    if (!names.empty()) names += u"、";
+    names += u"大文字と小文字を区別しない";
+  }
+  return names;
+}
+
 namespace {
 
 bool IsBlank(char16_t c) {

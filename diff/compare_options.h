@@ -23,6 +23,10 @@ struct CompareOptions {
   bool operator==(const CompareOptions&) const = default;
 };
 
+// The names of the options that are on ("空白の違いを無視" ...), joined by
+// "、", as every page style lists them; empty when none is.
+std::u16string OptionNames(const CompareOptions& options);
+
 // The lines of a value as the comparison sees them. Lines are cut as the line
 // reader cuts them; each kept line is normalised, and origin[i] is the 1-based
 // number of the original line that key line i + 1 stands for. Blank-only lines

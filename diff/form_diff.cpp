@@ -1,7 +1,6 @@
 #include "diff/form_diff.h"
 
 #include "base/error.h"
-#include "diff/classic_rows.h"
 #include "diff/tree_compare.h"
 
 namespace tarnwick {
@@ -77,43 +76,35 @@ std::u16string BlockItemOutline(const Collection& tree) {
   return outline;
 }
 
-void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
-                    CompareEvents& events, bool& diffFound, bool diffOnly) {
+bool CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
+                    CompareEvents& events, bool diffOnly) {
   if (outline1 == outline2) {
     if (!diffOnly) events.OutlineEqual(outline1);
-    return;
+    return false;
   }
-  diffFound = true;
   LineDiffer differ;
   events.OutlineChanged(differ.Compare(outline1, outline2));
+  return true;
 }
 
-void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
-                    HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
-  ClassicCompareRows rows(resultTable);
-  CompareOutline(outline1, outline2, rows, diffFound, diffOnly);
-}
-
-void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16string_view path1,
-                  std::u16string_view path2, CompareEvents& events, bool& diffFound, bool diffOnly,
-                  const CompareOptions& options) {
+ComparisonResult MakeFormDiff(const Collection& tree1, const Collection& tree2,
+                              std::u16string_view path1, std::u16string_view path2,
+                              CompareEvents& events, bool diffOnly, const CompareOptions& options) {
+  ChangeCounter counter(events);
   PathStacks stacks;
-  events.Title(path1, 1);
-  events.Title(path2, 2);
+  counter.Title(path1, 1);
+  counter.Title(path2, 2);
 
   const std::u16string outline1 = BlockItemOutline(tree1);
   const std::u16string outline2 = BlockItemOutline(tree2);
-  CompareOutline(outline1, outline2, events, diffFound, diffOnly);
-
-  CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, events, diffFound, diffOnly, options);
-}
-
-void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, [[maybe_unused]] bool in1,
-                       [[maybe_unused]] bool in2, std::u16string_view path1,
-                       std::u16string_view path2, HTMLTblCls& resultTable, bool& diffFound,
-                       bool diffOnly) {
-  ClassicCompareRows rows(resultTable);
-  MakeFormDiff(tree1, tree2, path1, path2, rows, diffFound, diffOnly, {});
+  ComparisonResult result;
+  result.differs = CompareOutline(outline1, outline2, counter, diffOnly);
+  // The outline's difference stands even when the trees compare equal.
+  if (CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, counter, diffOnly, options)) {
+    result.differs = true;
+  }
+  result.counts = counter.Counts();
+  return result;
 }
 
 }  // namespace tarnwick

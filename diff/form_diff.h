@@ -1,17 +1,17 @@
-// The table body of one form comparison page: two title rows (the report
-// paths), the block and item outline section "ブロック・項目" compared line by
-// line, then the object-by-object comparison of the two trees. A missing
-// tree, module or first entry raises tarnwick::Error; nothing is written
-// beyond the rows that came before the failure.
+// The comparison of two form reports: two titles (the report paths), the
+// block and item outline section "ブロック・項目" compared line by line, then
+// the object-by-object comparison of the two trees. A missing tree, module or
+// first entry raises tarnwick::Error; nothing is reported beyond the events
+// that came before the failure.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "diff/change_counts.h"
 #include "diff/compare_events.h"
 #include "diff/compare_options.h"
-#include "diff/html_table.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
@@ -21,17 +21,11 @@ enum class ChildKind { kAbsent, kText, kCollection, kNothing };
 
 // Reports the whole comparison of tree1 (side 1) and tree2 (side 2): the two
 // titles, the outline, then the trees. A side without a report is given as a
-// root holding one blank node. diffFound must be false on entry; it is true on
-// return when any difference was reported. Properties compare under `options`.
-void MakeFormDiff(const Collection& tree1, const Collection& tree2, std::u16string_view path1,
-                  std::u16string_view path2, CompareEvents& events, bool& diffFound, bool diffOnly,
-                  const CompareOptions& options);
-
-// MakeFormDiff in classic rows, values compared exactly. in1 and in2 are the
-// run's presence flags and do not change the table.
-void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, bool in1, bool in2,
-                       std::u16string_view path1, std::u16string_view path2,
-                       HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+// root holding one blank node. Properties compare under `options`. Returns
+// whether anything differs and the tally of what was reported.
+ComparisonResult MakeFormDiff(const Collection& tree1, const Collection& tree2,
+                              std::u16string_view path1, std::u16string_view path2,
+                              CompareEvents& events, bool diffOnly, const CompareOptions& options);
 
 // One line per block of the first form module, each followed by its items'
 // lines indented by four blanks; lines joined by CR LF, none after the last.
@@ -39,12 +33,9 @@ void MakeFormDiffTable(const Collection& tree1, const Collection& tree2, bool in
 std::u16string BlockItemOutline(const Collection& tree);
 
 // Reports the outline section: equal outlines (unless diffOnly) or their line
-// difference (setting diffFound). Outlines compare exactly.
-void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
-                    CompareEvents& events, bool& diffFound, bool diffOnly);
-// The same in classic rows: the separator row, then the outline lines.
-void CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
-                    HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+// difference. Outlines compare exactly. Returns whether they differ.
+bool CompareOutline(std::u16string_view outline1, std::u16string_view outline2,
+                    CompareEvents& events, bool diffOnly);
 
 // 1-based position of the first child whose key equals `key` exactly (case
 // sensitive), or -1 when there is none or the node holds no collection.

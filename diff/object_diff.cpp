@@ -3,7 +3,6 @@
 #include <string>
 
 #include "base/error.h"
-#include "diff/classic_rows.h"
 #include "diff/tree_compare.h"
 
 namespace tarnwick {
@@ -40,29 +39,23 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
   return *node;
 }
 
-void MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2, std::u16string_view file1,
-                 std::u16string_view file2, std::u16string_view pathText1,
-                 std::u16string_view pathText2, std::u16string_view key1, std::u16string_view key2,
-                 CompareEvents& events, bool& diffFound, bool diffOnly,
-                 const CompareOptions& options) {
+ComparisonResult MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2,
+                             std::u16string_view file1, std::u16string_view file2,
+                             std::u16string_view pathText1, std::u16string_view pathText2,
+                             std::u16string_view key1, std::u16string_view key2,
+                             CompareEvents& events, bool diffOnly, const CompareOptions& options) {
   const clsItem& node1 = ResolveNodeKey(tree1, key1);
   const clsItem& node2 = ResolveNodeKey(tree2, key2);
-  events.Title(file1, 1);
-  events.Title(pathText1, 1);
-  events.Title(file2, 2);
-  events.Title(pathText2, 2);
+  ChangeCounter counter(events);
+  counter.Title(file1, 1);
+  counter.Title(pathText1, 1);
+  counter.Title(file2, 2);
+  counter.Title(pathText2, 2);
   PathStacks stacks;
-  CompareNodes(node1, node2, stacks, events, diffFound, diffOnly, options);
-}
-
-void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
-                      std::u16string_view file1, std::u16string_view file2,
-                      std::u16string_view pathText1, std::u16string_view pathText2,
-                      std::u16string_view key1, std::u16string_view key2, HTMLTblCls& resultTable,
-                      bool& diffFound, bool diffOnly) {
-  ClassicCompareRows rows(resultTable);
-  MakeObjDiff(tree1, tree2, file1, file2, pathText1, pathText2, key1, key2, rows, diffFound,
-              diffOnly, {});
+  ComparisonResult result;
+  result.differs = CompareNodes(node1, node2, stacks, counter, diffOnly, options);
+  result.counts = counter.Counts();
+  return result;
 }
 
 }  // namespace tarnwick

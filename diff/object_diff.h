@@ -1,13 +1,13 @@
-// The table body of the object comparison page: two chosen nodes, named by
-// their tree-view keys, compared as the tree comparison compares any nodes,
-// under four heading rows naming the reports and the nodes' paths.
+// The object comparison: two chosen nodes, named by their tree-view keys,
+// compared as the tree comparison compares any nodes, under four titles
+// naming the reports and the nodes' paths.
 #pragma once
 
 #include <string_view>
 
+#include "diff/change_counts.h"
 #include "diff/compare_events.h"
 #include "diff/compare_options.h"
-#include "diff/html_table.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
@@ -18,17 +18,11 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
 
 // The four titles (file 1, path text 1, file 2, path text 2), then the
 // comparison of the two resolved nodes, properties compared under `options`.
-void MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2, std::u16string_view file1,
-                 std::u16string_view file2, std::u16string_view pathText1,
-                 std::u16string_view pathText2, std::u16string_view key1, std::u16string_view key2,
-                 CompareEvents& events, bool& diffFound, bool diffOnly,
-                 const CompareOptions& options);
-
-// MakeObjDiff in classic rows, values compared exactly.
-void MakeObjDiffTable(const CollectionPtr& tree1, const CollectionPtr& tree2,
-                      std::u16string_view file1, std::u16string_view file2,
-                      std::u16string_view pathText1, std::u16string_view pathText2,
-                      std::u16string_view key1, std::u16string_view key2, HTMLTblCls& resultTable,
-                      bool& diffFound, bool diffOnly);
+// Returns whether anything differs and the tally of what was reported.
+ComparisonResult MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2,
+                             std::u16string_view file1, std::u16string_view file2,
+                             std::u16string_view pathText1, std::u16string_view pathText2,
+                             std::u16string_view key1, std::u16string_view key2,
+                             CompareEvents& events, bool diffOnly, const CompareOptions& options);
 
 }  // namespace tarnwick

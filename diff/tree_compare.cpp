@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "diff/classic_rows.h"
 #include "report/tree_walk.h"
 
 namespace tarnwick {
@@ -214,22 +213,17 @@ void MergeKey::Rehash() {
   }
 }
 
-void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
-                  HTMLTblCls& resultTable, bool& diffFound, bool diffOnly) {
-  ClassicCompareRows rows(resultTable);
-  CompareNodes(node1, node2, stacks, rows, diffFound, diffOnly, {});
-}
-
-void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
-                  CompareEvents& events, bool& diffFound, bool diffOnly,
-                  const CompareOptions& options) {
+bool CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
+                  CompareEvents& events, bool diffOnly, const CompareOptions& options) {
   const std::int32_t depth = stacks.depth;
+  bool diffFound = false;
   try {
     PairWalk(stacks, events, diffFound, diffOnly, options).Run(&node1, &node2);
   } catch (...) {
     stacks.depth = depth;
     throw;
   }
+  return diffFound;
 }
 
 }  // namespace tarnwick

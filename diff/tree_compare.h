@@ -1,8 +1,7 @@
 // Tree comparison: matches the children of two object-tree nodes by key, to
-// any depth, and writes changed, one-sided and (unless only differences are
-// wanted) unchanged properties as rows of the six-column result table (side-1
-// mark, side-2 mark, side-1 line, side-2 line, name, value), side 1 in yellow
-// and side 2 in cyan, in side 1's key order followed by side 2's extra keys.
+// any depth, and reports changed, one-sided and (unless only differences are
+// wanted) unchanged properties as comparison events, in side 1's key order
+// followed by side 2's extra keys.
 // The walk is iterative, so no nesting depth can overflow the stack.
 #pragma once
 
@@ -14,8 +13,7 @@
 
 #include "diff/compare_events.h"
 #include "diff/compare_options.h"
-#include "diff/html_table.h"
-#include "diff/table_rows.h"
+#include "diff/path_stacks.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
@@ -66,18 +64,14 @@ class MergeKey {
   std::size_t cursor_ = 0;  // where MergeInOrder expects side 2's next key
 };
 
-// Compares node1 (side 1) with node2 (side 2) and appends their difference
-// rows after whatever the caller wrote. A node without a collection has no
+// Compares node1 (side 1) with node2 (side 2) and reports their differences
+// after whatever the caller reported. A node without a collection has no
 // children; a child with an empty key is ignored. The children of both nodes
-// get levels depth + 1 and deeper; depth is as before on return. diffFound is
-// set whenever a difference is written and never cleared; diffOnly leaves out
-// everything equal, headers included until a difference inside needs them.
-// Properties compare under `options`; the events go to `events`.
-void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
-                  CompareEvents& events, bool& diffFound, bool diffOnly,
-                  const CompareOptions& options);
-// The classic rows into `resultTable`, values compared exactly.
-void CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
-                  HTMLTblCls& resultTable, bool& diffFound, bool diffOnly);
+// get levels depth + 1 and deeper; depth is as before on return. diffOnly
+// leaves out everything equal, headings included until a difference inside
+// needs them. Properties compare under `options`; the events go to `events`.
+// Returns whether a difference was reported.
+bool CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
+                  CompareEvents& events, bool diffOnly, const CompareOptions& options);
 
 }  // namespace tarnwick

@@ -8,8 +8,9 @@
 #include <string>
 
 #include "base/error.h"
+#include "classic/compare_rows.h"
+#include "classic/html_table.h"
 #include "diff/form_diff.h"
-#include "diff/html_table.h"
 #include "fuzz/fuzz_support.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
@@ -27,10 +28,10 @@ CollectionPtr Parse(std::string_view bytes) {
 // Whether the comparison found a difference; nothing when it stopped.
 std::optional<bool> Compare(const Collection& tree1, const Collection& tree2, bool diffOnly) {
   HTMLTblCls table;
+  ClassicCompareRows rows(table);
   bool diffFound = false;
   try {
-    MakeFormDiffTable(tree1, tree2, true, true, u"/in/1.txt", u"/in/2.txt", table, diffFound,
-                      diffOnly);
+    diffFound = MakeFormDiff(tree1, tree2, u"/in/1.txt", u"/in/2.txt", rows, diffOnly, {}).differs;
   } catch (const Error&) {
     return std::nullopt;
   }

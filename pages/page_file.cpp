@@ -10,7 +10,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr std::u16string_view kCrLf = u"\r\n";
 // Encoded bytes are written once this many have gathered.
 constexpr std::size_t kWriteChunk = 256 * 1024;
 
@@ -87,36 +86,6 @@ void PageWriter::Commit() {
     std::rethrow_exception(failure_);
   }
   file_->Commit();
-}
-
-TablePage::TablePage(std::u16string path, std::u16string_view head, PageEncoding encoding)
-    : writer_(std::move(path), encoding), table_(writer_) {
-  writer_.Write(head);
-  writer_.Write(kCrLf);
-}
-
-void TablePage::Commit() {
-  table_.Finish();
-  writer_.Write(kCrLf);
-  writer_.Write(kPageTail);
-  writer_.Write(kCrLf);
-  writer_.Commit();
-}
-
-std::string PageBytes(std::u16string_view head, std::u16string_view body) {
-  RawBuffer<char> bytes;
-  for (const std::u16string_view piece : {head, kCrLf, body, kCrLf, kPageTail, kCrLf}) {
-    AppendCp932(piece, bytes);
-  }
-  return std::string(bytes.View());
-}
-
-void WritePage(std::u16string_view path, std::u16string_view head, std::u16string_view body) {
-  PageWriter writer{std::u16string(path)};
-  for (const std::u16string_view piece : {head, kCrLf, body, kCrLf, kPageTail, kCrLf}) {
-    writer.Write(piece);
-  }
-  writer.Commit();
 }
 
 }  // namespace tarnwick

@@ -38,10 +38,4 @@ class PageNames {
 std::optional<std::u16string> PageOverwritingInput(const std::vector<std::u16string>& pages,
                                                    const std::vector<std::u16string>& inputs);
 
-// A page path made safe as an href of a code page 932 page: & " < > as
-// entities; %, # and ? percent-encoded, and so is every character the code
-// page cannot hold (as its UTF-8 bytes), so that the link leads to the file
-// actually written. Other characters pass unchanged.
-std::u16string EscapeLinkTarget(std::u16string_view path);
-
 }  // namespace tarnwick

@@ -3,36 +3,21 @@
 #include <algorithm>
 #include <string_view>
 
+#include "text/html_entity.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
 
 void AppendHtml(std::u16string& out, std::u16string_view text) {
   for (char16_t c : text) {
-    switch (c) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      case u'\t':
-        out += c;
-        break;
-      default:
-        if (c < 0x20) {
-          out += static_cast<char16_t>(0x2400 + c);
-        } else if (c == 0x7F) {
-          out += u'\u2421';
-        } else {
-          out += c;
-        }
+    if (const std::u16string_view entity = HtmlEntity(c); !entity.empty()) {
+      out += entity;
+    } else if (c < 0x20 && c != u'\t') {
+      out += static_cast<char16_t>(0x2400 + c);
+    } else if (c == 0x7F) {
+      out += u'\u2421';
+    } else {
+      out += c;
     }
   }
 }

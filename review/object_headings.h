@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "diff/table_rows.h"
+#include "diff/path_stacks.h"
 
 namespace tarnwick {
 

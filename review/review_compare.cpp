@@ -59,16 +59,6 @@ void AppendFold(std::u16string& out, FoldStore& folds, std::span<const std::u16s
          u"</summary></details>";
 }
 
-std::u16string OptionNames(const CompareOptions& options) {
-  std::u16string names;
-  if (options.ignoreBlanks) names += u"空白の違いを無視";
-  if (options.ignoreCase) {
-    if (!names.empty()) names += u"、";
-    names += u"大文字と小文字を区別しない";
-  }
-  return names;
-}
-
 void ReviewComparePage::Title(std::u16string_view text, int side) {
   (side == 1 ? titles1_ : titles2_).emplace_back(text);
 }

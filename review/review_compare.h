@@ -73,8 +73,4 @@ void AppendListingLine(std::u16string& out, std::u16string_view tag, std::u16str
 // A fold of unchanged lines that opens in place.
 void AppendFold(std::u16string& out, FoldStore& folds, std::span<const std::u16string_view> lines);
 
-// The names of the options that are on ("空白の違いを無視" ...), joined by
-// "、"; empty when none is.
-std::u16string OptionNames(const CompareOptions& options);
-
 }  // namespace tarnwick

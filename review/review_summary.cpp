@@ -1,7 +1,9 @@
 #include "review/review_summary.h"
 
+#include <filesystem>
+
+#include "files/file_io.h"
 #include "review/html_text.h"
-#include "review/review_compare.h"
 #include "review/review_page.h"
 
 namespace tarnwick {
@@ -12,21 +14,21 @@ struct ResultLook {
   std::u16string_view cls;
 };
 
-ResultLook LookOf(RowResult result) {
-  switch (result) {
-    case RowResult::kPending:
+ResultLook LookOf(FileStatus status) {
+  switch (status) {
+    case FileStatus::Unprocessed:
       return {u"\u2026", u""};
-    case RowResult::kSame:
+    case FileStatus::Same:
       return {u"=", u""};
-    case RowResult::kDifferent:
+    case FileStatus::Different:
       return {u"~", u"chg"};
-    case RowResult::kOnly1:
+    case FileStatus::OnlyIn1:
       return {u"\u2212", u"del"};
-    case RowResult::kOnly2:
+    case FileStatus::OnlyIn2:
       return {u"+", u"add"};
-    case RowResult::kMatch:
+    case FileStatus::Match:
       return {u"\u25B6", u"chg"};
-    case RowResult::kNoMatch:
+    case FileStatus::NoMatch:
       return {u"\u00B7", u""};
   }
   return {};
@@ -40,7 +42,21 @@ void Cell(std::u16string& out, long long n) {
 
 }  // namespace
 
-std::u16string ReviewSummaryText(const SummaryPage& page) {
+std::u16string RelativeHref(std::u16string_view fromFolder, std::u16string_view target) {
+  const std::filesystem::path from = NativePath(fromFolder).lexically_normal();
+  const std::filesystem::path to = NativePath(target).lexically_normal();
+  const std::filesystem::path relative = to.lexically_relative(from);
+  if (!relative.empty() && from.is_absolute() == to.is_absolute() &&
+      from.root_name() == to.root_name() && from.has_root_directory() == to.has_root_directory()) {
+    return HrefOf(relative.generic_u16string(), u'/');
+  }
+  std::u16string href = u"file://";
+  const std::u16string generic = to.generic_u16string();
+  if (!generic.empty() && generic.front() != u'/') href += u'/';
+  return href + HrefOf(generic, u'/');
+}
+
+std::u16string ReviewSummaryText(const RunSummary& page) {
   const bool search = page.kind == SummaryKind::kSearch;
   ReviewDocument document;
   document.navigation = false;
@@ -71,11 +87,11 @@ std::u16string ReviewSummaryText(const SummaryPage& page) {
 
   long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0;
   for (const SummaryRow& row : page.rows) {
-    done += row.result != RowResult::kPending;
-    different += row.result == RowResult::kDifferent;
-    same += row.result == RowResult::kSame;
-    oneSided += row.result == RowResult::kOnly1 || row.result == RowResult::kOnly2;
-    matches += row.result == RowResult::kMatch;
+    done += row.status != FileStatus::Unprocessed;
+    different += row.status == FileStatus::Different;
+    same += row.status == FileStatus::Same;
+    oneSided += row.status == FileStatus::OnlyIn1 || row.status == FileStatus::OnlyIn2;
+    matches += row.status == FileStatus::Match;
   }
   header += u"<p class=\"counts\">";
   header += u"ファイル <b>" + GroupedNumber(static_cast<long long>(page.rows.size())) +
@@ -94,8 +110,12 @@ std::u16string ReviewSummaryText(const SummaryPage& page) {
       search ? u"<th>該当プロパティ</th><th>該当行</th>"
              : u"<th>オブジェクト 追加</th><th>削除</th><th>変更</th><th>行 追加</th><th>削除</th>";
   main += u"</tr></thead>\n<tbody>\n";
+  // The folder the page lands in: on Windows the file system takes "/" in
+  // the output file name for a separator, whatever the path text says.
+  const std::u16string folder = PathText(NativePath(page.pagePath).parent_path());
   for (const SummaryRow& row : page.rows) {
-    const ResultLook look = LookOf(row.result);
+    const ResultLook look = LookOf(row.status);
+    const std::u16string_view resultText = StatusText(row.status);
     main += u"<tr><td class=\"v\">";
     AppendHtml(main, row.name);
     main += u"</td><td><span class=\"m ";
@@ -103,15 +123,16 @@ std::u16string ReviewSummaryText(const SummaryPage& page) {
     main += u"\">";
     main += look.mark;
     main += u"</span>";
-    if (!row.href.empty()) {
-      main += u"<a href=\"" + row.href + u"\">";
-      AppendHtml(main, row.resultText);
+    // Every finished report has its page, one-sided and identical ones too.
+    if (row.status != FileStatus::Unprocessed && !row.page.empty()) {
+      main += u"<a href=\"" + RelativeHref(folder, row.page) + u"\">";
+      AppendHtml(main, resultText);
       main += u"</a>";
     } else {
-      AppendHtml(main, row.resultText);
+      AppendHtml(main, resultText);
     }
     main += u"</td>";
-    if (row.result == RowResult::kPending) {
+    if (row.status == FileStatus::Unprocessed) {
       main += search ? u"<td></td><td></td>" : u"<td></td><td></td><td></td><td></td><td></td>";
     } else if (search) {
       Cell(main, row.hits.properties);

@@ -4,7 +4,6 @@
 
 #include "base/error.h"
 #include "report/tree_walk.h"
-#include "text/decimal.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
 
@@ -176,59 +175,25 @@ bool MatchValue(const SearchQuery& query, std::u16string_view text) {
   return MatchText(query, text, true);
 }
 
-void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
-                SearchEvents& events, bool& found) {
+bool SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
+                SearchEvents& events) {
+  bool found = false;
   SearchWalk(query, stacks, events, found).Run(node);
+  return found;
 }
 
-void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
-                HTMLTblCls& resultTable, bool& found) {
-  ClassicSearchRows rows(resultTable);
-  SearchItem(query, node, stacks, rows, found);
-}
-
-void ClassicSearchRows::Header(std::u16string_view reportPath, const SearchQuery& query) {
-  WriteHeadingRow(table_, reportPath, HeadingAttributes(kSide1Colour));
-  std::u16string_view label = query.condAnd ? kLabelAll : kLabelAny;
-  for (const SearchTerm& term : query.terms) {
-    if (term.text.empty()) continue;
-    table_.StartRow();
-    for (int k = 0; k < 4; ++k) table_.AddCell(u"", u"");
-    table_.AddCell(label, u"");
-    table_.AddCell(term.text + std::u16string(ConditionWord(term.contain)), u"");
-    label = {};
-  }
-}
-
-void ClassicSearchRows::Headings(PathStacks& stacks) {
-  WriteHeaders(stacks, table_);
-}
-
-void ClassicSearchRows::Property(const PathStacks&, std::u16string_view name, bool,
-                                 std::span<const SearchLine> lines) {
-  PropertyRows rows(table_, name);
-  DecimalBuffer number;
-  std::int64_t j = 0;
-  for (const SearchLine& line : lines) {
-    rows.Row(line.hit ? kStar : u"", u"", DecimalText(++j, number), u"", u"", u"", line.text,
-             line.hit ? kHitColour : u"");
-  }
-}
-
-void MakeSearch(const SearchQuery& query, const Collection* tree, std::u16string_view reportPath,
-                SearchEvents& events, bool& found) {
+SearchResult MakeSearch(const SearchQuery& query, const Collection* tree,
+                        std::u16string_view reportPath, SearchEvents& events) {
+  SearchCounter counter(events);
   PathStacks stacks;
-  events.Header(reportPath, query);
+  counter.Header(reportPath, query);
   if (tree == nullptr || tree->Empty()) {
     throw Error(kGeneralErrorNumber, u"レポートにオブジェクトがありません（空のレポートです）。");
   }
-  SearchItem(query, tree->At(1), stacks, events, found);
-}
-
-void MakeSearchTable(const SearchQuery& query, const Collection* tree,
-                     std::u16string_view reportPath, HTMLTblCls& resultTable, bool& found) {
-  ClassicSearchRows rows(resultTable);
-  MakeSearch(query, tree, reportPath, rows, found);
+  SearchResult result;
+  result.found = SearchItem(query, tree->At(1), stacks, counter);
+  result.hits = counter.Counts();
+  return result;
 }
 
 }  // namespace tarnwick

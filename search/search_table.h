@@ -1,10 +1,10 @@
-// The search of one parsed report and its result table. Only property values
-// are searched, line by line: a value matches when one of its lines satisfies
-// the combined condition of the used search strings (contain or not contain,
-// all or any, optionally ignoring letter case). The table lists the report
-// path, the conditions, then the properties object by object, matching lines
-// marked "*" and highlighted pink, under the object header rows of the tree
-// comparison. The walk is iterative, so no nesting depth overflows the stack.
+// The search of one parsed report. Only property values are searched, line by
+// line: a value matches when one of its lines satisfies the combined
+// condition of the used search strings (contain or not contain, all or any,
+// optionally ignoring letter case). What it finds goes out as search events:
+// the report path and the conditions, then the properties object by object,
+// each line marked when it satisfies the condition. The walk is iterative,
+// so no nesting depth overflows the stack.
 #pragma once
 
 #include <array>
@@ -13,14 +13,12 @@
 #include <string>
 #include <string_view>
 
-#include "diff/html_table.h"
-#include "diff/table_rows.h"
+#include "diff/path_stacks.h"
 #include "report/object_tree.h"
 #include "search/like_pattern.h"
 
 namespace tarnwick {
 
-inline constexpr std::u16string_view kHitColour = u"bgcolor=\"pink\"";
 // The label of the conditions under AND and under OR.
 inline constexpr std::u16string_view kLabelAll = u"検索文字列(全てを満たす)";
 inline constexpr std::u16string_view kLabelAny = u"検索文字列(いずれかを満たす)";
@@ -90,20 +88,6 @@ class SearchEvents {
                         std::span<const SearchLine> lines) = 0;
 };
 
-// The classic rows: the path row, a row per used string, then per property a
-// row per line, matching lines marked "*" and pink.
-class ClassicSearchRows final : public SearchEvents {
- public:
-  explicit ClassicSearchRows(HTMLTblCls& table) : table_(table) {}
-  void Header(std::u16string_view reportPath, const SearchQuery& query) override;
-  void Headings(PathStacks& stacks) override;
-  void Property(const PathStacks& stacks, std::u16string_view name, bool matched,
-                std::span<const SearchLine> lines) override;
-
- private:
-  HTMLTblCls& table_;
-};
-
 // The tally of one report's search: matching property values and the lines
 // that satisfy the condition.
 struct SearchCounts {
@@ -132,19 +116,21 @@ class SearchCounter final : public SearchEvents {
   SearchCounts counts_;
 };
 
+// What the search of one report found.
+struct SearchResult {
+  bool found = false;  // some property value matches
+  SearchCounts hits;
+};
+
 // Reports the properties of `node` and, below them, its objects, to any depth.
-// `found` is set when a property value matches and never cleared.
-void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
-                SearchEvents& events, bool& found);
-void SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
-                HTMLTblCls& resultTable, bool& found);
+// Returns whether a property value matches.
+bool SearchItem(const SearchQuery& query, const clsItem& node, PathStacks& stacks,
+                SearchEvents& events);
 
 // The whole search of one report: the header (path and strings), then the
 // search of the first top-level entry. A missing or empty tree throws
 // tarnwick::Error after the header is reported.
-void MakeSearch(const SearchQuery& query, const Collection* tree, std::u16string_view reportPath,
-                SearchEvents& events, bool& found);
-void MakeSearchTable(const SearchQuery& query, const Collection* tree,
-                     std::u16string_view reportPath, HTMLTblCls& resultTable, bool& found);
+SearchResult MakeSearch(const SearchQuery& query, const Collection* tree,
+                        std::u16string_view reportPath, SearchEvents& events);
 
 }  // namespace tarnwick

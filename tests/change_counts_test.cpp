@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "diff/classic_rows.h"
+#include "classic/compare_rows.h"
 #include "diff/tree_compare.h"
+#include "tests/classic_tables.h"
 #include "tests/tree_builders.h"
 
 namespace tarnwick {
@@ -17,8 +18,7 @@ ChangeCounts Count(const clsItem& node1, const clsItem& node2, bool diffOnly) {
   ClassicCompareRows rows(table);
   ChangeCounter counter(rows);
   PathStacks stacks;
-  bool diffFound = false;
-  CompareNodes(node1, node2, stacks, counter, diffFound, diffOnly, {});
+  CompareNodes(node1, node2, stacks, counter, diffOnly, {});
   return counter.Counts();
 }
 
@@ -51,11 +51,10 @@ TEST(ChangeCounts, TheClassicRowsAreTheSameWithTheCounterBetween) {
   const clsItem side2 = Obj(u"", {Obj(u"B", {Prop(u"P", u"1\r\n3")}), Obj(u"C", {})});
   HTMLTblCls direct, counted;
   PathStacks stacks1, stacks2;
-  bool found1 = false, found2 = false;
-  CompareNodes(side1, side2, stacks1, direct, found1, true);
+  const bool found1 = testing::ClassicCompareNodes(side1, side2, stacks1, direct, true);
   ClassicCompareRows rows(counted);
   ChangeCounter counter(rows);
-  CompareNodes(side1, side2, stacks2, counter, found2, true, {});
+  const bool found2 = CompareNodes(side1, side2, stacks2, counter, true, {});
   EXPECT_EQ(direct.sStr(), counted.sStr());
   EXPECT_EQ(found1, found2);
 }

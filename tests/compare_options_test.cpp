@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "diff/classic_rows.h"
+#include "classic/compare_rows.h"
 #include "diff/line_difference.h"
 #include "diff/tree_compare.h"
 #include "tests/tree_builders.h"
@@ -120,8 +120,7 @@ TEST(CompareOptions, DecideWhatTheTreeWalkCallsEqual) {
     HTMLTblCls table;
     ClassicCompareRows rows(table);
     PathStacks stacks;
-    bool diffFound = false;
-    CompareNodes(side1, side2, stacks, rows, diffFound, true, options);
+    const bool diffFound = CompareNodes(side1, side2, stacks, rows, true, options);
     EXPECT_EQ(diffFound, !table.sStr().empty());
     return diffFound;
   };

@@ -4,16 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "app/runs.h"
-#include "diff/form_diff.h"
 #include "fake_window.h"
 #include "report/report_parser.h"
 #include "runs_fixture.h"
+#include "table_text.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 
@@ -54,20 +55,32 @@ class DiffRun : public ::testing::Test {
     return text;
   }
 
-  // What the form comparison writes for two report texts (empty: side absent).
-  static std::string ExpectedPage(std::u16string_view text1, std::u16string_view text2,
-                                  std::u16string_view path1, std::u16string_view path2,
-                                  bool diffOnly) {
-    auto parse = [](std::u16string_view text) {
-      if (text.empty()) return BlankTree();
-      CollectionPtr tree = ParseReport(text);
-      return tree;
-    };
-    HTMLTblCls table;
-    bool diffFound = false;
-    MakeFormDiffTable(*parse(text1), *parse(text2), !text1.empty(), !text2.empty(), path1, path2,
-                      table, diffFound, diffOnly);
-    return EncodeCp932(u"<HTML><TABLE>\r\n" + table.sStr() + u"\r\n</TABLE></HTML>\r\n");
+  // The rows of a classic comparison page in the notation of table_text.h,
+  // once its frame (code page 932, the table's opening and closing lines) is
+  // checked; each path in `paths` reads as {1}, {2}, ... in order.
+  std::string PageRows(std::u16string_view name,
+                       std::initializer_list<std::u16string_view> paths = {}) const {
+    const std::string bytes = ScratchFolder::Read(Out(name));
+    std::u16string text = DecodeCp932(bytes);
+    EXPECT_EQ(EncodeCp932(text), bytes) << "the page is code page 932";
+    const std::u16string_view head = u"<HTML><TABLE>\r\n";
+    const std::u16string_view tail = u"\r\n</TABLE></HTML>\r\n";
+    if (!text.starts_with(head) || !text.ends_with(tail)) {
+      ADD_FAILURE() << "not a classic page: " << ToUtf8(text);
+      return {};
+    }
+    std::string rows = "\n" + TableText(std::u16string_view(text).substr(
+                                  head.size(), text.size() - head.size() - tail.size()));
+    int n = 0;
+    for (const std::u16string_view path : paths) {
+      const std::string from = ToUtf8(path);
+      const std::string to = "{" + std::to_string(++n) + "}";
+      for (std::size_t at = rows.find(from); !from.empty() && at != std::string::npos;
+           at = rows.find(from, at + to.size())) {
+        rows.replace(at, from.size(), to);
+      }
+    }
+    return rows;
   }
 
   // The link targets of the summary page, in order.

@@ -42,12 +42,51 @@ TEST_F(DiffRun, FolderModePairsUpperCasedNamesAndWritesEveryPage) {
                            std::u16string(kTail));
   // One-sided files are compared against a blank tree; the absent side's
   // heading is empty.
-  EXPECT_EQ(ScratchFolder::Read(Out(u"A.html")),
-            ExpectedPage(SmallReport(u"A", u"x"), u"", a, u"", false));
-  EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")),
-            ExpectedPage(SmallReport(u"B", u"old"), SmallReport(u"B", u"new"), b1, b2, false));
-  EXPECT_EQ(ScratchFolder::Read(Out(u"C.html")),
-            ExpectedPage(u"", SmallReport(u"C", u"x"), u"", c, false));
+  EXPECT_EQ(PageRows(u"A.html", {a}), R"(
+|||||[2 Y]{1}|
+|||||[2 C]|
+|||||[2]====|
+|*||1||ブロック・項目|[Y]BLK1|
+||*||1||[C]|
+|||||[2]====|
+|*||||[2 Y]A|
+|*||||[Y]タイトル|[Y]x|
+|||||[2]====|
+|*||||[2 Y]ブロック ( A ) |
+|||||[2]====|
+|*||||[2 Y]BLK1 ( ブロック>A ) |
+|*||||[Y]問合せ可能|[Y]はい|
+)");
+  EXPECT_EQ(PageRows(u"B.html", {b1, b2}), R"(
+|||||[2 Y]{1}|
+|||||[2 C]{2}|
+|||||[2]====|
+|||||ブロック・項目|BLK1|
+|||||[2]====|
+|||||[2 ]B|
+|*||||タイトル|[Y]old|
+||*||||[C]new|
+|||||[2]====|
+|||||[2 ]ブロック ( B ) |
+|||||[2]====|
+|||||[2 ]BLK1 ( ブロック>B ) |
+|||1|1|問合せ可能|はい|
+)");
+  EXPECT_EQ(PageRows(u"C.html", {c}), R"(
+|||||[2 Y]|
+|||||[2 C]{1}|
+|||||[2]====|
+|*||1||ブロック・項目|[Y]|
+||*||1||[C]BLK1|
+|||||[2]====|
+||*|||[2 C]C|
+||*|||[C]タイトル|[C]x|
+|||||[2]====|
+||*|||[2 C]ブロック ( C ) |
+|||||[2]====|
+||*|||[2 C]BLK1 ( ブロック>C ) |
+||*|||[C]問合せ可能|[C]はい|
+)");
 
   EXPECT_EQ(window.messages,
             (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
@@ -68,8 +107,10 @@ TEST_F(DiffRun, EqualReportsAreSameAndDiffOnlyReachesTheComparison) {
   EXPECT_EQ(Summary(u"sum.htm"), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
                                      u"<tr><td>A.TXT</td><td>一致</td></tr>\r\n" +
                                      std::u16string(kTail));
-  EXPECT_EQ(ScratchFolder::Read(Out(u"A.html")),
-            ExpectedPage(SmallReport(u"A", u"x"), SmallReport(u"A", u"x"), a1, a2, true));
+  EXPECT_EQ(PageRows(u"A.html", {a1, a2}), R"(
+|||||[2 Y]{1}|
+|||||[2 C]{2}|
+)");
   EXPECT_TRUE(window.opened.empty());
 }
 
@@ -104,8 +145,21 @@ TEST_F(DiffRun, FileModeWritesOnePageNamedByTheOutputFile) {
   settings.OUTPUT_AUTOOPEN = true;
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
-  EXPECT_EQ(ScratchFolder::Read(Out(u"Page.html")),
-            ExpectedPage(SmallReport(u"F", u"1"), SmallReport(u"F", u"2"), f1, f2, false));
+  EXPECT_EQ(PageRows(u"Page.html", {f1, f2}), R"(
+|||||[2 Y]{1}|
+|||||[2 C]{2}|
+|||||[2]====|
+|||||ブロック・項目|BLK1|
+|||||[2]====|
+|||||[2 ]F|
+|*||||タイトル|[Y]1|
+||*||||[C]2|
+|||||[2]====|
+|||||[2 ]ブロック ( F ) |
+|||||[2]====|
+|||||[2 ]BLK1 ( ブロック>F ) |
+|||1|1|問合せ可能|はい|
+)");
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"Result.html")));
   EXPECT_EQ(window.statusTexts, (std::vector<std::u16string>{u"", u""}));
   EXPECT_EQ(window.opened, std::vector<std::u16string>{Out(u"Page.html")});
@@ -196,10 +250,36 @@ TEST_F(DiffRun, ACancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
                            u"<tr><td>D.TXT</td><td>未処理</td></tr>\r\n" +
                            std::u16string(kTail));
   // The pages written are whole; none was started for the rest.
-  EXPECT_EQ(ScratchFolder::Read(Out(u"A.html")),
-            ExpectedPage(SmallReport(u"A", u"1"), u"", a, u"", false));
-  EXPECT_EQ(ScratchFolder::Read(Out(u"B.html")),
-            ExpectedPage(SmallReport(u"B", u"1"), SmallReport(u"B", u"2"), b1, b2, false));
+  EXPECT_EQ(PageRows(u"A.html", {a}), R"(
+|||||[2 Y]{1}|
+|||||[2 C]|
+|||||[2]====|
+|*||1||ブロック・項目|[Y]BLK1|
+||*||1||[C]|
+|||||[2]====|
+|*||||[2 Y]A|
+|*||||[Y]タイトル|[Y]1|
+|||||[2]====|
+|*||||[2 Y]ブロック ( A ) |
+|||||[2]====|
+|*||||[2 Y]BLK1 ( ブロック>A ) |
+|*||||[Y]問合せ可能|[Y]はい|
+)");
+  EXPECT_EQ(PageRows(u"B.html", {b1, b2}), R"(
+|||||[2 Y]{1}|
+|||||[2 C]{2}|
+|||||[2]====|
+|||||ブロック・項目|BLK1|
+|||||[2]====|
+|||||[2 ]B|
+|*||||タイトル|[Y]1|
+||*||||[C]2|
+|||||[2]====|
+|||||[2 ]ブロック ( B ) |
+|||||[2]====|
+|||||[2 ]BLK1 ( ブロック>B ) |
+|||1|1|問合せ可能|はい|
+)");
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"C.html")));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"D.html")));
 

@@ -1,4 +1,4 @@
-#include "diff/html_table.h"
+#include "classic/html_table.h"
 
 #include <gtest/gtest.h>
 
@@ -157,7 +157,7 @@ TEST(HtmlTable, CellTextEqualsTheStepByStepRulesOnRandomTexts) {
 }
 
 // Keeps every piece a streamed table hands over.
-struct Pieces : TableSink {
+struct Pieces : TextSink {
   void Write(std::u16string_view text) override { pieces.emplace_back(text); }
   std::vector<std::u16string> pieces;
 };

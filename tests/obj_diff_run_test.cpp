@@ -5,6 +5,7 @@
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "base/error.h"
+#include "classic_tables.h"
 #include "diff/object_diff.h"
 #include "diff/tree_compare.h"
 #include "fake_window.h"
@@ -185,10 +186,9 @@ TEST_F(ObjDiffRun, ComparesTheChosenNodesWhateverTheirKind) {
     expected.AddCell(text, colour);
   }
   PathStacks stacks;
-  bool diffFound = false;
-  CompareNodes(ResolveNodeKey(side[0].ObjTree, u"ROOT-1-1-11-1"),
-               ResolveNodeKey(side[1].ObjTree, u"ROOT-1-1-11-2"), stacks, expected, diffFound,
-               false);
+  const bool diffFound = testing::ClassicCompareNodes(
+      ResolveNodeKey(side[0].ObjTree, u"ROOT-1-1-11-1"),
+      ResolveNodeKey(side[1].ObjTree, u"ROOT-1-1-11-2"), stacks, expected, false);
   EXPECT_TRUE(diffFound);
   EXPECT_EQ(ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Obj.htm"),
             u"<HTML><TABLE>\r\n" + expected.sStr() + u"\r\n</TABLE></HTML>\r\n");

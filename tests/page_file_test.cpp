@@ -7,13 +7,16 @@
 #include <random>
 
 #include "base/error.h"
+#include "classic_tables.h"
 #include "runs_fixture.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
 
+using testing::PageBytes;
 using testing::ScratchFolder;
+using testing::WritePage;
 
 TEST(PageFile, ThreeLinesInCodePage932WithCrLf) {
   ScratchFolder scratch;
@@ -49,8 +52,12 @@ TEST(PageFile, AStreamedTableGivesTheBytesOfTheWholeTable) {
   ScratchFolder scratch;
   for (const PageEncoding encoding : {PageEncoding::kCp932, PageEncoding::kUtf8}) {
     const std::u16string path = scratch.Folder() + u"big.html";
-    TablePage page(path, kComparisonPageHead, encoding);
-    BuildTable(page.Table(), 400, 5);
+    PageWriter page(path, encoding);
+    WritePageHead(page, kComparisonPageHead);
+    HTMLTblCls streamed(page);
+    BuildTable(streamed, 400, 5);
+    streamed.Finish();
+    WritePageTail(page);
     page.Commit();
 
     HTMLTblCls whole;

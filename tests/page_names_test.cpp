@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "classic/summary_table.h"
 #include "files/paths.h"
 #include "runs_fixture.h"
 

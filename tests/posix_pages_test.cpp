@@ -7,6 +7,7 @@
 
 #include "app/summary_page.h"
 #include "base/error.h"
+#include "classic_tables.h"
 #include "diff_run_fixture.h"
 #include "file_size_limit.h"
 #include "files/paths.h"
@@ -29,6 +30,7 @@ using testing::kTail;
 using testing::LinkedFile;
 using testing::ScratchFolder;
 using testing::SmallReport;
+using testing::WritePage;
 
 TEST(PageFile, AFullDiskLeavesTheOldPageWholeAndFailsAtCommit) {
   ScratchFolder scratch;
@@ -88,14 +90,15 @@ TEST(SummaryPage, ARewriteThatFailsLeavesTheLastGoodPageWhole) {
   const std::u16string page = scratch.Folder() + u"sum.html";
   std::vector<FileEntry> files(5000);
   for (FileEntry& entry : files) entry.name = u"FORM.TXT";
-  WriteSummaryPage(page, u"S", u"/1/", u"/2/", files);
+  const Settings settings = BaseDefaults();
+  WriteRunSummary(settings, page, u"S", u"/1/", u"/2/", files);
   const std::string good = ScratchFolder::Read(page);
   ASSERT_GT(good.size(), 200000u);
 
   files[0].status = FileStatus::Same;
   {
     FileSizeLimit limit(100000);
-    EXPECT_THROW(WriteSummaryPage(page, u"S", u"/1/", u"/2/", files), Error);
+    EXPECT_THROW(WriteRunSummary(settings, page, u"S", u"/1/", u"/2/", files), Error);
   }
   EXPECT_EQ(ScratchFolder::Read(page), good);
   EXPECT_EQ(ScratchFolder::Names(scratch.Folder()), std::vector<std::string>{"sum.html"});

@@ -38,8 +38,7 @@ Rendered Render(const clsItem& node1, const clsItem& node2, bool diffOnly,
   counter.Title(u"/a/<1>.txt", 1);
   counter.Title(u"/b/2.txt", 2);
   PathStacks stacks;
-  bool diffFound = false;
-  CompareNodes(node1, node2, stacks, counter, diffFound, diffOnly, options);
+  const bool diffFound = CompareNodes(node1, node2, stacks, counter, diffOnly, options);
   Rendered rendered;
   rendered.page = ToUtf8(page.Page(u"P.TXT", counter.Counts(), diffFound));
   rendered.counts = counter.Counts();
@@ -217,10 +216,8 @@ TEST(ReviewSearchPage, ConditionsAndNamesFromSettingsAreEscaped) {
   const SearchQuery query =
       MakeSearchQuery({{{u"<script>", true}, {u"&x\"", false}, {}}}, false, false, true);
   ReviewSearchPage page;
-  SearchCounter counter(page);
-  bool found = false;
-  MakeSearch(query, tree.get(), u"/r/<r>.txt", counter, found);
-  const std::string text = ToUtf8(page.Page(u"<R>.TXT", counter.Counts()));
+  const SearchResult found = MakeSearch(query, tree.get(), u"/r/<r>.txt", page);
+  const std::string text = ToUtf8(page.Page(u"<R>.TXT", found.hits));
   EXPECT_NE(text.find("<title>検索: &lt;R&gt;.TXT</title>"), std::string::npos);
   EXPECT_NE(text.find("<td class=\"v\">/r/&lt;r&gt;.txt</td>"), std::string::npos);
   EXPECT_NE(text.find("<mark class=\"v\">&lt;script&gt;</mark> を含む<br>"
@@ -233,12 +230,13 @@ TEST(ReviewSearchPage, ConditionsAndNamesFromSettingsAreEscaped) {
 }
 
 TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
-  SummaryPage page;
+  RunSummary page;
+  page.pagePath = u"/out/Result.html";
   page.stamp = u"ファイル比較：開始日時：2026/01/02  03:04:05";
   page.folder1 = u"/a/<b>/";
   page.folder2 = u"/c/&/";
-  page.rows.push_back({u"<X>.TXT", u"差異あり", RowResult::kDifferent, u"%3CX%3E.html", {}, {}});
-  page.rows.push_back({u"Y.TXT", u"未処理", RowResult::kPending, u"", {}, {}});
+  page.rows.push_back({u"<X>.TXT", FileStatus::Different, u"/out/<X>.html", {}, {}});
+  page.rows.push_back({u"Y.TXT", FileStatus::Unprocessed, u"/out/Y.html", {}, {}});
   const std::string text = ToUtf8(ReviewSummaryText(page));
   EXPECT_NE(text.find("<td class=\"v\">/a/&lt;b&gt;/</td>"), std::string::npos);
   EXPECT_NE(text.find("<td class=\"v\">/c/&amp;/</td>"), std::string::npos);

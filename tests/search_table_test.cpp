@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "base/error.h"
+#include "classic/search_rows.h"
 #include "report/report_parser.h"
+#include "tests/classic_tables.h"
 #include "text/utf8.h"
 #include "tree_builders.h"
 
@@ -55,7 +57,7 @@ std::string Rows(std::string_view text) {
 
 std::string Render(const SearchQuery& query, const Collection* tree, bool& found) {
   HTMLTblCls table;
-  MakeSearchTable(query, tree, u"/data/FORM1.TXT", table, found);
+  found = testing::ClassicSearch(query, tree, u"/data/FORM1.TXT", table);
   return ToUtf8(table.sStr());
 }
 
@@ -245,8 +247,7 @@ TEST(SearchTable, IgnoringCaseMatchesButShowsTheValueAsStored) {
 
 TEST(SearchTable, ATreeWithoutObjectsFailsAfterTheHeaderRows) {
   HTMLTblCls table;
-  bool found = false;
-  EXPECT_THROW(MakeSearchTable(Query({{u"A"}}), nullptr, u"E.TXT", table, found), Error);
+  EXPECT_THROW(testing::ClassicSearch(Query({{u"A"}}), nullptr, u"E.TXT", table), Error);
   EXPECT_EQ(
       ToUtf8(table.sStr()),
       Rows(
@@ -255,15 +256,14 @@ TEST(SearchTable, ATreeWithoutObjectsFailsAfterTheHeaderRows) {
 )"));
   const CollectionPtr empty = NewCollection();
   HTMLTblCls other;
-  EXPECT_THROW(MakeSearchTable(Query({{u"A"}}), empty.get(), u"E.TXT", other, found), Error);
+  EXPECT_THROW(testing::ClassicSearch(Query({{u"A"}}), empty.get(), u"E.TXT", other), Error);
 }
 
 TEST(SearchTable, AnUnclosedBracketFailsAtTheFirstValueSearched) {
   const CollectionPtr tree = Root(Obj(u"F", {Prop(u"P", u"a[b")}));
   HTMLTblCls table;
-  bool found = false;
   try {
-    MakeSearchTable(Query({{u"a[b"}}), tree.get(), u"F.TXT", table, found);
+    testing::ClassicSearch(Query({{u"a[b"}}), tree.get(), u"F.TXT", table);
     ADD_FAILURE() << "no error";
   } catch (const Error& error) {
     EXPECT_NE(error.Description().find(u"a[b"), std::u16string::npos);
@@ -271,7 +271,7 @@ TEST(SearchTable, AnUnclosedBracketFailsAtTheFirstValueSearched) {
   // A report without any value never evaluates the pattern.
   const CollectionPtr bare = Root(Obj(u"F", {}));
   HTMLTblCls other;
-  EXPECT_NO_THROW(MakeSearchTable(Query({{u"a[b"}}), bare.get(), u"F.TXT", other, found));
+  EXPECT_NO_THROW(testing::ClassicSearch(Query({{u"a[b"}}), bare.get(), u"F.TXT", other));
 }
 
 TEST(SearchTable, NestingFarDeeperThanAnyReportIsWalkedWithoutRecursion) {
@@ -279,9 +279,8 @@ TEST(SearchTable, NestingFarDeeperThanAnyReportIsWalkedWithoutRecursion) {
   for (int level = 0; level < 200000; ++level) node = Obj(u"K", {std::move(node)});
   const CollectionPtr tree = Root(std::move(node));
   HTMLTblCls table;
-  bool found = false;
-  MakeSearchTable(Query({{u"absent"}}, true, false, true), tree.get(), u"D.TXT", table, found);
-  EXPECT_FALSE(found);
+  EXPECT_FALSE(
+      testing::ClassicSearch(Query({{u"absent"}}, true, false, true), tree.get(), u"D.TXT", table));
 }
 
 TEST(MatchValue, NotContainingIsJudgedLineByLine) {

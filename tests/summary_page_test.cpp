@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/error.h"
+#include "classic/summary_table.h"
 #include "runs_fixture.h"
 
 namespace tarnwick {
@@ -10,17 +11,28 @@ namespace {
 
 using testing::ScratchFolder;
 
+std::u16string SummaryTableBody(const RunSummary& summary) {
+  HTMLTblCls table;
+  WriteSummaryTable(summary, table);
+  return table.sStr();
+}
+
+RunSummary Comparison(std::u16string stamp, std::u16string folder1, std::u16string folder2) {
+  RunSummary summary;
+  summary.stamp = std::move(stamp);
+  summary.folder1 = std::move(folder1);
+  summary.folder2 = std::move(folder2);
+  return summary;
+}
+
 TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
-  std::vector<FileEntry> files(3);
-  files[0].name = u"FORM1.TXT";
-  files[0].status = FileStatus::Different;
-  files[0].resultPath = u"C:\\OUT\\FORM1.html";
-  files[1].name = u"FORM2.TXT";
-  files[1].status = FileStatus::OnlyIn1;
-  files[2].name = u"FORM3.TXT";
-  const char16_t* stamp = u"ファイル比較：開始日時：2008/05/01  14:03:09";
+  RunSummary summary =
+      Comparison(u"ファイル比較：開始日時：2008/05/01  14:03:09", u"C:\\A\\", u"C:\\B\\");
+  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"C:\\OUT\\FORM1.html", {}, {}},
+                  {u"FORM2.TXT", FileStatus::OnlyIn1, u"", {}, {}},
+                  {u"FORM3.TXT", FileStatus::Unprocessed, u"", {}, {}}};
   EXPECT_EQ(
-      SummaryTableBody(stamp, u"C:\\A\\", u"C:\\B\\", files),
+      SummaryTableBody(summary),
       u"<tr><td colspan=\"3\">フォルダ１:C:\\A\\</td></tr>\r\n"
       u"<tr><td colspan=\"3\">フォルダ２:C:\\B\\</td></tr>\r\n"
       u"<tr><td colspan=\"3\">ファイル比較：開始日時：2008/05/01&nbsp;&nbsp;14:03:09</td></tr>\r\n"
@@ -31,14 +43,13 @@ TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
 }
 
 TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
-  std::vector<FileEntry> files(2);
-  files[0].name = u"A.TXT";
-  files[0].status = FileStatus::Match;
-  files[0].resultPath = u"/out/A.html";
-  files[1].name = u"B.TXT";
-  files[1].status = FileStatus::NoMatch;
-  files[1].resultPath = u"/out/B.html";
-  EXPECT_EQ(SummaryTableBody(u"S", u"/src/", u"", files),
+  RunSummary summary = Comparison(u"S", u"/src/", u"");
+  summary.kind = SummaryKind::kSearch;
+  // Options never show on a search's summary.
+  summary.options.ignoreCase = true;
+  summary.rows = {{u"A.TXT", FileStatus::Match, u"/out/A.html", {}, {}},
+                  {u"B.TXT", FileStatus::NoMatch, u"/out/B.html", {}, {}}};
+  EXPECT_EQ(SummaryTableBody(summary),
             u"<tr><td colspan=\"3\">フォルダ:/src/</td></tr>\r\n"
             u"<tr><td colspan=\"3\">S</td></tr>\r\n"
             u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
@@ -47,11 +58,9 @@ TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
 }
 
 TEST(SummaryPage, LinksAreEscaped) {
-  std::vector<FileEntry> files(1);
-  files[0].name = u"A#B.TXT";
-  files[0].status = FileStatus::Different;
-  files[0].resultPath = u"/o\"ut/A#B.html";
-  const std::u16string body = SummaryTableBody(u"S", u"/1/", u"/2/", files);
+  RunSummary summary = Comparison(u"S", u"/1/", u"/2/");
+  summary.rows = {{u"A#B.TXT", FileStatus::Different, u"/o\"ut/A#B.html", {}, {}}};
+  const std::u16string body = SummaryTableBody(summary);
   EXPECT_NE(body.find(u"<a href=\"/o&quot;ut/A%23B.html\">差異あり</a>"), std::u16string::npos);
 }
 
@@ -60,7 +69,7 @@ TEST(SummaryPage, IsWrittenInCodePage932WithTheBorderedTable) {
   const std::u16string page = scratch.Folder() + u"sum.html";
   std::vector<FileEntry> files(1);
   files[0].name = u"A.TXT";
-  WriteSummaryPage(page, u"S", u"/1/", u"/2/", files);
+  WriteRunSummary(BaseDefaults(), page, u"S", u"/1/", u"/2/", files);
   EXPECT_EQ(ScratchFolder::Read(page),
             "<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
             "<tr><td colspan=\"3\">\x83t\x83H\x83\x8b\x83_\x82P:/1/</td></tr>\r\n"

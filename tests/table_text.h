@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "diff/table_rows.h"
+#include "classic/table_rows.h"
 #include "report/object_tree.h"
 #include "text/utf8.h"
 #include "tree_builders.h"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "tests/classic_tables.h"
 #include "tests/table_text.h"
 
 namespace tarnwick {
@@ -29,7 +30,7 @@ Comparison Compare(const clsItem& node1, const clsItem& node2, bool diffOnly) {
   Comparison result;
   PathStacks stacks;
   HTMLTblCls table;
-  CompareNodes(node1, node2, stacks, table, result.diffFound, diffOnly);
+  result.diffFound = testing::ClassicCompareNodes(node1, node2, stacks, table, diffOnly);
   result.depthAfter = stacks.depth;
   result.rows = Rows(table);
   return result;
@@ -458,9 +459,10 @@ TEST(CompareNodes, CallerLevelsFrameTheTitlesAndDepthIsRestored) {
   stacks.pathKeys[1] = u"ROOT";
   stacks.headPending[1] = true;
   HTMLTblCls table;
-  bool diffFound = false;
-  CompareNodes(Obj(u"", {Obj(u"A", {Prop(u"p", u"1")})}), Obj(u"", {Obj(u"A", {Prop(u"p", u"2")})}),
-               stacks, table, diffFound, true);
+  const bool diffFound =
+      testing::ClassicCompareNodes(Obj(u"", {Obj(u"A", {Prop(u"p", u"1")})}),
+                                   Obj(u"", {Obj(u"A", {Prop(u"p", u"2")})}), stacks, table, true);
+  EXPECT_TRUE(diffFound);
   EXPECT_EQ(Rows(table), R"(
 |||||[2]====|
 |||||[2 ]ROOT|

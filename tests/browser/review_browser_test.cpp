@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/review_output.h"
 #include "diff/change_counts.h"
 #include "diff/tree_compare.h"
+#include "pages/page_file.h"
 #include "review/review_compare.h"
 #include "review/review_search.h"
 #include "tests/browser/headless_browser.h"
@@ -25,6 +25,12 @@ using testing::Obj;
 using testing::Prop;
 using testing::RunInBrowser;
 using testing::ScratchFolder;
+
+void WriteUtf8(const std::u16string& path, std::u16string_view text) {
+  PageWriter page(path, PageEncoding::kUtf8);
+  page.Write(text);
+  page.Commit();
+}
 
 // A trigger text of `count` lines "  STEP_k := k;", CR LF between them.
 std::u16string Steps(int count, int changed = 0) {
@@ -44,10 +50,9 @@ std::filesystem::path WriteComparison(const ScratchFolder& scratch, const clsIte
   counter.Title(u"/old/FORM1.txt", 1);
   counter.Title(u"/new/FORM1.txt", 2);
   PathStacks stacks;
-  bool diffFound = false;
-  CompareNodes(node1, node2, stacks, counter, diffFound, true, {});
+  const bool diffFound = CompareNodes(node1, node2, stacks, counter, true, {});
   const std::u16string path = scratch.Folder() + u"page.html";
-  WriteUtf8Page(path, page.Page(u"FORM1.TXT", counter.Counts(), diffFound));
+  WriteUtf8(path, page.Page(u"FORM1.TXT", counter.Counts(), diffFound));
   return NativePath(path);
 }
 
@@ -166,11 +171,9 @@ TEST(ReviewInBrowser, SearchHitsAreMarkedWithinTheLine) {
       {Obj(u"ﾌｫｰﾑ", {Obj(u"F", {Prop(u"WHERE句", u"STATUS = 'A'\r\nAND where_flg = 1")})})});
   const SearchQuery query = MakeSearchQuery({{{u"WHERE", true}, {}, {}}}, true, true, true);
   ReviewSearchPage page;
-  SearchCounter counter(page);
-  bool found = false;
-  MakeSearch(query, tree.get(), u"/r/F.txt", counter, found);
+  const SearchResult found = MakeSearch(query, tree.get(), u"/r/F.txt", page);
   const std::u16string path = scratch.Folder() + u"search.html";
-  WriteUtf8Page(path, page.Page(u"F.TXT", counter.Counts()));
+  WriteUtf8(path, page.Page(u"F.TXT", found.hits));
   const auto seen = RunInBrowser(NativePath(scratch.Folder()), FileUrl(NativePath(path)), R"(
 log('hits',[].map.call(d.querySelectorAll('mark[id] em'),function(e){return e.textContent}));
 log('condition',d.querySelector('header mark').textContent);

@@ -1,4 +1,4 @@
-#include "diff/table_rows.h"
+#include "classic/table_rows.h"
 
 #include <array>
 
@@ -40,14 +40,6 @@ void WriteHeadingRow(HTMLTblCls& table, std::u16string_view text, std::u16string
 
 void WriteSeparatorRow(HTMLTblCls& table) {
   WriteHeadingRow(table, RuleLine(), kColspan2);
-}
-
-void PathStacks::Resize() {
-  const auto size = static_cast<std::size_t>(depth < 0 ? 0 : depth) + 1;
-  pathKeys.resize(size);
-  headPending.resize(size);
-  mark1.resize(size);
-  mark2.resize(size);
 }
 
 void WriteHeaders(PathStacks& stacks, HTMLTblCls& resultTable) {

@@ -7,22 +7,19 @@
 // the tree comparison, the object comparison and the search all write here.
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "diff/html_table.h"
+#include "classic/html_table.h"
 #include "diff/line_difference.h"
+#include "diff/path_stacks.h"
 
 namespace tarnwick {
 
 inline constexpr std::u16string_view kSide1Colour = u"bgcolor=\"yellow\"";
 inline constexpr std::u16string_view kSide2Colour = u"bgcolor=\"cyan\"";
 inline constexpr std::u16string_view kColspan2 = u"colspan=\"2\"";
-// Marks a row or an object that one side has and the other has not.
-inline constexpr std::u16string_view kStar = u"*";
 
 // CR LF followed by 80 "=": the text of every separator row.
 std::u16string_view RuleLine();
@@ -33,22 +30,6 @@ std::u16string HeadingAttributes(std::u16string_view colour);
 void WriteHeadingRow(HTMLTblCls& table, std::u16string_view text, std::u16string_view attributes);
 // The heading row that separates sections: the rule line across two columns.
 void WriteSeparatorRow(HTMLTblCls& table);
-
-// The walk state shared by the comparison and the search. Levels run from 1;
-// index 0 exists and is never used. The owner starts with depth 0.
-struct PathStacks {
-  std::int32_t depth = 0;
-  std::vector<std::u16string> pathKeys =
-      std::vector<std::u16string>(1);                    // key of the object at each level
-  std::vector<bool> headPending = std::vector<bool>(1);  // its two header rows are still unwritten
-  std::vector<std::u16string> mark1 =
-      std::vector<std::u16string>(1);  // "*" when the object is on side 1 only
-  std::vector<std::u16string> mark2 =
-      std::vector<std::u16string>(1);  // "*" when the object is on side 2 only
-
-  // Resizes the four stacks to levels 0..depth, keeping what those levels hold.
-  void Resize();
-};
 
 // Writes the two header rows (separator, then title with marks and colour) of
 // every level 1..depth whose headPending is set, outermost first, and clears

@@ -1,4 +1,6 @@
-#include "diff/html_table.h"
+#include "classic/html_table.h"
+
+#include "text/html_entity.h"
 
 namespace tarnwick {
 
@@ -101,20 +103,11 @@ void HTMLTblCls::AppendEscaped(std::u16string_view text) {
           Put(u"&nbsp;"sv);
         }
         break;
-      case u'&':
-        Put(u"&amp;"sv);
-        break;
       case u' ':
         Put(u"&nbsp;"sv);
         break;
-      case u'"':
-        Put(u"&quot;"sv);
-        break;
-      case u'<':
-        Put(u"&lt;"sv);
-        break;
       default:
-        Put(u"&gt;"sv);
+        Put(HtmlEntity(ch));
         break;
     }
   }

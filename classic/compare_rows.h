@@ -3,8 +3,8 @@
 // in yellow and side 2 in cyan, exactly as every classic page has them.
 #pragma once
 
+#include "classic/html_table.h"
 #include "diff/compare_events.h"
-#include "diff/html_table.h"
 
 namespace tarnwick {
 

@@ -13,17 +13,9 @@
 #include <string_view>
 
 #include "text/raw_buffer.h"
+#include "text/text_sink.h"
 
 namespace tarnwick {
-
-// Where a streamed table's text goes, piece after piece, in order.
-class TableSink {
- public:
-  virtual void Write(std::u16string_view text) = 0;
-
- protected:
-  ~TableSink() = default;
-};
 
 inline constexpr std::size_t kTableChunk = 128 * 1024;
 
@@ -31,7 +23,7 @@ class HTMLTblCls {
  public:
   HTMLTblCls() = default;
   // Streams into `sink`, which must outlive the table.
-  explicit HTMLTblCls(TableSink& sink) : sink_(&sink) {}
+  explicit HTMLTblCls(TextSink& sink) : sink_(&sink) {}
   HTMLTblCls(const HTMLTblCls&) = delete;
   HTMLTblCls& operator=(const HTMLTblCls&) = delete;
 
@@ -63,7 +55,7 @@ class HTMLTblCls {
   // Appends a run of text that needs no escaping, flushing as chunks fill.
   void AppendRun(std::u16string_view run);
 
-  TableSink* sink_ = nullptr;
+  TextSink* sink_ = nullptr;
   RawBuffer<char16_t> aBuf_;
   // The open row's opening ("<tr>", after the last row's closing) and its
   // closing; views of constant text, so that a row costs no copying.

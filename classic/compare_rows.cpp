@@ -1,5 +1,6 @@
-#include "diff/classic_rows.h"
+#include "classic/compare_rows.h"
 
+#include "classic/table_rows.h"
 #include "text/decimal.h"
 #include "text/line_reader.h"
 

@@ -1,0 +1,42 @@
+#include "app/page_styles.h"
+
+#include "classic/classic_renderers.h"
+#include "review/review_renderers.h"
+
+namespace tarnwick {
+
+CompareOptions CompareOptionsOf(const Settings& settings) {
+  return {settings.IGNORE_BLANKS, settings.IGNORE_CASE};
+}
+
+std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings) {
+  switch (settings.PAGE_STYLE) {
+    case PageStyle::Review:
+      return std::make_unique<ReviewComparisonRenderer>(CompareOptionsOf(settings));
+    case PageStyle::Classic:
+      break;
+  }
+  return std::make_unique<ClassicComparisonRenderer>();
+}
+
+std::unique_ptr<SearchRenderer> SearchRendererFor(const Settings& settings) {
+  switch (settings.PAGE_STYLE) {
+    case PageStyle::Review:
+      return std::make_unique<ReviewSearchRenderer>();
+    case PageStyle::Classic:
+      break;
+  }
+  return std::make_unique<ClassicSearchRenderer>();
+}
+
+std::unique_ptr<SummaryRenderer> SummaryRendererFor(const Settings& settings) {
+  switch (settings.PAGE_STYLE) {
+    case PageStyle::Review:
+      return std::make_unique<ReviewSummaryRenderer>();
+    case PageStyle::Classic:
+      break;
+  }
+  return std::make_unique<ClassicSummaryRenderer>();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,24 @@
+// The one place a page style becomes its renderers: each run asks here for
+// the single renderer of each page it writes, chosen from the settings. A new
+// style is a room of its own implementing the renderer interfaces, and a line
+// in each switch of page_styles.cpp; the runs do not change.
+#pragma once
+
+#include <memory>
+
+#include "app/settings.h"
+#include "diff/compare_options.h"
+#include "diff/comparison_renderer.h"
+#include "search/run_summary.h"
+#include "search/search_renderer.h"
+
+namespace tarnwick {
+
+// The comparison options as the settings hold them.
+CompareOptions CompareOptionsOf(const Settings& settings);
+
+std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings);
+std::unique_ptr<SearchRenderer> SearchRendererFor(const Settings& settings);
+std::unique_ptr<SummaryRenderer> SummaryRendererFor(const Settings& settings);
+
+}  // namespace tarnwick

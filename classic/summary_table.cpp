@@ -1,0 +1,84 @@
+#include "classic/summary_table.h"
+
+#include "text/cp932.h"
+#include "text/html_entity.h"
+#include "text/utf8.h"
+
+namespace tarnwick {
+
+void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table) {
+  const std::u16string_view span = u"colspan=\"3\"";
+  if (summary.kind == SummaryKind::kComparison) {
+    table.StartRow();
+    table.AddCell(u"フォルダ１:" + summary.folder1, span);
+    table.StartRow();
+    table.AddCell(u"フォルダ２:" + summary.folder2, span);
+  } else {
+    table.StartRow();
+    table.AddCell(u"フォルダ:" + summary.folder1, span);
+  }
+  table.StartRow();
+  table.AddCell(summary.stamp, span);
+  const std::u16string options =
+      summary.kind == SummaryKind::kComparison ? OptionNames(summary.options) : std::u16string();
+  if (!options.empty()) {
+    table.StartRow();
+    table.AddCell(u"比較オプション：" + options, span);
+  }
+  table.StartRow();
+  table.EndRow();
+  table.StartRow();
+  table.AddCell(u"ファイル名", u"");
+  table.AddCell(u"結果", u"");
+  for (const SummaryRow& row : summary.rows) {
+    table.StartRow();
+    table.AddCell(row.name, u"");
+    if (StatusLinksPage(row.status) && !row.page.empty()) {
+      table.AddLinkCell(StatusText(row.status), u"", EscapeLinkTarget(row.page));
+    } else {
+      table.AddCell(StatusText(row.status), u"");
+    }
+  }
+}
+
+std::u16string EscapeLinkTarget(std::u16string_view path) {
+  static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+  std::u16string out;
+  out.reserve(path.size());
+  auto percentEncode = [&out](std::u16string_view character) {
+    for (const char byte : ToUtf8(character)) {
+      const auto b = static_cast<unsigned char>(byte);
+      out += u'%';
+      out += kHex[b >> 4];
+      out += kHex[b & 0xF];
+    }
+  };
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const char16_t c = path[i];
+    if (const std::u16string_view entity = HtmlEntity(c); !entity.empty()) {
+      out += entity;
+      continue;
+    }
+    switch (c) {
+      case u'%':
+      case u'#':
+      case u'?':
+        percentEncode(path.substr(i, 1));
+        break;
+      default:
+        if (Cp932Holds(c)) {
+          out += c;
+        } else {
+          // The page would write "?" for it: the link takes the name's UTF-8
+          // bytes instead, a surrogate pair as one character.
+          const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < path.size() &&
+                            path[i + 1] >= 0xDC00 && path[i + 1] <= 0xDFFF;
+          percentEncode(path.substr(i, pair ? 2 : 1));
+          if (pair) ++i;
+        }
+    }
+  }
+  return out;
+}
+
+}  // namespace tarnwick

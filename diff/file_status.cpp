@@ -1,0 +1,29 @@
+#include "diff/file_status.h"
+
+namespace tarnwick {
+
+std::u16string_view StatusText(FileStatus status) {
+  switch (status) {
+    case FileStatus::Unprocessed:
+      return u"未処理";
+    case FileStatus::OnlyIn1:
+      return u"フォルダ１のみ存在";
+    case FileStatus::OnlyIn2:
+      return u"フォルダ２のみ存在";
+    case FileStatus::Different:
+      return u"差異あり";
+    case FileStatus::Same:
+      return u"一致";
+    case FileStatus::NoMatch:
+      return u"該当しない";
+    case FileStatus::Match:
+      return u"該当";
+  }
+  return u"";
+}
+
+bool StatusLinksPage(FileStatus status) {
+  return status == FileStatus::Different || status == FileStatus::Match;
+}
+
+}  // namespace tarnwick

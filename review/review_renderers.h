@@ -1,0 +1,43 @@
+// The review page style: UTF-8 pages, each built whole in memory and written
+// once the comparison or search has ended (the counts and the list of changed
+// objects head the page).
+#pragma once
+
+#include "diff/comparison_renderer.h"
+#include "review/review_compare.h"
+#include "review/review_search.h"
+#include "search/run_summary.h"
+#include "search/search_renderer.h"
+
+namespace tarnwick {
+
+class ReviewComparisonRenderer final : public ComparisonRenderer {
+ public:
+  explicit ReviewComparisonRenderer(const CompareOptions& options) : page_(options) {}
+  PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
+  CompareEvents& Start(TextSink& page) override;
+  void Finish(const ComparisonVerdict& verdict) override;
+
+ private:
+  TextSink* out_ = nullptr;
+  ReviewComparePage page_;
+};
+
+class ReviewSearchRenderer final : public SearchRenderer {
+ public:
+  PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
+  SearchEvents& Start(TextSink& page) override;
+  void Finish(std::u16string_view heading, const SearchResult& result) override;
+
+ private:
+  TextSink* out_ = nullptr;
+  ReviewSearchPage page_;
+};
+
+class ReviewSummaryRenderer final : public SummaryRenderer {
+ public:
+  PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
+  void Render(const RunSummary& summary, TextSink& page) const override;
+};
+
+}  // namespace tarnwick
