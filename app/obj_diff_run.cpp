@@ -1,6 +1,5 @@
 // The object comparison run behind the Execute button of the second page:
 // the two selected nodes of the loaded reports into one comparison page.
-#include <optional>
 #include <string>
 #include <vector>
 

@@ -1,10 +1,10 @@
-// The rows every result table shares. A table has six columns: side-1 mark,
-// side-2 mark, side-1 line number, side-2 line number, name and value; side 1
-// is coloured yellow, side 2 cyan. Titles, paths and separators are heading
+// The rows every classic result table shares. A table has six columns:
+// side-1 mark, side-2 mark, side-1 line number, side-2 line number, name and
+// value; side 1 is coloured yellow, side 2 cyan. Titles, paths and separators are heading
 // rows (four blank cells, then one cell across name and value). Above the
 // rows of a property stand the heading rows of the objects on its path,
-// written once, just before the first row that needs them. The block outline,
-// the tree comparison, the object comparison and the search all write here.
+// written once, just before the first row that needs them. The comparison
+// rows and the search rows write here.
 #pragma once
 
 #include <span>
