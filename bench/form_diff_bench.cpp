@@ -26,7 +26,7 @@ double PeakRssMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
 }
 
-void BM_MakeFormDiffTable(benchmark::State& state) {
+void BM_ClassicFormDiff(benchmark::State& state) {
   const bool diffOnly = state.range(0) != 0;
   GeneratorOptions options;
   options.seed = 20;
@@ -61,7 +61,7 @@ void BM_MakeFormDiffTable(benchmark::State& state) {
 }
 
 // Few fixed iterations: each setup generates and parses 40 MB of reports.
-BENCHMARK(BM_MakeFormDiffTable)
+BENCHMARK(BM_ClassicFormDiff)
     ->ArgName("diff_only")
     ->Arg(1)
     ->Arg(0)
