@@ -76,15 +76,16 @@ DiffPlan FoldersOf(const Settings& settings) {
 }
 
 // The checks of the run itself, after the boxes are known to be filled.
-std::optional<std::u16string_view> FailedRunCheck(const Settings& settings, const DiffPlan& plan) {
-  if (!IsFolder(plan.folder1)) return u"ソース１のフォルダが見つかりません";
-  if (!IsFolder(plan.folder2)) return u"ソース２のフォルダが見つかりません";
-  if (!IsFolder(plan.outFolder)) return u"出力先フォルダが見つかりません";
+std::optional<Message> FailedRunCheck(const Settings& settings, const DiffPlan& plan) {
+  using enum MessageId;
+  if (!IsFolder(plan.folder1)) return Message{SourceFolder1NotFound, {}, {u"SRC_PATH1"}};
+  if (!IsFolder(plan.folder2)) return Message{SourceFolder2NotFound, {}, {u"SRC_PATH2"}};
+  if (!IsFolder(plan.outFolder)) return Message{OutputFolderNotFound, {}, {u"OUTPUT_PATH"}};
   if (plan.fileMode && !IsPlainFile(plan.folder1 + settings.SRC_FILE1))
-    return u"ソースファイル１が見つかりません";
+    return Message{SourceFile1NotFound, {}, {u"SRC_PATH1", u"SRC_FILE1"}};
   if (plan.fileMode && !IsPlainFile(plan.folder2 + settings.SRC_FILE2))
-    return u"ソースファイル２が見つかりません";
-  if (settings.OUTPUT_FILE.empty()) return u"結果出力ファイル名を入力してください";
+    return Message{SourceFile2NotFound, {}, {u"SRC_PATH2", u"SRC_FILE2"}};
+  if (settings.OUTPUT_FILE.empty()) return Message{OutputFileRequired, {}, {u"OUTPUT_FILE"}};
   return std::nullopt;
 }
 
@@ -226,7 +227,7 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
   if (!plan.fileMode) {
     WriteRunSummary(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
   }
-  window.SetStatusText(u"");
+  window.SetStatusText(MessageId::NoStatus);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
   // Reading and parsing touch no page and pages never overwrite inputs, so
   // both sides of the next pairs load on threads of their own while this
@@ -251,8 +252,8 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
     if (window.CancelRequested()) return i;
     std::u16string compareStage = u"フォーム文章の差分作成中に、";
     if (!plan.fileMode) {
-      window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
-                           files[i].name);
+      window.SetStatusText({MessageId::Progress,
+                            {DecimalText(static_cast<std::int64_t>(i + 1)), count, files[i].name}});
       window.Repaint();
       compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
     }
@@ -316,7 +317,7 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
 
 RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result) {
   const std::u16string stamp = StartStamp(kDiffStampTitle);
-  window.SetStatusText(u"");
+  window.SetStatusText(MessageId::NoStatus);
   DiffPlan plan = FoldersOf(settings);
   if (!ValidateInputs(settings, 1, window)) return RunOutcome::Rejected;
   if (const auto message = FailedRunCheck(settings, plan)) {
@@ -336,7 +337,7 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 
-  window.ShowMessage(kFinishedMessage, MessageIcon::Information);
+  window.ShowMessage(MessageId::Finished, MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) {
     window.OpenResult(plan.fileMode ? plan.pairs.front().page : plan.summaryPath);
   }

@@ -23,10 +23,6 @@ using PathKindQuery = std::function<PathKind(const FilePath& path)>;
 // Asks the real file system.
 PathKind QueryPathKind(const FilePath& path);
 
-// Shown when the files of one drop lie in different folders.
-inline constexpr std::u16string_view kSameFolderOnlyMessage =
-    u"同一フォルダのファイルのみ、ドロップできます。";
-
 // A drop on a folder box: the new text of the box, or nothing when the box
 // stays as it is. Only the first path counts: a folder gives itself, a file
 // its folder, each ending in the flavour's separator.

@@ -37,22 +37,25 @@ Selection SelectedNode(const TreeView& view) {
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window,
                        RunResult* result) {
-  window.SetStatusText(u"");
+  window.SetStatusText(MessageId::NoStatus);
   const std::u16string outFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
   if (!ValidateInputs(settings, 2, window)) return RunOutcome::Rejected;
-  auto reject = [&](std::u16string_view message) {
+  auto reject = [&](const Message& message) {
     window.ShowMessage(message, MessageIcon::Warning);
     return RunOutcome::Rejected;
   };
-  if (!IsFolder(outFolder)) return reject(u"出力先フォルダが見つかりません");
-  if (settings.OUTPUT_FILE.empty()) return reject(u"結果出力ファイル名を入力してください");
+  if (!IsFolder(outFolder)) return reject({MessageId::OutputFolderNotFound, {}, {u"OUTPUT_PATH"}});
+  if (settings.OUTPUT_FILE.empty())
+    return reject({MessageId::OutputFileRequired, {}, {u"OUTPUT_FILE"}});
+  // The reports and the selections are no settings: the window's drops and
+  // clicks, the command line's operands.
   if (side1.ObjNodeCount <= 1 || side2.ObjNodeCount <= 1) {
-    return reject(u"オブジェクト・リスト・レポートファイルをドロップしてください。");
+    return reject(MessageId::ReportsNotDropped);
   }
   const Selection node1 = SelectedNode(view1);
   const Selection node2 = SelectedNode(view2);
   if (node1.number == 0 || node2.number == 0 || node1.key == kRootKey || node2.key == kRootKey) {
-    return reject(u"比較するオブジェクトを選択してください。");
+    return reject(MessageId::ObjectsNotSelected);
   }
   const std::u16string resultPath = PagePathIn(outFolder, settings.OUTPUT_FILE, true);
   if (!CheckNoInputOverwritten({resultPath}, {side1.ObjFile, side2.ObjFile}, window)) {
@@ -92,7 +95,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
   });
   if (outcome != RunOutcome::Finished) return outcome;
   window.SetWaitCursor(false);
-  window.ShowMessage(kFinishedMessage, MessageIcon::Information);
+  window.ShowMessage(MessageId::Finished, MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) window.OpenResult(resultPath);
   return RunOutcome::Finished;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/window_ops.h"
+#include "messages/message.h"
 
 namespace tarnwick {
 
@@ -20,13 +21,9 @@ enum class RunOutcome {
   Cancelled,  // stopped on request between pairs; "中止しました。" was shown
 };
 
-inline constexpr std::u16string_view kFinishedMessage = u"終了しました。";
-inline constexpr std::u16string_view kCancelledMessage = u"中止しました。";
-inline constexpr std::u16string_view kErrorWords = u"エラーが発生しました。";
-
 // stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
-std::u16string RunErrorMessage(std::u16string_view stage, std::u16string_view description,
-                               bool lineBreak = true);
+Message RunErrorMessage(std::u16string_view stage, std::u16string_view description,
+                        bool lineBreak = true);
 // The description of any exception a run may meet; running out of memory
 // has words of its own.
 std::u16string ErrorDescription(const std::exception& error);

@@ -36,19 +36,20 @@ bool AsterisksOnly(std::u16string_view text) {
 
 // The warnings that stop the run before anything is read, in their order;
 // nothing when the inputs are usable.
-std::optional<std::u16string_view> InputWarning(const Settings& settings,
-                                                std::u16string_view sourceFolder,
-                                                std::u16string_view outputFolder) {
-  if (!IsFolder(sourceFolder)) return u"ソースのフォルダが見つかりません";
-  if (!IsFolder(outputFolder)) return u"出力先フォルダが見つかりません";
-  if (settings.OUTPUT_FILE.empty()) return u"結果出力ファイル名を入力してください";
+std::optional<Message> InputWarning(const Settings& settings, std::u16string_view sourceFolder,
+                                    std::u16string_view outputFolder) {
+  using enum MessageId;
+  if (!IsFolder(sourceFolder)) return Message{SearchFolderNotFound, {}, {u"SRC_PATH"}};
+  if (!IsFolder(outputFolder)) return Message{OutputFolderNotFound, {}, {u"OUTPUT_PATH"}};
+  if (settings.OUTPUT_FILE.empty()) return Message{OutputFileRequired, {}, {u"OUTPUT_FILE"}};
   const std::u16string* strings[] = {&settings.SEARCH_STRING1, &settings.SEARCH_STRING2,
                                      &settings.SEARCH_STRING3};
+  constexpr std::u16string_view kKeys[] = {u"SEARCH_STRING1", u"SEARCH_STRING2", u"SEARCH_STRING3"};
   if (strings[0]->empty() && strings[1]->empty() && strings[2]->empty()) {
-    return u"検索条件を入力してください";
+    return Message{SearchStringRequired, {}, {kKeys[0], kKeys[1], kKeys[2]}};
   }
-  for (const std::u16string* text : strings) {
-    if (AsterisksOnly(*text)) return u"検索条件に * のみは入力できません";
+  for (std::size_t i = 0; i < std::size(strings); ++i) {
+    if (AsterisksOnly(*strings[i])) return Message{SearchStringAsterisksOnly, {}, {kKeys[i]}};
   }
   return std::nullopt;
 }
@@ -118,8 +119,8 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     // The summary already shows every report from here on as "未処理".
     if (window.CancelRequested()) return i;
     FileEntry& entry = plan.files[i];
-    window.SetStatusText(DecimalText(static_cast<std::int64_t>(i + 1)) + u"/" + count + u":" +
-                         entry.name);
+    window.SetStatusText(
+        {MessageId::Progress, {DecimalText(static_cast<std::int64_t>(i + 1)), count, entry.name}});
     window.Repaint();
     LoadedReport loaded;
     if (prefetch) {
@@ -158,7 +159,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
 
 RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result) {
   const std::u16string stamp = StartStamp(kSearchStampTitle);
-  window.SetStatusText(u"");
+  window.SetStatusText(MessageId::NoStatus);
   SearchPlan plan;
   plan.sourceFolder = WithTrailingSeparator(settings.SRC_PATH);
   plan.outputFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
@@ -193,7 +194,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
     return EndCancelled(window, notReached);
   }
 
-  window.ShowMessage(kFinishedMessage, MessageIcon::Information);
+  window.ShowMessage(MessageId::Finished, MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) window.OpenResult(plan.summaryPath);
   return RunOutcome::Finished;
 }

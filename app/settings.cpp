@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "messages/message.h"
 #include "text/blanks.h"
 #include "text/cp932.h"
 #include "text/upper_case.h"
@@ -141,6 +142,14 @@ std::vector<std::u16string_view> SettingKeys() {
   return keys;
 }
 
+std::optional<std::u16string> SettingValueText(const Settings& settings, std::u16string_view key) {
+  const std::u16string upper = UpperCase(key);
+  for (const KeyField& field : kKeyFields) {
+    if (field.key == upper) return ValueText(field, settings);
+  }
+  return std::nullopt;
+}
+
 Settings BaseDefaults() {
   Settings settings;
   ApplyBaseDefaults(settings);
@@ -231,7 +240,7 @@ bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& 
     // IniText refuses a value with a line break before the file is touched.
     WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
   } catch (const std::exception& e) {
-    window.ShowMessage(u"iniファイルの書き込み中にエラーが発生しました。\r\n" + ErrorDescription(e),
+    window.ShowMessage({MessageId::SettingsWriteFailed, {ErrorDescription(e)}},
                        MessageIcon::Critical);
     return false;
   }

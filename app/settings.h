@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,6 +83,10 @@ bool ApplyIniText(std::u16string_view text, Settings& settings);
 
 // The setting keys in the order the file is written, optional ones included.
 std::vector<std::u16string_view> SettingKeys();
+
+// The value of one key (any case) as the file would hold it; nothing for a
+// key the file does not know.
+std::optional<std::u16string> SettingValueText(const Settings& settings, std::u16string_view key);
 
 // Applies one line of the settings file (comment removal included).
 // Returns false when the line holds no "=" or names an unknown key.

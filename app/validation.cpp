@@ -9,20 +9,18 @@ namespace {
 struct RequiredBox {
   int page;  // 0: every page
   const std::u16string Settings::*field;
-  std::u16string_view message;
+  std::u16string_view key;
+  MessageId message;
 };
 
 constexpr RequiredBox kRequiredBoxes[] = {
-    {1, &Settings::SRC_PATH1, u"ソース１のフォルダを指定してください"},
-    {1, &Settings::SRC_FILE1,
-     u"ソース１のオブジェクト・リスト・レポート ファイル名を指定してください"},
-    {1, &Settings::SRC_PATH2, u"ソース２のフォルダを指定してください"},
-    {1, &Settings::SRC_FILE2,
-     u"ソース２のオブジェクト・リスト・レポート ファイル名を指定してください"},
-    {3, &Settings::SRC_PATH, u"ソースのフォルダを指定してください"},
-    {3, &Settings::SRC_FILE,
-     u"ソースのオブジェクト・リスト・レポート ファイル名を指定してください"},
-    {0, &Settings::OUTPUT_PATH, u"出力先フォルダを指定してください"},
+    {1, &Settings::SRC_PATH1, u"SRC_PATH1", MessageId::SourceFolder1Required},
+    {1, &Settings::SRC_FILE1, u"SRC_FILE1", MessageId::SourceFile1Required},
+    {1, &Settings::SRC_PATH2, u"SRC_PATH2", MessageId::SourceFolder2Required},
+    {1, &Settings::SRC_FILE2, u"SRC_FILE2", MessageId::SourceFile2Required},
+    {3, &Settings::SRC_PATH, u"SRC_PATH", MessageId::SearchFolderRequired},
+    {3, &Settings::SRC_FILE, u"SRC_FILE", MessageId::SearchFileRequired},
+    {0, &Settings::OUTPUT_PATH, u"OUTPUT_PATH", MessageId::OutputFolderRequired},
 };
 
 }  // namespace
@@ -31,16 +29,15 @@ bool ValidateInputs(const Settings& settings, int page, WindowOps& window) {
   for (const RequiredBox& box : kRequiredBoxes) {
     if (box.page != 0 && box.page != page) continue;
     if ((settings.*box.field).empty()) {  // blanks count as content
-      window.ShowMessage(box.message, MessageIcon::Critical);
+      window.ShowMessage({box.message, {}, {box.key}}, MessageIcon::Critical);
       return false;
     }
   }
   return true;
 }
 
-std::u16string OverwriteWarning(std::u16string_view page) {
-  return u"出力ファイル[" + std::u16string(page) +
-         u"]は入力のレポートファイルです。上書きできません。";
+Message OverwriteWarning(std::u16string_view page) {
+  return {MessageId::OverwritesInput, {std::u16string(page)}, {u"OUTPUT_PATH", u"OUTPUT_FILE"}};
 }
 
 bool CheckNoInputOverwritten(const std::vector<std::u16string>& pages,

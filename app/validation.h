@@ -16,7 +16,7 @@ namespace tarnwick {
 bool ValidateInputs(const Settings& settings, int page, WindowOps& window);
 
 // The warning of a run that refuses to write over an input report.
-std::u16string OverwriteWarning(std::u16string_view page);
+Message OverwriteWarning(std::u16string_view page);
 
 // False, after showing the warning for the first such page, when one of the
 // pages is one of the inputs (the same existing file, however spelled).

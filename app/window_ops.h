@@ -1,12 +1,15 @@
 // The window operations that the runs need, and nothing more. The Qt main
 // window, the CLI's console and the tests' fakes implement it; the runs never
-// see a widget.
+// see a widget. Messages and status texts travel as values (messages/); each
+// implementation turns them into words through a catalog.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "messages/message.h"
 
 namespace tarnwick {
 
@@ -19,8 +22,9 @@ class WindowOps {
   virtual ~WindowOps() = default;
 
   // Modal, titled "Tarnwick", OK only; returns when closed.
-  virtual void ShowMessage(std::u16string_view text, MessageIcon icon) = 0;
-  virtual void SetStatusText(std::u16string_view text) = 0;
+  virtual void ShowMessage(const Message& message, MessageIcon icon) = 0;
+  // MessageId::NoStatus empties the status line.
+  virtual void SetStatusText(const Message& status) = 0;
   virtual void Repaint() = 0;
   virtual void SetWaitCursor(bool wait) = 0;
   // The state of the debug menu's check item "構造の表示".

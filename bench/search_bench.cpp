@@ -34,8 +34,8 @@ double ProcessCpuSeconds() {
 // The window of a CLI run with --quiet: it shows nothing.
 class SilentWindow : public WindowOps {
  public:
-  void ShowMessage(std::u16string_view, MessageIcon) override {}
-  void SetStatusText(std::u16string_view) override {}
+  void ShowMessage(const Message&, MessageIcon) override {}
+  void SetStatusText(const Message&) override {}
   void Repaint() override {}
   void SetWaitCursor(bool) override {}
   bool StructureViewerEnabled() const override { return false; }

@@ -1,5 +1,5 @@
 // What the command line adds around a run for scripts and CI: input-check
-// messages that name the setting concerned, the exit status of --exit-code,
+// messages that name the setting concerned (cli/setting_keys.h), the exit status of --exit-code,
 // and the --json summary of the run (schema in README.md).
 #pragma once
 
@@ -12,17 +12,13 @@
 
 namespace tarnwick::cli {
 
-// The settings (or operands) an input-check message is about, as
-// " (KEY=value, ...)"; empty for any other message.
-std::u16string SettingKeysOf(std::u16string_view message, const Settings& settings);
-
 // The console of a run command: each message box also names the settings it
 // is about, and every message is kept (as shown) for the JSON summary.
 class RunConsole final : public ConsoleWindow {
  public:
   RunConsole(bool open, bool quiet, const Settings& settings)
       : ConsoleWindow(open, quiet), settings_(settings) {}
-  void ShowMessage(std::u16string_view text, MessageIcon icon) override;
+  void ShowMessage(const Message& message, MessageIcon icon) override;
   const std::vector<std::u16string>& Messages() const { return messages_; }
 
  private:

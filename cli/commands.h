@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/exit_status.h"
+#include "messages/message.h"
 
 namespace tarnwick::cli {
 
@@ -21,8 +22,9 @@ struct Command {
 
 // Prints the message and the full usage to standard error; returns kExitUsage.
 int UsageError(std::string_view message);
-// Prints a message box text to standard error: UTF-8, as is, then a newline.
-void PrintMessage(std::u16string_view text);
+// Prints a message as a message box shows it to standard error: UTF-8, as
+// is, then a newline.
+void PrintMessage(const Message& message);
 // Prints the command's help to standard output.
 void PrintHelpOf(std::string_view command);
 

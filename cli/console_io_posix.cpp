@@ -5,6 +5,7 @@
 
 #include "cli/console_io.h"
 #include "files/file_error.h"
+#include "messages/message_catalog.h"
 
 namespace tarnwick::cli {
 
@@ -31,7 +32,8 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 void WriteOutput(std::string_view text) {
   if (const int error = WriteAll(STDOUT_FILENO, text)) {
-    ThrowFileError(std::error_code(error, std::system_category()), u"標準出力");
+    ThrowFileError(std::error_code(error, std::system_category()),
+                   MessageText(MessageId::StandardOutput));
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/console_io.h"
 #include "files/file_error.h"
+#include "messages/message_catalog.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -61,7 +62,8 @@ std::vector<std::string> Utf8Arguments(int, char**) {
 
 void WriteOutput(std::string_view text) {
   if (const DWORD error = WriteAll(::GetStdHandle(STD_OUTPUT_HANDLE), text)) {
-    ThrowFileError(std::error_code(static_cast<int>(error), std::system_category()), u"標準出力");
+    ThrowFileError(std::error_code(static_cast<int>(error), std::system_category()),
+                   MessageText(MessageId::StandardOutput));
   }
 }
 

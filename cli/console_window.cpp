@@ -1,9 +1,11 @@
 #include "cli/console_window.h"
 
+#include "cli/commands.h"
 #include "cli/console_io.h"
 #include "cli/interrupt.h"
 #include "cli/shell_open.h"
 #include "files/file_io.h"
+#include "messages/message_catalog.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -11,13 +13,15 @@ namespace tarnwick::cli {
 ConsoleWindow::ConsoleWindow(bool open, bool quiet)
     : open_(open), showStatus_(!quiet && ErrorOutputIsTerminal()) {}
 
-void ConsoleWindow::ShowMessage(std::u16string_view text, MessageIcon) {
-  WriteErrorOutput(ToUtf8(text) + '\n');
+void ConsoleWindow::ShowMessage(const Message& message, MessageIcon) {
+  PrintMessage(message);
 }
 
-void ConsoleWindow::SetStatusText(std::u16string_view text) {
+void ConsoleWindow::SetStatusText(const Message& status) {
+  if (!showStatus_) return;
   // The window clears its label between steps; a console line says nothing then.
-  if (showStatus_ && !text.empty()) WriteErrorOutput(ToUtf8(text) + '\n');
+  const std::u16string text = MessageText(status);
+  if (!text.empty()) WriteErrorOutput(ToUtf8(text) + '\n');
 }
 
 bool ConsoleWindow::CancelRequested() const {

@@ -1,5 +1,5 @@
 // The console standing in for the window: message boxes go to standard error
-// (UTF-8, the text as is, then a newline); status texts too, but only when
+// (UTF-8, the catalog's text as is, then a newline); status texts too, but only when
 // standard error is a terminal and --quiet is absent; the structure viewer is
 // never shown; a result is opened with the desktop's application only when
 // --open was given. A run is cancelled by SIGINT or SIGTERM (cli/interrupt.h),
@@ -16,8 +16,8 @@ class ConsoleWindow : public WindowOps {
  public:
   ConsoleWindow(bool open, bool quiet);
 
-  void ShowMessage(std::u16string_view text, MessageIcon icon) override;
-  void SetStatusText(std::u16string_view text) override;
+  void ShowMessage(const Message& message, MessageIcon icon) override;
+  void SetStatusText(const Message& status) override;
   void Repaint() override {}
   void SetWaitCursor(bool) override {}
   bool StructureViewerEnabled() const override { return false; }

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/console_io.h"
 #include "cli/help.h"
+#include "messages/message_catalog.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -66,8 +67,8 @@ int UsageError(std::string_view message) {
   return kExitUsage;
 }
 
-void PrintMessage(std::u16string_view text) {
-  WriteErrorOutput(ToUtf8(text) + '\n');
+void PrintMessage(const Message& message) {
+  WriteErrorOutput(ToUtf8(MessageText(message)) + '\n');
 }
 
 void PrintHelpOf(std::string_view command) {

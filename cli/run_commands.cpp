@@ -30,8 +30,7 @@ int Conclude(std::string_view command, const RunOptions& options, RunOutcome out
     WriteFileBytes(options.jsonPath,
                    RunJson(command, outcome, status, options.settings, result, console.Messages()));
   } catch (const Error& error) {
-    PrintMessage(u"JSON[" + options.jsonPath + u"]の出力中に、エラーが発生しました。\r\n" +
-                 error.Description());
+    PrintMessage({MessageId::JsonWriteFailed, {options.jsonPath, error.Description()}});
     return kExitRunError;
   }
   return status;

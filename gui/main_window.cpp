@@ -391,8 +391,7 @@ void frmMain::ConnectDrops() {
 void frmMain::Initialize(std::u16string iniPath) {
   iniPath_ = std::move(iniPath);
   if (ReadIni(iniPath_, settings_)) {
-    ops_->ShowMessage(u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。",
-                      MessageIcon::Information);
+    ops_->ShowMessage(MessageId::ReadDocumentation, MessageIcon::Information);
   }
   for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
     list->clear();
@@ -612,7 +611,7 @@ void frmMain::FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox,
       paths, {FromQString(folderBox->text()), FromQString(fileBox->text())});
   folderBox->setText(ToQString(boxes.folder));
   fileBox->setText(ToQString(boxes.files));
-  if (boxes.otherFolder) ops_->ShowMessage(kSameFolderOnlyMessage, MessageIcon::Information);
+  if (boxes.otherFolder) ops_->ShowMessage(MessageId::SameFolderOnly, MessageIcon::Information);
 }
 
 void frmMain::TreeDropped(int side, const std::vector<FilePath>& paths) {

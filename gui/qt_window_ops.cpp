@@ -13,9 +13,9 @@
 #include <string>
 #include <type_traits>
 
-#include "app/run_guard.h"
 #include "gui/qt_text.h"
 #include "gui/structure_viewer.h"
+#include "messages/message_catalog.h"
 
 namespace tarnwick {
 
@@ -52,10 +52,11 @@ void QtWindowOps::StartRun() {
   cancel_.store(false);
 }
 
-void QtWindowOps::ShowMessage(std::u16string_view text, MessageIcon icon) {
-  OnWindowThread([this, text, icon] {
+void QtWindowOps::ShowMessage(const Message& message, MessageIcon icon) {
+  OnWindowThread([this, &message, icon] {
     // Closing the window during a run stops it; saying so would only delay the close.
-    if (closing_ && text == kCancelledMessage) return;
+    if (closing_ && message.id == MessageId::Cancelled) return;
+    const std::u16string text = MessageText(message);
     if (hooks_.message) {
       hooks_.message(text, icon);
       return;
@@ -76,9 +77,9 @@ void QtWindowOps::ShowMessage(std::u16string_view text, MessageIcon icon) {
   });
 }
 
-void QtWindowOps::SetStatusText(std::u16string_view text) {
-  OnWindowThread([this, text] {
-    if (status_) status_->setText(ToQString(text));
+void QtWindowOps::SetStatusText(const Message& status) {
+  OnWindowThread([this, &status] {
+    if (status_) status_->setText(ToQString(MessageText(status)));
   });
 }
 

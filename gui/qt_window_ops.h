@@ -23,8 +23,9 @@ class QWidget;
 
 namespace tarnwick {
 
-// Each hook, when set, replaces the modal or external step it is named after.
-// Hooks are called on the window's thread.
+// Each hook, when set, replaces the modal or external step it is named after
+// (a message with the text its box would show). Hooks are called on the
+// window's thread.
 struct GuiHooks {
   std::function<void(std::u16string_view text, MessageIcon icon)> message;
   std::function<void(const Collection& tree)> structure;
@@ -41,8 +42,8 @@ class QtWindowOps : public WindowOps {
   QtWindowOps(const QtWindowOps&) = delete;
   QtWindowOps& operator=(const QtWindowOps&) = delete;
 
-  void ShowMessage(std::u16string_view text, MessageIcon icon) override;
-  void SetStatusText(std::u16string_view text) override;
+  void ShowMessage(const Message& message, MessageIcon icon) override;
+  void SetStatusText(const Message& status) override;
   void Repaint() override;
   void SetWaitCursor(bool wait) override;
   bool StructureViewerEnabled() const override;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "cli/run_options.h"
+#include "cli/setting_keys.h"
 #include "cli_runner.h"
 #include "files/paths.h"
 #include "runs_fixture.h"
@@ -98,6 +99,77 @@ TEST_F(CliForCi, ExitCodeThreeSaysAFinishedRunFoundSomething) {
   EXPECT_EQ(Search(u"a[b", {u"--exit-code"}).status, 1);
 }
 
+TEST_F(CliForCi, EveryInputCheckNamesItsSettingsAndTheirValues) {
+  const std::string at = ToUtf8(root);
+  const std::string sep = ToUtf8(Native(u"/"));
+  struct Check {
+    CliResult result;
+    std::string message;
+  };
+  // Each --set after the fixture's own replaces its value.
+  auto diff = [&](std::vector<std::u16string> sets) {
+    std::vector<std::u16string> args;
+    for (std::u16string& set : sets) args.insert(args.end(), {u"--set", std::move(set)});
+    return Diff(args);
+  };
+  auto search = [&](std::vector<std::u16string> sets) {
+    std::vector<std::u16string> args;
+    for (std::u16string& set : sets) args.insert(args.end(), {u"--set", std::move(set)});
+    return Search(u"x", args);
+  };
+  scratch.WriteText(u"v1", u"A.html", SmallReport(u"H", u"1"));
+  const Check checks[] = {
+      {diff({u"SRC_PATH1="}), "ソース１のフォルダを指定してください (SRC_PATH1=)"},
+      {diff({u"SRC_FILE1="}),
+       "ソース１のオブジェクト・リスト・レポート ファイル名を指定してください (SRC_FILE1=)"},
+      {diff({u"SRC_PATH2="}), "ソース２のフォルダを指定してください (SRC_PATH2=)"},
+      {diff({u"SRC_FILE2="}),
+       "ソース２のオブジェクト・リスト・レポート ファイル名を指定してください (SRC_FILE2=)"},
+      {diff({u"OUTPUT_PATH="}), "出力先フォルダを指定してください (OUTPUT_PATH=)"},
+      {diff({u"SRC_PATH1=gone1"}),
+       "ソース１のフォルダが見つかりません (SRC_PATH1=" + at + "gone1)"},
+      {diff({u"SRC_PATH2=gone2"}),
+       "ソース２のフォルダが見つかりません (SRC_PATH2=" + at + "gone2)"},
+      {diff({u"OUTPUT_PATH=gone3"}),
+       "出力先フォルダが見つかりません (OUTPUT_PATH=" + at + "gone3)"},
+      {diff({u"MODE=FILE", u"SRC_FILE1=none.txt"}),
+       "ソースファイル１が見つかりません (SRC_PATH1=" + at + "v1, SRC_FILE1=none.txt)"},
+      {diff({u"MODE=FILE", u"SRC_FILE1=a.txt", u"SRC_FILE2=none.txt"}),
+       "ソースファイル２が見つかりません (SRC_PATH2=" + at + "v2" + sep + ", SRC_FILE2=none.txt)"},
+      {diff({u"OUTPUT_FILE="}), "結果出力ファイル名を入力してください (OUTPUT_FILE=)"},
+      {diff({u"OUTPUT_PATH=v1", u"SRC_FILE1=*.html", u"OUTPUT_FILE=r"}),
+       "出力ファイル[" + at + "v1" + sep +
+           "A.html]は入力のレポートファイルです。上書きできません。 (OUTPUT_PATH=" + at +
+           "v1, OUTPUT_FILE=r)"},
+      {search({u"SRC_PATH="}), "ソースのフォルダを指定してください (SRC_PATH=)"},
+      {search({u"SRC_FILE="}),
+       "ソースのオブジェクト・リスト・レポート ファイル名を指定してください (SRC_FILE=)"},
+      {search({u"OUTPUT_PATH="}), "出力先フォルダを指定してください (OUTPUT_PATH=)"},
+      {search({u"SRC_PATH=gone4"}), "ソースのフォルダが見つかりません (SRC_PATH=" + at + "gone4)"},
+      {search({u"OUTPUT_PATH=gone5"}),
+       "出力先フォルダが見つかりません (OUTPUT_PATH=" + at + "gone5)"},
+      {search({u"OUTPUT_FILE="}), "結果出力ファイル名を入力してください (OUTPUT_FILE=)"},
+      {search({u"SEARCH_STRING1="}),
+       "検索条件を入力してください (SEARCH_STRING1=, SEARCH_STRING2=, SEARCH_STRING3=)"},
+      // The string that holds only asterisks is the one named.
+      {search({u"SEARCH_STRING2=***", u"SEARCH_STRING3=*"}),
+       "検索条件に * のみは入力できません (SEARCH_STRING2=***)"},
+      {RunIn(root, {u"objdiff", u"--set", u"OUTPUT_PATH=gone6", u"--set", u"OUTPUT_FILE=o",
+                    u"v1/a.txt", u"ROOT-1", u"v2/a.txt", u"ROOT-1"}),
+       "出力先フォルダが見つかりません (OUTPUT_PATH=" + at + "gone6)"},
+      {RunIn(root, {u"objdiff", u"--set", u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=",
+                    u"v1/a.txt", u"ROOT-1", u"v2/a.txt", u"ROOT-1"}),
+       "結果出力ファイル名を入力してください (OUTPUT_FILE=)"},
+      {RunIn(root, {u"objdiff", u"--set", u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=o",
+                    u"v1/a.txt", u"ROOT", u"v2/a.txt", u"NO-SUCH-KEY"}),
+       "比較するオブジェクトを選択してください。 (<NODEKEY1>, <NODEKEY2>)"},
+  };
+  for (const Check& check : checks) {
+    EXPECT_EQ(check.result.status, 2) << check.message;
+    EXPECT_EQ(check.result.err, check.message + "\n");
+  }
+}
+
 TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
   const CliResult result = Diff({u"--json", u"out/run.json", u"--exit-code"});
   ASSERT_EQ(result.status, 3) << result.err;
@@ -189,6 +261,25 @@ TEST_F(CliForCi, RelativeOutputFolderGivesSummaryLinksThatLeadToThePages) {
   EXPECT_NE(summary.find(u"フォルダ１:" + root + Native(u"v1/")), std::u16string::npos);
   EXPECT_FALSE(ScratchFolder::Exists(root + u"out/out/A.html"));
   EXPECT_TRUE(ScratchFolder::Exists(root + u"out/A.html"));
+}
+
+TEST(SettingKeysOf, NamesTheMessagesSettingsWithTheirValuesAndObjdiffsOperands) {
+  Settings settings = BaseDefaults();
+  settings.OUTPUT_PATH = u"/out/";
+  settings.OUTPUT_FILE = u"index";
+  EXPECT_EQ(cli::SettingKeysOf(
+                {MessageId::OverwritesInput, {u"/out/a.html"}, {u"OUTPUT_PATH", u"OUTPUT_FILE"}},
+                settings),
+            u" (OUTPUT_PATH=/out/, OUTPUT_FILE=index)");
+  // The window's drops and selections are the command's operands.
+  EXPECT_EQ(cli::SettingKeysOf(MessageId::ReportsNotDropped, settings), u" (<REPORT1>, <REPORT2>)");
+  EXPECT_EQ(cli::SettingKeysOf(MessageId::ObjectsNotSelected, settings),
+            u" (<NODEKEY1>, <NODEKEY2>)");
+  // Messages about no setting get nothing, whatever their words.
+  EXPECT_EQ(cli::SettingKeysOf(MessageId::Finished, settings), u"");
+  EXPECT_EQ(cli::SettingKeysOf({MessageId::RunFailed, {u"出力先フォルダが見つかりません", u""}},
+                               settings),
+            u"");
 }
 
 TEST(ResolvedPath, JoinsTheWorkingDirectoryAndNormalises) {

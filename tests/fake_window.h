@@ -1,6 +1,7 @@
 // A recording stand-in for the window in tests: FakeWindow keeps every
-// message box, status text, cursor change, opened result and progress step in
-// order, and can ask the run to stop after a given number of pairs.
+// message box (its text from the Japanese catalog, and the value itself),
+// status text, cursor change, opened result and progress step in order, and
+// can ask the run to stop after a given number of pairs.
 #pragma once
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "app/window_ops.h"
+#include "messages/message_catalog.h"
 #include "report/object_tree.h"
 
 namespace tarnwick::testing {
@@ -22,10 +24,11 @@ struct ShownMessage {
 
 class FakeWindow : public WindowOps {
  public:
-  void ShowMessage(std::u16string_view text, MessageIcon icon) override {
-    messages.push_back({std::u16string(text), icon});
+  void ShowMessage(const Message& message, MessageIcon icon) override {
+    messages.push_back({MessageText(message), icon});
+    messageValues.push_back(message);
   }
-  void SetStatusText(std::u16string_view text) override { statusTexts.emplace_back(text); }
+  void SetStatusText(const Message& status) override { statusTexts.push_back(MessageText(status)); }
   void Repaint() override { ++repaints; }
   void SetWaitCursor(bool wait) override {
     cursorChanges.push_back(wait);
@@ -48,6 +51,7 @@ class FakeWindow : public WindowOps {
 
   bool structureViewer = false;
   std::vector<ShownMessage> messages;
+  std::vector<Message> messageValues;  // messages[i] is the text of messageValues[i]
   std::vector<std::u16string> statusTexts;
   int repaints = 0;
   std::vector<bool> cursorChanges;

@@ -34,7 +34,7 @@ TEST(RunErrors, OutsideAStepTheMessageStartsWithTheFixedWords) {
   std::u16string stage;
   EXPECT_EQ(GuardRun(window, stage, [] { throw std::bad_alloc(); }), RunOutcome::Failed);
   EXPECT_EQ(window.messages.at(0).text, u"エラーが発生しました。\r\nメモリが不足しています。");
-  EXPECT_EQ(RunErrorMessage(u"S、", u"D", false), u"S、エラーが発生しました。D");
+  EXPECT_EQ(MessageText(RunErrorMessage(u"S、", u"D", false)), u"S、エラーが発生しました。D");
 }
 
 TEST(RunErrors, ASuccessfulRunShowsNothingItself) {

@@ -8,33 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_ops.h"
 #include "base/error.h"
+#include "fake_window.h"
 #include "files/file_io.h"
 #include "files/paths.h"
 #include "text/cp932.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
-
-// Records the messages a settings write shows.
-class RecordingWindow : public WindowOps {
- public:
-  void ShowMessage(std::u16string_view text, MessageIcon icon) override {
-    messages.emplace_back(text, icon);
-  }
-  void SetStatusText(std::u16string_view) override {}
-  void Repaint() override {}
-  void SetWaitCursor(bool) override {}
-  bool StructureViewerEnabled() const override { return false; }
-  void ShowStructure(const Collection&) override {}
-  void OpenResult(std::u16string_view) override {}
-  void SetProgress(std::size_t, std::size_t) override {}
-  bool CancelRequested() const override { return false; }
-  void ShowNotReached(const std::vector<std::u16string>&) override {}
-
-  std::vector<std::pair<std::u16string, MessageIcon>> messages;
-};
 
 Settings Read(std::u16string_view text) {
   Settings settings;
@@ -238,7 +220,7 @@ class SettingsFile : public ::testing::Test {
 
   std::filesystem::path folder_;
   std::u16string iniPath_;
-  RecordingWindow window_;
+  testing::FakeWindow window_;
 };
 
 TEST_F(SettingsFile, PathIsTheFileBesideTheExecutable) {
@@ -312,8 +294,8 @@ TEST_F(SettingsFile, AValueWithALineBreakIsRefusedAndTheFileKeepsItsLines) {
     window_.messages.clear();
     EXPECT_FALSE(WriteIni(iniPath_, settings, window_));
     ASSERT_EQ(window_.messages.size(), 1u);
-    EXPECT_EQ(window_.messages[0].second, MessageIcon::Critical);
-    EXPECT_EQ(window_.messages[0].first,
+    EXPECT_EQ(window_.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(window_.messages[0].text,
               u"iniファイルの書き込み中にエラーが発生しました。\r\n"
               u"設定値[SRC_PATH2]に改行が含まれています。");
     EXPECT_EQ(ReadFileBytes(iniPath_), "OUTPUT_PATH=/out/\r\n");  // untouched
@@ -330,6 +312,20 @@ TEST_F(SettingsFile, WriteFailureIsShownAsACriticalMessage) {
   EXPECT_TRUE(text.starts_with(head));
   EXPECT_GT(text.size(), head.size());  // the system's description follows
   EXPECT_NE(text.find(badPath), std::u16string::npos);
+}
+
+TEST(SettingValueText, GivesAValueAsTheFileWouldHoldIt) {
+  Settings settings = BaseDefaults();
+  settings.SRC_PATH1 = u"C:\\旧\\";
+  EXPECT_EQ(SettingValueText(settings, u"SRC_PATH1"), u"C:\\旧\\");
+  EXPECT_EQ(SettingValueText(settings, u"src_path1"), u"C:\\旧\\");
+  EXPECT_EQ(SettingValueText(settings, u"COND_AND"), u"True");
+  EXPECT_EQ(SettingValueText(settings, u"SEARCH_STRING2_COND"), u"CONTAIN");
+  EXPECT_EQ(SettingValueText(settings, u"PAGE_STYLE"), u"CLASSIC");
+  EXPECT_EQ(SettingValueText(settings, u"<REPORT1>"), std::nullopt);
+  for (const std::u16string_view key : SettingKeys()) {
+    EXPECT_TRUE(SettingValueText(settings, key).has_value()) << ToUtf8(key);
+  }
 }
 
 }  // namespace

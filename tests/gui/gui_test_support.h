@@ -28,15 +28,15 @@ inline void PrintTo(const Settings& settings, std::ostream* out) {
 
 namespace tarnwick::testing {
 
-struct Message {
+struct ShownMessage {
   std::u16string text;
   MessageIcon icon;
-  bool operator==(const Message&) const = default;
+  bool operator==(const ShownMessage&) const = default;
 };
 
 // Hooks that record messages, viewer showings and opened results.
 struct Recorder {
-  std::vector<Message> messages;
+  std::vector<ShownMessage> messages;
   int structures = 0;
   std::vector<std::u16string> opened;
 

@@ -24,9 +24,9 @@ namespace tarnwick {
 namespace {
 
 using testing::FolderOf;
-using testing::Message;
 using testing::PathIn;
 using testing::Recorder;
+using testing::ShownMessage;
 using testing::U;
 
 constexpr int kPairs = 10;
@@ -155,7 +155,7 @@ TEST_F(LongRunTest, TheEventLoopTurnsAndTheProgressBarMovesDuringARun) {
   EXPECT_EQ(bar->maximum(), kPairs);
   EXPECT_FALSE(bar->isVisible());
   EXPECT_EQ(recorder_.messages,
-            (std::vector<Message>{{u"終了しました。", MessageIcon::Information}}));
+            (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
   ExpectStoppedAfter(kPairs);
   EXPECT_TRUE(W<QPushButton>("cmdExec")->isEnabled());
   EXPECT_FALSE(W<QPushButton>("cmdCancel")->isEnabled());
@@ -183,7 +183,7 @@ TEST_F(LongRunTest, CancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
   EXPECT_EQ(inputsEnabled, std::vector<bool>(6, false));
   EXPECT_EQ(recorder_.structures, 4);  // the pair in progress finished
   EXPECT_EQ(recorder_.messages,
-            (std::vector<Message>{{u"中止しました。", MessageIcon::Information}}));
+            (std::vector<ShownMessage>{{u"中止しました。", MessageIcon::Information}}));
   ExpectStoppedAfter(2);
   EXPECT_TRUE(recorder_.opened.empty());
   EXPECT_TRUE(W<QTabWidget>("tabMain")->isEnabled());

@@ -37,9 +37,9 @@ namespace tarnwick {
 namespace {
 
 using testing::FolderOf;
-using testing::Message;
 using testing::PathIn;
 using testing::Recorder;
+using testing::ShownMessage;
 using testing::U;
 using testing::WriteCp932;
 
@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, AskingForAWidgetTheWindowLacksStopsTheTest) {
 TEST_F(MainWindowTest, FreshInstallationShowsTheNoticeAndFirstRunDefaults) {
   WriteCp932(ini_, u"INITIAL\r\nOUTPUT_PATH=/ignored/\r\n");
   Start();
-  const std::vector<Message> expected = {
+  const std::vector<ShownMessage> expected = {
       {u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。", MessageIcon::Information}};
   EXPECT_EQ(recorder_.messages, expected);
   EXPECT_EQ(Text("txtPutDir"), QString());
@@ -454,7 +454,7 @@ TEST_F(MainWindowTest, DropsOnFileBoxesKeepToOneFolder) {
   // A second folder in one drop stops there with the notice.
   DropFiles(W<QLineEdit>("txtSrcTxt2"), {x, other, y});
   EXPECT_EQ(Text("txtSrcTxt2"), QStringLiteral("x.txt"));
-  const std::vector<Message> expected = {
+  const std::vector<ShownMessage> expected = {
       {u"同一フォルダのファイルのみ、ドロップできます。", MessageIcon::Information}};
   EXPECT_EQ(recorder_.messages, expected);
 
@@ -672,7 +672,7 @@ class ExecuteTest : public MainWindowTest {
   std::string Output(const char* name) {
     return ReadFileBytes(PathIn(dir_, QStringLiteral("out/") + QString::fromLatin1(name)));
   }
-  const Message& LastMessage() { return recorder_.messages.back(); }
+  const ShownMessage& LastMessage() { return recorder_.messages.back(); }
 };
 
 TEST_F(ExecuteTest, EachPageChecksItsBoxesFirst) {
@@ -681,7 +681,7 @@ TEST_F(ExecuteTest, EachPageChecksItsBoxesFirst) {
   Execute();
   ASSERT_EQ(recorder_.messages.size(), 1u);
   EXPECT_EQ(LastMessage(),
-            (Message{u"ソース１のフォルダを指定してください", MessageIcon::Critical}));
+            (ShownMessage{u"ソース１のフォルダを指定してください", MessageIcon::Critical}));
 
   Fill("txtFolder1", u"/a/");
   Fill("txtSrcTxt1", u"x");
@@ -692,11 +692,13 @@ TEST_F(ExecuteTest, EachPageChecksItsBoxesFirst) {
 
   W<QTabWidget>("tabMain")->setCurrentIndex(1);
   Execute();
-  EXPECT_EQ(LastMessage(), (Message{u"出力先フォルダを指定してください", MessageIcon::Critical}));
+  EXPECT_EQ(LastMessage(),
+            (ShownMessage{u"出力先フォルダを指定してください", MessageIcon::Critical}));
 
   W<QTabWidget>("tabMain")->setCurrentIndex(2);
   Execute();
-  EXPECT_EQ(LastMessage(), (Message{u"ソースのフォルダを指定してください", MessageIcon::Critical}));
+  EXPECT_EQ(LastMessage(),
+            (ShownMessage{u"ソースのフォルダを指定してください", MessageIcon::Critical}));
   EXPECT_TRUE(Exec()->isEnabled());
 }
 
@@ -711,7 +713,7 @@ TEST_F(ExecuteTest, FolderComparisonWritesSummaryAndPageAndOpensTheSummary) {
   Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
   Execute();
   ASSERT_FALSE(recorder_.messages.empty());
-  EXPECT_EQ(LastMessage(), (Message{u"終了しました。", MessageIcon::Information}));
+  EXPECT_EQ(LastMessage(), (ShownMessage{u"終了しました。", MessageIcon::Information}));
   const std::string summary = Output("Result.html");
   EXPECT_NE(summary.find(EncodeCp932(u"差異あり")), std::string::npos);
   EXPECT_NE(Output("FORM1.html").find(EncodeCp932(u"顧客名")), std::string::npos);
@@ -729,8 +731,8 @@ TEST_F(ExecuteTest, ObjectComparisonWritesOnePageForTheChosenNodes) {
 
   Execute();
   EXPECT_EQ(LastMessage(),
-            (Message{u"オブジェクト・リスト・レポートファイルをドロップしてください。",
-                     MessageIcon::Warning}));
+            (ShownMessage{u"オブジェクト・リスト・レポートファイルをドロップしてください。",
+                          MessageIcon::Warning}));
 
   DropFiles(Tree(1)->viewport(), {PathIn(dir_, QStringLiteral("A/FORM1.txt"))});
   DropFiles(Tree(2)->viewport(), {PathIn(dir_, QStringLiteral("B/FORM1.txt"))});
@@ -738,11 +740,11 @@ TEST_F(ExecuteTest, ObjectComparisonWritesOnePageForTheChosenNodes) {
   Tree(2)->SelectNode(u"ROOT-1-1-3-1");
   Execute();
   EXPECT_EQ(LastMessage(),
-            (Message{u"比較するオブジェクトを選択してください。", MessageIcon::Warning}));
+            (ShownMessage{u"比較するオブジェクトを選択してください。", MessageIcon::Warning}));
 
   Tree(1)->SelectNode(u"ROOT-1-1-3-1");
   Execute();
-  EXPECT_EQ(LastMessage(), (Message{u"終了しました。", MessageIcon::Information}));
+  EXPECT_EQ(LastMessage(), (ShownMessage{u"終了しました。", MessageIcon::Information}));
   const std::string page = Output("Result.html");
   EXPECT_EQ(page.rfind("<HTML><TABLE>\r\n", 0), 0u);
   EXPECT_NE(page.find(EncodeCp932(PathIn(dir_, QStringLiteral("A/FORM1.txt")))), std::string::npos);
@@ -762,7 +764,7 @@ TEST_F(ExecuteTest, SearchWritesAResultPage) {
   Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
   W<QCheckBox>("chkOpenFile")->setChecked(false);
   Execute();
-  EXPECT_EQ(LastMessage(), (Message{u"終了しました。", MessageIcon::Information}));
+  EXPECT_EQ(LastMessage(), (ShownMessage{u"終了しました。", MessageIcon::Information}));
   EXPECT_NE(Output("Result.html").find("FORM1"), std::string::npos);
   EXPECT_TRUE(recorder_.opened.empty());
 }

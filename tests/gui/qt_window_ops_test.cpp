@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/run_guard.h"
 #include "gui/report_tree_view.h"
 #include "gui/structure_viewer.h"
 #include "report/object_tree.h"
@@ -61,7 +62,7 @@ TEST_F(QtWindowOpsTest, MessageBoxesAreModalTitledWithOkOnlyAndTheirIcon) {
       seen = {box->windowTitle(),     box->text(),    box->icon(),
               box->standardButtons(), box->isModal(), QApplication::overrideCursor() != nullptr};
     });
-    ops_.ShowMessage(u"読み込み中に、エラーが発生しました。\r\n理由", icon);
+    ops_.ShowMessage(RunErrorMessage(u"読み込み中に、", u"理由"), icon);
     EXPECT_EQ(seen.title, QStringLiteral("Tarnwick"));
     EXPECT_EQ(seen.text, QStringLiteral("読み込み中に、エラーが発生しました。\n理由"));
     EXPECT_EQ(seen.icon, expected);
@@ -83,9 +84,11 @@ TEST_F(QtWindowOpsTest, WaitCursorIsBalancedAndStatusTextShows) {
   ops_.SetWaitCursor(false);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-  ops_.SetStatusText(u"ファイル[FORM1.TXT]の比較中に、");
+  ops_.SetStatusText({MessageId::Progress, {u"2", u"5", u"FORM1.TXT"}});
   ops_.Repaint();
-  EXPECT_EQ(status_->text(), QStringLiteral("ファイル[FORM1.TXT]の比較中に、"));
+  EXPECT_EQ(status_->text(), QStringLiteral("2/5:FORM1.TXT"));
+  ops_.SetStatusText(MessageId::NoStatus);
+  EXPECT_EQ(status_->text(), QString());
 }
 
 TEST_F(QtWindowOpsTest, StructureViewerFollowsTheMenuItemAndShowsModally) {
@@ -114,7 +117,7 @@ TEST_F(QtWindowOpsTest, HooksReplaceTheModalSteps) {
   std::u16string opened;
   hooks_.message = [&said](std::u16string_view text, MessageIcon) { said = text; };
   hooks_.openResult = [&opened](std::u16string_view path) { opened = path; };
-  ops_.ShowMessage(u"終了しました。", MessageIcon::Information);
+  ops_.ShowMessage(MessageId::Finished, MessageIcon::Information);
   ops_.OpenResult(u"/out/Result.html");
   EXPECT_EQ(said, u"終了しました。");
   EXPECT_EQ(opened, u"/out/Result.html");

@@ -1,0 +1,75 @@
+// The Japanese texts of every message.
+#include "messages/message_catalog.h"
+
+namespace tarnwick {
+
+std::u16string_view JapaneseCatalog(MessageId id) {
+  using enum MessageId;
+  switch (id) {
+    case SourceFolder1Required:
+      return u"ソース１のフォルダを指定してください";
+    case SourceFile1Required:
+      return u"ソース１のオブジェクト・リスト・レポート ファイル名を指定してください";
+    case SourceFolder2Required:
+      return u"ソース２のフォルダを指定してください";
+    case SourceFile2Required:
+      return u"ソース２のオブジェクト・リスト・レポート ファイル名を指定してください";
+    case SearchFolderRequired:
+      return u"ソースのフォルダを指定してください";
+    case SearchFileRequired:
+      return u"ソースのオブジェクト・リスト・レポート ファイル名を指定してください";
+    case OutputFolderRequired:
+      return u"出力先フォルダを指定してください";
+    case OutputFileRequired:
+      return u"結果出力ファイル名を入力してください";
+    case SearchStringRequired:
+      return u"検索条件を入力してください";
+    case SourceFolder1NotFound:
+      return u"ソース１のフォルダが見つかりません";
+    case SourceFolder2NotFound:
+      return u"ソース２のフォルダが見つかりません";
+    case SearchFolderNotFound:
+      return u"ソースのフォルダが見つかりません";
+    case OutputFolderNotFound:
+      return u"出力先フォルダが見つかりません";
+    case SourceFile1NotFound:
+      return u"ソースファイル１が見つかりません";
+    case SourceFile2NotFound:
+      return u"ソースファイル２が見つかりません";
+    case SearchStringAsterisksOnly:
+      return u"検索条件に * のみは入力できません";
+    case ReportsNotDropped:
+      return u"オブジェクト・リスト・レポートファイルをドロップしてください。";
+    case ObjectsNotSelected:
+      return u"比較するオブジェクトを選択してください。";
+    case OverwritesInput:
+      return u"出力ファイル[{1}]は入力のレポートファイルです。上書きできません。";
+    case Finished:
+      return u"終了しました。";
+    case Cancelled:
+      return u"中止しました。";
+    case RunFailed:
+      return u"{1}エラーが発生しました。\r\n{2}";
+    case LoadFailed:
+      return u"{1}エラーが発生しました。{2}";
+    case SettingsWriteFailed:
+      return u"iniファイルの書き込み中にエラーが発生しました。\r\n{1}";
+    case JsonWriteFailed:
+      return u"JSON[{1}]の出力中に、エラーが発生しました。\r\n{2}";
+    case ReadDocumentation:
+      return u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。";
+    case SameFolderOnly:
+      return u"同一フォルダのファイルのみ、ドロップできます。";
+    case OutOfMemory:
+      return u"メモリが不足しています。";
+    case StandardOutput:
+      return u"標準出力";
+    case NoStatus:
+      return u"";
+    case Progress:
+      return u"{1}/{2}:{3}";
+  }
+  return u"";
+}
+
+}  // namespace tarnwick

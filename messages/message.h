@@ -1,0 +1,74 @@
+// A message of Tarnwick as a value: what it says (an id), what it says it
+// about (its parameters) and the settings it concerns. The runs build them;
+// a window, the console or a test turns one into words through a catalog
+// (messages/message_catalog.h), so nothing ever reads a message's text back.
+//
+//   const Message message{MessageId::OutputFolderNotFound, {}, {u"OUTPUT_PATH"}};
+//   window.ShowMessage(message, MessageIcon::Warning);
+//   MessageText(message)  // u"出力先フォルダが見つかりません"
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarnwick {
+
+// Each id names the parameters its text takes, as {1}, {2}, ... in order.
+enum class MessageId {
+  // The boxes a run needs filled.
+  SourceFolder1Required,
+  SourceFile1Required,
+  SourceFolder2Required,
+  SourceFile2Required,
+  SearchFolderRequired,
+  SearchFileRequired,
+  OutputFolderRequired,
+  OutputFileRequired,
+  SearchStringRequired,
+  // What a run checks before it writes anything.
+  SourceFolder1NotFound,
+  SourceFolder2NotFound,
+  SearchFolderNotFound,
+  OutputFolderNotFound,
+  SourceFile1NotFound,
+  SourceFile2NotFound,
+  SearchStringAsterisksOnly,
+  ReportsNotDropped,
+  ObjectsNotSelected,
+  OverwritesInput,  // {1} the page
+  // How a run ends.
+  Finished,
+  Cancelled,
+  RunFailed,   // {1} the stage text, {2} the error's description
+  LoadFailed,  // {1} the stage text, {2} the error's description, on one line
+  // Outside the runs.
+  SettingsWriteFailed,  // {1} the error's description
+  JsonWriteFailed,      // {1} the JSON file, {2} the error's description
+  ReadDocumentation,    // the first start
+  SameFolderOnly,       // a drop of files from more than one folder
+  // Words that stand inside other texts.
+  OutOfMemory,     // the description of running out of memory
+  StandardOutput,  // the name of standard output in a file error
+  // The status line.
+  NoStatus,  // the empty status line
+  Progress,  // {1} the pair or report, {2} how many there are, {3} its name
+};
+
+struct Message {
+  // Implicit: a message without parameters is its id.
+  Message(MessageId messageId, std::vector<std::u16string> messageParams = {},
+          std::vector<std::u16string_view> keys = {})
+      : id(messageId), params(std::move(messageParams)), settingKeys(std::move(keys)) {}
+
+  MessageId id;
+  std::vector<std::u16string> params;
+  // The setting keys the message is about, in the order they are named
+  // (string literals: the keys of the settings file).
+  std::vector<std::u16string_view> settingKeys;
+
+  bool operator==(const Message&) const = default;
+};
+
+}  // namespace tarnwick
