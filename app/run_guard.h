@@ -21,7 +21,9 @@ enum class RunOutcome {
   Cancelled,  // stopped on request between pairs; "中止しました。" was shown
 };
 
-// stage + "エラーが発生しました。" + (CR LF when lineBreak) + description.
+// The run error: stage + "エラーが発生しました。" + (CR LF when lineBreak) +
+// description, its fixed words from the catalog. Stage and description stay
+// text: the runs and the layers below word them.
 Message RunErrorMessage(std::u16string_view stage, std::u16string_view description,
                         bool lineBreak = true);
 // The description of any exception a run may meet; running out of memory

@@ -1,7 +1,7 @@
-// What an input-check message looks like on the command line: the settings it
-// is about, each with its value, so that a script's author sees which --set
-// to mend: "出力先フォルダが見つかりません (OUTPUT_PATH=/tmp/nowhere)". The
-// keys come from the message value, the values from the settings' own table.
+// What an input-check message adds on the command line: the settings it is
+// about, each with its value, so that a script's author sees which --set to
+// mend, as in "<the message> (OUTPUT_PATH=/tmp/nowhere)". The keys come from
+// the message value, the values from the settings' own key table.
 #pragma once
 
 #include <string>
