@@ -1,19 +1,10 @@
 # Cross-building for 64-bit Windows on Debian with mingw-w64 (the posix
-# thread model, which std::thread and std::async need).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# thread model, which std::thread and std::async need): the compilers and
+# search roots Qt for Windows is built with, and two things of our own.
+include(${CMAKE_CURRENT_LIST_DIR}/../tools/qt-windows/mingw-w64-qt.cmake)
 
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Each .exe runs alone: the C and C++ runtimes and winpthreads linked in.
+# Each command-line .exe runs alone: the C and C++ runtimes and winpthreads
+# linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Ninja runs cross-built programs (none during the build) under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
