@@ -22,6 +22,22 @@ FileFailure GenericFileFailure(int code) {
       return FileFailure::ReadOnly;
     case std::errc::file_too_large:
       return FileFailure::TooLarge;
+    case std::errc::filename_too_long:
+      return FileFailure::NameTooLong;
+    case std::errc::not_a_directory:
+      return FileFailure::NotFolder;
+    case std::errc::too_many_symbolic_link_levels:
+      return FileFailure::LinkLoop;
+    case std::errc::device_or_resource_busy:
+    case std::errc::text_file_busy:
+      return FileFailure::InUse;
+    case std::errc::too_many_files_open:
+    case std::errc::too_many_files_open_in_system:
+      return FileFailure::TooManyOpen;
+    case std::errc::file_exists:
+      return FileFailure::Exists;
+    case std::errc::io_error:
+      return FileFailure::InputOutput;
     default:
       return FileFailure::Other;
   }
@@ -45,6 +61,24 @@ std::u16string_view FileFailureText(FileFailure failure) {
       return u"通常のファイルではありません";
     case FileFailure::TooLarge:
       return u"ファイルが大きすぎます";
+    case FileFailure::NameTooLong:
+      return u"ファイル名が長すぎます";
+    case FileFailure::InvalidName:
+      return u"ファイル名に使えない文字が含まれています";
+    case FileFailure::NotFolder:
+      return u"パスの途中にフォルダではないファイルがあります";
+    case FileFailure::LinkLoop:
+      return u"シンボリックリンクが多すぎます";
+    case FileFailure::InUse:
+      return u"ファイルが他のプログラムで使用中です";
+    case FileFailure::TooManyOpen:
+      return u"開いているファイルが多すぎます";
+    case FileFailure::Exists:
+      return u"ファイルが既に存在します";
+    case FileFailure::InputOutput:
+      return u"入出力エラーが発生しました";
+    case FileFailure::ChangedWhileRead:
+      return u"読み込み中にファイルが変更されました";
     case FileFailure::Other:
       break;
   }

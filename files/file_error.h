@@ -1,7 +1,8 @@
 // The description of a failed file operation. The common failures read in
 // Japanese (missing, no permission, a folder, disk full, read-only file
-// system, not a regular file, too large); any other keeps the system's own words. The
-// path follows after ": ", so that the message says which file it was.
+// system, not a regular file, too large, a name too long or not allowed, a
+// file in use, ...); any other keeps the system's own words. The path
+// follows after ": ", so that the message says which file it was.
 #pragma once
 
 #include <string>
@@ -18,6 +19,15 @@ enum class FileFailure {
   ReadOnly,
   NotRegular,
   TooLarge,
+  NameTooLong,
+  InvalidName,
+  NotFolder,    // a folder of the path is a file
+  LinkLoop,     // too many symbolic links
+  InUse,        // busy, or locked by another program
+  TooManyOpen,  // the process or the system is out of file handles
+  Exists,
+  InputOutput,  // the device failed
+  ChangedWhileRead,
   Other,
 };
 

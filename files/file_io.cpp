@@ -1,7 +1,15 @@
 // The platform-independent half of file I/O.
 #include "files/file_io.h"
 
+#include "files/file_error.h"
+
 namespace tarnwick {
+
+void FileReader::CheckUnchanged() {
+  if (checked_) return;
+  checked_ = true;
+  if (CurrentStamp() != opened_) ThrowFileError(FileFailure::ChangedWhileRead, text_);
+}
 
 FilePath FilePathOf(std::u16string_view text) {
   return {NativePath(text), std::u16string(text)};
@@ -18,12 +26,9 @@ void ReadFileBytes(const FilePath& path, RawBuffer<char>& bytes, std::size_t lim
   FileReader file(path, limit);
   bytes.Resize(file.Size());
   std::size_t filled = 0;
-  while (filled < file.Size()) {
-    const std::size_t got = file.Read(bytes.data() + filled, file.Size() - filled);
-    if (got == 0) break;  // the file shrank meanwhile
+  while (const std::size_t got = file.Read(bytes.data() + filled, file.Size() - filled)) {
     filled += got;
   }
-  bytes.Resize(filled);
 }
 
 void ReadFileBytes(std::u16string_view path, RawBuffer<char>& bytes) {

@@ -43,7 +43,10 @@ FilePath FilePathIn(std::u16string_view folder, const FilePath& name);
 // a FIFO, a device) is refused at once, and no more than the size the file
 // had when it was opened is read, so that a file swapped for a device or
 // growing meanwhile cannot make the read unbounded. A file larger than
-// `limit` bytes is refused unread. Closed when destroyed.
+// `limit` bytes is refused unread. A file that changes while it is read
+// (cut short, grown, or written over: its size or modification time differ
+// once the last piece is read) throws FileFailure::ChangedWhileRead rather
+// than give bytes of no one version. Closed when destroyed.
 class FileReader {
  public:
   // Opens and checks the file. Throws.
@@ -54,15 +57,27 @@ class FileReader {
 
   // The file's size when it was opened.
   std::size_t Size() const { return size_; }
-  // Reads up to `room` bytes into `into`: 0 once Size() bytes are read or the
-  // file ended sooner. Throws.
+  // Reads up to `room` bytes into `into`: 0 once Size() bytes are read.
+  // Throws, also when the file turns out changed.
   std::size_t Read(char* into, std::size_t room);
 
  private:
+  // What tells one version of the file from another; per platform.
+  struct Stamp {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // in the system's own ticks
+    bool operator==(const Stamp&) const = default;
+  };
+  Stamp CurrentStamp() const;
+  // Throws unless the file is as it was when opened.
+  void CheckUnchanged();
+
   std::u16string text_;        // the path, for messages
   std::intptr_t handle_ = -1;  // the descriptor or handle
   std::size_t size_ = 0;
   std::size_t read_ = 0;
+  Stamp opened_;
+  bool checked_ = false;  // the end is checked once
 };
 
 // Reads the whole of a regular file, as FileReader does, into `bytes`,

@@ -105,6 +105,21 @@ FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.tex
   size_ = static_cast<std::size_t>(info.st_size);
   if (size_ > limit) ThrowFileError(FileFailure::TooLarge, text_);
   handle_ = file.Release();
+  opened_ = CurrentStamp();
+}
+
+namespace {
+
+std::int64_t Nanoseconds(const struct timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+}  // namespace
+
+FileReader::Stamp FileReader::CurrentStamp() const {
+  struct stat info {};
+  if (::fstat(static_cast<int>(handle_), &info) != 0) ThrowErrno(errno, text_);
+  return {static_cast<std::uint64_t>(info.st_size), Nanoseconds(info.st_mtim)};
 }
 
 FileReader::~FileReader() {
@@ -113,13 +128,20 @@ FileReader::~FileReader() {
 
 std::size_t FileReader::Read(char* into, std::size_t room) {
   const std::size_t wanted = std::min(room, size_ - read_);
+  if (wanted == 0) {
+    CheckUnchanged();
+    return 0;
+  }
   for (;;) {
-    if (wanted == 0) return 0;
     const ssize_t got = ::read(static_cast<int>(handle_), into, wanted);
-    if (got >= 0) {
+    if (got > 0) {
       read_ += static_cast<std::size_t>(got);
+      // Checked with the last piece, so a caller that stops at Size() is covered.
+      if (read_ == size_) CheckUnchanged();
       return static_cast<std::size_t>(got);
     }
+    // The end before the size it had when opened: cut short meanwhile.
+    if (got == 0) ThrowFileError(FileFailure::ChangedWhileRead, text_);
     if (errno != EINTR) ThrowErrno(errno, text_);
   }
 }

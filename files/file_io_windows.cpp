@@ -69,6 +69,27 @@ FileFailure SystemFileFailure(int code) {
       return FileFailure::ReadOnly;
     case ERROR_FILE_TOO_LARGE:
       return FileFailure::TooLarge;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW:
+      return FileFailure::NameTooLong;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+      return FileFailure::InvalidName;
+    case ERROR_DIRECTORY:
+      return FileFailure::NotFolder;
+    case ERROR_CANT_RESOLVE_FILENAME:
+      return FileFailure::LinkLoop;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return FileFailure::InUse;
+    case ERROR_TOO_MANY_OPEN_FILES:
+      return FileFailure::TooManyOpen;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return FileFailure::Exists;
+    case ERROR_CRC:
+    case ERROR_IO_DEVICE:
+      return FileFailure::InputOutput;
     default:
       return FileFailure::Other;
   }
@@ -118,6 +139,20 @@ FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.tex
   }
   size_ = static_cast<std::size_t>(size.QuadPart);
   handle_ = reinterpret_cast<std::intptr_t>(file.Release());
+  opened_ = CurrentStamp();
+}
+
+FileReader::Stamp FileReader::CurrentStamp() const {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(reinterpret_cast<HANDLE>(handle_), &info)) {
+    ThrowLastError(NativePath(text_), text_);
+  }
+  const auto join = [](DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+  };
+  return {join(info.nFileSizeHigh, info.nFileSizeLow),
+          static_cast<std::int64_t>(
+              join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime))};
 }
 
 FileReader::~FileReader() {
@@ -126,13 +161,20 @@ FileReader::~FileReader() {
 
 std::size_t FileReader::Read(char* into, std::size_t room) {
   const std::size_t wanted = std::min<std::size_t>({room, size_ - read_, 0x40000000});
-  if (wanted == 0) return 0;
+  if (wanted == 0) {
+    CheckUnchanged();
+    return 0;
+  }
   DWORD got = 0;
   if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), into, static_cast<DWORD>(wanted), &got,
                   nullptr)) {
     ThrowLastError(NativePath(text_), text_);
   }
+  // The end before the size it had when opened: cut short meanwhile.
+  if (got == 0) ThrowFileError(FileFailure::ChangedWhileRead, text_);
   read_ += got;
+  // Checked with the last piece, so a caller that stops at Size() is covered.
+  if (read_ == size_) CheckUnchanged();
   return got;
 }
 

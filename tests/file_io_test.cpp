@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -86,6 +87,57 @@ TEST_F(FileIo, CommonFailuresAreDescribedInJapaneseNamingThePath) {
   EXPECT_EQ(bytes.size(), 101u);
 }
 
+// A file cut short, grown or written over while it is read gives no bytes of
+// no one version: the read fails naming the file, whichever piece notices.
+TEST_F(FileIo, AFileChangedWhileItIsReadFailsNamingIt) {
+  const std::u16string path = In(u"帳票.txt");
+  const std::string bytes(1000, 'a');
+  const std::u16string changed = u"読み込み中にファイルが変更されました: " + path;
+  char piece[300];
+  const auto readRest = [&](FileReader& file) {
+    while (file.Read(piece, sizeof piece) != 0) {
+    }
+  };
+
+  WriteFileBytes(path, bytes);
+  {
+    FileReader file(FilePathOf(path));
+    ASSERT_EQ(file.Read(piece, sizeof piece), sizeof piece);
+    std::filesystem::resize_file(NativePath(path), 500);
+    EXPECT_EQ(FailureOf([&] { readRest(file); }), changed);
+  }
+  WriteFileBytes(path, bytes);
+  {
+    FileReader file(FilePathOf(path));
+    ASSERT_EQ(file.Read(piece, sizeof piece), sizeof piece);
+    std::filesystem::resize_file(NativePath(path), 2000);
+    EXPECT_EQ(FailureOf([&] { readRest(file); }), changed);
+  }
+  // Written over at the same size: the modification time tells.
+  WriteFileBytes(path, bytes);
+  {
+    const auto opened = std::filesystem::last_write_time(NativePath(path));
+    FileReader file(FilePathOf(path));
+    ASSERT_EQ(file.Read(piece, sizeof piece), sizeof piece);
+    WriteFileBytes(path, std::string(1000, 'b'));
+    std::filesystem::last_write_time(NativePath(path), opened + std::chrono::seconds(5));
+    EXPECT_EQ(FailureOf([&] { readRest(file); }), changed);
+  }
+  // Whole-file reading stops at the size it opened with and still checks.
+  WriteFileBytes(path, bytes);
+  {
+    FileReader file(FilePathOf(path));
+    std::string whole(1000, '\0');
+    std::filesystem::resize_file(NativePath(path), 1001);
+    EXPECT_EQ(FailureOf([&] { (void)file.Read(whole.data(), whole.size()); }), changed);
+  }
+  // Left alone, it reads whole.
+  WriteFileBytes(path, bytes);
+  RawBuffer<char> read;
+  ReadFileBytes(FilePathOf(path), read);
+  EXPECT_EQ(read.View(), bytes);
+}
+
 TEST(FileErrors, SystemCodesMapToTheCommonFailuresOrKeepTheirWords) {
   const auto generic = [](std::errc code) { return std::make_error_code(code); };
   EXPECT_EQ(FileErrorDescription(generic(std::errc::permission_denied), u"p"),
@@ -94,9 +146,17 @@ TEST(FileErrors, SystemCodesMapToTheCommonFailuresOrKeepTheirWords) {
             u"ディスクの空き容量が足りません: p");
   EXPECT_EQ(FileErrorDescription(generic(std::errc::read_only_file_system), u"p"),
             u"読み取り専用のファイルシステムです: p");
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::filename_too_long), u"p"),
+            u"ファイル名が長すぎます: p");
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::not_a_directory), u"p"),
+            u"パスの途中にフォルダではないファイルがあります: p");
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::device_or_resource_busy), u"p"),
+            u"ファイルが他のプログラムで使用中です: p");
+  EXPECT_EQ(FileErrorDescription(generic(std::errc::too_many_files_open), u"p"),
+            u"開いているファイルが多すぎます: p");
   // Anything else keeps the system's own words.
-  const std::error_code busy = generic(std::errc::device_or_resource_busy);
-  EXPECT_EQ(FileErrorDescription(busy, u"p"), FromUtf8(busy.message()) + u": p");
+  const std::error_code crossDevice = generic(std::errc::cross_device_link);
+  EXPECT_EQ(FileErrorDescription(crossDevice, u"p"), FromUtf8(crossDevice.message()) + u": p");
 }
 
 TEST_F(FileIo, ABufferKeepsItsRoom) {
