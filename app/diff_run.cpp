@@ -104,7 +104,7 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
   SortFiles(plan.files);
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
-    entry.resultPath = names.Allocate(PagePathIn(plan.outFolder, entry.name, false));
+    entry.resultPath = names.AllocateShortened(PagePathIn(plan.outFolder, entry.name, false));
     plan.pairs.push_back({entry.in1 ? FilePathIn(plan.folder1, entry.listed1) : FilePath(),
                           entry.in2 ? FilePathIn(plan.folder2, entry.listed2) : FilePath(),
                           entry.resultPath});

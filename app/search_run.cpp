@@ -89,7 +89,7 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
   PageNames names;
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outputFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
-    entry.resultPath = names.Allocate(PagePathIn(plan.outputFolder, entry.name, false));
+    entry.resultPath = names.AllocateShortened(PagePathIn(plan.outputFolder, entry.name, false));
     plan.reports.push_back(FilePathIn(plan.sourceFolder, entry.listed1));
   }
 }

@@ -28,8 +28,16 @@ class PageNames {
   // `path`, or the first of path_2, path_3, ... (suffix before the extension)
   // that this run has not used yet, compared ignoring case.
   std::u16string Allocate(std::u16string_view path);
+  // The same for a page named after a report, whose name may be longer than
+  // a file name can be (255 bytes on POSIX, 255 UTF-16 units on Windows):
+  // such a name is cut and given "~" and eight hex digits of a hash of the
+  // whole name before any suffix, so that it fits and stays the same from run
+  // to run. A name that fits is not touched.
+  std::u16string AllocateShortened(std::u16string_view path);
 
  private:
+  std::u16string AllocateFrom(std::u16string_view path, bool shorten);
+
   std::set<std::u16string> used_;  // upper-cased
 };
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "classic/summary_table.h"
+#include "files/file_io.h"
 #include "files/paths.h"
 #include "runs_fixture.h"
 
@@ -40,6 +41,42 @@ TEST(PageNames, ALaterPageNeverTakesANameUsedInTheRun) {
   EXPECT_EQ(names.Allocate(kOut + u"R"), kOut + u"R_2");
   EXPECT_EQ(names.Allocate(kOut + u"a.b.html"), kOut + u"a.b.html");
   EXPECT_EQ(names.Allocate(kOut + u"A.B.html"), kOut + u"A_2.B.html");
+}
+
+// The length of the last name of `path` in its native spelling.
+std::size_t NativeNameLength(const std::u16string& path) {
+  return NativePath(path).filename().native().size();
+}
+
+TEST(PageNames, ANameTooLongForAFileIsCutBeforeAHashOfTheWhole) {
+  PageNames names;
+  const std::u16string a300(300, u'A');
+  // 241 letters, "~", the hash, ".html": 255 units.
+  const std::u16string cut = kOut + std::u16string(241, u'A') + u"~F41F9E41.html";
+  EXPECT_EQ(names.AllocateShortened(kOut + a300 + u".html"), cut);
+  // The same long name again, and one differing only past the cut, stay apart.
+  EXPECT_EQ(names.AllocateShortened(kOut + a300 + u".html"),
+            kOut + std::u16string(239, u'A') + u"~F41F9E41_2.html");
+  EXPECT_EQ(names.AllocateShortened(kOut + std::u16string(299, u'A') + u"B.html"),
+            kOut + std::u16string(241, u'A') + u"~F11F9988.html");
+  // The same name in a new run gets the same page.
+  EXPECT_EQ(PageNames().AllocateShortened(kOut + a300 + u".html"), cut);
+  // Only a name that does not fit is touched: 250 letters and ".html" fit.
+  const std::u16string fits = kOut + std::u16string(250, u'A') + u".html";
+  EXPECT_EQ(names.AllocateShortened(fits), fits);
+  // ... until its collision suffix pushes it over.
+  EXPECT_EQ(NativeNameLength(names.AllocateShortened(fits)), 255u);
+  // Characters of several bytes are cut whole, a surrogate pair included.
+  for (const std::u16string unit : {u"帳", u"\U0002000B"}) {
+    std::u16string name;
+    while (name.size() < 300) name += unit;
+    const std::u16string page = names.AllocateShortened(kOut + name + u".html");
+    EXPECT_LE(NativeNameLength(page), 255u);
+    EXPECT_TRUE(page.starts_with(kOut + unit + unit));
+    EXPECT_EQ(PathText(NativePath(page)), page);  // no half character left
+  }
+  // A summary page keeps the name it was given.
+  EXPECT_EQ(names.Allocate(kOut + a300 + u".html"), kOut + a300 + u".html");
 }
 
 TEST(PageNames, AnInputReportIsRecognisedHoweverItIsSpelled) {

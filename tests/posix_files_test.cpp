@@ -112,6 +112,53 @@ TEST(RawFileNames, FolderComparisonAndSearchShowDecodedNamesAndGoOn) {
             std::u16string::npos);
 }
 
+// Names near the 255 bytes a file name may have, and Shift_JIS names that
+// grow by half as UTF-8: their pages are cut before a hash of the whole name
+// instead of stopping the run with the system's English words.
+TEST(LongNames, PagesTooLongForAFileAreShortenedAndLinkedInEveryRun) {
+  ScratchFolder scratch;
+  Settings settings = FolderComparisonIn(scratch);
+  const std::u16string ascii = std::u16string(251, u'A') + u".txt";  // 255 bytes
+  std::string shiftJis;
+  for (int i = 0; i < 120; ++i) shiftJis += "\x92\xA0";  // "帳", 360 bytes as UTF-8
+  shiftJis += ".txt";
+  for (const auto& [folder, title] :
+       {std::pair{settings.SRC_PATH1, u"1"}, {settings.SRC_PATH2, u"2"}}) {
+    WriteRaw(folder, ToUtf8(ascii), EncodeCp932(SmallReport(u"F", title)));
+    WriteRaw(folder, shiftJis, EncodeCp932(SmallReport(u"F", title)));
+  }
+  const std::vector<std::u16string> pages = {
+      settings.OUTPUT_PATH + std::u16string(241, u'A') + u"~543E134A.html",
+      settings.OUTPUT_PATH + std::u16string(80, u'帳') + u"~70EA603D.html"};
+
+  FakeWindow window;
+  EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
+  const std::u16string summary = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
+  for (const std::u16string& page : pages) {
+    EXPECT_NE(summary.find(u"<a href=\"" + page + u"\">差異あり</a>"), std::u16string::npos)
+        << ToUtf8(summary);
+    EXPECT_NE(ScratchFolder::ReadText(page).find(u"<HTML><TABLE>"), std::u16string::npos);
+  }
+
+  settings.SRC_PATH = settings.SRC_PATH2;
+  settings.SRC_FILE = u"*.txt";
+  settings.SEARCH_STRING1 = u"2";
+  FakeWindow searching;
+  EXPECT_EQ(ExecSearch(settings, searching), RunOutcome::Finished);
+  for (const std::u16string& page : pages) EXPECT_TRUE(ScratchFolder::Exists(page));
+
+  // A summary name chosen too long is the user's: refused, in Japanese.
+  settings.OUTPUT_FILE = std::u16string(300, u'R');
+  FakeWindow refused;
+  EXPECT_EQ(ExecDiff(settings, refused), RunOutcome::Failed);
+  ASSERT_EQ(refused.messages.size(), 1u);
+  EXPECT_NE(refused.messages[0].text.find(u"ファイル名が長すぎます: " + settings.OUTPUT_PATH),
+            std::u16string::npos)
+      << ToUtf8(refused.messages[0].text);
+}
+
 TEST(RawFileNames, TreeTakesAReportNamedInBytes) {
   ScratchFolder scratch;
   const std::u16string folder = scratch.Folder();
