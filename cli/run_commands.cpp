@@ -20,6 +20,55 @@ namespace {
 
 using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*);
 
+// One field of a nodes line, safe for a terminal and for splitting at TAB and
+// LF: control characters (C0, DEL, C1) are escaped as `tree` escapes them in
+// JSON (\t \n \r \b \f, else \u00XX), and a backslash is doubled so that
+// the escapes read back. Any other text, the whole of an ordinary name, is
+// written as itself.
+std::string NodeField(std::u16string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::u16string plain;
+  std::string out;
+  const auto flush = [&] {
+    out += ToUtf8(plain);
+    plain.clear();
+  };
+  for (const char16_t c : text) {
+    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    if (!control && c != u'\\') {
+      plain += c;
+      continue;
+    }
+    flush();
+    switch (c) {
+      case u'\\':
+        out += "\\\\";
+        break;
+      case u'\t':
+        out += "\\t";
+        break;
+      case u'\n':
+        out += "\\n";
+        break;
+      case u'\r':
+        out += "\\r";
+        break;
+      case u'\b':
+        out += "\\b";
+        break;
+      case u'\f':
+        out += "\\f";
+        break;
+      default:
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+    }
+  }
+  flush();
+  return out;
+}
+
 // The exit status of a finished command, after the JSON summary is written
 // when asked for; a summary that cannot be written is a run error.
 int Conclude(std::string_view command, const RunOptions& options, RunOutcome outcome,
@@ -108,7 +157,8 @@ int RunNodes(Arguments args) {
   std::string out;
   for (std::size_t i = 0; i < view.Nodes().size(); ++i) {
     const auto& node = view.Nodes()[i];
-    out += ToUtf8(node.key) + '\t' + ToUtf8(node.text) + '\t' + ToUtf8(side.ObjPathTexts[i]) + '\n';
+    out += NodeField(node.key) + '\t' + NodeField(node.text) + '\t' +
+           NodeField(side.ObjPathTexts[i]) + '\n';
   }
   WriteOutput(out);
   return loaded ? kExitFinished : kExitRunError;

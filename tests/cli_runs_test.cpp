@@ -130,6 +130,23 @@ TEST_F(CliRuns, NodesListsKeyTextAndPathText) {
   EXPECT_EQ(result.err.rfind("エラーが発生しました。", 0), 0u) << result.err;
 }
 
+// A name that a terminal would act on (ESC, BEL, the C1 CSI) or that would
+// split a line or a field comes out escaped, and a backslash doubled so that
+// the escapes read back; everything else is as before.
+TEST_F(CliRuns, NodesEscapeControlCharactersAndBackslashes) {
+  const auto report = scratch.WriteText(
+      u"", u"FORM1.txt", u"* 名前 F\x1B]0;x\a\\\x7F\r\n  ブロック\r\n  * 名前 B\tL\x0B\u0080K\r\n");
+  const CliResult result = RunArgs({u"nodes", report});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "ROOT\tFORM1\t FORM1\n"
+            "ROOT-1\tﾌｫｰﾑ\t FORM1 ﾌｫｰﾑ\n"
+            "ROOT-1-1\tF\\u001b]0;x\\u0007\\\\\\u007f\t FORM1 ﾌｫｰﾑ F\\u001b]0;x\\u0007\\\\\\u007f\n"
+            "ROOT-1-1-1\tブロック\t FORM1 ﾌｫｰﾑ F\\u001b]0;x\\u0007\\\\\\u007f ブロック\n"
+            "ROOT-1-1-1-1\tB\\tL\\u000b\\u0080K\t FORM1 ﾌｫｰﾑ F\\u001b]0;x\\u0007\\\\\\u007f "
+            "ブロック B\\tL\\u000b\\u0080K\n");
+}
+
 TEST_F(CliRuns, ObjDiffSelectsNodesByKey) {
   const auto r1 = scratch.WriteText(u"", u"R1.txt", SmallReport(u"F", u"1"));
   const auto r2 = scratch.WriteText(u"", u"R2.txt", SmallReport(u"F", u"2"));
