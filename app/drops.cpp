@@ -1,9 +1,7 @@
 #include "app/drops.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "files/file_io.h"
+#include "files/file_system.h"
 
 namespace tarnwick {
 namespace {
@@ -29,11 +27,16 @@ FilePath FolderOf(const FilePath& file, std::u16string_view folderText) {
 }  // namespace
 
 PathKind QueryPathKind(const FilePath& path) {
-  if (path.native.empty()) return PathKind::Missing;
-  std::error_code error;
-  const auto status = std::filesystem::status(path.native, error);
-  if (error || !std::filesystem::exists(status)) return PathKind::Missing;
-  return std::filesystem::is_directory(status) ? PathKind::Folder : PathKind::File;
+  switch (NativeKindOf(path.native)) {
+    case NativeKind::Missing:
+      return PathKind::Missing;
+    case NativeKind::Folder:
+      return PathKind::Folder;
+    case NativeKind::RegularFile:
+    case NativeKind::Other:
+      break;
+  }
+  return PathKind::File;
 }
 
 std::optional<std::u16string> DropOnFolderBox(const std::vector<FilePath>& paths,

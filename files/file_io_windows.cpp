@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
+#include "files/long_path_windows.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -38,7 +39,7 @@ class FileHandle {
 };
 
 bool IsFolderAt(const std::filesystem::path& path) {
-  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  const DWORD attributes = ::GetFileAttributesW(LongPathForm(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -126,7 +127,7 @@ FilePath FilePathOfBytes(std::string_view bytes) {
 }
 
 FileReader::FileReader(const FilePath& path, std::size_t limit) : text_(path.text) {
-  FileHandle file(::CreateFileW(path.native.c_str(), GENERIC_READ,
+  FileHandle file(::CreateFileW(LongPathForm(path.native).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) ThrowLastError(path.native, text_);
@@ -181,8 +182,8 @@ std::size_t FileReader::Read(char* into, std::size_t room) {
 void WriteFileBytes(std::u16string_view path, std::string_view bytes) {
   const std::filesystem::path native = NativePath(path);
   // As on POSIX: overwrite in place, then cut to length.
-  FileHandle file(::CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(::CreateFileW(LongPathForm(native).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) ThrowLastError(native, path);
   std::size_t written = 0;
   while (written < bytes.size()) {

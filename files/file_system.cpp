@@ -1,9 +1,7 @@
 #include "files/file_system.h"
 
 #include <algorithm>
-#include <system_error>
 
-#include "files/file_error.h"
 #include "files/paths.h"
 #include "text/upper_case.h"
 
@@ -13,15 +11,13 @@ namespace fs = std::filesystem;
 
 bool IsFolder(std::u16string_view path) {
   if (path.empty()) return false;
-  std::error_code ec;
-  return fs::is_directory(NativePath(path), ec);
+  return NativeKindOf(NativePath(path)) == NativeKind::Folder;
 }
 
 bool IsPlainFile(std::u16string_view path) {
   if (path.empty()) return false;
   const fs::path native = NativePath(path);
-  std::error_code ec;
-  return fs::is_regular_file(native, ec) && !IsHiddenFile(native);
+  return NativeKindOf(native) == NativeKind::RegularFile && !IsHiddenFile(native);
 }
 
 bool MatchFilePattern(std::u16string_view pattern, std::u16string_view name) {
@@ -51,26 +47,9 @@ bool MatchFilePattern(std::u16string_view pattern, std::u16string_view name) {
 }
 
 std::vector<FilePath> ListPlainFiles(std::u16string_view folder, std::u16string_view pattern) {
-  std::vector<FilePath> names;
-  if (pattern.find(NativeSeparator()) != std::u16string_view::npos) {
-    return names;
-  }
-  std::error_code ec;
-  fs::directory_iterator it(NativePath(folder), ec);
-  if (ec) ThrowFileError(ec, folder);
-  const fs::directory_iterator end;
-  while (it != end) {
-    fs::path native = it->path().filename();
-    std::u16string name = PathText(native);
-    std::error_code typeEc;
-    // Regular files only: folders, devices and broken links are skipped.
-    if (MatchFilePattern(pattern, name) && it->is_regular_file(typeEc) &&
-        !IsHiddenFile(it->path())) {
-      names.push_back({std::move(native), std::move(name)});
-    }
-    it.increment(ec);
-    if (ec) ThrowFileError(ec, folder);
-  }
+  if (pattern.find(NativeSeparator()) != std::u16string_view::npos) return {};
+  std::vector<FilePath> names = ListRegularFiles(
+      folder, [pattern](std::u16string_view name) { return MatchFilePattern(pattern, name); });
   std::sort(names.begin(), names.end(),
             [](const FilePath& a, const FilePath& b) { return a.text < b.text; });
   return names;

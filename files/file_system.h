@@ -9,6 +9,7 @@
 #include <compare>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,5 +48,16 @@ std::optional<FileId> NativeFileId(const std::filesystem::path& path);
 
 // Per platform: whether an existing file counts as hidden.
 bool IsHiddenFile(const std::filesystem::path& path);
+
+// What a native path names, links followed.
+enum class NativeKind { Missing, Folder, RegularFile, Other };
+// Per platform.
+NativeKind NativeKindOf(const std::filesystem::path& path);
+
+// Per platform: the regular files of `folder` (links followed) that are not
+// hidden and whose name text `wanted` accepts, unsorted. Every such file is
+// listed, whatever its name. Throws when the folder cannot be listed.
+std::vector<FilePath> ListRegularFiles(std::u16string_view folder,
+                                       const std::function<bool(std::u16string_view)>& wanted);
 
 }  // namespace tarnwick

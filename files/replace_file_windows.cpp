@@ -10,6 +10,7 @@
 
 #include "files/file_error.h"
 #include "files/file_io.h"
+#include "files/long_path_windows.h"
 #include "files/replace_file.h"
 
 namespace tarnwick {
@@ -24,7 +25,7 @@ HANDLE AsHandle(std::intptr_t handle) {
 }
 
 bool IsFolderAt(const std::filesystem::path& path) {
-  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  const DWORD attributes = ::GetFileAttributesW(LongPathForm(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -52,8 +53,8 @@ FileReplacement::FileReplacement(std::u16string path)
     wchar_t suffix[16];
     std::swprintf(suffix, 16, L"%08x", static_cast<unsigned>(seed >> 32));
     const std::filesystem::path candidate = folder / (L"." + name + L"." + suffix + L".tmp");
-    const HANDLE file = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(LongPathForm(candidate).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       handle_ = reinterpret_cast<std::intptr_t>(file);
       temporary_ = candidate;
@@ -89,7 +90,8 @@ void FileReplacement::Commit() {
   const bool closed = ::CloseHandle(AsHandle(handle_)) != 0;
   handle_ = -1;
   DWORD code = closed ? ERROR_SUCCESS : ::GetLastError();
-  if (closed && !::MoveFileExW(temporary_.c_str(), native_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  if (closed && !::MoveFileExW(LongPathForm(temporary_).c_str(), LongPathForm(native_).c_str(),
+                               MOVEFILE_REPLACE_EXISTING)) {
     code = ::GetLastError();
   }
   if (code != ERROR_SUCCESS) {
@@ -105,7 +107,7 @@ void FileReplacement::Discard() {
     handle_ = -1;
   }
   if (!temporary_.empty()) {
-    ::DeleteFileW(temporary_.c_str());
+    ::DeleteFileW(LongPathForm(temporary_).c_str());
     temporary_.clear();
   }
 }
