@@ -117,6 +117,7 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
   connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
   connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
   ConnectDrops();
+  ConnectEnterToExecute();
   SetTabOrder();
   ShowPage();
   FitToScreen(*this, sizeHint().expandedTo(QSize(760, 0)));
@@ -367,6 +368,16 @@ void frmMain::BuildMenus() {
   mnuVersionInfo =
       Named(mnuHelp->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "mnuVersionInfo");
   connect(mnuVersionInfo, &QAction::triggered, this, &frmMain::mnuVersionInfo_Click);
+}
+
+void frmMain::ConnectEnterToExecute() {
+  // Enter in any box starts the current page's run, as a dialog's default
+  // button would; a running run keeps the button disabled.
+  for (QLineEdit* box : findChildren<QLineEdit*>()) {
+    connect(box, &QLineEdit::returnPressed, this, [this] {
+      if (cmdExec->isEnabled()) cmdExec->click();
+    });
+  }
 }
 
 void frmMain::ConnectDrops() {

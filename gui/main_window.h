@@ -101,6 +101,7 @@ class frmMain : public QMainWindow {
   QWidget* BuildSearchPage();
   QWidget* BuildCommonArea();
   void ConnectDrops();
+  void ConnectEnterToExecute();
   void SetTabOrder();
   void FillControls();
   void SetMode(CompareMode mode);

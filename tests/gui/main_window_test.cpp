@@ -702,6 +702,21 @@ TEST_F(ExecuteTest, EachPageChecksItsBoxesFirst) {
   EXPECT_TRUE(Exec()->isEnabled());
 }
 
+TEST_F(ExecuteTest, EnterInABoxStartsTheRunOfItsPage) {
+  Start().show();
+  W<QTabWidget>("tabMain")->setCurrentIndex(0);
+  QTest::keyClick(W<QLineEdit>("txtSrcTxt2"), Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
+  ASSERT_EQ(recorder_.messages.size(), 1u);
+  EXPECT_EQ(LastMessage().text, u"ソース１のフォルダを指定してください");
+
+  W<QTabWidget>("tabMain")->setCurrentIndex(2);
+  QTest::keyClick(W<QLineEdit>("txtPutFile"), Qt::Key_Enter);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
+  ASSERT_EQ(recorder_.messages.size(), 2u);
+  EXPECT_EQ(LastMessage().text, u"ソースのフォルダを指定してください");
+}
+
 TEST_F(ExecuteTest, FolderComparisonWritesSummaryAndPageAndOpensTheSummary) {
   Start().show();
   W<QTabWidget>("tabMain")->setCurrentIndex(0);
