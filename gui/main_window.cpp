@@ -337,8 +337,10 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
       if (!chosen.isEmpty()) FolderBoxDropped(box, ToPathList({QDir::toNativeSeparators(chosen)}));
       return;
     }
-    QStringList chosen =
-        QFileDialog::getOpenFileNames(this, QStringLiteral("ファイルの選択"), folderBox->text());
+    // Reports first; any file for reports saved under another extension.
+    QStringList chosen = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("ファイルの選択"), folderBox->text(),
+        QStringLiteral("オブジェクト・リスト・レポート (*.txt);;すべてのファイル (*)"));
     for (QString& path : chosen) path = QDir::toNativeSeparators(path);
     if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, ToPathList(chosen));
   });

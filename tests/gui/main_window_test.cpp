@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,6 +24,8 @@
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <fstream>
 #include <memory>
@@ -586,6 +590,35 @@ TEST_F(MainWindowTest, LineBreaksNeverReachABoxNorTheSettingsFile) {
   std::size_t lines = 0;
   for (char c : written) lines += c == '\n';
   EXPECT_EQ(lines, 22u);
+}
+
+TEST_F(MainWindowTest, TheFileDialogStartsInTheBoxesFolderAndOffersReports) {
+  // Qt's own dialog, which the test can reach on every platform.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("reports")));
+  Start().show();
+  W<QLineEdit>("txtFolder1")
+      ->setText(QString::fromStdU16String(FolderOf(dir_, QStringLiteral("reports"))));
+  QStringList filters;
+  QString folder;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(top);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      filters = dialog->nameFilters();
+      folder = dialog->directory().absolutePath();
+      dialog->reject();
+    }
+  });
+  poll.start(20);
+  W<QToolButton>("cmdBrowseSrcTxt1")->click();  // returns once the dialog is gone
+  poll.stop();
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
+  EXPECT_EQ(filters, (QStringList{QStringLiteral("オブジェクト・リスト・レポート (*.txt)"),
+                                  QStringLiteral("すべてのファイル (*)")}));
+  EXPECT_EQ(folder, QDir(QDir(dir_.path()).filePath(QStringLiteral("reports"))).absolutePath());
+  EXPECT_TRUE(Text("txtSrcTxt1").isEmpty());  // nothing chosen, nothing changed
 }
 
 TEST_F(MainWindowTest, QtsOwnTextsAreJapanese) {
