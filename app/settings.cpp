@@ -1,11 +1,13 @@
 #include "app/settings.h"
 
 #include <array>
+#include <filesystem>
 
 #include "app/run_guard.h"
 #include "app/window_ops.h"
 #include "base/error.h"
 #include "files/file_io.h"
+#include "files/file_system.h"
 #include "files/paths.h"
 #include "messages/message.h"
 #include "text/blanks.h"
@@ -245,6 +247,41 @@ bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& 
     return false;
   }
   return true;
+}
+
+std::u16string SettingsHome::FileToRead() const {
+  return !userCopy.empty() && IsPlainFile(userCopy) ? userCopy : besideExecutable;
+}
+
+std::u16string WriteIniHome(const SettingsHome& home, const Settings& settings, WindowOps& window) {
+  const std::u16string target = home.FileToRead();
+  if (target != home.besideExecutable) {
+    return WriteIni(target, settings, window) ? target : std::u16string();
+  }
+  std::string bytes;
+  try {
+    bytes = EncodeCp932(IniText(settings));
+    WriteFileBytes(home.besideExecutable, bytes);
+    return home.besideExecutable;
+  } catch (const std::exception& beside) {
+    const Message failed{MessageId::SettingsWriteFailed, {ErrorDescription(beside)}};
+    // A value with a line break is refused wherever it would go.
+    if (home.userCopy.empty() || bytes.empty()) {
+      window.ShowMessage(failed, MessageIcon::Critical);
+      return {};
+    }
+    try {
+      std::error_code ignored;  // a folder that cannot be made fails the write below
+      std::filesystem::create_directories(NativePath(home.userCopy).parent_path(), ignored);
+      WriteFileBytes(home.userCopy, bytes);
+    } catch (const std::exception&) {
+      window.ShowMessage(failed, MessageIcon::Critical);
+      return {};
+    }
+  }
+  window.ShowMessage({MessageId::SettingsMovedToUserCopy, {home.besideExecutable, home.userCopy}},
+                     MessageIcon::Information);
+  return home.userCopy;
 }
 
 }  // namespace tarnwick

@@ -103,4 +103,23 @@ std::u16string IniText(const Settings& settings);
 // break fails before the file is touched, so the file never gains a line.
 bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window);
 
+// Where the window keeps its settings: the file beside the executable or,
+// once that file could not be written (a folder the user may not write in,
+// as under C:\Program Files\), the user's own copy, which from then on is
+// the one read and written.
+struct SettingsHome {
+  std::u16string besideExecutable;
+  std::u16string userCopy;  // empty: no copy, a failed write is only shown
+
+  // The file to read at start: the user's copy once it exists.
+  std::u16string FileToRead() const;
+};
+
+// Writes the settings to the home's file. When the file beside the
+// executable cannot be written, writes the user's copy instead (its folder
+// made as needed) and says where the settings went; when neither can be
+// written, shows the write error of the file beside the executable. Returns
+// the file written, empty when none was.
+std::u16string WriteIniHome(const SettingsHome& home, const Settings& settings, WindowOps& window);
+
 }  // namespace tarnwick

@@ -1,5 +1,7 @@
 // The window's entry point.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "app/settings.h"
 #include "gui/japanese_font.h"
@@ -11,9 +13,17 @@ int main(int argc, char** argv) {
   tarnwick::UseJapaneseFont(app);
   tarnwick::UseJapaneseQtTexts(app);
 
+  // The user's copy of the settings, for when the program's folder cannot be
+  // written: %APPDATA%\Tarnwick on Windows, ~/.local/share/Tarnwick elsewhere.
+  QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   tarnwick::frmMain window;
-  window.Initialize(
-      tarnwick::SetIniPath(QApplication::applicationDirPath().toStdU16String(), u"Tarnwick.ini"));
+  window.Initialize(tarnwick::SettingsHome{
+      tarnwick::SetIniPath(QApplication::applicationDirPath().toStdU16String(), u"Tarnwick.ini"),
+      userFolder.isEmpty()
+          ? std::u16string()
+          : tarnwick::SetIniPath(QDir::toNativeSeparators(userFolder).toStdU16String(),
+                                 u"Tarnwick.ini")});
   window.show();
   return app.exec();
 }

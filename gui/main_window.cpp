@@ -402,8 +402,12 @@ void frmMain::ConnectDrops() {
 }
 
 void frmMain::Initialize(std::u16string iniPath) {
-  iniPath_ = std::move(iniPath);
-  if (ReadIni(iniPath_, settings_)) {
+  Initialize(SettingsHome{std::move(iniPath), {}});
+}
+
+void frmMain::Initialize(SettingsHome home) {
+  home_ = std::move(home);
+  if (ReadIni(home_.FileToRead(), settings_)) {
     ops_->ShowMessage(MessageId::ReadDocumentation, MessageIcon::Information);
   }
   for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
@@ -607,7 +611,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::WriteSettings() {
   ++settingsWrites_;
-  WriteIni(iniPath_, settings_, *ops_);
+  WriteIniHome(home_, settings_, *ops_);
 }
 
 void frmMain::FolderBoxDropped(QLineEdit* folderBox, const std::vector<FilePath>& paths) {

@@ -56,8 +56,11 @@ class frmMain : public QMainWindow {
   explicit frmMain(GuiHooks hooks = {}, QWidget* parent = nullptr);
   ~frmMain() override;
 
-  // Start-up: reads the settings file at `iniPath`, shows the notice of a
-  // fresh installation and fills every control.
+  // Start-up: reads the home's settings file, shows the notice of a fresh
+  // installation and fills every control. The settings go back to the same
+  // home (the user's copy when the file beside the program cannot be written).
+  void Initialize(SettingsHome home);
+  // A home without a user's copy: the settings file at `iniPath` alone.
   void Initialize(std::u16string iniPath);
 
   void CollectSettings();
@@ -119,7 +122,7 @@ class frmMain : public QMainWindow {
   GuiHooks hooks_;
   std::unique_ptr<QtWindowOps> ops_;
   Settings settings_;
-  std::u16string iniPath_;
+  SettingsHome home_;
   ObjSide side1_;
   ObjSide side2_;
   int settingsWrites_ = 0;

@@ -54,6 +54,9 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"{1}エラーが発生しました。{2}";
     case SettingsWriteFailed:
       return u"iniファイルの書き込み中にエラーが発生しました。\r\n{1}";
+    case SettingsMovedToUserCopy:
+      return u"設定ファイル[{1}]に書き込めないため、設定を[{2}]に保存しました。"
+             u"次回からはこちらを読み込みます。";
     case JsonWriteFailed:
       return u"JSON[{1}]の出力中に、エラーが発生しました。\r\n{2}";
     case ReadDocumentation:

@@ -44,10 +44,11 @@ enum class MessageId {
   RunFailed,   // {1} the stage text, {2} the error's description
   LoadFailed,  // {1} the stage text, {2} the error's description, on one line
   // Outside the runs.
-  SettingsWriteFailed,  // {1} the error's description
-  JsonWriteFailed,      // {1} the JSON file, {2} the error's description
-  ReadDocumentation,    // the first start
-  SameFolderOnly,       // a drop of files from more than one folder
+  SettingsWriteFailed,      // {1} the error's description
+  SettingsMovedToUserCopy,  // {1} the file beside the program, {2} the user's copy
+  JsonWriteFailed,          // {1} the JSON file, {2} the error's description
+  ReadDocumentation,        // the first start
+  SameFolderOnly,           // a drop of files from more than one folder
   // Words that stand inside other texts.
   OutOfMemory,     // the description of running out of memory
   StandardOutput,  // the name of standard output in a file error

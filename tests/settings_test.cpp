@@ -328,5 +328,56 @@ TEST(SettingValueText, GivesAValueAsTheFileWouldHoldIt) {
   }
 }
 
+TEST_F(SettingsFile, AHomeThatCannotBeWrittenMovesToTheUsersCopyAndSaysSo) {
+  // The program's folder is a file here, so nothing can be written into it.
+  const std::u16string sep(1, NativeSeparator());
+  WriteFileBytes(PathText(folder_) + sep + u"program", "not a folder");
+  const SettingsHome home{
+      PathText(folder_) + sep + u"program" + sep + u"Tarnwick.ini",
+      PathText(folder_) + sep + u"user" + sep + u"Tarnwick" + sep + u"Tarnwick.ini"};
+  EXPECT_EQ(home.FileToRead(), home.besideExecutable);
+  Settings settings = BaseDefaults();
+  settings.SRC_PATH1 = u"/forms/v1/";
+
+  EXPECT_EQ(WriteIniHome(home, settings, window_), home.userCopy);
+  ASSERT_EQ(window_.messageValues.size(), 1u);
+  EXPECT_EQ(window_.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(window_.messages[0].text, u"設定ファイル[" + home.besideExecutable +
+                                          u"]に書き込めないため、設定を[" + home.userCopy +
+                                          u"]に保存しました。次回からはこちらを読み込みます。");
+  // From now on the copy is read, and written without a word.
+  EXPECT_EQ(home.FileToRead(), home.userCopy);
+  Settings read;
+  ReadIni(home.FileToRead(), read);
+  EXPECT_EQ(read, settings);
+  settings.SRC_PATH1 = u"/forms/v2/";
+  EXPECT_EQ(WriteIniHome(home, settings, window_), home.userCopy);
+  EXPECT_EQ(window_.messageValues.size(), 1u);
+  ReadIni(home.FileToRead(), read);
+  EXPECT_EQ(read.SRC_PATH1, u"/forms/v2/");
+}
+
+TEST_F(SettingsFile, AWritableHomeKeepsItsFileAndAFailureWithoutACopyIsShown) {
+  const std::u16string sep(1, NativeSeparator());
+  const SettingsHome home{iniPath_, PathText(folder_) + sep + u"user" + sep + u"Tarnwick.ini"};
+  EXPECT_EQ(WriteIniHome(home, BaseDefaults(), window_), iniPath_);
+  EXPECT_TRUE(window_.messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "user"));
+
+  const SettingsHome nowhere{PathText(folder_) + sep + u"missing" + sep + u"Tarnwick.ini", u""};
+  EXPECT_EQ(WriteIniHome(nowhere, BaseDefaults(), window_), u"");
+  ASSERT_EQ(window_.messageValues.size(), 1u);
+  EXPECT_EQ(window_.messageValues[0].id, MessageId::SettingsWriteFailed);
+  EXPECT_EQ(window_.messages[0].icon, MessageIcon::Critical);
+
+  // A value with a line break goes to neither file.
+  Settings bad = BaseDefaults();
+  bad.SRC_PATH2 = u"a\nb";
+  const SettingsHome unwritable{nowhere.besideExecutable, home.userCopy};
+  EXPECT_EQ(WriteIniHome(unwritable, bad, window_), u"");
+  EXPECT_EQ(window_.messageValues.back().id, MessageId::SettingsWriteFailed);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "user"));
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -621,6 +621,27 @@ TEST_F(MainWindowTest, TheFileDialogStartsInTheBoxesFolderAndOffersReports) {
   EXPECT_TRUE(Text("txtSrcTxt1").isEmpty());  // nothing chosen, nothing changed
 }
 
+TEST_F(MainWindowTest, SettingsThatCannotGoBesideTheProgramGoToTheUsersCopy) {
+  // The program's folder is a file, as unwritable as C:\Program Files\ is.
+  WriteCp932(PathIn(dir_, QStringLiteral("program")), u"not a folder");
+  const SettingsHome home{PathIn(dir_, QStringLiteral("program/Tarnwick.ini")),
+                          PathIn(dir_, QStringLiteral("user/Tarnwick/Tarnwick.ini"))};
+  window_ = std::make_unique<frmMain>(recorder_.Hooks());
+  window_->Initialize(home);
+  W<QLineEdit>("txtFolder1")->setText(QStringLiteral("/forms/v1/"));
+  window_->close();
+  ASSERT_EQ(recorder_.messages.size(), 1u);
+  EXPECT_EQ(recorder_.messages[0].icon, MessageIcon::Information);
+  EXPECT_NE(recorder_.messages[0].text.find(home.userCopy), std::u16string::npos);
+
+  // The next start reads the copy, and closing writes it without a word.
+  window_ = std::make_unique<frmMain>(recorder_.Hooks());
+  window_->Initialize(home);
+  EXPECT_EQ(Text("txtFolder1"), QStringLiteral("/forms/v1/"));
+  window_->close();
+  EXPECT_EQ(recorder_.messages.size(), 1u);
+}
+
 TEST_F(MainWindowTest, QtsOwnTextsAreJapanese) {
   Start();
   std::unique_ptr<QMenu> menu(W<QLineEdit>("txtPutFile")->createStandardContextMenu());
