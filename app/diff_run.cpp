@@ -328,7 +328,9 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanPairs(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
+  if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
+    return RunOutcome::Rejected;
+  }
 
   std::size_t done = 0;
   outcome =

@@ -58,7 +58,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     return reject(MessageId::ObjectsNotSelected);
   }
   const std::u16string resultPath = PagePathIn(outFolder, settings.OUTPUT_FILE, true);
-  if (!CheckNoInputOverwritten({resultPath}, {side1.ObjFile, side2.ObjFile}, window)) {
+  if (!CheckRunWritesNoInput({resultPath}, {side1.ObjFile, side2.ObjFile}, result, window)) {
     return RunOutcome::Rejected;
   }
 

@@ -32,6 +32,13 @@ struct RunResult {
   std::u16string summaryPath;  // empty when the run writes none
   std::vector<RunItem> items;
   bool differs = false;  // a comparison found a difference, a search a hit
+  // Set by the caller before the run: the files it writes once the run ends
+  // (the command line's JSON), which the run checks against its inputs as it
+  // checks its pages.
+  std::vector<std::u16string> alsoWritten;
+  // Set by the run: one of `alsoWritten` is an input report, so the run
+  // stopped at its input check and the caller must not write that file.
+  bool alsoWrittenRefused = false;
 };
 
 // Page 1: the file comparison, or every pair of equally named reports of two

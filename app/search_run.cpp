@@ -173,7 +173,9 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanReports(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (!CheckNoInputOverwritten(plan.Pages(), plan.Inputs(), window)) return RunOutcome::Rejected;
+  if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
+    return RunOutcome::Rejected;
+  }
 
   std::size_t done = 0;
   outcome = GuardRun(window, stage,

@@ -47,4 +47,17 @@ bool CheckNoInputOverwritten(const std::vector<std::u16string>& pages,
   return !page;
 }
 
+bool CheckRunWritesNoInput(const std::vector<std::u16string>& pages,
+                           const std::vector<std::u16string>& inputs, RunResult* result,
+                           WindowOps& window) {
+  if (!CheckNoInputOverwritten(pages, inputs, window)) return false;
+  if (result == nullptr) return true;
+  const auto file = PageOverwritingInput(result->alsoWritten, inputs);
+  if (!file) return true;
+  // No setting names the file: the message names it alone.
+  window.ShowMessage({MessageId::OverwritesInput, {*file}}, MessageIcon::Warning);
+  result->alsoWrittenRefused = true;
+  return false;
+}
+
 }  // namespace tarnwick

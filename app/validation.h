@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/runs.h"
 #include "app/settings.h"
 #include "app/window_ops.h"
 
@@ -22,5 +23,12 @@ Message OverwriteWarning(std::u16string_view page);
 // pages is one of the inputs (the same existing file, however spelled).
 bool CheckNoInputOverwritten(const std::vector<std::u16string>& pages,
                              const std::vector<std::u16string>& inputs, WindowOps& window);
+
+// The same for a whole run: its pages, then the files its caller writes
+// afterwards (`result->alsoWritten`, when a result is given), whose refusal
+// is marked in the result.
+bool CheckRunWritesNoInput(const std::vector<std::u16string>& pages,
+                           const std::vector<std::u16string>& inputs, RunResult* result,
+                           WindowOps& window);
 
 }  // namespace tarnwick

@@ -12,6 +12,7 @@
 #include "cli/interrupt.h"
 #include "cli/run_options.h"
 #include "files/file_io.h"
+#include "pages/page_names.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
@@ -74,7 +75,8 @@ std::string NodeField(std::u16string_view text) {
 int Conclude(std::string_view command, const RunOptions& options, RunOutcome outcome,
              const RunResult& result, const RunConsole& console) {
   const int status = RunExitStatus(outcome, result, options.exitCode);
-  if (options.jsonPath.empty()) return status;
+  // A JSON file that is one of the run's reports is never written over it.
+  if (options.jsonPath.empty() || result.alsoWrittenRefused) return status;
   try {
     WriteFileBytes(options.jsonPath,
                    RunJson(command, outcome, status, options.settings, result, console.Messages()));
@@ -101,6 +103,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   RunConsole console(options.open, options.quiet, options.settings);
   CancelOnSignals();
   RunResult result;
+  if (!options.jsonPath.empty()) result.alsoWritten.push_back(options.jsonPath);
   const RunOutcome outcome = run(options.settings, console, &result);
   return Conclude(command, options, outcome, result, console);
 }
@@ -132,9 +135,13 @@ int RunObjDiff(Arguments args) {
   ObjSide sides[2];
   ListTreeView views[2];
   RunResult result;
+  if (!options.jsonPath.empty()) result.alsoWritten.push_back(options.jsonPath);
   for (int n = 0; n < 2; ++n) {
     const FilePath report = ResolvedPath(FilePathOfBytes(options.operands[2 * n]));
     if (!DropReportOnTree({report}, sides[n], views[n], console)) {
+      // Even a report that does not load is no place for the JSON.
+      result.alsoWrittenRefused =
+          PageOverwritingInput(result.alsoWritten, {report.text}).has_value();
       return Conclude("objdiff", options, RunOutcome::Failed, result, console);
     }
     views[n].Select(FromUtf8(options.operands[2 * n + 1]));

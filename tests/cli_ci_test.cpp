@@ -236,6 +236,27 @@ TEST_F(CliForCi, JsonOfASearchAndOfARejectedRun) {
       << "a summary that cannot be written fails the command";
 }
 
+TEST_F(CliForCi, TheJsonFileIsNeverWrittenOverAnInputReport) {
+  const std::string report = ScratchFolder::Read(root + Native(u"v1/a.txt"));
+  const std::string searched = ScratchFolder::Read(root + Native(u"v2/a.txt"));
+
+  CliResult diff = Diff({u"--json", u"v1/a.txt"});
+  EXPECT_EQ(diff.status, 2);
+  EXPECT_EQ(diff.err, "出力ファイル[v1/a.txt]は入力のレポートファイルです。上書きできません。\n");
+  EXPECT_EQ(ScratchFolder::Read(root + Native(u"v1/a.txt")), report);
+  EXPECT_FALSE(std::filesystem::exists(NativePath(root + Native(u"out/index.html"))))
+      << "nothing is written";
+
+  EXPECT_EQ(Search(u"はい", {u"--json", u"./v2/a.txt"}).status, 2);
+  EXPECT_EQ(ScratchFolder::Read(root + Native(u"v2/a.txt")), searched);
+
+  const std::vector<std::u16string> objdiff = {
+      u"objdiff",  u"--set",    u"OUTPUT_PATH=out", u"--set",    u"OUTPUT_FILE=obj", u"--json",
+      u"v1/a.txt", u"v1/a.txt", u"ROOT-1-1",        u"v2/a.txt", u"ROOT-1-1"};
+  EXPECT_EQ(RunIn(root, objdiff).status, 2);
+  EXPECT_EQ(ScratchFolder::Read(root + Native(u"v1/a.txt")), report);
+}
+
 TEST_F(CliForCi, EachCommandsHelpListsItsSettingKeysAndExitCodes) {
   for (const std::u16string command : {u"diff", u"search", u"objdiff"}) {
     const CliResult result = RunCli({command, u"--help"});
