@@ -26,6 +26,16 @@ constexpr RequiredBox kRequiredBoxes[] = {
 }  // namespace
 
 bool ValidateInputs(const Settings& settings, int page, WindowOps& window) {
+  // A NUL would cut a path at the system call: the file opened or written
+  // would be another than the one named.
+  for (const std::u16string_view key : SettingKeys()) {
+    const auto value = SettingValueText(settings, key);
+    if (value && value->find(u'\0') != std::u16string::npos) {
+      // Named in the text, not as a key: its value is not for a terminal.
+      window.ShowMessage({MessageId::SettingHoldsNul, {std::u16string(key)}}, MessageIcon::Warning);
+      return false;
+    }
+  }
   for (const RequiredBox& box : kRequiredBoxes) {
     if (box.page != 0 && box.page != page) continue;
     if ((settings.*box.field).empty()) {  // blanks count as content

@@ -12,8 +12,9 @@
 
 namespace tarnwick {
 
-// Page 1, 2 or 3: on the first empty box of the page (blanks count as
-// content) shows its message with the critical icon and returns false.
+// Page 1, 2 or 3: on a setting that holds a NUL shows its warning, on the
+// first empty box of the page (blanks count as content) its message with the
+// critical icon, and returns false.
 bool ValidateInputs(const Settings& settings, int page, WindowOps& window);
 
 // The warning of a run that refuses to write over an input report.

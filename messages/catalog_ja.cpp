@@ -44,6 +44,8 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"比較するオブジェクトを選択してください。";
     case OverwritesInput:
       return u"出力ファイル[{1}]は入力のレポートファイルです。上書きできません。";
+    case SettingHoldsNul:
+      return u"設定値[{1}]にNUL文字が含まれています。";
     case Finished:
       return u"終了しました。";
     case Cancelled:

@@ -38,6 +38,7 @@ enum class MessageId {
   ReportsNotDropped,
   ObjectsNotSelected,
   OverwritesInput,  // {1} the page
+  SettingHoldsNul,  // {1} the setting key
   // How a run ends.
   Finished,
   Cancelled,
