@@ -217,16 +217,15 @@ FileStatus PairStatus(const FileEntry& entry, bool differs) {
 }
 
 // Compares pair after pair into its page; in folder mode writes the summary
-// page first with every report "未処理" and again after every pair. Returns
-// how many pairs were compared: fewer than all when a cancel stopped it.
-std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settings& settings,
-                         WindowOps& window, std::u16string& stage) {
+// page first with every report "未処理", then keeps it current as pairs get
+// done. Returns how many pairs were compared: fewer than all when a cancel
+// stopped it.
+std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& window,
+                         std::u16string& stage, LiveSummary* summary) {
   WaitCursor cursor(window);
   std::vector<FileEntry>& files = plan.files;
   const std::vector<PairPlan>& pairs = plan.pairs;
-  if (!plan.fileMode) {
-    WriteRunSummary(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
-  }
+  if (summary != nullptr) summary->Write();
   window.SetStatusText(MessageId::NoStatus);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
   // Reading and parsing touch no page and pages never overwrite inputs, so
@@ -248,8 +247,11 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
   const std::size_t total = plan.fileMode ? 0 : pairs.size();
   window.SetProgress(0, total);
   for (std::size_t i = 0; i < pairs.size(); ++i) {
-    // The summary already shows every pair from here on as "未処理".
-    if (window.CancelRequested()) return i;
+    // The summary shows every pair from here on as "未処理".
+    if (window.CancelRequested()) {
+      if (summary != nullptr) summary->Settle();
+      return i;
+    }
     std::u16string compareStage = u"フォーム文章の差分作成中に、";
     if (!plan.fileMode) {
       window.SetStatusText({MessageId::Progress,
@@ -272,11 +274,21 @@ std::size_t ComparePairs(DiffPlan& plan, std::u16string_view stamp, const Settin
     if (!plan.fileMode) {
       files[i].status = PairStatus(files[i], result.differs);
       files[i].counts = result.counts;
-      WriteRunSummary(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, files);
+      summary->Changed();
     }
     window.SetProgress(i + 1, total);
   }
+  if (summary != nullptr) summary->Settle();
   return pairs.size();
+}
+
+// Brings the summary up to date on the way out of a failed run, where a
+// second failure must not hide the first.
+void SettleQuietly(LiveSummary& summary) {
+  try {
+    summary.Settle();
+  } catch (...) {
+  }
 }
 
 // The pairs from `done` on: their names in folder mode, the side 1 report in
@@ -315,7 +327,8 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
 
 }  // namespace
 
-RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result) {
+RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result,
+                    const RunClock& clock) {
   const std::u16string stamp = StartStamp(kDiffStampTitle);
   window.SetStatusText(MessageId::NoStatus);
   DiffPlan plan = FoldersOf(settings);
@@ -333,8 +346,21 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   }
 
   std::size_t done = 0;
-  outcome =
-      GuardRun(window, stage, [&] { done = ComparePairs(plan, stamp, settings, window, stage); });
+  std::optional<LiveSummary> summary;
+  if (!plan.fileMode) {
+    summary.emplace(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, plan.files,
+                    clock);
+  }
+  outcome = GuardRun(window, stage, [&] {
+    try {
+      done = ComparePairs(plan, settings, window, stage, summary ? &*summary : nullptr);
+    } catch (...) {
+      // The summary shows the pairs done before the failure; the failure
+      // itself is what the run reports.
+      if (summary) SettleQuietly(*summary);
+      throw;
+    }
+  });
   if (result != nullptr) RecordPairs(plan, settings, *result);
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));

@@ -10,6 +10,7 @@
 #include "app/object_side.h"
 #include "app/run_guard.h"
 #include "app/settings.h"
+#include "app/summary_page.h"
 #include "app/tree_view.h"
 #include "app/window_ops.h"
 
@@ -43,13 +44,16 @@ struct RunResult {
 
 // Page 1: the file comparison, or every pair of equally named reports of two
 // folders with a summary page.
-// `result`, when given, receives what the run did.
-RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result = nullptr);
+// `result`, when given, receives what the run did; `clock` paces the
+// summary page's rewrites.
+RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result = nullptr,
+                    const RunClock& clock = SteadyRunClock());
 // Page 2: the two selected objects of the loaded reports.
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window,
                        RunResult* result = nullptr);
 // Page 3: the reports of one folder searched for up to three strings.
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result = nullptr);
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result = nullptr,
+                      const RunClock& clock = SteadyRunClock());
 
 }  // namespace tarnwick

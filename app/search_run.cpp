@@ -95,12 +95,13 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
 }
 
 // Searches report after report into its page; writes the summary page first
-// with every report "未処理" and again after every report. Returns how many
-// reports were searched: fewer than all when a cancel stopped it.
-std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16string_view stamp,
-                          const Settings& settings, WindowOps& window, std::u16string& stage) {
+// with every report "未処理", then keeps it current as reports get done.
+// Returns how many reports were searched: fewer than all when a cancel
+// stopped it.
+std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Settings& settings,
+                          WindowOps& window, std::u16string& stage, LiveSummary& summary) {
   WaitCursor wait(window);
-  WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+  summary.Write();
   const std::u16string count = DecimalText(static_cast<std::int64_t>(plan.files.size()));
   window.SetProgress(0, plan.files.size());
   // Reading and parsing touch no page and pages never overwrite reports, so
@@ -116,8 +117,11 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
     ahead = loader->Load(plan.reports[0]);
   }
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
-    // The summary already shows every report from here on as "未処理".
-    if (window.CancelRequested()) return i;
+    // The summary shows every report from here on as "未処理".
+    if (window.CancelRequested()) {
+      summary.Settle();
+      return i;
+    }
     FileEntry& entry = plan.files[i];
     window.SetStatusText(
         {MessageId::Progress, {DecimalText(static_cast<std::int64_t>(i + 1)), count, entry.name}});
@@ -149,15 +153,17 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, std::u16st
 
     entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
     entry.hits = found.hits;
-    WriteRunSummary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files);
+    summary.Changed();
     window.SetProgress(i + 1, plan.files.size());
   }
+  summary.Settle();
   return plan.files.size();
 }
 
 }  // namespace
 
-RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result) {
+RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result,
+                      const RunClock& clock) {
   const std::u16string stamp = StartStamp(kSearchStampTitle);
   window.SetStatusText(MessageId::NoStatus);
   SearchPlan plan;
@@ -178,8 +184,20 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   }
 
   std::size_t done = 0;
-  outcome = GuardRun(window, stage,
-                     [&] { done = SearchReports(plan, query, stamp, settings, window, stage); });
+  LiveSummary summary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files, clock);
+  outcome = GuardRun(window, stage, [&] {
+    try {
+      done = SearchReports(plan, query, settings, window, stage, summary);
+    } catch (...) {
+      // The summary shows the reports done before the failure; the failure
+      // itself is what the run reports.
+      try {
+        summary.Settle();
+      } catch (...) {
+      }
+      throw;
+    }
+  });
   if (result != nullptr) {
     result->summaryPath = plan.summaryPath;
     for (std::size_t i = 0; i < plan.files.size(); ++i) {

@@ -1,5 +1,8 @@
 #include "app/summary_page.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/page_styles.h"
 #include "pages/page_file.h"
 
@@ -23,6 +26,42 @@ void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
   PageWriter page(std::u16string(pagePath), renderer->Encoding());
   renderer->Render(summary, page);
   page.Commit();
+}
+
+RunClock SteadyRunClock() {
+  return [] { return std::chrono::steady_clock::now(); };
+}
+
+LiveSummary::LiveSummary(const Settings& settings, std::u16string_view pagePath,
+                         std::u16string_view stamp, std::u16string_view folder1,
+                         std::u16string_view folder2, const std::vector<FileEntry>& files,
+                         RunClock clock)
+    : settings_(settings),
+      pagePath_(pagePath),
+      stamp_(stamp),
+      folder1_(folder1),
+      folder2_(folder2),
+      files_(files),
+      clock_(std::move(clock)) {}
+
+void LiveSummary::Write() {
+  const auto started = clock_();
+  stale_ = false;
+  WriteRunSummary(settings_, pagePath_, stamp_, folder1_, folder2_, files_);
+  const auto ended = clock_();
+  // Rewriting after every pair made a run quadratic in its pairs; waiting
+  // ten times the write's own length keeps rewriting under a tenth of a run.
+  nextDue_ = ended + std::max<std::chrono::steady_clock::duration>(kLiveSummaryInterval,
+                                                                   10 * (ended - started));
+}
+
+void LiveSummary::Changed() {
+  stale_ = true;
+  if (clock_() >= nextDue_) Write();
+}
+
+void LiveSummary::Settle() {
+  if (stale_) Write();
 }
 
 }  // namespace tarnwick

@@ -19,7 +19,7 @@ namespace tarnwick::cli {
 
 namespace {
 
-using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*);
+using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*, const RunClock&);
 
 // One field of a nodes line, safe for a terminal and for splitting at TAB and
 // LF: control characters (C0, DEL, C1) are escaped as `tree` escapes them in
@@ -104,7 +104,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   CancelOnSignals();
   RunResult result;
   if (!options.jsonPath.empty()) result.alsoWritten.push_back(options.jsonPath);
-  const RunOutcome outcome = run(options.settings, console, &result);
+  const RunOutcome outcome = run(options.settings, console, &result, SteadyRunClock());
   return Conclude(command, options, outcome, result, console);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "diff_run_fixture.h"
@@ -315,6 +316,59 @@ TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
   FakeWindow finished;
   EXPECT_EQ(ExecDiff(settings, finished), RunOutcome::Finished);
   EXPECT_EQ(finished.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 0}, {1, 0}}));
+}
+
+// Counts the reports a summary page still shows as "未処理".
+std::size_t Unprocessed(std::u16string_view summary) {
+  std::size_t n = 0;
+  for (std::size_t at = summary.find(u"未処理"); at != std::u16string_view::npos;
+       at = summary.find(u"未処理", at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+TEST_F(DiffRun, TheSummaryIsRewrittenAsTimePassesNotAfterEveryPair) {
+  constexpr std::size_t kPairs = 30;
+  for (std::size_t i = 0; i < kPairs; ++i) {
+    const std::u16string name = u"r" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) +
+                                std::u16string(1, static_cast<char16_t>(u'a' + i / 26)) + u".txt";
+    scratch.WriteText(u"v1", name, SmallReport(u"A", u"1"));
+    scratch.WriteText(u"v2", name, SmallReport(u"A", u"2"));
+  }
+  std::chrono::steady_clock::time_point now{};
+  const RunClock clock = [&now] { return now; };
+  // What a reader of the summary sees after each pair.
+  std::vector<std::size_t> seen;
+  window.onProgress = [&] { seen.push_back(Unprocessed(ScratchFolder::ReadText(Out(u"Result.html")))); };
+
+  // All pairs within one interval: the page written at the start stays until
+  // the last pair is done.
+  ASSERT_EQ(ExecDiff(settings, window, nullptr, clock), RunOutcome::Finished);
+  EXPECT_EQ(seen, std::vector<std::size_t>(kPairs + 1, kPairs));
+  const std::u16string paced = Summary();
+  EXPECT_EQ(Unprocessed(paced), 0u);
+
+  // A second between pairs: every pair is due and shows at once.
+  window.onProgress = [&] {
+    seen.push_back(Unprocessed(ScratchFolder::ReadText(Out(u"Result.html"))));
+    now += std::chrono::seconds(1);
+  };
+  seen.clear();
+  ASSERT_EQ(ExecDiff(settings, window, nullptr, clock), RunOutcome::Finished);
+  std::vector<std::size_t> countdown;
+  for (std::size_t i = 0; i <= kPairs; ++i) countdown.push_back(kPairs - i);
+  EXPECT_EQ(seen, countdown);
+  // The pacing never changes the page written last.
+  EXPECT_EQ(Summary(), paced);
+
+  // A cancel within the interval still shows what was done and the rest as
+  // "未処理".
+  window.onProgress = nullptr;
+  window.cancelQuestions = 0;
+  window.cancelAfter = 3;
+  ASSERT_EQ(ExecDiff(settings, window, nullptr, clock), RunOutcome::Cancelled);
+  EXPECT_EQ(Unprocessed(Summary()), kPairs - 3);
 }
 
 TEST_F(DiffRun, AnEmptyReportStopsAtItsComparisonWithoutCrashing) {

@@ -42,6 +42,7 @@ class FakeWindow : public WindowOps {
   void OpenResult(std::u16string_view path) override { opened.emplace_back(path); }
   void SetProgress(std::size_t done, std::size_t total) override {
     progress.emplace_back(done, total);
+    if (onProgress) onProgress();
   }
   // Asked before each pair or report; cancels from the given question on.
   bool CancelRequested() const override { return ++cancelQuestions > cancelAfter; }
@@ -58,6 +59,7 @@ class FakeWindow : public WindowOps {
   bool waitCursor = false;
   std::vector<std::size_t> structuresShown;  // top-level entry count of each tree shown
   std::function<void()> onShowStructure;     // lets a test act while the viewer is open
+  std::function<void()> onProgress;          // lets a test look between pairs
   std::vector<std::u16string> opened;
   std::vector<std::pair<std::size_t, std::size_t>> progress;  // done, total
   int cancelAfter = 1 << 30;  // questions answered "no" before the first "yes"
