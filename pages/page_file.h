@@ -4,7 +4,10 @@
 // page, which Commit puts in place of the page in one step. A reader sees the
 // old page or the new one, never a torn one; a page that is a symbolic link
 // is replaced itself; a failure, or a writer dropped without Commit, leaves
-// the old page as it was and no temporary file behind.
+// the old page as it was and no temporary file behind. Its spools keep what
+// they take encoded, beyond a small amount in a scratch file beside the page
+// (files/scratch_file.h), so that a page whose head is written last still
+// never exists whole in memory.
 #pragma once
 
 #include <exception>
@@ -30,18 +33,33 @@ class PageWriter final : public TextSink {
   // failure is kept, what follows is dropped, and Commit reports it, so that
   // a page streamed while a table is built fails under the writing stage.
   void Write(std::u16string_view text) override;
+  // A spool that keeps its text encoded, on disk once it grows; its failures
+  // too are reported by Commit. Must not outlive the writer.
+  std::unique_ptr<TextSpool> Spool() override;
   // Writes the rest and puts the page in place. Throws tarnwick::Error.
   void Commit();
 
+  // Text encoded piece after piece; a surrogate pair cut between two pieces
+  // is encoded whole.
+  struct Encoder {
+    PageEncoding encoding;
+    char16_t heldHigh = 0;  // UTF-8: a high surrogate whose partner is in the next piece
+    void Encode(std::u16string_view text, RawBuffer<char>& bytes);
+    // Encodes a high surrogate still held.
+    void Finish(RawBuffer<char>& bytes);
+  };
+
  private:
-  void Encode(std::u16string_view text);
+  class PageSpool;
+
+  void Append(std::string_view encoded);
   void WriteBytes();
+  void Fail(std::exception_ptr failure);
 
   std::u16string path_;
-  PageEncoding encoding_;
+  Encoder encoder_;
   std::unique_ptr<FileReplacement> file_;
   RawBuffer<char> bytes_;  // encoded, not yet written
-  char16_t heldHigh_ = 0;  // UTF-8: a high surrogate whose partner is in the next piece
   std::exception_ptr failure_;
 };
 

@@ -8,6 +8,10 @@
 namespace tarnwick {
 namespace {
 
+// The changes gather in memory up to about this many characters before they
+// go to the page's spool.
+constexpr std::size_t kSpillAt = 64 * 1024;
+
 // A run of unchanged lines shorter than this is shown, not folded.
 constexpr std::size_t kShortestFold = 3;
 
@@ -83,6 +87,16 @@ void ReviewComparePage::OutlineChanged(std::span<const LineRecord> lines) {
   main_.swap(saved);
 }
 
+void ReviewComparePage::StreamTo(TextSink& page) {
+  spooled_ = page.Spool();
+}
+
+void ReviewComparePage::Spill() {
+  if (!spooled_ || main_.size() < kSpillAt) return;
+  spooled_->Write(main_);
+  main_.clear();
+}
+
 void ReviewComparePage::CloseEqualGroup() {
   if (!equalGroupOpen_) return;
   main_ += u"</details>\n";
@@ -100,10 +114,9 @@ void ReviewComparePage::Headings(PathStacks& stacks) {
   const bool added = stacks.mark2[depth] == kStar;
   const bool inOneSided = (removed && depth > 1 && stacks.mark1[depth - 1] == kStar) ||
                           (added && depth > 1 && stacks.mark2[depth - 1] == kStar);
-  const std::u16string path = EnclosingPath(stacks, depth);
-  if (path != groupPath_ && !inOneSided) {
-    groupPath_ = path;
-    if (!path.empty()) main_ += u"<h2>" + path + u"</h2>\n";
+  if (!inOneSided) {
+    const std::u16string line = enclosing_.Next(stacks, depth);
+    if (!line.empty()) main_ += u"<h2>" + line + u"</h2>\n";
   }
   const std::u16string_view tag = inOneSided ? u"h4" : u"h3";
   main_ += u'<';
@@ -119,6 +132,7 @@ void ReviewComparePage::Headings(PathStacks& stacks) {
   AppendHtml(main_, stacks.pathKeys[depth]);
   if (added || removed) main_ += added ? u"（追加）" : u"（削除）";
   main_.append(u"</").append(tag).append(u">\n");
+  Spill();
 }
 
 // Properties of the compared nodes themselves (the object comparison) have no
@@ -141,6 +155,7 @@ void ReviewComparePage::EqualProperty(const PathStacks& stacks, std::u16string_v
   main_ += u"</b> <span class=\"v\">";
   AppendHtml(main_, value);
   main_ += u"</span></div>";
+  Spill();
 }
 
 void ReviewComparePage::AppendChangeAnchor(std::u16string& out) {
@@ -163,6 +178,7 @@ void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const Property
     main_ += u"</b>";
     AppendListing(change.lines, !inOneSided);
     main_ += u"</div>\n";
+    Spill();
     return;
   }
   main_ += u"<div class=p";
@@ -188,6 +204,7 @@ void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const Property
     main_ += u"</ins>";
   }
   main_ += u"</div>\n";
+  Spill();
 }
 
 void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool numbered) {
@@ -260,6 +277,13 @@ void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool nu
 
 std::u16string ReviewComparePage::Page(std::u16string_view heading, const ChangeCounts& counts,
                                        bool differs) {
+  StringSink page;
+  WritePage(heading, counts, differs, page);
+  return page.Text();
+}
+
+void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCounts& counts,
+                                  bool differs, TextSink& page) {
   CloseEqualGroup();
   ReviewDocument document;
   document.title = u"比較: " + std::u16string(heading);
@@ -308,11 +332,13 @@ std::u16string ReviewComparePage::Page(std::u16string_view heading, const Change
       u"<details class=\"toc\" id=\"toc\" "
       u"hidden><summary>変更のあるオブジェクト</summary></details>\n";
 
-  document.main = std::move(outline_);
-  if (!differs) document.main += u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n";
-  document.main += main_;
   document.folds = folds_.Packed();
-  return ReviewPageText(document);
+  page.Write(ReviewPageHead(document));
+  page.Write(outline_);
+  if (!differs) page.Write(u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n");
+  if (spooled_) spooled_->Place();
+  page.Write(main_);
+  page.Write(ReviewPageTail(document));
 }
 
 }  // namespace tarnwick

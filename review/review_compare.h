@@ -10,6 +10,7 @@
 // half-width columns.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,9 @@
 #include "diff/compare_events.h"
 #include "diff/compare_options.h"
 #include "review/html_text.h"
+#include "review/object_headings.h"
 #include "review/review_page.h"
+#include "text/text_sink.h"
 
 namespace tarnwick {
 
@@ -37,9 +40,15 @@ class ReviewComparePage final : public CompareEvents {
                      std::u16string_view value) override;
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
 
-  // The whole page. `heading` names the page (the pair's name, or the
-  // objects compared); `counts` is the tally of the same events; `differs`
-  // is the comparison's verdict.
+  // Writes the changes ahead into a spool of `page` as they come, so that
+  // they never gather whole in memory; WritePage must then go to `page`.
+  void StreamTo(TextSink& page);
+  // Writes the whole page. `heading` names the page (the pair's name, or
+  // the objects compared); `counts` is the tally of the same events;
+  // `differs` is the comparison's verdict.
+  void WritePage(std::u16string_view heading, const ChangeCounts& counts, bool differs,
+                 TextSink& page);
+  // The whole page as text, when nothing was streamed.
   std::u16string Page(std::u16string_view heading, const ChangeCounts& counts, bool differs);
 
   // How many changes were numbered.
@@ -47,6 +56,8 @@ class ReviewComparePage final : public CompareEvents {
 
  private:
   void CloseEqualGroup();
+  // Moves what the changes hold so far into the spool, once it is sizeable.
+  void Spill();
   void OpenRootHeading();
   // Appends a multi-line listing; numbered changes get anchors.
   void AppendListing(std::span<const LineRecord> lines, bool numbered);
@@ -55,12 +66,13 @@ class ReviewComparePage final : public CompareEvents {
   CompareOptions options_;
   std::vector<std::u16string> titles1_, titles2_;
   std::u16string outline_;
-  std::u16string main_;
+  std::u16string main_;                // the changes not yet spooled
+  std::unique_ptr<TextSpool> spooled_;  // the changes before them, when streaming
   std::size_t changes_ = 0;
   std::size_t objects_ = 0;
   FoldStore folds_;
   bool equalGroupOpen_ = false;
-  std::u16string groupPath_;  // the enclosing objects named by the last group line
+  EnclosingLines enclosing_;
   bool rootHeading_ = false;
   std::vector<char> visible_;  // reused by AppendListing
 };

@@ -164,6 +164,15 @@ std::u16string GroupedNumber(long long n) {
 std::u16string ReviewPageText(const ReviewDocument& document) {
   std::u16string page;
   page.reserve(document.main.size() + document.header.size() + document.folds.size() + 8192);
+  page += ReviewPageHead(document);
+  page += document.main;
+  page += ReviewPageTail(document);
+  return page;
+}
+
+std::u16string ReviewPageHead(const ReviewDocument& document) {
+  std::u16string page;
+  page.reserve(document.header.size() + kStyle.size() + 1024);
   page +=
       u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
       u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -182,8 +191,11 @@ std::u16string ReviewPageText(const ReviewDocument& document) {
   page += u"<header>\n";
   page += document.header;
   page += u"</header>\n<main>\n";
-  page += document.main;
-  page += u"</main>\n";
+  return page;
+}
+
+std::u16string ReviewPageTail(const ReviewDocument& document) {
+  std::u16string page = u"</main>\n";
   if (!document.folds.empty()) {
     page += u"<script type=\"text/plain\" id=\"folds\">";
     page += document.folds;

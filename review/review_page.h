@@ -37,6 +37,10 @@ struct ReviewDocument {
 
 // The whole page as text (the caller encodes it as UTF-8).
 std::u16string ReviewPageText(const ReviewDocument& document);
+// The page in two parts around document.main, for a page whose changes
+// were written ahead: everything up to <main>, and everything from </main>.
+std::u16string ReviewPageHead(const ReviewDocument& document);
+std::u16string ReviewPageTail(const ReviewDocument& document);
 
 // "1,234": counts read at a glance.
 std::u16string GroupedNumber(long long n);

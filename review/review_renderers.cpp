@@ -6,20 +6,22 @@ namespace tarnwick {
 
 CompareEvents& ReviewComparisonRenderer::Start(TextSink& page) {
   out_ = &page;
+  page_.StreamTo(page);
   return page_;
 }
 
 void ReviewComparisonRenderer::Finish(const ComparisonVerdict& verdict) {
-  out_->Write(page_.Page(verdict.heading, verdict.result.counts, verdict.result.differs));
+  page_.WritePage(verdict.heading, verdict.result.counts, verdict.result.differs, *out_);
 }
 
 SearchEvents& ReviewSearchRenderer::Start(TextSink& page) {
   out_ = &page;
+  page_.StreamTo(page);
   return page_;
 }
 
 void ReviewSearchRenderer::Finish(std::u16string_view heading, const SearchResult& result) {
-  out_->Write(page_.Page(heading, result.hits));
+  page_.WritePage(heading, result.hits, *out_);
 }
 
 void ReviewSummaryRenderer::Render(const RunSummary& summary, TextSink& page) const {

@@ -47,6 +47,20 @@ void ReviewSearchPage::Header(std::u16string_view reportPath, const SearchQuery&
   header_ += u"</table>\n";
 }
 
+// The hits gather in memory up to about this many characters before they go
+// to the page's spool.
+constexpr std::size_t kSpillAt = 64 * 1024;
+
+void ReviewSearchPage::StreamTo(TextSink& page) {
+  spooled_ = page.Spool();
+}
+
+void ReviewSearchPage::Spill() {
+  if (!spooled_ || main_.size() < kSpillAt) return;
+  spooled_->Write(main_);
+  main_.clear();
+}
+
 void ReviewSearchPage::CloseOtherGroup() {
   if (!otherGroupOpen_) return;
   main_ += u"</details>\n";
@@ -57,14 +71,12 @@ void ReviewSearchPage::Headings(PathStacks& stacks) {
   const std::size_t depth = TakeDueHeading(stacks);
   if (depth == 0) return;
   CloseOtherGroup();
-  const std::u16string path = EnclosingPath(stacks, depth);
-  if (path != groupPath_) {
-    groupPath_ = path;
-    if (!path.empty()) main_ += u"<h2>" + path + u"</h2>\n";
-  }
+  const std::u16string line = enclosing_.Next(stacks, depth);
+  if (!line.empty()) main_ += u"<h2>" + line + u"</h2>\n";
   main_ += u"<h3 class=s id=o" + Number(++objects_) + u">";
   AppendHtml(main_, stacks.pathKeys[depth]);
   main_ += u"</h3>\n";
+  Spill();
 }
 
 // Where the strings to be contained occur in the line; a line that holds by
@@ -107,6 +119,7 @@ void ReviewSearchPage::Property(const PathStacks&, std::u16string_view name, boo
       AppendHtml(main_, lines[k].text);
     }
     main_ += u"</span></div>";
+    Spill();
     return;
   }
   CloseOtherGroup();
@@ -143,9 +156,17 @@ void ReviewSearchPage::Property(const PathStacks&, std::u16string_view name, boo
     ++i;
   }
   main_ += u"</div>\n";
+  Spill();
 }
 
 std::u16string ReviewSearchPage::Page(std::u16string_view heading, const SearchCounts& counts) {
+  StringSink page;
+  WritePage(heading, counts, page);
+  return page.Text();
+}
+
+void ReviewSearchPage::WritePage(std::u16string_view heading, const SearchCounts& counts,
+                                 TextSink& page) {
   CloseOtherGroup();
   ReviewDocument document;
   document.title = u"検索: " + std::u16string(heading);
@@ -163,11 +184,12 @@ std::u16string ReviewSearchPage::Page(std::u16string_view heading, const SearchC
   header +=
       u"<details class=\"toc\" id=\"toc\" "
       u"hidden><summary>該当するオブジェクト</summary></details>\n";
-  if (counts.properties == 0)
-    document.main += u"<p class=\"same\">該当する箇所はありません。</p>\n";
-  document.main += main_;
   document.folds = folds_.Packed();
-  return ReviewPageText(document);
+  page.Write(ReviewPageHead(document));
+  if (counts.properties == 0) page.Write(u"<p class=\"same\">該当する箇所はありません。</p>\n");
+  if (spooled_) spooled_->Place();
+  page.Write(main_);
+  page.Write(ReviewPageTail(document));
 }
 
 }  // namespace tarnwick
