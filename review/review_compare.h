@@ -66,7 +66,7 @@ class ReviewComparePage final : public CompareEvents {
   CompareOptions options_;
   std::vector<std::u16string> titles1_, titles2_;
   std::u16string outline_;
-  std::u16string main_;                // the changes not yet spooled
+  std::u16string main_;                 // the changes not yet spooled
   std::unique_ptr<TextSpool> spooled_;  // the changes before them, when streaming
   std::size_t changes_ = 0;
   std::size_t objects_ = 0;

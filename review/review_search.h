@@ -13,8 +13,8 @@
 #include "review/html_text.h"
 #include "review/object_headings.h"
 #include "review/review_page.h"
-#include "text/text_sink.h"
 #include "search/search_table.h"
+#include "text/text_sink.h"
 
 namespace tarnwick {
 
@@ -41,7 +41,7 @@ class ReviewSearchPage final : public SearchEvents {
 
   const SearchQuery* query_ = nullptr;
   std::u16string header_;
-  std::u16string main_;                // the hits not yet spooled
+  std::u16string main_;                 // the hits not yet spooled
   std::unique_ptr<TextSpool> spooled_;  // the hits before them, when streaming
   std::size_t hits_ = 0;
   std::size_t objects_ = 0;

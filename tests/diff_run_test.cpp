@@ -340,7 +340,9 @@ TEST_F(DiffRun, TheSummaryIsRewrittenAsTimePassesNotAfterEveryPair) {
   const RunClock clock = [&now] { return now; };
   // What a reader of the summary sees after each pair.
   std::vector<std::size_t> seen;
-  window.onProgress = [&] { seen.push_back(Unprocessed(ScratchFolder::ReadText(Out(u"Result.html")))); };
+  window.onProgress = [&] {
+    seen.push_back(Unprocessed(ScratchFolder::ReadText(Out(u"Result.html"))));
+  };
 
   // All pairs within one interval: the page written at the start stays until
   // the last pair is done.
