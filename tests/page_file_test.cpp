@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <random>
 
 #include "base/error.h"
@@ -82,6 +83,39 @@ TEST(PageFile, APageReplacedMidWayStaysWholeAndLeavesNoTemporaryFile) {
   }
   EXPECT_EQ(ScratchFolder::Read(path), "old page");
   EXPECT_EQ(ScratchFolder::Names(folder), std::vector<std::string>{"p.html"});
+}
+
+TEST(PageFile, ASpoolPlacesItsTextAfterWhatWasWrittenLaterAndLeavesNothingBehind) {
+  ScratchFolder scratch;
+  const std::u16string path = scratch.Folder() + u"spooled.html";
+  // Past the spool's memory, so that most of the body goes through the
+  // scratch file; a surrogate pair is cut between two pieces.
+  std::u16string body;
+  for (int i = 0; body.size() < 6'000'000; ++i) body += u"<p>行 " + std::u16string(i % 50, u'x');
+  body += u"\U0002000B";
+  for (const PageEncoding encoding : {PageEncoding::kCp932, PageEncoding::kUtf8}) {
+    PageWriter page(path, encoding);
+    page.Write(u"<html>");
+    std::unique_ptr<TextSpool> spool = page.Spool();
+    for (std::size_t at = 0; at < body.size(); at += 70001) {
+      spool->Write(std::u16string_view(body).substr(at, 70001));
+    }
+    page.Write(u"<head>");
+    spool->Place();
+    spool->Write(u"tail");  // a spool takes more after it was placed
+    spool->Place();
+    page.Write(u"</html>");
+    // While it is written, the folder shows the page's temporary file only.
+    const std::vector<std::string> names = ScratchFolder::Names(scratch.Folder());
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const std::string& name) { return name != "spooled.html"; }),
+              1);
+    page.Commit();
+    const std::u16string text = u"<html><head>" + body + u"tail</html>";
+    EXPECT_TRUE(ScratchFolder::Read(path) ==
+                (encoding == PageEncoding::kCp932 ? EncodeCp932(text) : ToUtf8(text)));
+  }
+  EXPECT_EQ(ScratchFolder::Names(scratch.Folder()), std::vector<std::string>{"spooled.html"});
 }
 
 TEST(PageFile, AFolderThatCannotTakeThePageFailsAtCommit) {

@@ -14,6 +14,7 @@
 #include "runs_fixture.h"
 #include "sample_reports.h"
 #include "text/utf8.h"
+#include "tools/generator/deep_report.h"
 #include "tree_builders.h"
 
 namespace tarnwick {
@@ -195,6 +196,71 @@ TEST_F(ReviewRuns, ClassicSummaryNamesTheOptionsOnlyWhenOn) {
   EXPECT_NE(
       named.find(u"<tr><td colspan=\"3\">比較オプション：大文字と小文字を区別しない</td></tr>"),
       std::u16string::npos);
+}
+
+// The <h2> lines of a page's changes, in order.
+std::vector<std::string> PathLines(const std::string& page) {
+  std::vector<std::string> lines;
+  for (std::size_t at = page.find("<h2>"); at != std::string::npos; at = page.find("<h2>", at)) {
+    at += 4;
+    lines.push_back(page.substr(at, page.find("</h2>", at) - at));
+  }
+  return lines;
+}
+
+TEST(ReviewComparePage, LongPathsNameEachObjectWholeOnceAndTheRestShortened) {
+  const auto key = [](char16_t c) { return std::u16string(150, c); };
+  const auto changed = [](int side) { return Prop(u"P", side == 1 ? u"1" : u"2"); };
+  const auto tree = [&](int side) {
+    return Obj(
+        u"",
+        {Obj(key(u'A'),
+             {changed(side),
+              Obj(key(u'B'),
+                  {changed(side),
+                   Obj(key(u'C'), {changed(side),
+                                   Obj(key(u'D'), {changed(side), Obj(u"E", {changed(side)})})})}),
+              Obj(u"S", {changed(side)})})});
+  };
+  const std::string a30(30, 'A'), b30(30, 'B'), c30(30, 'C'), a(150, 'A'), b(150, 'B'), c(150, 'C'),
+      d(150, 'D');
+  EXPECT_EQ(PathLines(Render(tree(1), tree(2), true).page),
+            (std::vector<std::string>{
+                a,                                                    // short paths show whole
+                a + "/" + b,                                          //
+                a30 + "…" + a30 + "/" + b30 + "…" + b30 + "/" + c,    // the new level whole
+                a30 + "…" + a30 + "/…/" + c30 + "…" + c30 + "/" + d,  //
+                a,                                                    // back up: short again
+            }));
+}
+
+TEST_F(ReviewRuns, ADeepPageGrowsWithItsDepthNotItsSquare) {
+  settings.MODE = CompareMode::File;
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"deep.txt";
+  settings.OUTPUT_FILE = u"deep.html";
+  const auto pageOf = [&](std::size_t depth) {
+    const DeepReportPair pair = GenerateDeepReports(depth, 300, 1);
+    scratch.WriteText(u"v1", u"deep.txt", pair.report1);
+    scratch.WriteText(u"v2", u"deep.txt", pair.report2);
+    EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
+    return ScratchFolder::Read(settings.OUTPUT_PATH + u"deep.html");
+  };
+  const std::string shallow = pageOf(50);
+  const std::string deep = pageOf(200);
+  // Four times the depth: about four times the page (sixteen were it square).
+  EXPECT_LT(deep.size(), 5 * shallow.size()) << shallow.size() << " " << deep.size();
+  // Deep down, each object is named whole in its heading and once in the
+  // line above its children's headings.
+  for (const std::size_t level : {100u, 198u}) {
+    std::string key =
+        "BA_AL" + std::string(4 - std::to_string(level).size(), '0') + std::to_string(level);
+    key.resize(300, 'X');
+    std::size_t seen = 0;
+    for (std::size_t at = deep.find(key); at != std::string::npos; at = deep.find(key, at + 1)) {
+      ++seen;
+    }
+    EXPECT_EQ(seen, 2u) << key;
+  }
 }
 
 TEST(RelativeHref, LeadsFromTheSummaryFolderToThePage) {

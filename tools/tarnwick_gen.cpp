@@ -10,6 +10,7 @@
 #include "files/file_io.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
+#include "tools/generator/deep_report.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/sample_forms.h"
 #include "tools/generator/trigger_report.h"
@@ -24,6 +25,8 @@ constexpr std::string_view kHelp =
     "       tarnwick-gen folders --pairs N --size BYTES [--edits 0.01] [--seed N] DIR1 DIR2\n"
     "       tarnwick-gen trigger --lines N [--changed-every 2] [--seed N] OUT1 OUT2\n"
     "                           (one trigger of N body lines; every K-th line differs in OUT2)\n"
+    "       tarnwick-gen deep --depth N [--name-length 1000] [--branches 1] OUT1 OUT2\n"
+    "                           (chains of N nested objects, every one changed in OUT2)\n"
     "       tarnwick-gen samples DIR    (the demo's hand-written forms into DIR/v1 and DIR/v2)\n"
     "Reports are written in code page 932 with CR LF line ends.\n";
 
@@ -34,6 +37,7 @@ struct UsageError {
 struct Arguments {
   std::vector<std::string> positional;
   std::string size, seed = "1", name = "FORM1", edits = "0.01", pairs, lines, changedEvery = "2";
+  std::string depth, nameLength = "1000", branches = "1";
 };
 
 Arguments Parse(int argc, char** argv) {
@@ -58,6 +62,12 @@ Arguments Parse(int argc, char** argv) {
       value(args.lines);
     } else if (arg == "--changed-every") {
       value(args.changedEvery);
+    } else if (arg == "--depth") {
+      value(args.depth);
+    } else if (arg == "--name-length") {
+      value(args.nameLength);
+    } else if (arg == "--branches") {
+      value(args.branches);
     } else if (arg.starts_with("--")) {
       throw UsageError{"unknown option " + std::string(arg)};
     } else {
@@ -154,6 +164,17 @@ int Trigger(const Arguments& args) {
   return 0;
 }
 
+int Deep(const Arguments& args) {
+  Expect(args, 2);
+  if (args.depth.empty()) throw UsageError{"deep needs --depth"};
+  const tarnwick::DeepReportPair pair = tarnwick::GenerateDeepReports(
+      Count(args.depth, "--depth"), Count(args.nameLength, "--name-length"),
+      Count(args.branches, "--branches"));
+  tarnwick::WriteReportFile(Path(args.positional[0]), pair.report1);
+  tarnwick::WriteReportFile(Path(args.positional[1]), pair.report2);
+  return 0;
+}
+
 int Samples(const Arguments& args) {
   Expect(args, 1);
   for (int release : {1, 2}) {
@@ -181,6 +202,7 @@ int main(int argc, char** argv) {
     if (command == "mutate") return Mutate(args);
     if (command == "folders") return Folders(args);
     if (command == "trigger") return Trigger(args);
+    if (command == "deep") return Deep(args);
     if (command == "samples") return Samples(args);
     throw UsageError{command.empty() ? "no command" : "unknown command " + std::string(command)};
   } catch (const UsageError& error) {
