@@ -1,6 +1,7 @@
-// The review page style: UTF-8 pages, each built whole in memory and written
-// once the comparison or search has ended (the counts and the list of changed
-// objects head the page).
+// The review page style: UTF-8 pages whose counts head them, so the changes
+// of a comparison or search go ahead into a spool of the page as they come
+// and are placed after the head once it has ended. A summary page is built
+// whole: a short row a report.
 #pragma once
 
 #include "diff/comparison_renderer.h"

@@ -1,7 +1,8 @@
 // The summary page of a folder comparison or a search as data, and the
 // interface a page style renders it through. It sits with the search because
 // it holds the tallies of both the comparison and the search. The run
-// rewrites the page after every report, so that it shows how far it got:
+// rewrites the page as reports get done (app/summary_page.h), so that it
+// shows how far it got:
 //
 //   PageWriter page(summary.pagePath, renderer.Encoding());
 //   renderer.Render(summary, page);

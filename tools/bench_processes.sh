@@ -9,18 +9,23 @@
 #   dense     a 160,000-line trigger, every second line changed  (under 2 s)
 #   longline  one 256 MB property value against a copy changed in its middle:
 #             peak memory (at most 4 times the input)
+#   pairs     1,000 and 10,000 pairs of tiny reports, classic and review: the
+#             time per pair of 10,000 within 3 times that of 1,000
+#   deep      two 2.6 MB reports nested 990 deep with 1,000-character names,
+#             every object changed: the page and the peak memory of each style
+#             (peak at most 4 times both reports)
 # Rows other than folders run on one processor (taskset -c 0), as the goals
 # were set. Ratios are of wall times (the goals' terms) and of CPU times,
 # which a busy machine disturbs less.
 # Usage: tools/bench_processes.sh [BUILD_DIR]
 #   RUNS=5 (runs per command, median quoted)
-#   ROWS="file trigger repeated folders dense longline"
+#   ROWS="file trigger repeated folders dense longline pairs deep"
 #   WORK=DIR keeps the reports in DIR (made once, reused by later calls)
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 runs=${RUNS:-5}
-rows=${ROWS:-file trigger repeated folders dense longline}
+rows=${ROWS:-file trigger repeated folders dense longline pairs deep}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli="$build/tarnwick-cli"
 gen="$build/tarnwick-gen"
@@ -72,6 +77,21 @@ make_longline() {
   touch "$work/longline/.made"
 }
 
+# Folders of tiny pairs and the deep reports, made on first use.
+make_pairs() {
+  [[ -e $work/pairs/.made ]] && return
+  for n in 1000 10000; do
+    "$gen" folders --pairs "$n" --size 2000 --edits 0.05 "$work/pairs/$n/v1" "$work/pairs/$n/v2" > /dev/null
+  done
+  touch "$work/pairs/.made"
+}
+make_deep() {
+  [[ -e $work/deep/.made ]] && return
+  mkdir -p "$work/deep"
+  "$gen" deep --depth 990 --name-length 1000 "$work/deep/a.txt" "$work/deep/b.txt"
+  touch "$work/deep/.made"
+}
+
 # Runs a shell command $runs times (after one warm-up) and prints the
 # medians of wall, user and system seconds and the largest peak resident
 # size in KiB. $1 is "1" to keep it on one processor. The times include
@@ -114,7 +134,8 @@ row() {
   line=$(printf '%-9s %7.3f s  user %6.3f  sys %6.3f  peak %7.1f MiB' \
     "$name" "$wall" "$user" "$sys" "$(echo "$peak / 1024" | bc -l)")
   if [[ -z $yardstick ]]; then
-    printf '%s  goal under %s\n' "$line" "$goal"
+    # A goal "(text)" is a label: the row's goal is printed after it.
+    [[ $goal == "("* ]] && printf '%s  %s\n' "$line" "$goal" || printf '%s  goal under %s\n' "$line" "$goal"
     return
   fi
   read -r ywall yuser ysys _ <<< "$(measure "$one" "$yardstick")"
@@ -152,6 +173,28 @@ for name in $rows; do
       bytes=$(stat -c %s "$work/longline/a.txt")
       printf '          peak %.2f times one report, %.2f times both (goal <= 4)\n' \
         "$(echo "$peak * 1024 / $bytes" | bc -l)" "$(echo "$peak * 1024 / (2 * $bytes)" | bc -l)"
+      ;;
+    pairs)
+      make_pairs
+      for style in CLASSIC REVIEW; do
+        per=()
+        for n in 1000 10000; do
+          row "pairs$((n / 1000))k" 0 "($style)" "$(compare FOLDER "$work/pairs/$n/v1" '*.txt' "$work/pairs/$n/v2" '*.txt' index.html) --set PAGE_STYLE=$style" ""
+          per+=("$(echo "$wall * 1000 / $n" | bc -l)")
+        done
+        printf '          %s: %.3f ms a pair (1,000), %.3f ms a pair (10,000): %.2f times (goal <= 3)\n' \
+          "$style" "${per[0]}" "${per[1]}" "$(echo "${per[1]} / ${per[0]}" | bc -l)"
+      done
+      ;;
+    deep)
+      make_deep
+      bytes=$(stat -c %s "$work/deep/a.txt")
+      for style in REVIEW CLASSIC; do
+        row "deep" 1 "($style)" "$(compare FILE "$work/deep" a.txt "$work/deep" b.txt deep.html) --set PAGE_STYLE=$style" ""
+        printf '          %s page %.1f MiB, peak %.2f times both reports (goal <= 4)\n' "$style" \
+          "$(echo "$(stat -c %s "$work/out/deep.html") / 1048576" | bc -l)" "$(echo "$peak * 1024 / (2 * $bytes)" | bc -l)"
+        rm -f "$work/out/deep.html"
+      done
       ;;
     *) echo "unknown row $name" >&2 ;;
   esac

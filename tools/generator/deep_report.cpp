@@ -5,7 +5,6 @@
 namespace tarnwick {
 namespace {
 
-// Nesting steps by one column, so that the deepest report stays small.
 // A label padded to the column where values start, as Forms Builder writes.
 std::u16string Labelled(std::u16string_view indent, std::u16string_view mark,
                         std::u16string_view label, std::u16string_view value) {
@@ -23,9 +22,8 @@ std::u16string Labelled(std::u16string_view indent, std::u16string_view mark,
 
 // The name of the object at `level` of chain `branch`, `length` characters.
 std::u16string Name(std::size_t branch, std::size_t level, std::size_t length) {
-  std::u16string name = u"B" + std::u16string(1, static_cast<char16_t>(u'A' + branch % 26)) +
-                        u"_" + std::u16string(1, static_cast<char16_t>(u'A' + branch / 26 % 26)) +
-                        u"L";
+  std::u16string name = u"B" + std::u16string(1, static_cast<char16_t>(u'A' + branch % 26)) + u"_" +
+                        std::u16string(1, static_cast<char16_t>(u'A' + branch / 26 % 26)) + u"L";
   for (std::size_t n = level, digits = 0; digits < 4; ++digits, n /= 10) {
     name.insert(name.begin() + 5, static_cast<char16_t>(u'0' + n % 10));
   }
@@ -33,11 +31,13 @@ std::u16string Name(std::size_t branch, std::size_t level, std::size_t length) {
   return name;
 }
 
-std::u16string Report(std::size_t depth, std::size_t nameLength, std::size_t branches, int version) {
+std::u16string Report(std::size_t depth, std::size_t nameLength, std::size_t branches,
+                      int version) {
   std::u16string text = Labelled(u"", u"*", u"名前", u"DEEP_FORM");
   text += Labelled(u"", u"-", u"ブロック", u"");
   for (std::size_t branch = 0; branch < branches; ++branch) {
     for (std::size_t level = 0; level < depth; ++level) {
+      // Nesting steps by one column, so that the deepest report stays small.
       const std::u16string indent(level + 1, u' ');
       text += Labelled(indent, u"*", u"名前", Name(branch, level, nameLength));
       text += Labelled(indent, u"o", u"タイトル", version == 1 ? u"old" : u"new");

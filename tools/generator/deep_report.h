@@ -18,7 +18,6 @@ struct DeepReportPair {
 
 // `depth` objects per chain below the form (each with a section, so at most
 // half the parser's section depth); names are at least 8 characters.
-DeepReportPair GenerateDeepReports(std::size_t depth, std::size_t nameLength,
-                                   std::size_t branches);
+DeepReportPair GenerateDeepReports(std::size_t depth, std::size_t nameLength, std::size_t branches);
 
 }  // namespace tarnwick
