@@ -22,8 +22,12 @@ std::u16string Labelled(std::u16string_view indent, std::u16string_view mark,
 
 // The name of the object at `level` of chain `branch`, `length` characters.
 std::u16string Name(std::size_t branch, std::size_t level, std::size_t length) {
-  std::u16string name = u"B" + std::u16string(1, static_cast<char16_t>(u'A' + branch % 26)) + u"_" +
-                        std::u16string(1, static_cast<char16_t>(u'A' + branch / 26 % 26)) + u"L";
+  // Appended, not joined with "+": GCC 12 warns falsely of overlaps there.
+  std::u16string name = u"B";
+  name += static_cast<char16_t>(u'A' + branch % 26);
+  name += u'_';
+  name += static_cast<char16_t>(u'A' + branch / 26 % 26);
+  name += u'L';
   for (std::size_t n = level, digits = 0; digits < 4; ++digits, n /= 10) {
     name.insert(name.begin() + 5, static_cast<char16_t>(u'0' + n % 10));
   }
