@@ -261,14 +261,14 @@ TEST_F(CliForCi, ANulInASettingStopsTheRunAtItsInputCheck) {
   // Read from a settings file: a shell cannot pass a NUL in an argument.
   const std::string nul("\0", 1);
   // Any setting, also one the run does not use.
-  scratch.Write(u"", u"nul.ini", "SEARCH_STRING3=a" + nul + "_IGNORED\r\n");
-  CliResult diff = Diff({u"--ini", u"nul.ini"});
+  scratch.Write(u"", u"zero.ini", "SEARCH_STRING3=a" + nul + "_IGNORED\r\n");
+  CliResult diff = Diff({u"--ini", u"zero.ini"});
   EXPECT_EQ(diff.status, 2);
   EXPECT_EQ(diff.err, "設定値[SEARCH_STRING3]にNUL文字が含まれています。\n");
 
-  scratch.Write(u"", u"nul.ini", "OUTPUT_FILE=r" + nul + ".html\r\n");
+  scratch.Write(u"", u"zero.ini", "OUTPUT_FILE=r" + nul + ".html\r\n");
   const std::vector<std::u16string> search = {
-      u"search",         u"--ini", u"nul.ini",         u"--set", u"SRC_PATH=v2",     u"--set",
+      u"search",         u"--ini", u"zero.ini",        u"--set", u"SRC_PATH=v2",     u"--set",
       u"SRC_FILE=*.txt", u"--set", u"OUTPUT_PATH=out", u"--set", u"SEARCH_STRING1=1"};
   EXPECT_EQ(RunIn(root, search).status, 2);
   EXPECT_FALSE(std::filesystem::exists(NativePath(root + Native(u"out/r"))));

@@ -105,11 +105,12 @@ TEST(PageFile, ASpoolPlacesItsTextAfterWhatWasWrittenLaterAndLeavesNothingBehind
     spool->Write(u"tail");  // a spool takes more after it was placed
     spool->Place();
     page.Write(u"</html>");
-    // While it is written, the folder shows the page's temporary file only.
+    // While it is written, the folder shows the page's temporary file only;
+    // on Windows the scratch file too, which goes when it is closed.
     const std::vector<std::string> names = ScratchFolder::Names(scratch.Folder());
     EXPECT_EQ(std::count_if(names.begin(), names.end(),
                             [](const std::string& name) { return name != "spooled.html"; }),
-              1);
+              NativeSeparator() == u'\\' ? 2 : 1);
     page.Commit();
     const std::u16string text = u"<html><head>" + body + u"tail</html>";
     EXPECT_TRUE(ScratchFolder::Read(path) ==
