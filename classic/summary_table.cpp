@@ -1,5 +1,6 @@
 #include "classic/summary_table.h"
 
+#include "files/paths.h"
 #include "text/cp932.h"
 #include "text/html_entity.h"
 #include "text/utf8.h"
@@ -66,7 +67,12 @@ std::u16string EscapeLinkTarget(std::u16string_view path) {
         percentEncode(path.substr(i, 1));
         break;
       default:
-        if (Cp932Holds(c)) {
+        // A browser drops tabs and line breaks from a link, reads "\\" as
+        // "/" and decodes the single bytes 0xA0 and 0xFD-0xFF as U+FFFD.
+        if (c < 0x20 || c == 0x7F || (c == u'\\' && NativeSeparator() != u'\\') ||
+            (c >= 0xF8F0 && c <= 0xF8F3)) {
+          percentEncode(path.substr(i, 1));
+        } else if (Cp932Holds(c)) {
           out += c;
         } else {
           // The page would write "?" for it: the link takes the name's UTF-8

@@ -16,9 +16,10 @@ namespace tarnwick {
 void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table);
 
 // A page path made safe as an href of a code page 932 page: & " < > as
-// entities; %, # and ? percent-encoded, and so is every character the code
-// page cannot hold (as its UTF-8 bytes), so that the link leads to the file
-// actually written. Other characters pass unchanged.
+// entities; %, # and ? percent-encoded, and so is (as its UTF-8 bytes) every
+// character the code page cannot hold or a browser would mangle (control
+// characters, "\\" where it is no separator, U+F8F0-U+F8F3), so that the link
+// leads to the file actually written. Other characters pass unchanged.
 std::u16string EscapeLinkTarget(std::u16string_view path);
 
 }  // namespace tarnwick

@@ -12,6 +12,7 @@
 
 #include "app/runs.h"
 #include "fake_window.h"
+#include "files/paths.h"
 #include "report/report_parser.h"
 #include "runs_fixture.h"
 #include "table_text.h"
@@ -116,7 +117,16 @@ inline constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
 
 // The file a summary link leads to: entities and percent-escapes undone.
 inline std::u16string LinkedFile(std::u16string_view href) {
-  std::u16string unescaped(href);
+  // What a browser makes of the link first: tabs and line breaks dropped,
+  // "\\" read as "/", the code page's single bytes 0xA0 and 0xFD-0xFF
+  // undecodable.
+  std::u16string unescaped;
+  for (const char16_t c : href) {
+    if (c == u'\t' || c == u'\n' || c == u'\r') continue;
+    unescaped += c == u'\\' && NativeSeparator() != u'\\' ? u'/'
+                 : c >= 0xF8F0 && c <= 0xF8F3              ? u'\uFFFD'
+                                                          : c;
+  }
   for (const auto& [entity, character] :
        {std::pair<std::u16string_view, std::u16string_view>{u"&quot;", u"\""},
         {u"&lt;", u"<"},

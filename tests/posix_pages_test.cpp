@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "app/summary_page.h"
+#include "classic/summary_table.h"
 #include "base/error.h"
 #include "classic_tables.h"
 #include "diff_run_fixture.h"
@@ -154,6 +156,28 @@ TEST_F(DiffRun, SummaryLinksEncodeAQuestionMarkInAName) {
   ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   EXPECT_EQ(SummaryLinks(), std::vector<std::u16string>{Out(u"A%3FB.html")});
   EXPECT_TRUE(ScratchFolder::Exists(LinkedFile(Out(u"A%3FB.html"))));
+}
+
+// Names a browser would mangle in a link: its whitespace, a backslash, and
+// the bytes that are single characters in the code page but not in a
+// browser's Shift_JIS.
+TEST_F(DiffRun, SummaryLinksLeadToPagesOfNamesABrowserWouldMangle) {
+  const std::string names[] = {"a\tb", "a\nb", "a\rb", "a\\b", "a\xA0", "a\xFD", "a\xFE",
+                               "a\xFF", "\xA0\xFD\xFE\xFF"};
+  for (const std::string& name : names) {
+    for (const std::u16string& folder : {settings.SRC_PATH1, settings.SRC_PATH2}) {
+      std::ofstream(NativePath(folder).native() + name + ".txt", std::ios::binary)
+          << EncodeCp932(SmallReport(u"F", folder));
+    }
+  }
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished) ;
+  const std::vector<std::u16string> links = SummaryLinks();
+  ASSERT_EQ(links.size(), std::size(names));
+  for (const std::u16string& link : links) {
+    EXPECT_TRUE(ScratchFolder::Exists(LinkedFile(link))) << ToUtf8(link);
+  }
+  // An ordinary name's link keeps its bytes.
+  EXPECT_EQ(EscapeLinkTarget(u"/out/注文 A_1.html"), u"/out/注文 A_1.html");
 }
 
 }  // namespace

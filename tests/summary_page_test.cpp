@@ -28,7 +28,7 @@ RunSummary Comparison(std::u16string stamp, std::u16string folder1, std::u16stri
 TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
   RunSummary summary =
       Comparison(u"ファイル比較：開始日時：2008/05/01  14:03:09", u"C:\\A\\", u"C:\\B\\");
-  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"C:\\OUT\\FORM1.html", {}, {}},
+  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"/OUT/FORM1.html", {}, {}},
                   {u"FORM2.TXT", FileStatus::OnlyIn1, u"", {}, {}},
                   {u"FORM3.TXT", FileStatus::Unprocessed, u"", {}, {}}};
   EXPECT_EQ(
@@ -37,7 +37,7 @@ TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
       u"<tr><td colspan=\"3\">フォルダ２:C:\\B\\</td></tr>\r\n"
       u"<tr><td colspan=\"3\">ファイル比較：開始日時：2008/05/01&nbsp;&nbsp;14:03:09</td></tr>\r\n"
       u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
-      u"<tr><td>FORM1.TXT</td><td><a href=\"C:\\OUT\\FORM1.html\">差異あり</a></td></tr>\r\n"
+      u"<tr><td>FORM1.TXT</td><td><a href=\"/OUT/FORM1.html\">差異あり</a></td></tr>\r\n"
       u"<tr><td>FORM2.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
       u"<tr><td>FORM3.TXT</td><td>未処理</td></tr>\r\n");
 }
