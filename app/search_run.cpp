@@ -22,6 +22,7 @@
 #include "files/paths.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
+#include "search/like_pattern.h"
 #include "search/search_table.h"
 #include "text/decimal.h"
 
@@ -50,6 +51,12 @@ std::optional<Message> InputWarning(const Settings& settings, std::u16string_vie
   }
   for (std::size_t i = 0; i < std::size(strings); ++i) {
     if (AsterisksOnly(*strings[i])) return Message{SearchStringAsterisksOnly, {}, {kKeys[i]}};
+  }
+  // Checked here, not when first evaluated, so that a typing slip stops the
+  // run before it starts rather than halfway.
+  for (std::size_t i = 0; i < std::size(strings); ++i) {
+    if (!strings[i]->empty() && !LikePattern(u"*" + *strings[i] + u"*").Valid())
+      return Message{SearchStringBracketUnclosed, {}, {kKeys[i]}};
   }
   return std::nullopt;
 }

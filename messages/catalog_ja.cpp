@@ -38,6 +38,8 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"ソースファイル２が見つかりません";
     case SearchStringAsterisksOnly:
       return u"検索条件に * のみは入力できません";
+    case SearchStringBracketUnclosed:
+      return u"検索条件の [ に対応する ] がありません";
     case ReportsNotDropped:
       return u"オブジェクト・リスト・レポートファイルをドロップしてください。";
     case ObjectsNotSelected:

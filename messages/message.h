@@ -35,6 +35,7 @@ enum class MessageId {
   SourceFile1NotFound,
   SourceFile2NotFound,
   SearchStringAsterisksOnly,
+  SearchStringBracketUnclosed,  // a "[" without its "]"
   ReportsNotDropped,
   ObjectsNotSelected,
   OverwritesInput,  // {1} the page

@@ -96,7 +96,7 @@ TEST_F(CliForCi, ExitCodeThreeSaysAFinishedRunFoundSomething) {
 
   EXPECT_EQ(Search(u"はい", {u"--exit-code"}).status, 3);
   EXPECT_EQ(Search(u"no such text", {u"--exit-code"}).status, 0);
-  EXPECT_EQ(Search(u"a[b", {u"--exit-code"}).status, 1);
+  EXPECT_EQ(Search(u"a[b", {u"--exit-code"}).status, 2) << "an input check";
 }
 
 TEST_F(CliForCi, EveryInputCheckNamesItsSettingsAndTheirValues) {
@@ -154,6 +154,8 @@ TEST_F(CliForCi, EveryInputCheckNamesItsSettingsAndTheirValues) {
       // The string that holds only asterisks is the one named.
       {search({u"SEARCH_STRING2=***", u"SEARCH_STRING3=*"}),
        "検索条件に * のみは入力できません (SEARCH_STRING2=***)"},
+      {search({u"SEARCH_STRING3=A[B"}),
+       "検索条件の [ に対応する ] がありません (SEARCH_STRING3=A[B)"},
       {RunIn(root, {u"objdiff", u"--set", u"OUTPUT_PATH=gone6", u"--set", u"OUTPUT_FILE=o",
                     u"v1/a.txt", u"ROOT-1", u"v2/a.txt", u"ROOT-1"}),
        "出力先フォルダが見つかりません (OUTPUT_PATH=" + at + "gone6)"},

@@ -8,6 +8,7 @@
 #include "cli_runner.h"
 #include "fake_window.h"
 #include "runs_fixture.h"
+#include "sample_reports.h"
 
 namespace tarnwick {
 namespace {
@@ -91,9 +92,13 @@ TEST_F(CliSearch, ExitStatusTellsHowTheRunEnded) {
   EXPECT_FALSE(ScratchFolder::Exists(output + u"Result.html"));
 
   // A run error: the message box text with its stage, then the description.
-  result = Search({u"--set", u"SEARCH_STRING1=a[b"});
+  scratch.WriteText(u"src", u"B.TXT", testing::kUnparsableReport);
+  result = Search({u"--set", u"SEARCH_STRING1=a"});
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err.rfind("フォーム文章[A.TXT]の検索中に、エラーが発生しました。\r\n", 0), 0u)
+  EXPECT_EQ(
+      result.err.rfind(
+          "フォーム文章[" + ToUtf8(source) + "B.TXT]の解析中に、エラーが発生しました。\r\n", 0),
+      0u)
       << result.err;
 
   // Wrong usage.

@@ -124,7 +124,7 @@ inline std::u16string LinkedFile(std::u16string_view href) {
   for (const char16_t c : href) {
     if (c == u'\t' || c == u'\n' || c == u'\r') continue;
     unescaped += c == u'\\' && NativeSeparator() != u'\\' ? u'/'
-                 : c >= 0xF8F0 && c <= 0xF8F3              ? u'\uFFFD'
+                 : c >= 0xF8F0 && c <= 0xF8F3             ? u'\uFFFD'
                                                           : c;
   }
   for (const auto& [entity, character] :

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "app/summary_page.h"
-#include "classic/summary_table.h"
 #include "base/error.h"
+#include "classic/summary_table.h"
 #include "classic_tables.h"
 #include "diff_run_fixture.h"
 #include "file_size_limit.h"
@@ -162,15 +162,15 @@ TEST_F(DiffRun, SummaryLinksEncodeAQuestionMarkInAName) {
 // the bytes that are single characters in the code page but not in a
 // browser's Shift_JIS.
 TEST_F(DiffRun, SummaryLinksLeadToPagesOfNamesABrowserWouldMangle) {
-  const std::string names[] = {"a\tb", "a\nb", "a\rb", "a\\b", "a\xA0", "a\xFD", "a\xFE",
-                               "a\xFF", "\xA0\xFD\xFE\xFF"};
+  const std::string names[] = {
+      "a\tb", "a\nb", "a\rb", "a\\b", "a\xA0", "a\xFD", "a\xFE", "a\xFF", "\xA0\xFD\xFE\xFF"};
   for (const std::string& name : names) {
     for (const std::u16string& folder : {settings.SRC_PATH1, settings.SRC_PATH2}) {
       std::ofstream(NativePath(folder).native() + name + ".txt", std::ios::binary)
           << EncodeCp932(SmallReport(u"F", folder));
     }
   }
-  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished) ;
+  ASSERT_EQ(ExecDiff(settings, window), RunOutcome::Finished);
   const std::vector<std::u16string> links = SummaryLinks();
   ASSERT_EQ(links.size(), std::size(names));
   for (const std::u16string& link : links) {

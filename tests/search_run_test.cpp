@@ -283,14 +283,14 @@ TEST_F(SearchRun, AnEmptyReportFailsWhileItIsSearched) {
   EXPECT_FALSE(ScratchFolder::Exists(output + u"E.html"));
 }
 
-TEST_F(SearchRun, AnUnclosedBracketStopsTheRunAtTheFirstValue) {
+TEST_F(SearchRun, AnUnclosedBracketStopsTheRunAtTheInputCheck) {
   Report(u"A.TXT", kOrderReport);
-  Report(u"B.TXT", kBrokenReport);  // never reached
-  settings.SEARCH_STRING1 = u"a[b";
-  EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Failed);
+  settings.SEARCH_STRING1 = u"ok";
+  settings.SEARCH_STRING2 = u"a[b";
+  EXPECT_EQ(ExecSearch(settings, window), RunOutcome::Rejected);
   ASSERT_EQ(window.messages.size(), 1u);
-  const std::u16string prefix = u"フォーム文章[A.TXT]の検索中に、エラーが発生しました。\r\n";
-  EXPECT_EQ(window.messages[0].text.substr(0, prefix.size()), prefix);
+  EXPECT_EQ(window.messages[0].text, u"検索条件の [ に対応する ] がありません");
+  EXPECT_FALSE(ScratchFolder::Exists(output + u"A.html")) << "before anything is written";
 }
 
 TEST_F(SearchRun, ReportsSharingAPageNameGetNumberedPages) {
