@@ -11,6 +11,7 @@
 #include "base/error.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
+#include "files/posix_file_tools.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 
@@ -38,10 +39,6 @@ class FileDescriptor {
  private:
   int fd_;
 };
-
-[[noreturn]] void ThrowErrno(int errorNumber, std::u16string_view path) {
-  ThrowFileError(std::error_code(errorNumber, std::system_category()), path);
-}
 
 }  // namespace
 

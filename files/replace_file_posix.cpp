@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "files/file_error.h"
 #include "files/file_io.h"
+#include "files/posix_file_tools.h"
 #include "files/replace_file.h"
 
 namespace tarnwick {
@@ -19,10 +19,6 @@ namespace {
 
 // Keeps "." + name + ".12345678.tmp" within the 255 bytes a name may have.
 constexpr std::size_t kNameBytesKept = 200;
-
-[[noreturn]] void ThrowErrno(int errorNumber, std::u16string_view path) {
-  ThrowFileError(std::error_code(errorNumber, std::system_category()), path);
-}
 
 // The name part of a native path, cut to `limit` bytes at a character start.
 std::string ShortName(std::string_view name, std::size_t limit) {
@@ -67,23 +63,10 @@ FileReplacement::FileReplacement(std::u16string path)
   const std::string_view name = std::string_view(final).substr(folder.size());
   // Hidden, so that no listing of reports takes it up.
   const std::string stem = folder + "." + ShortName(name, kNameBytesKept) + ".";
-  // Names need not be unpredictable, only free: O_EXCL refuses a taken one.
-  std::uint64_t seed = static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid());
-  for (int attempt = 0;; ++attempt) {
-    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(seed >> 32));
-    std::string candidate = stem + suffix + ".tmp";
-    const int fd =
-        ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd >= 0) {
-      handle_ = fd;
-      temporary_ = std::move(candidate);
-      break;
-    }
-    if (errno != EEXIST || attempt == 100) ThrowErrno(errno, path_);
-  }
+  FreshFile temporary = CreateFreshFile(stem, O_WRONLY, 0666);
+  if (temporary.fd < 0) ThrowErrno(errno, path_);
+  handle_ = temporary.fd;
+  temporary_ = std::move(temporary.name);
   // A page written before keeps its permissions.
   struct stat old {};
   if (::lstat(final.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {

@@ -10,8 +10,8 @@
 #include <memory>
 #include <system_error>
 
-#include "files/file_error.h"
 #include "files/file_io.h"
+#include "files/posix_file_tools.h"
 #include "files/scratch_file.h"
 
 namespace tarnwick {
@@ -20,10 +20,6 @@ namespace {
 
 constexpr std::size_t kDrainChunk = 256 * 1024;
 
-[[noreturn]] void ThrowErrno(int errorNumber, std::u16string_view path) {
-  ThrowFileError(std::error_code(errorNumber, std::system_category()), path);
-}
-
 // A descriptor for a file without a name in `folder`, or -1 with errno set.
 int OpenNameless(const std::string& folder) {
   const std::string where = folder.empty() ? "." : folder;
@@ -31,22 +27,10 @@ int OpenNameless(const std::string& folder) {
   const int fd = ::open(where.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
   if (fd >= 0) return fd;
 #endif
-  // Names need not be unpredictable, only free: O_EXCL refuses a taken one.
-  std::uint64_t seed = static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid());
-  for (int attempt = 0;; ++attempt) {
-    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
-    char name[40];
-    std::snprintf(name, sizeof name, ".scratch.%08x.tmp", static_cast<unsigned>(seed >> 32));
-    const std::string candidate = (folder.empty() ? std::string() : folder) + name;
-    const int named =
-        ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
-    if (named >= 0) {
-      ::unlink(candidate.c_str());
-      return named;
-    }
-    if (errno != EEXIST || attempt == 100) return -1;
-  }
+  // Hidden, and gone from the folder at once.
+  const FreshFile named = CreateFreshFile(folder + ".scratch.", O_RDWR, 0600);
+  if (named.fd >= 0) ::unlink(named.name.c_str());
+  return named.fd;
 }
 
 }  // namespace
