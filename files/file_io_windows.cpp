@@ -10,33 +10,12 @@
 #include "files/file_error.h"
 #include "files/file_io.h"
 #include "files/long_path_windows.h"
+#include "files/windows_handle.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
 
 namespace {
-
-// Closes the handle on every way out; Close() reports a failed close.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (Valid()) ::CloseHandle(handle_);
-  }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-  HANDLE Release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
-  bool Close() {
-    const bool closed = ::CloseHandle(handle_) != 0;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 bool IsFolderAt(const std::filesystem::path& path) {
   const DWORD attributes = ::GetFileAttributesW(LongPathForm(path).c_str());

@@ -8,30 +8,19 @@
 #include "files/file_error.h"
 #include "files/file_system.h"
 #include "files/long_path_windows.h"
+#include "files/windows_handle.h"
 
 namespace tarnwick {
 
 namespace {
 
-// Closes a handle from CreateFileW on every way out.
-class OpenedFile {
- public:
-  explicit OpenedFile(const std::filesystem::path& path)
-      // Backup semantics open folders too; no access right is needed to ask.
-      : handle_(::CreateFileW(LongPathForm(path).c_str(), 0,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
-  OpenedFile(const OpenedFile&) = delete;
-  OpenedFile& operator=(const OpenedFile&) = delete;
-  ~OpenedFile() {
-    if (Valid()) ::CloseHandle(handle_);
-  }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+// A handle to ask about a file or folder: backup semantics open folders
+// too, and no access right is needed to ask.
+HANDLE OpenToAsk(const std::filesystem::path& path) {
+  return ::CreateFileW(LongPathForm(path).c_str(), 0,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
 
 // Closes a search from FindFirstFileExW on every way out.
 class FolderSearch {
@@ -63,7 +52,7 @@ bool IsHiddenFile(const std::filesystem::path& path) {
 
 std::optional<FileId> NativeFileId(const std::filesystem::path& path) {
   if (path.empty()) return std::nullopt;
-  const OpenedFile file(path);
+  const FileHandle file(OpenToAsk(path));
   if (!file.Valid()) return std::nullopt;
   BY_HANDLE_FILE_INFORMATION info{};
   if (!::GetFileInformationByHandle(file.Get(), &info)) return std::nullopt;
@@ -73,7 +62,7 @@ std::optional<FileId> NativeFileId(const std::filesystem::path& path) {
 
 NativeKind NativeKindOf(const std::filesystem::path& path) {
   if (path.empty()) return NativeKind::Missing;
-  const OpenedFile file(path);
+  const FileHandle file(OpenToAsk(path));
   if (!file.Valid()) return NativeKind::Missing;
   // Devices (NUL, CON) and pipes are no disk files.
   if (::GetFileType(file.Get()) != FILE_TYPE_DISK) return NativeKind::Other;
