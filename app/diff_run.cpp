@@ -45,8 +45,9 @@ struct DiffPlan {
   std::u16string folder1;  // each ending in a separator
   std::u16string folder2;
   std::u16string outFolder;
-  std::u16string summaryPath;    // folder mode only
-  std::vector<FileEntry> files;  // folder mode only; entry i belongs to pair i
+  std::u16string summaryPath;       // folder mode only
+  std::vector<FileEntry> files;     // folder mode only; entry i belongs to pair i
+  std::vector<FileEntry> setAside;  // folder mode only; listed, never compared
   std::vector<PairPlan> pairs;
   std::vector<ComparisonResult> results;  // of the pairs done, in order
 
@@ -99,8 +100,8 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
                           names.Allocate(PagePathIn(plan.outFolder, settings.OUTPUT_FILE, true))});
     return;
   }
-  CollectFiles(plan.folder1, settings.SRC_FILE1, ListSide::First, plan.files);
-  CollectFiles(plan.folder2, settings.SRC_FILE2, ListSide::Second, plan.files);
+  CollectFiles(plan.folder1, settings.SRC_FILE1, ListSide::First, plan.files, plan.setAside);
+  CollectFiles(plan.folder2, settings.SRC_FILE2, ListSide::Second, plan.files, plan.setAside);
   SortFiles(plan.files);
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
   for (FileEntry& entry : plan.files) {
@@ -323,6 +324,14 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
     }
     result.items.push_back(std::move(item));
   }
+  for (const FileEntry& entry : plan.setAside) {
+    RunItem item;
+    item.name = entry.name;
+    if (entry.in1) item.path1 = FilePathIn(plan.folder1, entry.listed1).text;
+    if (entry.in2) item.path2 = FilePathIn(plan.folder2, entry.listed2).text;
+    item.status = entry.status;
+    result.items.push_back(std::move(item));
+  }
 }
 
 }  // namespace
@@ -349,7 +358,7 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   std::optional<LiveSummary> summary;
   if (!plan.fileMode) {
     summary.emplace(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, plan.files,
-                    clock);
+                    plan.setAside, clock);
   }
   outcome = GuardRun(window, stage, [&] {
     try {
@@ -365,7 +374,7 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 
-  window.ShowMessage(MessageId::Finished, MessageIcon::Information);
+  window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) {
     window.OpenResult(plan.fileMode ? plan.pairs.front().page : plan.summaryPath);
   }

@@ -17,7 +17,7 @@
 namespace tarnwick {
 
 struct FileEntry {
-  std::u16string name;  // upper-cased; unique within the list
+  std::u16string name;  // upper-cased; unique within the list (set aside: as listed)
   FilePath listed1;     // the name as listed in folder 1 (empty when !in1)
   FilePath listed2;     // the name as listed in folder 2 (empty when !in2)
   bool in1 = false;
@@ -34,9 +34,11 @@ enum class ListSide { First, Second };
 // ";"-separated patterns: empty parts are skipped, parts are not trimmed. A
 // name already in the list (upper-cased, ordinal) is not added again; the
 // side's flag of the found or new entry is set. When two names of one folder
-// fold to the same upper-case name, the first in ordinal order is kept.
+// fold to the same upper-case name, the first in ordinal order is kept and
+// each other one goes to `setAside`, once, named as listed, with its side's
+// flag and listed name and the status SetAside1 or SetAside2 by the side.
 void CollectFiles(std::u16string_view folder, std::u16string_view patternList, ListSide side,
-                  std::vector<FileEntry>& files);
+                  std::vector<FileEntry>& files, std::vector<FileEntry>& setAside);
 
 // Ascending by ordinal comparison of the upper-cased names.
 void SortFiles(std::vector<FileEntry>& files);

@@ -4,6 +4,7 @@
 
 #include "base/error.h"
 #include "messages/message_catalog.h"
+#include "text/decimal.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -12,6 +13,11 @@ Message RunErrorMessage(std::u16string_view stage, std::u16string_view descripti
                         bool lineBreak) {
   return {lineBreak ? MessageId::RunFailed : MessageId::LoadFailed,
           {std::u16string(stage), std::u16string(description)}};
+}
+
+Message FinishedMessage(std::size_t setAside) {
+  if (setAside == 0) return MessageId::Finished;
+  return {MessageId::FinishedWithSetAside, {DecimalText(static_cast<std::int64_t>(setAside))}};
 }
 
 RunOutcome EndCancelled(WindowOps& window, const std::vector<std::u16string>& notReached) {

@@ -4,6 +4,7 @@
 // restored on every way out.
 #pragma once
 
+#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -29,6 +30,11 @@ Message RunErrorMessage(std::u16string_view stage, std::u16string_view descripti
 // The description of any exception a run may meet; running out of memory
 // has words of its own.
 std::u16string ErrorDescription(const std::exception& error);
+
+// The end of a finished run: "終了しました。", and when reports were set
+// aside (names differing only in letter case) how many, so that none goes
+// unmentioned.
+Message FinishedMessage(std::size_t setAside);
 
 // The end of a cancelled run: "中止しました。" with the information icon,
 // then what was not reached. Gives RunOutcome::Cancelled.

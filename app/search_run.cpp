@@ -73,7 +73,8 @@ struct SearchPlan {
   std::u16string sourceFolder;  // each ending in a separator
   std::u16string outputFolder;
   std::u16string summaryPath;
-  std::vector<FileEntry> files;  // entry i is the report reports[i]
+  std::vector<FileEntry> files;     // entry i is the report reports[i]
+  std::vector<FileEntry> setAside;  // listed, never searched
   std::vector<FilePath> reports;
 
   std::vector<std::u16string> Pages() const {
@@ -91,7 +92,8 @@ struct SearchPlan {
 // Lists the reports and names every page. Throws when the folder cannot be
 // listed.
 void PlanReports(const Settings& settings, SearchPlan& plan) {
-  CollectFiles(plan.sourceFolder, settings.SRC_FILE, ListSide::First, plan.files);
+  CollectFiles(plan.sourceFolder, settings.SRC_FILE, ListSide::First, plan.files, plan.setAside);
+  for (FileEntry& entry : plan.setAside) entry.status = FileStatus::SetAside;
   SortFiles(plan.files);
   PageNames names;
   plan.summaryPath = names.Allocate(SummaryPagePath(plan.outputFolder, settings.OUTPUT_FILE));
@@ -191,7 +193,8 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   }
 
   std::size_t done = 0;
-  LiveSummary summary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files, clock);
+  LiveSummary summary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files,
+                      plan.setAside, clock);
   outcome = GuardRun(window, stage, [&] {
     try {
       done = SearchReports(plan, query, settings, window, stage, summary);
@@ -213,6 +216,15 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
           {entry.name, plan.reports[i].text, {}, entry.resultPath, entry.status, {}, entry.hits});
       result->differs = result->differs || entry.status == FileStatus::Match;
     }
+    for (const FileEntry& entry : plan.setAside) {
+      result->items.push_back({entry.name,
+                               FilePathIn(plan.sourceFolder, entry.listed1).text,
+                               {},
+                               {},
+                               entry.status,
+                               {},
+                               {}});
+    }
   }
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.files.size()) {
@@ -221,7 +233,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
     return EndCancelled(window, notReached);
   }
 
-  window.ShowMessage(MessageId::Finished, MessageIcon::Information);
+  window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) window.OpenResult(plan.summaryPath);
   return RunOutcome::Finished;
 }

@@ -10,7 +10,8 @@ namespace tarnwick {
 
 void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
                      std::u16string_view stamp, std::u16string_view folder1,
-                     std::u16string_view folder2, const std::vector<FileEntry>& files) {
+                     std::u16string_view folder2, const std::vector<FileEntry>& files,
+                     const std::vector<FileEntry>& setAside) {
   RunSummary summary;
   summary.kind = folder2.empty() ? SummaryKind::kSearch : SummaryKind::kComparison;
   summary.pagePath = pagePath;
@@ -18,9 +19,12 @@ void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
   summary.folder1 = folder1;
   summary.folder2 = folder2;
   summary.options = CompareOptionsOf(settings);
-  summary.rows.reserve(files.size());
-  for (const FileEntry& entry : files) {
-    summary.rows.push_back({entry.name, entry.status, entry.resultPath, entry.counts, entry.hits});
+  summary.rows.reserve(files.size() + setAside.size());
+  for (const std::vector<FileEntry>* list : {&files, &setAside}) {
+    for (const FileEntry& entry : *list) {
+      summary.rows.push_back(
+          {entry.name, entry.status, entry.resultPath, entry.counts, entry.hits});
+    }
   }
   const std::unique_ptr<SummaryRenderer> renderer = SummaryRendererFor(settings);
   PageWriter page(std::u16string(pagePath), renderer->Encoding());
@@ -35,19 +39,20 @@ RunClock SteadyRunClock() {
 LiveSummary::LiveSummary(const Settings& settings, std::u16string_view pagePath,
                          std::u16string_view stamp, std::u16string_view folder1,
                          std::u16string_view folder2, const std::vector<FileEntry>& files,
-                         RunClock clock)
+                         const std::vector<FileEntry>& setAside, RunClock clock)
     : settings_(settings),
       pagePath_(pagePath),
       stamp_(stamp),
       folder1_(folder1),
       folder2_(folder2),
       files_(files),
+      setAside_(setAside),
       clock_(std::move(clock)) {}
 
 void LiveSummary::Write() {
   const auto started = clock_();
   stale_ = false;
-  WriteRunSummary(settings_, pagePath_, stamp_, folder1_, folder2_, files_);
+  WriteRunSummary(settings_, pagePath_, stamp_, folder1_, folder2_, files_, setAside_);
   const auto ended = clock_();
   // Rewriting after every pair made a run quadratic in its pairs; waiting
   // ten times the write's own length keeps rewriting under a tenth of a run.

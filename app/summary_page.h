@@ -17,11 +17,13 @@
 
 namespace tarnwick {
 
-// Writes the summary page in the settings' page style, replacing the file.
-// An empty folder2 makes it a search's summary. Throws tarnwick::Error.
+// Writes the summary page in the settings' page style, replacing the file:
+// a row for each of `files`, then one for each report set aside. An empty
+// folder2 makes it a search's summary. Throws tarnwick::Error.
 void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
                      std::u16string_view stamp, std::u16string_view folder1,
-                     std::u16string_view folder2, const std::vector<FileEntry>& files);
+                     std::u16string_view folder2, const std::vector<FileEntry>& files,
+                     const std::vector<FileEntry>& setAside);
 
 // The clock a run paces its summary by; tests give one they move by hand.
 using RunClock = std::function<std::chrono::steady_clock::time_point()>;
@@ -37,10 +39,11 @@ RunClock SteadyRunClock();
 // often. The page written last is the same whatever the pacing.
 class LiveSummary {
  public:
-  // Keeps references: `settings`, `files` and the texts outlive the summary.
+  // Keeps references: `settings`, the lists and the texts outlive the summary.
   LiveSummary(const Settings& settings, std::u16string_view pagePath, std::u16string_view stamp,
               std::u16string_view folder1, std::u16string_view folder2,
-              const std::vector<FileEntry>& files, RunClock clock);
+              const std::vector<FileEntry>& files, const std::vector<FileEntry>& setAside,
+              RunClock clock);
 
   // Writes the page now, every report as the list says. Throws tarnwick::Error.
   void Write();
@@ -53,6 +56,7 @@ class LiveSummary {
   const Settings& settings_;
   std::u16string_view pagePath_, stamp_, folder1_, folder2_;
   const std::vector<FileEntry>& files_;
+  const std::vector<FileEntry>& setAside_;
   RunClock clock_;
   std::chrono::steady_clock::time_point nextDue_{};
   bool stale_ = false;  // a report got done since the last write

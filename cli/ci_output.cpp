@@ -36,6 +36,12 @@ std::string_view StatusName(FileStatus status) {
       return "no-match";
     case FileStatus::Match:
       return "match";
+    case FileStatus::SetAside1:
+      return "set-aside1";
+    case FileStatus::SetAside2:
+      return "set-aside2";
+    case FileStatus::SetAside:
+      return "set-aside";
   }
   return "unprocessed";
 }
@@ -108,7 +114,8 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
     }
     out += ",\"page\":";
     AppendPath(out, item.page);
-    const bool done = item.status != FileStatus::Unprocessed;
+    if (IsSetAside(item.status)) out += ",\"reason\":\"name-differs-only-in-case\"";
+    const bool done = item.status != FileStatus::Unprocessed && !IsSetAside(item.status);
     if (search) {
       out += ",\"hits\":";
       out += done ? "{\"properties\":" + std::to_string(item.hits.properties) +

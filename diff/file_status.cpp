@@ -18,12 +18,23 @@ std::u16string_view StatusText(FileStatus status) {
       return u"該当しない";
     case FileStatus::Match:
       return u"該当";
+    case FileStatus::SetAside1:
+      return u"対象外（フォルダ１に大文字小文字だけ違う同名あり）";
+    case FileStatus::SetAside2:
+      return u"対象外（フォルダ２に大文字小文字だけ違う同名あり）";
+    case FileStatus::SetAside:
+      return u"対象外（大文字小文字だけ違う同名あり）";
   }
   return u"";
 }
 
 bool StatusLinksPage(FileStatus status) {
   return status == FileStatus::Different || status == FileStatus::Match;
+}
+
+bool IsSetAside(FileStatus status) {
+  return status == FileStatus::SetAside1 || status == FileStatus::SetAside2 ||
+         status == FileStatus::SetAside;
 }
 
 }  // namespace tarnwick

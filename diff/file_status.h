@@ -17,11 +17,18 @@ enum class FileStatus : std::int32_t {
   Same = 4,         // "一致"
   NoMatch = 5,      // "該当しない"
   Match = 6,        // "該当", linked to the page
+  // A report whose name differs from one compared or searched only in
+  // letter case: names pair without regard to case, so it is listed, not read.
+  SetAside1 = 7,  // of folder 1
+  SetAside2 = 8,  // of folder 2
+  SetAside = 9,   // of a search's folder
 };
 
 // The summary cell text of a status.
 std::u16string_view StatusText(FileStatus status);
 // True for the statuses whose classic summary cell links to the result page.
 bool StatusLinksPage(FileStatus status);
+// True for the statuses of the reports listed but not compared or searched.
+bool IsSetAside(FileStatus status);
 
 }  // namespace tarnwick

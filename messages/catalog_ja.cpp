@@ -50,6 +50,9 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"設定値[{1}]にNUL文字が含まれています。";
     case Finished:
       return u"終了しました。";
+    case FinishedWithSetAside:
+      return u"終了しました。\r\n名前の大文字小文字だけが違うレポート{1}"
+             u"件は対象外としました（一覧を参照）。";
     case Cancelled:
       return u"中止しました。";
     case RunFailed:

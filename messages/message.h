@@ -42,6 +42,7 @@ enum class MessageId {
   SettingHoldsNul,  // {1} the setting key
   // How a run ends.
   Finished,
+  FinishedWithSetAside,  // {1} how many reports were set aside
   Cancelled,
   RunFailed,   // {1} the stage text, {2} the error's description
   LoadFailed,  // {1} the stage text, {2} the error's description, on one line

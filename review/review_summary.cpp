@@ -30,6 +30,10 @@ ResultLook LookOf(FileStatus status) {
       return {u"\u25B6", u"chg"};
     case FileStatus::NoMatch:
       return {u"\u00B7", u""};
+    case FileStatus::SetAside1:
+    case FileStatus::SetAside2:
+    case FileStatus::SetAside:
+      return {u"!", u"del"};
   }
   return {};
 }
@@ -85,9 +89,10 @@ std::u16string ReviewSummaryText(const RunSummary& page) {
     header += u"<p class=\"opts\">比較オプション: " + OptionNames(page.options) + u"</p>\n";
   }
 
-  long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0;
+  long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0, setAside = 0;
   for (const SummaryRow& row : page.rows) {
-    done += row.status != FileStatus::Unprocessed;
+    setAside += IsSetAside(row.status);
+    done += row.status != FileStatus::Unprocessed && !IsSetAside(row.status);
     different += row.status == FileStatus::Different;
     same += row.status == FileStatus::Same;
     oneSided += row.status == FileStatus::OnlyIn1 || row.status == FileStatus::OnlyIn2;
@@ -102,6 +107,7 @@ std::u16string ReviewSummaryText(const RunSummary& page) {
     header += u"・差異あり <b>" + GroupedNumber(different) + u"</b>・一致 <b>" +
               GroupedNumber(same) + u"</b>・片方のみ <b>" + GroupedNumber(oneSided) + u"</b>";
   }
+  if (setAside > 0) header += u"・対象外 <b>" + GroupedNumber(setAside) + u"</b>";
   header += u"</p>\n";
 
   std::u16string& main = document.main;
@@ -132,7 +138,7 @@ std::u16string ReviewSummaryText(const RunSummary& page) {
       AppendHtml(main, resultText);
     }
     main += u"</td>";
-    if (row.status == FileStatus::Unprocessed) {
+    if (row.status == FileStatus::Unprocessed || IsSetAside(row.status)) {
       main += search ? u"<td></td><td></td>" : u"<td></td><td></td><td></td><td></td><td></td>";
     } else if (search) {
       Cell(main, row.hits.properties);

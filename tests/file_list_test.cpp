@@ -21,9 +21,9 @@ TEST(CollectFiles, PairsUpperCasedNamesOfBothFolders) {
   scratch.Write(u"1", u"b.txt", "");
   scratch.Write(u"2", u"B.TXT", "");
   scratch.Write(u"2", u"c.txt", "");
-  std::vector<FileEntry> files;
-  CollectFiles(scratch.Folder(u"1"), u"*.txt", ListSide::First, files);
-  CollectFiles(scratch.Folder(u"2"), u"*.txt", ListSide::Second, files);
+  std::vector<FileEntry> files, setAside;
+  CollectFiles(scratch.Folder(u"1"), u"*.txt", ListSide::First, files, setAside);
+  CollectFiles(scratch.Folder(u"2"), u"*.txt", ListSide::Second, files, setAside);
   SortFiles(files);
 
   ASSERT_EQ(Names(files), (std::vector<std::u16string>{u"A.TXT", u"B.TXT", u"C.TXT"}));
@@ -42,12 +42,13 @@ TEST(CollectFiles, PatternListSkipsEmptyPartsAndListsEachFileOnce) {
   scratch.Write(u"", u"a1.txt", "");
   scratch.Write(u"", u"b.txt", "");
   scratch.Write(u"", u"a.old", "");
-  std::vector<FileEntry> files;
-  CollectFiles(scratch.Folder(), u";*.txt;;a*.txt;", ListSide::First, files);
+  std::vector<FileEntry> files, setAside;
+  CollectFiles(scratch.Folder(), u";*.txt;;a*.txt;", ListSide::First, files, setAside);
   EXPECT_EQ(Names(files), (std::vector<std::u16string>{u"A1.TXT", u"B.TXT"}));
   // Parts are not trimmed: " *.old" asks for a name starting with a blank.
-  CollectFiles(scratch.Folder(), u" *.old", ListSide::First, files);
+  CollectFiles(scratch.Folder(), u" *.old", ListSide::First, files, setAside);
   EXPECT_EQ(files.size(), 2u);
+  EXPECT_TRUE(setAside.empty());
 }
 
 TEST(SortFiles, OrdersByCodeUnitOfTheUpperCasedNames) {

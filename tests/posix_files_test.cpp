@@ -379,11 +379,13 @@ TEST(CaseSensitiveNames, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedNam
   ScratchFolder scratch;
   const std::u16string upper = scratch.WriteText(u"v1", u"FORM.txt", SmallReport(u"U", u"1"));
   scratch.WriteText(u"v1", u"form.txt", SmallReport(u"L", u"1"));
-  std::vector<FileEntry> files;
-  CollectFiles(scratch.Folder(u"v1"), u"f*;F*", ListSide::First, files);
+  std::vector<FileEntry> files, setAside;
+  CollectFiles(scratch.Folder(u"v1"), u"f*;F*", ListSide::First, files, setAside);
   ASSERT_EQ(files.size(), 1u);
   EXPECT_EQ(files[0].name, u"FORM.TXT");
   EXPECT_EQ(files[0].listed1.text, u"FORM.txt");
+  ASSERT_EQ(setAside.size(), 1u);
+  EXPECT_EQ(setAside[0].listed1.text, u"form.txt");
 
   Settings settings = FolderComparisonIn(scratch);
   FakeWindow window;
@@ -391,6 +393,53 @@ TEST(CaseSensitiveNames, NamesFoldingAlikeOpenTheOrdinalFirstAndShowItsListedNam
   const std::u16string page = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"FORM.html");
   EXPECT_NE(page.find(upper), std::u16string::npos);
   EXPECT_NE(page.find(u"U"), std::u16string::npos);
+}
+
+TEST(CaseSensitiveNames, NamesFoldingOntoAPairedOneAreListedAsSetAside) {
+  ScratchFolder scratch;
+  scratch.WriteText(u"v1", u"Order.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v1", u"ORDER.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"order.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"oRdEr.txt", SmallReport(u"A", u"2"));
+  Settings settings = FolderComparisonIn(scratch);
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"*.txt;o*";  // a name matched twice is listed once
+
+  FakeWindow window;
+  RunResult result;
+  ASSERT_EQ(ExecDiff(settings, window, &result), RunOutcome::Finished);
+  const std::u16string summary = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
+  EXPECT_NE(summary.find(u"<tr><td>ORDER.TXT</td><td><a href=\""), std::u16string::npos);
+  EXPECT_NE(
+      summary.find(u"<tr><td>Order.txt</td><td>対象外（フォルダ１に大文字小文字だけ違う同名あり）"
+                   u"</td></tr>\r\n<tr><td>order.txt</td><td>"
+                   u"対象外（フォルダ２に大文字小文字だけ違う同名あり）</td></tr>"),
+      std::u16string::npos)
+      << ToUtf8(summary);
+  ASSERT_EQ(result.items.size(), 3u);
+  EXPECT_EQ(result.items[1].status, FileStatus::SetAside1);
+  EXPECT_EQ(result.items[1].path1, settings.SRC_PATH1 + u"Order.txt");
+  EXPECT_EQ(result.items[2].status, FileStatus::SetAside2);
+  EXPECT_EQ(result.items[2].path2, settings.SRC_PATH2 + u"order.txt");
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_NE(window.messages[0].text.find(u"対象外としました"), std::u16string::npos);
+  EXPECT_NE(window.messages[0].text.find(u"2件"), std::u16string::npos);
+
+  // The search lists them too, and the JSON says why.
+  const std::u16string json = scratch.Folder(u"out") + u"s.json";
+  const testing::CliResult search =
+      RunCli({u"search", u"--set", u"SRC_PATH=" + settings.SRC_PATH1, u"--set", u"SRC_FILE=*",
+              u"--set", u"OUTPUT_PATH=" + settings.OUTPUT_PATH, u"--set", u"OUTPUT_FILE=s",
+              u"--set", u"SEARCH_STRING1=A", u"--json", json});
+  EXPECT_EQ(search.status, 0) << search.err;
+  EXPECT_NE(search.err.find("1件は対象外"), std::string::npos) << search.err;
+  const std::string data = ScratchFolder::Read(json);
+  EXPECT_NE(data.find("{\"name\":\"Order.txt\",\"status\":\"set-aside\""), std::string::npos)
+      << data;
+  EXPECT_NE(data.find("\"reason\":\"name-differs-only-in-case\",\"hits\":null"), std::string::npos)
+      << data;
+  const std::u16string searchSummary = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"s.html");
+  EXPECT_NE(searchSummary.find(u"<tr><td>Order.txt</td><td>対象外（大文字小文字だけ違う同名あり）"),
+            std::u16string::npos);
 }
 
 TEST(Links, ABrokenLinkIsNotListedAndALinkedPageIsItsTarget) {

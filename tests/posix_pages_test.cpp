@@ -93,14 +93,14 @@ TEST(SummaryPage, ARewriteThatFailsLeavesTheLastGoodPageWhole) {
   std::vector<FileEntry> files(5000);
   for (FileEntry& entry : files) entry.name = u"FORM.TXT";
   const Settings settings = BaseDefaults();
-  WriteRunSummary(settings, page, u"S", u"/1/", u"/2/", files);
+  WriteRunSummary(settings, page, u"S", u"/1/", u"/2/", files, {});
   const std::string good = ScratchFolder::Read(page);
   ASSERT_GT(good.size(), 200000u);
 
   files[0].status = FileStatus::Same;
   {
     FileSizeLimit limit(100000);
-    EXPECT_THROW(WriteRunSummary(settings, page, u"S", u"/1/", u"/2/", files), Error);
+    EXPECT_THROW(WriteRunSummary(settings, page, u"S", u"/1/", u"/2/", files, {}), Error);
   }
   EXPECT_EQ(ScratchFolder::Read(page), good);
   EXPECT_EQ(ScratchFolder::Names(scratch.Folder()), std::vector<std::string>{"sum.html"});

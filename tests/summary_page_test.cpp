@@ -69,7 +69,7 @@ TEST(SummaryPage, IsWrittenInCodePage932WithTheBorderedTable) {
   const std::u16string page = scratch.Folder() + u"sum.html";
   std::vector<FileEntry> files(1);
   files[0].name = u"A.TXT";
-  WriteRunSummary(BaseDefaults(), page, u"S", u"/1/", u"/2/", files);
+  WriteRunSummary(BaseDefaults(), page, u"S", u"/1/", u"/2/", files, {});
   EXPECT_EQ(ScratchFolder::Read(page),
             "<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
             "<tr><td colspan=\"3\">\x83t\x83H\x83\x8b\x83_\x82P:/1/</td></tr>\r\n"
