@@ -24,6 +24,7 @@
 #include "diff/form_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
+#include "files/replace_file.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 #include "text/decimal.h"
@@ -353,6 +354,8 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
     return RunOutcome::Rejected;
   }
+  // What a killed run of these pages left behind goes before they are written.
+  RemoveStaleReplacements(plan.Pages());
 
   std::size_t done = 0;
   std::optional<LiveSummary> summary;
@@ -371,6 +374,9 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
     }
   });
   if (result != nullptr) RecordPairs(plan, settings, *result);
+  // Stopped mid-pair: the pairs from the one it was in were not reached.
+  if (outcome == RunOutcome::Cancelled)
+    window.ShowNotReached(NotReached(plan, plan.results.size()));
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 

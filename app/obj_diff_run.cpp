@@ -10,6 +10,7 @@
 #include "diff/object_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
+#include "files/replace_file.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 
@@ -61,6 +62,8 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
   if (!CheckRunWritesNoInput({resultPath}, {side1.ObjFile, side2.ObjFile}, result, window)) {
     return RunOutcome::Rejected;
   }
+  // What a killed run of this page left behind goes before it is written.
+  RemoveStaleReplacements({resultPath});
 
   std::u16string stage;
   const RunOutcome outcome = GuardRun(window, stage, [&] {

@@ -63,16 +63,14 @@ bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, Windo
   SplitPath(path.text, folder, name, extension);
 
   std::u16string stage;
-  try {
-    side.ObjTree.reset();
-    side.ObjTree = LoadReport(path, stage, window);
-    AddObjectNodes(side.ObjTree.get(), view, name, side.ObjNodeCount, side.ObjPathTexts);
-  } catch (const std::exception& error) {
-    window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), false),
-                       MessageIcon::Critical);
-    return false;
-  }
-  return true;
+  return GuardRun(
+             window, stage,
+             [&] {
+               side.ObjTree.reset();
+               side.ObjTree = LoadReport(path, stage, window);
+               AddObjectNodes(side.ObjTree.get(), view, name, side.ObjNodeCount, side.ObjPathTexts);
+             },
+             false) == RunOutcome::Finished;
 }
 
 bool DropReportOnTree(const std::vector<FilePath>& paths, ObjSide& side, TreeView& view,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/window_ops.h"
+#include "base/stop_request.h"
 #include "messages/message.h"
 
 namespace tarnwick {
@@ -54,12 +55,17 @@ class WaitCursor {
 
 // The one handler of a run: calls `work`, which keeps `stage` up to date;
 // any error restores the cursor, shows the critical run error message with
-// the stage at that moment and gives RunOutcome::Failed. Otherwise Finished;
-// the caller says "終了しました。" itself.
+// the stage at that moment and gives RunOutcome::Failed. A stop requested
+// mid-work says "中止しました。" and gives RunOutcome::Cancelled. Otherwise
+// Finished; the caller says "終了しました。" itself.
 template <typename Work>
 RunOutcome GuardRun(WindowOps& window, std::u16string& stage, Work&& work, bool lineBreak = true) {
   try {
     work();
+  } catch (const RunStopped&) {
+    window.SetWaitCursor(false);
+    window.ShowMessage(MessageId::Cancelled, MessageIcon::Information);
+    return RunOutcome::Cancelled;
   } catch (const std::exception& error) {
     window.SetWaitCursor(false);
     window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), lineBreak),

@@ -20,6 +20,7 @@
 #include "app/validation.h"
 #include "files/file_system.h"
 #include "files/paths.h"
+#include "files/replace_file.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 #include "search/like_pattern.h"
@@ -191,6 +192,8 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
     return RunOutcome::Rejected;
   }
+  // What a killed run of these pages left behind goes before they are written.
+  RemoveStaleReplacements(plan.Pages());
 
   std::size_t done = 0;
   LiveSummary summary(settings, plan.summaryPath, stamp, plan.sourceFolder, u"", plan.files,
@@ -226,12 +229,19 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
                                {}});
     }
   }
-  if (outcome != RunOutcome::Finished) return outcome;
-  if (done < plan.files.size()) {
-    std::vector<std::u16string> notReached;
-    for (std::size_t i = done; i < plan.files.size(); ++i) notReached.push_back(plan.files[i].name);
-    return EndCancelled(window, notReached);
+  const auto notReachedFrom = [&plan](std::size_t first) {
+    std::vector<std::u16string> names;
+    for (std::size_t i = first; i < plan.files.size(); ++i) names.push_back(plan.files[i].name);
+    return names;
+  };
+  // Stopped mid-report: the reports from the one it was in were not reached.
+  if (outcome == RunOutcome::Cancelled) {
+    done = 0;
+    while (done < plan.files.size() && plan.files[done].status != FileStatus::Unprocessed) ++done;
+    window.ShowNotReached(notReachedFrom(done));
   }
+  if (outcome != RunOutcome::Finished) return outcome;
+  if (done < plan.files.size()) return EndCancelled(window, notReachedFrom(done));
 
   window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
   if (settings.OUTPUT_AUTOOPEN) window.OpenResult(plan.summaryPath);

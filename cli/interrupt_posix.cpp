@@ -12,6 +12,8 @@ void InstallCancelHandler(void (*handler)(int)) {
   action.sa_flags = SA_RESTART;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  // A closed terminal or a stopped CI job: the same request.
+  sigaction(SIGHUP, &action, nullptr);
 }
 
 }  // namespace tarnwick::cli

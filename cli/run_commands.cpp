@@ -4,6 +4,7 @@
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "base/error.h"
+#include "base/stop_request.h"
 #include "cli/ci_output.h"
 #include "cli/commands.h"
 #include "cli/console_io.h"
@@ -104,7 +105,12 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   CancelOnSignals();
   RunResult result;
   if (!options.jsonPath.empty()) result.alsoWritten.push_back(options.jsonPath);
-  const RunOutcome outcome = run(options.settings, console, &result, SteadyRunClock());
+  // Whatever escapes the run's own handler still ends in the JSON.
+  RunOutcome outcome = RunOutcome::Failed;
+  std::u16string stage;
+  const RunOutcome guarded = GuardRun(
+      console, stage, [&] { outcome = run(options.settings, console, &result, SteadyRunClock()); });
+  if (guarded != RunOutcome::Finished) outcome = guarded;
   return Conclude(command, options, outcome, result, console);
 }
 
@@ -132,6 +138,7 @@ int RunObjDiff(Arguments args) {
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ResolveSettingPaths(options.settings);
   RunConsole console(options.open, options.quiet, options.settings);
+  CancelOnSignals(true);
   ObjSide sides[2];
   ListTreeView views[2];
   RunResult result;
@@ -142,7 +149,8 @@ int RunObjDiff(Arguments args) {
       // Even a report that does not load is no place for the JSON.
       result.alsoWrittenRefused =
           PageOverwritingInput(result.alsoWritten, {report.text}).has_value();
-      return Conclude("objdiff", options, RunOutcome::Failed, result, console);
+      const RunOutcome failed = StopNowRequested() ? RunOutcome::Cancelled : RunOutcome::Failed;
+      return Conclude("objdiff", options, failed, result, console);
     }
     views[n].Select(FromUtf8(options.operands[2 * n + 1]));
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/stop_request.h"
 #include "report/tree_walk.h"
 
 namespace tarnwick {
@@ -59,6 +60,7 @@ class PairWalk {
 
   // Writes the property rows of a node pair and opens the frame of its objects.
   void Enter(const clsItem* node1, const clsItem* node2) {
+    ThrowIfStopRequested();
     Frame& frame = walk_.Open();  // perhaps a closed one: every field is set here
     frame.children1 = node1 != nullptr ? node1->ChildrenOrNull() : nullptr;
     frame.children2 = node2 != nullptr ? node2->ChildrenOrNull() : nullptr;

@@ -102,12 +102,34 @@ std::u16string FileErrorDescription(const std::error_code& error, std::u16string
 }
 
 void ThrowFileError(const std::error_code& error, std::u16string_view path) {
-  throw Error(kFileErrorNumber, FileErrorDescription(error, path));
+  ThrowFileError(error, path, u"");
 }
 
 void ThrowFileError(FileFailure failure, std::u16string_view path) {
+  ThrowFileError(failure, path, u"");
+}
+
+namespace {
+
+std::u16string WithLeftover(std::u16string description, std::u16string_view leftover) {
+  if (!leftover.empty()) {
+    description += u"\r\n一時ファイルを削除できませんでした: ";
+    description += leftover;
+  }
+  return description;
+}
+
+}  // namespace
+
+void ThrowFileError(const std::error_code& error, std::u16string_view path,
+                    std::u16string_view leftover) {
+  throw Error(kFileErrorNumber, WithLeftover(FileErrorDescription(error, path), leftover));
+}
+
+void ThrowFileError(FileFailure failure, std::u16string_view path, std::u16string_view leftover) {
   throw Error(kFileErrorNumber,
-              std::u16string(FileFailureText(failure)) + u": " + std::u16string(path));
+              WithLeftover(std::u16string(FileFailureText(failure)) + u": " + std::u16string(path),
+                           leftover));
 }
 
 }  // namespace tarnwick

@@ -41,6 +41,13 @@ FileFailure FileFailureOf(const std::error_code& error);
 std::u16string FileErrorDescription(const std::error_code& error, std::u16string_view path);
 [[noreturn]] void ThrowFileError(const std::error_code& error, std::u16string_view path);
 [[noreturn]] void ThrowFileError(FileFailure failure, std::u16string_view path);
+// The same for a failure that left a temporary file behind, which could not
+// be removed (a folder made read-only meanwhile): the description names it,
+// so that the user can remove it. An empty `leftover` adds nothing.
+[[noreturn]] void ThrowFileError(const std::error_code& error, std::u16string_view path,
+                                 std::u16string_view leftover);
+[[noreturn]] void ThrowFileError(FileFailure failure, std::u16string_view path,
+                                 std::u16string_view leftover);
 
 // Implemented per platform: a system code as a failure, and the system's
 // own words for it.

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/error.h"
+#include "base/stop_request.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
 #include "files/posix_file_tools.h"
@@ -124,6 +125,7 @@ FileReader::~FileReader() {
 }
 
 std::size_t FileReader::Read(char* into, std::size_t room) {
+  ThrowIfStopRequested();
   const std::size_t wanted = std::min(room, size_ - read_);
   if (wanted == 0) {
     CheckUnchanged();

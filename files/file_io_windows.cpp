@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/error.h"
+#include "base/stop_request.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
 #include "files/long_path_windows.h"
@@ -140,6 +141,7 @@ FileReader::~FileReader() {
 }
 
 std::size_t FileReader::Read(char* into, std::size_t room) {
+  ThrowIfStopRequested();
   const std::size_t wanted = std::min<std::size_t>({room, size_ - read_, 0x40000000});
   if (wanted == 0) {
     CheckUnchanged();

@@ -13,12 +13,14 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
 class FileReplacement {
  public:
-  // Creates the temporary file. Throws.
+  // Creates the temporary file, held so that RemoveStaleReplacements can
+  // tell it from one a killed process left behind. Throws.
   explicit FileReplacement(std::u16string path);
   // Removes the temporary file unless it was committed.
   ~FileReplacement();
@@ -34,12 +36,21 @@ class FileReplacement {
   const std::u16string& Path() const { return path_; }
 
  private:
-  void Discard();
+  // Closes and removes the temporary file; gives its path when it could not
+  // be removed, else nothing.
+  std::u16string Discard();
 
   std::u16string path_;
   std::filesystem::path native_;     // the final path
   std::filesystem::path temporary_;  // empty once committed or removed
   std::intptr_t handle_ = -1;        // the open temporary file (descriptor or handle)
 };
+
+// Removes the temporary files that replacements of `paths` left behind when
+// their process ended without removing them (killed, or the power went):
+// hidden names of the pattern ".NAME.12345678.tmp" beside each path, that no
+// living FileReplacement holds. Nothing else is touched; what cannot be
+// removed stays, silently.
+void RemoveStaleReplacements(const std::vector<std::u16string>& paths);
 
 }  // namespace tarnwick

@@ -1,6 +1,8 @@
 // Replacing a file on POSIX: a temporary file beside it, then an exchange of
 // the two names (or a rename) in one step.
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,9 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
+#include <map>
+#include <unordered_set>
 
 #include "files/file_io.h"
 #include "files/posix_file_tools.h"
@@ -53,7 +58,56 @@ int ReplacePath(const std::filesystem::path& fromPath, const std::filesystem::pa
   return ::rename(from, to) == 0 ? 0 : errno;
 }
 
+// The name kept in a temporary name, or nothing for another name:
+// "." + name + "." + 8 hex digits + ".tmp".
+std::string_view KeptNameOf(std::string_view entry) {
+  constexpr std::size_t kTail = 1 + 8 + 4;  // ".12345678.tmp"
+  if (entry.size() < 1 + 1 + kTail || entry.front() != '.' || !entry.ends_with(".tmp")) return {};
+  const std::string_view digits = entry.substr(entry.size() - 12, 8);
+  if (entry[entry.size() - kTail] != '.') return {};
+  for (const char c : digits) {
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return {};
+  }
+  return entry.substr(1, entry.size() - 1 - kTail);
+}
+
+// A file just made may not be held yet: only older ones can be stale.
+constexpr std::time_t kStaleAfterSeconds = 2;
+
+void RemoveIfStale(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+      info.st_mtime + kStaleAfterSeconds < std::time(nullptr) &&
+      ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    ::unlink(path.c_str());
+  }
+  ::close(fd);
+}
+
 }  // namespace
+
+void RemoveStaleReplacements(const std::vector<std::u16string>& paths) {
+  std::map<std::string, std::unordered_set<std::string>> keptNames;  // by folder
+  for (const std::u16string& path : paths) {
+    const std::string native = NativePath(path).native();
+    const std::size_t slash = native.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : native.substr(0, slash + 1);
+    keptNames[folder].insert(ShortName(std::string_view(native).substr(slash + 1), kNameBytesKept));
+  }
+  for (const auto& [folder, names] : keptNames) {
+    DIR* const listing = ::opendir(folder.c_str());
+    if (listing == nullptr) continue;
+    while (const dirent* entry = ::readdir(listing)) {
+      const std::string_view kept = KeptNameOf(entry->d_name);
+      if (!kept.empty() && names.contains(std::string(kept))) {
+        RemoveIfStale(folder + entry->d_name);
+      }
+    }
+    ::closedir(listing);
+  }
+}
 
 FileReplacement::FileReplacement(std::u16string path)
     : path_(std::move(path)), native_(NativePath(path_)) {
@@ -67,6 +121,8 @@ FileReplacement::FileReplacement(std::u16string path)
   if (temporary.fd < 0) ThrowErrno(errno, path_);
   handle_ = temporary.fd;
   temporary_ = std::move(temporary.name);
+  // Held while it lives: a file no one holds is one a killed run left.
+  (void)::flock(temporary.fd, LOCK_EX | LOCK_NB);
   // A page written before keeps its permissions.
   struct stat old {};
   if (::lstat(final.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
@@ -85,8 +141,8 @@ void FileReplacement::Write(std::string_view bytes) {
     if (put < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
-      Discard();
-      ThrowErrno(error, path_);
+      const std::u16string leftover = Discard();
+      ThrowFileError(std::error_code(error, std::system_category()), path_, leftover);
     }
     bytes.remove_prefix(static_cast<std::size_t>(put));
   }
@@ -99,21 +155,23 @@ void FileReplacement::Commit() {
   int error = closed == 0 ? 0 : errno;
   if (error == 0) error = ReplacePath(temporary_, native_);
   if (error != 0) {
-    Discard();
-    ThrowErrno(error, path_);
+    const std::u16string leftover = Discard();
+    ThrowFileError(std::error_code(error, std::system_category()), path_, leftover);
   }
   temporary_.clear();
 }
 
-void FileReplacement::Discard() {
+std::u16string FileReplacement::Discard() {
   if (handle_ >= 0) {
     ::close(static_cast<int>(handle_));
     handle_ = -1;
   }
+  std::u16string leftover;
   if (!temporary_.empty()) {
-    ::unlink(temporary_.c_str());
+    if (::unlink(temporary_.c_str()) != 0 && errno != ENOENT) leftover = PathText(temporary_);
     temporary_.clear();
   }
+  return leftover;
 }
 
 }  // namespace tarnwick

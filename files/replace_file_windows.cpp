@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <map>
+#include <set>
 #include <system_error>
 
 #include "files/file_error.h"
@@ -30,15 +32,65 @@ bool IsFolderAt(const std::filesystem::path& path) {
 }
 
 [[noreturn]] void ThrowCode(DWORD code, const std::filesystem::path& native,
-                            std::u16string_view path) {
+                            std::u16string_view path, std::u16string_view leftover = u"") {
   // Replacing a folder is "access denied" on Windows; say what it is.
   if (code == ERROR_ACCESS_DENIED && IsFolderAt(native)) {
-    ThrowFileError(FileFailure::IsFolder, path);
+    ThrowFileError(FileFailure::IsFolder, path, leftover);
   }
-  ThrowFileError(std::error_code(static_cast<int>(code), std::system_category()), path);
+  ThrowFileError(std::error_code(static_cast<int>(code), std::system_category()), path, leftover);
+}
+
+// The name kept in a temporary name, or nothing for another name:
+// "." + name + "." + 8 hex digits + ".tmp".
+std::wstring_view KeptNameOf(std::wstring_view entry) {
+  constexpr std::size_t kTail = 1 + 8 + 4;  // ".12345678.tmp"
+  if (entry.size() < 1 + 1 + kTail || entry.front() != L'.' || !entry.ends_with(L".tmp")) {
+    return {};
+  }
+  if (entry[entry.size() - kTail] != L'.') return {};
+  for (const wchar_t c : entry.substr(entry.size() - 12, 8)) {
+    if (!((c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f'))) return {};
+  }
+  return entry.substr(1, entry.size() - 1 - kTail);
+}
+
+// A file just made is not stale; 2 seconds in 100-nanosecond units.
+constexpr ULONGLONG kStaleAfter = 2ull * 10'000'000ull;
+
+ULONGLONG Ticks(const FILETIME& time) {
+  return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
 }  // namespace
+
+void RemoveStaleReplacements(const std::vector<std::u16string>& paths) {
+  std::map<std::filesystem::path, std::set<std::wstring>> keptNames;  // by folder
+  for (const std::u16string& path : paths) {
+    const std::filesystem::path native = NativePath(path);
+    std::wstring name = native.filename().native();
+    if (name.size() > kNameUnitsKept) name.resize(kNameUnitsKept);
+    keptNames[native.parent_path()].insert(std::move(name));
+  }
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  for (const auto& [folder, names] : keptNames) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE listing = ::FindFirstFileW(LongPathForm(folder / L".*.tmp").c_str(), &found);
+    if (listing == INVALID_HANDLE_VALUE) continue;
+    do {
+      const std::wstring_view kept = KeptNameOf(found.cFileName);
+      if (kept.empty() || !names.contains(std::wstring(kept))) continue;
+      if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) !=
+          0) {
+        continue;
+      }
+      if (Ticks(found.ftLastWriteTime) + kStaleAfter >= Ticks(now)) continue;
+      // A living replacement holds its file unshared, so this fails for it.
+      ::DeleteFileW(LongPathForm(folder / found.cFileName).c_str());
+    } while (::FindNextFileW(listing, &found));
+    ::FindClose(listing);
+  }
+}
 
 FileReplacement::FileReplacement(std::u16string path)
     : path_(std::move(path)), native_(NativePath(path_)) {
@@ -78,8 +130,8 @@ void FileReplacement::Write(std::string_view bytes) {
     DWORD put = 0;
     if (!::WriteFile(AsHandle(handle_), bytes.data(), chunk, &put, nullptr)) {
       const DWORD code = ::GetLastError();
-      Discard();
-      ThrowCode(code, native_, path_);
+      const std::u16string leftover = Discard();
+      ThrowCode(code, native_, path_, leftover);
     }
     bytes.remove_prefix(put);
   }
@@ -95,21 +147,26 @@ void FileReplacement::Commit() {
     code = ::GetLastError();
   }
   if (code != ERROR_SUCCESS) {
-    Discard();
-    ThrowCode(code, native_, path_);
+    const std::u16string leftover = Discard();
+    ThrowCode(code, native_, path_, leftover);
   }
   temporary_.clear();
 }
 
-void FileReplacement::Discard() {
+std::u16string FileReplacement::Discard() {
   if (handle_ != -1) {
     ::CloseHandle(AsHandle(handle_));
     handle_ = -1;
   }
+  std::u16string leftover;
   if (!temporary_.empty()) {
-    ::DeleteFileW(LongPathForm(temporary_).c_str());
+    if (!::DeleteFileW(LongPathForm(temporary_).c_str()) &&
+        ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+      leftover = PathText(temporary_);
+    }
     temporary_.clear();
   }
+  return leftover;
 }
 
 }  // namespace tarnwick

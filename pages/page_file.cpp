@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/stop_request.h"
 #include "files/replace_file.h"
 #include "files/scratch_file.h"
 #include "text/cp932.h"
@@ -116,6 +117,7 @@ PageWriter::PageWriter(std::u16string path, PageEncoding encoding)
 PageWriter::~PageWriter() = default;
 
 void PageWriter::Write(std::u16string_view text) {
+  ThrowIfStopRequested();
   if (failure_) return;
   // Slices keep the encoded bytes bounded whatever the piece's size.
   while (!text.empty()) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "base/stop_request.h"
 #include "report/report_lines.h"
 #include "text/blanks.h"
 #include "text/decimal.h"
@@ -113,6 +114,7 @@ class ReportReader {
   }
 
   void NextRawLine() {
+    ThrowIfStopRequested();
     if (!hasPushed_ && textPos_ != -1 && peeked_.from == textPos_) {
       curBegin_ = static_cast<std::size_t>(textPos_ - 1);
       curLine_ = peeked_.line;

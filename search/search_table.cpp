@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "base/stop_request.h"
 #include "report/tree_walk.h"
 #include "text/line_reader.h"
 #include "text/upper_case.h"
@@ -102,6 +103,7 @@ class SearchWalk {
 
   // Renders the node's properties and opens the level of its objects.
   void Enter(const clsItem& node) {
+    ThrowIfStopRequested();
     const Collection* children = node.ChildrenOrNull();
     if (children != nullptr) {
       for (const clsItem& child : *children) {

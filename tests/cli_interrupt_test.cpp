@@ -1,6 +1,7 @@
 // SIGINT and SIGTERM sent to the built tarnwick-cli during a folder
-// comparison: the run stops before its next pair, leaves a consistent
-// summary page and exits 130 listing what it did not reach.
+// comparison: the run stops before its next pair (a second signal: where it
+// is), leaves a consistent summary page and exits 130 listing what it did
+// not reach.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -111,15 +112,39 @@ TEST_F(CliInterrupt, ASignalStopsBeforeTheNextPairWithAConsistentSummary) {
   }
 }
 
-TEST_F(CliInterrupt, ASecondSignalEndsTheProcessAtOnce) {
-  CliProcess cli(DiffArgs());
+TEST_F(CliInterrupt, ASecondSignalStopsMidPairAndStillCleansUpAndWritesTheJson) {
+  const std::u16string json = scratch.Folder() + u"run.json";
+  std::vector<std::u16string> args = DiffArgs();
+  args.insert(args.end(), {u"--json", json, u"--set", u"PAGE_STYLE=REVIEW"});
+  CliProcess cli(args);
   StartAndHoldAfterFirstPage(cli);
   cli.Signal(SIGINT);
   cli.Signal(SIGTERM);
   cli.Signal(SIGCONT);
   const CliResult result = cli.Wait();
+  EXPECT_EQ(result.status, 130) << result.err;
+  EXPECT_EQ(result.err.rfind("中止しました。\ntarnwick-cli: interrupted; not reached (", 0), 0u)
+      << result.err;
+  const std::string data = ScratchFolder::Read(json);
+  EXPECT_EQ(data.rfind("{\"command\":\"diff\",\"outcome\":\"cancelled\",\"exitStatus\":130", 0), 0u)
+      << data;
+  // The page of the pair it was in is not there, nor its temporary file.
+  for (const std::string& name : ScratchFolder::Names(out)) {
+    EXPECT_FALSE(name.ends_with(".tmp")) << name;
+  }
+}
+
+TEST_F(CliInterrupt, AThirdSignalEndsTheProcessAtOnce) {
+  CliProcess cli(DiffArgs());
+  StartAndHoldAfterFirstPage(cli);
+  // Three kinds, as signals of one kind pending together arrive as one.
+  cli.Signal(SIGINT);
+  cli.Signal(SIGTERM);
+  cli.Signal(SIGHUP);
+  cli.Signal(SIGCONT);
+  const CliResult result = cli.Wait();
   EXPECT_EQ(result.status, -1);
-  EXPECT_TRUE(result.signal == SIGINT || result.signal == SIGTERM) << result.signal;
+  EXPECT_NE(result.signal, 0);
 }
 
 }  // namespace

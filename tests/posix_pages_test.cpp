@@ -1,6 +1,10 @@
 // Pages and the summary under what POSIX lets a test arrange: a full disk,
 // symbolic links in a page's place, permissions to keep.
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -13,6 +17,7 @@
 #include "diff_run_fixture.h"
 #include "file_size_limit.h"
 #include "files/paths.h"
+#include "files/replace_file.h"
 #include "pages/page_file.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
@@ -53,6 +58,87 @@ TEST(PageFile, AFullDiskLeavesTheOldPageWholeAndFailsAtCommit) {
   }
   EXPECT_EQ(ScratchFolder::Read(path), "old page");
   EXPECT_EQ(ScratchFolder::Names(folder), std::vector<std::string>{"p.html"});
+}
+
+TEST(PageFile, AFolderMadeReadOnlyBeforeCommitNamesTheTemporaryFileLeft) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder(u"ro");
+  const std::string native = NativePath(folder).native();
+  // Root passes any permission: the writing is done by a child that is not.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(native.c_str(), 65534, 65534), 0);
+  }
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    std::string description;
+    try {
+      FileReplacement page(folder + u"p.html");
+      page.Write("new");
+      ::chmod(native.c_str(), 0555);
+      page.Commit();
+    } catch (const Error& error) {
+      description = ToUtf8(error.Description());
+    }
+    (void)!::write(pipeEnds[1], description.data(), description.size());
+    ::_exit(0);
+  }
+  ::close(pipeEnds[1]);
+  std::string description;
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+    description.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(pipeEnds[0]);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ::chmod(native.c_str(), 0755);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+
+  const std::vector<std::string> left = ScratchFolder::Names(folder);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_TRUE(left[0].starts_with(".p.html.") && left[0].ends_with(".tmp")) << left[0];
+  EXPECT_NE(description.find("一時ファイルを削除できませんでした: " + ToUtf8(folder) + left[0]),
+            std::string::npos)
+      << description;
+}
+
+TEST(PageFile, StaleTemporaryFilesOfTheGivenPagesGoAndLivingOnesStay) {
+  ScratchFolder scratch;
+  const std::u16string folder = scratch.Folder();
+  const auto old = [&](const char16_t* name) {
+    const std::u16string path = scratch.Write(u"", name, "left");
+    const fs::path native = NativePath(path);
+    fs::last_write_time(native, fs::last_write_time(native) - std::chrono::minutes(5));
+    return path;
+  };
+  old(u".index.html.0123abcd.tmp");      // a killed run's summary
+  old(u".FORM1.html.89abcdef.tmp");      // and one of its pages
+  old(u".OTHER.html.0123abcd.tmp");      // another page's: not this run's
+  old(u".index.html.0123abcd.tmp.bak");  // not the pattern
+  old(u".index.html.0123ABCD.tmp");      // not the pattern
+  old(u"index.html.0123abcd.tmp");       // not hidden
+  // A living writer's file, however old, is held.
+  FileReplacement living(folder + u"FORM2.html");
+  std::vector<std::string> before = ScratchFolder::Names(folder);
+  std::string livingName;
+  for (const std::string& name : before) {
+    if (name.starts_with(".FORM2.html.")) livingName = name;
+  }
+  ASSERT_FALSE(livingName.empty());
+  const fs::path livingPath = NativePath(folder) / livingName;
+  fs::last_write_time(livingPath, fs::last_write_time(livingPath) - std::chrono::minutes(5));
+
+  RemoveStaleReplacements({folder + u"index.html", folder + u"FORM1.html", folder + u"FORM2.html"});
+  std::vector<std::string> expected = {".OTHER.html.0123abcd.tmp", ".index.html.0123ABCD.tmp",
+                                       ".index.html.0123abcd.tmp.bak", "index.html.0123abcd.tmp",
+                                       livingName};
+  std::sort(expected.begin(), expected.end());
+  std::vector<std::string> after = ScratchFolder::Names(folder);
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, expected);
 }
 
 TEST(PageFile, ALinkInThePagesPlaceIsReplacedAndItsTargetUntouched) {
