@@ -128,7 +128,8 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
                         ",\"objectsRemoved\":" + std::to_string(c.objectsRemoved) +
                         ",\"objectsChanged\":" + std::to_string(c.objectsChanged) +
                         ",\"linesAdded\":" + std::to_string(c.linesAdded) +
-                        ",\"linesRemoved\":" + std::to_string(c.linesRemoved) + "}"
+                        ",\"linesRemoved\":" + std::to_string(c.linesRemoved) +
+                        ",\"objectsMoved\":" + std::to_string(c.objectsMoved) + "}"
                   : std::string("null");
     }
     out += '}';

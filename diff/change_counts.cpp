@@ -8,6 +8,7 @@ ChangeCounts& ChangeCounts::operator+=(const ChangeCounts& other) {
   objectsChanged += other.objectsChanged;
   linesAdded += other.linesAdded;
   linesRemoved += other.linesRemoved;
+  objectsMoved += other.objectsMoved;
   return *this;
 }
 
@@ -49,6 +50,14 @@ void ChangeCounter::ChangedProperty(const PathStacks& stacks, const PropertyChan
     if (change.value2 != nullptr) ++counts_.linesAdded;
   }
   next_.ChangedProperty(stacks, change);
+}
+
+void ChangeCounter::ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
+  ++counts_.objectsMoved;
+  // The object's changes, if any follow, are its own: a receiver that served
+  // its heading here leaves none pending for Headings to tell it by.
+  objectCounted_ = false;
+  next_.ObjectMoved(stacks, from, to);
 }
 
 }  // namespace tarnwick

@@ -2,7 +2,8 @@
 // objects added and removed (an object one side lacks counts once, its own
 // objects not again), objects changed (present on both sides with a changed
 // property of their own), and lines added and removed (the one-sided lines of
-// multi-line values; a single-line value counts as one line).
+// multi-line values; a single-line value counts as one line), and objects
+// moved among their siblings.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@ struct ChangeCounts {
   std::int64_t objectsChanged = 0;
   std::int64_t linesAdded = 0;
   std::int64_t linesRemoved = 0;
+  std::int64_t objectsMoved = 0;  // present on both sides, elsewhere among their siblings
 
   ChangeCounts& operator+=(const ChangeCounts& other);
   bool operator==(const ChangeCounts&) const = default;
@@ -44,6 +46,7 @@ class ChangeCounter final : public CompareEvents {
     next_.EqualProperty(stacks, name, value);
   }
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
 
  private:
   CompareEvents& next_;

@@ -5,6 +5,7 @@
 // what is listed and when the headings of the enclosing objects are due.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -45,6 +46,15 @@ class CompareEvents {
   virtual void EqualProperty(const PathStacks& stacks, std::u16string_view name,
                              std::u16string_view value) = 0;
   virtual void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) = 0;
+  // The object at level stacks.depth, present on both sides, stands elsewhere
+  // among its sibling objects: from the `from`th of side 1 to the `to`th of
+  // side 2 (1-based, among the siblings that are objects). Reported as the
+  // object is entered, before its properties, for the fewest objects whose
+  // moving explains the new order. A move alone is no difference: a style
+  // that shows it serves the pending headings itself; the others ignore it.
+  virtual void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
+    (void)stacks, (void)from, (void)to;
+  }
 };
 
 }  // namespace tarnwick

@@ -11,6 +11,84 @@ namespace {
 // Below this many keys a scan beats hashing; most objects have few children.
 constexpr std::size_t kLinearLimit = 16;
 
+// The objects of one node pair that moved among their siblings: the fewest
+// whose moving turns side 1's order into side 2's, that is those off a
+// longest run of both-sided objects whose side 2 positions rise in side 1's
+// order.
+class SiblingMoves {
+ public:
+  struct Move {
+    std::size_t from = 0;  // 1-based among side 1's sibling objects
+    std::size_t to = 0;    // among side 2's
+  };
+
+  void Find(const MergeKey& objects) {
+    moves_.clear();
+    // Entries come in side 1's order; two versions of one report mostly keep
+    // it, which one pass tells.
+    std::size_t last = 0;
+    bool rising = true;
+    for (std::size_t i = 0; i < objects.Count() && rising; ++i) {
+      const MergeKey::Entry& entry = objects[i];
+      if (entry.position1 == 0 || entry.position2 == 0) continue;
+      rising = entry.position2 > last;
+      last = entry.position2;
+    }
+    if (!rising) FindMoves(objects);
+  }
+
+  // The move of entry `index`, or null when it stayed.
+  const Move* Of(std::size_t index) const {
+    if (moves_.empty()) return nullptr;
+    return moves_[index].from != 0 ? &moves_[index] : nullptr;
+  }
+
+ private:
+  void FindMoves(const MergeKey& objects) {
+    const std::size_t count = objects.Count();
+    moves_.assign(count, Move{});
+    // Patience sorting over the both-sided entries' side 2 positions.
+    std::vector<std::size_t> both, tails, before(count, count);
+    for (std::size_t i = 0; i < count; ++i) {
+      const MergeKey::Entry& entry = objects[i];
+      if (entry.position1 == 0 || entry.position2 == 0) continue;
+      both.push_back(i);
+      const auto at = std::lower_bound(tails.begin(), tails.end(), entry.position2,
+                                       [&](std::size_t tail, std::size_t position) {
+                                         return objects[tail].position2 < position;
+                                       });
+      if (at != tails.begin()) before[i] = *(at - 1);
+      if (at == tails.end()) {
+        tails.push_back(i);
+      } else {
+        *at = i;
+      }
+    }
+    std::vector<bool> stays(count, false);
+    for (std::size_t i = tails.empty() ? count : tails.back(); i != count; i = before[i]) {
+      stays[i] = true;
+    }
+    // Ranks among the sibling objects of each side.
+    std::vector<std::size_t> rank2(count, 0), bySide2;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (objects[i].position2 != 0) bySide2.push_back(i);
+    }
+    std::sort(bySide2.begin(), bySide2.end(), [&](std::size_t a, std::size_t b) {
+      return objects[a].position2 < objects[b].position2;
+    });
+    for (std::size_t r = 0; r < bySide2.size(); ++r) rank2[bySide2[r]] = r + 1;
+    std::size_t rank1 = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (objects[i].position1 != 0) ++rank1;
+      if (objects[i].position1 != 0 && objects[i].position2 != 0 && !stays[i]) {
+        moves_[i] = Move{rank1, rank2[i]};
+      }
+    }
+  }
+
+  std::vector<Move> moves_;  // by entry; empty when nothing moved
+};
+
 // The comparison as an explicit stack of frames, one per open node pair, so
 // that nesting depth costs heap, not call stack.
 class PairWalk {
@@ -34,6 +112,7 @@ class PairWalk {
     const Collection* children2 = nullptr;
     MergeKey objects;
     std::size_t next = 0;
+    SiblingMoves moves;  // of `objects`
   };
 
   // Reports the frame's next object pair and opens it; false when none is left.
@@ -54,6 +133,9 @@ class PairWalk {
     } else if (!diffOnly_) {
       events_.Headings(stacks_);
     }
+    if (const SiblingMoves::Move* move = frame.moves.Of(frame.next - 1)) {
+      events_.ObjectMoved(stacks_, move->from, move->to);
+    }
     Enter(child1, child2);  // may move the frames: `frame` and `entry` are dead here
     return true;
   }
@@ -69,6 +151,7 @@ class PairWalk {
     properties_.Clear();
     MergeChildren(frame.children1, MergeKey::kSide1, frame.objects);
     MergeChildren(frame.children2, MergeKey::kSide2, frame.objects);
+    frame.moves.Find(frame.objects);
 
     for (const MergeKey::Entry& entry : properties_) {
       const std::u16string_view* value1 =

@@ -207,6 +207,16 @@ void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const Property
   Spill();
 }
 
+void ReviewComparePage::ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
+  Headings(stacks);
+  CloseEqualGroup();
+  main_ += u"<div class=p";
+  AppendChangeAnchor(main_);
+  main_ += u"><b>並び順</b><mark class=\"v\">" + Number(from) + u"番目 → " + Number(to) +
+           u"番目</mark></div>\n";
+  Spill();
+}
+
 void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool numbered) {
   const std::size_t n = lines.size();
   // Which records show: changes, soft lines, and the context around changes.
@@ -313,6 +323,7 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
   AppendCount(header, u"オブジェクト: 追加", counts.objectsAdded);
   AppendCount(header, u"・削除", counts.objectsRemoved);
   AppendCount(header, u"・変更", counts.objectsChanged);
+  if (counts.objectsMoved > 0) AppendCount(header, u"・移動", counts.objectsMoved);
   AppendCount(header, u"　行: 追加", counts.linesAdded);
   AppendCount(header, u"・削除", counts.linesRemoved);
   AppendCount(header, u"　変更箇所", static_cast<long long>(changes_));
@@ -335,7 +346,11 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
   document.folds = folds_.Packed();
   page.Write(ReviewPageHead(document));
   page.Write(outline_);
-  if (!differs) page.Write(u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n");
+  if (!differs && counts.objectsMoved > 0) {
+    page.Write(u"<p class=\"same\">内容の差異はありません。並び順だけが違います。</p>\n");
+  } else if (!differs) {
+    page.Write(u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n");
+  }
   if (spooled_) spooled_->Place();
   page.Write(main_);
   page.Write(ReviewPageTail(document));

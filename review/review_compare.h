@@ -39,6 +39,8 @@ class ReviewComparePage final : public CompareEvents {
   void EqualProperty(const PathStacks& stacks, std::u16string_view name,
                      std::u16string_view value) override;
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  // Heads the object and says where it went, as one numbered change.
+  void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
 
   // Writes the changes ahead into a spool of `page` as they come, so that
   // they never gather whole in memory; WritePage must then go to `page`.

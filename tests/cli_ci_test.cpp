@@ -86,6 +86,31 @@ class CliForCi : public ::testing::Test {
   std::u16string root;
 };
 
+TEST_F(CliForCi, TheJsonCountsObjectsThatMovedAmongTheirSiblings) {
+  const auto blocks = [](std::u16string_view first, std::u16string_view second) {
+    std::u16string text = u"* 名前 M\r\n  ブロック\r\n";
+    for (const std::u16string_view block : {first, second}) {
+      text.append(u"  * 名前 ").append(block).append(u"\r\n    問合せ可能 はい\r\n");
+    }
+    return text;
+  };
+  scratch.WriteText(u"m1", u"m.txt", blocks(u"B1", u"B2"));
+  scratch.WriteText(u"m2", u"m.txt", blocks(u"B2", u"B1"));
+  const CliResult result =
+      RunIn(root, {u"diff", u"--set", u"MODE=FILE", u"--set", u"SRC_PATH1=m1", u"--set",
+                   u"SRC_FILE1=m.txt", u"--set", u"SRC_PATH2=m2", u"--set", u"SRC_FILE2=m.txt",
+                   u"--set", u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=m", u"--json", u"m.json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string json = ScratchFolder::Read(root + u"m.json");
+  // The outline lists the blocks in their order, so the pair differs; the
+  // blocks themselves are one move, no change.
+  EXPECT_NE(json.find("\"status\":\"different\""), std::string::npos) << json;
+  EXPECT_NE(
+      json.find("\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0,\"objectsMoved\":1"),
+      std::string::npos)
+      << json;
+}
+
 TEST_F(CliForCi, ExitCodeThreeSaysAFinishedRunFoundSomething) {
   EXPECT_EQ(Diff({}).status, 0) << "without --exit-code a difference is no failure";
   EXPECT_EQ(Diff({u"--exit-code"}).status, 3);
@@ -185,36 +210,37 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
     return text;
   };
   const std::string out = jsonPath(u"out/");
-  EXPECT_EQ(json,
-            "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
-            "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
-                out +
-                "index.html\","
-                "\"messages\":[\"終了しました。\"],\"pairs\":["
-                "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
-                "\"path1\":\"" +
-                jsonPath(u"v1/a.txt") + "\",\"path2\":\"" + jsonPath(u"v2/a.txt") +
-                "\","
-                "\"page\":\"" +
-                out +
-                "A.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
-                "\"objectsChanged\":1,\"linesAdded\":1,\"linesRemoved\":1}},"
-                "{\"name\":\"NEW.TXT\",\"status\":\"only2\",\"statusText\":\"フォルダ２のみ存在\","
-                "\"path1\":null,\"path2\":\"" +
-                jsonPath(u"v2/new.txt") +
-                "\","
-                "\"page\":\"" +
-                out +
-                "NEW.html\",\"counts\":{\"objectsAdded\":1,\"objectsRemoved\":0,"
-                "\"objectsChanged\":0,\"linesAdded\":2,\"linesRemoved\":0}},"
-                "{\"name\":\"SAME.TXT\",\"status\":\"same\",\"statusText\":\"一致\","
-                "\"path1\":\"" +
-                jsonPath(u"v1/same.txt") + "\",\"path2\":\"" + jsonPath(u"v2/same.txt") +
-                "\","
-                "\"page\":\"" +
-                out +
-                "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
-                "\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0}}]}\n");
+  EXPECT_EQ(
+      json,
+      "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
+      "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
+          out +
+          "index.html\","
+          "\"messages\":[\"終了しました。\"],\"pairs\":["
+          "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
+          "\"path1\":\"" +
+          jsonPath(u"v1/a.txt") + "\",\"path2\":\"" + jsonPath(u"v2/a.txt") +
+          "\","
+          "\"page\":\"" +
+          out +
+          "A.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
+          "\"objectsChanged\":1,\"linesAdded\":1,\"linesRemoved\":1,\"objectsMoved\":0}},"
+          "{\"name\":\"NEW.TXT\",\"status\":\"only2\",\"statusText\":\"フォルダ２のみ存在\","
+          "\"path1\":null,\"path2\":\"" +
+          jsonPath(u"v2/new.txt") +
+          "\","
+          "\"page\":\"" +
+          out +
+          "NEW.html\",\"counts\":{\"objectsAdded\":1,\"objectsRemoved\":0,"
+          "\"objectsChanged\":0,\"linesAdded\":2,\"linesRemoved\":0,\"objectsMoved\":0}},"
+          "{\"name\":\"SAME.TXT\",\"status\":\"same\",\"statusText\":\"一致\","
+          "\"path1\":\"" +
+          jsonPath(u"v1/same.txt") + "\",\"path2\":\"" + jsonPath(u"v2/same.txt") +
+          "\","
+          "\"page\":\"" +
+          out +
+          "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
+          "\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0,\"objectsMoved\":0}}]}\n");
 }
 
 TEST_F(CliForCi, JsonOfASearchAndOfARejectedRun) {

@@ -105,42 +105,6 @@ TEST(PageFile, AFolderMadeReadOnlyBeforeCommitNamesTheTemporaryFileLeft) {
       << description;
 }
 
-TEST(PageFile, StaleTemporaryFilesOfTheGivenPagesGoAndLivingOnesStay) {
-  ScratchFolder scratch;
-  const std::u16string folder = scratch.Folder();
-  const auto old = [&](const char16_t* name) {
-    const std::u16string path = scratch.Write(u"", name, "left");
-    const fs::path native = NativePath(path);
-    fs::last_write_time(native, fs::last_write_time(native) - std::chrono::minutes(5));
-    return path;
-  };
-  old(u".index.html.0123abcd.tmp");      // a killed run's summary
-  old(u".FORM1.html.89abcdef.tmp");      // and one of its pages
-  old(u".OTHER.html.0123abcd.tmp");      // another page's: not this run's
-  old(u".index.html.0123abcd.tmp.bak");  // not the pattern
-  old(u".index.html.0123ABCD.tmp");      // not the pattern
-  old(u"index.html.0123abcd.tmp");       // not hidden
-  // A living writer's file, however old, is held.
-  FileReplacement living(folder + u"FORM2.html");
-  std::vector<std::string> before = ScratchFolder::Names(folder);
-  std::string livingName;
-  for (const std::string& name : before) {
-    if (name.starts_with(".FORM2.html.")) livingName = name;
-  }
-  ASSERT_FALSE(livingName.empty());
-  const fs::path livingPath = NativePath(folder) / livingName;
-  fs::last_write_time(livingPath, fs::last_write_time(livingPath) - std::chrono::minutes(5));
-
-  RemoveStaleReplacements({folder + u"index.html", folder + u"FORM1.html", folder + u"FORM2.html"});
-  std::vector<std::string> expected = {".OTHER.html.0123abcd.tmp", ".index.html.0123ABCD.tmp",
-                                       ".index.html.0123abcd.tmp.bak", "index.html.0123abcd.tmp",
-                                       livingName};
-  std::sort(expected.begin(), expected.end());
-  std::vector<std::string> after = ScratchFolder::Names(folder);
-  std::sort(after.begin(), after.end());
-  EXPECT_EQ(after, expected);
-}
-
 TEST(PageFile, ALinkInThePagesPlaceIsReplacedAndItsTargetUntouched) {
   ScratchFolder scratch;
   const std::u16string target = scratch.Write(u"elsewhere", u"precious.txt", "precious");

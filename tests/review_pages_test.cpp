@@ -101,6 +101,36 @@ TEST(ReviewComparePage, AnObjectOneSideLacksIsOneChangeWithItsContentUnderIt) {
   EXPECT_EQ(r.counts.objectsAdded, 1);
 }
 
+TEST(ReviewComparePage, AMovedObjectIsOneChangeSayingWhereItWent) {
+  const clsItem side1 =
+      Obj(u"", {Obj(u"トリガー", {Obj(u"T1", {Prop(u"P", u"1")}), Obj(u"T2", {Prop(u"P", u"1")}),
+                                  Obj(u"T3", {Prop(u"P", u"1")})})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"トリガー", {Obj(u"T2", {Prop(u"P", u"1")}), Obj(u"T3", {Prop(u"P", u"1")}),
+                                  Obj(u"T1", {Prop(u"P", u"2")})})});
+  const Rendered r = Render(side1, side2, true);
+  EXPECT_EQ(Main(r.page),
+            "<main>\n<h2>トリガー</h2>\n<h3 id=o1>T1</h3>\n"
+            "<div class=p id=c1><b>並び順</b><mark class=\"v\">1番目 → 3番目</mark></div>\n"
+            "<div class=p id=c2><b>P</b><del class=\"v\">1</del> → <ins class=\"v\">2</ins>"
+            "</div>\n");
+  EXPECT_EQ(r.counts.objectsMoved, 1);
+  EXPECT_EQ(r.counts.objectsChanged, 1);
+  EXPECT_NE(r.page.find("・変更 <b>1</b>・移動 <b>1</b>"), std::string::npos);
+
+  // Moved and otherwise equal: no difference, and the page says what differs.
+  const clsItem moved =
+      Obj(u"", {Obj(u"トリガー", {Obj(u"T2", {Prop(u"P", u"1")}), Obj(u"T3", {Prop(u"P", u"1")}),
+                                  Obj(u"T1", {Prop(u"P", u"1")})})});
+  const Rendered only = Render(side1, moved, true);
+  EXPECT_NE(
+      Main(only.page).find("<p class=\"same\">内容の差異はありません。並び順だけが違います。"),
+      std::string::npos);
+  EXPECT_EQ(only.changes, 1u);
+  // Nothing moved: no such count.
+  EXPECT_EQ(Render(side1, side1, true).page.find("・移動"), std::string::npos);
+}
+
 TEST(ReviewComparePage, ListingsFoldUnchangedLinesBeyondTheContext) {
   std::u16string text1, text2;
   for (int k = 1; k <= 12; ++k) {

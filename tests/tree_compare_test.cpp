@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "diff/change_counts.h"
 #include "tests/classic_tables.h"
 #include "tests/table_text.h"
 
@@ -417,6 +418,78 @@ TEST(CompareNodes, ChildrenMatchByKeyAndRowsFollowSideOnesOrder) {
   const Comparison same = Compare(node1, shuffled, true);
   EXPECT_EQ(same.rows, "\n");
   EXPECT_FALSE(same.diffFound);
+}
+
+// Records the moves, each with the path of the object that moved.
+class MoveRecorder final : public CompareEvents {
+ public:
+  void Title(std::u16string_view, int) override {}
+  void OutlineEqual(std::u16string_view) override {}
+  void OutlineChanged(std::span<const LineRecord>) override {}
+  void Headings(PathStacks&) override {}
+  void EqualProperty(const PathStacks&, std::u16string_view, std::u16string_view) override {}
+  void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override {
+    changed.push_back(stacks.pathKeys[static_cast<std::size_t>(stacks.depth)] + u"." +
+                      std::u16string(change.name));
+  }
+  void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override {
+    std::u16string path;
+    for (std::int32_t level = 1; level <= stacks.depth; ++level) {
+      path += (level > 1 ? u"/" : u"") + stacks.pathKeys[static_cast<std::size_t>(level)];
+    }
+    moves.push_back(path + u" " + std::u16string(1, u'0' + static_cast<char16_t>(from)) + u"→" +
+                    std::u16string(1, u'0' + static_cast<char16_t>(to)));
+  }
+  std::vector<std::u16string> moves, changed;
+};
+
+std::vector<std::u16string> MovesOf(const clsItem& node1, const clsItem& node2,
+                                    bool diffOnly = true) {
+  PathStacks stacks;
+  MoveRecorder recorder;
+  CompareNodes(node1, node2, stacks, recorder, diffOnly, {});
+  return recorder.moves;
+}
+
+TEST(CompareNodes, TheFewestObjectsExplainingTheNewOrderAreMoved) {
+  const auto form = [](std::initializer_list<const char16_t*> keys) {
+    std::vector<clsItem> children;
+    children.push_back(Prop(u"p", u"1"));
+    for (const char16_t* key : keys) children.push_back(Obj(key, {Prop(u"q", u"1")}));
+    clsItem form = Obj(u"F", {});
+    for (clsItem& child : children) form.Children().Add(std::move(child));
+    return Obj(u"", {std::move(form)});
+  };
+  // The same order, properties moved or objects added in between: no move.
+  EXPECT_TRUE(MovesOf(form({u"A", u"B", u"C"}), form({u"A", u"X", u"B", u"C"})).empty());
+  // One object taken from the front to the end is the one move, not three.
+  EXPECT_EQ(MovesOf(form({u"A", u"B", u"C", u"D"}), form({u"B", u"C", u"D", u"A"})),
+            (std::vector<std::u16string>{u"F/A 1→4"}));
+  // Ranks count the sibling objects of each side, one-sided ones too.
+  EXPECT_EQ(MovesOf(form({u"A", u"B", u"C"}), form({u"N", u"C", u"A", u"B"})),
+            (std::vector<std::u16string>{u"F/C 3→2"}));
+  // Reported whether or not everything is listed, and inside too.
+  const clsItem nested1 = Obj(u"", {Obj(u"F", {Obj(u"B", {Obj(u"I", {}), Obj(u"J", {})})})});
+  const clsItem nested2 = Obj(u"", {Obj(u"F", {Obj(u"B", {Obj(u"J", {}), Obj(u"I", {})})})});
+  EXPECT_EQ(MovesOf(nested1, nested2, false), (std::vector<std::u16string>{u"F/B/I 1→2"}));
+  // A move is no difference.
+  PathStacks stacks;
+  MoveRecorder recorder;
+  EXPECT_FALSE(CompareNodes(nested1, nested2, stacks, recorder, true, {}));
+}
+
+TEST(ChangeCounter, CountsMovesAndAMovedObjectsOwnChangesOnce) {
+  const clsItem node1 =
+      Obj(u"", {Obj(u"F", {Obj(u"A", {Prop(u"q", u"1")}), Obj(u"B", {Prop(u"q", u"1")})})});
+  const clsItem node2 =
+      Obj(u"", {Obj(u"F", {Obj(u"B", {Prop(u"q", u"2")}), Obj(u"A", {Prop(u"q", u"2")})})});
+  PathStacks stacks;
+  MoveRecorder recorder;
+  ChangeCounter counter(recorder);
+  CompareNodes(node1, node2, stacks, counter, true, {});
+  EXPECT_EQ(counter.Counts().objectsMoved, 1);
+  EXPECT_EQ(counter.Counts().objectsChanged, 2);
+  EXPECT_EQ(recorder.changed, (std::vector<std::u16string>{u"A.q", u"B.q"}));
 }
 
 TEST(CompareNodes, KeysDifferingInCaseOrKindAreSeparateEntries) {
