@@ -150,7 +150,7 @@ TEST(PageFile, StaleTemporaryFilesOfTheGivenPagesGoAndLivingOnesStay) {
   old(u".FORM1.html.89abcdef.tmp");      // and one of its pages
   old(u".OTHER.html.0123abcd.tmp");      // another page's: not this run's
   old(u".index.html.0123abcd.tmp.bak");  // not the pattern
-  old(u".index.html.0123ABCD.tmp");      // not the pattern
+  old(u".index.html.0123abcg.tmp");      // not the pattern
   old(u"index.html.0123abcd.tmp");       // not hidden
   // A living writer's file, however old, is held.
   FileReplacement living(folder + u"FORM2.html");
@@ -161,10 +161,13 @@ TEST(PageFile, StaleTemporaryFilesOfTheGivenPagesGoAndLivingOnesStay) {
   }
   ASSERT_FALSE(livingName.empty());
   const fs::path livingPath = NativePath(folder) / livingName;
-  fs::last_write_time(livingPath, fs::last_write_time(livingPath) - std::chrono::minutes(5));
+  // Where the writer holds it unshared (Windows), it cannot even be aged.
+  std::error_code unshared;
+  fs::last_write_time(livingPath, fs::last_write_time(livingPath) - std::chrono::minutes(5),
+                      unshared);
 
   RemoveStaleReplacements({folder + u"index.html", folder + u"FORM1.html", folder + u"FORM2.html"});
-  std::vector<std::string> expected = {".OTHER.html.0123abcd.tmp", ".index.html.0123ABCD.tmp",
+  std::vector<std::string> expected = {".OTHER.html.0123abcd.tmp", ".index.html.0123abcg.tmp",
                                        ".index.html.0123abcd.tmp.bak", "index.html.0123abcd.tmp",
                                        livingName};
   std::sort(expected.begin(), expected.end());
