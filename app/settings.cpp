@@ -13,6 +13,7 @@
 #include "text/blanks.h"
 #include "text/cp932.h"
 #include "text/upper_case.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 
@@ -29,6 +30,9 @@ struct KeyField {
 };
 
 using K = ValueKind;
+
+// Marks a settings file written in UTF-8.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 using S = Settings;
 
 // Every key in the order the file is written.
@@ -196,6 +200,27 @@ bool ApplyIniText(std::u16string_view text, Settings& settings) {
   return false;
 }
 
+IniDecoding DecodeIniBytes(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) {
+    bytes.remove_prefix(kUtf8Bom.size());
+    IniDecoding decoding{FromUtf8(bytes)};
+    // UTF-8 has one spelling for each text: what does not come back was no UTF-8.
+    decoding.lossless = ToUtf8(decoding.text) == bytes;
+    return decoding;
+  }
+  IniDecoding decoding{DecodeCp932(bytes)};
+  // Code page 932 holds no U+FFFD: each one stands for bytes it has no character for.
+  decoding.lossless = decoding.text.find(u'\uFFFD') == std::u16string::npos;
+  return decoding;
+}
+
+std::string EncodeIniBytes(std::u16string_view text) {
+  for (const char16_t c : text) {
+    if (!Cp932Holds(c)) return std::string(kUtf8Bom) + ToUtf8(text);
+  }
+  return EncodeCp932(text);
+}
+
 std::u16string ReadIniText(std::u16string_view iniPath) {
   return ReadIniText(FilePathOf(iniPath));
 }
@@ -203,18 +228,36 @@ std::u16string ReadIniText(std::u16string_view iniPath) {
 std::u16string ReadIniText(const FilePath& iniPath) {
   RawBuffer<char> bytes;
   ReadFileBytes(iniPath, bytes, kMaxIniBytes);
-  return DecodeCp932(bytes.View());
+  return DecodeIniBytes(bytes.View()).text;
+}
+
+IniReading ReadIniFile(std::u16string_view iniPath, Settings& settings) {
+  IniReading reading;
+  const FilePath path = FilePathOf(iniPath);
+  RawBuffer<char> bytes;
+  try {
+    ReadFileBytes(path, bytes, kMaxIniBytes);
+  } catch (const std::exception& e) {
+    // A missing file is a first start; anything else there is someone's file.
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path.native, error);
+    if (status.type() != std::filesystem::file_type::not_found) {
+      reading.keepReason = ErrorDescription(e);
+    }
+    return reading;
+  }
+  const IniDecoding decoding = DecodeIniBytes(bytes.View());
+  if (!decoding.lossless) {
+    reading.keepReason = bytes.View().starts_with(kUtf8Bom)
+                             ? u"UTF-8として読めないバイトが含まれています。"
+                             : u"コードページ932の文字として読めないバイトが含まれています。";
+  }
+  reading.freshInstallation = ApplyIniText(decoding.text, settings);
+  return reading;
 }
 
 bool ReadIni(std::u16string_view iniPath, Settings& settings) {
-  std::u16string text;
-  try {
-    text = ReadIniText(iniPath);
-  } catch (const std::exception&) {
-    // A missing or unreadable settings file is no error: the record stays.
-    return false;
-  }
-  return ApplyIniText(text, settings);
+  return ReadIniFile(iniPath, settings).freshInstallation;
 }
 
 std::u16string IniText(const Settings& settings) {
@@ -237,10 +280,20 @@ std::u16string IniText(const Settings& settings) {
   return text;
 }
 
+std::string IniFileBytes(const Settings& settings) {
+  std::string bytes = EncodeIniBytes(IniText(settings));
+  if (bytes.size() > kMaxIniBytes) {
+    throw Error(kGeneralErrorNumber, u"設定値が長すぎます。設定ファイルは" +
+                                         FromUtf8(std::to_string(kMaxIniBytes)) +
+                                         u"バイトまでです。");
+  }
+  return bytes;
+}
+
 bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& window) {
   try {
-    // IniText refuses a value with a line break before the file is touched.
-    WriteFileBytes(iniPath, EncodeCp932(IniText(settings)));
+    // IniFileBytes refuses what it cannot write before the file is touched.
+    WriteFileBytes(iniPath, IniFileBytes(settings));
   } catch (const std::exception& e) {
     window.ShowMessage({MessageId::SettingsWriteFailed, {ErrorDescription(e)}},
                        MessageIcon::Critical);
@@ -260,12 +313,12 @@ std::u16string WriteIniHome(const SettingsHome& home, const Settings& settings, 
   }
   std::string bytes;
   try {
-    bytes = EncodeCp932(IniText(settings));
+    bytes = IniFileBytes(settings);
     WriteFileBytes(home.besideExecutable, bytes);
     return home.besideExecutable;
   } catch (const std::exception& beside) {
     const Message failed{MessageId::SettingsWriteFailed, {ErrorDescription(beside)}};
-    // A value with a line break is refused wherever it would go.
+    // Settings that cannot be written are refused wherever they would go.
     if (home.userCopy.empty() || bytes.empty()) {
       window.ShowMessage(failed, MessageIcon::Critical);
       return {};

@@ -2,6 +2,9 @@
 // CR LF). Reading never reports an error; writing reports its own failure
 // through WindowOps. "#" starts a comment only at the start of a line or after
 // a blank or a tab, so values such as C:\A#B\ survive a write and a read.
+// Nothing typed is lost on the way: a file whose values code page 932 cannot
+// all hold is written as UTF-8 after a byte-order mark, which the reader
+// recognises; every other file is written in code page 932 as it always was.
 #pragma once
 
 #include <cstddef>
@@ -68,10 +71,37 @@ std::u16string SetIniPath(std::u16string_view exeFolder, std::u16string_view fil
 // settings file and is not read.
 inline constexpr std::size_t kMaxIniBytes = 1024 * 1024;
 
+// The text of a settings file's bytes: UTF-8 after a byte-order mark, else
+// code page 932. `lossless` is false when some bytes are no text of that
+// encoding (they became U+FFFD), so writing the text back would lose them.
+struct IniDecoding {
+  std::u16string text;
+  bool lossless = true;
+};
+IniDecoding DecodeIniBytes(std::string_view bytes);
+
+// The bytes of a settings file's text: code page 932 when it holds every
+// character, else a UTF-8 byte-order mark and UTF-8.
+std::string EncodeIniBytes(std::u16string_view text);
+
 // The decoded text of the settings file. Throws tarnwick::Error when it
 // cannot be read: missing, not a regular file, larger than kMaxIniBytes.
 std::u16string ReadIniText(std::u16string_view iniPath);
 std::u16string ReadIniText(const FilePath& iniPath);
+
+// What reading the settings file found.
+struct IniReading {
+  bool freshInstallation = false;  // first line "INITIAL"
+  // Why the file must be left as it is, empty when it may be written back:
+  // it exists but could not be read (too large, not a regular file, not
+  // readable), or it holds bytes that are no text, which a write would lose.
+  std::u16string keepReason;
+};
+
+// Fills `settings` from the file, as ReadIni does, and says whether writing
+// the settings back would replace a file that was not read whole. A missing
+// file may be written.
+IniReading ReadIniFile(std::u16string_view iniPath, Settings& settings);
 
 // Fills `settings` from the file; returns true for a fresh installation
 // (first line "INITIAL"). A file that cannot be read leaves `settings` as is.
@@ -97,6 +127,11 @@ bool ApplyIniLine(std::u16string_view line, Settings& settings);
 // default. Throws tarnwick::Error naming the key when a value holds a CR or an
 // LF, which would otherwise become a line of its own.
 std::u16string IniText(const Settings& settings);
+
+// The file's bytes as WriteIni writes them (EncodeIniBytes of IniText).
+// Throws tarnwick::Error as IniText does, and for bytes beyond kMaxIniBytes,
+// which the reader would refuse on the next start.
+std::string IniFileBytes(const Settings& settings);
 
 // Writes the file; on failure shows "iniファイルの書き込み中にエラーが発生しました。"
 // with the description, critical icon, and returns false. A value with a line

@@ -285,6 +285,121 @@ TEST_F(SettingsFile, IsReadAsCodePage932) {
   EXPECT_EQ(settings.MODE, CompareMode::File);
 }
 
+// The bytes of the base defaults with TAB_PAGE 2 and this SRC_PATH1.
+std::string BaseFileWith(std::string_view srcPath1) {
+  return "OUTPUT_PATH=\r\nOUTPUT_FILE=\r\nOUTPUT_AUTOOPEN=False\r\nDIFF_ONLY=False\r\n"
+         "MODE=FOLDER\r\nSRC_PATH1=" +
+         std::string(srcPath1) +
+         "\r\nSRC_FILE1=\r\nSRC_PATH2=\r\nSRC_FILE2=\r\nFOUND_ONLY=False\r\n"
+         "NO_CASE=False\r\nCOND_AND=True\r\nSRC_PATH=\r\nSRC_FILE=\r\n"
+         "SEARCH_STRING1=\r\nSEARCH_STRING1_COND=CONTAIN\r\nSEARCH_STRING2=\r\n"
+         "SEARCH_STRING2_COND=CONTAIN\r\nSEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
+         "DIFF_OBJ_ONLY=False\r\nTAB_PAGE=DIFFOBJ\r\n";
+}
+
+TEST_F(SettingsFile, ValuesCodePage932CannotHoldAreWrittenAsUtf8AfterAByteOrderMark) {
+  Settings settings = BaseDefaults();
+  settings.TAB_PAGE = 2;
+  settings.SRC_PATH1 = u"/srv/旧①/";  // code page 932 holds it: the classic file
+  ASSERT_TRUE(WriteIni(iniPath_, settings, window_));
+  EXPECT_EQ(ReadFileBytes(iniPath_), BaseFileWith("/srv/\x8B\x8C\x87\x40/"));
+
+  settings.SRC_PATH1 = u"/srv/café-ü-Ω-①/";
+  ASSERT_TRUE(WriteIni(iniPath_, settings, window_));
+  EXPECT_EQ(ReadFileBytes(iniPath_), "\xEF\xBB\xBF" + BaseFileWith("/srv/café-ü-Ω-①/"));
+  Settings read;
+  ReadIni(iniPath_, read);
+  EXPECT_EQ(read, settings);
+
+  // A character beyond U+FFFF and a value longer than a text box's default
+  // limit come back whole.
+  settings.SEARCH_STRING1 = std::u16string(70000, u'x') + u"\U0001F600";
+  ASSERT_TRUE(WriteIni(iniPath_, settings, window_));
+  ReadIni(iniPath_, read);
+  EXPECT_EQ(read, settings);
+  EXPECT_TRUE(window_.messages.empty());
+}
+
+TEST_F(SettingsFile, AByteOrderMarkIsReadAsUtf8FromTheFirstKeyOn) {
+  WriteFileBytes(iniPath_, "\xEF\xBB\xBFOUTPUT_PATH=/out/Ω/\r\nMODE=file\r\n");
+  Settings settings;
+  EXPECT_FALSE(ReadIni(iniPath_, settings));
+  EXPECT_EQ(settings.OUTPUT_PATH, u"/out/Ω/");
+  EXPECT_EQ(settings.MODE, CompareMode::File);
+  EXPECT_EQ(ReadIniText(iniPath_), u"OUTPUT_PATH=/out/Ω/\r\nMODE=file\r\n");
+
+  WriteFileBytes(iniPath_, "\xEF\xBB\xBFINITIAL\r\n");
+  EXPECT_TRUE(ReadIni(iniPath_, settings));
+}
+
+TEST_F(SettingsFile, SettingsTheReaderWouldRefuseAreNotWritten) {
+  WriteFileBytes(iniPath_, "OUTPUT_PATH=/out/\r\n");
+  Settings settings = BaseDefaults();
+  settings.SEARCH_STRING1 = std::u16string(kMaxIniBytes, u'x');
+  EXPECT_FALSE(WriteIni(iniPath_, settings, window_));
+  ASSERT_EQ(window_.messages.size(), 1u);
+  EXPECT_EQ(window_.messages[0].text,
+            u"iniファイルの書き込み中にエラーが発生しました。\r\n"
+            u"設定値が長すぎます。設定ファイルは1048576バイトまでです。");
+  EXPECT_EQ(ReadFileBytes(iniPath_), "OUTPUT_PATH=/out/\r\n");
+
+  settings.SEARCH_STRING1.resize(kMaxIniBytes - IniText(BaseDefaults()).size());
+  ASSERT_TRUE(WriteIni(iniPath_, settings, window_));  // exactly the most the reader takes
+  Settings read;
+  ReadIni(iniPath_, read);
+  EXPECT_EQ(read, settings);
+}
+
+TEST(SettingsBytes, TellTextFromBytesThatAreNoText) {
+  const IniDecoding cp932 = DecodeIniBytes("SRC_PATH=\x8B\x8C\x87\x90\r\n");
+  EXPECT_EQ(cp932.text, u"SRC_PATH=旧≒\r\n");
+  // 0x8790 is written back as 0x81E0, the same character: nothing is lost.
+  EXPECT_TRUE(cp932.lossless);
+  for (const std::string_view noText :
+       {"SRC_PATH=\x81 /\r\n", "SRC_PATH=\x85\x40", "SRC_PATH=/a/\x81",
+        "\xEF\xBB\xBFSRC_PATH=\xC3(", "\xEF\xBB\xBFSRC_PATH=\xED\xA0\x80"}) {
+    EXPECT_FALSE(DecodeIniBytes(noText).lossless) << noText;
+  }
+  EXPECT_TRUE(DecodeIniBytes("\xEF\xBB\xBFSRC_PATH=\xEF\xBF\xBD").lossless);  // U+FFFD itself
+
+  EXPECT_EQ(EncodeIniBytes(u"A=ｶﾅ\r\n"), "A=\xB6\xC5\r\n");
+  EXPECT_EQ(EncodeIniBytes(u"A=ｶﾅ\u00A0\r\n"),
+            "\xEF\xBB\xBF"
+            "A=\xEF\xBD\xB6\xEF\xBE\x85\xC2\xA0\r\n");
+}
+
+TEST_F(SettingsFile, AFileThatWasNotReadWholeIsToBeKept) {
+  Settings settings;
+  EXPECT_EQ(ReadIniFile(iniPath_, settings).keepReason, u"");  // none yet: a first start
+  EXPECT_EQ(settings, Settings());
+
+  WriteFileBytes(iniPath_, "INITIAL\r\n");
+  const IniReading fresh = ReadIniFile(iniPath_, settings);
+  EXPECT_TRUE(fresh.freshInstallation);
+  EXPECT_EQ(fresh.keepReason, u"");
+
+  WriteFileBytes(iniPath_, "SRC_PATH=/a/\x81 /\r\nMODE=FILE\r\n");
+  Settings noText;
+  const IniReading partly = ReadIniFile(iniPath_, noText);
+  EXPECT_EQ(partly.keepReason, u"コードページ932の文字として読めないバイトが含まれています。");
+  EXPECT_EQ(noText.SRC_PATH, u"/a/\uFFFD /");  // read as far as it goes, for this session
+  EXPECT_EQ(noText.MODE, CompareMode::File);
+
+  WriteFileBytes(iniPath_, "\xEF\xBB\xBFSRC_PATH=\xFF\r\n");
+  EXPECT_EQ(ReadIniFile(iniPath_, noText).keepReason,
+            u"UTF-8として読めないバイトが含まれています。");
+
+  WriteFileBytes(iniPath_, "MODE=FILE\r\n" + std::string(kMaxIniBytes, '#'));
+  Settings tooLarge;
+  EXPECT_NE(ReadIniFile(iniPath_, tooLarge).keepReason, u"");
+  EXPECT_EQ(tooLarge, Settings());
+
+  std::filesystem::remove(NativePath(iniPath_));
+  std::filesystem::create_directory(NativePath(iniPath_));
+  EXPECT_NE(ReadIniFile(iniPath_, tooLarge).keepReason, u"");
+  EXPECT_EQ(tooLarge, Settings());
+}
+
 TEST_F(SettingsFile, AValueWithALineBreakIsRefusedAndTheFileKeepsItsLines) {
   WriteFileBytes(iniPath_, "OUTPUT_PATH=/out/\r\n");
   for (const std::u16string bad : {u"/data/\n", u"/a\rOUTPUT_PATH=/etc/", u"x\r\ny"}) {
