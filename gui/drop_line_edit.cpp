@@ -3,12 +3,16 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <limits>
 
 #include "gui/file_drops.h"
 
 namespace tarnwick {
 
 OneLineEdit::OneLineEdit(QWidget* parent) : QLineEdit(parent) {
+  // A box holds whatever the settings file held; Qt's own limit would cut
+  // a value at 32,767 characters and write it back cut.
+  setMaxLength(std::numeric_limits<int>::max());
   connect(this, &QLineEdit::textChanged, this, &OneLineEdit::StripLineBreaks);
 }
 

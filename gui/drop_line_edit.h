@@ -1,6 +1,7 @@
 // The window's one-line text boxes. Every box keeps its text on one line:
 // line breaks that arrive by typing, pasting, dropping or setText are
-// removed, so none can reach the settings file. A plain box ignores files
+// removed, so none can reach the settings file. A box takes text of any
+// length (a settings value is never cut). A plain box ignores files
 // dragged from the desktop; a drop target (DropLineEdit) takes them and
 // reports their local paths in drop order instead of inserting URLs as text.
 // Other drops (plain text) behave as in any text box.

@@ -407,7 +407,14 @@ void frmMain::Initialize(std::u16string iniPath) {
 
 void frmMain::Initialize(SettingsHome home) {
   home_ = std::move(home);
-  if (ReadIni(home_.FileToRead(), settings_)) {
+  const std::u16string iniPath = home_.FileToRead();
+  const IniReading reading = ReadIniFile(iniPath, settings_);
+  keepIniFile_ = !reading.keepReason.empty();
+  if (keepIniFile_) {
+    ops_->ShowMessage({MessageId::SettingsFileKept, {iniPath, reading.keepReason}},
+                      MessageIcon::Warning);
+  }
+  if (reading.freshInstallation) {
     ops_->ShowMessage(MessageId::ReadDocumentation, MessageIcon::Information);
   }
   for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
@@ -610,6 +617,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::WriteSettings() {
+  // Writing over a file that was not read whole would lose what it holds.
+  if (keepIniFile_) return;
   ++settingsWrites_;
   WriteIniHome(home_, settings_, *ops_);
 }

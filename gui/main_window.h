@@ -3,7 +3,8 @@
 // start-up from and shutdown to the settings file, and the dispatch of the
 // Execute button to the run of the current page. Every control carries its
 // name as objectName. The settings file is written exactly once per ending,
-// whether by the close box, the File menu or the Exit button.
+// whether by the close box, the File menu or the Exit button, and never when
+// it could not be read whole at start (the window says so then).
 //
 // A run goes on a worker thread, so that the window repaints, resizes and
 // moves meanwhile; every input control and Execute stay disabled, "中止"
@@ -72,7 +73,8 @@ class frmMain : public QMainWindow {
   const Settings& CurrentSettings() const { return settings_; }
   const ObjSide& Side(int side) const { return side == 1 ? side1_ : side2_; }
   WindowOps& Ops() { return *ops_; }
-  // How many times the settings file was written (once per ending).
+  // How many times the settings file was written (once per ending, none
+  // when it is kept).
   int SettingsWrites() const { return settingsWrites_; }
   // True from Execute until the run's worker has ended.
   bool Running() const { return worker_ != nullptr; }
@@ -126,6 +128,7 @@ class frmMain : public QMainWindow {
   ObjSide side1_;
   ObjSide side2_;
   int settingsWrites_ = 0;
+  bool keepIniFile_ = false;  // the settings file was not read whole: never written
   bool exiting_ = false;
   QThread* worker_ = nullptr;
   bool closeAfterRun_ = false;

@@ -70,6 +70,9 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。";
     case SameFolderOnly:
       return u"同一フォルダのファイルのみ、ドロップできます。";
+    case SettingsFileKept:
+      return u"設定ファイル[{1}]を正しく読み込めないため、"
+             u"このファイルには設定を保存しません。\r\n{2}";
     case OutOfMemory:
       return u"メモリが不足しています。";
     case StandardOutput:

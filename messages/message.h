@@ -52,6 +52,7 @@ enum class MessageId {
   JsonWriteFailed,          // {1} the JSON file, {2} the error's description
   ReadDocumentation,        // the first start
   SameFolderOnly,           // a drop of files from more than one folder
+  SettingsFileKept,         // {1} the settings file, {2} why it was not read whole
   // Words that stand inside other texts.
   OutOfMemory,     // the description of running out of memory
   StandardOutput,  // the name of standard output in a file error

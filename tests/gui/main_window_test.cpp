@@ -379,6 +379,69 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsOnceAndTheyReproduceTheWindow) {
   EXPECT_EQ(IniBytes(), EncodeCp932(kSettingsFile));
 }
 
+TEST_F(MainWindowTest, WhatCodePage932CannotHoldAndLongValuesAreWrittenBackWhole) {
+  WriteCp932(ini_, kSettingsFile);
+  Start().show();
+  const QString folder = QStringLiteral("/srv/café-ü-Ω-①/");
+  const QString longText(40000, QLatin1Char('x'));
+  W<QLineEdit>("txtFolder1")->setText(folder);
+  W<QLineEdit>("txtSearchStr2")->setText(longText);
+  window_->close();
+  std::u16string expected = kSettingsFile;
+  expected.replace(expected.find(u"/src1/"), 6, U(folder));
+  expected.replace(expected.find(u"SEARCH_STRING2=B"), 16, u"SEARCH_STRING2=" + U(longText));
+  const std::string written = IniBytes();
+  // Compared whole, shown in part: the long value would flood the report.
+  EXPECT_TRUE(written == "\xEF\xBB\xBF" + ToUtf8(expected)) << written.substr(0, 300);
+
+  // The next start shows them; with every value in code page 932 again the
+  // file is the classic one.
+  window_.reset();
+  Start().show();
+  EXPECT_EQ(Text("txtFolder1"), folder);
+  EXPECT_TRUE(Text("txtSearchStr2") == longText) << Text("txtSearchStr2").size();
+  W<QLineEdit>("txtFolder1")->setText(QStringLiteral("/src1/"));
+  W<QLineEdit>("txtSearchStr2")->setText(QStringLiteral("B"));
+  window_->close();
+  EXPECT_EQ(IniBytes(), EncodeCp932(kSettingsFile));
+  EXPECT_TRUE(recorder_.messages.empty());
+}
+
+TEST_F(MainWindowTest, ASettingsFileNotReadWholeIsNeverOverwrittenAndTheWindowSaysSo) {
+  const std::string tooLarge = EncodeCp932(kSettingsFile) + std::string(kMaxIniBytes, '#');
+  const std::string notCp932 = "SRC_PATH1=/forms/\x81 v1/\r\nMODE=FILE\r\n";
+  for (const std::string& bytes : {tooLarge, notCp932}) {
+    WriteFileBytes(ini_, bytes);
+    recorder_.messages.clear();
+    Start().show();
+    ASSERT_EQ(recorder_.messages.size(), 1u);
+    EXPECT_EQ(recorder_.messages[0].icon, MessageIcon::Warning);
+    const std::u16string head = u"設定ファイル[" + ini_ +
+                                u"]を正しく読み込めないため、このファイルには設定を保存しません。"
+                                u"\r\n";
+    EXPECT_TRUE(recorder_.messages[0].text.starts_with(head)) << ToUtf8(recorder_.messages[0].text);
+    EXPECT_GT(recorder_.messages[0].text.size(), head.size());  // and why
+    W<QLineEdit>("txtFolder2")->setText(QStringLiteral("/typed/"));
+    window_->close();
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(window_->SettingsWrites(), 0);
+    EXPECT_EQ(IniBytes(), bytes);
+    EXPECT_EQ(recorder_.messages.size(), 1u);
+  }
+  // What could be read is shown for this session.
+  EXPECT_TRUE(Checked("optFile"));
+
+  // Nor is a folder in its place written into.
+  QFile::remove(QString::fromStdU16String(ini_));
+  ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Tarnwick.ini")));
+  recorder_.messages.clear();
+  Start().show();
+  window_->close();
+  ASSERT_EQ(recorder_.messages.size(), 1u);
+  EXPECT_EQ(recorder_.messages[0].icon, MessageIcon::Warning);
+  EXPECT_TRUE(QDir(QString::fromStdU16String(ini_)).isEmpty());
+}
+
 TEST_F(MainWindowTest, ExitWritesTheCurrentControlsOnce) {
   WriteCp932(ini_, kSettingsFile);
   frmMain& window = Start();
