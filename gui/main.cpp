@@ -7,9 +7,13 @@
 #include "gui/japanese_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_translation.h"
+#include "gui/termination_signals.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // From here on SIGTERM and SIGHUP close the window instead of ending the
+  // program unsaved.
+  tarnwick::TerminationSignals terminationSignals;
   tarnwick::UseJapaneseFont(app);
   tarnwick::UseJapaneseQtTexts(app);
 
@@ -24,6 +28,7 @@ int main(int argc, char** argv) {
           ? std::u16string()
           : tarnwick::SetIniPath(QDir::toNativeSeparators(userFolder).toStdU16String(),
                                  u"Tarnwick.ini")});
+  terminationSignals.CloseOnSignal(window);
   window.show();
   return app.exec();
 }
