@@ -30,9 +30,6 @@ struct KeyField {
 };
 
 using K = ValueKind;
-
-// Marks a settings file written in UTF-8.
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 using S = Settings;
 
 // Every key in the order the file is written.
@@ -199,6 +196,13 @@ bool ApplyIniText(std::u16string_view text, Settings& settings) {
   }
   return false;
 }
+
+namespace {
+
+// Marks a settings file written in UTF-8.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+}  // namespace
 
 IniDecoding DecodeIniBytes(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) {
