@@ -43,6 +43,7 @@ struct PairPlan {
 // Everything a comparison run will do, settled before anything is written.
 struct DiffPlan {
   bool fileMode = false;
+  bool pages = true;       // false: a view only, without OUTPUT_PATH
   std::u16string folder1;  // each ending in a separator
   std::u16string folder2;
   std::u16string outFolder;
@@ -54,6 +55,7 @@ struct DiffPlan {
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages;
+    if (!this->pages) return pages;
     if (!fileMode) pages.push_back(summaryPath);
     for (const PairPlan& pair : pairs) pages.push_back(pair.page);
     return pages;
@@ -68,9 +70,10 @@ struct DiffPlan {
   }
 };
 
-DiffPlan FoldersOf(const Settings& settings) {
+DiffPlan FoldersOf(const Settings& settings, const ComparisonView* view) {
   DiffPlan plan;
   plan.fileMode = settings.MODE == CompareMode::File;  // none works as folder
+  plan.pages = view == nullptr || !settings.OUTPUT_PATH.empty();
   plan.folder1 = WithTrailingSeparator(settings.SRC_PATH1);
   plan.folder2 = WithTrailingSeparator(settings.SRC_PATH2);
   plan.outFolder = WithTrailingSeparator(settings.OUTPUT_PATH);
@@ -82,12 +85,14 @@ std::optional<Message> FailedRunCheck(const Settings& settings, const DiffPlan& 
   using enum MessageId;
   if (!IsFolder(plan.folder1)) return Message{SourceFolder1NotFound, {}, {u"SRC_PATH1"}};
   if (!IsFolder(plan.folder2)) return Message{SourceFolder2NotFound, {}, {u"SRC_PATH2"}};
-  if (!IsFolder(plan.outFolder)) return Message{OutputFolderNotFound, {}, {u"OUTPUT_PATH"}};
+  if (plan.pages && !IsFolder(plan.outFolder))
+    return Message{OutputFolderNotFound, {}, {u"OUTPUT_PATH"}};
   if (plan.fileMode && !IsPlainFile(plan.folder1 + settings.SRC_FILE1))
     return Message{SourceFile1NotFound, {}, {u"SRC_PATH1", u"SRC_FILE1"}};
   if (plan.fileMode && !IsPlainFile(plan.folder2 + settings.SRC_FILE2))
     return Message{SourceFile2NotFound, {}, {u"SRC_PATH2", u"SRC_FILE2"}};
-  if (settings.OUTPUT_FILE.empty()) return Message{OutputFileRequired, {}, {u"OUTPUT_FILE"}};
+  if (plan.pages && settings.OUTPUT_FILE.empty())
+    return Message{OutputFileRequired, {}, {u"OUTPUT_FILE"}};
   return std::nullopt;
 }
 
@@ -96,17 +101,23 @@ std::optional<Message> FailedRunCheck(const Settings& settings, const DiffPlan& 
 void PlanPairs(const Settings& settings, DiffPlan& plan) {
   PageNames names;
   if (plan.fileMode) {
-    plan.pairs.push_back({FilePathOf(plan.folder1 + settings.SRC_FILE1),
-                          FilePathOf(plan.folder2 + settings.SRC_FILE2),
-                          names.Allocate(PagePathIn(plan.outFolder, settings.OUTPUT_FILE, true))});
+    plan.pairs.push_back(
+        {FilePathOf(plan.folder1 + settings.SRC_FILE1),
+         FilePathOf(plan.folder2 + settings.SRC_FILE2),
+         plan.pages ? names.Allocate(PagePathIn(plan.outFolder, settings.OUTPUT_FILE, true))
+                    : std::u16string()});
     return;
   }
   CollectFiles(plan.folder1, settings.SRC_FILE1, ListSide::First, plan.files, plan.setAside);
   CollectFiles(plan.folder2, settings.SRC_FILE2, ListSide::Second, plan.files, plan.setAside);
   SortFiles(plan.files);
-  plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
+  if (plan.pages) {
+    plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
+  }
   for (FileEntry& entry : plan.files) {
-    entry.resultPath = names.AllocateShortened(PagePathIn(plan.outFolder, entry.name, false));
+    if (plan.pages) {
+      entry.resultPath = names.AllocateShortened(PagePathIn(plan.outFolder, entry.name, false));
+    }
     plan.pairs.push_back({entry.in1 ? FilePathIn(plan.folder1, entry.listed1) : FilePath(),
                           entry.in2 ? FilePathIn(plan.folder2, entry.listed2) : FilePath(),
                           entry.resultPath});
@@ -188,26 +199,31 @@ const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view pat
   return *tree;
 }
 
-// Compares one loaded pair and writes its page in the settings' style.
+// Compares one loaded pair and writes its page in the settings' style, its
+// view when the run has one, or both.
 ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
                              std::u16string_view compareStage, std::u16string_view heading,
-                             const Settings& settings, std::u16string& stage) {
+                             const Settings& settings, ComparisonView* view,
+                             std::u16string& stage) {
   if (const LoadedReport* failure = loaded.Failure()) {
     stage = failure->stage;
     std::rethrow_exception(failure->error);
   }
   stage = compareStage;
-  const std::unique_ptr<ComparisonRenderer> renderer = ComparisonRendererFor(settings);
-  PageWriter page(pair.page, renderer->Encoding());
+  const bool pageWanted = !pair.page.empty();
+  const std::unique_ptr<ComparisonRenderer> renderer = PairRendererFor(settings, pageWanted, view);
+  std::optional<PageWriter> page;
+  if (pageWanted) page.emplace(pair.page, renderer->Encoding());
+  TextSink& out = pageWanted ? static_cast<TextSink&>(*page) : view->Output();
   const ComparisonResult result = MakeFormDiff(
       RequireTree(loaded.side1.tree, pair.path1.text),
       RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
-      renderer->Start(page), settings.DIFF_ONLY, CompareOptionsOf(settings));
+      renderer->Start(out), settings.DIFF_ONLY, CompareOptionsOf(settings));
   stage.clear();
 
-  stage = u"ファイル[" + pair.page + u"]の出力中に、";
+  if (pageWanted) stage = u"ファイル[" + pair.page + u"]の出力中に、";
   renderer->Finish({heading, result});
-  page.Commit();
+  if (page) page->Commit();
   stage.clear();
   return result;
 }
@@ -223,7 +239,7 @@ FileStatus PairStatus(const FileEntry& entry, bool differs) {
 // done. Returns how many pairs were compared: fewer than all when a cancel
 // stopped it.
 std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& window,
-                         std::u16string& stage, LiveSummary* summary) {
+                         ComparisonView* view, std::u16string& stage, LiveSummary* summary) {
   WaitCursor cursor(window);
   std::vector<FileEntry>& files = plan.files;
   const std::vector<PairPlan>& pairs = plan.pairs;
@@ -270,13 +286,13 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
     const ComparisonResult result =
-        ComparePair(pairs[i], loaded, compareStage, heading, settings, stage);
+        ComparePair(pairs[i], loaded, compareStage, heading, settings, view, stage);
     if (loaders) loaders->Discard(loaded);
     plan.results.push_back(result);
     if (!plan.fileMode) {
       files[i].status = PairStatus(files[i], result.differs);
       files[i].counts = result.counts;
-      summary->Changed();
+      if (summary != nullptr) summary->Changed();
     }
     window.SetProgress(i + 1, total);
   }
@@ -338,11 +354,11 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
 }  // namespace
 
 RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result,
-                    const RunClock& clock) {
+                    const RunClock& clock, ComparisonView* view) {
   const std::u16string stamp = StartStamp(kDiffStampTitle);
   window.SetStatusText(MessageId::NoStatus);
-  DiffPlan plan = FoldersOf(settings);
-  if (!ValidateInputs(settings, 1, window)) return RunOutcome::Rejected;
+  DiffPlan plan = FoldersOf(settings, view);
+  if (!ValidateInputs(settings, 1, window, plan.pages)) return RunOutcome::Rejected;
   if (const auto message = FailedRunCheck(settings, plan)) {
     window.ShowMessage(*message, MessageIcon::Warning);
     return RunOutcome::Rejected;
@@ -359,13 +375,13 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
 
   std::size_t done = 0;
   std::optional<LiveSummary> summary;
-  if (!plan.fileMode) {
+  if (!plan.fileMode && plan.pages) {
     summary.emplace(settings, plan.summaryPath, stamp, plan.folder1, plan.folder2, plan.files,
                     plan.setAside, clock);
   }
   outcome = GuardRun(window, stage, [&] {
     try {
-      done = ComparePairs(plan, settings, window, stage, summary ? &*summary : nullptr);
+      done = ComparePairs(plan, settings, window, view, stage, summary ? &*summary : nullptr);
     } catch (...) {
       // The summary shows the pairs done before the failure; the failure
       // itself is what the run reports.
@@ -381,7 +397,7 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 
   window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
-  if (settings.OUTPUT_AUTOOPEN) {
+  if (settings.OUTPUT_AUTOOPEN && plan.pages) {
     window.OpenResult(plan.fileMode ? plan.pairs.front().page : plan.summaryPath);
   }
   return RunOutcome::Finished;

@@ -1,6 +1,7 @@
 #include "app/page_styles.h"
 
 #include "classic/classic_renderers.h"
+#include "diff/fan_out_renderer.h"
 #include "review/review_renderers.h"
 
 namespace tarnwick {
@@ -17,6 +18,14 @@ std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settin
       break;
   }
   return std::make_unique<ClassicComparisonRenderer>();
+}
+
+std::unique_ptr<ComparisonRenderer> PairRendererFor(const Settings& settings, bool pageWanted,
+                                                    ComparisonView* view) {
+  if (view == nullptr) return ComparisonRendererFor(settings);
+  if (!pageWanted) return view->PairRenderer();
+  return std::make_unique<FanOutRenderer>(ComparisonRendererFor(settings), view->PairRenderer(),
+                                          view->Output());
 }
 
 std::unique_ptr<SearchRenderer> SearchRendererFor(const Settings& settings) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/comparison_view.h"
 #include "app/settings.h"
 #include "diff/compare_options.h"
 #include "diff/comparison_renderer.h"
@@ -18,6 +19,11 @@ namespace tarnwick {
 CompareOptions CompareOptionsOf(const Settings& settings);
 
 std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings);
+// The renderer of one comparison: the page's when `pageWanted`, the view's
+// when a view is given, both at once when both are.
+std::unique_ptr<ComparisonRenderer> PairRendererFor(const Settings& settings, bool pageWanted,
+                                                    ComparisonView* view);
+
 std::unique_ptr<SearchRenderer> SearchRendererFor(const Settings& settings);
 std::unique_ptr<SummaryRenderer> SummaryRendererFor(const Settings& settings);
 

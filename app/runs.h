@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/comparison_view.h"
 #include "app/file_list.h"
 #include "app/object_side.h"
 #include "app/run_guard.h"
@@ -45,9 +46,11 @@ struct RunResult {
 // Page 1: the file comparison, or every pair of equally named reports of two
 // folders with a summary page.
 // `result`, when given, receives what the run did; `clock` paces the
-// summary page's rewrites.
+// summary page's rewrites; `view`, when given, renders every pair besides its
+// page, or alone when OUTPUT_PATH is empty (then no page and no summary is
+// written, and no output folder or name is asked for).
 RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result = nullptr,
-                    const RunClock& clock = SteadyRunClock());
+                    const RunClock& clock = SteadyRunClock(), ComparisonView* view = nullptr);
 // Page 2: the two selected objects of the loaded reports.
 RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const TreeView& view1,
                        const ObjSide& side2, const TreeView& view2, WindowOps& window,

@@ -25,7 +25,7 @@ constexpr RequiredBox kRequiredBoxes[] = {
 
 }  // namespace
 
-bool ValidateInputs(const Settings& settings, int page, WindowOps& window) {
+bool ValidateInputs(const Settings& settings, int page, WindowOps& window, bool output) {
   // A NUL would cut a path at the system call: the file opened or written
   // would be another than the one named.
   for (const std::u16string_view key : SettingKeys()) {
@@ -38,6 +38,7 @@ bool ValidateInputs(const Settings& settings, int page, WindowOps& window) {
   }
   for (const RequiredBox& box : kRequiredBoxes) {
     if (box.page != 0 && box.page != page) continue;
+    if (!output && box.field == &Settings::OUTPUT_PATH) continue;
     if ((settings.*box.field).empty()) {  // blanks count as content
       window.ShowMessage({box.message, {}, {box.key}}, MessageIcon::Critical);
       return false;

@@ -14,8 +14,9 @@ namespace tarnwick {
 
 // Page 1, 2 or 3: on a setting that holds a NUL shows its warning, on the
 // first empty box of the page (blanks count as content) its message with the
-// critical icon, and returns false.
-bool ValidateInputs(const Settings& settings, int page, WindowOps& window);
+// critical icon, and returns false. Without `output` the output folder may
+// be empty (a run that writes no page).
+bool ValidateInputs(const Settings& settings, int page, WindowOps& window, bool output = true);
 
 // The warning of a run that refuses to write over an input report.
 Message OverwriteWarning(std::u16string_view page);

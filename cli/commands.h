@@ -33,5 +33,8 @@ int RunDiff(Arguments args);
 int RunObjDiff(Arguments args);
 int RunNodes(Arguments args);
 int RunSearch(Arguments args);
+int RunGitDiff(Arguments args);
+int RunTextconv(Arguments args);
+int RunDifftool(Arguments args);
 
 }  // namespace tarnwick::cli

@@ -21,5 +21,8 @@ void WriteOutput(std::string_view text);
 // Writes to standard error; a failure there has nowhere to be told.
 void WriteErrorOutput(std::string_view text);
 bool ErrorOutputIsTerminal();
+// Whether standard output is a terminal that shows colour escapes (on
+// Windows a console, switched to take them).
+bool OutputIsTerminal();
 
 }  // namespace tarnwick::cli

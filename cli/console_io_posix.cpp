@@ -45,4 +45,8 @@ bool ErrorOutputIsTerminal() {
   return ::isatty(STDERR_FILENO) == 1;
 }
 
+bool OutputIsTerminal() {
+  return ::isatty(STDOUT_FILENO) == 1;
+}
+
 }  // namespace tarnwick::cli

@@ -75,4 +75,13 @@ bool ErrorOutputIsTerminal() {
   return IsConsole(::GetStdHandle(STD_ERROR_HANDLE));
 }
 
+bool OutputIsTerminal() {
+  const HANDLE handle = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD mode = 0;
+  if (::GetConsoleMode(handle, &mode) == 0) return false;
+  // A console older than Windows 10 prints the escapes as they are.
+  return (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0 ||
+         ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+}
+
 }  // namespace tarnwick::cli

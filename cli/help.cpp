@@ -73,6 +73,16 @@ void PrintRunOptions(std::ostream& out, bool exitCode) {
          "  --help               this help\n";
 }
 
+void PrintViewOptions(std::ostream& out) {
+  out << "  --format text        print the changed objects and properties on standard output\n"
+         "  --format markdown    print them as Markdown for a pull-request comment (totals,\n"
+         "                       a table of pairs, a <details> section per pair; under\n"
+         "                       60,000 characters)\n"
+         "                       Pages are written besides only when OUTPUT_PATH is set.\n"
+         "  --color[=WHEN]       colour the text view: auto (default: when standard output\n"
+         "                       is a terminal and NO_COLOR is unset), always, never\n";
+}
+
 void PrintExitCodes(std::ostream& out) {
   out << "\nexit codes:\n"
          "  0    finished (with --exit-code: and found nothing)\n"
@@ -89,9 +99,11 @@ void PrintExitCodes(std::ostream& out) {
 bool PrintCommandHelp(std::string_view command, std::ostream& out) {
   if (command == "diff") {
     out << "usage: tarnwick-cli diff [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]\n"
-           "                        [--exit-code] [--json FILE]\n"
+           "                        [--exit-code] [--json FILE] [--format text|markdown]\n"
+           "                        [--color[=WHEN]]\n"
            "Compares two reports, or every pair of equally named reports in two folders.\n";
     PrintRunOptions(out, true);
+    PrintViewOptions(out);
     out << "\nsetting keys:\n";
     PrintKeys(out, kDiffKeys);
     PrintKeys(out, kCompareOptionKeys);
@@ -135,6 +147,43 @@ bool PrintCommandHelp(std::string_view command, std::ostream& out) {
     out << "usage: tarnwick-cli nodes REPORT\n"
            "Prints the tree-view nodes of REPORT: key, TAB, text, TAB, path text.\n"
            "\nexit codes:\n  0    printed\n  1    the report cannot be read or parsed\n"
+           "  64   wrong usage\n";
+    return true;
+  }
+  if (command == "textconv") {
+    out << "usage: tarnwick-cli textconv REPORT\n"
+           "Prints REPORT as stable text for git (diff.<driver>.textconv): one line per\n"
+           "property with its object path, multi-line values indented below, the objects\n"
+           "of a section sorted by key, the block and item order as an outline on top.\n"
+           "\nexit codes:\n  0    printed\n  1    the report cannot be read or parsed\n"
+           "  64   wrong usage\n";
+    return true;
+  }
+  if (command == "git-diff") {
+    out << "usage: tarnwick-cli git-diff [--color[=WHEN]] [--ini FILE] [--set KEY=VALUE]...\n"
+           "                            PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX "
+           "NEW-MODE\n"
+           "A git external diff driver (diff.<driver>.command): prints the changed objects\n"
+           "and properties of the two reports git passes as the text view. A file\n"
+           "/dev/null is an absent side. Colour (auto) also when git's pager is in use.\n"
+           "\noptions:\n"
+           "  --color[=WHEN]       auto (default), always, never; NO_COLOR is respected\n"
+           "  --ini FILE, --set KEY=VALUE   settings, e.g. IGNORE_BLANKS=True\n"
+           "\nexit codes:\n  0    printed (whether or not the reports differ)\n"
+           "  1    a report cannot be read or parsed\n  64   wrong usage\n";
+    return true;
+  }
+  if (command == "difftool") {
+    out << "usage: tarnwick-cli difftool [--no-open] [--ini FILE] [--set KEY=VALUE]... LOCAL "
+           "REMOTE\n"
+           "For git difftool: writes a review page of LOCAL against REMOTE into a new\n"
+           "temporary folder, prints its path and opens it with the desktop's application.\n"
+           "A file /dev/null is an absent side.\n"
+           "\noptions:\n"
+           "  --no-open            write and print the page only\n"
+           "  --ini FILE, --set KEY=VALUE   settings, e.g. IGNORE_CASE=True\n"
+           "\nexit codes:\n  0    written\n"
+           "  1    a report cannot be read or parsed, or the page cannot be written\n"
            "  64   wrong usage\n";
     return true;
   }

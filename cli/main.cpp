@@ -18,7 +18,8 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"diff", RunDiff,
-     "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
+     "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]\n"
+     "                [--format text|markdown] [--color[=WHEN]]"},
     {"search", RunSearch,
      "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
     {"objdiff", RunObjDiff,
@@ -26,6 +27,11 @@ constexpr Command kCommands[] = {
      "                REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
     {"tree", RunTree, "tree    REPORT"},
     {"nodes", RunNodes, "nodes   REPORT"},
+    {"textconv", RunTextconv, "textconv REPORT"},
+    {"git-diff", RunGitDiff,
+     "git-diff [--color[=WHEN]] [--set KEY=VALUE]... PATH OLD-FILE OLD-HEX OLD-MODE\n"
+     "                NEW-FILE NEW-HEX NEW-MODE"},
+    {"difftool", RunDifftool, "difftool [--no-open] [--set KEY=VALUE]... LOCAL REMOTE"},
 };
 
 std::string Usage() {

@@ -1,6 +1,8 @@
 // tarnwick-cli diff, search, objdiff and nodes: the window's runs with the
 // console in the window's place, so that every page is the one the window
 // would write.
+#include <optional>
+
 #include "app/list_tree_view.h"
 #include "app/runs.h"
 #include "base/error.h"
@@ -8,6 +10,7 @@
 #include "cli/ci_output.h"
 #include "cli/commands.h"
 #include "cli/console_io.h"
+#include "cli/console_view.h"
 #include "cli/console_window.h"
 #include "cli/help.h"
 #include "cli/interrupt.h"
@@ -20,7 +23,13 @@ namespace tarnwick::cli {
 
 namespace {
 
-using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*, const RunClock&);
+using PageRun = RunOutcome (*)(const Settings&, WindowOps&, RunResult*, const RunClock&,
+                               ComparisonView*);
+
+RunOutcome SearchRun(const Settings& settings, WindowOps& window, RunResult* result,
+                     const RunClock& clock, ComparisonView*) {
+  return ExecSearch(settings, window, result, clock);
+}
 
 // One field of a nodes line, safe for a terminal and for splitting at TAB and
 // LF: control characters (C0, DEL, C1) are escaped as `tree` escapes them in
@@ -98,6 +107,9 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
     return kExitFinished;
   }
   if (!options.operands.empty()) return UsageError(std::string(command) + " takes no operands");
+  if (options.format != ViewFormat::kNone && command == "search") {
+    return UsageError("search takes no --format");
+  }
   // Without --open the console opens nothing, whatever the setting says.
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ResolveSettingPaths(options.settings);
@@ -108,8 +120,17 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   // Whatever escapes the run's own handler still ends in the JSON.
   RunOutcome outcome = RunOutcome::Failed;
   std::u16string stage;
-  const RunOutcome guarded = GuardRun(
-      console, stage, [&] { outcome = run(options.settings, console, &result, SteadyRunClock()); });
+  std::optional<ConsoleView> view;
+  if (options.format != ViewFormat::kNone) {
+    view.emplace(options.format, UseColor(options.color, false));
+  }
+  const RunOutcome guarded = GuardRun(console, stage, [&] {
+    outcome = run(options.settings, console, &result, SteadyRunClock(), view ? &*view : nullptr);
+    // The Markdown view sums up the whole run: only a finished one has it.
+    if (view && (outcome == RunOutcome::Finished || options.format == ViewFormat::kText)) {
+      view->Finish();
+    }
+  });
   if (guarded != RunOutcome::Finished) outcome = guarded;
   return Conclude(command, options, outcome, result, console);
 }
@@ -121,7 +142,7 @@ int RunDiff(Arguments args) {
 }
 
 int RunSearch(Arguments args) {
-  return RunPage(args, "search", ExecSearch);
+  return RunPage(args, "search", SearchRun);
 }
 
 int RunObjDiff(Arguments args) {

@@ -28,6 +28,34 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
       options.quiet = true;
     } else if (arg == "--exit-code") {
       options.exitCode = true;
+    } else if (arg == "--color" || arg == "--color=always") {
+      options.color = ColorWhen::kAlways;
+    } else if (arg == "--color=never") {
+      options.color = ColorWhen::kNever;
+    } else if (arg == "--color=auto") {
+      options.color = ColorWhen::kAuto;
+    } else if (arg.starts_with("--color=")) {
+      problem = "--color takes never, always or auto: " + std::string(arg);
+      return false;
+    } else if (arg == "--format" || arg.starts_with("--format=")) {
+      std::string_view value;
+      if (arg == "--format") {
+        if (i + 1 == args.size()) {
+          problem = "--format needs a value";
+          return false;
+        }
+        value = args[++i];
+      } else {
+        value = arg.substr(9);
+      }
+      if (value == "text") {
+        options.format = ViewFormat::kText;
+      } else if (value == "markdown") {
+        options.format = ViewFormat::kMarkdown;
+      } else {
+        problem = "--format takes text or markdown: " + std::string(value);
+        return false;
+      }
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
       return true;

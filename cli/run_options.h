@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "cli/console_view.h"
 #include "files/file_io.h"
 
 namespace tarnwick::cli {
@@ -22,6 +23,8 @@ struct RunOptions {
   bool exitCode = false;    // exit 3 when a finished run found differences or hits
   bool help = false;        // print the command's help instead of running
   std::u16string jsonPath;  // write the run's summary as JSON here; empty: none
+  ViewFormat format = ViewFormat::kNone;  // --format: a view on standard output
+  ColorWhen color = ColorWhen::kAuto;     // --color
   // As given: bytes, which need not be UTF-8 where they name a file.
   std::vector<std::string> operands;
 };
@@ -29,6 +32,8 @@ struct RunOptions {
 // Parses `args`; "--" ends the options. On wrong usage returns false and
 // says why in `problem` (an --ini file that cannot be read, a --set without
 // "=" or with an unknown key, an unknown option, a missing option value).
+// --format takes text or markdown, --color never, always or auto (alone:
+// always), each also as --format=VALUE.
 bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
                      std::string& problem);
 

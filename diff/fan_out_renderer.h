@@ -1,0 +1,53 @@
+// One comparison rendered twice at once: a page and a view of it (the
+// command line's text or Markdown view beside the page). The comparison runs
+// once and reports to both; each renderer writes into its own sink. The first
+// renderer is the page's: its encoding is the one asked for.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "diff/comparison_renderer.h"
+
+namespace tarnwick {
+
+// Hands each event to both receivers. Each receiver sees the pending
+// headings as they stand; a heading stays pending only while neither
+// served it.
+class EventFanOut final : public CompareEvents {
+ public:
+  EventFanOut(CompareEvents& first, CompareEvents& second) : first_(first), second_(second) {}
+
+  void Title(std::u16string_view text, int side) override;
+  void OutlineEqual(std::u16string_view outline) override;
+  void OutlineChanged(std::span<const LineRecord> lines) override;
+  void Headings(PathStacks& stacks) override;
+  void EqualProperty(const PathStacks& stacks, std::u16string_view name,
+                     std::u16string_view value) override;
+  void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
+
+ private:
+  CompareEvents& first_;
+  CompareEvents& second_;
+  std::vector<bool> pending_;  // reused by Headings
+};
+
+class FanOutRenderer final : public ComparisonRenderer {
+ public:
+  // `second` writes into `secondSink`, which must outlive Finish.
+  FanOutRenderer(std::unique_ptr<ComparisonRenderer> first,
+                 std::unique_ptr<ComparisonRenderer> second, TextSink& secondSink)
+      : first_(std::move(first)), second_(std::move(second)), secondSink_(secondSink) {}
+
+  PageEncoding Encoding() const override { return first_->Encoding(); }
+  CompareEvents& Start(TextSink& page) override;
+  void Finish(const ComparisonVerdict& verdict) override;
+
+ private:
+  std::unique_ptr<ComparisonRenderer> first_;
+  std::unique_ptr<ComparisonRenderer> second_;
+  TextSink& secondSink_;
+  std::unique_ptr<EventFanOut> events_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,141 @@
+#include "textview/text_view.h"
+
+#include "text/decimal.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr std::u16string_view kBold = u"1";
+constexpr std::u16string_view kRed = u"31";
+constexpr std::u16string_view kGreen = u"32";
+constexpr std::u16string_view kCyan = u"36";
+
+// What stands for a value that is there but empty.
+constexpr std::u16string_view kEmptyValue = u"（空）";
+
+std::u16string ValueText(std::u16string_view value) {
+  return value.empty() ? std::u16string(kEmptyValue) : PrintableText(value);
+}
+
+std::u16string_view MarkOf(ListingLine line) {
+  switch (line.mark) {
+    case u'-':
+      return kRed;
+    case u'+':
+      return kGreen;
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+CompareEvents& TextView::Start(TextSink& out) {
+  out_ = &out;
+  return objects_;
+}
+
+void TextView::Colored(std::u16string_view sgr, std::u16string_view text) {
+  if (!options_.color || sgr.empty()) {
+    out_->Write(text);
+    return;
+  }
+  out_->Write(u"\x1b[");
+  out_->Write(sgr);
+  out_->Write(u"m");
+  out_->Write(text);
+  out_->Write(u"\x1b[m");
+}
+
+void TextView::Begin(std::span<const std::u16string> titles1,
+                     std::span<const std::u16string> titles2) {
+  const auto titles = [&](std::u16string_view lead, std::span<const std::u16string> list) {
+    std::u16string line(lead);
+    for (std::size_t k = 0; k < list.size(); ++k) {
+      if (k > 0) line += u" : ";
+      line += PrintableText(list[k]);
+    }
+    Colored(kBold, line);
+    out_->Write(u"\n");
+  };
+  titles(u"--- ", titles1);
+  titles(u"+++ ", titles2);
+}
+
+void TextView::Outline(std::span<const LineRecord> lines) {
+  Colored(kBold, kOutlineSectionName);
+  out_->Write(u"\n");
+  Listing(lines, u"    ");
+}
+
+void TextView::Object(const ChangedObject& object) {
+  const std::u16string path = object.path.empty() ? u"（比較したオブジェクト）"
+                                                  : PrintableText(object.path);
+  switch (object.state) {
+    case ObjectState::kChanged:
+      Colored(kBold, path);
+      break;
+    case ObjectState::kAdded:
+      Colored(u"1;32", u"+ " + path + (object.inOneSided ? u"" : u"（追加）"));
+      break;
+    case ObjectState::kRemoved:
+      Colored(u"1;31", u"- " + path + (object.inOneSided ? u"" : u"（削除）"));
+      break;
+  }
+  out_->Write(u"\n");
+}
+
+void TextView::Property(const PropertyChange& change) {
+  const std::u16string name = PrintableText(change.name);
+  const bool both = change.value1 != nullptr && change.value2 != nullptr;
+  const std::u16string_view sgr = both ? std::u16string_view() : change.value1 ? kRed : kGreen;
+  const std::u16string_view lead = both ? u"    " : change.value1 ? u"  - " : u"  + ";
+  if (change.multiLine) {
+    Colored(sgr, std::u16string(lead) + name + u":");
+    out_->Write(u"\n");
+    Listing(change.lines, u"      ");
+    return;
+  }
+  if (!both) {
+    Colored(sgr, std::u16string(lead) + name + u": " +
+                     ValueText(change.value1 ? *change.value1 : *change.value2));
+    out_->Write(u"\n");
+    return;
+  }
+  out_->Write(lead);
+  out_->Write(name);
+  out_->Write(u": ");
+  Colored(kRed, ValueText(*change.value1));
+  out_->Write(u" → ");
+  Colored(kGreen, ValueText(*change.value2));
+  out_->Write(u"\n");
+}
+
+void TextView::Listing(std::span<const LineRecord> lines, std::u16string_view indent) {
+  std::u16string line;
+  for (const ListingHunk& hunk : UnifiedHunks(lines)) {
+    out_->Write(indent);
+    Colored(kCyan, HunkHeader(hunk));
+    out_->Write(u"\n");
+    for (std::size_t k = hunk.begin; k < hunk.end; ++k) {
+      const ListingLine shown = ListingLineOf(lines[k]);
+      line.assign(1, shown.mark);
+      line += PrintableText(shown.text);
+      out_->Write(indent);
+      Colored(MarkOf(shown), line);
+      out_->Write(u"\n");
+    }
+  }
+}
+
+void TextView::Finish(const ComparisonVerdict& verdict) {
+  if (!objects_.Begun()) return;
+  const ChangeCounts& counts = verdict.result.counts;
+  out_->Write(u"オブジェクト: 追加 " + DecimalText(counts.objectsAdded) + u"・削除 " +
+              DecimalText(counts.objectsRemoved) + u"・変更 " +
+              DecimalText(counts.objectsChanged) + u"　行: 追加 " +
+              DecimalText(counts.linesAdded) + u"・削除 " + DecimalText(counts.linesRemoved) +
+              u"\n\n");
+}
+
+}  // namespace tarnwick
