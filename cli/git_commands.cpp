@@ -44,15 +44,13 @@ CollectionPtr SideTree(std::string_view path, std::u16string& stage) {
 
 // Compares two reports into `renderer`, which writes into `out`.
 void CompareFiles(std::string_view path1, std::string_view path2, std::u16string_view title1,
-                  std::u16string_view title2, std::u16string_view heading,
-                  const Settings& settings, ComparisonRenderer& renderer, TextSink& out,
-                  std::u16string& stage) {
+                  std::u16string_view title2, std::u16string_view heading, const Settings& settings,
+                  ComparisonRenderer& renderer, TextSink& out, std::u16string& stage) {
   const CollectionPtr tree1 = SideTree(path1, stage);
   const CollectionPtr tree2 = SideTree(path2, stage);
   stage = u"フォーム文章の差分作成中に、";
-  const ComparisonResult result =
-      MakeFormDiff(*tree1, *tree2, title1, title2, renderer.Start(out), settings.DIFF_ONLY,
-                   CompareOptionsOf(settings));
+  const ComparisonResult result = MakeFormDiff(*tree1, *tree2, title1, title2, renderer.Start(out),
+                                               settings.DIFF_ONLY, CompareOptionsOf(settings));
   stage.clear();
   renderer.Finish({heading, result});
 }

@@ -116,8 +116,8 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
     oneSided_ = object.state != ObjectState::kChanged;
     if (object.inOneSided) return;
     Keep();
-    const std::u16string path = object.path.empty() ? u"（比較したオブジェクト）"
-                                                    : CodeSpan(object.path);
+    const std::u16string path =
+        object.path.empty() ? u"（比較したオブジェクト）" : CodeSpan(object.path);
     switch (object.state) {
       case ObjectState::kChanged:
         block_ = u"**" + path + u"**\n\n";
@@ -213,17 +213,16 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
     return;
   }
   text += CountsText(total, u"**") + u"\n\n";
-  text += u"| レポート | 状態 | 追加 | 削除 | 変更 | 行 |\n| --- | --- | ---: | ---: | ---: | ---: |\n";
+  text +=
+      u"| レポート | 状態 | 追加 | 削除 | 変更 | 行 |\n| --- | --- | ---: | ---: | ---: | ---: |\n";
   std::int64_t rowsLeft = differing;
   for (const PairEntry& pair : pairs_) {
     if (pair.status == FileStatus::Same) continue;
-    std::u16string row = u"| " + Cell(CodeSpan(pair.name)) + u" | " +
-                         std::u16string(StatusText(pair.status)) + u" | " +
-                         Number(pair.counts.objectsAdded) + u" | " +
-                         Number(pair.counts.objectsRemoved) + u" | " +
-                         Number(pair.counts.objectsChanged) + u" | +" +
-                         Number(pair.counts.linesAdded) + u" −" +
-                         Number(pair.counts.linesRemoved) + u" |\n";
+    std::u16string row =
+        u"| " + Cell(CodeSpan(pair.name)) + u" | " + std::u16string(StatusText(pair.status)) +
+        u" | " + Number(pair.counts.objectsAdded) + u" | " + Number(pair.counts.objectsRemoved) +
+        u" | " + Number(pair.counts.objectsChanged) + u" | +" + Number(pair.counts.linesAdded) +
+        u" −" + Number(pair.counts.linesRemoved) + u" |\n";
     // The table takes at most half the room, the sections the rest.
     if (text.size() + row.size() > limit / 2) break;
     text += row;
@@ -238,8 +237,7 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
   for (const PairEntry& pair : pairs_) {
     if (pair.status == FileStatus::Same) continue;
     const std::u16string open = u"<details>\n<summary><code>" + HtmlText(pair.name) +
-                                u"</code> — " + CountsText(pair.counts, u"") +
-                                u"</summary>\n\n";
+                                u"</code> — " + CountsText(pair.counts, u"") + u"</summary>\n\n";
     const std::size_t shown = pair.blocks.size() + pair.blocksLeftOut;
     if (text.size() + open.size() + close.size() + 2 * kNoteRoom > limit) {
       ++pairsLeftOut;
@@ -265,8 +263,7 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
   if (pairsLeftOut > 0 || objectsLeftOut > 0) {
     text += u"_出力の上限（" + Number(static_cast<std::int64_t>(limit)) + u" 文字）のため、" +
             (pairsLeftOut > 0 ? Number(pairsLeftOut) + u" ペアの詳細と " : u"") +
-            Number(static_cast<std::int64_t>(objectsLeftOut)) +
-            u" 件の変更を省略しました。_\n";
+            Number(static_cast<std::int64_t>(objectsLeftOut)) + u" 件の変更を省略しました。_\n";
   }
   out.Write(text.substr(0, limit));
 }

@@ -69,8 +69,8 @@ void TextView::Outline(std::span<const LineRecord> lines) {
 }
 
 void TextView::Object(const ChangedObject& object) {
-  const std::u16string path = object.path.empty() ? u"（比較したオブジェクト）"
-                                                  : PrintableText(object.path);
+  const std::u16string path =
+      object.path.empty() ? u"（比較したオブジェクト）" : PrintableText(object.path);
   switch (object.state) {
     case ObjectState::kChanged:
       Colored(kBold, path);
@@ -132,10 +132,9 @@ void TextView::Finish(const ComparisonVerdict& verdict) {
   if (!objects_.Begun()) return;
   const ChangeCounts& counts = verdict.result.counts;
   out_->Write(u"オブジェクト: 追加 " + DecimalText(counts.objectsAdded) + u"・削除 " +
-              DecimalText(counts.objectsRemoved) + u"・変更 " +
-              DecimalText(counts.objectsChanged) + u"　行: 追加 " +
-              DecimalText(counts.linesAdded) + u"・削除 " + DecimalText(counts.linesRemoved) +
-              u"\n\n");
+              DecimalText(counts.objectsRemoved) + u"・変更 " + DecimalText(counts.objectsChanged) +
+              u"　行: 追加 " + DecimalText(counts.linesAdded) + u"・削除 " +
+              DecimalText(counts.linesRemoved) + u"\n\n");
 }
 
 }  // namespace tarnwick

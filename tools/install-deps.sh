@@ -14,7 +14,7 @@ case "${1:-linux}" in
       libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
       fonts-ipafont-gothic
-      diffutils
+      diffutils git
       clang-format
       chromium
     )
