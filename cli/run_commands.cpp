@@ -156,6 +156,7 @@ int RunObjDiff(Arguments args) {
   if (options.operands.size() != 4) {
     return UsageError("objdiff needs REPORT1 NODEKEY1 REPORT2 NODEKEY2");
   }
+  if (options.format != ViewFormat::kNone) return UsageError("objdiff takes no --format");
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ResolveSettingPaths(options.settings);
   RunConsole console(options.open, options.quiet, options.settings);

@@ -128,8 +128,8 @@ TEST_F(CliGit, DifftoolWritesAReviewPageOfTheTwoReports) {
 
   result = RunCli({u"difftool", u"--no-open", u"/dev/null", repo + u"F.txt"});
   EXPECT_EQ(result.status, 0) << result.err;
-  std::filesystem::remove_all(std::filesystem::path(result.out.substr(0, result.out.size() - 1))
-                                  .parent_path());
+  std::filesystem::remove_all(
+      std::filesystem::path(result.out.substr(0, result.out.size() - 1)).parent_path());
   EXPECT_EQ(RunCli({u"difftool", u"--no-open", old}).status, 64);
 }
 
@@ -179,13 +179,15 @@ TEST_F(CliViews, FormatTextPrintsTheViewAndWritesNoPageWithoutAnOutputFolder) {
   EXPECT_EQ(Diff({u"--format", u"html"}).status, 64);
   EXPECT_EQ(Diff({u"--color=sometimes"}).status, 64);
   EXPECT_EQ(RunCli({u"search", u"--format", u"text"}).status, 64);
+  EXPECT_EQ(RunCli({u"objdiff", u"--format", u"text", u"a", u"b", u"c", u"d"}).status, 64);
 }
 
 TEST_F(CliViews, FormatMarkdownSumsUpTheRunAndKeepsTheJsonAndExitCode) {
   const std::u16string json = scratch.Folder() + u"run.json";
   const CliResult result = Diff({u"--format", u"markdown", u"--exit-code", u"--json", json});
   EXPECT_EQ(result.status, 3) << result.err;
-  EXPECT_TRUE(result.out.starts_with("### 比較結果\n\n比較したペア **2**・差異あり **1**・一致 **1**"))
+  EXPECT_TRUE(
+      result.out.starts_with("### 比較結果\n\n比較したペア **2**・差異あり **1**・一致 **1**"))
       << result.out;
   EXPECT_NE(result.out.find("| `F.TXT` | 差異あり | 0 | 0 | 1 | +1 −1 |\n"), std::string::npos);
   EXPECT_NE(result.out.find("- `問合せ可能`: `はい` → `いいえ`\n"), std::string::npos);

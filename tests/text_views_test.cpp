@@ -45,8 +45,8 @@ template <typename Renderer>
 std::u16string Render(Renderer& renderer, const Collection& tree1, const Collection& tree2,
                       bool diffOnly = true) {
   StringSink out;
-  const ComparisonResult result = MakeFormDiff(tree1, tree2, u"v1/F.txt", u"v2/F.txt",
-                                               renderer.Start(out), diffOnly, {});
+  const ComparisonResult result =
+      MakeFormDiff(tree1, tree2, u"v1/F.txt", u"v2/F.txt", renderer.Start(out), diffOnly, {});
   renderer.Finish({u"F.TXT", result});
   return out.Text();
 }
@@ -91,9 +91,9 @@ TEST(TextView, ColoursOnlyWhenAskedAndNeverPassesControlCharacters) {
   EXPECT_EQ(text.find(u'\x1b'), std::u16string::npos);
 
   TextView colored({.color = true});
-  EXPECT_NE(Render(colored, *one, *two)
-                .find(u"    X: \x1b[31ma\\u001b[2J\x1b[m → \x1b[32mb\x1b[m\n"),
-            std::u16string::npos);
+  EXPECT_NE(
+      Render(colored, *one, *two).find(u"    X: \x1b[31ma\\u001b[2J\x1b[m → \x1b[32mb\x1b[m\n"),
+      std::u16string::npos);
 }
 
 TEST(UnifiedHunks, KeepThreeLinesOfContextAndJoinWhenTheyTouch) {
@@ -173,8 +173,8 @@ TEST(MarkdownReport, StaysWithinItsBoundAndSaysWhatItLeftOut) {
   for (int n = 0; n < 200; ++n) {
     std::unique_ptr<ComparisonRenderer> pair = report.Pair();
     StringSink unused;
-    const ComparisonResult result = MakeFormDiff(*Version1(), *Version2(), u"v1/F.txt",
-                                                 u"v2/F.txt", pair->Start(unused), true, {});
+    const ComparisonResult result = MakeFormDiff(*Version1(), *Version2(), u"v1/F.txt", u"v2/F.txt",
+                                                 pair->Start(unused), true, {});
     pair->Finish({u"F" + DecimalText(n) + u".TXT", result});
   }
   StringSink out;
@@ -200,12 +200,12 @@ TEST(MarkdownReport, StaysWithinItsBoundAndSaysWhatItLeftOut) {
 }
 
 TEST(ReportText, OneLinePerPropertyWithItsPathAndTheSameForTheSameTree) {
-  const CollectionPtr tree = Form(
-      {Obj(u"F", {Prop(u"タイトル", u"受注"), Prop(u"コメント", u""),
-                  Obj(u"ブロック", {Obj(u"B2", {Obj(u"項目", {Obj(u"I1", {})})}),
-                                   Obj(u"B1", {Prop(u"問合せ可能", u"はい")})}),
-                  Obj(u"アラート", {Obj(u"Z", {Prop(u"タイトル", u"z")}),
-                                   Obj(u"A", {Prop(u"本文", u"x\r\n\r\ny")})})})});
+  const CollectionPtr tree =
+      Form({Obj(u"F", {Prop(u"タイトル", u"受注"), Prop(u"コメント", u""),
+                       Obj(u"ブロック", {Obj(u"B2", {Obj(u"項目", {Obj(u"I1", {})})}),
+                                         Obj(u"B1", {Prop(u"問合せ可能", u"はい")})}),
+                       Obj(u"アラート", {Obj(u"Z", {Prop(u"タイトル", u"z")}),
+                                         Obj(u"A", {Prop(u"本文", u"x\r\n\r\ny")})})})});
   StringSink out;
   WriteReportText(tree.get(), out);
   EXPECT_EQ(ToUtf8(out.Text()),
@@ -224,12 +224,12 @@ TEST(ReportText, OneLinePerPropertyWithItsPathAndTheSameForTheSameTree) {
             "F/ブロック/B2/項目/I1/\n");
 
   // Objects of a section in another order give the same text.
-  const CollectionPtr reordered = Form(
-      {Obj(u"F", {Prop(u"タイトル", u"受注"), Prop(u"コメント", u""),
-                  Obj(u"アラート", {Obj(u"A", {Prop(u"本文", u"x\r\n\r\ny")}),
-                                   Obj(u"Z", {Prop(u"タイトル", u"z")})}),
-                  Obj(u"ブロック", {Obj(u"B2", {Obj(u"項目", {Obj(u"I1", {})})}),
-                                   Obj(u"B1", {Prop(u"問合せ可能", u"はい")})})})});
+  const CollectionPtr reordered =
+      Form({Obj(u"F", {Prop(u"タイトル", u"受注"), Prop(u"コメント", u""),
+                       Obj(u"アラート", {Obj(u"A", {Prop(u"本文", u"x\r\n\r\ny")}),
+                                         Obj(u"Z", {Prop(u"タイトル", u"z")})}),
+                       Obj(u"ブロック", {Obj(u"B2", {Obj(u"項目", {Obj(u"I1", {})})}),
+                                         Obj(u"B1", {Prop(u"問合せ可能", u"はい")})})})});
   StringSink again;
   WriteReportText(reordered.get(), again);
   EXPECT_EQ(again.Text(), out.Text());
