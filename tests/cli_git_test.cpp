@@ -142,7 +142,7 @@ class CliViews : public ::testing::Test {
     scratch.WriteText(u"v2", u"G.txt", Report(u"はい"));
   }
   CliResult Diff(std::vector<std::u16string> args) {
-    for (const std::u16string set :
+    for (const std::u16string& set :
          {u"SRC_PATH1=" + scratch.Folder(u"v1"), u"SRC_PATH2=" + scratch.Folder(u"v2"),
           std::u16string(u"SRC_FILE1=*.txt"), std::u16string(u"SRC_FILE2=*.txt")}) {
       args.insert(args.end(), {u"--set", set});
