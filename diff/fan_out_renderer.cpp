@@ -17,15 +17,33 @@ void EventFanOut::OutlineChanged(std::span<const LineRecord> lines) {
   second_.OutlineChanged(lines);
 }
 
-void EventFanOut::Headings(PathStacks& stacks) {
-  pending_ = stacks.headPending;
-  first_.Headings(stacks);
-  // The second sees the flags as they were; what the first served is kept.
-  pending_.swap(stacks.headPending);
-  second_.Headings(stacks);
-  for (std::size_t a = 0; a < stacks.headPending.size() && a < pending_.size(); ++a) {
-    stacks.headPending[a] = stacks.headPending[a] && pending_[a];
+template <typename Event>
+void EventFanOut::WithOwnPending(PathStacks& stacks, Event&& event) {
+  const std::size_t levels = stacks.headPending.size();
+  pending1_.resize(levels, false);
+  pending2_.resize(levels, false);
+  // A flag the walk set since the last event is an object entered anew: due
+  // for both.
+  for (std::size_t a = 0; a < levels; ++a) {
+    if (!stacks.headPending[a]) continue;
+    pending1_[a] = true;
+    pending2_[a] = true;
   }
+  pending1_.swap(stacks.headPending);
+  event(first_);
+  pending1_.swap(stacks.headPending);
+  pending2_.swap(stacks.headPending);
+  event(second_);
+  pending2_.swap(stacks.headPending);
+  stacks.headPending.assign(levels, false);
+}
+
+void EventFanOut::Headings(PathStacks& stacks) {
+  WithOwnPending(stacks, [&](CompareEvents& events) { events.Headings(stacks); });
+}
+
+void EventFanOut::ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
+  WithOwnPending(stacks, [&](CompareEvents& events) { events.ObjectMoved(stacks, from, to); });
 }
 
 void EventFanOut::EqualProperty(const PathStacks& stacks, std::u16string_view name,

@@ -11,9 +11,10 @@
 
 namespace tarnwick {
 
-// Hands each event to both receivers. Each receiver sees the pending
-// headings as they stand; a heading stays pending only while neither
-// served it.
+// Hands each event to both receivers. Each receiver keeps pending headings
+// of its own: what one served (a move the other does not show, say) is still
+// due for the other. The walk's flags tell the fan-out only which objects
+// were entered since the last event, so it clears them after each.
 class EventFanOut final : public CompareEvents {
  public:
   EventFanOut(CompareEvents& first, CompareEvents& second) : first_(first), second_(second) {}
@@ -25,11 +26,16 @@ class EventFanOut final : public CompareEvents {
   void EqualProperty(const PathStacks& stacks, std::u16string_view name,
                      std::u16string_view value) override;
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
 
  private:
+  // Calls `event` on each receiver with its own pending flags in `stacks`.
+  template <typename Event>
+  void WithOwnPending(PathStacks& stacks, Event&& event);
+
   CompareEvents& first_;
   CompareEvents& second_;
-  std::vector<bool> pending_;  // reused by Headings
+  std::vector<bool> pending1_, pending2_;  // each receiver's pending headings
 };
 
 class FanOutRenderer final : public ComparisonRenderer {

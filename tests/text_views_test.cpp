@@ -136,6 +136,36 @@ TEST(EventFanOut, RendersThePageExactlyAsAloneAndTheViewBeside) {
   EXPECT_EQ(viewOut.Text(), text);
 }
 
+// Two triggers swapped, the one moved also changed.
+CollectionPtr Swapped(bool changed) {
+  return Form({Obj(u"F", {Obj(u"トリガー", {Obj(u"T2", {Prop(u"P", u"1")}),
+                                            Obj(u"T1", {Prop(u"P", changed ? u"2" : u"1")})})})});
+}
+CollectionPtr Unswapped() {
+  return Form({Obj(
+      u"F", {Obj(u"トリガー", {Obj(u"T1", {Prop(u"P", u"1")}), Obj(u"T2", {Prop(u"P", u"1")})})})});
+}
+
+TEST(TextView, AMovedObjectSaysWhereItWentAndTheClassicPageBesideItStaysAsAlone) {
+  TextView view({});
+  EXPECT_EQ(ToUtf8(Render(view, *Unswapped(), *Swapped(false))),
+            "--- v1/F.txt\n+++ v2/F.txt\n"
+            "F/トリガー/T1（移動: 1番目 → 2番目）\n"
+            "オブジェクト: 追加 0・削除 0・変更 0・移動 1　行: 追加 0・削除 0\n\n");
+  // A move the classic page does not show leaves its headings due there.
+  for (const bool diffOnly : {true, false}) {
+    ClassicComparisonRenderer alone;
+    const std::u16string page = Render(alone, *Unswapped(), *Swapped(true), diffOnly);
+    StringSink viewOut;
+    FanOutRenderer both(std::make_unique<ClassicComparisonRenderer>(),
+                        std::make_unique<TextView>(TextViewOptions{}), viewOut);
+    EXPECT_EQ(Render(both, *Unswapped(), *Swapped(true), diffOnly), page) << diffOnly;
+    EXPECT_NE(viewOut.Text().find(u"F/トリガー/T1（移動: 1番目 → 2番目）\n    P: 1 → 2\n"),
+              std::u16string::npos)
+        << ToUtf8(viewOut.Text());
+  }
+}
+
 TEST(MarkdownReport, TotalsFirstThenATableThenASectionPerDifferingPair) {
   MarkdownReport report;
   for (const bool differs : {true, false}) {

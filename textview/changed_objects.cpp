@@ -39,9 +39,19 @@ void ChangedObjects::Headings(PathStacks& stacks) {
                              : ObjectState::kChanged;
   pending_.inOneSided = (removed && depth > 1 && stacks.mark1[depth - 1] == kStar) ||
                         (added && depth > 1 && stacks.mark2[depth - 1] == kStar);
+  pending_.movedFrom = pending_.movedTo = 0;
   pendingTold_ = false;
   // An object one side lacks is a change in itself, even when empty.
   if ((added || removed) && !pending_.inOneSided) TellPending();
+}
+
+void ChangedObjects::ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
+  // Its heading may have been served already, when everything is listed.
+  Headings(stacks);
+  pending_.movedFrom = from;
+  pending_.movedTo = to;
+  // A move is a change in itself.
+  TellPending();
 }
 
 void ChangedObjects::TellPending() {

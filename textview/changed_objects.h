@@ -30,6 +30,10 @@ struct ChangedObject {
   ObjectState state = ObjectState::kChanged;
   // Inside an object one side lacks: shown for its content, counted with it.
   bool inOneSided = false;
+  // Moved among its sibling objects: from the `movedFrom`th of side 1 to the
+  // `movedTo`th of side 2; 0 when it stayed. Its changes, if any, follow.
+  std::size_t movedFrom = 0;
+  std::size_t movedTo = 0;
 };
 
 class ChangeListener {
@@ -61,6 +65,7 @@ class ChangedObjects final : public CompareEvents {
   void Headings(PathStacks& stacks) override;
   void EqualProperty(const PathStacks&, std::u16string_view, std::u16string_view) override {}
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
 
  private:
   void BeginOnce();

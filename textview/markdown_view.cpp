@@ -71,8 +71,9 @@ std::u16string CountsText(const ChangeCounts& counts, std::u16string_view bold) 
     return std::u16string(bold) + Number(v) + std::u16string(bold);
   };
   return u"オブジェクト: 追加 " + n(counts.objectsAdded) + u"・削除 " + n(counts.objectsRemoved) +
-         u"・変更 " + n(counts.objectsChanged) + u"　行: 追加 " + n(counts.linesAdded) +
-         u"・削除 " + n(counts.linesRemoved);
+         u"・変更 " + n(counts.objectsChanged) +
+         (counts.objectsMoved > 0 ? u"・移動 " + n(counts.objectsMoved) : u"") + u"　行: 追加 " +
+         n(counts.linesAdded) + u"・削除 " + n(counts.linesRemoved);
 }
 
 }  // namespace
@@ -120,7 +121,12 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
         object.path.empty() ? u"（比較したオブジェクト）" : CodeSpan(object.path);
     switch (object.state) {
       case ObjectState::kChanged:
-        block_ = u"**" + path + u"**\n\n";
+        block_ = u"**" + path + u"**";
+        if (object.movedFrom != 0) {
+          block_ += u"（移動: " + DecimalText(static_cast<std::int64_t>(object.movedFrom)) +
+                    u"番目 → " + DecimalText(static_cast<std::int64_t>(object.movedTo)) + u"番目）";
+        }
+        block_ += u"\n\n";
         break;
       case ObjectState::kAdded:
         block_ = u"**＋ " + path + (object.inOneSided ? u"" : u"（追加）") + u"**\n\n";

@@ -74,6 +74,11 @@ void TextView::Object(const ChangedObject& object) {
   switch (object.state) {
     case ObjectState::kChanged:
       Colored(kBold, path);
+      if (object.movedFrom != 0) {
+        out_->Write(u"（移動: " + DecimalText(static_cast<std::int64_t>(object.movedFrom)) +
+                    u"番目 → " + DecimalText(static_cast<std::int64_t>(object.movedTo)) +
+                    u"番目）");
+      }
       break;
     case ObjectState::kAdded:
       Colored(u"1;32", u"+ " + path + (object.inOneSided ? u"" : u"（追加）"));
@@ -133,6 +138,7 @@ void TextView::Finish(const ComparisonVerdict& verdict) {
   const ChangeCounts& counts = verdict.result.counts;
   out_->Write(u"オブジェクト: 追加 " + DecimalText(counts.objectsAdded) + u"・削除 " +
               DecimalText(counts.objectsRemoved) + u"・変更 " + DecimalText(counts.objectsChanged) +
+              (counts.objectsMoved > 0 ? u"・移動 " + DecimalText(counts.objectsMoved) : u"") +
               u"　行: 追加 " + DecimalText(counts.linesAdded) + u"・削除 " +
               DecimalText(counts.linesRemoved) + u"\n\n");
 }
