@@ -9,6 +9,7 @@ ChangeCounts& ChangeCounts::operator+=(const ChangeCounts& other) {
   linesAdded += other.linesAdded;
   linesRemoved += other.linesRemoved;
   objectsMoved += other.objectsMoved;
+  propertiesIgnored += other.propertiesIgnored;
   return *this;
 }
 

@@ -3,7 +3,8 @@
 // objects not again), objects changed (present on both sides with a changed
 // property of their own), and lines added and removed (the one-sided lines of
 // multi-line values; a single-line value counts as one line), and objects
-// moved among their siblings.
+// moved among their siblings. Properties an ignore rule matched count apart,
+// once each.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,7 @@ struct ChangeCounts {
   std::int64_t linesAdded = 0;
   std::int64_t linesRemoved = 0;
   std::int64_t objectsMoved = 0;  // present on both sides, elsewhere among their siblings
+  std::int64_t propertiesIgnored = 0;
 
   ChangeCounts& operator+=(const ChangeCounts& other);
   bool operator==(const ChangeCounts&) const = default;
@@ -47,6 +49,11 @@ class ChangeCounter final : public CompareEvents {
   }
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
+  void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) override {
+    ++counts_.propertiesIgnored;
+    next_.IgnoredProperty(stacks, change);
+  }
+  bool ListsIgnored() const override { return next_.ListsIgnored(); }
 
  private:
   CompareEvents& next_;

@@ -27,6 +27,9 @@ struct PropertyChange {
   // one value's lines when the other side lacks it. Empty otherwise.
   bool multiLine = false;
   std::span<const LineRecord> lines;
+  // An ignored difference that only differences are listed and the receiver
+  // does not list: reported for the tally alone, without headings or lines.
+  bool unlisted = false;
 };
 
 class CompareEvents {
@@ -55,6 +58,15 @@ class CompareEvents {
   virtual void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
     (void)stacks, (void)from, (void)to;
   }
+  // A difference an ignore rule matched: no difference, and not counted as
+  // one. Listed where a change would be when everything is listed; when only
+  // differences are, only to a receiver that lists ignored ones (otherwise
+  // it comes unlisted). A receiver that does not tell them apart shows them
+  // as changes.
+  virtual void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) {
+    if (!change.unlisted) ChangedProperty(stacks, change);
+  }
+  virtual bool ListsIgnored() const { return false; }
 };
 
 }  // namespace tarnwick

@@ -6,6 +6,8 @@
 //  - ignoreCase: letters compare without regard to case, except inside
 //    quoted literals ('...' and "..."); quotes inside "--" and "/* */"
 //    comments open no literal.
+// Ignore rules (diff/ignore_rules.h) go further: a difference they match is
+// still a difference of the values, but none of the comparison.
 #pragma once
 
 #include <cstdint>
@@ -15,9 +17,12 @@
 
 namespace tarnwick {
 
+class IgnoreRules;
+
 struct CompareOptions {
   bool ignoreBlanks = false;
   bool ignoreCase = false;
+  const IgnoreRules* ignoreRules = nullptr;  // none when null; outlives the comparison
 
   bool Any() const { return ignoreBlanks || ignoreCase; }
   bool operator==(const CompareOptions&) const = default;

@@ -100,7 +100,10 @@ ComparisonResult MakeFormDiff(const Collection& tree1, const Collection& tree2,
   ComparisonResult result;
   result.differs = CompareOutline(outline1, outline2, counter, diffOnly);
   // The outline's difference stands even when the trees compare equal.
-  if (CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, counter, diffOnly, options)) {
+  // Object paths start at the top entry: "ﾌｫｰﾑ" in a report.
+  const std::u16string_view basePath[] = {FirstEntry(tree1).Key};
+  if (CompareNodes(FirstEntry(tree1), FirstEntry(tree2), stacks, counter, diffOnly, options,
+                   basePath)) {
     result.differs = true;
   }
   result.counts = counter.Counts();

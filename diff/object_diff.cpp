@@ -1,6 +1,7 @@
 #include "diff/object_diff.h"
 
 #include <string>
+#include <vector>
 
 #include "base/error.h"
 #include "diff/tree_compare.h"
@@ -14,9 +15,10 @@ namespace {
               u"ノード[" + std::u16string(key) + u"]はオブジェクト構造にありません。");
 }
 
-}  // namespace
-
-const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key) {
+// ResolveNodeKey, also giving the keys of the nodes on the way when `path`
+// is given: the tree's first entry, ..., the node itself.
+const clsItem& ResolveNodeKeyPath(const CollectionPtr& tree, std::u16string_view key,
+                                  std::vector<std::u16string_view>* path) {
   if (!tree || tree->Empty()) ThrowUnresolvedKey(key);
   const clsItem* node = &tree->At(1);
   const Collection* collection = tree.get();
@@ -33,10 +35,22 @@ const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key
       position = position * 10 + static_cast<std::size_t>(c - u'0');
     }
     if (!collection || position < 1 || position > collection->Count()) ThrowUnresolvedKey(key);
+    if (path != nullptr) path->push_back(node->Key);
     node = &collection->At(position);
     collection = node->IsCollection() ? &node->Children() : nullptr;
   }
+  if (path != nullptr) {
+    // The first position names the first entry again; keys from there on.
+    if (!path->empty()) path->erase(path->begin());
+    path->push_back(node->Key);
+  }
   return *node;
+}
+
+}  // namespace
+
+const clsItem& ResolveNodeKey(const CollectionPtr& tree, std::u16string_view key) {
+  return ResolveNodeKeyPath(tree, key, nullptr);
 }
 
 ComparisonResult MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tree2,
@@ -44,7 +58,9 @@ ComparisonResult MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tr
                              std::u16string_view pathText1, std::u16string_view pathText2,
                              std::u16string_view key1, std::u16string_view key2,
                              CompareEvents& events, bool diffOnly, const CompareOptions& options) {
-  const clsItem& node1 = ResolveNodeKey(tree1, key1);
+  // Rules see side 1's objects by their paths in its tree.
+  std::vector<std::u16string_view> basePath;
+  const clsItem& node1 = ResolveNodeKeyPath(tree1, key1, &basePath);
   const clsItem& node2 = ResolveNodeKey(tree2, key2);
   ChangeCounter counter(events);
   counter.Title(file1, 1);
@@ -53,7 +69,7 @@ ComparisonResult MakeObjDiff(const CollectionPtr& tree1, const CollectionPtr& tr
   counter.Title(pathText2, 2);
   PathStacks stacks;
   ComparisonResult result;
-  result.differs = CompareNodes(node1, node2, stacks, counter, diffOnly, options);
+  result.differs = CompareNodes(node1, node2, stacks, counter, diffOnly, options, basePath);
   result.counts = counter.Counts();
   return result;
 }

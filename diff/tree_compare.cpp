@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/stop_request.h"
+#include "diff/ignore_rules.h"
 #include "report/tree_walk.h"
 
 namespace tarnwick {
@@ -94,12 +95,13 @@ class SiblingMoves {
 class PairWalk {
  public:
   PairWalk(PathStacks& stacks, CompareEvents& events, bool& diffFound, bool diffOnly,
-           const CompareOptions& options)
+           const CompareOptions& options, std::span<const std::u16string_view> basePath)
       : stacks_(stacks),
         events_(events),
         diffFound_(diffFound),
         diffOnly_(diffOnly),
-        options_(options) {}
+        options_(options),
+        basePath_(basePath) {}
 
   void Run(const clsItem* node1, const clsItem* node2) {
     Enter(node1, node2);
@@ -162,6 +164,10 @@ class PairWalk {
         if (!diffOnly_) events_.EqualProperty(stacks_, entry.key, *value1);
         continue;
       }
+      if (IsIgnored(entry.key)) {
+        ReportIgnored(entry.key, value1, value2);
+        continue;
+      }
       diffFound_ = true;
       events_.Headings(stacks_);
       events_.ChangedProperty(stacks_, Change(entry.key, value1, value2));
@@ -169,6 +175,33 @@ class PairWalk {
 
     ++stacks_.depth;
     stacks_.Resize();
+  }
+
+  // Whether an ignore rule matches the property of the node pair now
+  // reporting. An object one side lacks is a difference in itself, reported
+  // whole: rules look only at objects both sides have.
+  bool IsIgnored(std::u16string_view name) {
+    if (options_.ignoreRules == nullptr || options_.ignoreRules->Empty()) return false;
+    const auto depth = static_cast<std::size_t>(stacks_.depth < 0 ? 0 : stacks_.depth);
+    if (depth > 0 && (stacks_.mark1[depth] == kStar || stacks_.mark2[depth] == kStar)) return false;
+    path_.assign(basePath_.begin(), basePath_.end());
+    for (std::size_t level = 1; level <= depth; ++level) path_.push_back(stacks_.pathKeys[level]);
+    return options_.ignoreRules->Matches(path_, name);
+  }
+
+  void ReportIgnored(std::u16string_view name, const std::u16string_view* value1,
+                     const std::u16string_view* value2) {
+    if (!diffOnly_ || events_.ListsIgnored()) {
+      events_.Headings(stacks_);
+      events_.IgnoredProperty(stacks_, Change(name, value1, value2));
+      return;
+    }
+    PropertyChange change;
+    change.name = name;
+    change.value1 = value1;
+    change.value2 = value2;
+    change.unlisted = true;
+    events_.IgnoredProperty(stacks_, change);
   }
 
   // value1 or value2 is null when the property is absent on that side.
@@ -211,6 +244,8 @@ class PairWalk {
   bool& diffFound_;
   const bool diffOnly_;
   const CompareOptions& options_;
+  const std::span<const std::u16string_view> basePath_;
+  std::vector<std::u16string_view> path_;  // reused by IsIgnored
   LineDiffer lines_;
   TreeWalk<Frame> walk_;  // closed frames keep their buffers for the next
   MergeKey properties_;   // only needed while one node's properties are written
@@ -299,11 +334,12 @@ void MergeKey::Rehash() {
 }
 
 bool CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
-                  CompareEvents& events, bool diffOnly, const CompareOptions& options) {
+                  CompareEvents& events, bool diffOnly, const CompareOptions& options,
+                  std::span<const std::u16string_view> basePath) {
   const std::int32_t depth = stacks.depth;
   bool diffFound = false;
   try {
-    PairWalk(stacks, events, diffFound, diffOnly, options).Run(&node1, &node2);
+    PairWalk(stacks, events, diffFound, diffOnly, options, basePath).Run(&node1, &node2);
   } catch (...) {
     stacks.depth = depth;
     throw;

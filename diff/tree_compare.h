@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,8 +71,11 @@ class MergeKey {
 // get levels depth + 1 and deeper; depth is as before on return. diffOnly
 // leaves out everything equal, headings included until a difference inside
 // needs them. Properties compare under `options`; the events go to `events`.
-// Returns whether a difference was reported.
+// `basePath` is the path of node1 for the ignore rules (its key and those
+// above it up to the tree's top entry); the objects below extend it. Returns
+// whether a difference was reported (ignored ones are none).
 bool CompareNodes(const clsItem& node1, const clsItem& node2, PathStacks& stacks,
-                  CompareEvents& events, bool diffOnly, const CompareOptions& options);
+                  CompareEvents& events, bool diffOnly, const CompareOptions& options,
+                  std::span<const std::u16string_view> basePath = {});
 
 }  // namespace tarnwick

@@ -163,26 +163,46 @@ void ReviewComparePage::AppendChangeAnchor(std::u16string& out) {
 }
 
 void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const PropertyChange& change) {
+  AppendProperty(stacks, change, false);
+}
+
+void ReviewComparePage::IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) {
+  if (change.unlisted) return;
+  ++ignored_;
+  AppendProperty(stacks, change, true);
+}
+
+void ReviewComparePage::AppendProperty(const PathStacks& stacks, const PropertyChange& change,
+                                       bool ignored) {
   CloseEqualGroup();
   const auto depth = static_cast<std::size_t>(stacks.depth < 0 ? 0 : stacks.depth);
   if (depth == 0) OpenRootHeading();
   const bool inOneSided = depth > 0 && depth < stacks.mark1.size() &&
                           (stacks.mark1[depth] == kStar || stacks.mark2[depth] == kStar);
+  const bool numbered = !inOneSided && !ignored;
+  constexpr std::u16string_view kIgnoredMark = u"<span class=im>無視</span>";
 
   if (change.multiLine) {
     // The listing carries the name as its caption.
-    main_ += change.value1 == nullptr   ? u"<div class=\"h add\"><b>"
-             : change.value2 == nullptr ? u"<div class=\"h del\"><b>"
-                                        : u"<div class=h><b>";
+    if (ignored) {
+      main_ += change.value1 == nullptr   ? u"<div class=\"h add i\"><b>"
+               : change.value2 == nullptr ? u"<div class=\"h del i\"><b>"
+                                          : u"<div class=\"h i\"><b>";
+    } else {
+      main_ += change.value1 == nullptr   ? u"<div class=\"h add\"><b>"
+               : change.value2 == nullptr ? u"<div class=\"h del\"><b>"
+                                          : u"<div class=h><b>";
+    }
     AppendHtml(main_, change.name);
+    if (ignored) main_ += kIgnoredMark;
     main_ += u"</b>";
-    AppendListing(change.lines, !inOneSided);
+    AppendListing(change.lines, numbered);
     main_ += u"</div>\n";
     Spill();
     return;
   }
-  main_ += u"<div class=p";
-  if (!inOneSided) AppendChangeAnchor(main_);
+  main_ += ignored ? u"<div class=\"p i\"" : u"<div class=p";
+  if (numbered) AppendChangeAnchor(main_);
   main_ += u"><b>";
   AppendHtml(main_, change.name);
   main_ += u"</b>";
@@ -203,6 +223,7 @@ void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const Property
     AppendHtml(main_, *change.value2);
     main_ += u"</ins>";
   }
+  if (ignored) main_ += kIgnoredMark;
   main_ += u"</div>\n";
   Spill();
 }
@@ -327,6 +348,9 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
   AppendCount(header, u"　行: 追加", counts.linesAdded);
   AppendCount(header, u"・削除", counts.linesRemoved);
   AppendCount(header, u"　変更箇所", static_cast<long long>(changes_));
+  if (counts.propertiesIgnored > 0) {
+    AppendCount(header, u"　無視した違い", static_cast<long long>(counts.propertiesIgnored));
+  }
   header += u"</p>\n";
   if (options_.Any()) {
     header += u"<p class=\"opts\">比較オプション: " + OptionNames(options_) + u"</p>\n";
@@ -335,8 +359,9 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
       u"<p class=\"legend\"><del class=\"v\">\u2212 ソース１だけ</del>"
       u"<ins class=\"v\">+ ソース２だけ</ins>"
       u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
-      u"<span>~ オプションで無視した違い</span>"
-      u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
+      u"<span>~ オプションで無視した違い</span>";
+  if (ignored_ > 0) header += u"<span><span class=im>無視</span> 無視ルールに合う違い</span>";
+  header += u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
   // The script lists the changed objects here: the page need not carry
   // every heading twice.
   header +=
@@ -344,6 +369,7 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
       u"hidden><summary>変更のあるオブジェクト</summary></details>\n";
 
   document.folds = folds_.Packed();
+  document.ignoredMarks = ignored_ > 0;
   page.Write(ReviewPageHead(document));
   page.Write(outline_);
   if (!differs && counts.objectsMoved > 0) {

@@ -41,6 +41,9 @@ class ReviewComparePage final : public CompareEvents {
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
   // Heads the object and says where it went, as one numbered change.
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
+  // Shown like a change, greyed and marked, without a number of its own.
+  void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  bool ListsIgnored() const override { return true; }
 
   // Writes the changes ahead into a spool of `page` as they come, so that
   // they never gather whole in memory; WritePage must then go to `page`.
@@ -64,6 +67,8 @@ class ReviewComparePage final : public CompareEvents {
   // Appends a multi-line listing; numbered changes get anchors.
   void AppendListing(std::span<const LineRecord> lines, bool numbered);
   void AppendChangeAnchor(std::u16string& out);
+  // A changed or ignored property; numbered changes get anchors.
+  void AppendProperty(const PathStacks& stacks, const PropertyChange& change, bool ignored);
 
   CompareOptions options_;
   std::vector<std::u16string> titles1_, titles2_;
@@ -72,6 +77,7 @@ class ReviewComparePage final : public CompareEvents {
   std::unique_ptr<TextSpool> spooled_;  // the changes before them, when streaming
   std::size_t changes_ = 0;
   std::size_t objects_ = 0;
+  std::size_t ignored_ = 0;
   FoldStore folds_;
   bool equalGroupOpen_ = false;
   EnclosingLines enclosing_;

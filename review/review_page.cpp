@@ -82,6 +82,13 @@ h3,h4,.p{break-inside:avoid-page}h3,h4{break-after:avoid-page}:target{outline:no
 .h,.t th,.t td{border-color:#999}}
 )CSS";
 
+// Only pages that show ignored differences carry their style, so that other
+// pages stay as they were.
+constexpr std::u16string_view kIgnoredStyle =
+    uR"CSS(.i>del,.i>ins{background:var(--ign)}.i em{background:none}
+.im{margin-left:.6em;padding:0 .4em;border:1px solid var(--rule);border-radius:3px;color:var(--mute);font:12px system-ui,"IPAGothic",sans-serif}
+)CSS";
+
 // Previous and next change ("n" and "p", or the bar's links) and the folds,
 // whose packed lines are unpacked the first time one is opened.
 constexpr std::u16string_view kScript =
@@ -180,6 +187,7 @@ std::u16string ReviewPageHead(const ReviewDocument& document) {
   AppendHtml(page, document.title);
   page += u"</title>\n<style>";
   page += kStyle;
+  if (document.ignoredMarks) page += kIgnoredStyle;
   page += u"</style>\n</head>\n<body>\n";
   if (document.navigation) {
     page +=

@@ -28,11 +28,12 @@ class FoldStore {
 // The parts of a page that differ from page to page; all HTML, escaped
 // where they hold text from the input.
 struct ReviewDocument {
-  std::u16string title;    // plain text: escaped here
-  std::u16string header;   // what stands above the changes
-  std::u16string main;     // the changes themselves
-  std::u16string folds;    // FoldStore::Packed()
-  bool navigation = true;  // the bar with previous and next change
+  std::u16string title;       // plain text: escaped here
+  std::u16string header;      // what stands above the changes
+  std::u16string main;        // the changes themselves
+  std::u16string folds;       // FoldStore::Packed()
+  bool navigation = true;     // the bar with previous and next change
+  bool ignoredMarks = false;  // the page marks differences ignore rules matched
 };
 
 // The whole page as text (the caller encodes it as UTF-8).

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/error.h"
+#include "diff/ignore_rules.h"
 #include "report/report_parser.h"
 #include "tests/classic_tables.h"
 #include "tests/table_text.h"
@@ -347,6 +348,81 @@ TEST(MakeFormDiff, ParsedReportsShowTheirOutlineAndTriggerChanges) {
 ||*|||[2 C]QTY ( 項目>LINE>ブロック>FORM1 ) |
 )");
   EXPECT_TRUE(result.diffFound);
+}
+
+// Two versions of a form whose item moved on its canvas and whose block lost
+// a property: what ignore rules make of it.
+struct MovedItem {
+  CollectionPtr tree1 = Form({Obj(
+      u"F", {Obj(u"ブロック",
+                 {Obj(u"B", {Prop(u"問合せ可能", u"はい"), Prop(u"DirtyInfo", u"true"),
+                             Obj(u"項目", {Obj(u"I", {Prop(u"X位置", u"10"), Prop(u"Y位置", u"20"),
+                                                      Prop(u"プロンプト", u"名前")})})})})})});
+  CollectionPtr tree2 = Form({Obj(
+      u"F", {Obj(u"ブロック",
+                 {Obj(u"B", {Prop(u"問合せ可能", u"はい"),
+                             Obj(u"項目", {Obj(u"I", {Prop(u"X位置", u"16"), Prop(u"Y位置", u"20"),
+                                                      Prop(u"プロンプト", u"名前")})})})})})});
+  CollectionPtr tree2Moved = Form({Obj(
+      u"F", {Obj(u"ブロック",
+                 {Obj(u"B", {Prop(u"問合せ可能", u"はい"), Prop(u"DirtyInfo", u"true"),
+                             Obj(u"項目", {Obj(u"I", {Prop(u"X位置", u"10"), Prop(u"Y位置", u"20"),
+                                                      Prop(u"プロンプト", u"氏名")})})})})})});
+
+  struct Result {
+    std::string rows;
+    ComparisonResult compared;
+  };
+  static Result Diff(const Collection& a, const Collection& b, bool diffOnly,
+                     const IgnoreRules* rules) {
+    HTMLTblCls table;
+    ClassicCompareRows rows(table);
+    CompareOptions options;
+    options.ignoreRules = rules;
+    Result result;
+    result.compared = MakeFormDiff(a, b, u"1", u"2", rows, diffOnly, options);
+    result.rows = Rows(table);
+    return result;
+  }
+};
+
+TEST(MakeFormDiff, IgnoredDifferencesAreNoneAndClassicRowsDropThemOnlyWhenListingDifferences) {
+  const MovedItem form;
+  const IgnoreRules rules = ParseIgnoreRules(u"項目: X位置\nDirtyInfo").rules;
+  for (const bool diffOnly : {false, true}) {
+    const auto plain = MovedItem::Diff(*form.tree1, *form.tree2, diffOnly, nullptr);
+    const auto ignored = MovedItem::Diff(*form.tree1, *form.tree2, diffOnly, &rules);
+    EXPECT_TRUE(plain.compared.differs);
+    EXPECT_FALSE(ignored.compared.differs) << diffOnly;
+    EXPECT_EQ(ignored.compared.counts, (ChangeCounts{0, 0, 0, 0, 0, 2})) << diffOnly;
+    EXPECT_EQ(plain.compared.counts, (ChangeCounts{0, 0, 2, 1, 2, 0}));
+    if (!diffOnly) {
+      EXPECT_EQ(ignored.rows, plain.rows) << "everything listed: the classic rows as ever";
+    } else {
+      EXPECT_EQ(ignored.rows, "\n|||||[2 Y]1|\n|||||[2 C]2|\n") << "no headings either";
+    }
+  }
+}
+
+TEST(MakeFormDiff, RulesLeaveOtherDifferencesAndObjectsOneSideLacks) {
+  const MovedItem form;
+  const IgnoreRules rules = ParseIgnoreRules(u"X位置\nDirtyInfo\nプロンプト").rules;
+  // A rule about another property, or another type, changes nothing.
+  const IgnoreRules others = ParseIgnoreRules(u"Y位置\nキャンバス: X位置\n/F/**: DirtyInfo").rules;
+  const auto plain = MovedItem::Diff(*form.tree1, *form.tree2Moved, true, nullptr);
+  const auto unmatched = MovedItem::Diff(*form.tree1, *form.tree2Moved, true, &others);
+  EXPECT_EQ(unmatched.rows, plain.rows);
+  EXPECT_EQ(unmatched.compared.counts, plain.compared.counts);
+
+  // An added item is a difference whatever rules match its properties.
+  const CollectionPtr none = Form({Obj(
+      u"F", {Obj(u"ブロック", {Obj(u"B", {Prop(u"問合せ可能", u"はい"), Prop(u"DirtyInfo", u"true"),
+                                          Obj(u"項目", {})})})})});
+  const auto added = MovedItem::Diff(*none, *form.tree1, true, &rules);
+  EXPECT_TRUE(added.compared.differs);
+  EXPECT_EQ(added.compared.counts.objectsAdded, 1);
+  EXPECT_EQ(added.compared.counts.propertiesIgnored, 0);
+  EXPECT_EQ(added.rows, MovedItem::Diff(*none, *form.tree1, true, nullptr).rows);
 }
 
 TEST(MakeFormDiff, ParsedIdenticalReportsGiveOnlyTheTitles) {

@@ -5,6 +5,7 @@
 #include "app/runs.h"
 #include "app/summary_page.h"
 #include "diff/change_counts.h"
+#include "diff/ignore_rules.h"
 #include "diff/tree_compare.h"
 #include "diff_run_fixture.h"
 #include "fake_window.h"
@@ -129,6 +130,37 @@ TEST(ReviewComparePage, AMovedObjectIsOneChangeSayingWhereItWent) {
   EXPECT_EQ(only.changes, 1u);
   // Nothing moved: no such count.
   EXPECT_EQ(Render(side1, side1, true).page.find("・移動"), std::string::npos);
+}
+
+TEST(ReviewComparePage, IgnoredDifferencesShowMarkedUnnumberedAndCountedApart) {
+  const clsItem side1 =
+      Obj(u"", {Obj(u"項目", {Obj(u"I", {Prop(u"X位置", u"10"), Prop(u"トリガー", u"a\r\nb"),
+                                         Prop(u"型", u"A")})})});
+  const clsItem side2 =
+      Obj(u"", {Obj(u"項目", {Obj(u"I", {Prop(u"X位置", u"16"), Prop(u"トリガー", u"a\r\nc"),
+                                         Prop(u"型", u"B")})})});
+  const IgnoreRules rules = ParseIgnoreRules(u"項目: X位置\nトリガー").rules;
+  CompareOptions options;
+  options.ignoreRules = &rules;
+  // Listed even when only differences are: the reader sees what the rules hid.
+  const Rendered r = Render(side1, side2, true, options);
+  EXPECT_EQ(
+      Main(r.page),
+      "<main>\n<h2>項目</h2>\n<h3 id=o1>I</h3>\n"
+      "<div class=\"p i\"><b>X位置</b><del class=\"v\">1<em>0</em></del> → "
+      "<ins class=\"v\">1<em>6</em></ins><span class=im>無視</span></div>\n"
+      "<div class=\"h i\"><b>トリガー<span class=im>無視</span></b><span>a</span>"
+      "<del>b</del><ins>c</ins></div>\n"
+      "<div class=p id=c1><b>型</b><del class=\"v\">A</del> → <ins class=\"v\">B</ins></div>\n");
+  EXPECT_EQ(r.changes, 1u);
+  EXPECT_EQ(r.counts.propertiesIgnored, 2);
+  EXPECT_EQ(r.counts.linesAdded, 1);
+  EXPECT_NE(r.page.find("変更箇所 <b>1</b>　無視した違い <b>2</b></p>"), std::string::npos);
+  EXPECT_NE(r.page.find(".im{"), std::string::npos) << "the marks' style comes with them";
+
+  const Rendered plain = Render(side1, side2, true);
+  EXPECT_EQ(plain.page.find("無視した違い <b>"), std::string::npos);
+  EXPECT_EQ(plain.page.find(".im{"), std::string::npos) << "other pages stay as they were";
 }
 
 TEST(ReviewComparePage, ListingsFoldUnchangedLinesBeyondTheContext) {
