@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/file_list.h"
+#include "app/ignore_file.h"
 #include "app/loader_thread.h"
 #include "app/page_styles.h"
 #include "app/processors.h"
@@ -52,6 +53,7 @@ struct DiffPlan {
   std::vector<FileEntry> setAside;  // folder mode only; listed, never compared
   std::vector<PairPlan> pairs;
   std::vector<ComparisonResult> results;  // of the pairs done, in order
+  IgnoreRules ignoreRules;
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages;
@@ -203,7 +205,8 @@ const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view pat
 // view when the run has one, or both.
 ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
                              std::u16string_view compareStage, std::u16string_view heading,
-                             const Settings& settings, ComparisonView* view,
+                             const Settings& settings, const IgnoreRules& rules,
+                             ComparisonView* view,
                              std::u16string& stage) {
   if (const LoadedReport* failure = loaded.Failure()) {
     stage = failure->stage;
@@ -218,7 +221,7 @@ ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
   const ComparisonResult result = MakeFormDiff(
       RequireTree(loaded.side1.tree, pair.path1.text),
       RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
-      renderer->Start(out), settings.DIFF_ONLY, CompareOptionsOf(settings));
+      renderer->Start(out), settings.DIFF_ONLY, CompareOptionsOf(settings, &rules));
   stage.clear();
 
   if (pageWanted) stage = u"ファイル[" + pair.page + u"]の出力中に、";
@@ -286,7 +289,8 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
     const ComparisonResult result =
-        ComparePair(pairs[i], loaded, compareStage, heading, settings, view, stage);
+        ComparePair(pairs[i], loaded, compareStage, heading, settings, plan.ignoreRules, view,
+                    stage);
     if (loaders) loaders->Discard(loaded);
     plan.results.push_back(result);
     if (!plan.fileMode) {
@@ -360,6 +364,10 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   DiffPlan plan = FoldersOf(settings, view);
   if (!ValidateInputs(settings, 1, window, plan.pages)) return RunOutcome::Rejected;
   if (const auto message = FailedRunCheck(settings, plan)) {
+    window.ShowMessage(*message, MessageIcon::Warning);
+    return RunOutcome::Rejected;
+  }
+  if (const auto message = LoadIgnoreRules(settings, plan.ignoreRules)) {
     window.ShowMessage(*message, MessageIcon::Warning);
     return RunOutcome::Rejected;
   }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ignore_file.h"
 #include "app/page_styles.h"
 #include "app/runs.h"
 #include "app/validation.h"
@@ -48,6 +49,8 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
   if (!IsFolder(outFolder)) return reject({MessageId::OutputFolderNotFound, {}, {u"OUTPUT_PATH"}});
   if (settings.OUTPUT_FILE.empty())
     return reject({MessageId::OutputFileRequired, {}, {u"OUTPUT_FILE"}});
+  IgnoreRules ignoreRules;
+  if (const auto message = LoadIgnoreRules(settings, ignoreRules)) return reject(*message);
   // The reports and the selections are no settings: the window's drops and
   // clicks, the command line's operands.
   if (side1.ObjNodeCount <= 1 || side2.ObjNodeCount <= 1) {
@@ -80,7 +83,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     const ComparisonResult compared = MakeObjDiff(
         side1.ObjTree, side2.ObjTree, side1.ObjFile, side2.ObjFile, pathText(side1, node1.number),
         pathText(side2, node2.number), node1.key, node2.key, renderer->Start(page),
-        settings.DIFF_OBJ_ONLY, CompareOptionsOf(settings));
+        settings.DIFF_OBJ_ONLY, CompareOptionsOf(settings, &ignoreRules));
     if (result != nullptr) {
       result->items.push_back({u"",
                                side1.ObjFile,

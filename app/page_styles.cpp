@@ -6,8 +6,8 @@
 
 namespace tarnwick {
 
-CompareOptions CompareOptionsOf(const Settings& settings) {
-  return {settings.IGNORE_BLANKS, settings.IGNORE_CASE};
+CompareOptions CompareOptionsOf(const Settings& settings, const IgnoreRules* rules) {
+  return {settings.IGNORE_BLANKS, settings.IGNORE_CASE, rules};
 }
 
 std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings) {

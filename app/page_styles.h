@@ -15,8 +15,9 @@
 
 namespace tarnwick {
 
-// The comparison options as the settings hold them.
-CompareOptions CompareOptionsOf(const Settings& settings);
+// The comparison options as the settings hold them, with the ignore rules
+// the run read (none when null).
+CompareOptions CompareOptionsOf(const Settings& settings, const IgnoreRules* rules = nullptr);
 
 std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings);
 // The renderer of one comparison: the page's when `pageWanted`, the view's

@@ -33,7 +33,7 @@ using K = ValueKind;
 using S = Settings;
 
 // Every key in the order the file is written.
-constexpr std::array<KeyField, 25> kKeyFields = {{
+constexpr std::array<KeyField, 26> kKeyFields = {{
     {u"OUTPUT_PATH", K::Text, &S::OUTPUT_PATH},
     {u"OUTPUT_FILE", K::Text, &S::OUTPUT_FILE},
     {u"OUTPUT_AUTOOPEN", K::Flag, nullptr, &S::OUTPUT_AUTOOPEN},
@@ -59,6 +59,7 @@ constexpr std::array<KeyField, 25> kKeyFields = {{
     {u"PAGE_STYLE", K::Style, nullptr, nullptr, true},
     {u"IGNORE_BLANKS", K::Flag, nullptr, &S::IGNORE_BLANKS, true},
     {u"IGNORE_CASE", K::Flag, nullptr, &S::IGNORE_CASE, true},
+    {u"IGNORE_FILE", K::Text, &S::IGNORE_FILE, nullptr, true},
 }};
 
 void ApplyBaseDefaults(Settings& settings) {

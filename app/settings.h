@@ -49,6 +49,7 @@ struct Settings {
   PageStyle PAGE_STYLE = PageStyle::Classic;
   bool IGNORE_BLANKS = false;  // comparisons: runs of blanks as one, blank lines ignored
   bool IGNORE_CASE = false;    // comparisons: letter case ignored outside quoted literals
+  std::u16string IGNORE_FILE;  // comparisons: the ignore rules file (UTF-8); empty: none
 
   bool operator==(const Settings&) const = default;
 };
@@ -123,8 +124,8 @@ std::optional<std::u16string> SettingValueText(const Settings& settings, std::u1
 bool ApplyIniLine(std::u16string_view line, Settings& settings);
 
 // The file's text as WriteIni writes it: every key in its fixed order, CR LF;
-// PAGE_STYLE, IGNORE_BLANKS and IGNORE_CASE last, and only when not at their
-// default. Throws tarnwick::Error naming the key when a value holds a CR or an
+// PAGE_STYLE, IGNORE_BLANKS, IGNORE_CASE and IGNORE_FILE last, and only when
+// not at their default. Throws tarnwick::Error naming the key when a value holds a CR or an
 // LF, which would otherwise become a line of its own.
 std::u16string IniText(const Settings& settings);
 

@@ -124,12 +124,17 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
     } else {
       const ChangeCounts& c = item.counts;
       out += ",\"counts\":";
+      // Runs with ignore rules count what the rules matched too.
+      const std::string ignored =
+          settings.IGNORE_FILE.empty()
+              ? std::string()
+              : ",\"propertiesIgnored\":" + std::to_string(c.propertiesIgnored);
       out += done ? "{\"objectsAdded\":" + std::to_string(c.objectsAdded) +
                         ",\"objectsRemoved\":" + std::to_string(c.objectsRemoved) +
                         ",\"objectsChanged\":" + std::to_string(c.objectsChanged) +
                         ",\"linesAdded\":" + std::to_string(c.linesAdded) +
                         ",\"linesRemoved\":" + std::to_string(c.linesRemoved) +
-                        ",\"objectsMoved\":" + std::to_string(c.objectsMoved) + "}"
+                        ",\"objectsMoved\":" + std::to_string(c.objectsMoved) + ignored + "}"
                   : std::string("null");
     }
     out += '}';

@@ -24,6 +24,9 @@ constexpr KeyHelp kCompareOptionKeys[] = {
      "True: runs of blanks count as one, trailing blanks and blank-only lines "
      "are ignored"},
     {"IGNORE_CASE", "True: letter case is ignored outside quoted literals"},
+    {"IGNORE_FILE",
+     "ignore rules (UTF-8, one a line: [TYPE or PATH:] PROPERTY, * ?); what they match "
+     "is no difference (relative: to the working directory)"},
 };
 
 constexpr KeyHelp kDiffKeys[] = {
@@ -60,11 +63,12 @@ void PrintKeys(std::ostream& out, const KeyHelp (&keys)[N]) {
   }
 }
 
-void PrintRunOptions(std::ostream& out, bool exitCode) {
+void PrintRunOptions(std::ostream& out, bool exitCode, bool compares) {
   out << "\noptions:\n"
          "  --ini FILE           read settings as Tarnwick.ini is read\n"
-         "  --set KEY=VALUE      one settings line; applied in order after --ini\n"
-         "  --open               open the result at the end\n"
+         "  --set KEY=VALUE      one settings line; applied in order after --ini\n";
+  if (compares) out << "  --ignore FILE        the same as --set IGNORE_FILE=FILE\n";
+  out << "  --open               open the result at the end\n"
          "  --quiet              no progress lines\n";
   if (exitCode) {
     out << "  --exit-code          exit 3 when the run finished and found differences or hits\n";
@@ -98,11 +102,11 @@ void PrintExitCodes(std::ostream& out) {
 
 bool PrintCommandHelp(std::string_view command, std::ostream& out) {
   if (command == "diff") {
-    out << "usage: tarnwick-cli diff [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]\n"
-           "                        [--exit-code] [--json FILE] [--format text|markdown]\n"
+    out << "usage: tarnwick-cli diff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open]\n"
+           "                        [--quiet] [--exit-code] [--json FILE] [--format text|markdown]\n"
            "                        [--color[=WHEN]]\n"
            "Compares two reports, or every pair of equally named reports in two folders.\n";
-    PrintRunOptions(out, true);
+    PrintRunOptions(out, true, true);
     PrintViewOptions(out);
     out << "\nsetting keys:\n";
     PrintKeys(out, kDiffKeys);
@@ -116,7 +120,7 @@ bool PrintCommandHelp(std::string_view command, std::ostream& out) {
            "                          [--exit-code] [--json FILE]\n"
            "Searches the property values of the reports of one folder for up to three "
            "strings.\n";
-    PrintRunOptions(out, true);
+    PrintRunOptions(out, true, false);
     out << "\nsetting keys:\n";
     PrintKeys(out, kSearchKeys);
     PrintKeys(out, kOutputKeys);
@@ -124,11 +128,13 @@ bool PrintCommandHelp(std::string_view command, std::ostream& out) {
     return true;
   }
   if (command == "objdiff") {
-    out << "usage: tarnwick-cli objdiff [--ini FILE] [--set KEY=VALUE]... [--open] [--exit-code]\n"
-           "                           [--json FILE] REPORT1 NODEKEY1 REPORT2 NODEKEY2\n"
+    out << "usage: tarnwick-cli objdiff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] "
+           "[--open]\n"
+           "                           [--exit-code] [--json FILE] REPORT1 NODEKEY1 REPORT2 "
+           "NODEKEY2\n"
            "Compares two chosen objects; a NODEKEY is a key as `tarnwick-cli nodes` prints it\n"
            "(for example ROOT-1-1-11-2). REPORT paths may be relative.\n";
-    PrintRunOptions(out, true);
+    PrintRunOptions(out, true, true);
     out << "\nsetting keys:\n";
     PrintKeys(out, kObjDiffKeys);
     PrintKeys(out, kCompareOptionKeys);

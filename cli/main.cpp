@@ -18,12 +18,13 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"diff", RunDiff,
-     "diff    [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]\n"
-     "                [--format text|markdown] [--color[=WHEN]]"},
+     "diff    [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open] [--quiet] [--exit-code]\n"
+     "                [--json FILE] [--format text|markdown] [--color[=WHEN]]"},
     {"search", RunSearch,
      "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
     {"objdiff", RunObjDiff,
-     "objdiff [--ini FILE] [--set KEY=VALUE]... [--open] [--exit-code] [--json FILE]\n"
+     "objdiff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open] [--exit-code] [--json "
+     "FILE]\n"
      "                REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
     {"tree", RunTree, "tree    REPORT"},
     {"nodes", RunNodes, "nodes   REPORT"},

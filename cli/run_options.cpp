@@ -1,5 +1,6 @@
 #include "cli/run_options.h"
 
+#include <deque>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -15,6 +16,7 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
   std::string_view iniPath;
   bool iniGiven = false;
   std::vector<std::string_view> sets;
+  std::deque<std::string> ignoreSets;  // stable: `sets` views them
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
@@ -59,7 +61,7 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
       return true;
-    } else if (arg == "--ini" || arg == "--set" || arg == "--json") {
+    } else if (arg == "--ini" || arg == "--set" || arg == "--json" || arg == "--ignore") {
       if (i + 1 == args.size()) {
         problem = std::string(arg) + " needs a value";
         return false;
@@ -73,6 +75,10 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
         options.jsonPath = FromUtf8(value);
       } else if (arg == "--set") {
         sets.push_back(value);
+      } else if (arg == "--ignore") {
+        // The same as --set IGNORE_FILE=FILE, in its place among the --set.
+        ignoreSets.push_back("IGNORE_FILE=" + std::string(value));
+        sets.push_back(ignoreSets.back());
       } else if (iniGiven) {
         problem = "--ini may be given once";
         return false;
@@ -130,8 +136,8 @@ FilePath ResolvedPath(const FilePath& path) {
 }
 
 void ResolveSettingPaths(Settings& settings) {
-  for (std::u16string* path :
-       {&settings.SRC_PATH1, &settings.SRC_PATH2, &settings.SRC_PATH, &settings.OUTPUT_PATH}) {
+  for (std::u16string* path : {&settings.SRC_PATH1, &settings.SRC_PATH2, &settings.SRC_PATH,
+                               &settings.OUTPUT_PATH, &settings.IGNORE_FILE}) {
     *path = ResolvedPath(*path);
   }
 }

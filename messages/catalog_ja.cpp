@@ -48,6 +48,12 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"出力ファイル[{1}]は入力のレポートファイルです。上書きできません。";
     case SettingHoldsNul:
       return u"設定値[{1}]にNUL文字が含まれています。";
+    case IgnoreFileUnreadable:
+      return u"無視ルールファイル[{1}]を読み込めません。\r\n{2}";
+    case IgnoreFileNotUtf8:
+      return u"無視ルールファイル[{1}]の{2}行目はUTF-8ではありません。";
+    case IgnoreRuleInvalid:
+      return u"無視ルールファイル[{1}]の{2}行目はルールではありません: {3}";
     case Finished:
       return u"終了しました。";
     case FinishedWithSetAside:

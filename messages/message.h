@@ -38,8 +38,11 @@ enum class MessageId {
   SearchStringBracketUnclosed,  // a "[" without its "]"
   ReportsNotDropped,
   ObjectsNotSelected,
-  OverwritesInput,  // {1} the page
-  SettingHoldsNul,  // {1} the setting key
+  OverwritesInput,       // {1} the page
+  SettingHoldsNul,       // {1} the setting key
+  IgnoreFileUnreadable,  // {1} the ignore rules file, {2} the error's description
+  IgnoreFileNotUtf8,     // {1} the ignore rules file, {2} the line number
+  IgnoreRuleInvalid,     // {1} the ignore rules file, {2} the line number, {3} the line
   // How a run ends.
   Finished,
   FinishedWithSetAside,  // {1} how many reports were set aside
