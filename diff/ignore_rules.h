@@ -32,7 +32,7 @@ class IgnoreRules {
     // Upper-cased levels from the top entry, "**" first unless the rule's
     // pattern was anchored; empty: any object.
     std::vector<std::u16string> path;
-    std::u16string property;           // upper-cased
+    std::u16string property;  // upper-cased
   };
 
   IgnoreRules() = default;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -126,13 +127,13 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
 void frmMain::SetTabOrder() {
   // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
   QWidget* const order[] = {
-      tabMain,      txtFolder1,    txtSrcTxt1,     txtFolder2,         txtSrcTxt2,
-      optFolder,    optFile,       chkDiffOnly,    chkIgnoreBlanks,    chkIgnoreCase,
-      tvSrc1,       tvSrc2,        chkDiffObjOnly, chkIgnoreBlanksObj, chkIgnoreCaseObj,
-      txtSrcFolder, txtSrcFile,    txtSearchStr1,  cmbSearch1,         txtSearchStr2,
-      cmbSearch2,   txtSearchStr3, cmbSearch3,     optCondAnd,         optCondOr,
-      chkFindOnly,  chkNoCase,     txtPutDir,      txtPutFile,         chkOpenFile,
-      cmdExec,      cmdCancel,     cmdExit};
+      tabMain,          txtFolder1,       txtSrcTxt1,   txtFolder2,      txtSrcTxt2,
+      optFolder,        optFile,          chkDiffOnly,  chkIgnoreBlanks, chkIgnoreCase,
+      txtIgnoreFile,    tvSrc1,           tvSrc2,       chkDiffObjOnly,  chkIgnoreBlanksObj,
+      chkIgnoreCaseObj, txtIgnoreFileObj, txtSrcFolder, txtSrcFile,      txtSearchStr1,
+      cmbSearch1,       txtSearchStr2,    cmbSearch2,   txtSearchStr3,   cmbSearch3,
+      optCondAnd,       optCondOr,        chkFindOnly,  chkNoCase,       txtPutDir,
+      txtPutFile,       chkOpenFile,      cmdExec,      cmdCancel,       cmdExit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -175,6 +176,8 @@ QWidget* frmMain::BuildDiffPage() {
   settingsLayout->addWidget(chkIgnoreBlanks, 1, 3);
   settingsLayout->addWidget(chkIgnoreCase, 1, 4);
   settingsLayout->setColumnStretch(5, 1);
+  txtIgnoreFile = Named(new DropLineEdit, "txtIgnoreFile");
+  settingsLayout->addLayout(IgnoreFileRow(txtIgnoreFile, settings), 2, 0, 1, 6);
 
   auto* layout = new QVBoxLayout(frmDiff);
   layout->addWidget(SourceGroup(QStringLiteral("ソース１"), txtFolder1,
@@ -211,6 +214,10 @@ QWidget* frmMain::BuildObjDiffPage() {
     connect(a, &QCheckBox::toggled, b, &QCheckBox::setChecked);
     connect(b, &QCheckBox::toggled, a, &QCheckBox::setChecked);
   }
+  txtIgnoreFileObj = Named(new DropLineEdit, "txtIgnoreFileObj");
+  // setText of the same text signals nothing, so the pair does not loop.
+  connect(txtIgnoreFile, &QLineEdit::textChanged, txtIgnoreFileObj, &QLineEdit::setText);
+  connect(txtIgnoreFileObj, &QLineEdit::textChanged, txtIgnoreFile, &QLineEdit::setText);
   auto* options = new QHBoxLayout;
   options->addWidget(chkDiffObjOnly);
   options->addSpacing(24);
@@ -220,6 +227,7 @@ QWidget* frmMain::BuildObjDiffPage() {
   auto* layout = new QVBoxLayout(frmObjDiff);
   layout->addLayout(trees, 1);
   layout->addLayout(options);
+  layout->addLayout(IgnoreFileRow(txtIgnoreFileObj, frmObjDiff));
   return frmObjDiff;
 }
 
@@ -351,6 +359,33 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
   return row;
 }
 
+QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
+  auto* label = new QLabel(QStringLiteral("無視ルール:"), parent);
+  label->setBuddy(box);
+  box->setToolTip(
+      QStringLiteral("ここに挙げたプロパティの違いは差異に数えません（UTF-8、1行に1ルール）"));
+  connect(box, &DropLineEdit::filesDropped, this, [box](const std::vector<FilePath>& paths) {
+    if (!paths.empty()) box->setText(ToQString(paths.front().text));
+  });
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
+  button->setText(QStringLiteral("…"));
+  button->setToolTip(QStringLiteral("無視ルールファイルの選択"));
+  connect(button, &QToolButton::clicked, this, [this, box] {
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, QStringLiteral("無視ルールファイルの選択"), QFileInfo(box->text()).path(),
+        QStringLiteral("無視ルール (*.txt);;すべてのファイル (*)"));
+    if (!chosen.isEmpty()) box->setText(QDir::toNativeSeparators(chosen));
+  });
+  auto* row = new QHBoxLayout;
+  row->setSpacing(2);
+  row->addWidget(label);
+  row->addSpacing(4);
+  row->addWidget(box, 1);
+  row->addWidget(button);
+  return row;
+}
+
 void frmMain::BuildMenus() {
   mnuFile = Named(menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")), "mnuFile");
   mnuEnd = Named(mnuFile->addAction(QStringLiteral("閉じる(&C)")), "mnuEnd");
@@ -463,6 +498,7 @@ void frmMain::FillControls() {
   cmbSearch3->setCurrentIndex(ConditionIndex(s.SEARCH_STRING3_COND));
   chkIgnoreBlanks->setChecked(s.IGNORE_BLANKS);
   chkIgnoreCase->setChecked(s.IGNORE_CASE);
+  txtIgnoreFile->setText(ToQString(s.IGNORE_FILE));
   mnuReviewStyle->setChecked(s.PAGE_STYLE == PageStyle::Review);
 }
 
@@ -486,6 +522,7 @@ void frmMain::CollectSettings() {
   s.DIFF_ONLY = chkDiffOnly->isChecked();
   s.IGNORE_BLANKS = chkIgnoreBlanks->isChecked();
   s.IGNORE_CASE = chkIgnoreCase->isChecked();
+  s.IGNORE_FILE = FromQString(txtIgnoreFile->text());
   s.PAGE_STYLE = mnuReviewStyle->isChecked() ? PageStyle::Review : PageStyle::Classic;
   s.MODE = optFolder->isChecked() ? CompareMode::Folder
            : optFile->isChecked() ? CompareMode::File

@@ -120,6 +120,9 @@ class frmMain : public QMainWindow {
   // The box with its "…" button, which opens the standard dialog for a
   // folder (folderBox null) or files, and takes the choice as a drop.
   QLayout* WithBrowse(QLineEdit* box, QLineEdit* folderBox);
+  // The ignore rules box of a comparison page under its label, with its
+  // "…" button; a dropped file goes into it.
+  QLayout* IgnoreFileRow(DropLineEdit* box, QWidget* parent);
 
   GuiHooks hooks_;
   std::unique_ptr<QtWindowOps> ops_;
@@ -147,12 +150,14 @@ class frmMain : public QMainWindow {
   QCheckBox* chkDiffOnly;
   QCheckBox* chkIgnoreBlanks;  // IGNORE_BLANKS and IGNORE_CASE, shown on pages 1 and 2
   QCheckBox* chkIgnoreCase;
+  DropLineEdit* txtIgnoreFile;  // IGNORE_FILE, shown on pages 1 and 2
 
   ReportTreeView* tvSrc1;
   ReportTreeView* tvSrc2;
   QCheckBox* chkDiffObjOnly;
   QCheckBox* chkIgnoreBlanksObj;
   QCheckBox* chkIgnoreCaseObj;
+  DropLineEdit* txtIgnoreFileObj;
 
   DropLineEdit* txtSrcFolder;
   DropLineEdit* txtSrcFile;

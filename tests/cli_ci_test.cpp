@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/ignore_file.h"
 #include "cli/run_options.h"
 #include "cli/setting_keys.h"
 #include "cli_runner.h"
@@ -241,6 +242,88 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
           out +
           "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
           "\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0,\"objectsMoved\":0}}]}\n");
+}
+
+// One item of a form module at a place and size of its own.
+std::u16string PlacedItemReport(std::u16string_view x, std::u16string_view width) {
+  std::u16string text =
+      u"* 名前 ORDERS\r\n  ブロック\r\n  * 名前 EMP\r\n    問合せ可能 はい\r\n"
+      u"    項目\r\n    * 名前 ENAME\r\n      データ型 CHAR\r\n      X位置 ";
+  text.append(x).append(u"\r\n      Y位置 20\r\n      幅 ").append(width);
+  return text + u"\r\n      高さ 14\r\n";
+}
+
+std::u16string ShippedRules(std::u16string_view name) {
+  return FromUtf8(std::string(TARNWICK_SOURCE_DIR) + "/docs/ignore/") + std::u16string(name);
+}
+
+TEST_F(CliForCi, AnIgnoreFileOfTheCoordinatesMakesAMovedItemNoDifference) {
+  scratch.WriteText(u"m1", u"f.txt", PlacedItemReport(u"10", u"80"));
+  scratch.WriteText(u"m2", u"f.txt", PlacedItemReport(u"16", u"96"));
+  const std::vector<std::u16string> moved = {u"--set",        u"SRC_PATH1=m1", u"--set",
+                                             u"SRC_PATH2=m2", u"--exit-code",  u"--json",
+                                             u"out/run.json"};
+  EXPECT_EQ(Diff(moved).status, 3) << "without rules a move is a difference";
+
+  std::vector<std::u16string> ignoring = moved;
+  ignoring.insert(ignoring.end(), {u"--ignore", ShippedRules(u"coordinates-ja.txt")});
+  const CliResult result = Diff(ignoring);
+  EXPECT_EQ(result.status, 0) << result.err;
+  const std::string json = ScratchFolder::Read(root + u"out/run.json");
+  EXPECT_NE(json.find("\"differs\":false"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"status\":\"same\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"linesRemoved\":0,\"propertiesIgnored\":2}"), std::string::npos) << json;
+
+  // Another property's change still counts; a relative file is found from
+  // the working directory, as --set IGNORE_FILE gives it.
+  scratch.WriteText(u"m2", u"f.txt", PlacedItemReport(u"16", u"96") + u"      必須 はい\r\n");
+  scratch.Write(u"", u"rules.txt", "X位置\n幅\n");
+  EXPECT_EQ(Diff({u"--set", u"SRC_PATH1=m1", u"--set", u"SRC_PATH2=m2", u"--exit-code", u"--set",
+                  u"IGNORE_FILE=rules.txt"})
+                .status,
+            3);
+}
+
+TEST_F(CliForCi, ARuleFileThatCannotBeReadOrHoldsNoRuleStopsTheRunNamingFileAndLine) {
+  const std::string at = ToUtf8(root);
+  scratch.Write(u"", u"bad.txt", "# coordinates\nX位置\n項目:\n");
+  CliResult result = Diff({u"--ignore", u"bad.txt", u"--json", u"out/run.json"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("無視ルールファイル[" + at +
+                            "bad.txt]の3行目はルールではありません: 項目: "
+                            "(IGNORE_FILE=" +
+                            at + "bad.txt)"),
+            std::string::npos)
+      << result.err;
+  EXPECT_FALSE(ScratchFolder::Exists(root + u"out/A.html")) << "checked before any page";
+  EXPECT_NE(ScratchFolder::Read(root + u"out/run.json").find("\"outcome\":\"rejected\""),
+            std::string::npos);
+
+  scratch.Write(u"", u"sjis.txt", "\xEF\xBB\xBFX\n\x83\x58\x83\x4C\n");  // a BOM, then Shift_JIS
+  result = Diff({u"--ignore", u"sjis.txt"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("[" + at + "sjis.txt]の2行目はUTF-8ではありません。"),
+            std::string::npos)
+      << result.err;
+
+  result = Diff({u"--ignore", u"missing.txt"});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("無視ルールファイル[" + at + "missing.txt]を読み込めません。"),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(Diff({u"--ignore"}).status, 64);
+}
+
+TEST(ShippedIgnoreRules, EveryExampleFileIsRules) {
+  for (const std::u16string_view name :
+       {u"coordinates-ja.txt", u"visual-ja.txt", u"coordinates-en.txt", u"visual-en.txt",
+        u"coordinates-xml.txt", u"visual-xml.txt"}) {
+    Settings settings;
+    settings.IGNORE_FILE = ShippedRules(name);
+    IgnoreRules rules;
+    EXPECT_EQ(LoadIgnoreRules(settings, rules), std::nullopt) << ToUtf8(name);
+    EXPECT_GT(rules.Count(), 3u) << ToUtf8(name);
+  }
 }
 
 TEST_F(CliForCi, JsonOfASearchAndOfARejectedRun) {

@@ -100,9 +100,9 @@ TEST(ParseIgnoreRules, NamesTheFirstLineThatIsNoRuleCountingEveryLineEnd) {
     std::u16string_view bad;
   };
   const Case cases[] = {
-      {u"X位置\n: Y位置\n", 2, u": Y位置"},            // no limit before the colon
-      {u"X位置\r\n項目:\r\n", 2, u"項目:"},             // no property
-      {u"a\rb\r\nc\n項目: X: Y\n", 4, u"項目: X: Y"},   // two colons
+      {u"X位置\n: Y位置\n", 2, u": Y位置"},                 // no limit before the colon
+      {u"X位置\r\n項目:\r\n", 2, u"項目:"},                 // no property
+      {u"a\rb\r\nc\n項目: X: Y\n", 4, u"項目: X: Y"},       // two colons
       {u"ブロック//項目/*: X", 1, u"ブロック//項目/*: X"},  // an empty level
       {u"# ok\n\nブロック/: X", 3, u"ブロック/: X"},
       {u"/: X", 1, u"/: X"},

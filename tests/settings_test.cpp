@@ -189,10 +189,14 @@ TEST(SettingsText, OptionsBeyondTheClassicAreWrittenOnlyWhenNotAtTheirDefault) {
 
   ASSERT_TRUE(ApplyIniLine(u"page_style=review", settings));
   ASSERT_TRUE(ApplyIniLine(u"IGNORE_BLANKS=true", settings));
+  ASSERT_TRUE(ApplyIniLine(u"ignore_file=C:\\rules\\座標.txt", settings));
   EXPECT_EQ(settings.PAGE_STYLE, PageStyle::Review);
   EXPECT_TRUE(settings.IGNORE_BLANKS);
   EXPECT_FALSE(settings.IGNORE_CASE);
-  EXPECT_EQ(IniText(settings), classic + u"PAGE_STYLE=REVIEW\r\nIGNORE_BLANKS=True\r\n");
+  EXPECT_EQ(settings.IGNORE_FILE, u"C:\\rules\\座標.txt");
+  EXPECT_EQ(IniText(settings), classic +
+                                   u"PAGE_STYLE=REVIEW\r\nIGNORE_BLANKS=True\r\n"
+                                   u"IGNORE_FILE=C:\\rules\\座標.txt\r\n");
 
   // Read back, and back to the defaults: the file is the classic one again.
   Settings again;
@@ -201,6 +205,7 @@ TEST(SettingsText, OptionsBeyondTheClassicAreWrittenOnlyWhenNotAtTheirDefault) {
   ApplyIniLine(u"PAGE_STYLE=CLASSIC", again);
   ApplyIniLine(u"IGNORE_BLANKS=False", again);
   ApplyIniLine(u"IGNORE_CASE=yes", again);  // only TRUE is true
+  ApplyIniLine(u"IGNORE_FILE=", again);
   EXPECT_EQ(IniText(again), classic);
   ApplyIniLine(u"PAGE_STYLE=fancy", again);
   EXPECT_EQ(again.PAGE_STYLE, PageStyle::Classic);

@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -854,6 +855,30 @@ TEST_F(ExecuteTest, FolderComparisonWritesSummaryAndPageAndOpensTheSummary) {
   EXPECT_TRUE(Exec()->isEnabled());
 }
 
+TEST_F(ExecuteTest, ARuleFileThatHoldsNoRuleStopsTheRunWithAWarningNamingItsLine) {
+  const std::u16string rules = PathIn(dir_, QStringLiteral("rules.txt"));
+  WriteFileBytes(rules, "X位置\n項目/: 幅\n");
+  Start().show();
+  W<QTabWidget>("tabMain")->setCurrentIndex(0);
+  W<QRadioButton>("optFolder")->setChecked(true);
+  Fill("txtFolder1", FolderOf(dir_, QStringLiteral("A")));
+  Fill("txtSrcTxt1", u"*.txt");
+  Fill("txtFolder2", FolderOf(dir_, QStringLiteral("B")));
+  Fill("txtSrcTxt2", u"*.txt");
+  Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
+  Fill("txtIgnoreFile", rules);
+  Execute();
+  EXPECT_EQ(LastMessage(), (ShownMessage{u"無視ルールファイル[" + rules +
+                                             u"]の2行目はルールではありません: 項目/: 幅",
+                                         MessageIcon::Warning}));
+  EXPECT_FALSE(QFileInfo::exists(QDir(dir_.path()).filePath(QStringLiteral("out/Result.html"))));
+
+  // Mended, the same run compares as ever.
+  WriteFileBytes(rules, "X位置\n");
+  Execute();
+  EXPECT_EQ(LastMessage(), (ShownMessage{u"終了しました。", MessageIcon::Information}));
+}
+
 TEST_F(ExecuteTest, ObjectComparisonWritesOnePageForTheChosenNodes) {
   frmMain& window = Start();
   window.show();
@@ -924,6 +949,27 @@ TEST_F(ExecuteTest, TheExecuteButtonIsDisabledWhileARunLasts) {
 
 namespace tarnwick {
 namespace {
+
+TEST_F(MainWindowTest, TheIgnoreFileBoxIsOneSettingOnBothComparisonPages) {
+  WriteCp932(ini_, std::u16string(kSettingsFile) + u"IGNORE_FILE=/rules/座標.txt\r\n");
+  frmMain& window = Start();
+  EXPECT_EQ(Text("txtIgnoreFile"), QStringLiteral("/rules/座標.txt"));
+  EXPECT_EQ(Text("txtIgnoreFileObj"), QStringLiteral("/rules/座標.txt"));
+  ASSERT_NE(W<QToolButton>("cmdBrowseIgnoreFile"), nullptr);
+  ASSERT_NE(W<QToolButton>("cmdBrowseIgnoreFileObj"), nullptr);
+  EXPECT_EQ(W<QToolButton>("cmdBrowseIgnoreFileObj")->text(), QStringLiteral("…"));
+
+  W<QLineEdit>("txtIgnoreFileObj")->setText(QStringLiteral("/rules/見た目.txt"));
+  EXPECT_EQ(Text("txtIgnoreFile"), QStringLiteral("/rules/見た目.txt"));
+  window.CollectSettings();
+  EXPECT_EQ(window.CurrentSettings().IGNORE_FILE, u"/rules/見た目.txt");
+
+  // Emptied, the key leaves the file.
+  W<QLineEdit>("txtIgnoreFile")->clear();
+  EXPECT_TRUE(Text("txtIgnoreFileObj").isEmpty());
+  window.close();
+  EXPECT_EQ(IniBytes(), EncodeCp932(std::u16string(kSettingsFile)));
+}
 
 TEST_F(MainWindowTest, ReviewStyleAndComparisonOptionsTravelWithTheSettings) {
   WriteCp932(ini_, std::u16string(kSettingsFile) + u"PAGE_STYLE=REVIEW\r\nIGNORE_CASE=True\r\n");
