@@ -206,8 +206,7 @@ const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view pat
 ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
                              std::u16string_view compareStage, std::u16string_view heading,
                              const Settings& settings, const IgnoreRules& rules,
-                             ComparisonView* view,
-                             std::u16string& stage) {
+                             ComparisonView* view, std::u16string& stage) {
   if (const LoadedReport* failure = loaded.Failure()) {
     stage = failure->stage;
     std::rethrow_exception(failure->error);
@@ -288,9 +287,8 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
     }
     const std::u16string heading =
         plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
-    const ComparisonResult result =
-        ComparePair(pairs[i], loaded, compareStage, heading, settings, plan.ignoreRules, view,
-                    stage);
+    const ComparisonResult result = ComparePair(pairs[i], loaded, compareStage, heading, settings,
+                                                plan.ignoreRules, view, stage);
     if (loaders) loaders->Discard(loaded);
     plan.results.push_back(result);
     if (!plan.fileMode) {

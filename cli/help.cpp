@@ -103,7 +103,8 @@ void PrintExitCodes(std::ostream& out) {
 bool PrintCommandHelp(std::string_view command, std::ostream& out) {
   if (command == "diff") {
     out << "usage: tarnwick-cli diff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open]\n"
-           "                        [--quiet] [--exit-code] [--json FILE] [--format text|markdown]\n"
+           "                        [--quiet] [--exit-code] [--json FILE] [--format "
+           "text|markdown]\n"
            "                        [--color[=WHEN]]\n"
            "Compares two reports, or every pair of equally named reports in two folders.\n";
     PrintRunOptions(out, true, true);

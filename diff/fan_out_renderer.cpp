@@ -57,6 +57,11 @@ void EventFanOut::ChangedProperty(const PathStacks& stacks, const PropertyChange
   second_.ChangedProperty(stacks, change);
 }
 
+void EventFanOut::IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) {
+  first_.IgnoredProperty(stacks, change);
+  second_.IgnoredProperty(stacks, change);
+}
+
 CompareEvents& FanOutRenderer::Start(TextSink& page) {
   CompareEvents& first = first_->Start(page);
   events_ = std::make_unique<EventFanOut>(first, second_->Start(secondSink_));

@@ -66,6 +66,8 @@ class ChangedObjects final : public CompareEvents {
   void EqualProperty(const PathStacks&, std::u16string_view, std::u16string_view) override {}
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
+  // What ignore rules matched is no change: the views leave it out.
+  void IgnoredProperty(const PathStacks&, const PropertyChange&) override {}
 
  private:
   void BeginOnce();
