@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/ignore_file.h"
 #include "app/page_styles.h"
 #include "app/report_loader.h"
 #include "app/run_guard.h"
@@ -16,10 +17,12 @@
 #include "cli/console_io.h"
 #include "cli/console_view.h"
 #include "cli/run_options.h"
+#include "cli/setting_keys.h"
 #include "cli/shell_open.h"
 #include "diff/form_diff.h"
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "messages/message_catalog.h"
 #include "pages/page_file.h"
 #include "text/utf8.h"
 #include "textview/report_text.h"
@@ -42,15 +45,27 @@ CollectionPtr SideTree(std::string_view path, std::u16string& stage) {
   return tree ? tree : BlankTree();
 }
 
+// The ignore rules the settings name, or the input check's message printed
+// (false), as a comparison run gives it.
+bool LoadRules(const Settings& settings, IgnoreRules& rules) {
+  const std::optional<Message> warning = LoadIgnoreRules(settings, rules);
+  if (!warning) return true;
+  WriteErrorOutput(ToUtf8(MessageText(*warning) + SettingKeysOf(*warning, settings)) + '\n');
+  return false;
+}
+
 // Compares two reports into `renderer`, which writes into `out`.
 void CompareFiles(std::string_view path1, std::string_view path2, std::u16string_view title1,
                   std::u16string_view title2, std::u16string_view heading, const Settings& settings,
-                  ComparisonRenderer& renderer, TextSink& out, std::u16string& stage) {
+                  const IgnoreRules& rules, ComparisonRenderer& renderer, TextSink& out,
+                  std::u16string& stage) {
   const CollectionPtr tree1 = SideTree(path1, stage);
   const CollectionPtr tree2 = SideTree(path2, stage);
   stage = u"フォーム文章の差分作成中に、";
+  CompareOptions options = CompareOptionsOf(settings);
+  options.ignoreRules = &rules;
   const ComparisonResult result = MakeFormDiff(*tree1, *tree2, title1, title2, renderer.Start(out),
-                                               settings.DIFF_ONLY, CompareOptionsOf(settings));
+                                               settings.DIFF_ONLY, options);
   stage.clear();
   renderer.Finish({heading, result});
 }
@@ -108,10 +123,12 @@ int RunGitDiff(Arguments args) {
   const bool color = UseColor(options.color, pager != nullptr && *pager != '\0');
   // The view shows differences only; the walk need not report the rest.
   options.settings.DIFF_ONLY = true;
+  IgnoreRules rules;
+  if (!LoadRules(options.settings, rules)) return kExitRejected;
   return Guarded([&](std::u16string& stage) {
     OutputSink out;
     TextView view({color});
-    CompareFiles(in[1], in[4], title1, title2, path2, options.settings, view, out, stage);
+    CompareFiles(in[1], in[4], title1, title2, path2, options.settings, rules, view, out, stage);
     out.Flush();
     // git takes any other status as the driver's failure.
     return kExitFinished;
@@ -156,6 +173,8 @@ int RunDifftool(Arguments args) {
   const std::string& local = options.operands[0];
   const std::string& remote = options.operands[1];
   options.settings.PAGE_STYLE = PageStyle::Review;
+  IgnoreRules rules;
+  if (!LoadRules(options.settings, rules)) return kExitRejected;
   return Guarded([&](std::u16string& stage) {
     const FilePath remotePath = FilePathOfBytes(remote);
     const FilePath localPath = FilePathOfBytes(local);
@@ -168,7 +187,8 @@ int RunDifftool(Arguments args) {
         PathText(NewTemporaryFolder()) + NativeSeparator() + name + u".html";
     const std::unique_ptr<ComparisonRenderer> renderer = ComparisonRendererFor(options.settings);
     PageWriter writer(page, renderer->Encoding());
-    CompareFiles(local, remote, title1, title2, name, options.settings, *renderer, writer, stage);
+    CompareFiles(local, remote, title1, title2, name, options.settings, rules, *renderer, writer,
+                 stage);
     stage = u"ファイル[" + page + u"]の出力中に、";
     writer.Commit();
     stage.clear();

@@ -49,7 +49,7 @@ class ChangeCounter final : public CompareEvents {
   }
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
-  void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) override {
+  void IgnoredProperty(PathStacks& stacks, const PropertyChange& change) override {
     ++counts_.propertiesIgnored;
     next_.IgnoredProperty(stacks, change);
   }

@@ -30,6 +30,9 @@ struct PropertyChange {
   // An ignored difference that only differences are listed and the receiver
   // does not list: reported for the tally alone, without headings or lines.
   bool unlisted = false;
+  // An ignored difference listed, while only differences are, for the
+  // receivers that list ignored ones: its headings are theirs to serve.
+  bool onRequest = false;
 };
 
 class CompareEvents {
@@ -60,11 +63,12 @@ class CompareEvents {
   }
   // A difference an ignore rule matched: no difference, and not counted as
   // one. Listed where a change would be when everything is listed; when only
-  // differences are, only to a receiver that lists ignored ones (otherwise
-  // it comes unlisted). A receiver that does not tell them apart shows them
-  // as changes.
-  virtual void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) {
-    if (!change.unlisted) ChangedProperty(stacks, change);
+  // differences are, only to a receiver that lists ignored ones, which then
+  // serves the pending headings itself (`onRequest`; otherwise it comes
+  // unlisted). A receiver that does not tell them apart shows the listed
+  // ones as changes.
+  virtual void IgnoredProperty(PathStacks& stacks, const PropertyChange& change) {
+    if (!change.unlisted && !change.onRequest) ChangedProperty(stacks, change);
   }
   virtual bool ListsIgnored() const { return false; }
 };

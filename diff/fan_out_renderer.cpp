@@ -57,9 +57,17 @@ void EventFanOut::ChangedProperty(const PathStacks& stacks, const PropertyChange
   second_.ChangedProperty(stacks, change);
 }
 
-void EventFanOut::IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) {
-  first_.IgnoredProperty(stacks, change);
-  second_.IgnoredProperty(stacks, change);
+void EventFanOut::IgnoredProperty(PathStacks& stacks, const PropertyChange& change) {
+  WithOwnPending(stacks, [&](CompareEvents& events) {
+    if (!change.onRequest || events.ListsIgnored()) {
+      events.IgnoredProperty(stacks, change);
+      return;
+    }
+    PropertyChange unlisted = change;
+    unlisted.onRequest = false;
+    unlisted.unlisted = true;
+    events.IgnoredProperty(stacks, unlisted);
+  });
 }
 
 CompareEvents& FanOutRenderer::Start(TextSink& page) {

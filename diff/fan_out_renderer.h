@@ -27,10 +27,12 @@ class EventFanOut final : public CompareEvents {
                      std::u16string_view value) override;
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
-  void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  void IgnoredProperty(PathStacks& stacks, const PropertyChange& change) override;
   // Only when both do: a receiver must never get an ignored difference it
   // would show as a change where only differences are listed.
-  bool ListsIgnored() const override { return first_.ListsIgnored() && second_.ListsIgnored(); }
+  // Asks for ignored differences when either receiver lists them; the other
+  // gets them unlisted.
+  bool ListsIgnored() const override { return first_.ListsIgnored() || second_.ListsIgnored(); }
 
  private:
   // Calls `event` on each receiver with its own pending flags in `stacks`.

@@ -191,9 +191,15 @@ class PairWalk {
 
   void ReportIgnored(std::u16string_view name, const std::u16string_view* value1,
                      const std::u16string_view* value2) {
-    if (!diffOnly_ || events_.ListsIgnored()) {
+    if (!diffOnly_) {
       events_.Headings(stacks_);
       events_.IgnoredProperty(stacks_, Change(name, value1, value2));
+      return;
+    }
+    if (events_.ListsIgnored()) {
+      PropertyChange change = Change(name, value1, value2);
+      change.onRequest = true;
+      events_.IgnoredProperty(stacks_, change);
       return;
     }
     PropertyChange change;

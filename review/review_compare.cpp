@@ -166,8 +166,9 @@ void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const Property
   AppendProperty(stacks, change, false);
 }
 
-void ReviewComparePage::IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) {
+void ReviewComparePage::IgnoredProperty(PathStacks& stacks, const PropertyChange& change) {
   if (change.unlisted) return;
+  Headings(stacks);
   ++ignored_;
   AppendProperty(stacks, change, true);
 }

@@ -42,7 +42,7 @@ class ReviewComparePage final : public CompareEvents {
   // Heads the object and says where it went, as one numbered change.
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
   // Shown like a change, greyed and marked, without a number of its own.
-  void IgnoredProperty(const PathStacks& stacks, const PropertyChange& change) override;
+  void IgnoredProperty(PathStacks& stacks, const PropertyChange& change) override;
   bool ListsIgnored() const override { return true; }
 
   // Writes the changes ahead into a spool of `page` as they come, so that

@@ -93,6 +93,25 @@ TEST_F(CliGit, GitDiffWithTheDriverShowsTheChangedPropertyAndNothingElse) {
   EXPECT_NE(log.find("    問合せ可能: はい → いいえ\n"), std::string::npos);
 }
 
+TEST_F(CliGit, GitDiffTakesTheIgnoreRulesAndRefusesABadRuleFile) {
+  scratch.Write(u"", u"rules.txt", "問合せ*\n");
+  const std::string ruled =
+      "-c diff.tarnwick.command=" +
+      Quoted(Cli() + " git-diff --ignore " + Quoted(ToUtf8(scratch.Folder() + u"rules.txt")));
+  EXPECT_EQ(Git(repo, ruled + " diff HEAD~1 HEAD"),
+            "--- a/F.txt\n"
+            "+++ b/F.txt\n"
+            "F/ブロック/BLK1\n"
+            "    （無視） 問合せ可能: はい → いいえ\n"
+            "オブジェクト: 追加 0・削除 0・変更 0　行: 追加 0・削除 0\n\n");
+  scratch.Write(u"", u"bad.txt", "a: b: c\n");
+  const testing::CliResult bad =
+      testing::RunCli({u"git-diff", u"--ignore", scratch.Folder() + u"bad.txt", u"F.txt",
+                       repo + u"F.txt", u"0", u"100644", repo + u"F.txt", u"0", u"100644"});
+  EXPECT_EQ(bad.status, 2) << bad.err;
+  EXPECT_NE(bad.err.find("IGNORE_FILE="), std::string::npos) << bad.err;
+}
+
 TEST_F(CliGit, TextconvGivesPlainGitDiffStableLinesWithObjectPaths) {
   const std::string textconv = "-c diff.tarnwick.textconv=" + Quoted(Cli() + " textconv");
   const std::string diff = Git(repo, textconv + " diff HEAD~1 HEAD");

@@ -6,6 +6,7 @@
 #include "classic/classic_renderers.h"
 #include "diff/fan_out_renderer.h"
 #include "diff/form_diff.h"
+#include "diff/ignore_rules.h"
 #include "tests/tree_builders.h"
 #include "text/decimal.h"
 #include "text/utf8.h"
@@ -164,6 +165,30 @@ TEST(TextView, AMovedObjectSaysWhereItWentAndTheClassicPageBesideItStaysAsAlone)
               std::u16string::npos)
         << ToUtf8(viewOut.Text());
   }
+}
+
+TEST(TextView, IgnoredDifferencesAreMarkedAndAClassicPageBesideLeavesThemOut) {
+  const ParsedIgnoreRules parsed = ParseIgnoreRules(u"タイトル\n");
+  ASSERT_EQ(parsed.badLine, 0u);
+  CompareOptions options;
+  options.ignoreRules = &parsed.rules;
+  const auto render = [&](ComparisonRenderer& renderer) {
+    StringSink out;
+    const ComparisonResult result = MakeFormDiff(*Version1(), *Version2(), u"v1/F.txt", u"v2/F.txt",
+                                                 renderer.Start(out), true, options);
+    renderer.Finish({u"F.TXT", result});
+    return out.Text();
+  };
+  ClassicComparisonRenderer alone;
+  const std::u16string page = render(alone);
+  StringSink viewOut;
+  FanOutRenderer both(std::make_unique<ClassicComparisonRenderer>(),
+                      std::make_unique<TextView>(TextViewOptions{}), viewOut);
+  EXPECT_EQ(render(both), page);
+  EXPECT_EQ(page.find(u"受注２"), std::u16string::npos) << "only differences are listed";
+  EXPECT_NE(viewOut.Text().find(u"F\n    （無視） タイトル: 受注 → 受注２\n  + コメント: 新\n"),
+            std::u16string::npos)
+      << ToUtf8(viewOut.Text());
 }
 
 TEST(MarkdownReport, TotalsFirstThenATableThenASectionPerDifferingPair) {

@@ -61,15 +61,25 @@ void ChangedObjects::TellPending() {
   listener_.Object(pending_);
 }
 
+void ChangedObjects::PendRootProperties(const PathStacks& stacks) {
+  if (stacks.depth > 0 || !pendingTold_) return;
+  path_.clear();
+  pending_ = {path_, ObjectState::kChanged, false};
+  pendingTold_ = false;
+}
+
 void ChangedObjects::ChangedProperty(const PathStacks& stacks, const PropertyChange& change) {
-  if (stacks.depth <= 0 && pendingTold_) {
-    // The compared nodes' own properties have no heading event.
-    path_.clear();
-    pending_ = {path_, ObjectState::kChanged, false};
-    pendingTold_ = false;
-  }
+  PendRootProperties(stacks);
   TellPending();
   listener_.Property(change);
+}
+
+void ChangedObjects::IgnoredProperty(PathStacks& stacks, const PropertyChange& change) {
+  if (change.unlisted) return;
+  Headings(stacks);
+  PendRootProperties(stacks);
+  TellPending();
+  listener_.IgnoredProperty(change);
 }
 
 std::u16string ObjectPath(const PathStacks& stacks, std::size_t depth) {

@@ -47,6 +47,8 @@ class ChangeListener {
   // An object with changes; its changed properties follow.
   virtual void Object(const ChangedObject& object) = 0;
   virtual void Property(const PropertyChange& change) = 0;
+  // A difference an ignore rule matched, shown marked as such.
+  virtual void IgnoredProperty(const PropertyChange& change) = 0;
 
  protected:
   ~ChangeListener() = default;
@@ -66,13 +68,17 @@ class ChangedObjects final : public CompareEvents {
   void EqualProperty(const PathStacks&, std::u16string_view, std::u16string_view) override {}
   void ChangedProperty(const PathStacks& stacks, const PropertyChange& change) override;
   void ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) override;
-  // What ignore rules matched is no change: the views leave it out.
-  void IgnoredProperty(const PathStacks&, const PropertyChange&) override {}
+  // What ignore rules matched is no change, but the views show it marked.
+  void IgnoredProperty(PathStacks& stacks, const PropertyChange& change) override;
+  bool ListsIgnored() const override { return true; }
 
  private:
   void BeginOnce();
   // Tells the object whose properties now come, unless told already.
   void TellPending();
+  // The compared nodes' own properties have no heading event: their object
+  // is pending once they come.
+  void PendRootProperties(const PathStacks& stacks);
 
   ChangeListener& listener_;
   std::vector<std::u16string> titles1_, titles2_;

@@ -159,6 +159,19 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
     block_ += u"\n";
   }
 
+  void IgnoredProperty(const PropertyChange& change) override {
+    if (oneSided_) return;
+    inList_ = true;
+    block_ += u"- " + CodeSpan(change.name) + u": ";
+    if (change.multiLine) {
+      block_ += u"（複数行）";
+    } else {
+      block_ += (change.value1 != nullptr ? CodeSpan(*change.value1) : u"（なし）") + u" → " +
+                (change.value2 != nullptr ? CodeSpan(*change.value2) : u"（なし）");
+    }
+    block_ += u" _（無視）_\n";
+  }
+
   void Listing(std::span<const LineRecord> lines) {
     std::u16string body;
     for (const ListingHunk& hunk : UnifiedHunks(lines)) {

@@ -116,6 +116,20 @@ void TextView::Property(const PropertyChange& change) {
   out_->Write(u"\n");
 }
 
+void TextView::IgnoredProperty(const PropertyChange& change) {
+  // Dim, and one line: it is shown so that nothing is hidden, not reviewed.
+  std::u16string line = u"    （無視） " + PrintableText(change.name) + u": ";
+  if (change.multiLine) {
+    line += u"（複数行）";
+  } else {
+    line += change.value1 != nullptr ? ValueText(*change.value1) : u"（なし）";
+    line += u" → ";
+    line += change.value2 != nullptr ? ValueText(*change.value2) : u"（なし）";
+  }
+  Colored(u"2", line);
+  out_->Write(u"\n");
+}
+
 void TextView::Listing(std::span<const LineRecord> lines, std::u16string_view indent) {
   std::u16string line;
   for (const ListingHunk& hunk : UnifiedHunks(lines)) {

@@ -38,6 +38,7 @@ class TextView final : public ComparisonRenderer, private ChangeListener {
   void Outline(std::span<const LineRecord> lines) override;
   void Object(const ChangedObject& object) override;
   void Property(const PropertyChange& change) override;
+  void IgnoredProperty(const PropertyChange& change) override;
 
   // Writes `text` in the colour of `sgr` (an SGR parameter) when colour is on.
   void Colored(std::u16string_view sgr, std::u16string_view text);
