@@ -173,6 +173,37 @@ class CliViews : public ::testing::Test {
   ScratchFolder scratch;
 };
 
+// What `command` prints when its standard output is a terminal.
+std::string OnATerminal(const std::string& command) {
+  std::string out;
+  const std::string run = "script -qec " + Quoted(command) + " /dev/null < /dev/null";
+  if (FILE* pipe = ::popen(run.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+TEST_F(CliGit, TheTextViewIsColouredOnATerminalUnlessNoColorIsSet) {
+  Git(repo, "show HEAD~1:F.txt > old.txt");
+  const auto gitDiff = [&](std::string_view options) {
+    return Cli() + " git-diff " + std::string(options) + " F.txt " +
+           Quoted(ToUtf8(repo + u"old.txt")) + " 0 100644 " + Quoted(ToUtf8(repo + u"F.txt")) +
+           " 0 100644";
+  };
+  const std::string coloured = OnATerminal(gitDiff(""));
+  ASSERT_NE(coloured.find("問合せ可能"), std::string::npos) << coloured;
+  EXPECT_NE(coloured.find("\x1b["), std::string::npos) << coloured;
+  const std::string plain = OnATerminal("NO_COLOR=1 " + gitDiff(""));
+  ASSERT_NE(plain.find("問合せ可能"), std::string::npos) << plain;
+  EXPECT_EQ(plain.find("\x1b["), std::string::npos) << plain;
+  // Asked for, it is coloured all the same.
+  EXPECT_NE(OnATerminal("NO_COLOR=1 " + gitDiff("--color=always")).find("\x1b["),
+            std::string::npos);
+}
+
 TEST_F(CliViews, FormatTextPrintsTheViewAndWritesNoPageWithoutAnOutputFolder) {
   CliResult result = Diff({u"--format", u"text", u"--exit-code"});
   EXPECT_EQ(result.status, 3) << result.err;
