@@ -1,5 +1,7 @@
 #include "diff/line_difference.h"
 
+#include <unordered_map>
+
 #include "text/line_reader.h"
 
 namespace tarnwick {
@@ -110,6 +112,27 @@ const std::vector<LineRecord>& LineDiffer::OneSide(std::u16string_view text, int
     records_.push_back(record);
   }
   return records_;
+}
+
+std::vector<bool> MovedLines(std::span<const LineRecord> lines) {
+  std::vector<bool> moved(lines.size(), false);
+  // Side 2's one-sided lines by text, in order, each waiting for its pair.
+  std::unordered_map<std::u16string_view, std::vector<std::size_t>> added;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].kind == LineKind::kOnly2) added[lines[i].line2].push_back(i);
+  }
+  if (added.empty()) return moved;
+  std::unordered_map<std::u16string_view, std::size_t> paired;  // how many of each text
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].kind != LineKind::kOnly1) continue;
+    const auto found = added.find(lines[i].line1);
+    if (found == added.end()) continue;
+    std::size_t& next = paired[lines[i].line1];
+    if (next == found->second.size()) continue;
+    moved[i] = true;
+    moved[found->second[next++]] = true;
+  }
+  return moved;
 }
 
 }  // namespace tarnwick

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -36,5 +37,12 @@ class LineDiffer {
   std::vector<LineRecord> records_;
   std::int32_t next1_ = 1, next2_ = 1;  // first original line not yet written
 };
+
+// Which one-sided records of a line difference hold a line the other side
+// has one-sided too, as its own: lines moved, not removed and added (an item
+// taken to another place of the block and item outline). Each pairs with
+// one line of the other side, the first unpaired of the same text; true at
+// both records of a pair.
+std::vector<bool> MovedLines(std::span<const LineRecord> lines);
 
 }  // namespace tarnwick

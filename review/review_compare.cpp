@@ -81,7 +81,7 @@ void ReviewComparePage::OutlineChanged(std::span<const LineRecord> lines) {
   main_ += u"<h2 class=o>";
   main_ += kOutlineSectionName;
   main_ += u"</h2>\n<div class=\"h\">";
-  AppendListing(lines, false);
+  AppendListing(lines, false, true);
   main_ += u"</div>\n";
   outline_ += main_;
   main_.swap(saved);
@@ -239,8 +239,13 @@ void ReviewComparePage::ObjectMoved(PathStacks& stacks, std::size_t from, std::s
   Spill();
 }
 
-void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool numbered) {
+void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool numbered,
+                                      bool marksMoves) {
   const std::size_t n = lines.size();
+  const std::vector<bool> moved = marksMoves ? MovedLines(lines) : std::vector<bool>();
+  const auto movedAt = [&](const LineRecord* record) {
+    return !moved.empty() && moved[static_cast<std::size_t>(record - lines.data())];
+  };
   // Which records show: changes, soft lines, and the context around changes.
   visible_.assign(n, 0);
   for (std::size_t i = 0; i < n; ++i) {
@@ -291,16 +296,21 @@ void ReviewComparePage::AppendListing(std::span<const LineRecord> lines, bool nu
       pairs[k] = DiffWithinLine(removed[k]->line1, added[k]->line2);
     }
     std::u16string anchor = numbered ? Number(++changes_) : std::u16string();
+    // A line moved is shown as such, without marks within it.
     for (std::size_t k = 0; k < removed.size(); ++k) {
-      const bool marked = k < pairs.size() && pairs[k].similar;
-      AppendListingLine(main_, u"del", u"", anchor, removed[k]->line1,
+      const bool move = movedAt(removed[k]);
+      const bool marked = !move && k < pairs.size() && pairs[k].similar;
+      AppendListingLine(main_, u"del", move ? u"mv" : u"", anchor, removed[k]->line1,
                         marked ? std::span<const TextSpan>(pairs[k].changed1) : none);
+      movedLines_ = movedLines_ || move;
       anchor.clear();
     }
     for (std::size_t k = 0; k < added.size(); ++k) {
-      const bool marked = k < pairs.size() && pairs[k].similar;
-      AppendListingLine(main_, u"ins", u"", anchor, added[k]->line2,
+      const bool move = movedAt(added[k]);
+      const bool marked = !move && k < pairs.size() && pairs[k].similar;
+      AppendListingLine(main_, u"ins", move ? u"mv" : u"", anchor, added[k]->line2,
                         marked ? std::span<const TextSpan>(pairs[k].changed2) : none);
+      movedLines_ = movedLines_ || move;
       anchor.clear();
     }
     i = j;
@@ -362,6 +372,7 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
       u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
       u"<span>~ オプションで無視した違い</span>";
   if (ignored_ > 0) header += u"<span><span class=im>無視</span> 無視ルールに合う違い</span>";
+  if (movedLines_) header += u"<span>\u2195 移動した行</span>";
   header += u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
   // The script lists the changed objects here: the page need not carry
   // every heading twice.
@@ -371,6 +382,7 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
 
   document.folds = folds_.Packed();
   document.ignoredMarks = ignored_ > 0;
+  document.movedMarks = movedLines_;
   page.Write(ReviewPageHead(document));
   page.Write(outline_);
   if (!differs && counts.objectsMoved > 0) {

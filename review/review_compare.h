@@ -64,8 +64,9 @@ class ReviewComparePage final : public CompareEvents {
   // Moves what the changes hold so far into the spool, once it is sizeable.
   void Spill();
   void OpenRootHeading();
-  // Appends a multi-line listing; numbered changes get anchors.
-  void AppendListing(std::span<const LineRecord> lines, bool numbered);
+  // Appends a multi-line listing; numbered changes get anchors; with
+  // `marksMoves` lines moved within it are marked as moved.
+  void AppendListing(std::span<const LineRecord> lines, bool numbered, bool marksMoves = false);
   void AppendChangeAnchor(std::u16string& out);
   // A changed or ignored property; numbered changes get anchors.
   void AppendProperty(const PathStacks& stacks, const PropertyChange& change, bool ignored);
@@ -78,6 +79,7 @@ class ReviewComparePage final : public CompareEvents {
   std::size_t changes_ = 0;
   std::size_t objects_ = 0;
   std::size_t ignored_ = 0;
+  bool movedLines_ = false;  // a listing marked a line as moved
   FoldStore folds_;
   bool equalGroupOpen_ = false;
   EnclosingLines enclosing_;

@@ -89,6 +89,11 @@ constexpr std::u16string_view kIgnoredStyle =
 .im{margin-left:.6em;padding:0 .4em;border:1px solid var(--rule);border-radius:3px;color:var(--mute);font:12px system-ui,"IPAGothic",sans-serif}
 )CSS";
 
+// Lines of a listing moved to another place of it: neither side's colour.
+constexpr std::u16string_view kMovedStyle =
+    uR"CSS(.h>del.mv,.h>ins.mv{background:var(--ign)}.h>del.mv::before{content:counter(a,p) "       \2195 "}.h>ins.mv::before{content:"      " counter(b,p) " \2195 "}
+)CSS";
+
 // Previous and next change ("n" and "p", or the bar's links) and the folds,
 // whose packed lines are unpacked the first time one is opened.
 constexpr std::u16string_view kScript =
@@ -188,6 +193,7 @@ std::u16string ReviewPageHead(const ReviewDocument& document) {
   page += u"</title>\n<style>";
   page += kStyle;
   if (document.ignoredMarks) page += kIgnoredStyle;
+  if (document.movedMarks) page += kMovedStyle;
   page += u"</style>\n</head>\n<body>\n";
   if (document.navigation) {
     page +=

@@ -34,6 +34,7 @@ struct ReviewDocument {
   std::u16string folds;       // FoldStore::Packed()
   bool navigation = true;     // the bar with previous and next change
   bool ignoredMarks = false;  // the page marks differences ignore rules matched
+  bool movedMarks = false;    // a listing marks lines moved within it
 };
 
 // The whole page as text (the caller encodes it as UTF-8).

@@ -163,6 +163,22 @@ TEST(ReviewComparePage, IgnoredDifferencesShowMarkedUnnumberedAndCountedApart) {
   EXPECT_EQ(plain.page.find(".im{"), std::string::npos) << "other pages stay as they were";
 }
 
+TEST(ReviewComparePage, AnItemMovedInTheOutlineIsMarkedMovedNotRemovedAndAdded) {
+  ReviewComparePage page({});
+  const std::vector<LineRecord> lines = DiffLines(u"B\r\n    I\r\n    J", u"B\r\n    J\r\n    I");
+  page.OutlineChanged(lines);
+  const std::string text = ToUtf8(page.Page(u"P.TXT", {}, true));
+  EXPECT_NE(
+      text.find("<ins class=\"mv\">    J</ins><span>    I</span><del class=\"mv\">    J</del>"),
+      std::string::npos)
+      << text;
+  EXPECT_NE(text.find(".h>del.mv"), std::string::npos) << "the style comes with the marks";
+  EXPECT_NE(text.find("\u2195 移動した行"), std::string::npos);
+  // A page without such lines carries neither.
+  const clsItem node = Obj(u"", {Obj(u"B", {Prop(u"P", u"1")})});
+  EXPECT_EQ(Render(node, node, true).page.find(".h>del.mv"), std::string::npos);
+}
+
 TEST(ReviewComparePage, ListingsFoldUnchangedLinesBeyondTheContext) {
   std::u16string text1, text2;
   for (int k = 1; k <= 12; ++k) {

@@ -191,6 +191,21 @@ TEST(TextView, IgnoredDifferencesAreMarkedAndAClassicPageBesideLeavesThemOut) {
       << ToUtf8(viewOut.Text());
 }
 
+TEST(ListingLinesOf, AMovedLineIsMarkedWhereItLeftAndArrivedEachPairedOnce) {
+  // X moved below C; the second removed X has no added one to pair with.
+  const std::vector<LineRecord> lines = DiffLines(u"X\r\nA\r\nX\r\nB\r\nC", u"A\r\nB\r\nC\r\nX");
+  std::u16string marks;
+  for (const ListingLine& line : ListingLinesOf(lines, true)) {
+    marks += line.mark;
+    marks += line.text;
+    marks += u' ';
+  }
+  EXPECT_EQ(ToUtf8(marks), ">X  A -X  B  C <X ");
+  std::u16string plain;
+  for (const ListingLine& line : ListingLinesOf(lines, false)) plain += line.mark;
+  EXPECT_EQ(ToUtf8(plain), "- -  +");
+}
+
 TEST(MarkdownReport, TotalsFirstThenATableThenASectionPerDifferingPair) {
   MarkdownReport report;
   for (const bool differs : {true, false}) {

@@ -165,4 +165,16 @@ ListingLine ListingLineOf(const LineRecord& record) {
   return {u'~', record.idx2 != 0 ? record.line2 : record.line1};
 }
 
+std::vector<ListingLine> ListingLinesOf(std::span<const LineRecord> lines, bool marksMoves) {
+  std::vector<ListingLine> shown;
+  shown.reserve(lines.size());
+  for (const LineRecord& record : lines) shown.push_back(ListingLineOf(record));
+  if (!marksMoves) return shown;
+  const std::vector<bool> moved = MovedLines(lines);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (moved[i]) shown[i].mark = lines[i].kind == LineKind::kOnly1 ? u'>' : u'<';
+  }
+  return shown;
+}
+
 }  // namespace tarnwick

@@ -125,4 +125,9 @@ struct ListingLine {
 };
 ListingLine ListingLineOf(const LineRecord& record);
 
+// The lines of a listing as ListingLineOf shows them, a line moved within
+// it (MovedLines) marked '>' where it left and '<' where it arrived, so that
+// a move does not read as a removal and an addition.
+std::vector<ListingLine> ListingLinesOf(std::span<const LineRecord> lines, bool marksMoves);
+
 }  // namespace tarnwick

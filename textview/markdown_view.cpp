@@ -109,7 +109,7 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
   void Outline(std::span<const LineRecord> lines) override {
     Keep();
     block_ = u"**" + std::u16string(kOutlineSectionName) + u"**\n\n";
-    Listing(lines);
+    Listing(lines, true);
   }
   void Object(const ChangedObject& object) override {
     // An object one side lacks is named, not listed: a comment has no room
@@ -172,12 +172,13 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
     block_ += u" _（無視）_\n";
   }
 
-  void Listing(std::span<const LineRecord> lines) {
+  void Listing(std::span<const LineRecord> lines, bool marksMoves = false) {
+    const std::vector<ListingLine> shownLines = ListingLinesOf(lines, marksMoves);
     std::u16string body;
     for (const ListingHunk& hunk : UnifiedHunks(lines)) {
       body += HunkHeader(hunk) + u"\n";
       for (std::size_t k = hunk.begin; k < hunk.end; ++k) {
-        const ListingLine shown = ListingLineOf(lines[k]);
+        const ListingLine shown = shownLines[k];
         body += shown.mark;
         body += PrintableText(shown.text);
         body += u"\n";

@@ -65,7 +65,7 @@ void TextView::Begin(std::span<const std::u16string> titles1,
 void TextView::Outline(std::span<const LineRecord> lines) {
   Colored(kBold, kOutlineSectionName);
   out_->Write(u"\n");
-  Listing(lines, u"    ");
+  Listing(lines, u"    ", true);
 }
 
 void TextView::Object(const ChangedObject& object) {
@@ -130,14 +130,16 @@ void TextView::IgnoredProperty(const PropertyChange& change) {
   out_->Write(u"\n");
 }
 
-void TextView::Listing(std::span<const LineRecord> lines, std::u16string_view indent) {
+void TextView::Listing(std::span<const LineRecord> lines, std::u16string_view indent,
+                       bool marksMoves) {
+  const std::vector<ListingLine> shownLines = ListingLinesOf(lines, marksMoves);
   std::u16string line;
   for (const ListingHunk& hunk : UnifiedHunks(lines)) {
     out_->Write(indent);
     Colored(kCyan, HunkHeader(hunk));
     out_->Write(u"\n");
     for (std::size_t k = hunk.begin; k < hunk.end; ++k) {
-      const ListingLine shown = ListingLineOf(lines[k]);
+      const ListingLine shown = shownLines[k];
       line.assign(1, shown.mark);
       line += PrintableText(shown.text);
       out_->Write(indent);

@@ -42,7 +42,8 @@ class TextView final : public ComparisonRenderer, private ChangeListener {
 
   // Writes `text` in the colour of `sgr` (an SGR parameter) when colour is on.
   void Colored(std::u16string_view sgr, std::u16string_view text);
-  void Listing(std::span<const LineRecord> lines, std::u16string_view indent);
+  void Listing(std::span<const LineRecord> lines, std::u16string_view indent,
+               bool marksMoves = false);
 
   TextViewOptions options_;
   ChangedObjects objects_;
