@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(parser cp932 like_pattern settings str_diff form_diff)
+((${#targets[@]})) || targets=(parser cp932 like_pattern settings str_diff form_diff ignore_rules)
 build=build-fuzz
 
 if [[ ! -f $build/CMakeCache.txt ]]; then
@@ -32,7 +32,8 @@ for n in 1 2; do
 done
 $gen trigger --lines 60 --seed 3 "$generated/trigger1.txt" "$generated/trigger2.txt"
 
-mkdir -p "$seeds"/{parser,form_diff,cp932,like_pattern,str_diff,settings}
+mkdir -p "$seeds"/{parser,form_diff,cp932,like_pattern,str_diff,settings,ignore_rules}
+cp docs/ignore/*.txt "$seeds/ignore_rules/"
 for file in samples/v1/*.txt samples/v2/*.txt "$generated"/*.txt; do
   cp "$file" "$seeds/parser/$(basename "$(dirname "$file")")-$(basename "$file")"
 done
