@@ -76,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // A name alone, without wildcards or what a rule gives a meaning, is a
   // rule that holds in every object.
-  const bool plain = !name.empty() && name.find_first_of(u"*?:：#/ \t\r\n\u3000\uFEFF") == name.npos &&
+  const bool plain = !name.empty() &&
+                     name.find_first_of(u"*?:：#/ \t\r\n\u3000\uFEFF") == name.npos &&
                      name.find_first_not_of(u' ') != name.npos;
   if (plain) {
     const ParsedIgnoreRules alone = ParseIgnoreRules(name);
