@@ -31,14 +31,8 @@ std::string Quoted(std::string_view text) {
   return out + "'";
 }
 
-// git in `folder` with its output, isolated from the user's and the system's
-// configuration.
-std::string Git(std::u16string_view folder, std::string_view args) {
-  const std::string command = "cd " + Quoted(ToUtf8(folder)) +
-                              " && GIT_CONFIG_NOSYSTEM=1 HOME=. GIT_PAGER_IN_USE= git "
-                              "-c user.name=t -c user.email=t@example.com "
-                              "-c core.pager=cat " +
-                              std::string(args) + " 2>&1";
+// What a shell command prints on standard output.
+std::string CommandOutput(const std::string& command) {
   std::string out;
   if (FILE* pipe = ::popen(command.c_str(), "r")) {
     char buffer[4096];
@@ -47,6 +41,16 @@ std::string Git(std::u16string_view folder, std::string_view args) {
     ::pclose(pipe);
   }
   return out;
+}
+
+// git in `folder` with its output, isolated from the user's and the system's
+// configuration.
+std::string Git(std::u16string_view folder, std::string_view args) {
+  return CommandOutput("cd " + Quoted(ToUtf8(folder)) +
+                       " && GIT_CONFIG_NOSYSTEM=1 HOME=. GIT_PAGER_IN_USE= git "
+                       "-c user.name=t -c user.email=t@example.com "
+                       "-c core.pager=cat " +
+                       std::string(args) + " 2>&1");
 }
 
 std::string Cli() {
@@ -175,15 +179,7 @@ class CliViews : public ::testing::Test {
 
 // What `command` prints when its standard output is a terminal.
 std::string OnATerminal(const std::string& command) {
-  std::string out;
-  const std::string run = "script -qec " + Quoted(command) + " /dev/null < /dev/null";
-  if (FILE* pipe = ::popen(run.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
-    ::pclose(pipe);
-  }
-  return out;
+  return CommandOutput("script -qec " + Quoted(command) + " /dev/null < /dev/null");
 }
 
 TEST_F(CliGit, TheTextViewIsColouredOnATerminalUnlessNoColorIsSet) {

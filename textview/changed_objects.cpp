@@ -82,6 +82,12 @@ void ChangedObjects::IgnoredProperty(PathStacks& stacks, const PropertyChange& c
   listener_.IgnoredProperty(change);
 }
 
+std::u16string MoveText(const ChangedObject& object) {
+  if (object.movedFrom == 0) return {};
+  return u"（移動: " + DecimalText(static_cast<std::int64_t>(object.movedFrom)) + u"番目 → " +
+         DecimalText(static_cast<std::int64_t>(object.movedTo)) + u"番目）";
+}
+
 std::u16string ObjectPath(const PathStacks& stacks, std::size_t depth) {
   std::u16string path;
   for (std::size_t a = 1; a <= depth && a < stacks.pathKeys.size(); ++a) {

@@ -88,6 +88,9 @@ class ChangedObjects final : public CompareEvents {
   bool pendingTold_ = true;
 };
 
+// "（移動: 1番目 → 4番目）" for an object moved among its siblings, else empty.
+std::u16string MoveText(const ChangedObject& object);
+
 // The path of the object at `depth`: its keys from level 1 joined by "/".
 std::u16string ObjectPath(const PathStacks& stacks, std::size_t depth);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text/decimal.h"
+#include "text/html_entity.h"
 #include "textview/changed_objects.h"
 
 namespace tarnwick {
@@ -32,21 +33,11 @@ std::u16string CodeSpan(std::u16string_view value) {
 std::u16string HtmlText(std::u16string_view text) {
   std::u16string out;
   for (const char16_t c : PrintableText(text)) {
-    switch (c) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      default:
-        out += c;
+    const std::u16string_view entity = HtmlEntity(c);
+    if (entity.empty()) {
+      out += c;
+    } else {
+      out += entity;
     }
   }
   return out;
@@ -121,12 +112,7 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
         object.path.empty() ? u"（比較したオブジェクト）" : CodeSpan(object.path);
     switch (object.state) {
       case ObjectState::kChanged:
-        block_ = u"**" + path + u"**";
-        if (object.movedFrom != 0) {
-          block_ += u"（移動: " + DecimalText(static_cast<std::int64_t>(object.movedFrom)) +
-                    u"番目 → " + DecimalText(static_cast<std::int64_t>(object.movedTo)) + u"番目）";
-        }
-        block_ += u"\n\n";
+        block_ = u"**" + path + u"**" + MoveText(object) + u"\n\n";
         break;
       case ObjectState::kAdded:
         block_ = u"**＋ " + path + (object.inOneSided ? u"" : u"（追加）") + u"**\n\n";

@@ -74,11 +74,7 @@ void TextView::Object(const ChangedObject& object) {
   switch (object.state) {
     case ObjectState::kChanged:
       Colored(kBold, path);
-      if (object.movedFrom != 0) {
-        out_->Write(u"（移動: " + DecimalText(static_cast<std::int64_t>(object.movedFrom)) +
-                    u"番目 → " + DecimalText(static_cast<std::int64_t>(object.movedTo)) +
-                    u"番目）");
-      }
+      out_->Write(MoveText(object));
       break;
     case ObjectState::kAdded:
       Colored(u"1;32", u"+ " + path + (object.inOneSided ? u"" : u"（追加）"));
