@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <span>
 
 #include "app/run_guard.h"
 #include "app/window_ops.h"
@@ -19,7 +20,7 @@ namespace tarnwick {
 
 namespace {
 
-enum class ValueKind { Text, Flag, Mode, Condition, TabPage, Style };
+enum class ValueKind { Text, Flag, Mode, Condition, TabPage, Style, Language, Encoding, OnError };
 
 struct KeyField {
   std::u16string_view key;
@@ -33,7 +34,7 @@ using K = ValueKind;
 using S = Settings;
 
 // Every key in the order the file is written.
-constexpr std::array<KeyField, 26> kKeyFields = {{
+constexpr std::array<KeyField, 29> kKeyFields = {{
     {u"OUTPUT_PATH", K::Text, &S::OUTPUT_PATH},
     {u"OUTPUT_FILE", K::Text, &S::OUTPUT_FILE},
     {u"OUTPUT_AUTOOPEN", K::Flag, nullptr, &S::OUTPUT_AUTOOPEN},
@@ -60,7 +61,54 @@ constexpr std::array<KeyField, 26> kKeyFields = {{
     {u"IGNORE_BLANKS", K::Flag, nullptr, &S::IGNORE_BLANKS, true},
     {u"IGNORE_CASE", K::Flag, nullptr, &S::IGNORE_CASE, true},
     {u"IGNORE_FILE", K::Text, &S::IGNORE_FILE, nullptr, true},
+    {u"UI_LANGUAGE", K::Language, nullptr, nullptr, true},
+    {u"REPORT_ENCODING", K::Encoding, nullptr, nullptr, true},
+    {u"ON_ERROR", K::OnError, nullptr, nullptr, true},
 }};
+
+// The spellings of each enumerated kind, the default's first; a value read
+// that is none of them gives the default.
+constexpr std::u16string_view kFlagValues[] = {u"False", u"True"};
+constexpr std::u16string_view kConditionValues[] = {u"CONTAIN", u"NOT_CONTAIN"};
+constexpr std::u16string_view kModeValues[] = {u"FOLDER", u"FILE"};
+constexpr std::u16string_view kTabPageValues[] = {u"DIFF", u"DIFFOBJ", u"SEARCH"};
+constexpr std::u16string_view kStyleValues[] = {u"CLASSIC", u"REVIEW"};
+constexpr std::u16string_view kLanguageValues[] = {u"JA", u"EN"};
+constexpr std::u16string_view kEncodingValues[] = {u"AUTO", u"CP932", u"WINDOWS-1252", u"UTF-8"};
+constexpr std::u16string_view kOnErrorValues[] = {u"STOP", u"CONTINUE"};
+
+std::span<const std::u16string_view> ValuesOf(ValueKind kind) {
+  switch (kind) {
+    case ValueKind::Text:
+      return {};
+    case ValueKind::Flag:
+      return kFlagValues;
+    case ValueKind::Condition:
+      return kConditionValues;
+    case ValueKind::Mode:
+      return kModeValues;
+    case ValueKind::TabPage:
+      return kTabPageValues;
+    case ValueKind::Style:
+      return kStyleValues;
+    case ValueKind::Language:
+      return kLanguageValues;
+    case ValueKind::Encoding:
+      return kEncodingValues;
+    case ValueKind::OnError:
+      return kOnErrorValues;
+  }
+  return {};
+}
+
+// The index of `upper` among the kind's spellings; 0 (the default) when absent.
+std::size_t ChoiceIndex(ValueKind kind, std::u16string_view upper) {
+  const auto values = ValuesOf(kind);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (UpperCase(values[i]) == upper) return i;
+  }
+  return 0;
+}
 
 void ApplyBaseDefaults(Settings& settings) {
   settings.MODE = CompareMode::Folder;
@@ -102,6 +150,15 @@ void StoreValue(const KeyField& field, std::u16string_view value, Settings& sett
     case ValueKind::Style:
       settings.PAGE_STYLE = upper == u"REVIEW" ? PageStyle::Review : PageStyle::Classic;
       break;
+    case ValueKind::Language:
+      settings.UI_LANGUAGE = static_cast<UiLanguage>(ChoiceIndex(field.kind, upper));
+      break;
+    case ValueKind::Encoding:
+      settings.REPORT_ENCODING = static_cast<ReportEncoding>(ChoiceIndex(field.kind, upper));
+      break;
+    case ValueKind::OnError:
+      settings.ON_ERROR = static_cast<OnError>(ChoiceIndex(field.kind, upper));
+      break;
   }
 }
 
@@ -119,6 +176,13 @@ std::u16string ValueText(const KeyField& field, const Settings& settings) {
       return settings.TAB_PAGE == 1 ? u"DIFF" : settings.TAB_PAGE == 2 ? u"DIFFOBJ" : u"SEARCH";
     case ValueKind::Style:
       return settings.PAGE_STYLE == PageStyle::Review ? u"REVIEW" : u"CLASSIC";
+    case ValueKind::Language:
+      return std::u16string(ValuesOf(field.kind)[static_cast<std::size_t>(settings.UI_LANGUAGE)]);
+    case ValueKind::Encoding:
+      return std::u16string(
+          ValuesOf(field.kind)[static_cast<std::size_t>(settings.REPORT_ENCODING)]);
+    case ValueKind::OnError:
+      return std::u16string(ValuesOf(field.kind)[static_cast<std::size_t>(settings.ON_ERROR)]);
   }
   return {};
 }
@@ -144,6 +208,17 @@ std::vector<std::u16string_view> SettingKeys() {
   std::vector<std::u16string_view> keys;
   for (const KeyField& field : kKeyFields) keys.push_back(field.key);
   return keys;
+}
+
+std::vector<std::u16string_view> AllowedValues(std::u16string_view key) {
+  const std::u16string upper = UpperCase(key);
+  for (const KeyField& field : kKeyFields) {
+    if (field.key == upper) {
+      const auto values = ValuesOf(field.kind);
+      return {values.begin(), values.end()};
+    }
+  }
+  return {};
 }
 
 std::optional<std::u16string> SettingValueText(const Settings& settings, std::u16string_view key) {

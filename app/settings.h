@@ -20,6 +20,13 @@ namespace tarnwick {
 enum class CompareMode { None, Folder, File };
 // The classic pages (code page 932, the six-column table) or the review pages.
 enum class PageStyle { Classic, Review };
+// The language of every text a user reads: window, messages, pages.
+enum class UiLanguage { Japanese, English };
+// How a report's bytes become text: recognised from the bytes, or forced.
+enum class ReportEncoding { Automatic, Cp932, Windows1252, Utf8 };
+// What a folder comparison or search does when one report cannot be read:
+// stop the run there, or set the report aside and go on.
+enum class OnError { Stop, Continue };
 
 struct Settings {
   std::u16string OUTPUT_PATH;
@@ -50,6 +57,9 @@ struct Settings {
   bool IGNORE_BLANKS = false;  // comparisons: runs of blanks as one, blank lines ignored
   bool IGNORE_CASE = false;    // comparisons: letter case ignored outside quoted literals
   std::u16string IGNORE_FILE;  // comparisons: the ignore rules file (UTF-8); empty: none
+  UiLanguage UI_LANGUAGE = UiLanguage::Japanese;
+  ReportEncoding REPORT_ENCODING = ReportEncoding::Automatic;
+  OnError ON_ERROR = OnError::Stop;
 
   bool operator==(const Settings&) const = default;
 };
@@ -119,13 +129,16 @@ std::vector<std::u16string_view> SettingKeys();
 // key the file does not know.
 std::optional<std::u16string> SettingValueText(const Settings& settings, std::u16string_view key);
 
+// The values an enumerated or boolean key takes, as the file spells them
+// (any case is read); empty for a key of free text or an unknown key.
+std::vector<std::u16string_view> AllowedValues(std::u16string_view key);
+
 // Applies one line of the settings file (comment removal included).
 // Returns false when the line holds no "=" or names an unknown key.
 bool ApplyIniLine(std::u16string_view line, Settings& settings);
 
 // The file's text as WriteIni writes it: every key in its fixed order, CR LF;
-// PAGE_STYLE, IGNORE_BLANKS, IGNORE_CASE and IGNORE_FILE last, and only when
-// not at their default. Throws tarnwick::Error naming the key when a value holds a CR or an
+// the options (PAGE_STYLE onwards) last, and only when not at their default. Throws tarnwick::Error naming the key when a value holds a CR or an
 // LF, which would otherwise become a line of its own.
 std::u16string IniText(const Settings& settings);
 

@@ -211,6 +211,32 @@ TEST(SettingsText, OptionsBeyondTheClassicAreWrittenOnlyWhenNotAtTheirDefault) {
   EXPECT_EQ(again.PAGE_STYLE, PageStyle::Classic);
 }
 
+TEST(SettingsOptions, LanguageEncodingAndErrorChoicesRoundTripAndFallBackToTheirDefault) {
+  Settings settings = BaseDefaults();
+  const std::u16string classic = IniText(settings);
+  ASSERT_TRUE(ApplyIniLine(u"ui_language=en", settings));
+  ASSERT_TRUE(ApplyIniLine(u"REPORT_ENCODING=windows-1252", settings));
+  ASSERT_TRUE(ApplyIniLine(u"ON_ERROR=Continue", settings));
+  EXPECT_EQ(settings.UI_LANGUAGE, UiLanguage::English);
+  EXPECT_EQ(settings.REPORT_ENCODING, ReportEncoding::Windows1252);
+  EXPECT_EQ(settings.ON_ERROR, OnError::Continue);
+  EXPECT_EQ(IniText(settings),
+            classic + u"UI_LANGUAGE=EN\r\nREPORT_ENCODING=WINDOWS-1252\r\nON_ERROR=CONTINUE\r\n");
+
+  // The file is read leniently: a value that is none of the spellings is the default.
+  ApplyIniLine(u"UI_LANGUAGE=english", settings);
+  ApplyIniLine(u"REPORT_ENCODING=utf8", settings);
+  ApplyIniLine(u"ON_ERROR=", settings);
+  EXPECT_EQ(IniText(settings), classic);
+  ApplyIniLine(u"REPORT_ENCODING=UTF-8", settings);
+  EXPECT_EQ(settings.REPORT_ENCODING, ReportEncoding::Utf8);
+
+  EXPECT_EQ(AllowedValues(u"on_error"), (std::vector<std::u16string_view>{u"STOP", u"CONTINUE"}));
+  EXPECT_EQ(AllowedValues(u"DIFF_ONLY"), (std::vector<std::u16string_view>{u"False", u"True"}));
+  EXPECT_TRUE(AllowedValues(u"SRC_PATH1").empty());
+  EXPECT_TRUE(AllowedValues(u"NO_SUCH_KEY").empty());
+}
+
 class SettingsFile : public ::testing::Test {
  protected:
   void SetUp() override {
