@@ -138,8 +138,8 @@ std::vector<std::u16string_view> AllowedValues(std::u16string_view key);
 bool ApplyIniLine(std::u16string_view line, Settings& settings);
 
 // The file's text as WriteIni writes it: every key in its fixed order, CR LF;
-// the options (PAGE_STYLE onwards) last, and only when not at their default. Throws tarnwick::Error naming the key when a value holds a CR or an
-// LF, which would otherwise become a line of its own.
+// the options (PAGE_STYLE onwards) last, and only when not at their default. Throws tarnwick::Error
+// naming the key when a value holds a CR or an LF, which would otherwise become a line of its own.
 std::u16string IniText(const Settings& settings);
 
 // The file's bytes as WriteIni writes them (EncodeIniBytes of IniText).
