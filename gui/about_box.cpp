@@ -9,7 +9,7 @@
 namespace tarnwick {
 
 QString VersionText() {
-  return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+  return frmAbout::tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
       .arg(TARNWICK_VERSION_MAJOR)
       .arg(TARNWICK_VERSION_MINOR)
       .arg(TARNWICK_VERSION_PATCH);
@@ -17,7 +17,7 @@ QString VersionText() {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("Tarnwick") + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+  setWindowTitle(tr("%1のﾊﾞｰｼﾞｮﾝ情報").arg(QStringLiteral("Tarnwick")));
   setModal(true);
 
   auto* icon = new QLabel(this);

@@ -59,10 +59,10 @@ QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLayout* folderR
                        QLineEdit* files, QLayout* filesRow, QWidget* parent) {
   auto* group = new QGroupBox(title, parent);
   auto* grid = new QGridLayout(group);
-  grid->addWidget(LabelFor(QStringLiteral("フォルダ"), folder, group), 0, 0);
+  grid->addWidget(LabelFor(frmMain::tr("フォルダ"), folder, group), 0, 0);
   grid->addLayout(folderRow, 0, 1);
-  grid->addWidget(
-      LabelFor(QStringLiteral("オブジェクト・リスト・レポートファイル名"), files, group), 1, 0);
+  grid->addWidget(LabelFor(frmMain::tr("オブジェクト・リスト・レポートファイル名"), files, group),
+                  1, 0);
   grid->addLayout(filesRow, 1, 1);
   grid->setColumnStretch(1, 1);
   return group;
@@ -101,9 +101,9 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(
 
   auto* central = new QWidget(this);
   tabMain = Named(new QTabWidget(central), "tabMain");
-  tabMain->addTab(Scrollable(BuildDiffPage()), QStringLiteral("ファイル・フォルダの比較"));
-  tabMain->addTab(Scrollable(BuildObjDiffPage()), QStringLiteral("指定したオブジェクトの比較"));
-  tabMain->addTab(Scrollable(BuildSearchPage()), QStringLiteral("文字列検索"));
+  tabMain->addTab(Scrollable(BuildDiffPage()), tr("ファイル・フォルダの比較"));
+  tabMain->addTab(Scrollable(BuildObjDiffPage()), tr("指定したオブジェクトの比較"));
+  tabMain->addTab(Scrollable(BuildSearchPage()), tr("文字列検索"));
 
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(tabMain, 1);
@@ -157,15 +157,13 @@ QWidget* frmMain::BuildDiffPage() {
   txtFolder2 = Named(new DropLineEdit, "txtFolder2");
   txtSrcTxt2 = Named(new DropLineEdit, "txtSrcTxt2");
 
-  auto* settings = new QGroupBox(QStringLiteral("設定"), frmDiff);
-  optFolder = Named(new QRadioButton(QStringLiteral("フォルダ単位"), settings), "optFolder");
-  optFile = Named(new QRadioButton(QStringLiteral("ファイル単位"), settings), "optFile");
-  chkDiffOnly =
-      Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), settings), "chkDiffOnly");
-  chkIgnoreBlanks =
-      Named(new QCheckBox(QStringLiteral("空白の違いを無視する"), settings), "chkIgnoreBlanks");
-  chkIgnoreCase = Named(new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), settings),
-                        "chkIgnoreCase");
+  auto* settings = new QGroupBox(tr("設定"), frmDiff);
+  optFolder = Named(new QRadioButton(tr("フォルダ単位"), settings), "optFolder");
+  optFile = Named(new QRadioButton(tr("ファイル単位"), settings), "optFile");
+  chkDiffOnly = Named(new QCheckBox(tr("違う箇所のみ出力する"), settings), "chkDiffOnly");
+  chkIgnoreBlanks = Named(new QCheckBox(tr("空白の違いを無視する"), settings), "chkIgnoreBlanks");
+  chkIgnoreCase =
+      Named(new QCheckBox(tr("大文字・小文字の違いを無視する"), settings), "chkIgnoreCase");
   // The comparison options on a row of their own, so that the page fits the
   // window's first size without a scroll bar.
   auto* settingsLayout = new QGridLayout(settings);
@@ -180,12 +178,10 @@ QWidget* frmMain::BuildDiffPage() {
   settingsLayout->addLayout(IgnoreFileRow(txtIgnoreFile, settings), 2, 0, 1, 6);
 
   auto* layout = new QVBoxLayout(frmDiff);
-  layout->addWidget(SourceGroup(QStringLiteral("ソース１"), txtFolder1,
-                                WithBrowse(txtFolder1, nullptr), txtSrcTxt1,
-                                WithBrowse(txtSrcTxt1, txtFolder1), frmDiff));
-  layout->addWidget(SourceGroup(QStringLiteral("ソース２"), txtFolder2,
-                                WithBrowse(txtFolder2, nullptr), txtSrcTxt2,
-                                WithBrowse(txtSrcTxt2, txtFolder2), frmDiff));
+  layout->addWidget(SourceGroup(tr("ソース１"), txtFolder1, WithBrowse(txtFolder1, nullptr),
+                                txtSrcTxt1, WithBrowse(txtSrcTxt1, txtFolder1), frmDiff));
+  layout->addWidget(SourceGroup(tr("ソース２"), txtFolder2, WithBrowse(txtFolder2, nullptr),
+                                txtSrcTxt2, WithBrowse(txtSrcTxt2, txtFolder2), frmDiff));
   layout->addWidget(settings);
   layout->addStretch(1);
   return frmDiff;
@@ -197,18 +193,16 @@ QWidget* frmMain::BuildObjDiffPage() {
   tvSrc2 = Named(new ReportTreeView(frmObjDiff), "tvSrc2");
   tvSrc1->SetFileDropsEnabled(true);
   tvSrc2->SetFileDropsEnabled(true);
-  chkDiffObjOnly =
-      Named(new QCheckBox(QStringLiteral("違う箇所のみ出力する"), frmObjDiff), "chkDiffObjOnly");
+  chkDiffObjOnly = Named(new QCheckBox(tr("違う箇所のみ出力する"), frmObjDiff), "chkDiffObjOnly");
 
   auto* trees = new QHBoxLayout;
   trees->addWidget(tvSrc1, 1);
   trees->addWidget(tvSrc2, 1);
   // The comparison options are one setting each, shown on both pages.
-  chkIgnoreBlanksObj = Named(new QCheckBox(QStringLiteral("空白の違いを無視する"), frmObjDiff),
-                             "chkIgnoreBlanksObj");
+  chkIgnoreBlanksObj =
+      Named(new QCheckBox(tr("空白の違いを無視する"), frmObjDiff), "chkIgnoreBlanksObj");
   chkIgnoreCaseObj =
-      Named(new QCheckBox(QStringLiteral("大文字・小文字の違いを無視する"), frmObjDiff),
-            "chkIgnoreCaseObj");
+      Named(new QCheckBox(tr("大文字・小文字の違いを無視する"), frmObjDiff), "chkIgnoreCaseObj");
   for (const auto& [a, b] : {std::pair{chkIgnoreBlanks, chkIgnoreBlanksObj},
                              std::pair{chkIgnoreCase, chkIgnoreCaseObj}}) {
     connect(a, &QCheckBox::toggled, b, &QCheckBox::setChecked);
@@ -236,9 +230,9 @@ QWidget* frmMain::BuildSearchPage() {
   txtSrcFolder = Named(new DropLineEdit, "txtSrcFolder");
   txtSrcFile = Named(new DropLineEdit, "txtSrcFile");
 
-  auto* conditions = new QGroupBox(QStringLiteral("検索条件"), frmSearch);
+  auto* conditions = new QGroupBox(tr("検索条件"), frmSearch);
   auto* grid = new QGridLayout(conditions);
-  grid->addWidget(new QLabel(QStringLiteral("プロパティの値が"), conditions), 0, 0, 1, 2);
+  grid->addWidget(new QLabel(tr("プロパティの値が"), conditions), 0, 0, 1, 2);
   OneLineEdit** strings[] = {&txtSearchStr1, &txtSearchStr2, &txtSearchStr3};
   QComboBox** lists[] = {&cmbSearch1, &cmbSearch2, &cmbSearch3};
   const char* stringNames[] = {"txtSearchStr1", "txtSearchStr2", "txtSearchStr3"};
@@ -250,10 +244,8 @@ QWidget* frmMain::BuildSearchPage() {
     grid->addWidget(*strings[row], row + 1, 0);
     grid->addWidget(*lists[row], row + 1, 1);
   }
-  optCondAnd =
-      Named(new QRadioButton(QStringLiteral("全ての条件を満たす"), conditions), "optCondAnd");
-  optCondOr =
-      Named(new QRadioButton(QStringLiteral("いずれかの条件を満たす"), conditions), "optCondOr");
+  optCondAnd = Named(new QRadioButton(tr("全ての条件を満たす"), conditions), "optCondAnd");
+  optCondOr = Named(new QRadioButton(tr("いずれかの条件を満たす"), conditions), "optCondOr");
   auto* join = new QHBoxLayout;
   join->addWidget(optCondAnd);
   join->addWidget(optCondOr);
@@ -261,11 +253,10 @@ QWidget* frmMain::BuildSearchPage() {
   grid->addLayout(join, 4, 0, 1, 2);
   grid->setColumnStretch(0, 1);
 
-  auto* settings = new QGroupBox(QStringLiteral("設定"), frmSearch);
-  chkFindOnly = Named(new QCheckBox(QStringLiteral("検索条件に一致する箇所のみ出力する"), settings),
-                      "chkFindOnly");
-  chkNoCase =
-      Named(new QCheckBox(QStringLiteral("大文字と小文字を区別しない"), settings), "chkNoCase");
+  auto* settings = new QGroupBox(tr("設定"), frmSearch);
+  chkFindOnly =
+      Named(new QCheckBox(tr("検索条件に一致する箇所のみ出力する"), settings), "chkFindOnly");
+  chkNoCase = Named(new QCheckBox(tr("大文字と小文字を区別しない"), settings), "chkNoCase");
   auto* settingsLayout = new QHBoxLayout(settings);
   settingsLayout->addWidget(chkFindOnly);
   settingsLayout->addSpacing(24);
@@ -273,9 +264,8 @@ QWidget* frmMain::BuildSearchPage() {
   settingsLayout->addStretch(1);
 
   auto* layout = new QVBoxLayout(frmSearch);
-  layout->addWidget(SourceGroup(QStringLiteral("ソース"), txtSrcFolder,
-                                WithBrowse(txtSrcFolder, nullptr), txtSrcFile,
-                                WithBrowse(txtSrcFile, txtSrcFolder), frmSearch));
+  layout->addWidget(SourceGroup(tr("ソース"), txtSrcFolder, WithBrowse(txtSrcFolder, nullptr),
+                                txtSrcFile, WithBrowse(txtSrcFile, txtSrcFolder), frmSearch));
   layout->addWidget(conditions);
   layout->addWidget(settings);
   layout->addStretch(1);
@@ -286,7 +276,7 @@ QWidget* frmMain::BuildCommonArea() {
   auto* area = Named(new QFrame, "frmCommon");
   txtPutDir = Named(new DropLineEdit(area), "txtPutDir");
   txtPutFile = Named(new OneLineEdit(area), "txtPutFile");
-  chkOpenFile = Named(new QCheckBox(QStringLiteral("ファイルを自動的に開く"), area), "chkOpenFile");
+  chkOpenFile = Named(new QCheckBox(tr("ファイルを自動的に開く"), area), "chkOpenFile");
   lblStatus = Named(new QLabel(area), "lblStatus");
   lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -301,11 +291,11 @@ QWidget* frmMain::BuildCommonArea() {
   keepPlace.setRetainSizeWhenHidden(true);
   prgRun->setSizePolicy(keepPlace);
   prgRun->hide();
-  cmdExec = Named(new QPushButton(QStringLiteral("比較開始"), area), "cmdExec");
-  cmdCancel = Named(new QPushButton(QStringLiteral("中止"), area), "cmdCancel");
+  cmdExec = Named(new QPushButton(tr("比較開始"), area), "cmdExec");
+  cmdCancel = Named(new QPushButton(tr("中止"), area), "cmdCancel");
   cmdCancel->setShortcut(QKeySequence(Qt::Key_Escape));
   cmdCancel->setEnabled(false);
-  cmdExit = Named(new QPushButton(QStringLiteral("終了"), area), "cmdExit");
+  cmdExit = Named(new QPushButton(tr("終了"), area), "cmdExit");
   cmdExec->setDefault(true);
 
   QLayout* putDirRow = WithBrowse(txtPutDir, nullptr);
@@ -320,9 +310,9 @@ QWidget* frmMain::BuildCommonArea() {
 
   auto* grid = new QGridLayout(area);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(LabelFor(QStringLiteral("出力先フォルダ"), txtPutDir, area), 0, 0);
+  grid->addWidget(LabelFor(tr("出力先フォルダ"), txtPutDir, area), 0, 0);
   grid->addLayout(putDirRow, 0, 1, 1, 2);
-  grid->addWidget(LabelFor(QStringLiteral("結果出力ファイル名(.html)"), txtPutFile, area), 1, 0);
+  grid->addWidget(LabelFor(tr("結果出力ファイル名(.html)"), txtPutFile, area), 1, 0);
   grid->addWidget(txtPutFile, 1, 1);
   grid->addWidget(chkOpenFile, 1, 2);
   grid->addLayout(status, 2, 0, 1, 2);
@@ -335,20 +325,19 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
   auto* button = new QToolButton;
   button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
   button->setText(QStringLiteral("…"));
-  button->setToolTip(folderBox ? QStringLiteral("ファイルの選択")
-                               : QStringLiteral("フォルダの選択"));
+  button->setToolTip(folderBox ? tr("ファイルの選択") : tr("フォルダの選択"));
   connect(button, &QToolButton::clicked, this, [this, box, folderBox] {
     // The choice goes the way of a drop, so both keep one behaviour.
     if (!folderBox) {
       const QString chosen =
-          QFileDialog::getExistingDirectory(this, QStringLiteral("フォルダの選択"), box->text());
+          QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), box->text());
       if (!chosen.isEmpty()) FolderBoxDropped(box, ToPathList({QDir::toNativeSeparators(chosen)}));
       return;
     }
     // Reports first; any file for reports saved under another extension.
     QStringList chosen = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("ファイルの選択"), folderBox->text(),
-        QStringLiteral("オブジェクト・リスト・レポート (*.txt);;すべてのファイル (*)"));
+        this, tr("ファイルの選択"), folderBox->text(),
+        tr("オブジェクト・リスト・レポート (*.txt);;すべてのファイル (*)"));
     for (QString& path : chosen) path = QDir::toNativeSeparators(path);
     if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, ToPathList(chosen));
   });
@@ -360,21 +349,20 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
 }
 
 QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
-  auto* label = new QLabel(QStringLiteral("無視ルール:"), parent);
+  auto* label = new QLabel(tr("無視ルール:"), parent);
   label->setBuddy(box);
-  box->setToolTip(
-      QStringLiteral("ここに挙げたプロパティの違いは差異に数えません（UTF-8、1行に1ルール）"));
+  box->setToolTip(tr("ここに挙げたプロパティの違いは差異に数えません（UTF-8、1行に1ルール）"));
   connect(box, &DropLineEdit::filesDropped, this, [box](const std::vector<FilePath>& paths) {
     if (!paths.empty()) box->setText(ToQString(paths.front().text));
   });
   auto* button = new QToolButton(parent);
   button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
   button->setText(QStringLiteral("…"));
-  button->setToolTip(QStringLiteral("無視ルールファイルの選択"));
+  button->setToolTip(tr("無視ルールファイルの選択"));
   connect(button, &QToolButton::clicked, this, [this, box] {
     const QString chosen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("無視ルールファイルの選択"), QFileInfo(box->text()).path(),
-        QStringLiteral("無視ルール (*.txt);;すべてのファイル (*)"));
+        this, tr("無視ルールファイルの選択"), QFileInfo(box->text()).path(),
+        tr("無視ルール (*.txt);;すべてのファイル (*)"));
     if (!chosen.isEmpty()) box->setText(QDir::toNativeSeparators(chosen));
   });
   auto* row = new QHBoxLayout;
@@ -387,23 +375,22 @@ QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
 }
 
 void frmMain::BuildMenus() {
-  mnuFile = Named(menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")), "mnuFile");
-  mnuEnd = Named(mnuFile->addAction(QStringLiteral("閉じる(&C)")), "mnuEnd");
+  mnuFile = Named(menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)")), "mnuFile");
+  mnuEnd = Named(mnuFile->addAction(tr("閉じる(&C)")), "mnuEnd");
   connect(mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
 
-  mnuView = Named(menuBar()->addMenu(QStringLiteral("表示(&V)")), "mnuView");
-  mnuReviewStyle = Named(mnuView->addAction(QStringLiteral("レビュー形式のページを出力する(&R)")),
-                         "mnuReviewStyle");
+  mnuView = Named(menuBar()->addMenu(tr("表示(&V)")), "mnuView");
+  mnuReviewStyle =
+      Named(mnuView->addAction(tr("レビュー形式のページを出力する(&R)")), "mnuReviewStyle");
   mnuReviewStyle->setCheckable(true);
 
-  mnuDebug = Named(menuBar()->addMenu(QStringLiteral("デバッグ")), "mnuDebug");
-  mnuShowConstract = Named(mnuDebug->addAction(QStringLiteral("構造の表示")), "mnuShowConstract");
+  mnuDebug = Named(menuBar()->addMenu(tr("デバッグ")), "mnuDebug");
+  mnuShowConstract = Named(mnuDebug->addAction(tr("構造の表示")), "mnuShowConstract");
   // A checkable action inverts its own mark on every click.
   mnuShowConstract->setCheckable(true);
 
-  mnuHelp = Named(menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), "mnuHelp");
-  mnuVersionInfo =
-      Named(mnuHelp->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "mnuVersionInfo");
+  mnuHelp = Named(menuBar()->addMenu(tr("ﾍﾙﾌﾟ(&H)")), "mnuHelp");
+  mnuVersionInfo = Named(mnuHelp->addAction(tr("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "mnuVersionInfo");
   connect(mnuVersionInfo, &QAction::triggered, this, &frmMain::mnuVersionInfo_Click);
 }
 
@@ -454,7 +441,7 @@ void frmMain::Initialize(SettingsHome home) {
   }
   for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
     list->clear();
-    list->addItems({QStringLiteral("を含む"), QStringLiteral("を含まない")});
+    list->addItems({tr("を含む"), tr("を含まない")});
     list->setCurrentIndex(0);
   }
   mnuShowConstract->setChecked(false);
@@ -466,7 +453,9 @@ void frmMain::Initialize(SettingsHome home) {
   FillControls();
   for (ReportTreeView* view : {tvSrc1, tvSrc2}) {
     view->Clear();
-    view->AddNode(u"", kDropHintKey, kDropHintText);
+    view->AddNode(
+        u"", kDropHintKey,
+        FromQString(tr("オブジェクト・リスト・レポートのTXTファイルをドロップしてください")));
     view->SetTextWrapped(true);
   }
   chkDiffObjOnly->setChecked(settings_.DIFF_OBJ_ONLY);
@@ -556,7 +545,7 @@ void frmMain::SelectPage(int page) {
 void frmMain::ShowPage() {
   const int page = CurrentPage();
   // The tab widget shows only the current page's frame; the caption follows.
-  cmdExec->setText(page == 3 ? QStringLiteral("検索開始") : QStringLiteral("比較開始"));
+  cmdExec->setText(page == 3 ? tr("検索開始") : tr("比較開始"));
 }
 
 void frmMain::cmdExec_Click() {

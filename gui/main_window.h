@@ -46,6 +46,7 @@ class OneLineEdit;
 class ReportTreeView;
 
 inline constexpr char16_t kDropHintKey[] = u"COM";
+// The drop hint as the Japanese window shows it (the English one translates it).
 inline constexpr char16_t kDropHintText[] =
     u"オブジェクト・リスト・レポートのTXTファイルをドロップしてください";
 

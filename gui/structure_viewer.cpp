@@ -37,7 +37,7 @@ void PickList::mousePressEvent(QMouseEvent* event) {
 
 frmConstract::frmConstract(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmConstract"));
-  setWindowTitle(QStringLiteral("内部構造参照"));
+  setWindowTitle(tr("内部構造参照"));
   setModal(true);
 
   TreeView1 = new ReportTreeView(this);
@@ -49,7 +49,7 @@ frmConstract::frmConstract(QWidget* parent) : QDialog(parent) {
   Text1 = ValueBox(this, "Text1");
   List1 = new PickList(this);
   List1->setObjectName(QStringLiteral("List1"));
-  Command1 = new QPushButton(QStringLiteral("終了"), this);
+  Command1 = new QPushButton(tr("終了"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
 
   auto* picked = new QWidget(this);
