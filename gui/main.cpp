@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   // program unsaved.
   tarnwick::TerminationSignals terminationSignals;
   tarnwick::UseJapaneseFont(app);
-  tarnwick::UseJapaneseQtTexts(app);
+  // The window's language, Qt's texts included, comes with its settings.
 
   // The user's copy of the settings, for when the program's folder cannot be
   // written: %APPDATA%\Tarnwick on Windows, ~/.local/share/Tarnwick elsewhere.

@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,9 +32,11 @@
 #include "app/drops.h"
 #include "app/run_guard.h"
 #include "gui/about_box.h"
+#include "gui/captions.h"
 #include "gui/drop_line_edit.h"
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
+#include "gui/qt_translation.h"
 #include "gui/report_tree_view.h"
 #include "gui/screen_fit.h"
 #include "text/utf8.h"
@@ -47,22 +51,29 @@ Widget* Named(Widget* widget, const char* name) {
 }
 
 // A caption label that gives the focus to its box (and reads as its name).
-QLabel* LabelFor(const QString& caption, QWidget* box, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
+QLabel* LabelFor(Captions& captions, const char* caption, QWidget* box, QWidget* parent) {
+  auto* label = captions.Text(new QLabel(parent), caption);
   label->setBuddy(box);
   return label;
 }
 
 // "フォルダ" and "オブジェクト・リスト・レポートファイル名" in a titled group;
 // each row is its box with the box's "…" button.
-QGroupBox* SourceGroup(const QString& title, QLineEdit* folder, QLayout* folderRow,
-                       QLineEdit* files, QLayout* filesRow, QWidget* parent) {
-  auto* group = new QGroupBox(title, parent);
+// The captions of a source group and of its two rows, each row's with its
+// own mnemonic.
+struct SourceCaptions {
+  const char* title;
+  const char* folder;
+  const char* files;
+};
+
+QGroupBox* SourceGroup(Captions& captions, SourceCaptions texts, QLineEdit* folder,
+                       QLayout* folderRow, QLineEdit* files, QLayout* filesRow, QWidget* parent) {
+  auto* group = captions.Title(new QGroupBox(parent), texts.title);
   auto* grid = new QGridLayout(group);
-  grid->addWidget(LabelFor(frmMain::tr("フォルダ"), folder, group), 0, 0);
+  grid->addWidget(LabelFor(captions, texts.folder, folder, group), 0, 0);
   grid->addLayout(folderRow, 0, 1);
-  grid->addWidget(LabelFor(frmMain::tr("オブジェクト・リスト・レポートファイル名"), files, group),
-                  1, 0);
+  grid->addWidget(LabelFor(captions, texts.files, files, group), 1, 0);
   grid->addLayout(filesRow, 1, 1);
   grid->setColumnStretch(1, 1);
   return group;
@@ -95,15 +106,21 @@ int ConditionIndex(bool contain) {
 
 }  // namespace
 
-frmMain::frmMain(GuiHooks hooks, QWidget* parent) : QMainWindow(parent), hooks_(std::move(hooks)) {
+frmMain::frmMain(GuiHooks hooks, QWidget* parent)
+    : QMainWindow(parent), hooks_(std::move(hooks)), captions_(staticMetaObject.className()) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(ToQString(kProgramTitle));
 
   auto* central = new QWidget(this);
   tabMain = Named(new QTabWidget(central), "tabMain");
-  tabMain->addTab(Scrollable(BuildDiffPage()), tr("ファイル・フォルダの比較"));
-  tabMain->addTab(Scrollable(BuildObjDiffPage()), tr("指定したオブジェクトの比較"));
-  tabMain->addTab(Scrollable(BuildSearchPage()), tr("文字列検索"));
+  tabMain->addTab(Scrollable(BuildDiffPage()), QString());
+  tabMain->addTab(Scrollable(BuildObjDiffPage()), QString());
+  tabMain->addTab(Scrollable(BuildSearchPage()), QString());
+  captions_.Add([this] {
+    tabMain->setTabText(0, tr("ファイル・フォルダの比較"));
+    tabMain->setTabText(1, tr("指定したオブジェクトの比較"));
+    tabMain->setTabText(2, tr("文字列検索"));
+  });
 
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(tabMain, 1);
@@ -157,13 +174,20 @@ QWidget* frmMain::BuildDiffPage() {
   txtFolder2 = Named(new DropLineEdit, "txtFolder2");
   txtSrcTxt2 = Named(new DropLineEdit, "txtSrcTxt2");
 
-  auto* settings = new QGroupBox(tr("設定"), frmDiff);
-  optFolder = Named(new QRadioButton(tr("フォルダ単位"), settings), "optFolder");
-  optFile = Named(new QRadioButton(tr("ファイル単位"), settings), "optFile");
-  chkDiffOnly = Named(new QCheckBox(tr("違う箇所のみ出力する"), settings), "chkDiffOnly");
-  chkIgnoreBlanks = Named(new QCheckBox(tr("空白の違いを無視する"), settings), "chkIgnoreBlanks");
-  chkIgnoreCase =
-      Named(new QCheckBox(tr("大文字・小文字の違いを無視する"), settings), "chkIgnoreCase");
+  auto* settings = captions_.Title(new QGroupBox(frmDiff), QT_TR_NOOP("設定"));
+  optFolder = Named(captions_.Text(new QRadioButton(settings), QT_TR_NOOP("フォルダ単位(&B)")),
+                    "optFolder");
+  optFile =
+      Named(captions_.Text(new QRadioButton(settings), QT_TR_NOOP("ファイル単位(&I)")), "optFile");
+  chkDiffOnly =
+      Named(captions_.Text(new QCheckBox(settings), QT_TR_NOOP("違う箇所のみ出力する(&Y)")),
+            "chkDiffOnly");
+  chkIgnoreBlanks =
+      Named(captions_.Text(new QCheckBox(settings), QT_TR_NOOP("空白の違いを無視する(&W)")),
+            "chkIgnoreBlanks");
+  chkIgnoreCase = Named(
+      captions_.Text(new QCheckBox(settings), QT_TR_NOOP("大文字・小文字の違いを無視する(&C)")),
+      "chkIgnoreCase");
   // The comparison options on a row of their own, so that the page fits the
   // window's first size without a scroll bar.
   auto* settingsLayout = new QGridLayout(settings);
@@ -178,10 +202,16 @@ QWidget* frmMain::BuildDiffPage() {
   settingsLayout->addLayout(IgnoreFileRow(txtIgnoreFile, settings), 2, 0, 1, 6);
 
   auto* layout = new QVBoxLayout(frmDiff);
-  layout->addWidget(SourceGroup(tr("ソース１"), txtFolder1, WithBrowse(txtFolder1, nullptr),
-                                txtSrcTxt1, WithBrowse(txtSrcTxt1, txtFolder1), frmDiff));
-  layout->addWidget(SourceGroup(tr("ソース２"), txtFolder2, WithBrowse(txtFolder2, nullptr),
-                                txtSrcTxt2, WithBrowse(txtSrcTxt2, txtFolder2), frmDiff));
+  layout->addWidget(SourceGroup(captions_,
+                                {QT_TR_NOOP("ソース１"), QT_TR_NOOP("フォルダ(&D)"),
+                                 QT_TR_NOOP("オブジェクト・リスト・レポートファイル名(&R)")},
+                                txtFolder1, WithBrowse(txtFolder1, nullptr), txtSrcTxt1,
+                                WithBrowse(txtSrcTxt1, txtFolder1), frmDiff));
+  layout->addWidget(SourceGroup(captions_,
+                                {QT_TR_NOOP("ソース２"), QT_TR_NOOP("フォルダ(&E)"),
+                                 QT_TR_NOOP("オブジェクト・リスト・レポートファイル名(&P)")},
+                                txtFolder2, WithBrowse(txtFolder2, nullptr), txtSrcTxt2,
+                                WithBrowse(txtSrcTxt2, txtFolder2), frmDiff));
   layout->addWidget(settings);
   layout->addStretch(1);
   return frmDiff;
@@ -193,16 +223,20 @@ QWidget* frmMain::BuildObjDiffPage() {
   tvSrc2 = Named(new ReportTreeView(frmObjDiff), "tvSrc2");
   tvSrc1->SetFileDropsEnabled(true);
   tvSrc2->SetFileDropsEnabled(true);
-  chkDiffObjOnly = Named(new QCheckBox(tr("違う箇所のみ出力する"), frmObjDiff), "chkDiffObjOnly");
+  chkDiffObjOnly =
+      Named(captions_.Text(new QCheckBox(frmObjDiff), QT_TR_NOOP("違う箇所のみ出力する(&Y)")),
+            "chkDiffObjOnly");
 
   auto* trees = new QHBoxLayout;
   trees->addWidget(tvSrc1, 1);
   trees->addWidget(tvSrc2, 1);
   // The comparison options are one setting each, shown on both pages.
   chkIgnoreBlanksObj =
-      Named(new QCheckBox(tr("空白の違いを無視する"), frmObjDiff), "chkIgnoreBlanksObj");
-  chkIgnoreCaseObj =
-      Named(new QCheckBox(tr("大文字・小文字の違いを無視する"), frmObjDiff), "chkIgnoreCaseObj");
+      Named(captions_.Text(new QCheckBox(frmObjDiff), QT_TR_NOOP("空白の違いを無視する(&W)")),
+            "chkIgnoreBlanksObj");
+  chkIgnoreCaseObj = Named(
+      captions_.Text(new QCheckBox(frmObjDiff), QT_TR_NOOP("大文字・小文字の違いを無視する(&C)")),
+      "chkIgnoreCaseObj");
   for (const auto& [a, b] : {std::pair{chkIgnoreBlanks, chkIgnoreBlanksObj},
                              std::pair{chkIgnoreCase, chkIgnoreCaseObj}}) {
     connect(a, &QCheckBox::toggled, b, &QCheckBox::setChecked);
@@ -230,9 +264,8 @@ QWidget* frmMain::BuildSearchPage() {
   txtSrcFolder = Named(new DropLineEdit, "txtSrcFolder");
   txtSrcFile = Named(new DropLineEdit, "txtSrcFile");
 
-  auto* conditions = new QGroupBox(tr("検索条件"), frmSearch);
+  auto* conditions = captions_.Title(new QGroupBox(frmSearch), QT_TR_NOOP("検索条件"));
   auto* grid = new QGridLayout(conditions);
-  grid->addWidget(new QLabel(tr("プロパティの値が"), conditions), 0, 0, 1, 2);
   OneLineEdit** strings[] = {&txtSearchStr1, &txtSearchStr2, &txtSearchStr3};
   QComboBox** lists[] = {&cmbSearch1, &cmbSearch2, &cmbSearch3};
   const char* stringNames[] = {"txtSearchStr1", "txtSearchStr2", "txtSearchStr3"};
@@ -244,8 +277,15 @@ QWidget* frmMain::BuildSearchPage() {
     grid->addWidget(*strings[row], row + 1, 0);
     grid->addWidget(*lists[row], row + 1, 1);
   }
-  optCondAnd = Named(new QRadioButton(tr("全ての条件を満たす"), conditions), "optCondAnd");
-  optCondOr = Named(new QRadioButton(tr("いずれかの条件を満たす"), conditions), "optCondOr");
+  grid->addWidget(
+      LabelFor(captions_, QT_TR_NOOP("プロパティの値が(&U)"), txtSearchStr1, conditions), 0, 0, 1,
+      2);
+  optCondAnd =
+      Named(captions_.Text(new QRadioButton(conditions), QT_TR_NOOP("全ての条件を満たす(&M)")),
+            "optCondAnd");
+  optCondOr =
+      Named(captions_.Text(new QRadioButton(conditions), QT_TR_NOOP("いずれかの条件を満たす(&Y)")),
+            "optCondOr");
   auto* join = new QHBoxLayout;
   join->addWidget(optCondAnd);
   join->addWidget(optCondOr);
@@ -253,10 +293,13 @@ QWidget* frmMain::BuildSearchPage() {
   grid->addLayout(join, 4, 0, 1, 2);
   grid->setColumnStretch(0, 1);
 
-  auto* settings = new QGroupBox(tr("設定"), frmSearch);
-  chkFindOnly =
-      Named(new QCheckBox(tr("検索条件に一致する箇所のみ出力する"), settings), "chkFindOnly");
-  chkNoCase = Named(new QCheckBox(tr("大文字と小文字を区別しない"), settings), "chkNoCase");
+  auto* settings = captions_.Title(new QGroupBox(frmSearch), QT_TR_NOOP("設定"));
+  chkFindOnly = Named(
+      captions_.Text(new QCheckBox(settings), QT_TR_NOOP("検索条件に一致する箇所のみ出力する(&G)")),
+      "chkFindOnly");
+  chkNoCase =
+      Named(captions_.Text(new QCheckBox(settings), QT_TR_NOOP("大文字と小文字を区別しない(&C)")),
+            "chkNoCase");
   auto* settingsLayout = new QHBoxLayout(settings);
   settingsLayout->addWidget(chkFindOnly);
   settingsLayout->addSpacing(24);
@@ -264,8 +307,11 @@ QWidget* frmMain::BuildSearchPage() {
   settingsLayout->addStretch(1);
 
   auto* layout = new QVBoxLayout(frmSearch);
-  layout->addWidget(SourceGroup(tr("ソース"), txtSrcFolder, WithBrowse(txtSrcFolder, nullptr),
-                                txtSrcFile, WithBrowse(txtSrcFile, txtSrcFolder), frmSearch));
+  layout->addWidget(SourceGroup(captions_,
+                                {QT_TR_NOOP("ソース"), QT_TR_NOOP("フォルダ(&D)"),
+                                 QT_TR_NOOP("オブジェクト・リスト・レポートファイル名(&R)")},
+                                txtSrcFolder, WithBrowse(txtSrcFolder, nullptr), txtSrcFile,
+                                WithBrowse(txtSrcFile, txtSrcFolder), frmSearch));
   layout->addWidget(conditions);
   layout->addWidget(settings);
   layout->addStretch(1);
@@ -276,7 +322,8 @@ QWidget* frmMain::BuildCommonArea() {
   auto* area = Named(new QFrame, "frmCommon");
   txtPutDir = Named(new DropLineEdit(area), "txtPutDir");
   txtPutFile = Named(new OneLineEdit(area), "txtPutFile");
-  chkOpenFile = Named(new QCheckBox(tr("ファイルを自動的に開く"), area), "chkOpenFile");
+  chkOpenFile = Named(captions_.Text(new QCheckBox(area), QT_TR_NOOP("ファイルを自動的に開く(&A)")),
+                      "chkOpenFile");
   lblStatus = Named(new QLabel(area), "lblStatus");
   lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -291,11 +338,12 @@ QWidget* frmMain::BuildCommonArea() {
   keepPlace.setRetainSizeWhenHidden(true);
   prgRun->setSizePolicy(keepPlace);
   prgRun->hide();
-  cmdExec = Named(new QPushButton(tr("比較開始"), area), "cmdExec");
-  cmdCancel = Named(new QPushButton(tr("中止"), area), "cmdCancel");
+  cmdExec = Named(new QPushButton(area), "cmdExec");
+  // Escape is its key; a mnemonic would take the shortcut's place.
+  cmdCancel = Named(captions_.Text(new QPushButton(area), QT_TR_NOOP("中止")), "cmdCancel");
   cmdCancel->setShortcut(QKeySequence(Qt::Key_Escape));
   cmdCancel->setEnabled(false);
-  cmdExit = Named(new QPushButton(tr("終了"), area), "cmdExit");
+  cmdExit = Named(captions_.Text(new QPushButton(area), QT_TR_NOOP("終了(&X)")), "cmdExit");
   cmdExec->setDefault(true);
 
   QLayout* putDirRow = WithBrowse(txtPutDir, nullptr);
@@ -310,9 +358,10 @@ QWidget* frmMain::BuildCommonArea() {
 
   auto* grid = new QGridLayout(area);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(LabelFor(tr("出力先フォルダ"), txtPutDir, area), 0, 0);
+  grid->addWidget(LabelFor(captions_, QT_TR_NOOP("出力先フォルダ(&O)"), txtPutDir, area), 0, 0);
   grid->addLayout(putDirRow, 0, 1, 1, 2);
-  grid->addWidget(LabelFor(tr("結果出力ファイル名(.html)"), txtPutFile, area), 1, 0);
+  grid->addWidget(
+      LabelFor(captions_, QT_TR_NOOP("結果出力ファイル名(.html)(&N)"), txtPutFile, area), 1, 0);
   grid->addWidget(txtPutFile, 1, 1);
   grid->addWidget(chkOpenFile, 1, 2);
   grid->addLayout(status, 2, 0, 1, 2);
@@ -325,7 +374,8 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
   auto* button = new QToolButton;
   button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
   button->setText(QStringLiteral("…"));
-  button->setToolTip(folderBox ? tr("ファイルの選択") : tr("フォルダの選択"));
+  captions_.ToolTip(button,
+                    folderBox ? QT_TR_NOOP("ファイルの選択") : QT_TR_NOOP("フォルダの選択"));
   connect(button, &QToolButton::clicked, this, [this, box, folderBox] {
     // The choice goes the way of a drop, so both keep one behaviour.
     if (!folderBox) {
@@ -349,16 +399,16 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
 }
 
 QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
-  auto* label = new QLabel(tr("無視ルール:"), parent);
-  label->setBuddy(box);
-  box->setToolTip(tr("ここに挙げたプロパティの違いは差異に数えません（UTF-8、1行に1ルール）"));
+  QLabel* label = LabelFor(captions_, QT_TR_NOOP("無視ルール(&U):"), box, parent);
+  captions_.ToolTip(
+      box, QT_TR_NOOP("ここに挙げたプロパティの違いは差異に数えません（UTF-8、1行に1ルール）"));
   connect(box, &DropLineEdit::filesDropped, this, [box](const std::vector<FilePath>& paths) {
     if (!paths.empty()) box->setText(ToQString(paths.front().text));
   });
   auto* button = new QToolButton(parent);
   button->setObjectName(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
   button->setText(QStringLiteral("…"));
-  button->setToolTip(tr("無視ルールファイルの選択"));
+  captions_.ToolTip(button, QT_TR_NOOP("無視ルールファイルの選択"));
   connect(button, &QToolButton::clicked, this, [this, box] {
     const QString chosen = QFileDialog::getOpenFileName(
         this, tr("無視ルールファイルの選択"), QFileInfo(box->text()).path(),
@@ -375,22 +425,45 @@ QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
 }
 
 void frmMain::BuildMenus() {
-  mnuFile = Named(menuBar()->addMenu(tr("ﾌｧｲﾙ(&F)")), "mnuFile");
-  mnuEnd = Named(mnuFile->addAction(tr("閉じる(&C)")), "mnuEnd");
+  mnuFile =
+      Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("ﾌｧｲﾙ(&F)")), "mnuFile");
+  mnuEnd = Named(captions_.Text(mnuFile->addAction(QString()), QT_TR_NOOP("閉じる(&C)")), "mnuEnd");
   connect(mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
 
-  mnuView = Named(menuBar()->addMenu(tr("表示(&V)")), "mnuView");
-  mnuReviewStyle =
-      Named(mnuView->addAction(tr("レビュー形式のページを出力する(&R)")), "mnuReviewStyle");
+  mnuView =
+      Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("表示(&V)")), "mnuView");
+  mnuReviewStyle = Named(captions_.Text(mnuView->addAction(QString()),
+                                        QT_TR_NOOP("レビュー形式のページを出力する(&R)")),
+                         "mnuReviewStyle");
   mnuReviewStyle->setCheckable(true);
 
-  mnuDebug = Named(menuBar()->addMenu(tr("デバッグ")), "mnuDebug");
-  mnuShowConstract = Named(mnuDebug->addAction(tr("構造の表示")), "mnuShowConstract");
+  // UI_LANGUAGE: each language named in the window's language, switched at once.
+  mnuLanguage =
+      Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("言語(&L)")), "mnuLanguage");
+  mnuJapanese = Named(captions_.Text(mnuLanguage->addAction(QString()), QT_TR_NOOP("日本語(&J)")),
+                      "mnuJapanese");
+  mnuEnglish = Named(captions_.Text(mnuLanguage->addAction(QString()), QT_TR_NOOP("English(&E)")),
+                     "mnuEnglish");
+  auto* languages = new QActionGroup(mnuLanguage);
+  for (QAction* item : {mnuJapanese, mnuEnglish}) {
+    item->setCheckable(true);
+    languages->addAction(item);
+  }
+  connect(mnuJapanese, &QAction::triggered, this, [this] { SetLanguage(UiLanguage::Japanese); });
+  connect(mnuEnglish, &QAction::triggered, this, [this] { SetLanguage(UiLanguage::English); });
+
+  mnuDebug =
+      Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("デバッグ")), "mnuDebug");
+  mnuShowConstract = Named(captions_.Text(mnuDebug->addAction(QString()), QT_TR_NOOP("構造の表示")),
+                           "mnuShowConstract");
   // A checkable action inverts its own mark on every click.
   mnuShowConstract->setCheckable(true);
 
-  mnuHelp = Named(menuBar()->addMenu(tr("ﾍﾙﾌﾟ(&H)")), "mnuHelp");
-  mnuVersionInfo = Named(mnuHelp->addAction(tr("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "mnuVersionInfo");
+  mnuHelp =
+      Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("ﾍﾙﾌﾟ(&H)")), "mnuHelp");
+  mnuVersionInfo =
+      Named(captions_.Text(mnuHelp->addAction(QString()), QT_TR_NOOP("ﾊﾞｰｼﾞｮﾝ情報(&A)...")),
+            "mnuVersionInfo");
   connect(mnuVersionInfo, &QAction::triggered, this, &frmMain::mnuVersionInfo_Click);
 }
 
@@ -432,6 +505,12 @@ void frmMain::Initialize(SettingsHome home) {
   const std::u16string iniPath = home_.FileToRead();
   const IniReading reading = ReadIniFile(iniPath, settings_);
   keepIniFile_ = !reading.keepReason.empty();
+  // A first start speaks the system's language: Japanese, or else English.
+  if (reading.freshInstallation) {
+    settings_.UI_LANGUAGE = FirstStartLanguage(
+        hooks_.systemLanguages ? hooks_.systemLanguages() : QLocale::system().uiLanguages());
+  }
+  SetLanguage(settings_.UI_LANGUAGE);
   if (keepIniFile_) {
     ops_->ShowMessage({MessageId::SettingsFileKept, {iniPath, reading.keepReason}},
                       MessageIcon::Warning);
@@ -441,7 +520,7 @@ void frmMain::Initialize(SettingsHome home) {
   }
   for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
     list->clear();
-    list->addItems({tr("を含む"), tr("を含まない")});
+    list->addItems({QString(), QString()});  // their texts follow the language
     list->setCurrentIndex(0);
   }
   mnuShowConstract->setChecked(false);
@@ -453,13 +532,52 @@ void frmMain::Initialize(SettingsHome home) {
   FillControls();
   for (ReportTreeView* view : {tvSrc1, tvSrc2}) {
     view->Clear();
-    view->AddNode(
-        u"", kDropHintKey,
-        FromQString(tr("オブジェクト・リスト・レポートのTXTファイルをドロップしてください")));
+    view->AddNode(u"", kDropHintKey, u"");  // its text follows the language
     view->SetTextWrapped(true);
   }
   chkDiffObjOnly->setChecked(settings_.DIFF_OBJ_ONLY);
+  Retranslate();
+}
+
+UiLanguage FirstStartLanguage(const QStringList& uiLanguages) {
+  // The first is the language the system's interface shows.
+  if (uiLanguages.isEmpty()) return UiLanguage::Japanese;
+  const QString first = uiLanguages.front();
+  return first == QLatin1String("ja") || first.startsWith(QLatin1String("ja-")) ||
+                 first.startsWith(QLatin1String("ja_"))
+             ? UiLanguage::Japanese
+             : UiLanguage::English;
+}
+
+void frmMain::SetLanguage(UiLanguage language) {
+  settings_.UI_LANGUAGE = language;
+  UseWindowLanguage(language);
+  ops_->SetLanguage(language);
+  Retranslate();
+}
+
+void frmMain::Retranslate() {
+  captions_.Retranslate();
+  for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
+    if (list->count() != 2) continue;
+    list->setItemText(0, tr("を含む"));
+    list->setItemText(1, tr("を含まない"));
+  }
+  for (ReportTreeView* view : {tvSrc1, tvSrc2}) {
+    if (view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey) {
+      view->topLevelItem(0)->setText(
+          0, tr("オブジェクト・リスト・レポートのTXTファイルをドロップしてください"));
+    }
+  }
+  mnuJapanese->setChecked(settings_.UI_LANGUAGE == UiLanguage::Japanese);
+  mnuEnglish->setChecked(settings_.UI_LANGUAGE == UiLanguage::English);
   ShowPage();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  // Another translator installed (or the language menu's own): every text anew.
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QMainWindow::changeEvent(event);
 }
 
 void frmMain::FillControls() {
@@ -545,7 +663,7 @@ void frmMain::SelectPage(int page) {
 void frmMain::ShowPage() {
   const int page = CurrentPage();
   // The tab widget shows only the current page's frame; the caption follows.
-  cmdExec->setText(page == 3 ? tr("検索開始") : tr("比較開始"));
+  cmdExec->setText(page == 3 ? tr("検索開始(&S)") : tr("比較開始(&S)"));
 }
 
 void frmMain::cmdExec_Click() {

@@ -23,10 +23,12 @@
 #include "app/runs.h"
 #include "app/settings.h"
 #include "files/file_io.h"
+#include "gui/captions.h"
 #include "gui/qt_window_ops.h"
 
 class QAction;
 class QCheckBox;
+class QEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -49,6 +51,11 @@ inline constexpr char16_t kDropHintKey[] = u"COM";
 // The drop hint as the Japanese window shows it (the English one translates it).
 inline constexpr char16_t kDropHintText[] =
     u"オブジェクト・リスト・レポートのTXTファイルをドロップしてください";
+
+// The window's language on a first start, from the system's interface
+// languages (QLocale::uiLanguages(), the preferred first): Japanese when
+// that is Japanese or unknown, else English.
+UiLanguage FirstStartLanguage(const QStringList& uiLanguages);
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -86,6 +93,9 @@ class frmMain : public QMainWindow {
   void cmdCancel_Click();
   void mnuEnd_Click();
   void mnuVersionInfo_Click();
+  // UI_LANGUAGE from the language menu: every text of the window, its
+  // messages and Qt's own texts change at once.
+  void SetLanguage(UiLanguage language);
 
   // The drop handlers of the folder boxes, the file boxes (with their paired
   // folder box) and the two tree views.
@@ -99,6 +109,7 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenus();
@@ -110,6 +121,9 @@ class frmMain : public QMainWindow {
   void ConnectEnterToExecute();
   void SetTabOrder();
   void FillControls();
+  // Every text anew in the current language: the captions, the list items,
+  // the drop hint, Execute's caption and the language menu's mark.
+  void Retranslate();
   void SetMode(CompareMode mode);
   void WriteSettings();
   // The current page's run, ready for the worker: the settings collected and
@@ -126,6 +140,7 @@ class frmMain : public QMainWindow {
   QLayout* IgnoreFileRow(DropLineEdit* box, QWidget* parent);
 
   GuiHooks hooks_;
+  Captions captions_;
   std::unique_ptr<QtWindowOps> ops_;
   Settings settings_;
   SettingsHome home_;
@@ -187,6 +202,9 @@ class frmMain : public QMainWindow {
   QAction* mnuEnd;
   QMenu* mnuView;
   QAction* mnuReviewStyle;  // PAGE_STYLE: checked for the review pages
+  QMenu* mnuLanguage;
+  QAction* mnuJapanese;
+  QAction* mnuEnglish;
   QMenu* mnuDebug;
   QAction* mnuShowConstract;
   QMenu* mnuHelp;

@@ -48,6 +48,19 @@ auto QtWindowOps::OnWindowThread(Call call) const -> decltype(call()) {
   }
 }
 
+MessageCatalog CatalogOf(UiLanguage language) {
+  // To connect: English words come with messages/catalog_en.cpp (EnglishCatalog for English).
+  static_cast<void>(language);
+  return JapaneseCatalog;
+}
+
+void QtWindowOps::SetLanguage(UiLanguage language) {
+  OnWindowThread([this, language] {
+    catalog_ = CatalogOf(language);
+    if (status_) status_->setText(ToQString(MessageText(statusShown_, catalog_)));
+  });
+}
+
 void QtWindowOps::StartRun() {
   cancel_.store(false);
 }
@@ -56,7 +69,7 @@ void QtWindowOps::ShowMessage(const Message& message, MessageIcon icon) {
   OnWindowThread([this, &message, icon] {
     // Closing the window during a run stops it; saying so would only delay the close.
     if (closing_ && message.id == MessageId::Cancelled) return;
-    const std::u16string text = MessageText(message);
+    const std::u16string text = MessageText(message, catalog_);
     if (hooks_.message) {
       hooks_.message(text, icon);
       return;
@@ -79,7 +92,8 @@ void QtWindowOps::ShowMessage(const Message& message, MessageIcon icon) {
 
 void QtWindowOps::SetStatusText(const Message& status) {
   OnWindowThread([this, &status] {
-    if (status_) status_->setText(ToQString(MessageText(status)));
+    statusShown_ = status;
+    if (status_) status_->setText(ToQString(MessageText(status, catalog_)));
   });
 }
 

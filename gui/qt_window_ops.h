@@ -10,11 +10,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <atomic>
 #include <functional>
 #include <string_view>
 
+#include "app/settings.h"
 #include "app/window_ops.h"
+#include "messages/message_catalog.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +33,12 @@ struct GuiHooks {
   std::function<void(std::u16string_view text, MessageIcon icon)> message;
   std::function<void(const Collection& tree)> structure;
   std::function<void(std::u16string_view path)> openResult;
+  // The system's interface languages a first start chooses by.
+  std::function<QStringList()> systemLanguages;
 };
+
+// The catalog of a window language's messages.
+MessageCatalog CatalogOf(UiLanguage language);
 
 inline constexpr char16_t kProgramTitle[] = u"Tarnwick";
 
@@ -60,6 +68,9 @@ class QtWindowOps : public WindowOps {
   void StartRun();
   void RequestCancel() { cancel_.store(true); }
   void SetClosing(bool closing) { closing_ = closing; }
+  // The language messages and status texts are shown in from now on; the
+  // status text shown changes with it.
+  void SetLanguage(UiLanguage language);
 
  private:
   // Runs `call` on the window's thread and returns its result.
@@ -76,6 +87,8 @@ class QtWindowOps : public WindowOps {
   bool waiting_ = false;
   bool busyShape_ = false;
   bool closing_ = false;
+  MessageCatalog catalog_ = JapaneseCatalog;
+  Message statusShown_{MessageId::NoStatus};
   std::atomic<bool> cancel_{false};
 };
 

@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tarnwick::UseJapaneseFont(app);
-  tarnwick::UseJapaneseQtTexts(app);
+  tarnwick::UseWindowLanguage(tarnwick::UiLanguage::Japanese);
 
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() != 2) {

@@ -49,7 +49,7 @@ frmConstract::frmConstract(QWidget* parent) : QDialog(parent) {
   Text1 = ValueBox(this, "Text1");
   List1 = new PickList(this);
   List1->setObjectName(QStringLiteral("List1"));
-  Command1 = new QPushButton(tr("終了"), this);
+  Command1 = new QPushButton(tr("終了(&X)"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
 
   auto* picked = new QWidget(this);
@@ -94,8 +94,12 @@ void frmConstract::Init(const Collection& oFrmCol) {
   model_.Init(oFrmCol);
   {
     TreeBatch batch(*TreeView1);
+    // The properties folders ("<プロパティ>", keys ending in P) in the window's language.
+    const std::u16string folder = FromQString(tr("<プロパティ>"));
     for (const StructureNode& node : model_.Nodes()) {
-      TreeView1->AddNode(node.ParentKey, node.Key, node.Text);
+      const bool isFolder = !node.Key.empty() && node.Key.back() == u'P';
+      TreeView1->AddNode(node.ParentKey, node.Key,
+                         isFolder ? std::u16string_view(folder) : std::u16string_view(node.Text));
     }
   }
   if (QTreeWidgetItem* top = TreeView1->topLevelItem(0)) top->setExpanded(true);

@@ -13,6 +13,8 @@ case "${1:-linux}" in
       build-essential cmake ninja-build pkg-config
       libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
+      # lrelease and Qt's CMake functions for the English window's translation.
+      qt6-l10n-tools qt6-tools-dev
       fonts-ipafont-gothic
       diffutils git
       clang-format
@@ -24,6 +26,8 @@ case "${1:-linux}" in
     packages=(
       cmake ninja-build googletest
       g++-mingw-w64-x86-64-posix
+      # The host's lrelease compiles the English window's translation.
+      qt6-l10n-tools
       wine wine64
       # The window under Wine on a virtual display; the zip.
       xvfb xauth xdotool x11-apps zip unzip

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDir>
+#include <QRegularExpression>
+#include <QString>
 #include <QTemporaryDir>
 #include <ostream>
 #include <string>
@@ -14,6 +16,11 @@
 #include "gui/qt_window_ops.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace tarnwick {
 
@@ -50,6 +57,14 @@ struct Recorder {
     return hooks;
   }
 };
+
+// A caption as specified, without the mnemonic the window appends to it in
+// the Japanese way: "終了(&X)" is "終了".
+inline QString Specified(const QString& caption) {
+  static const QRegularExpression mnemonic(QStringLiteral("\\(&[A-Z0-9]\\)$"));
+  QString text = caption;
+  return text.remove(mnemonic);
+}
 
 inline std::u16string U(const QString& text) {
   return text.toStdU16String();

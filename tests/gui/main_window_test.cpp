@@ -45,6 +45,7 @@ using testing::FolderOf;
 using testing::PathIn;
 using testing::Recorder;
 using testing::ShownMessage;
+using testing::Specified;
 using testing::U;
 using testing::WriteCp932;
 
@@ -190,7 +191,7 @@ TEST_F(MainWindowTest, StartUpFillsEveryControlFromTheSettingsFile) {
 
   // The page of TAB_PAGE=DIFFOBJ, with its frame and the Execute caption.
   EXPECT_EQ(W<QTabWidget>("tabMain")->currentIndex(), 1);
-  EXPECT_EQ(Exec()->text(), QStringLiteral("比較開始"));
+  EXPECT_EQ(Specified(Exec()->text()), QStringLiteral("比較開始"));
   EXPECT_TRUE(W<QFrame>("frmObjDiff")->isVisibleTo(&window));
   EXPECT_FALSE(W<QFrame>("frmDiff")->isVisibleTo(&window));
   EXPECT_FALSE(W<QFrame>("frmSearch")->isVisibleTo(&window));
@@ -217,7 +218,8 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndGroups) {
       {"chkOpenFile", QStringLiteral("ファイルを自動的に開く")},
       {"cmdExit", QStringLiteral("終了")},
   };
-  for (const auto& [name, caption] : buttons) EXPECT_EQ(W<QAbstractButton>(name)->text(), caption);
+  for (const auto& [name, caption] : buttons)
+    EXPECT_EQ(Specified(W<QAbstractButton>(name)->text()), caption);
   for (const char* name :
        {"txtFolder1", "txtSrcTxt1", "txtFolder2", "txtSrcTxt2", "txtSrcFolder", "txtSrcFile",
         "txtSearchStr1", "txtSearchStr2", "txtSearchStr3", "txtPutDir", "txtPutFile"}) {
@@ -243,12 +245,12 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndGroups) {
   }
   auto* search = W<QWidget>("frmSearch");
   QStringList labels;
-  for (const QLabel* label : search->findChildren<QLabel*>()) labels << label->text();
+  for (const QLabel* label : search->findChildren<QLabel*>()) labels << Specified(label->text());
   EXPECT_TRUE(labels.contains(QStringLiteral("プロパティの値が")));
   EXPECT_TRUE(labels.contains(QStringLiteral("フォルダ")));
   EXPECT_TRUE(labels.contains(QStringLiteral("オブジェクト・リスト・レポートファイル名")));
   QStringList common;
-  for (const QLabel* label : window.findChildren<QLabel*>()) common << label->text();
+  for (const QLabel* label : window.findChildren<QLabel*>()) common << Specified(label->text());
   EXPECT_TRUE(common.contains(QStringLiteral("出力先フォルダ")));
   EXPECT_TRUE(common.contains(QStringLiteral("結果出力ファイル名(.html)")));
 }
@@ -283,7 +285,7 @@ TEST_F(MainWindowTest, WithoutSettingsFileNoModeIsSetAndTheSearchPageShows) {
   EXPECT_FALSE(Checked("optFolder"));
   EXPECT_FALSE(Checked("optFile"));
   EXPECT_EQ(W<QTabWidget>("tabMain")->currentIndex(), 2);
-  EXPECT_EQ(Exec()->text(), QStringLiteral("検索開始"));
+  EXPECT_EQ(Specified(Exec()->text()), QStringLiteral("検索開始"));
   EXPECT_TRUE(W<QFrame>("frmSearch")->isVisibleTo(&window));
 
   // Ending writes MODE=FILE (the mode is not folder) and the page shown.
@@ -304,7 +306,7 @@ TEST_F(MainWindowTest, ExecuteCaptionAndFrameFollowTheTab) {
                               QStringLiteral("検索開始")};
   for (int page = 1; page <= 3; ++page) {
     tabs->setCurrentIndex(page - 1);
-    EXPECT_EQ(Exec()->text(), captions[page - 1]);
+    EXPECT_EQ(Specified(Exec()->text()), captions[page - 1]);
     for (int frame = 0; frame < 3; ++frame) {
       EXPECT_EQ(W<QFrame>(frames[frame])->isVisibleTo(&window), frame == page - 1);
     }

@@ -11,10 +11,13 @@
 
 #include "gui/about_box.h"
 #include "gui/report_tree_view.h"
+#include "gui_test_support.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
 namespace {
+
+using testing::Specified;
 
 // ﾌｫｰﾑ > FORM1 with two properties and a block section holding B1.
 CollectionPtr Report() {
@@ -78,7 +81,7 @@ class StructureViewerTest : public ::testing::Test {
 
 TEST_F(StructureViewerTest, ShowsObjectsWithPropertyFoldersUnderTheirKeys) {
   EXPECT_EQ(viewer_.windowTitle(), QStringLiteral("内部構造参照"));
-  EXPECT_EQ(W<QPushButton>("Command1")->text(), QStringLiteral("終了"));
+  EXPECT_EQ(Specified(W<QPushButton>("Command1")->text()), QStringLiteral("終了"));
   const std::vector<std::pair<std::u16string, QString>> expected = {
       {u"1-1K", QStringLiteral("ﾌｫｰﾑ")},
       {u"1-1K-1K", QStringLiteral("ﾌｫｰﾑ")},
