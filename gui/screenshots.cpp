@@ -55,7 +55,7 @@ void WriteText(const QString& path, std::u16string_view text) {
 
 }  // namespace
 
-bool TakeScreenshots(const QString& folder) {
+bool TakeScreenshots(const QString& folder, UiLanguage language) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("sample"))) return false;
   const QString sample = QDir::toNativeSeparators(dir.absoluteFilePath(QStringLiteral("sample")));
@@ -81,7 +81,8 @@ bool TakeScreenshots(const QString& folder) {
                      u"SEARCH_STRING1=ORDER\r\nSEARCH_STRING1_COND=CONTAIN\r\n"
                      u"SEARCH_STRING2=受注\r\nSEARCH_STRING2_COND=NOT_CONTAIN\r\n"
                      u"SEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
-                     u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n");
+                     u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n" +
+                     (language == UiLanguage::English ? u"UI_LANGUAGE=EN\r\n" : u""));
 
   // Five pairs for a folder comparison caught in mid-run.
   for (const char* side : {"run1", "run2"}) {

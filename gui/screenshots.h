@@ -6,12 +6,15 @@
 
 #include <QString>
 
+#include "app/settings.h"
+
 namespace tarnwick {
 
 // Writes page1.png, page2.png, page3.png, drop-hint.png, running.png,
 // structure.png and about.png into
 // `folder` (created when missing), with its sample files in folder/sample.
-// Returns false when a picture could not be written.
-bool TakeScreenshots(const QString& folder);
+// The window speaks `language`. Returns false when a picture could not be
+// written.
+bool TakeScreenshots(const QString& folder, UiLanguage language = UiLanguage::Japanese);
 
 }  // namespace tarnwick

@@ -15,9 +15,13 @@ int main(int argc, char** argv) {
   tarnwick::UseWindowLanguage(tarnwick::UiLanguage::Japanese);
 
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 2) {
-    std::fputs("usage: tarnwick-screenshots FOLDER\n", stderr);
+  const bool english = arguments.size() == 3 && arguments[2] == QLatin1String("EN");
+  if (arguments.size() != 2 && !english) {
+    std::fputs("usage: tarnwick-screenshots FOLDER [EN]\n", stderr);
     return 64;
   }
-  return tarnwick::TakeScreenshots(arguments[1]) ? 0 : 1;
+  return tarnwick::TakeScreenshots(
+             arguments[1], english ? tarnwick::UiLanguage::English : tarnwick::UiLanguage::Japanese)
+             ? 0
+             : 1;
 }
