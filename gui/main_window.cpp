@@ -339,9 +339,13 @@ QWidget* frmMain::BuildCommonArea() {
   prgRun->setSizePolicy(keepPlace);
   prgRun->hide();
   cmdExec = Named(new QPushButton(area), "cmdExec");
-  // Escape is its key; a mnemonic would take the shortcut's place.
-  cmdCancel = Named(captions_.Text(new QPushButton(area), QT_TR_NOOP("中止")), "cmdCancel");
-  cmdCancel->setShortcut(QKeySequence(Qt::Key_Escape));
+  cmdCancel = Named(new QPushButton(area), "cmdCancel");
+  captions_.Add([this] {
+    // Escape is its key: a button's new text resets its shortcut, so it
+    // comes after the text, and the caption has no mnemonic to take its place.
+    cmdCancel->setText(tr("中止"));
+    cmdCancel->setShortcut(QKeySequence(Qt::Key_Escape));
+  });
   cmdCancel->setEnabled(false);
   cmdExit = Named(captions_.Text(new QPushButton(area), QT_TR_NOOP("終了(&X)")), "cmdExit");
   cmdExec->setDefault(true);

@@ -191,6 +191,9 @@ TEST_F(WindowLanguageTest, SwitchingRetranslatesAtOnceAndBackToTheSameJapanese) 
   EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("cmbSearch2"))->itemText(1),
             QStringLiteral("does not contain"));
   EXPECT_TRUE(undoText().startsWith(QStringLiteral("&Undo")));
+  // A new caption resets a button's shortcut: 中止 keeps Escape.
+  EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->shortcut(),
+            QKeySequence(Qt::Key_Escape));
 
   Item("mnuJapanese")->trigger();
   EXPECT_EQ(TextsOf(window), japanese);
