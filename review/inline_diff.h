@@ -1,10 +1,20 @@
-// The changed parts within a pair of lines, so a page can point at the two
-// characters that turned VARCHAR2(100) into VARCHAR2(200) instead of painting
-// both lines whole. Lines are cut into words (ASCII letters, digits and "_"),
-// runs of blanks and single other characters; the longest common subsequence
-// of those tokens is kept, and each changed region between two kept tokens
-// is narrowed by its common leading and trailing characters. Work is bounded:
-// very long lines fall back to their common prefix and suffix.
+// The changed parts within a pair of lines, so a page can point at the number
+// that turned VARCHAR2(100) into VARCHAR2(200) instead of painting both lines
+// whole. Lines are cut into tokens a reader takes in at once, and a changed
+// token is marked whole, never a few of its characters:
+//
+//   a number       100  1.5  ０１     digits, a decimal part, letters after them
+//   a word         VARCHAR2  :ORDERS  ASCII (and full-width) letters, digits,
+//                                    "_", "$", "#"
+//   a string       'A''B'  "x"       a quoted literal, doubled quotes inside
+//   punctuation    :=  );  ||        a run of ASCII signs
+//   blanks         a run of spaces, tabs and U+3000
+//   anything else  one character: Japanese text has no word boundaries
+//
+// The tokens are compared with the line difference of diff/str_diff.h, each
+// token standing for one line. Two strings that take each other's place are
+// compared by the tokens inside them, so a word changed in a long message is
+// marked alone.
 #pragma once
 
 #include <string_view>
@@ -23,5 +33,8 @@ struct InlineDifference {
 };
 
 InlineDifference DiffWithinLine(std::u16string_view line1, std::u16string_view line2);
+
+// The tokens of a line, in order and covering it: exposed for the tests.
+std::vector<TextSpan> LineTokens(std::u16string_view line);
 
 }  // namespace tarnwick

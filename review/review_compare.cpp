@@ -93,8 +93,24 @@ void ReviewComparePage::StreamTo(TextSink& page) {
 
 void ReviewComparePage::Spill() {
   if (!spooled_ || main_.size() < kSpillAt) return;
-  spooled_->Write(main_);
-  main_.clear();
+  // A heading still waiting for its mark stays, with what follows it.
+  const std::size_t keep = unmarkedHeading_ == kNone ? main_.size() : unmarkedHeading_;
+  if (keep == 0) return;
+  spooled_->Write(std::u16string_view(main_).substr(0, keep));
+  main_.erase(0, keep);
+  if (unmarkedHeading_ != kNone) unmarkedHeading_ = 0;
+}
+
+void ReviewComparePage::OpenUnmarkedHeading(std::u16string_view tag) {
+  unmarkedHeading_ = main_.size();
+  main_ += u'<';
+  main_ += tag;
+}
+
+void ReviewComparePage::MarkHeadingChanged() {
+  if (unmarkedHeading_ == kNone) return;
+  main_.insert(unmarkedHeading_ + 3, u" class=chg");  // after "<h3"
+  unmarkedHeading_ = kNone;
 }
 
 void ReviewComparePage::CloseEqualGroup() {
@@ -119,9 +135,16 @@ void ReviewComparePage::Headings(PathStacks& stacks) {
     if (!line.empty()) main_ += u"<h2>" + line + u"</h2>\n";
   }
   const std::u16string_view tag = inOneSided ? u"h4" : u"h3";
-  main_ += u'<';
-  main_ += tag;
-  if (added || removed) main_ += added ? u" class=add" : u" class=del";
+  unmarkedHeading_ = kNone;
+  if (added || removed) {
+    main_ += u'<';
+    main_ += tag;
+    main_ += added ? u" class=add" : u" class=del";
+  } else {
+    // Marked changed once a change of its own follows: with everything
+    // listed, or with only ignored differences, an object may have none.
+    OpenUnmarkedHeading(tag);
+  }
   if ((added || removed) && !inOneSided) {
     // An object one side lacks is one change, however much it holds.
     main_ += u" id=c" + Number(++changes_);
@@ -140,7 +163,8 @@ void ReviewComparePage::Headings(PathStacks& stacks) {
 void ReviewComparePage::OpenRootHeading() {
   if (rootHeading_) return;
   rootHeading_ = true;
-  main_ += u"<h3 id=o" + Number(++objects_) + u">比較したオブジェクト</h3>\n";
+  OpenUnmarkedHeading(u"h3");
+  main_ += u" id=o" + Number(++objects_) + u">比較したオブジェクト</h3>\n";
 }
 
 void ReviewComparePage::EqualProperty(const PathStacks& stacks, std::u16string_view name,
@@ -164,6 +188,7 @@ void ReviewComparePage::AppendChangeAnchor(std::u16string& out) {
 
 void ReviewComparePage::ChangedProperty(const PathStacks& stacks, const PropertyChange& change) {
   AppendProperty(stacks, change, false);
+  MarkHeadingChanged();
 }
 
 void ReviewComparePage::IgnoredProperty(PathStacks& stacks, const PropertyChange& change) {
@@ -232,6 +257,7 @@ void ReviewComparePage::AppendProperty(const PathStacks& stacks, const PropertyC
 void ReviewComparePage::ObjectMoved(PathStacks& stacks, std::size_t from, std::size_t to) {
   Headings(stacks);
   CloseEqualGroup();
+  MarkHeadingChanged();
   main_ += u"<div class=p";
   AppendChangeAnchor(main_);
   main_ += u"><b>並び順</b><mark class=\"v\">" + Number(from) + u"番目 → " + Number(to) +
@@ -370,7 +396,8 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
       u"<p class=\"legend\"><del class=\"v\">\u2212 ソース１だけ</del>"
       u"<ins class=\"v\">+ ソース２だけ</ins>"
       u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
-      u"<span>~ オプションで無視した違い</span>";
+      u"<span><span class=\"m chg\">\u00B1</span>変更のあるオブジェクト</span>";
+  if (options_.Any()) header += u"<span>~ オプションで無視した違い</span>";
   if (ignored_ > 0) header += u"<span><span class=im>無視</span> 無視ルールに合う違い</span>";
   if (movedLines_) header += u"<span>\u2195 移動した行</span>";
   header += u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";

@@ -64,6 +64,10 @@ class ReviewComparePage final : public CompareEvents {
   // Moves what the changes hold so far into the spool, once it is sizeable.
   void Spill();
   void OpenRootHeading();
+  // Opens "<h3" (or "<h4") of an object heading whose mark waits for the
+  // object's first change; MarkHeadingChanged gives it.
+  void OpenUnmarkedHeading(std::u16string_view tag);
+  void MarkHeadingChanged();
   // Appends a multi-line listing; numbered changes get anchors; with
   // `marksMoves` lines moved within it are marked as moved.
   void AppendListing(std::span<const LineRecord> lines, bool numbered, bool marksMoves = false);
@@ -84,7 +88,9 @@ class ReviewComparePage final : public CompareEvents {
   bool equalGroupOpen_ = false;
   EnclosingLines enclosing_;
   bool rootHeading_ = false;
-  std::vector<char> visible_;  // reused by AppendListing
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::size_t unmarkedHeading_ = kNone;  // where in main_ that heading starts
+  std::vector<char> visible_;            // reused by AppendListing
 };
 
 // The appearance of one line of a listing; shared with the search pages.

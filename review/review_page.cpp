@@ -21,7 +21,7 @@ constexpr std::u16string_view kStyle =
 body{margin:0;padding:0 1rem 3rem;font:15px/1.5 system-ui,"IPAGothic","IPAPGothic",sans-serif;color:var(--fg);background:var(--bg)}
 a{color:var(--link)}
 #bar{position:sticky;top:0;z-index:2;display:flex;flex-wrap:wrap;gap:.4rem 1rem;align-items:center;padding:.35rem 0;background:var(--bg);border-bottom:1px solid var(--rule);font-size:14px}
-#bar button{font:inherit}
+#bar button{font:inherit}#at{color:var(--mute);overflow:hidden;text-overflow:ellipsis;white-space:nowrap;max-width:45ch}
 kbd{border:1px solid var(--rule);border-radius:3px;padding:0 .3em;font-size:12px}
 h1{font-size:1.35rem;margin:.8rem 0 .3rem}
 h2{font-size:13px;font-weight:normal;color:var(--mute);margin:1.2rem 0 0;overflow-wrap:anywhere}
@@ -46,9 +46,10 @@ del,ins,mark{text-decoration:none;color:inherit}
 del,del.v{background:var(--s1)}ins,ins.v{background:var(--s2)}mark{background:var(--hit)}
 del em{background:var(--e1)}ins em{background:var(--e2)}mark em{background:var(--eh)}
 em{font-style:normal;border-bottom:2px solid currentColor}
-.p>del::before{content:"\2212 "}.p>ins::before{content:"+ "}
+.p>del::before,.p>ins::before{display:inline-block;margin:0 .45em 0 -.2em;padding:0 .35em;border-radius:2px 0 0 2px;font:bold 11px/1.55 system-ui,"IPAGothic",sans-serif;vertical-align:1px;user-select:none}
+.p>del::before{content:var(--old);background:var(--e1)}.p>ins::before{content:var(--new);background:var(--e2)}
 .h{white-space:pre-wrap;overflow-wrap:anywhere;counter-reset:a b;border:1px solid var(--rule);border-radius:3px;margin:.3rem 0 .5rem 1.5rem;padding:0 0 .1rem}
-.h>b{display:block;padding:.1rem .5rem;margin-bottom:.1rem;background:var(--box);border-bottom:1px solid var(--rule);font-family:system-ui,"IPAGothic",sans-serif;font-size:14px}
+.h>b{display:block;position:sticky;top:var(--bar,0);z-index:1;padding:.1rem .5rem;margin-bottom:.1rem;background:var(--box);border-bottom:1px solid var(--rule);font-family:system-ui,"IPAGothic",sans-serif;font-size:14px}
 .h.add>b::after{content:" + ソース２だけ";font-weight:normal;color:var(--mute)}.h.del>b::after{content:" \2212  ソース１だけ";font-weight:normal;color:var(--mute)}
 .h>span,.h>del,.h>ins,.h>mark,.f>span{display:block;padding-left:14ch;text-indent:-14ch;min-height:1.5em;position:relative}
 .h>span,.f>span{counter-increment:a b}.h>del{counter-increment:a}.h>ins{counter-increment:b}
@@ -67,19 +68,27 @@ main{counter-reset:c}[id^=c]{counter-increment:c}
 .h>del[id^=c],.h.g>mark[id^=c]{counter-increment:a c}.h>ins[id^=c]{counter-increment:b c}
 [id^=c]::after{content:"#" counter(c);position:absolute;right:.4rem;top:0;color:var(--mute);font:11px system-ui,sans-serif;text-indent:0}
 .p[id^=c],h3[id^=c],h4[id^=c]{position:relative;padding-right:3rem}
-h3::before,h4::before{content:"~";display:inline-block;min-width:1.3em;text-align:center;border-radius:3px;margin-right:.4em;background:var(--ign);font-family:ui-monospace,monospace}
-h3.add::before,h4.add::before{content:"+";background:var(--e2)}h3.del::before,h4.del::before{content:"\2212";background:var(--e1)}
-h3.s::before{content:none}
+:is(h3,h4):is(.chg,.add,.del)::before{display:inline-block;min-width:1.3em;text-align:center;border-radius:3px;margin-right:.4em;font-family:ui-monospace,monospace}
+:is(h3,h4).chg::before{background:var(--ign)}
+:is(h3,h4).add::before{content:"+";background:var(--e2)}:is(h3,h4).del::before{content:"\2212";background:var(--e1)}
 h2+h3{margin-top:.1rem}
-[id]{scroll-margin-top:3rem}
+[id]{scroll-margin-top:calc(var(--bar,2.5rem) + .5rem)}
 :target{outline:2px solid var(--link);outline-offset:1px}
 details.u{margin:.2rem 0 .2rem 1.5rem}details.u>summary{cursor:pointer;color:var(--mute);font-size:13px}
 .q{margin:.1rem 0 .1rem 1rem}
 .toc ol{margin:.2rem 0;padding-left:2.2rem;columns:24rem auto;column-gap:3rem}.toc li{break-inside:avoid;overflow-wrap:anywhere}
 .toc>summary{cursor:pointer;font-weight:bold}
-@media print{#bar,.noprint{display:none}body{padding:0;font-size:11pt}a{color:inherit}
+@media print{#bar,.noprint{display:none}body{padding:0;font-size:11pt}a{color:inherit}.h>b{position:static}
 h3,h4,.p{break-inside:avoid-page}h3,h4{break-after:avoid-page}:target{outline:none}
 .h,.t th,.t td{border-color:#999}}
+)CSS";
+
+// The words of the marks, kept together. Labels of single-line values name
+// the side outside the value (a "−" or "+" there read as the number's sign);
+// they are generated content, so copying a value never takes them along.
+constexpr std::u16string_view kMarkWords =
+    uR"CSS(:root{--old:"旧";--new:"新"}
+:is(h3,h4).chg::before{content:"\B1";content:"\B1"/"変更"}
 )CSS";
 
 // Only pages that show ignored differences carry their style, so that other
@@ -100,17 +109,33 @@ constexpr std::u16string_view kScript =
     uR"JS(
 (function(){
 var cs=[].slice.call(document.querySelectorAll('main [id^=c]')),k=-1,pos=document.getElementById('pos');
+var bar=document.getElementById('bar'),at=document.getElementById('at'),root=document.documentElement;
 function show(){if(pos)pos.textContent=(k<0?'-':k+1)+' / '+cs.length}
+function barH(){return bar?bar.getBoundingClientRect().height:0}
+function fit(){root.style.setProperty('--bar',barH()+'px')}
+function top(e){return e.getBoundingClientRect().top+scrollY}
+function head(t){var h=t.closest('main>*');while(h&&!/^H[34]$/.test(h.tagName))h=h.previousElementSibling;return h}
+function place(t){var below=barH()+6,room=innerHeight-below,h=head(t),from=h,box=t.closest('main>*');
+if(h&&h.previousElementSibling&&h.previousElementSibling.tagName=='H2')from=h.previousElementSibling;
+var y=top(t),end=y+t.getBoundingClientRect().height,cap=box!=t&&box.classList.contains('h')?box.firstElementChild:null;
+if(from&&end-top(from)<=room*.75)y=top(from);
+else if(cap)y-=cap.getBoundingClientRect().height+2*t.getBoundingClientRect().height;
+scrollTo(scrollX,Math.max(0,y-below));where()}
 function go(i){if(!cs.length)return;k=Math.max(0,Math.min(cs.length-1,i));
-if(location.hash=='#'+cs[k].id)cs[k].scrollIntoView();else location.hash='#'+cs[k].id;show()}
-function sync(){for(var i=0;i<cs.length;i++)if('#'+cs[i].id==location.hash){k=i;break}show()}
+if(location.hash!='#'+cs[k].id)location.hash='#'+cs[k].id;place(cs[k]);show()}
+function sync(){for(var i=0;i<cs.length;i++)if('#'+cs[i].id==location.hash){k=i;place(cs[i]);break}show()}
+var hs=[].slice.call(document.querySelectorAll('main>h3,main>h4')),due=false;
+function where(){due=false;if(!at)return;var line=scrollY+barH()+8,lo=0,hi=hs.length;
+while(lo<hi){var m=(lo+hi)>>1;if(top(hs[m])<=line)lo=m+1;else hi=m}at.textContent=lo?hs[lo-1].textContent:''}
+fit();addEventListener('resize',function(){fit();where()});
+addEventListener('scroll',function(){if(!due){due=true;requestAnimationFrame(where)}});
 var nx=document.getElementById('next'),pv=document.getElementById('prev');
 if(nx)nx.onclick=function(e){e.preventDefault();go(k+1)};
 if(pv)pv.onclick=function(e){e.preventDefault();go(k-1)};
 addEventListener('keydown',function(e){var t=e.target.tagName;
 if(e.ctrlKey||e.metaKey||e.altKey||t=='INPUT'||t=='TEXTAREA'||t=='SELECT')return;
 if(e.key=='n'){go(k+1);e.preventDefault()}else if(e.key=='p'){go(k-1);e.preventDefault()}});
-addEventListener('hashchange',sync);sync();
+addEventListener('hashchange',sync);sync();where();
 var toc=document.getElementById('toc');
 if(toc){var ol=document.createElement('ol'),grp='',h=null,hit=false,n=0,main=document.querySelector('main');
 function add(){if(!h||!hit)return;var li=document.createElement('li'),a=document.createElement('a');
@@ -192,13 +217,14 @@ std::u16string ReviewPageHead(const ReviewDocument& document) {
   AppendHtml(page, document.title);
   page += u"</title>\n<style>";
   page += kStyle;
+  page += kMarkWords;
   if (document.ignoredMarks) page += kIgnoredStyle;
   if (document.movedMarks) page += kMovedStyle;
   page += u"</style>\n</head>\n<body>\n";
   if (document.navigation) {
     page +=
         u"<nav id=\"bar\" aria-label=\"変更の移動\"><a id=\"prev\" href=\"#\">◀ 前</a>"
-        u"<span id=\"pos\"></span><a id=\"next\" href=\"#\">次 ▶</a>"
+        u"<span id=\"pos\"></span><a id=\"next\" href=\"#\">次 ▶</a><span id=\"at\"></span>"
         u"<span><kbd>p</kbd> <kbd>n</kbd> キーでも移動できます</span>"
         u"<button type=\"button\" id=\"all\">すべて展開</button></nav>\n";
   }

@@ -21,7 +21,7 @@ ResultLook LookOf(FileStatus status) {
     case FileStatus::Same:
       return {u"=", u""};
     case FileStatus::Different:
-      return {u"~", u"chg"};
+      return {u"\u00B1", u"chg"};
     case FileStatus::OnlyIn1:
       return {u"\u2212", u"del"};
     case FileStatus::OnlyIn2:

@@ -77,9 +77,9 @@ TEST(ReviewComparePage, GroupsChangesUnderTheirObjectAndNumbersThem) {
                                               Prop(u"新", u"n")})})});
   const Rendered r = Render(side1, side2, true);
   EXPECT_EQ(Main(r.page),
-            "<main>\n<h2>ブロック</h2>\n<h3 id=o1>B1</h3>\n"
-            "<div class=p id=c1><b>型</b><del class=\"v\">VARCHAR2(<em>1</em>00)</del> → "
-            "<ins class=\"v\">VARCHAR2(<em>2</em>00)</ins></div>\n"
+            "<main>\n<h2>ブロック</h2>\n<h3 class=chg id=o1>B1</h3>\n"
+            "<div class=p id=c1><b>型</b><del class=\"v\">VARCHAR2(<em>100</em>)</del> → "
+            "<ins class=\"v\">VARCHAR2(<em>200</em>)</ins></div>\n"
             "<div class=p id=c2><b>新</b><ins class=\"v\">n</ins></div>\n");
   EXPECT_EQ(r.changes, 2u);
   EXPECT_NE(
@@ -111,7 +111,7 @@ TEST(ReviewComparePage, AMovedObjectIsOneChangeSayingWhereItWent) {
                                   Obj(u"T1", {Prop(u"P", u"2")})})});
   const Rendered r = Render(side1, side2, true);
   EXPECT_EQ(Main(r.page),
-            "<main>\n<h2>トリガー</h2>\n<h3 id=o1>T1</h3>\n"
+            "<main>\n<h2>トリガー</h2>\n<h3 class=chg id=o1>T1</h3>\n"
             "<div class=p id=c1><b>並び順</b><mark class=\"v\">1番目 → 3番目</mark></div>\n"
             "<div class=p id=c2><b>P</b><del class=\"v\">1</del> → <ins class=\"v\">2</ins>"
             "</div>\n");
@@ -146,9 +146,9 @@ TEST(ReviewComparePage, IgnoredDifferencesShowMarkedUnnumberedAndCountedApart) {
   const Rendered r = Render(side1, side2, true, options);
   EXPECT_EQ(
       Main(r.page),
-      "<main>\n<h2>項目</h2>\n<h3 id=o1>I</h3>\n"
-      "<div class=\"p i\"><b>X位置</b><del class=\"v\">1<em>0</em></del> → "
-      "<ins class=\"v\">1<em>6</em></ins><span class=im>無視</span></div>\n"
+      "<main>\n<h2>項目</h2>\n<h3 class=chg id=o1>I</h3>\n"
+      "<div class=\"p i\"><b>X位置</b><del class=\"v\">10</del> → "
+      "<ins class=\"v\">16</ins><span class=im>無視</span></div>\n"
       "<div class=\"h i\"><b>トリガー<span class=im>無視</span></b><span>a</span>"
       "<del>b</del><ins>c</ins></div>\n"
       "<div class=p id=c1><b>型</b><del class=\"v\">A</del> → <ins class=\"v\">B</ins></div>\n");
@@ -222,6 +222,73 @@ TEST(ReviewComparePage, OptionsAreNamedAndIgnoredDifferencesShownApart) {
                               "<del id=c1>c</del><ins>C</ins>"),
             std::string::npos)
       << Main(r.page);
+}
+
+TEST(ReviewComparePage, OnlyObjectsWithAChangeOfTheirOwnAreMarkedChanged) {
+  const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}), Obj(u"B", {Prop(u"P", u"1")}),
+                                  Obj(u"C", {Prop(u"X位置", u"1")})});
+  const clsItem side2 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}), Obj(u"B", {Prop(u"P", u"2")}),
+                                  Obj(u"C", {Prop(u"X位置", u"2")})});
+  const IgnoreRules rules = ParseIgnoreRules(u"X位置").rules;
+  CompareOptions options;
+  options.ignoreRules = &rules;
+  // Everything listed: A is equal, C differs only where a rule ignores it.
+  const std::string main = Main(Render(side1, side2, false, options).page);
+  EXPECT_NE(main.find("<h3 id=o1>A</h3>\n<details class=\"u\">"), std::string::npos) << main;
+  EXPECT_NE(main.find("<h3 class=chg id=o2>B</h3>\n<div class=p id=c1>"), std::string::npos);
+  EXPECT_NE(main.find("<h3 id=o3>C</h3>\n<div class=\"p i\">"), std::string::npos);
+  // The compared nodes' own properties (an object comparison) likewise.
+  const std::string root =
+      Main(Render(Obj(u"", {Prop(u"P", u"1")}), Obj(u"", {Prop(u"P", u"2")}), true).page);
+  EXPECT_EQ(root.rfind("<main>\n<h3 class=chg id=o1>比較したオブジェクト</h3>\n", 0), 0u) << root;
+}
+
+TEST(ReviewComparePage, AHeadingWaitingForItsMarkSurvivesStreaming) {
+  // An object whose equal properties fill more than one spill before its
+  // change: the heading is still marked, and the page is the one not streamed.
+  const std::u16string filler(300, u'x');
+  std::vector<std::u16string> names;
+  for (int k = 0; k < 400; ++k) names.push_back(u"P" + FromUtf8(std::to_string(k)));
+  const auto bulky = [&](std::u16string_view last) {
+    CollectionPtr properties = NewCollection();
+    for (const std::u16string& name : names) properties->Add(Prop(name, filler));
+    properties->Add(Prop(u"Z", last));
+    return CollectionNode(u"B", properties);
+  };
+  const clsItem side1 = Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}), bulky(u"1")});
+  const clsItem side2 = Obj(u"", {Obj(u"A", {Prop(u"P", u"2")}), bulky(u"2")});
+  const auto render = [&](bool streamed) {
+    ReviewComparePage page({});
+    ChangeCounter counter(page);
+    StringSink sink;
+    if (streamed) page.StreamTo(sink);
+    PathStacks stacks;
+    const bool differs = CompareNodes(side1, side2, stacks, counter, false, {});
+    if (!streamed) return ToUtf8(page.Page(u"P.TXT", counter.Counts(), differs));
+    page.WritePage(u"P.TXT", counter.Counts(), differs, sink);
+    return ToUtf8(sink.Text());
+  };
+  const std::string streamed = render(true);
+  EXPECT_NE(streamed.find("<h3 class=chg id=o2>B</h3>"), std::string::npos);
+  EXPECT_EQ(streamed, render(false));
+}
+
+TEST(ReviewComparePage, TheLegendNamesTheMarksThePageCanCarry) {
+  const clsItem side1 = Obj(u"", {Obj(u"T", {Prop(u"P", u"1")})});
+  const clsItem side2 = Obj(u"", {Obj(u"T", {Prop(u"P", u"2")})});
+  const std::string plain = Render(side1, side2, true).page;
+  EXPECT_NE(plain.find("<span><span class=\"m chg\">±</span>変更のあるオブジェクト</span>"),
+            std::string::npos);
+  EXPECT_EQ(plain.find("オプションで無視した違い"), std::string::npos)
+      << "no option, no difference an option ignored";
+  EXPECT_NE(Render(side1, side2, true, {true, false}).page.find("<span>~ オプションで無視した違い"),
+            std::string::npos);
+  // Single-line values are labelled by their side outside the value text.
+  EXPECT_NE(plain.find(":root{--old:\"旧\";--new:\"新\"}"), std::string::npos);
+  EXPECT_NE(plain.find(".p>del::before{content:var(--old)"), std::string::npos);
+  EXPECT_NE(Main(plain).find("<del class=\"v\">1</del> → <ins class=\"v\">2</ins>"),
+            std::string::npos)
+      << "the value alone inside its element";
 }
 
 class ReviewRuns : public ::testing::Test {
@@ -384,7 +451,7 @@ TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
   const std::string text = ToUtf8(ReviewSummaryText(page));
   EXPECT_NE(text.find("<td class=\"v\">/a/&lt;b&gt;/</td>"), std::string::npos);
   EXPECT_NE(text.find("<td class=\"v\">/c/&amp;/</td>"), std::string::npos);
-  EXPECT_NE(text.find("<td class=\"v\">&lt;X&gt;.TXT</td><td><span class=\"m chg\">~</span>"
+  EXPECT_NE(text.find("<td class=\"v\">&lt;X&gt;.TXT</td><td><span class=\"m chg\">±</span>"
                       "<a href=\"%3CX%3E.html\">差異あり</a></td>"),
             std::string::npos);
   EXPECT_NE(text.find("<td class=\"v\">Y.TXT</td><td><span class=\"m \">…</span>未処理</td>"

@@ -40,40 +40,94 @@ std::string Marked(std::u16string_view line, const std::vector<TextSpan>& spans)
   return ToUtf8(out);
 }
 
-TEST(InlineDiff, PointsAtTheChangedCharacters) {
-  InlineDifference d = DiffWithinLine(u"v VARCHAR2(100);", u"v VARCHAR2(200);");
-  EXPECT_TRUE(d.similar);
-  EXPECT_EQ(Marked(u"v VARCHAR2(100);", d.changed1), "v VARCHAR2(<b>1</b>00);");
-  EXPECT_EQ(Marked(u"v VARCHAR2(200);", d.changed2), "v VARCHAR2(<b>2</b>00);");
+// Both lines with their changed parts in <b>, joined by " | ".
+std::string BothMarked(std::u16string_view line1, std::u16string_view line2) {
+  const InlineDifference d = DiffWithinLine(line1, line2);
+  return Marked(line1, d.changed1) + " | " + Marked(line2, d.changed2);
+}
 
-  d = DiffWithinLine(u"IF a = 1 THEN", u"IF a = 1 AND b = 2 THEN");
-  EXPECT_EQ(Marked(u"IF a = 1 THEN", d.changed1), "IF a = 1 THEN");
-  EXPECT_EQ(Marked(u"IF a = 1 AND b = 2 THEN", d.changed2), "IF a = 1 <b>AND b = 2 </b>THEN");
+std::string Cut(std::u16string_view line) {
+  std::string out;
+  for (const TextSpan& token : LineTokens(line)) {
+    if (!out.empty()) out += '|';
+    out += ToUtf8(line.substr(token.begin, token.end - token.begin));
+  }
+  return out;
+}
 
-  d = DiffWithinLine(u"納期を入力", u"希望納期を入力");
-  EXPECT_EQ(Marked(u"希望納期を入力", d.changed2), "<b>希望</b>納期を入力");
-  EXPECT_TRUE(d.changed1.empty());
+TEST(InlineDiff, LinesAreCutIntoTheTokensAReaderSees) {
+  EXPECT_EQ(Cut(u"IF :B.X$1 >= 1.5 THEN MESSAGE('a''b');"),
+            "IF| |:|B|.|X$1| |>=| |1.5| |THEN| |MESSAGE|(|'a''b'|);");
+  EXPECT_EQ(Cut(u"x\t \u3000:=-12.5e3,\"q\"\"\""), "x|\t \u3000|:=-|12.5e3|,|\"q\"\"\"")
+      << "blanks, a sign run, a number with its letters, a doubled double quote";
+  EXPECT_EQ(Cut(u"MESSAGE('open"), "MESSAGE|(|'|open") << "a quote never closed is a sign";
+  EXPECT_EQ(Cut(u"受注ＩＤ１２。𠮷野"), "受|注|ＩＤ１２|。|𠮷|野")
+      << "Japanese by character, full-width letters and digits as one word";
+  EXPECT_EQ(Cut(u"1.2.3 v1.5 Café"), "1.2.3| |v1|.|5| |Café");
+  EXPECT_EQ(Cut(u""), "");
+}
+
+TEST(InlineDiff, MarksChangedTokensWhole) {
+  EXPECT_EQ(BothMarked(u"v VARCHAR2(100);", u"v VARCHAR2(200);"),
+            "v VARCHAR2(<b>100</b>); | v VARCHAR2(<b>200</b>);")
+      << "a number, not the digit that differs";
+  EXPECT_EQ(BothMarked(u"IF a = 1 THEN", u"IF a = 1 AND b = 2 THEN"),
+            "IF a = 1 THEN | IF a = 1 <b>AND b = 2 </b>THEN");
+  EXPECT_EQ(BothMarked(u"WHERE :ORDERS.ORDER_ID = ID", u"WHERE :ORDERS.CUSTOMER_ID = ID"),
+            "WHERE :ORDERS.<b>ORDER_ID</b> = ID | WHERE :ORDERS.<b>CUSTOMER_ID</b> = ID")
+      << "an identifier, not its common ending";
+  EXPECT_EQ(BothMarked(u"X := 1;", u"X = 1;"), "X <b>:=</b> 1; | X <b>=</b> 1;");
+  EXPECT_EQ(BothMarked(u"CALL(a);", u"CALL(a)"), "CALL(a<b>);</b> | CALL(a<b>)</b>")
+      << "a run of signs is one token";
+  EXPECT_EQ(BothMarked(u"A := B || C;", u"A := B || C || D;"),
+            "A := B || C; | A := B || C<b> || D</b>;");
+  EXPECT_EQ(BothMarked(u"納期を入力", u"希望納期を入力"), "納期を入力 | <b>希望</b>納期を入力");
+  EXPECT_EQ(BothMarked(u"X位置 = 1.5", u"X位置 = 1.25"),
+            "X位置 = <b>1.5</b> | X位置 = <b>1.25</b>");
+}
+
+TEST(InlineDiff, StringsInEachOthersPlaceAreComparedInside) {
+  EXPECT_EQ(BothMarked(u"MESSAGE('Customer not found');", u"MESSAGE('Customer was not found');"),
+            "MESSAGE('Customer not found'); | MESSAGE('Customer <b>was </b>not found');");
+  EXPECT_EQ(BothMarked(u"MESSAGE('納期は必須です');", u"MESSAGE('希望納期は必須です');"),
+            "MESSAGE('納期は必須です'); | MESSAGE('<b>希望</b>納期は必須です');");
+  EXPECT_EQ(BothMarked(u"X := 'abc';", u"X := 'xyz';"), "X := <b>'abc'</b>; | X := <b>'xyz'</b>;")
+      << "strings with nothing in common are marked whole, quotes and all";
+  EXPECT_EQ(BothMarked(u"Y := 'it''s';", u"Y := 'it''s ok';"),
+            "Y := 'it''s'; | Y := 'it''s<b> ok</b>';")
+      << "a doubled quote does not end the string";
+  EXPECT_EQ(BothMarked(u"P('a', 'b');", u"P('a', 'c', 'b');"),
+            "P('a', 'b'); | P('a', <b>'c', </b>'b');")
+      << "a string added beside others is marked whole";
 }
 
 TEST(InlineDiff, UnrelatedLinesAreNotMarkedPieceByPiece) {
   EXPECT_FALSE(DiffWithinLine(u"BEGIN", u"  RAISE FORM_TRIGGER_FAILURE;").similar);
+  EXPECT_FALSE(DiffWithinLine(u"510", u"580").similar) << "one number for another";
   EXPECT_FALSE(DiffWithinLine(u"", u"x").similar);
   EXPECT_TRUE(DiffWithinLine(u"", u"").similar);
+  EXPECT_TRUE(DiffWithinLine(u"same", u"same").changed1.empty());
 }
 
-TEST(InlineDiff, LongLinesStayBounded) {
-  // Far beyond the token table's bound: the common ends still narrow it.
+TEST(InlineDiff, LongAndHostileLinesStayBounded) {
   const std::u16string a = std::u16string(20000, u'a') + u" x " + std::u16string(20000, u'b');
   std::u16string b = a;
   b[20001] = u'y';
+  EXPECT_EQ(DiffWithinLine(a, b).changed1, (std::vector<TextSpan>{{20001, 20002}}));
   std::u16string words1, words2;
   for (int i = 0; i < 2000; ++i) {
     words1 += u"w" + FromUtf8(std::to_string(i)) + u" ";
     words2 += u"w" + FromUtf8(std::to_string(i * 7 % 2000)) + u" ";
   }
-  const InlineDifference d = DiffWithinLine(a, b);
-  EXPECT_EQ(d.changed1, (std::vector<TextSpan>{{20001, 20002}}));
   EXPECT_FALSE(DiffWithinLine(words1, words2).changed1.empty());
+  // Quotes within quotes within quotes: compared one level deep, no deeper.
+  const std::u16string quotes1(200000, u'\'');
+  const std::u16string quotes2 = u"''" + quotes1;
+  EXPECT_FALSE(DiffWithinLine(quotes1, quotes2).changed2.empty());
+  // A million characters of Japanese, one token each.
+  std::u16string kana1(1'000'000, u'あ'), kana2 = kana1;
+  kana2[500'000] = u'い';
+  EXPECT_EQ(DiffWithinLine(kana1, kana2).changed2, (std::vector<TextSpan>{{500'000, 500'001}}));
 }
 
 // The page script's unpacking, in C++, to prove the packed block round trips.

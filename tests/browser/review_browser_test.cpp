@@ -137,6 +137,73 @@ finish();)");
   EXPECT_EQ(seen.at("typing"), R"("#c4")") << "keys typed into a box do not move";
 }
 
+// Lines "  A_k := k;" for k = 1..count; `renamed` of them from the top as
+// "  B_k := k;", and line `zeroed` with 0 for its value.
+std::u16string Assignments(int count, int renamed, int zeroed) {
+  std::u16string text;
+  for (int k = 1; k <= count; ++k) {
+    if (k > 1) text += u"\r\n";
+    const std::u16string n = FromUtf8(std::to_string(k));
+    text += (k <= renamed ? u"  B_" : u"  A_") + n + u" := " + (k == zeroed ? u"0" : n) + u";";
+  }
+  return text;
+}
+
+// Where a change lands after "n" or "p": below the sticky bar, with the name
+// of its property in view, and its object's heading too when both fit (else
+// the bar names the object). `label` and the frame's width vary the bar.
+constexpr const char* kLandingCheck = R"(
+var bar=d.getElementById('bar'),total=d.querySelectorAll('main [id^=c]').length,n=0,res=[];
+function below(e){return e.getBoundingClientRect().top>=bar.getBoundingClientRect().bottom-0.5}
+function inView(e){return below(e)&&e.getBoundingClientRect().bottom<=w.innerHeight+0.5}
+function head(t){var h=t.closest('main>*');while(h&&!/^H[34]$/.test(h.tagName))h=h.previousElementSibling;return h}
+function look(){var t=d.querySelector(':target'),box=t.closest('main>*'),h=head(t);
+var name=box==t?t.querySelector('b'):box.querySelector('b');
+res.push(t.id+(below(t)?' below':'')+(inView(name)?' name':'')+
+(inView(h)?' heading':d.getElementById('at').textContent==h.textContent?' named':' at='+d.getElementById('at').textContent))}
+function bad(){return res.filter(function(r){return !/^c[0-9]+ below name (heading|named)$/.test(r)})}
+function round(k,then){n=0;res=[];(function one(){if(n++<total-1||(k=='n'&&n==total)){key(d,k);
+setTimeout(function(){look();one()},50)}else then()})()}
+log('wideBar',bar.offsetHeight);
+round('n',function(){log('wide',res);log('wideBad',bad());f.style.width='380px';
+setTimeout(function(){log('narrowBar',bar.offsetHeight);
+round('p',function(){log('narrow',res);log('narrowBad',bad());finish()})},200)});
+)";
+
+TEST(ReviewInBrowser, NAndPLandBelowTheBarWithTheObjectAndPropertyInView) {
+  const ScratchFolder scratch;
+  std::vector<std::u16string> names;
+  for (int k = 0; k < 30; ++k) names.push_back(u"Q" + FromUtf8(std::to_string(k)));
+  const auto tree = [&](int side) {
+    CollectionPtr many = NewCollection();
+    for (const std::u16string& name : names) many->Add(Prop(name, side == 1 ? u"old" : u"new"));
+    return Obj(
+        u"", {Obj(u"ブロック",
+                  {Obj(u"A", {Prop(u"P", side == 1 ? u"1" : u"2")}),
+                   Obj(u"B", {Prop(u"トリガー・テキスト", Steps(30, side == 1 ? 0 : 15))}),
+                   Obj(u"D", {Prop(u"トリガー・テキスト", side == 1 ? Assignments(120, 0, 0)
+                                                                    : Assignments(120, 100, 115))}),
+                   CollectionNode(u"E", many)})});
+  };
+  const auto page = WriteComparison(scratch, tree(1), tree(2));
+  const auto seen = RunInBrowser(NativePath(scratch.Folder()), FileUrl(page), kLandingCheck);
+  ASSERT_EQ(seen.count("error"), 0u) << seen.at("error");
+  // c1 P of A; c2 B's changed line; c3 the renamed lines of D, c4 D's line
+  // 115 some 200 lines further; c5..c34 the properties of E.
+  EXPECT_EQ(seen.at("wideBad"), "[]") << seen.at("wide");
+  const std::string wide = seen.at("wide");
+  for (const char* near : {"c1", "c2", "c3", "c5", "c6"}) {
+    EXPECT_NE(wide.find("\"" + std::string(near) + " below name heading\""), std::string::npos)
+        << near << " lands with its object's heading in view: " << wide;
+  }
+  EXPECT_NE(wide.find("\"c4 below name named\""), std::string::npos)
+      << "far down a long listing: its caption sticks below the bar, the bar names the object";
+  EXPECT_NE(wide.find("\"c34 below name named\""), std::string::npos) << wide;
+  EXPECT_GT(std::stoi(seen.at("narrowBar")), std::stoi(seen.at("wideBar")) * 3 / 2)
+      << "the narrow frame wraps the bar";
+  EXPECT_EQ(seen.at("narrowBad"), "[]") << "p, under the taller bar: " << seen.at("narrow");
+}
+
 TEST(ReviewInBrowser, ValuesCannotInjectMarkupOrScript) {
   const ScratchFolder scratch;
   const std::u16string img = u"<img src=x onerror=\"parent.pwned=1\">";
