@@ -227,7 +227,8 @@ void ReviewComparePage::AppendProperty(const PathStacks& stacks, const PropertyC
     Spill();
     return;
   }
-  main_ += ignored ? u"<div class=\"p i\"" : u"<div class=p";
+  // "o": a row of an object one side lacks, whose heading names the side.
+  main_ += ignored ? u"<div class=\"p i\"" : inOneSided ? u"<div class=\"p o\"" : u"<div class=p";
   if (numbered) AppendChangeAnchor(main_);
   main_ += u"><b>";
   AppendHtml(main_, change.name);

@@ -46,8 +46,8 @@ del,ins,mark{text-decoration:none;color:inherit}
 del,del.v{background:var(--s1)}ins,ins.v{background:var(--s2)}mark{background:var(--hit)}
 del em{background:var(--e1)}ins em{background:var(--e2)}mark em{background:var(--eh)}
 em{font-style:normal;border-bottom:2px solid currentColor}
-.p>del::before,.p>ins::before{display:inline-block;margin:0 .45em 0 -.2em;padding:0 .35em;border-radius:2px 0 0 2px;font:bold 11px/1.55 system-ui,"IPAGothic",sans-serif;vertical-align:1px;user-select:none}
-.p>del::before{content:var(--old);background:var(--e1)}.p>ins::before{content:var(--new);background:var(--e2)}
+.p>del::before,.p>ins::before{display:inline-block;margin:0 .45em 0 -.2em;padding:0 .35em;border-radius:2px 0 0 2px;font:bold 12px/1.45 system-ui,"IPAGothic",sans-serif;vertical-align:1px;user-select:none}
+.p>del::before{content:var(--old);background:var(--e1)}.p>ins::before{content:var(--new);background:var(--e2)}.p.o>*::before{content:none}
 .h{white-space:pre-wrap;overflow-wrap:anywhere;counter-reset:a b;border:1px solid var(--rule);border-radius:3px;margin:.3rem 0 .5rem 1.5rem;padding:0 0 .1rem}
 .h>b{display:block;position:sticky;top:var(--bar,0);z-index:1;padding:.1rem .5rem;margin-bottom:.1rem;background:var(--box);border-bottom:1px solid var(--rule);font-family:system-ui,"IPAGothic",sans-serif;font-size:14px}
 .h.add>b::after{content:" + ソース２だけ";font-weight:normal;color:var(--mute)}.h.del>b::after{content:" \2212  ソース１だけ";font-weight:normal;color:var(--mute)}
@@ -120,12 +120,15 @@ if(h&&h.previousElementSibling&&h.previousElementSibling.tagName=='H2')from=h.pr
 var y=top(t),end=y+t.getBoundingClientRect().height,cap=box!=t&&box.classList.contains('h')?box.firstElementChild:null;
 if(from&&end-top(from)<=room*.75)y=top(from);
 else if(cap)y-=cap.getBoundingClientRect().height+2*t.getBoundingClientRect().height;
-scrollTo(scrollX,Math.max(0,y-below));where()}
+scrollTo(scrollX,Math.max(0,y-below));pinned=scrollY;if(at)at.textContent=h?h.textContent:''}
 function go(i){if(!cs.length)return;k=Math.max(0,Math.min(cs.length-1,i));
 if(location.hash!='#'+cs[k].id)location.hash='#'+cs[k].id;place(cs[k]);show()}
 function sync(){for(var i=0;i<cs.length;i++)if('#'+cs[i].id==location.hash){k=i;place(cs[i]);break}show()}
-var hs=[].slice.call(document.querySelectorAll('main>h3,main>h4')),due=false;
-function where(){due=false;if(!at)return;var line=scrollY+barH()+8,lo=0,hi=hs.length;
+// The bar names the object being read: the change's own after a move, else
+// the last heading in the upper part of the window.
+var hs=[].slice.call(document.querySelectorAll('main>h3,main>h4')),due=false,pinned=-1;
+function where(){due=false;if(!at||scrollY==pinned)return;pinned=-1;
+var line=scrollY+barH()+(innerHeight-barH())/4,lo=0,hi=hs.length;
 while(lo<hi){var m=(lo+hi)>>1;if(top(hs[m])<=line)lo=m+1;else hi=m}at.textContent=lo?hs[lo-1].textContent:''}
 fit();addEventListener('resize',function(){fit();where()});
 addEventListener('scroll',function(){if(!due){due=true;requestAnimationFrame(where)}});
@@ -136,6 +139,8 @@ addEventListener('keydown',function(e){var t=e.target.tagName;
 if(e.ctrlKey||e.metaKey||e.altKey||t=='INPUT'||t=='TEXTAREA'||t=='SELECT')return;
 if(e.key=='n'){go(k+1);e.preventDefault()}else if(e.key=='p'){go(k-1);e.preventDefault()}});
 addEventListener('hashchange',sync);sync();where();
+// A page opened at a change: the browser's own scroll to it comes first.
+addEventListener('load',function(){setTimeout(function(){if(k>=0)place(cs[k])},0)});
 var toc=document.getElementById('toc');
 if(toc){var ol=document.createElement('ol'),grp='',h=null,hit=false,n=0,main=document.querySelector('main');
 function add(){if(!h||!hit)return;var li=document.createElement('li'),a=document.createElement('a');

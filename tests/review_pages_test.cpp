@@ -94,10 +94,11 @@ TEST(ReviewComparePage, AnObjectOneSideLacksIsOneChangeWithItsContentUnderIt) {
       Obj(u"", {Obj(u"A", {Prop(u"P", u"1")}),
                 Obj(u"NEW", {Prop(u"P", u"a\r\nb"), Obj(u"IN", {Prop(u"Q", u"q")})})});
   const Rendered r = Render(side1, side2, true);
-  EXPECT_EQ(Main(r.page),
-            "<main>\n<h3 class=add id=c1>NEW（追加）</h3>\n"
-            "<div class=\"h add\"><b>P</b><ins>a</ins><ins>b</ins></div>\n"
-            "<h4 class=add>IN（追加）</h4>\n<div class=p><b>Q</b><ins class=\"v\">q</ins></div>\n");
+  EXPECT_EQ(
+      Main(r.page),
+      "<main>\n<h3 class=add id=c1>NEW（追加）</h3>\n"
+      "<div class=\"h add\"><b>P</b><ins>a</ins><ins>b</ins></div>\n"
+      "<h4 class=add>IN（追加）</h4>\n<div class=\"p o\"><b>Q</b><ins class=\"v\">q</ins></div>\n");
   EXPECT_EQ(r.changes, 1u);
   EXPECT_EQ(r.counts.objectsAdded, 1);
 }

@@ -69,6 +69,10 @@ log('heading',d.querySelector('h3').textContent);
 log('old',d.querySelector('.p del').textContent);log('new',d.querySelector('.p ins').textContent);
 log('marked',d.querySelector('.p ins em').textContent);
 var r=d.createRange();r.selectNodeContents(d.querySelector('h3'));log('wide',r.getBoundingClientRect().width>30);
+log('labels',[w.getComputedStyle(d.querySelector('.p del'),'::before').content,
+  w.getComputedStyle(d.querySelector('.p ins'),'::before').content]);
+var row=d.createRange();row.selectNodeContents(d.querySelector('.p'));w.getSelection().addRange(row);
+log('copied',w.getSelection().toString());
 finish();)");
   ASSERT_EQ(seen.count("error"), 0u) << seen.at("error");
   EXPECT_EQ(seen.at("charset"), R"("UTF-8")");
@@ -78,6 +82,9 @@ finish();)");
   EXPECT_EQ(seen.at("new"), R"("希望納期を入力")");
   EXPECT_EQ(seen.at("marked"), R"("希望")") << "the changed characters are pointed at";
   EXPECT_EQ(seen.at("wide"), "true");
+  EXPECT_EQ(seen.at("labels"), R"(["\"旧\"","\"新\""])") << "each value names its side";
+  EXPECT_EQ(seen.at("copied"), R"("ヒント納期を入力 → 希望納期を入力")")
+      << "a copied row takes the values without their labels";
 }
 
 TEST(ReviewInBrowser, FoldedContextOpensInPlace) {
