@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/earlier_pages.h"
 #include "app/file_list.h"
 #include "app/ignore_file.h"
 #include "app/loader_thread.h"
@@ -61,6 +62,30 @@ struct DiffPlan {
     if (!fileMode) pages.push_back(summaryPath);
     for (const PairPlan& pair : pairs) pages.push_back(pair.page);
     return pages;
+  }
+  std::vector<PlannedPage> Planned() const {
+    std::vector<PlannedPage> planned;
+    for (const std::u16string& page : Pages()) {
+      const bool summary = !fileMode && planned.empty();
+      planned.push_back({page, summary ? PageKind::ComparisonSummary : PageKind::Comparison});
+    }
+    return planned;
+  }
+  // The pattern settings of the sides without any report.
+  std::vector<std::u16string_view> UnmatchedPatterns() const {
+    if (fileMode) return {};
+    bool found1 = false;
+    bool found2 = false;
+    for (const std::vector<FileEntry>* list : {&files, &setAside}) {
+      for (const FileEntry& entry : *list) {
+        found1 = found1 || entry.in1;
+        found2 = found2 || entry.in2;
+      }
+    }
+    std::vector<std::u16string_view> keys;
+    if (!found1) keys.push_back(u"SRC_FILE1");
+    if (!found2) keys.push_back(u"SRC_FILE2");
+    return keys;
   }
   std::vector<std::u16string> Inputs() const {
     std::vector<std::u16string> inputs;
@@ -373,9 +398,11 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanPairs(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
+  if (result != nullptr) result->unmatchedPatterns = plan.UnmatchedPatterns();
   if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
     return RunOutcome::Rejected;
   }
+  if (!ConfirmReplacingOtherPages(plan.Planned(), window)) return RunOutcome::Rejected;
   // What a killed run of these pages left behind goes before they are written.
   RemoveStaleReplacements(plan.Pages());
 

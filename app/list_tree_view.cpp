@@ -16,14 +16,15 @@ std::u16string ListTreeView::NodeKey(int number) const {
   return nodes_.at(static_cast<std::size_t>(number - 1)).key;
 }
 
-void ListTreeView::Select(std::u16string_view key) {
+bool ListTreeView::Select(std::u16string_view key) {
   selected_ = 0;
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
     if (nodes_[i].key == key) {
       selected_ = static_cast<int>(i + 1);
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 }  // namespace tarnwick

@@ -28,8 +28,9 @@ class ListTreeView : public TreeView {
   std::u16string NodeKey(int number) const override;
   bool NodeSelected(int number) const override { return number == selected_; }
 
-  // Selects the node with this key; a key that does not exist selects nothing.
-  void Select(std::u16string_view key);
+  // Selects the node with this key; a key that does not exist selects
+  // nothing and gives false.
+  bool Select(std::u16string_view key);
   const std::vector<Node>& Nodes() const { return nodes_; }
 
  private:

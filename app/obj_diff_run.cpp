@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/earlier_pages.h"
 #include "app/ignore_file.h"
 #include "app/page_styles.h"
 #include "app/runs.h"
@@ -63,6 +64,9 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
   }
   const std::u16string resultPath = PagePathIn(outFolder, settings.OUTPUT_FILE, true);
   if (!CheckRunWritesNoInput({resultPath}, {side1.ObjFile, side2.ObjFile}, result, window)) {
+    return RunOutcome::Rejected;
+  }
+  if (!ConfirmReplacingOtherPages({{resultPath, PageKind::ObjectComparison}}, window)) {
     return RunOutcome::Rejected;
   }
   // What a killed run of this page left behind goes before it is written.

@@ -41,6 +41,9 @@ struct RunResult {
   // Set by the run: one of `alsoWritten` is an input report, so the run
   // stopped at its input check and the caller must not write that file.
   bool alsoWrittenRefused = false;
+  // The folder runs' pattern settings (SRC_FILE1, SRC_FILE2, SRC_FILE) that
+  // matched no report in their folder, in that order.
+  std::vector<std::u16string_view> unmatchedPatterns;
 };
 
 // Page 1: the file comparison, or every pair of equally named reports of two

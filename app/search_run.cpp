@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/earlier_pages.h"
 #include "app/file_list.h"
 #include "app/loader_thread.h"
 #include "app/page_styles.h"
@@ -82,6 +83,11 @@ struct SearchPlan {
     std::vector<std::u16string> pages{summaryPath};
     for (const FileEntry& entry : files) pages.push_back(entry.resultPath);
     return pages;
+  }
+  std::vector<PlannedPage> Planned() const {
+    std::vector<PlannedPage> planned{{summaryPath, PageKind::SearchSummary}};
+    for (const FileEntry& entry : files) planned.push_back({entry.resultPath, PageKind::Search});
+    return planned;
   }
   std::vector<std::u16string> Inputs() const {
     std::vector<std::u16string> inputs;
@@ -189,9 +195,13 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanReports(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
+  if (result != nullptr && plan.files.empty() && plan.setAside.empty()) {
+    result->unmatchedPatterns = {u"SRC_FILE"};
+  }
   if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
     return RunOutcome::Rejected;
   }
+  if (!ConfirmReplacingOtherPages(plan.Planned(), window)) return RunOutcome::Rejected;
   // What a killed run of these pages left behind goes before they are written.
   RemoveStaleReplacements(plan.Pages());
 

@@ -239,14 +239,19 @@ std::u16string SetIniPath(std::u16string_view exeFolder, std::u16string_view fil
   return WithTrailingSeparator(exeFolder) + std::u16string(fileName);
 }
 
-bool ApplyIniLine(std::u16string_view line, Settings& settings) {
+std::optional<IniLine> SplitIniLine(std::u16string_view line) {
   line = WithoutComment(line);
   const std::size_t equals = line.find(u'=');
-  if (equals == std::u16string_view::npos) return false;
-  const std::u16string key = UpperCase(TrimBlanks(line.substr(0, equals)));
+  if (equals == std::u16string_view::npos) return std::nullopt;
+  return IniLine{UpperCase(TrimBlanks(line.substr(0, equals))), line.substr(equals + 1)};
+}
+
+bool ApplyIniLine(std::u16string_view line, Settings& settings) {
+  const std::optional<IniLine> parts = SplitIniLine(line);
+  if (!parts) return false;
   for (const KeyField& field : kKeyFields) {
-    if (field.key == key) {
-      StoreValue(field, line.substr(equals + 1), settings);
+    if (field.key == parts->key) {
+      StoreValue(field, parts->value, settings);
       return true;
     }
   }

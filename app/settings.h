@@ -133,6 +133,15 @@ std::optional<std::u16string> SettingValueText(const Settings& settings, std::u1
 // (any case is read); empty for a key of free text or an unknown key.
 std::vector<std::u16string_view> AllowedValues(std::u16string_view key);
 
+// One line of the settings file as it is read: its comment removed, cut at
+// the first "=", the key trimmed of blanks and upper-cased, the value as is.
+// Nothing for a line without "=".
+struct IniLine {
+  std::u16string key;
+  std::u16string_view value;  // views the line
+};
+std::optional<IniLine> SplitIniLine(std::u16string_view line);
+
 // Applies one line of the settings file (comment removal included).
 // Returns false when the line holds no "=" or names an unknown key.
 bool ApplyIniLine(std::u16string_view line, Settings& settings);

@@ -23,6 +23,8 @@ class WindowOps {
 
   // Modal, titled "Tarnwick", OK only; returns when closed.
   virtual void ShowMessage(const Message& message, MessageIcon icon) = 0;
+  // A question before a run replaces what another run left; true to go on.
+  virtual bool ConfirmOverwrite(const Message& question) = 0;
   // MessageId::NoStatus empties the status line.
   virtual void SetStatusText(const Message& status) = 0;
   virtual void Repaint() = 0;

@@ -35,6 +35,7 @@ double ProcessCpuSeconds() {
 class SilentWindow : public WindowOps {
  public:
   void ShowMessage(const Message&, MessageIcon) override {}
+  bool ConfirmOverwrite(const Message&) override { return true; }
   void SetStatusText(const Message&) override {}
   void Repaint() override {}
   void SetWaitCursor(bool) override {}

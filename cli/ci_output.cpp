@@ -62,15 +62,106 @@ std::string_view OutcomeName(RunOutcome outcome) {
 
 }  // namespace
 
-void RunConsole::ShowMessage(const Message& message, MessageIcon) {
+void RunConsole::ShowMessage(const Message& message, MessageIcon icon) {
+  if (message.id == MessageId::ObjectsNotSelected && !nothingSelected_.empty()) {
+    const std::vector<Message> why = std::move(nothingSelected_);
+    nothingSelected_.clear();
+    for (const Message& each : why) ShowMessage(each, icon);
+    return;
+  }
   std::u16string shown = MessageText(message) + SettingKeysOf(message, settings_);
-  WriteErrorOutput(ToUtf8(shown) + '\n');
+  if (!quiet_ || icon != MessageIcon::Information) WriteErrorOutput(ToUtf8(shown) + '\n');
   messages_.push_back(std::move(shown));
 }
 
 int RunExitStatus(RunOutcome outcome, const RunResult& result, bool exitCode) {
-  if (exitCode && outcome == RunOutcome::Finished && result.differs) return kExitDifferences;
+  if (exitCode && outcome == RunOutcome::Finished) {
+    // A pattern that found nothing is most likely a mistyped one.
+    if (!result.unmatchedPatterns.empty()) return kExitRejected;
+    if (result.differs) return kExitDifferences;
+  }
   return ExitStatus(outcome);
+}
+
+std::vector<Message> UnmatchedPatternWarnings(const RunResult& result, const Settings& settings) {
+  std::vector<Message> warnings;
+  for (const std::u16string_view key : result.unmatchedPatterns) {
+    const std::u16string_view folderKey = key == u"SRC_FILE1"   ? u"SRC_PATH1"
+                                          : key == u"SRC_FILE2" ? u"SRC_PATH2"
+                                                                : u"SRC_PATH";
+    warnings.push_back({MessageId::PatternMatchesNothing,
+                        {SettingValueText(settings, folderKey).value_or(u""),
+                         SettingValueText(settings, key).value_or(u"")},
+                        {key}});
+  }
+  return warnings;
+}
+
+namespace {
+
+// "3 pairs", "1 pair".
+std::string Counted(std::int64_t n, std::string_view one, std::string_view many) {
+  return std::to_string(n) + ' ' + std::string(n == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string TotalsLine(std::string_view command, const RunResult& result) {
+  if (result.items.empty() && result.summaryPath.empty()) return {};
+  const bool search = command == "search";
+  std::int64_t by[10] = {};
+  ChangeCounts counts;
+  SearchCounts hits;
+  std::u16string page;
+  for (const RunItem& item : result.items) {
+    ++by[static_cast<int>(item.status)];
+    counts += item.counts;
+    hits.properties += item.hits.properties;
+    hits.lines += item.hits.lines;
+    if (page.empty()) page = item.page;
+  }
+  using enum FileStatus;
+  const auto total = static_cast<std::int64_t>(result.items.size());
+  std::string line =
+      (search ? Counted(total, "report", "reports") : Counted(total, "pair", "pairs")) + ": ";
+  const auto add = [&line](std::int64_t n, std::string_view what, bool always = false) {
+    if (n == 0 && !always) return;
+    if (line.back() != ' ') line += ", ";
+    line += std::to_string(n) + ' ';
+    line += what;
+  };
+  if (search) {
+    add(by[static_cast<int>(Match)], "match", true);
+    add(by[static_cast<int>(NoMatch)], "no match", true);
+  } else {
+    add(by[static_cast<int>(Different)], "different", true);
+    add(by[static_cast<int>(Same)], "same", true);
+    add(by[static_cast<int>(OnlyIn1)], "only in folder 1");
+    add(by[static_cast<int>(OnlyIn2)], "only in folder 2");
+  }
+  add(by[static_cast<int>(SetAside1)] + by[static_cast<int>(SetAside2)] +
+          by[static_cast<int>(SetAside)],
+      "set aside");
+  add(by[static_cast<int>(Unprocessed)], "not reached");
+  if (search) {
+    line += "; hits: " + Counted(hits.properties, "property", "properties") + ", " +
+            Counted(hits.lines, "line", "lines");
+  } else {
+    line += "; objects: " + std::to_string(counts.objectsAdded) + " added, " +
+            std::to_string(counts.objectsRemoved) + " removed, " +
+            std::to_string(counts.objectsChanged) + " changed";
+    if (counts.objectsMoved > 0) line += ", " + std::to_string(counts.objectsMoved) + " moved";
+    line += "; lines: " + std::to_string(counts.linesAdded) + " added, " +
+            std::to_string(counts.linesRemoved) + " removed";
+  }
+  if (!result.summaryPath.empty()) {
+    line += "; summary: " + ToUtf8(result.summaryPath);
+  } else if (!page.empty()) {
+    line += "; page: " + ToUtf8(page);
+  } else {
+    line += "; no pages written";
+  }
+  return line + '\n';
 }
 
 std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus,

@@ -13,18 +13,34 @@
 namespace tarnwick::cli {
 
 // The console of a run command: each message box also names the settings it
-// is about, and every message is kept (as shown) for the JSON summary.
+// is about, and every message is kept (as shown) for the JSON summary. With
+// --quiet a notice (the information icon: "終了しました。") is kept but not
+// printed; warnings and errors always are.
 class RunConsole final : public ConsoleWindow {
  public:
-  RunConsole(bool open, bool quiet, const Settings& settings)
-      : ConsoleWindow(open, quiet), settings_(settings) {}
+  RunConsole(bool open, bool quiet, bool force, const Settings& settings)
+      : ConsoleWindow(open, quiet, force), quiet_(quiet), settings_(settings) {}
   void ShowMessage(const Message& message, MessageIcon icon) override;
   const std::vector<std::u16string>& Messages() const { return messages_; }
+  // What to say instead of "比較するオブジェクトを選択してください。" when an
+  // operand named no node, so that the message says which.
+  void ExplainNothingSelected(std::vector<Message> why) { nothingSelected_ = std::move(why); }
 
  private:
+  bool quiet_;
   const Settings& settings_;
   std::vector<std::u16string> messages_;
+  std::vector<Message> nothingSelected_;
 };
+
+// The warnings of a finished folder run whose patterns matched no report, one
+// for each such pattern setting.
+std::vector<Message> UnmatchedPatternWarnings(const RunResult& result, const Settings& settings);
+
+// The last line of a run: how many pairs (reports) ended how, what the
+// comparisons counted (the search's hits), and where the summary (or the
+// one page) is. Empty for a run that planned nothing.
+std::string TotalsLine(std::string_view command, const RunResult& result);
 
 // 3 for a finished run that found differences (or hits) when --exit-code
 // asked for it, else the run's usual status.

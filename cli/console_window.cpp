@@ -10,11 +10,18 @@
 
 namespace tarnwick::cli {
 
-ConsoleWindow::ConsoleWindow(bool open, bool quiet)
-    : open_(open), showStatus_(!quiet && ErrorOutputIsTerminal()) {}
+ConsoleWindow::ConsoleWindow(bool open, bool quiet, bool force)
+    : open_(open), showStatus_(!quiet && ErrorOutputIsTerminal()), force_(force) {}
 
 void ConsoleWindow::ShowMessage(const Message& message, MessageIcon) {
   PrintMessage(message);
+}
+
+bool ConsoleWindow::ConfirmOverwrite(const Message& question) {
+  if (force_) return true;
+  ShowMessage({MessageId::OtherRunsPageKept, question.params, {u"OUTPUT_PATH", u"OUTPUT_FILE"}},
+              MessageIcon::Warning);
+  return false;
 }
 
 void ConsoleWindow::SetStatusText(const Message& status) {

@@ -3,7 +3,9 @@
 // standard error is a terminal and --quiet is absent; the structure viewer is
 // never shown; a result is opened with the desktop's application only when
 // --open was given. A run is cancelled by SIGINT or SIGTERM (cli/interrupt.h),
-// after which what it did not reach is listed on standard error.
+// after which what it did not reach is listed on standard error. Nobody is
+// there to be asked: a page that another kind of run wrote is replaced only
+// with --force, else the run is refused with a warning.
 #pragma once
 
 #include <string_view>
@@ -14,9 +16,10 @@ namespace tarnwick::cli {
 
 class ConsoleWindow : public WindowOps {
  public:
-  ConsoleWindow(bool open, bool quiet);
+  ConsoleWindow(bool open, bool quiet, bool force = false);
 
   void ShowMessage(const Message& message, MessageIcon icon) override;
+  bool ConfirmOverwrite(const Message& question) override;
   void SetStatusText(const Message& status) override;
   void Repaint() override {}
   void SetWaitCursor(bool) override {}
@@ -30,6 +33,7 @@ class ConsoleWindow : public WindowOps {
  private:
   bool open_;
   bool showStatus_;
+  bool force_;
 };
 
 }  // namespace tarnwick::cli

@@ -66,15 +66,21 @@ void PrintKeys(std::ostream& out, const KeyHelp (&keys)[N]) {
 void PrintRunOptions(std::ostream& out, bool exitCode, bool compares) {
   out << "\noptions:\n"
          "  --ini FILE           read settings as Tarnwick.ini is read\n"
-         "  --set KEY=VALUE      one settings line; applied in order after --ini\n";
+         "  --set KEY=VALUE      one settings line; applied in order after --ini; a value\n"
+         "                       its key does not take is wrong usage\n";
   if (compares) out << "  --ignore FILE        the same as --set IGNORE_FILE=FILE\n";
   out << "  --open               open the result at the end\n"
-         "  --quiet              no progress lines\n";
+         "  --quiet              print only warnings and errors\n";
   if (exitCode) {
-    out << "  --exit-code          exit 3 when the run finished and found differences or hits\n";
+    out << "  --exit-code          exit 3 when the run finished and found differences or hits,\n"
+           "                       2 when a file name pattern matched no report\n";
   }
-  out << "  --json FILE          write a summary of the run as JSON (see README)\n"
-         "  --help               this help\n";
+  out << "  --force              write over a page that another kind of run wrote\n"
+         "  --json FILE          write a summary of the run as JSON (see README);\n"
+         "                       - for standard output\n"
+         "  --help               this help\n"
+         "The last line (standard output; standard error when it carries JSON or a view)\n"
+         "gives the totals and the summary page, unless --quiet.\n";
 }
 
 void PrintViewOptions(std::ostream& out) {
@@ -93,6 +99,7 @@ void PrintExitCodes(std::ostream& out) {
          "  1    run error (a report that cannot be read or parsed, a page that cannot be "
          "written)\n"
          "  2    an input check stopped the run; the message names the setting concerned\n"
+         "       (also: a page of another kind of run is in the way, without --force)\n"
          "  3    with --exit-code: finished and found differences (search: hits)\n"
          "  64   wrong usage\n"
          "  130  cancelled (SIGINT or SIGTERM)\n";
@@ -103,9 +110,8 @@ void PrintExitCodes(std::ostream& out) {
 bool PrintCommandHelp(std::string_view command, std::ostream& out) {
   if (command == "diff") {
     out << "usage: tarnwick-cli diff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open]\n"
-           "                        [--quiet] [--exit-code] [--json FILE] [--format "
-           "text|markdown]\n"
-           "                        [--color[=WHEN]]\n"
+           "                        [--quiet] [--exit-code] [--force] [--json FILE|-]\n"
+           "                        [--format text|markdown] [--color[=WHEN]]\n"
            "Compares two reports, or every pair of equally named reports in two folders.\n";
     PrintRunOptions(out, true, true);
     PrintViewOptions(out);
@@ -118,7 +124,7 @@ bool PrintCommandHelp(std::string_view command, std::ostream& out) {
   }
   if (command == "search") {
     out << "usage: tarnwick-cli search [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet]\n"
-           "                          [--exit-code] [--json FILE]\n"
+           "                          [--exit-code] [--force] [--json FILE|-]\n"
            "Searches the property values of the reports of one folder for up to three "
            "strings.\n";
     PrintRunOptions(out, true, false);
@@ -131,10 +137,12 @@ bool PrintCommandHelp(std::string_view command, std::ostream& out) {
   if (command == "objdiff") {
     out << "usage: tarnwick-cli objdiff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] "
            "[--open]\n"
-           "                           [--exit-code] [--json FILE] REPORT1 NODEKEY1 REPORT2 "
-           "NODEKEY2\n"
+           "                           [--quiet] [--exit-code] [--force] [--json FILE|-]\n"
+           "                           REPORT1 NODEKEY1|PATH1 REPORT2 NODEKEY2|PATH2\n"
            "Compares two chosen objects; a NODEKEY is a key as `tarnwick-cli nodes` prints it\n"
-           "(for example ROOT-1-1-11-2). REPORT paths may be relative.\n";
+           "(for example ROOT-1-1-11-2) or an object path of the names below the report,\n"
+           "joined by / (for example ﾌｫｰﾑ/ORDERS/ブロック/ORDERS; \\/ is a / in a name, \\\\\n"
+           "a \\; letter case is ignored). REPORT paths may be relative.\n";
     PrintRunOptions(out, true, true);
     out << "\nsetting keys:\n";
     PrintKeys(out, kObjDiffKeys);

@@ -19,13 +19,13 @@ namespace {
 constexpr Command kCommands[] = {
     {"diff", RunDiff,
      "diff    [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open] [--quiet] [--exit-code]\n"
-     "                [--json FILE] [--format text|markdown] [--color[=WHEN]]"},
+     "                [--force] [--json FILE|-] [--format text|markdown] [--color[=WHEN]]"},
     {"search", RunSearch,
-     "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--json FILE]"},
+     "search  [--ini FILE] [--set KEY=VALUE]... [--open] [--quiet] [--exit-code] [--force]\n"
+     "                [--json FILE|-]"},
     {"objdiff", RunObjDiff,
-     "objdiff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open] [--exit-code] [--json "
-     "FILE]\n"
-     "                REPORT1 NODEKEY1 REPORT2 NODEKEY2"},
+     "objdiff [--ini FILE] [--set KEY=VALUE]... [--ignore FILE] [--open] [--quiet] [--exit-code]\n"
+     "                [--force] [--json FILE|-] REPORT1 NODEKEY1|PATH1 REPORT2 NODEKEY2|PATH2"},
     {"tree", RunTree, "tree    REPORT"},
     {"nodes", RunNodes, "nodes   REPORT"},
     {"textconv", RunTextconv, "textconv REPORT"},

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/list_tree_view.h"
+#include "app/object_path.h"
 #include "app/runs.h"
 #include "base/error.h"
 #include "base/stop_request.h"
@@ -80,19 +81,43 @@ std::string NodeField(std::u16string_view text) {
   return out;
 }
 
-// The exit status of a finished command, after the JSON summary is written
-// when asked for; a summary that cannot be written is a run error.
+// Ends a command: the warnings of patterns that found nothing, the JSON
+// summary when asked for, and the totals line. Gives the exit status; a
+// summary that cannot be written is a run error. Standard output keeps to one
+// thing: with a view or the JSON on it, the totals go to standard error.
 int Conclude(std::string_view command, const RunOptions& options, RunOutcome outcome,
-             const RunResult& result, const RunConsole& console) {
+             const RunResult& result, RunConsole& console) {
+  if (outcome == RunOutcome::Finished) {
+    for (const Message& warning : UnmatchedPatternWarnings(result, options.settings)) {
+      console.ShowMessage(warning, MessageIcon::Warning);
+    }
+  }
   const int status = RunExitStatus(outcome, result, options.exitCode);
   // A JSON file that is one of the run's reports is never written over it.
-  if (options.jsonPath.empty() || result.alsoWrittenRefused) return status;
-  try {
-    WriteFileBytes(options.jsonPath,
-                   RunJson(command, outcome, status, options.settings, result, console.Messages()));
-  } catch (const Error& error) {
-    PrintMessage({MessageId::JsonWriteFailed, {options.jsonPath, error.Description()}});
-    return kExitRunError;
+  const bool json = options.jsonToOutput || !options.jsonPath.empty();
+  if (json && !result.alsoWrittenRefused) {
+    const std::string text =
+        RunJson(command, outcome, status, options.settings, result, console.Messages());
+    try {
+      if (options.jsonToOutput) {
+        WriteOutput(text);
+      } else {
+        WriteFileBytes(options.jsonPath, text);
+      }
+    } catch (const Error& error) {
+      const std::u16string name = options.jsonToOutput ? u"-" : options.jsonPath;
+      PrintMessage({MessageId::JsonWriteFailed, {name, error.Description()}});
+      return kExitRunError;
+    }
+  }
+  if (!options.quiet && outcome != RunOutcome::Rejected) {
+    const std::string totals = TotalsLine(command, result);
+    if (totals.empty()) return status;
+    if (options.jsonToOutput || options.format != ViewFormat::kNone) {
+      WriteErrorOutput(totals);
+    } else {
+      WriteOutput(totals);
+    }
   }
   return status;
 }
@@ -113,7 +138,7 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   // Without --open the console opens nothing, whatever the setting says.
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ResolveSettingPaths(options.settings);
-  RunConsole console(options.open, options.quiet, options.settings);
+  RunConsole console(options.open, options.quiet, options.force, options.settings);
   CancelOnSignals();
   RunResult result;
   if (!options.jsonPath.empty()) result.alsoWritten.push_back(options.jsonPath);
@@ -159,12 +184,23 @@ int RunObjDiff(Arguments args) {
   if (options.format != ViewFormat::kNone) return UsageError("objdiff takes no --format");
   if (options.open) options.settings.OUTPUT_AUTOOPEN = true;
   ResolveSettingPaths(options.settings);
-  RunConsole console(options.open, options.quiet, options.settings);
+  RunConsole console(options.open, options.quiet, options.force, options.settings);
   CancelOnSignals(true);
   ObjSide sides[2];
   ListTreeView views[2];
   RunResult result;
   if (!options.jsonPath.empty()) result.alsoWritten.push_back(options.jsonPath);
+  std::optional<std::vector<std::u16string>> paths[2];
+  for (int n = 0; n < 2; ++n) {
+    const std::u16string object = FromUtf8(options.operands[2 * n + 1]);
+    if (IsNodeKey(object)) continue;
+    paths[n] = ObjectPathNames(object);
+    if (!paths[n]) {
+      return UsageError("objdiff: NODEKEY" + std::to_string(n + 1) +
+                        " is neither a node key nor an object path: " + ToUtf8(object));
+    }
+  }
+  std::vector<Message> notFound;
   for (int n = 0; n < 2; ++n) {
     const FilePath report = ResolvedPath(FilePathOfBytes(options.operands[2 * n]));
     if (!DropReportOnTree({report}, sides[n], views[n], console)) {
@@ -174,8 +210,17 @@ int RunObjDiff(Arguments args) {
       const RunOutcome failed = StopNowRequested() ? RunOutcome::Cancelled : RunOutcome::Failed;
       return Conclude("objdiff", options, failed, result, console);
     }
-    views[n].Select(FromUtf8(options.operands[2 * n + 1]));
+    const std::u16string object = FromUtf8(options.operands[2 * n + 1]);
+    const std::optional<std::u16string> key =
+        paths[n] ? NodeKeyOfPath(views[n], *paths[n]) : std::optional(object);
+    if (!key || !views[n].Select(*key)) {
+      notFound.push_back(
+          {n == 0 ? MessageId::ObjectNotFound1 : MessageId::ObjectNotFound2, {object}});
+    }
   }
+  // The run's own checks come first; only where it finds nothing selected
+  // does the console say which operand named nothing.
+  console.ExplainNothingSelected(std::move(notFound));
   const RunOutcome outcome =
       ExecObjDiff(options.settings, sides[0], views[0], sides[1], views[1], console, &result);
   return Conclude("objdiff", options, outcome, result, console);

@@ -3,13 +3,47 @@
 #include <deque>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "app/run_guard.h"
 #include "files/file_io.h"
+#include "text/upper_case.h"
 #include "text/utf8.h"
 
 namespace tarnwick::cli {
+
+namespace {
+
+// "A, B or C".
+std::string Alternatives(const std::vector<std::u16string_view>& values) {
+  std::string out;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) out += i + 1 == values.size() ? " or " : ", ";
+    out += ToUtf8(values[i]);
+  }
+  return out;
+}
+
+// Why one --set cannot be applied, empty when it can. A typed value is meant:
+// unlike a line of a settings file, one that its key does not take is refused.
+std::string SetProblem(std::string_view set) {
+  const std::u16string text = FromUtf8(set);
+  const std::optional<IniLine> line = SplitIniLine(text);
+  if (!line || !SettingValueText(BaseDefaults(), line->key)) {
+    return "--set needs KEY=VALUE with a known key: " + std::string(set);
+  }
+  const std::vector<std::u16string_view> allowed = AllowedValues(line->key);
+  if (allowed.empty()) return {};
+  const std::u16string value = UpperCase(line->value);
+  for (const std::u16string_view spelling : allowed) {
+    if (UpperCase(spelling) == value) return {};
+  }
+  return "--set " + std::string(set) + ": " + ToUtf8(line->key) + " takes " +
+         Alternatives(allowed) + " (in any case)";
+}
+
+}  // namespace
 
 bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,
                      std::string& problem) {
@@ -30,6 +64,8 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
       options.quiet = true;
     } else if (arg == "--exit-code") {
       options.exitCode = true;
+    } else if (arg == "--force") {
+      options.force = true;
     } else if (arg == "--color" || arg == "--color=always") {
       options.color = ColorWhen::kAlways;
     } else if (arg == "--color=never") {
@@ -72,7 +108,8 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
           problem = "--json needs a file name";
           return false;
         }
-        options.jsonPath = FromUtf8(value);
+        options.jsonToOutput = value == "-";
+        options.jsonPath = options.jsonToOutput ? std::u16string() : FromUtf8(value);
       } else if (arg == "--set") {
         sets.push_back(value);
       } else if (arg == "--ignore") {
@@ -105,10 +142,13 @@ bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options
     }
   }
   for (const std::string_view set : sets) {
-    if (set.find('=') == std::string_view::npos || !ApplyIniLine(FromUtf8(set), options.settings)) {
-      problem = "--set needs KEY=VALUE with a known key: " + std::string(set);
-      return false;
-    }
+    problem = SetProblem(set);
+    if (!problem.empty()) return false;
+    ApplyIniLine(FromUtf8(set), options.settings);
+  }
+  if (options.jsonToOutput && options.format != ViewFormat::kNone) {
+    problem = "--json - and --format both write to standard output";
+    return false;
   }
   return true;
 }

@@ -18,11 +18,13 @@ namespace tarnwick::cli {
 
 struct RunOptions {
   Settings settings;
-  bool open = false;        // open the result at the end, whatever OUTPUT_AUTOOPEN holds
-  bool quiet = false;       // no status lines
-  bool exitCode = false;    // exit 3 when a finished run found differences or hits
-  bool help = false;        // print the command's help instead of running
-  std::u16string jsonPath;  // write the run's summary as JSON here; empty: none
+  bool open = false;          // open the result at the end, whatever OUTPUT_AUTOOPEN holds
+  bool quiet = false;         // no status lines
+  bool exitCode = false;      // exit 3 when a finished run found differences or hits
+  bool help = false;          // print the command's help instead of running
+  bool force = false;         // write over pages that a run of another kind left
+  std::u16string jsonPath;    // write the run's summary as JSON here; empty: none
+  bool jsonToOutput = false;  // --json -: the summary goes to standard output
   ViewFormat format = ViewFormat::kNone;  // --format: a view on standard output
   ColorWhen color = ColorWhen::kAuto;     // --color
   // As given: bytes, which need not be UTF-8 where they name a file.
@@ -31,7 +33,9 @@ struct RunOptions {
 
 // Parses `args`; "--" ends the options. On wrong usage returns false and
 // says why in `problem` (an --ini file that cannot be read, a --set without
-// "=" or with an unknown key, an unknown option, a missing option value).
+// "=", with an unknown key or with a value its key does not take, an unknown
+// option, a missing option value). A settings file is read leniently, as at
+// start: a value it does not know gives the key's default.
 // --format takes text or markdown, --color never, always or auto (alone:
 // always), each also as --format=VALUE.
 bool ParseRunOptions(std::span<const std::string_view> args, RunOptions& options,

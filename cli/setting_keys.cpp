@@ -9,6 +9,8 @@ namespace {
 std::vector<std::u16string_view> OperandsOf(MessageId id) {
   if (id == MessageId::ReportsNotDropped) return {u"<REPORT1>", u"<REPORT2>"};
   if (id == MessageId::ObjectsNotSelected) return {u"<NODEKEY1>", u"<NODEKEY2>"};
+  if (id == MessageId::ObjectNotFound1) return {u"<NODEKEY1>"};
+  if (id == MessageId::ObjectNotFound2) return {u"<NODEKEY2>"};
   return {};
 }
 

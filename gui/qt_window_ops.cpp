@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QThread>
 #include <QUrl>
 #include <algorithm>
@@ -87,6 +88,26 @@ void QtWindowOps::ShowMessage(const Message& message, MessageIcon icon) {
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     ApplyCursor(wasWaiting, wasBusy);
+  });
+}
+
+bool QtWindowOps::ConfirmOverwrite(const Message& question) {
+  return OnWindowThread([this, &question] {
+    const std::u16string text = MessageText(question);
+    if (hooks_.confirm) return hooks_.confirm(text);
+    const bool wasWaiting = waiting_;
+    const bool wasBusy = busyShape_;
+    ApplyCursor(false, false);
+    QMessageBox box(QMessageBox::Question, ToQString(kProgramTitle), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    box.setDefaultButton(QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QtWindowOps", "上書きする"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("QtWindowOps", "上書きしない"));
+    box.setWindowModality(Qt::ApplicationModal);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    ApplyCursor(wasWaiting, wasBusy);
+    return yes;
   });
 }
 

@@ -31,6 +31,7 @@ namespace tarnwick {
 // window's thread.
 struct GuiHooks {
   std::function<void(std::u16string_view text, MessageIcon icon)> message;
+  std::function<bool(std::u16string_view question)> confirm;
   std::function<void(const Collection& tree)> structure;
   std::function<void(std::u16string_view path)> openResult;
   // The system's interface languages a first start chooses by.
@@ -51,6 +52,8 @@ class QtWindowOps : public WindowOps {
   QtWindowOps& operator=(const QtWindowOps&) = delete;
 
   void ShowMessage(const Message& message, MessageIcon icon) override;
+  // A Yes/No box; No is the default, so that Enter keeps the page.
+  bool ConfirmOverwrite(const Message& question) override;
   void SetStatusText(const Message& status) override;
   void Repaint() override;
   void SetWaitCursor(bool wait) override;

@@ -46,6 +46,16 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"比較するオブジェクトを選択してください。";
     case OverwritesInput:
       return u"出力ファイル[{1}]は入力のレポートファイルです。上書きできません。";
+    case ReplacesOtherRunsPage:
+      return u"出力ファイル[{1}]は別の種類の実行が出力したページです。上書きしますか？";
+    case OtherRunsPageKept:
+      return u"出力ファイル[{1}]は別の種類の実行が出力したページです。上書きしませんでした。";
+    case PatternMatchesNothing:
+      return u"フォルダ[{1}]にファイル名[{2}]に一致するレポートがありません。";
+    case ObjectNotFound1:
+      return u"ソース１のレポートにオブジェクト[{1}]がありません。";
+    case ObjectNotFound2:
+      return u"ソース２のレポートにオブジェクト[{1}]がありません。";
     case SettingHoldsNul:
       return u"設定値[{1}]にNUL文字が含まれています。";
     case IgnoreFileUnreadable:

@@ -38,11 +38,16 @@ enum class MessageId {
   SearchStringBracketUnclosed,  // a "[" without its "]"
   ReportsNotDropped,
   ObjectsNotSelected,
-  OverwritesInput,       // {1} the page
-  SettingHoldsNul,       // {1} the setting key
-  IgnoreFileUnreadable,  // {1} the ignore rules file, {2} the error's description
-  IgnoreFileNotUtf8,     // {1} the ignore rules file, {2} the line number
-  IgnoreRuleInvalid,     // {1} the ignore rules file, {2} the line number, {3} the line
+  OverwritesInput,        // {1} the page
+  ReplacesOtherRunsPage,  // {1} the page, which another kind of run wrote: asks
+  OtherRunsPageKept,      // {1} the page: the same, not replaced
+  PatternMatchesNothing,  // {1} the folder, {2} the file name patterns
+  ObjectNotFound1,        // {1} the node key or object path given for side 1
+  ObjectNotFound2,        // {1} the same for side 2
+  SettingHoldsNul,        // {1} the setting key
+  IgnoreFileUnreadable,   // {1} the ignore rules file, {2} the error's description
+  IgnoreFileNotUtf8,      // {1} the ignore rules file, {2} the line number
+  IgnoreRuleInvalid,      // {1} the ignore rules file, {2} the line number, {3} the line
   // How a run ends.
   Finished,
   FinishedWithSetAside,  // {1} how many reports were set aside

@@ -46,6 +46,7 @@ class CliForCi : public ::testing::Test {
     scratch.WriteText(u"v2", u"same.txt", SmallReport(u"S", u"1"));
     scratch.WriteText(u"v2", u"new.txt", SmallReport(u"N", u"1"));
     scratch.Folder(u"out");
+    scratch.Folder(u"found");  // a search's pages, apart from a comparison's
   }
 
   // A folder comparison from the scratch folder with relative folders.
@@ -74,7 +75,7 @@ class CliForCi : public ::testing::Test {
                                         u"--set",
                                         u"SRC_FILE=*.txt",
                                         u"--set",
-                                        u"OUTPUT_PATH=out",
+                                        u"OUTPUT_PATH=found",
                                         u"--set",
                                         u"OUTPUT_FILE=found",
                                         u"--set",
@@ -117,7 +118,7 @@ TEST_F(CliForCi, ExitCodeThreeSaysAFinishedRunFoundSomething) {
   EXPECT_EQ(Diff({u"--exit-code"}).status, 3);
   EXPECT_EQ(Diff({u"--exit-code"}, u"same.txt").status, 0);
   // A one-sided report is a difference too.
-  EXPECT_EQ(Diff({u"--exit-code"}, u"new.txt").status, 3);
+  EXPECT_EQ(Diff({u"--exit-code"}, u"a.txt;new.txt").status, 3);
   EXPECT_EQ(Diff({u"--exit-code", u"--set", u"OUTPUT_PATH=nowhere"}).status, 2);
 
   EXPECT_EQ(Search(u"はい", {u"--exit-code"}).status, 3);
@@ -189,8 +190,11 @@ TEST_F(CliForCi, EveryInputCheckNamesItsSettingsAndTheirValues) {
                     u"v1/a.txt", u"ROOT-1", u"v2/a.txt", u"ROOT-1"}),
        "結果出力ファイル名を入力してください (OUTPUT_FILE=)"},
       {RunIn(root, {u"objdiff", u"--set", u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=o",
-                    u"v1/a.txt", u"ROOT", u"v2/a.txt", u"NO-SUCH-KEY"}),
+                    u"v1/a.txt", u"ROOT", u"v2/a.txt", u"ROOT-1"}),
        "比較するオブジェクトを選択してください。 (<NODEKEY1>, <NODEKEY2>)"},
+      {RunIn(root, {u"objdiff", u"--set", u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=o",
+                    u"v1/a.txt", u"ROOT-1", u"v2/a.txt", u"NO-SUCH-KEY"}),
+       "ソース２のレポートにオブジェクト[NO-SUCH-KEY]がありません。 (<NODEKEY2>)"},
   };
   for (const Check& check : checks) {
     EXPECT_EQ(check.result.status, 2) << check.message;

@@ -52,7 +52,7 @@ TEST_F(CliSearch, WritesTheSamePagesAsTheWindowAndSaysItFinished) {
   const CliResult result = Search({u"--set", u"SEARCH_STRING1=受注", u"--set", u"FOUND_ONLY=True"});
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "終了しました。\n");  // no status lines when stderr is no terminal
-  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.out.rfind("1 report: 1 match, 0 no match; ", 0), 0u) << result.out;
   const std::string cliPage = ScratchFolder::Read(output + u"A.html");
   EXPECT_NE(ScratchFolder::ReadText(output + u"Result.html").find(u">該当</a>"),
             std::u16string::npos);

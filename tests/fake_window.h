@@ -1,5 +1,6 @@
 // A recording stand-in for the window in tests: FakeWindow keeps every
-// message box (its text from the Japanese catalog, and the value itself),
+// message box (its text from the Japanese catalog, and the value itself) and
+// every overwrite question (answered as told),
 // status text, cursor change, opened result and progress step in order, and
 // can ask the run to stop after a given number of pairs.
 #pragma once
@@ -28,6 +29,10 @@ class FakeWindow : public WindowOps {
     messages.push_back({MessageText(message), icon});
     messageValues.push_back(message);
   }
+  bool ConfirmOverwrite(const Message& question) override {
+    questions.push_back(question);
+    return overwriteAnswer;
+  }
   void SetStatusText(const Message& status) override { statusTexts.push_back(MessageText(status)); }
   void Repaint() override { ++repaints; }
   void SetWaitCursor(bool wait) override {
@@ -53,6 +58,8 @@ class FakeWindow : public WindowOps {
   bool structureViewer = false;
   std::vector<ShownMessage> messages;
   std::vector<Message> messageValues;  // messages[i] is the text of messageValues[i]
+  std::vector<Message> questions;      // each ConfirmOverwrite, answered overwriteAnswer
+  bool overwriteAnswer = false;
   std::vector<std::u16string> statusTexts;
   int repaints = 0;
   std::vector<bool> cursorChanges;

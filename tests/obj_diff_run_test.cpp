@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/list_tree_view.h"
+#include "app/object_path.h"
 #include "app/runs.h"
 #include "base/error.h"
 #include "classic_tables.h"
@@ -239,6 +240,59 @@ TEST_F(ObjDiffRun, ChecksComeInOrderAndStopTheRun) {
 
   EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
             RunOutcome::Finished);
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+TEST_F(ObjDiffRun, APathLeadsToTheNodeTheTreeViewShowsUnderThoseNames) {
+  ASSERT_TRUE(Drop(1, form1));
+  using Names = std::vector<std::u16string>;
+  EXPECT_EQ(NodeKeyOfPath(view[0], Names{u"ﾌｫｰﾑ", u"F", u"ブロック", u"b", u"項目", u"i1"}),
+            u"ROOT-1-1-11-2-2-1");
+  EXPECT_EQ(NodeKeyOfPath(view[0], Names{u"ﾌｫｰﾑ"}), u"ROOT-1");
+  // Names are looked for among the children only, never deeper or beside.
+  EXPECT_FALSE(NodeKeyOfPath(view[0], Names{u"ﾌｫｰﾑ", u"F", u"ブロック", u"I1"}));
+  EXPECT_FALSE(NodeKeyOfPath(view[0], Names{u"ﾌｫｰﾑ", u"F", u"ブロック", u"A", u"項目"}));
+  EXPECT_FALSE(NodeKeyOfPath(view[0], Names{u"FORM1"}));  // the root is no name of the path
+  EXPECT_FALSE(NodeKeyOfPath(ListTreeView(), Names{u"ﾌｫｰﾑ"}));
+}
+
+TEST_F(ObjDiffRun, ThePageOfAnotherKindOfRunIsReplacedOnlyWhenTheWindowAgrees) {
+  ASSERT_TRUE(Drop(1, form1));
+  ASSERT_TRUE(Drop(2, form1));
+  view[0].Select(u"ROOT-1-1");
+  view[1].Select(u"ROOT-1-1");
+  const std::u16string page = settings.OUTPUT_PATH + u"Result.html";
+  // What a classic folder comparison's summary begins with.
+  const std::string summary = EncodeCp932(
+      u"<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n<tr><td "
+      u"colspan=\"3\">フォルダ１:/a/</td></tr>\r\n<tr><td colspan=\"3\">フォルダ２:/b/"
+      u"</td></tr>\r\n<tr><td colspan=\"3\">ファイル比較：開始日時：2026/01/02  "
+      u"03:04:05</td></tr>\r\n");
+  scratch.Write(u"out", u"Result.html", summary);
+
+  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
+            RunOutcome::Rejected);
+  ASSERT_EQ(window.questions.size(), 1u);
+  EXPECT_EQ(window.questions[0], (Message{MessageId::ReplacesOtherRunsPage, {page}}));
+  EXPECT_EQ(MessageText(window.questions[0]),
+            u"出力ファイル[" + page + u"]は別の種類の実行が出力したページです。上書きしますか？");
+  EXPECT_TRUE(window.messages.empty());
+  EXPECT_EQ(ScratchFolder::Read(page), summary);
+
+  window.overwriteAnswer = true;
+  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
+            RunOutcome::Finished);
+  EXPECT_EQ(window.questions.size(), 2u);
+  EXPECT_EQ(ScratchFolder::Read(page).rfind("<HTML><TABLE>\r\n", 0), 0u);
+  // Its own page again: no question.
+  EXPECT_EQ(ExecObjDiff(settings, side[0], view[0], side[1], view[1], window),
+            RunOutcome::Finished);
+  EXPECT_EQ(window.questions.size(), 2u);
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ TEST(RawFileNames, FolderComparisonAndSearchShowDecodedNamesAndGoOn) {
   settings.SRC_FILE = u"*.txt";
   settings.SEARCH_STRING1 = u"新";
   FakeWindow searching;
+  searching.overwriteAnswer = true;  // the comparison's pages stand where its pages go
   EXPECT_EQ(ExecSearch(settings, searching), RunOutcome::Finished);
   EXPECT_EQ(searching.statusTexts.back(), u"2/2:帳票.TXT");
   const std::u16string found = ScratchFolder::ReadText(settings.OUTPUT_PATH + u"Result.html");
@@ -146,12 +147,14 @@ TEST(LongNames, PagesTooLongForAFileAreShortenedAndLinkedInEveryRun) {
   settings.SRC_FILE = u"*.txt";
   settings.SEARCH_STRING1 = u"2";
   FakeWindow searching;
+  searching.overwriteAnswer = true;  // the comparison's pages stand where its pages go
   EXPECT_EQ(ExecSearch(settings, searching), RunOutcome::Finished);
   for (const std::u16string& page : pages) EXPECT_TRUE(ScratchFolder::Exists(page));
 
   // A summary name chosen too long is the user's: refused, in Japanese.
   settings.OUTPUT_FILE = std::u16string(300, u'R');
   FakeWindow refused;
+  refused.overwriteAnswer = true;  // over the search's pages
   EXPECT_EQ(ExecDiff(settings, refused), RunOutcome::Failed);
   ASSERT_EQ(refused.messages.size(), 1u);
   EXPECT_NE(refused.messages[0].text.find(u"ファイル名が長すぎます: " + settings.OUTPUT_PATH),
@@ -230,14 +233,15 @@ TEST(RawFileNames, ASettingsFileNamedInBytesIsReadByEveryRunCommand) {
   const std::string ini = ToUtf8(folder) + EncodeCp932(u"設定.ini");
 
   // Without the file every command would stop at an empty box.
+  // Each writes over the one before it: --force.
   for (const char* command : {"diff", "search"}) {
     const testing::ProcessResult run =
-        testing::RunBuiltProgram("tarnwick-cli", {command, "--ini", ini});
+        testing::RunBuiltProgram("tarnwick-cli", {command, "--ini", ini, "--force"});
     EXPECT_EQ(run.status, 0) << command << ": " << run.err;
   }
-  const testing::ProcessResult objdiff = testing::RunBuiltProgram(
-      "tarnwick-cli",
-      {"objdiff", "--ini", ini, ToUtf8(report1), "ROOT-1-1", ToUtf8(report1), "ROOT-1-1"});
+  const testing::ProcessResult objdiff =
+      testing::RunBuiltProgram("tarnwick-cli", {"objdiff", "--ini", ini, "--force", ToUtf8(report1),
+                                                "ROOT-1-1", ToUtf8(report1), "ROOT-1-1"});
   EXPECT_EQ(objdiff.status, 0) << objdiff.err;
   EXPECT_TRUE(ScratchFolder::Exists(out + u"A.html"));
 
@@ -429,7 +433,7 @@ TEST(CaseSensitiveNames, NamesFoldingOntoAPairedOneAreListedAsSetAside) {
   const testing::CliResult search =
       RunCli({u"search", u"--set", u"SRC_PATH=" + settings.SRC_PATH1, u"--set", u"SRC_FILE=*",
               u"--set", u"OUTPUT_PATH=" + settings.OUTPUT_PATH, u"--set", u"OUTPUT_FILE=s",
-              u"--set", u"SEARCH_STRING1=A", u"--json", json});
+              u"--set", u"SEARCH_STRING1=A", u"--json", json, u"--force"});
   EXPECT_EQ(search.status, 0) << search.err;
   EXPECT_NE(search.err.find("1件は対象外"), std::string::npos) << search.err;
   const std::string data = ScratchFolder::Read(json);

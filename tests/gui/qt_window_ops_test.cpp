@@ -76,6 +76,31 @@ TEST_F(QtWindowOpsTest, MessageBoxesAreModalTitledWithOkOnlyAndTheirIcon) {
   ops_.SetWaitCursor(false);
 }
 
+TEST_F(QtWindowOpsTest, AnOverwriteQuestionIsAYesNoBoxThatKeepsThePageByDefault) {
+  window_.show();
+  const Message question{MessageId::ReplacesOtherRunsPage, {u"/out/index.html"}};
+  for (const bool yes : {true, false}) {
+    SeenBox seen;
+    QMessageBox::StandardButton preset = QMessageBox::NoButton;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      seen = {box->windowTitle(),     box->text(),    box->icon(),
+              box->standardButtons(), box->isModal(), false};
+      preset = box->standardButton(box->defaultButton());
+      box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    EXPECT_EQ(ops_.ConfirmOverwrite(question), yes);
+    EXPECT_EQ(seen.title, QStringLiteral("Tarnwick"));
+    EXPECT_EQ(seen.text, QStringLiteral("出力ファイル[/out/index.html]は別の種類の実行が"
+                                        "出力したページです。上書きしますか？"));
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(preset, QMessageBox::No);
+    EXPECT_TRUE(seen.modal);
+  }
+}
+
 TEST_F(QtWindowOpsTest, WaitCursorIsBalancedAndStatusTextShows) {
   ops_.SetWaitCursor(true);
   ops_.SetWaitCursor(true);
