@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/file_io.h"
+#include "report/forms_xml.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
 
@@ -24,16 +25,27 @@ void ReleaseIfLarge(RawBuffer<T>& buffer) {
   if (buffer.capacity() * sizeof(T) > kKeptBufferBytes) buffer.Release();
 }
 
-// Reads the report a piece at a time into `buffers.text`, decoded.
-void ReadReportInto(const FilePath& path, ReportBuffers& buffers) {
+// Reads the report a piece at a time into `buffers.text`, decoded; a Forms
+// XML module, known by its first piece, whole into `buffers.bytes` (true).
+bool ReadReportInto(const FilePath& path, ReportBuffers& buffers) {
   FileReader file(path);
-  Cp932PieceDecoder decoder(buffers.text, file.Size());
   buffers.bytes.Clear();
   buffers.bytes.Resize(std::min(kPieceBytes, file.Size()));
-  while (const std::size_t got = file.Read(buffers.bytes.data(), buffers.bytes.size())) {
+  std::size_t got = file.Read(buffers.bytes.data(), buffers.bytes.size());
+  if (IsFormsXml(std::string_view(buffers.bytes.data(), got))) {
+    buffers.bytes.Resize(file.Size());
+    for (std::size_t filled = got;
+         (got = file.Read(buffers.bytes.data() + filled, file.Size() - filled)) != 0;) {
+      filled += got;
+    }
+    return true;
+  }
+  Cp932PieceDecoder decoder(buffers.text, file.Size());
+  for (; got != 0; got = file.Read(buffers.bytes.data(), buffers.bytes.size())) {
     decoder.Append(std::string_view(buffers.bytes.data(), got));
   }
   decoder.Finish();
+  return false;
 }
 
 }  // namespace
@@ -45,7 +57,7 @@ void ReportBuffers::ReleaseLarge() {
 
 std::u16string ReadReportText(const FilePath& path) {
   ReportBuffers buffers;
-  ReadReportInto(path, buffers);
+  if (ReadReportInto(path, buffers)) DecodeCp932(buffers.bytes.View(), buffers.text);
   return std::u16string(buffers.text.View());
 }
 
@@ -54,9 +66,9 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, Repor
   std::u16string quoted = u"[";
   quoted.append(path.text).append(u"]");
   stage = u"ファイル文章" + quoted + u"の読み込み中に、";
-  ReadReportInto(path, buffers);
+  const bool formsXml = ReadReportInto(path, buffers);
   stage = u"フォーム文章" + quoted + u"の解析中に、";
-  CollectionPtr tree = ParseReport(buffers.text);
+  CollectionPtr tree = formsXml ? ParseFormsXml(buffers.bytes.View()) : ParseReport(buffers.text);
   stage.clear();
   return tree;
 }

@@ -3,7 +3,9 @@
 #   tools/configure-windows.sh BUILD_DIR WITH_WINDOW [CMAKE_FLAGS...]
 # WITH_WINDOW 1 builds the window and its tests too, against Qt for Windows
 # from tools/build-qt-windows.sh (built on first use, then reused); 0 builds
-# tarnwick-cli.exe, tarnwick-gen.exe and the core tests only.
+# tarnwick-cli.exe, tarnwick-gen.exe and the core tests only. The XML parser
+# is compiled from Debian's pugixml source package (tools/pugixml-source.sh,
+# fetched once).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +14,8 @@ window=${2:-1}
 shift 2 || shift $#
 
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+# Debian's pugixml is for the host: its source package is compiled in.
+pugixml=$(bash "$root/tools/pugixml-source.sh" | tail -n 1)
 flags=(-DTARNWICK_GUI=OFF)
 if [ "$window" = "1" ]; then
   qt=$(bash "$root/tools/build-qt-windows.sh" | tail -n 1)
@@ -25,4 +29,5 @@ if [ -f "$build/CMakeCache.txt" ] && ! grep -qF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$
 fi
 cmake -S "$root" -B "$build" -G Ninja --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${flags[@]}" \
-  -DTARNWICK_BENCH=OFF -DTARNWICK_GTEST_SOURCE=/usr/src/googletest "$@" > /dev/null
+  -DTARNWICK_BENCH=OFF -DTARNWICK_GTEST_SOURCE=/usr/src/googletest \
+  -DTARNWICK_PUGIXML_SOURCE="$pugixml" "$@" > /dev/null

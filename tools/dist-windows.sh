@@ -31,7 +31,7 @@ printf 'INITIAL\r\n' > "$stage/Tarnwick.ini"
 
 # The licences: the project's, Qt's (LGPL 3, which refers to the GPL 3) and
 # its bundled libraries', the GCC runtime's (GPL 3 with the runtime library
-# exception), winpthreads', and the Japanese translation's.
+# exception), winpthreads', the Japanese translation's and pugixml's (MIT).
 licenses="$stage/licenses"
 cp "$root/LICENSE" "$licenses/Tarnwick.txt"
 cp "$qt/licenses/LGPL-3.0-only.txt" "$qt/licenses/GPL-3.0-only.txt" "$licenses/"
@@ -53,6 +53,7 @@ tar -xJf "$orig" -C "$build/dist/qt-licenses" --wildcards --no-anchored \
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$licenses/GCC-runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licenses/mingw-w64-winpthreads.txt"
 cp /usr/share/doc/qt6-translations-l10n/copyright "$licenses/Qt-translations.txt"
+cp "$(bash "$root/tools/pugixml-source.sh" | tail -n 1)/LICENSE.md" "$licenses/pugixml.txt"
 {
   echo "Qt 6 (Core, Gui, Widgets and the platform and style plug-ins) is used under"
   echo "the GNU Lesser General Public License version 3 (LGPL-3.0-only.txt, which"

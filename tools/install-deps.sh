@@ -12,19 +12,23 @@ case "${1:-linux}" in
     packages=(
       build-essential cmake ninja-build pkg-config
       libgtest-dev libgmock-dev libbenchmark-dev
+      libpugixml-dev
       qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
       # lrelease and Qt's CMake functions for the English window's translation.
       qt6-l10n-tools qt6-tools-dev
       fonts-ipafont-gothic
       diffutils git
+      # xmllint, the yardstick of the Forms XML benchmark row.
+      libxml2-utils
       clang-format
       chromium
     )
     ;;
   windows)
-    # GoogleTest is compiled from the sources Debian ships in googletest.
+    # GoogleTest is compiled from the sources Debian ships in googletest,
+    # pugixml from its source package (apt-get source, tools/pugixml-source.sh).
     packages=(
-      cmake ninja-build googletest
+      cmake ninja-build googletest dpkg-dev xz-utils
       g++-mingw-w64-x86-64-posix
       # The host's lrelease compiles the English window's translation.
       qt6-l10n-tools
@@ -43,7 +47,7 @@ case "${1:-linux}" in
     ;;
   fuzz)
     # libFuzzer and the sanitizers come with Clang's runtime.
-    packages=(cmake ninja-build clang libclang-rt-14-dev)
+    packages=(cmake ninja-build clang libclang-rt-14-dev libpugixml-dev)
     ;;
   *)
     echo "usage: $0 [linux|windows|windows-qt|fuzz]" >&2
