@@ -8,9 +8,11 @@
 
 #include "base/error.h"
 #include "files/file_io.h"
+#include "report/forms_xml.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 #include "tools/generator/deep_report.h"
+#include "tools/generator/forms_xml_generator.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/sample_forms.h"
 #include "tools/generator/trigger_report.h"
@@ -20,15 +22,19 @@ namespace {
 constexpr int kUsage = 64;
 
 constexpr std::string_view kHelp =
-    "usage: tarnwick-gen report --size BYTES [--seed N] [--name FORM1] OUT\n"
-    "       tarnwick-gen mutate [--edits 0.01] [--seed N] IN OUT\n"
-    "       tarnwick-gen folders --pairs N --size BYTES [--edits 0.01] [--seed N] DIR1 DIR2\n"
+    "usage: tarnwick-gen report --size BYTES [--seed N] [--name FORM1] [--format report|xml] OUT\n"
+    "       tarnwick-gen mutate [--edits 0.01] [--seed N] IN OUT    (a report or a Forms XML "
+    "module)\n"
+    "       tarnwick-gen folders --pairs N --size BYTES [--edits 0.01] [--seed N] [--format "
+    "report|xml]\n"
+    "                           DIR1 DIR2\n"
     "       tarnwick-gen trigger --lines N [--changed-every 2] [--seed N] OUT1 OUT2\n"
     "                           (one trigger of N body lines; every K-th line differs in OUT2)\n"
     "       tarnwick-gen deep --depth N [--name-length 1000] [--branches 1] OUT1 OUT2\n"
     "                           (chains of N nested objects, every one changed in OUT2)\n"
     "       tarnwick-gen samples DIR    (the demo's hand-written forms into DIR/v1 and DIR/v2)\n"
-    "Reports are written in code page 932 with CR LF line ends.\n";
+    "Reports are written in code page 932 with CR LF line ends; Forms XML modules\n"
+    "(--format xml) in UTF-8, as Oracle's converter writes them (FORM1_fmb.xml).\n";
 
 struct UsageError {
   std::string what;
@@ -38,6 +44,7 @@ struct Arguments {
   std::vector<std::string> positional;
   std::string size, seed = "1", name = "FORM1", edits = "0.01", pairs, lines, changedEvery = "2";
   std::string depth, nameLength = "1000", branches = "1";
+  bool xml = false;  // --format xml
 };
 
 Arguments Parse(int argc, char** argv) {
@@ -68,6 +75,13 @@ Arguments Parse(int argc, char** argv) {
       value(args.nameLength);
     } else if (arg == "--branches") {
       value(args.branches);
+    } else if (arg == "--format") {
+      std::string format;
+      value(format);
+      if (format != "report" && format != "xml") {
+        throw UsageError{"--format wants report or xml, not \"" + format + "\""};
+      }
+      args.xml = format == "xml";
     } else if (arg.starts_with("--")) {
       throw UsageError{"unknown option " + std::string(arg)};
     } else {
@@ -116,14 +130,24 @@ int Report(const Arguments& args) {
   options.targetBytes = Count(args.size, "--size");
   options.seed = Count(args.seed, "--seed");
   options.moduleName = tarnwick::FromUtf8(args.name);
-  tarnwick::WriteReportFile(Path(args.positional[0]), tarnwick::GenerateReportText(options));
+  if (args.xml) {
+    tarnwick::WriteFileBytes(Path(args.positional[0]), tarnwick::GenerateFormsXml(options));
+  } else {
+    tarnwick::WriteReportFile(Path(args.positional[0]), tarnwick::GenerateReportText(options));
+  }
   return 0;
 }
 
 int Mutate(const Arguments& args) {
   Expect(args, 2);
-  const std::u16string text =
-      tarnwick::DecodeCp932(tarnwick::ReadFileBytes(Path(args.positional[0])));
+  const std::string bytes = tarnwick::ReadFileBytes(Path(args.positional[0]));
+  if (tarnwick::IsFormsXml(bytes)) {
+    tarnwick::WriteFileBytes(
+        Path(args.positional[1]),
+        tarnwick::MutateFormsXml(bytes, Fraction(args.edits), Count(args.seed, "--seed")));
+    return 0;
+  }
+  const std::u16string text = tarnwick::DecodeCp932(bytes);
   tarnwick::WriteReportFile(
       Path(args.positional[1]),
       tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
@@ -144,6 +168,14 @@ int Folders(const Arguments& args) {
     options.targetBytes = Count(args.size, "--size");
     options.seed = seed * 100003 + i;
     options.moduleName = tarnwick::FromUtf8(name);
+    if (args.xml) {
+      const std::string xml = tarnwick::GenerateFormsXml(options);
+      const std::u16string file = tarnwick::FromUtf8(name + "_fmb.xml");
+      tarnwick::WriteFileBytes(Path(args.positional[0]) + u"/" + file, xml);
+      tarnwick::WriteFileBytes(Path(args.positional[1]) + u"/" + file,
+                               tarnwick::MutateFormsXml(xml, edits, options.seed));
+      continue;
+    }
     const std::u16string text = tarnwick::GenerateReportText(options);
     const std::u16string file = tarnwick::FromUtf8(name + ".txt");
     tarnwick::WriteReportFile(Path(args.positional[0]) + u"/" + file, text);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "tools/generator/form_model.h"
+#include "tools/generator/form_source.h"
 #include "tools/generator/plsql_text.h"
 #include "tools/generator/report_writer.h"
 
@@ -507,20 +508,28 @@ FormDef MakeSkeleton(Rng& rng, const GeneratorOptions& options, CodeContext& con
 }
 
 }  // namespace
+
+FormSource::FormSource(const GeneratorOptions& options) : options_(options) {
+  Rng rng(options.seed);
+  form_ = MakeSkeleton(rng, options, context_);
+  const std::size_t blockEstimate = std::max<std::size_t>(1, options.targetBytes / 30000);
+  for (std::size_t i = 0; i < form_.programUnits.size(); ++i) {
+    ProgramUnitDef& unit = form_.programUnits[i];
+    const BlockDef block = MakeBlock(options.seed, i % blockEstimate, context_, 40);
+    unit.text = ProgramUnitText(rng, context_, unit.name, unit.type, block);
+  }
+}
+
+BlockDef FormSource::Block(std::size_t index, std::size_t maxItems) {
+  return MakeBlock(options_.seed, index, context_, maxItems);
+}
+
 }  // namespace gen
 
 std::u16string GenerateReportText(const GeneratorOptions& options) {
   using namespace gen;
-  Rng rng(options.seed);
-  CodeContext context;
-  FormDef form = MakeSkeleton(rng, options, context);
-
-  const std::size_t blockEstimate = std::max<std::size_t>(1, options.targetBytes / 30000);
-  for (std::size_t i = 0; i < form.programUnits.size(); ++i) {
-    ProgramUnitDef& unit = form.programUnits[i];
-    const BlockDef block = MakeBlock(options.seed, i % blockEstimate, context, 40);
-    unit.text = ProgramUnitText(rng, context, unit.name, unit.type, block);
-  }
+  FormSource source(options);
+  const FormDef& form = source.Skeleton();
 
   ReportWriter head;
   WriteFormHead(head, form);
@@ -533,7 +542,7 @@ std::u16string GenerateReportText(const GeneratorOptions& options) {
     // About 2.5 KB per item with its triggers: small targets get small blocks.
     const std::size_t budget = options.targetBytes > written ? options.targetBytes - written : 0;
     const std::size_t maxItems = std::max<std::size_t>(2, budget / 2500);
-    WriteBlock(blocks, MakeBlock(options.seed, i, context, maxItems), i == 0);
+    WriteBlock(blocks, source.Block(i, maxItems), i == 0);
   }
   head.Append(blocks);
   head.Append(tail);
