@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(parser cp932 like_pattern settings str_diff form_diff ignore_rules)
+((${#targets[@]})) || targets=(parser forms_xml cp932 like_pattern settings str_diff form_diff ignore_rules)
 build=build-fuzz
 
 if [[ ! -f $build/CMakeCache.txt ]]; then
@@ -31,8 +31,11 @@ for n in 1 2; do
   $gen mutate --edits 0.05 --seed $n "$generated/report$n.txt" "$generated/report$n-edited.txt"
 done
 $gen trigger --lines 60 --seed 3 "$generated/trigger1.txt" "$generated/trigger2.txt"
+$gen report --format xml --size 6000 --seed 1 "$generated/module1.xml"
+$gen mutate --edits 0.05 --seed 1 "$generated/module1.xml" "$generated/module1-edited.xml"
 
-mkdir -p "$seeds"/{parser,form_diff,cp932,like_pattern,str_diff,settings,ignore_rules}
+mkdir -p "$seeds"/{parser,forms_xml,form_diff,cp932,like_pattern,str_diff,settings,ignore_rules}
+cp "$generated"/*.xml "$seeds/forms_xml/"
 cp docs/ignore/*.txt "$seeds/ignore_rules/"
 for file in samples/v1/*.txt samples/v2/*.txt "$generated"/*.txt; do
   cp "$file" "$seeds/parser/$(basename "$(dirname "$file")")-$(basename "$file")"
@@ -70,6 +73,7 @@ for target in "${targets[@]}"; do
            -artifact_prefix="$findings/")
   case $target in
     parser) options+=(-dict=fuzz/report.dict -max_len=20000) ;;
+    forms_xml) options+=(-dict=fuzz/forms_xml.dict -max_len=20000) ;;
     form_diff) options+=(-dict=fuzz/report.dict -max_len=40000) ;;
     # A byte spells up to four lines, and texts stop at 400 lines anyway.
     str_diff) options+=(-max_len=1024) ;;

@@ -14,18 +14,20 @@
 #   deep      two 2.6 MB reports nested 990 deep with 1,000-character names,
 #             every object changed: the page and the peak memory of each style
 #             (beyond the 10 MiB of any run, at most 4 times both reports)
+#   xml       a 20 MB Forms XML module against a second version (1% edits, its
+#             attributes in other orders), DIFF_ONLY  vs xmllint --noout of both  (<= 2x)
 # Rows other than folders run on one processor (taskset -c 0), as the goals
 # were set. Ratios are of wall times (the goals' terms) and of CPU times,
 # which a busy machine disturbs less.
 # Usage: tools/bench_processes.sh [BUILD_DIR]
 #   RUNS=5 (runs per command, median quoted)
-#   ROWS="file trigger repeated folders dense longline pairs deep"
+#   ROWS="file trigger repeated folders dense longline pairs deep xml"
 #   WORK=DIR keeps the reports in DIR (made once, reused by later calls)
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 runs=${RUNS:-5}
-rows=${ROWS:-file trigger repeated folders dense longline pairs deep}
+rows=${ROWS:-file trigger repeated folders dense longline pairs deep xml}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli="$build/tarnwick-cli"
 gen="$build/tarnwick-gen"
@@ -90,6 +92,14 @@ make_deep() {
   mkdir -p "$work/deep"
   "$gen" deep --depth 990 --name-length 1000 "$work/deep/a.txt" "$work/deep/b.txt"
   touch "$work/deep/.made"
+}
+
+make_xml() {
+  [[ -e $work/xml/.made ]] && return
+  mkdir -p "$work/xml"
+  "$gen" report --format xml --size 20000000 "$work/xml/a.xml"
+  "$gen" mutate --edits 0.01 "$work/xml/a.xml" "$work/xml/b.xml"
+  touch "$work/xml/.made"
 }
 
 # Runs a shell command $runs times (after one warm-up) and prints the
@@ -197,6 +207,11 @@ for name in $rows; do
           "$(echo "($peak - 10240) * 1024 / (2 * $bytes)" | bc -l)"
         rm -f "$work/out/deep.html"
       done
+      ;;
+    xml)
+      make_xml
+      row xml 1 2 "$(compare FILE "$work/xml" a.xml "$work/xml" b.xml xml.html)" \
+        "xmllint --noout $(printf %q "$work/xml/a.xml") $(printf %q "$work/xml/b.xml")"
       ;;
     *) echo "unknown row $name" >&2 ;;
   esac
