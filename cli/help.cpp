@@ -32,7 +32,7 @@ constexpr KeyHelp kCompareOptionKeys[] = {
 constexpr KeyHelp kDiffKeys[] = {
     {"MODE", "FOLDER (default): every pair of equally named reports; FILE: two files"},
     {"SRC_PATH1", "folder of side 1 (relative: to the working directory)"},
-    {"SRC_FILE1", "file mode: the report of side 1; folder mode: ;-separated patterns (* ?)"},
+    {"SRC_FILE1", "file mode: the report of side 1; folder mode: ;-separated patterns (* ?), e.g. *.txt;*.xml"},
     {"SRC_PATH2", "folder of side 2"},
     {"SRC_FILE2", "the same for side 2"},
     {"DIFF_ONLY", "True: list only what differs"},
@@ -44,7 +44,7 @@ constexpr KeyHelp kObjDiffKeys[] = {
 
 constexpr KeyHelp kSearchKeys[] = {
     {"SRC_PATH", "folder of the reports (relative: to the working directory)"},
-    {"SRC_FILE", ";-separated file names or patterns (* ?)"},
+    {"SRC_FILE", ";-separated file names or patterns (* ?), e.g. *.txt;*.xml"},
     {"SEARCH_STRING1", "search string 1 (like pattern: * ? # [list]); empty: unused"},
     {"SEARCH_STRING2", "search string 2"},
     {"SEARCH_STRING3", "search string 3"},

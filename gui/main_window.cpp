@@ -388,10 +388,11 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
       if (!chosen.isEmpty()) FolderBoxDropped(box, ToPathList({QDir::toNativeSeparators(chosen)}));
       return;
     }
-    // Reports first; any file for reports saved under another extension.
+    // Reports and Forms XML modules first; any file for reports saved under
+    // another extension.
     QStringList chosen = QFileDialog::getOpenFileNames(
         this, tr("ファイルの選択"), folderBox->text(),
-        tr("オブジェクト・リスト・レポート (*.txt);;すべてのファイル (*)"));
+        tr("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)"));
     for (QString& path : chosen) path = QDir::toNativeSeparators(path);
     if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, ToPathList(chosen));
   });

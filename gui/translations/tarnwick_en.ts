@@ -146,8 +146,8 @@
         <translation>Choose a folder</translation>
     </message>
     <message>
-        <source>オブジェクト・リスト・レポート (*.txt);;すべてのファイル (*)</source>
-        <translation>Object list reports (*.txt);;All files (*)</translation>
+        <source>オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)</source>
+        <translation>Object list reports, Forms XML (*.txt *.xml);;All files (*)</translation>
     </message>
     <message>
         <source>無視ルール(&amp;U):</source>
