@@ -32,7 +32,8 @@ constexpr KeyHelp kCompareOptionKeys[] = {
 constexpr KeyHelp kDiffKeys[] = {
     {"MODE", "FOLDER (default): every pair of equally named reports; FILE: two files"},
     {"SRC_PATH1", "folder of side 1 (relative: to the working directory)"},
-    {"SRC_FILE1", "file mode: the report of side 1; folder mode: ;-separated patterns (* ?), e.g. *.txt;*.xml"},
+    {"SRC_FILE1",
+     "file mode: the report of side 1; folder mode: ;-separated patterns (* ?), e.g. *.txt;*.xml"},
     {"SRC_PATH2", "folder of side 2"},
     {"SRC_FILE2", "the same for side 2"},
     {"DIFF_ONLY", "True: list only what differs"},
