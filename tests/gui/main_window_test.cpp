@@ -681,8 +681,9 @@ TEST_F(MainWindowTest, TheFileDialogStartsInTheBoxesFolderAndOffersReports) {
   W<QToolButton>("cmdBrowseSrcTxt1")->click();  // returns once the dialog is gone
   poll.stop();
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
-  EXPECT_EQ(filters, (QStringList{QStringLiteral("オブジェクト・リスト・レポート (*.txt)"),
-                                  QStringLiteral("すべてのファイル (*)")}));
+  EXPECT_EQ(filters,
+            (QStringList{QStringLiteral("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml)"),
+                         QStringLiteral("すべてのファイル (*)")}));
   EXPECT_EQ(folder, QDir(QDir(dir_.path()).filePath(QStringLiteral("reports"))).absolutePath());
   EXPECT_TRUE(Text("txtSrcTxt1").isEmpty());  // nothing chosen, nothing changed
 }
