@@ -292,9 +292,9 @@ class TreeBuilder {
   std::u16string_view Intern(std::string_view name) {
     auto [it, added] = names_.try_emplace(name);
     if (added) {
-      scratch_.clear();
-      AppendText(name, scratch_);
-      it->second = strings_->Store(scratch_);
+      std::u16string text;
+      AppendText(name, text);
+      it->second = strings_->Store(text);
     }
     return it->second;
   }
