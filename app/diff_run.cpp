@@ -27,6 +27,7 @@
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "files/replace_file.h"
+#include "messages/message_catalog.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 #include "text/decimal.h"
@@ -153,9 +154,10 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
 
 // A side without its file gets a blank tree. With a window the structure
 // viewer may show the tree.
-LoadedReport LoadSide(const FilePath& path, WindowOps& window, ReportBuffers& buffers) {
+LoadedReport LoadSide(const FilePath& path, WindowOps& window, ReportBuffers& buffers,
+                      UiLanguage language) {
   if (path.text.empty()) return {BlankTree(), nullptr, u""};
-  return LoadReportKept(path, &window, buffers);
+  return LoadReportKept(path, &window, buffers, language);
 }
 
 // The two trees of one pair, or the first failure in side order.
@@ -169,16 +171,19 @@ struct LoadedPair {
 
 // Side 1, then side 2 only when side 1 loaded, as the window does it; both
 // through one set of buffers, given back when large once the pair is in.
-LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers) {
+LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers,
+                    UiLanguage language) {
   LoadedPair loaded;
-  loaded.side1 = LoadSide(pair.path1, window, buffers);
-  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, window, buffers);
+  loaded.side1 = LoadSide(pair.path1, window, buffers, language);
+  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, window, buffers, language);
   buffers.ReleaseLarge();
   return loaded;
 }
 
 // One thread for each side, loading pair after pair ahead of the comparison.
 struct PairLoaders {
+  explicit PairLoaders(UiLanguage language) : side1(language), side2(language) {}
+
   LoaderThread side1;
   LoaderThread side2;
 
@@ -248,7 +253,9 @@ ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
       renderer->Start(out), settings.DIFF_ONLY, CompareOptionsOf(settings, &rules));
   stage.clear();
 
-  if (pageWanted) stage = u"ファイル[" + pair.page + u"]の出力中に、";
+  if (pageWanted) {
+    stage = MessageText({MessageId::StageWriting, {pair.page}}, CatalogFor(settings.UI_LANGUAGE));
+  }
   renderer->Finish({heading, result});
   if (page) page->Commit();
   stage.clear();
@@ -273,6 +280,7 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
   if (summary != nullptr) summary->Write();
   window.SetStatusText(MessageId::NoStatus);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
+  const MessageCatalog catalog = CatalogFor(settings.UI_LANGUAGE);
   // Reading and parsing touch no page and pages never overwrite inputs, so
   // both sides of the next pairs load on threads of their own while this
   // pair is compared and written. Errors still surface in run order. The
@@ -283,7 +291,7 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
   std::unique_ptr<PairLoaders> loaders;
   std::deque<PairAhead> ahead;
   if (prefetch && !pairs.empty()) {
-    loaders = std::make_unique<PairLoaders>();
+    loaders = std::make_unique<PairLoaders>(settings.UI_LANGUAGE);
     for (std::size_t k = 0; k < std::min(kPairsAhead, pairs.size()); ++k) {
       ahead.emplace_back(pairs[k], *loaders);
     }
@@ -297,15 +305,16 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
       if (summary != nullptr) summary->Settle();
       return i;
     }
-    std::u16string compareStage = u"フォーム文章の差分作成中に、";
+    std::u16string compareStage = MessageText(MessageId::StageComparing, catalog);
     if (!plan.fileMode) {
       window.SetStatusText({MessageId::Progress,
                             {DecimalText(static_cast<std::int64_t>(i + 1)), count, files[i].name}});
       window.Repaint();
-      compareStage = u"フォーム文章[" + files[i].name + u"]の差分作成中に、";
+      compareStage = MessageText({MessageId::StageComparingPair, {files[i].name}}, catalog);
     }
     window.Repaint();
-    LoadedPair loaded = prefetch ? ahead.front().Get() : LoadPair(pairs[i], window, buffers);
+    LoadedPair loaded =
+        prefetch ? ahead.front().Get() : LoadPair(pairs[i], window, buffers, settings.UI_LANGUAGE);
     if (prefetch) ahead.pop_front();
     if (prefetch && !loaded.Failure() && i + kPairsAhead < pairs.size()) {
       ahead.emplace_back(pairs[i + kPairsAhead], *loaders);

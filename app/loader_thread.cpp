@@ -5,7 +5,7 @@
 
 namespace tarnwick {
 
-LoaderThread::LoaderThread() : thread_([this] { Run(); }) {}
+LoaderThread::LoaderThread(UiLanguage language) : language_(language), thread_([this] { Run(); }) {}
 
 LoaderThread::~LoaderThread() {
   {
@@ -18,7 +18,7 @@ LoaderThread::~LoaderThread() {
 
 std::future<LoadedReport> LoaderThread::Load(FilePath path) {
   auto task = std::make_shared<std::packaged_task<LoadedReport()>>([this, path = std::move(path)] {
-    LoadedReport loaded = LoadReportKept(path, nullptr, buffers_);
+    LoadedReport loaded = LoadReportKept(path, nullptr, buffers_, language_);
     buffers_.ReleaseLarge();
     return loaded;
   });

@@ -20,7 +20,8 @@ namespace tarnwick {
 
 class LoaderThread {
  public:
-  LoaderThread();
+  // Stage texts of failures are in `language`.
+  explicit LoaderThread(UiLanguage language = UiLanguage::Japanese);
   // Finishes every job given, then stops.
   ~LoaderThread();
   LoaderThread(const LoaderThread&) = delete;
@@ -40,6 +41,7 @@ class LoaderThread {
   std::condition_variable wake_;
   std::deque<std::function<void()>> jobs_;
   bool stopping_ = false;
+  UiLanguage language_;
   ReportBuffers buffers_;  // touched by the thread only
   std::thread thread_;     // last: starts once the rest is ready
 };

@@ -13,6 +13,7 @@
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "files/replace_file.h"
+#include "messages/message_catalog.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 
@@ -80,7 +81,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
       }
       return side.ObjPathTexts[static_cast<std::size_t>(number - 1)];
     };
-    stage = u"フォーム文章の差分作成中に、";
+    stage = MessageText(MessageId::StageComparing, CatalogFor(settings.UI_LANGUAGE));
     window.SetProgress(0, 0);  // one step of unknown length
     const std::unique_ptr<ComparisonRenderer> renderer = ComparisonRendererFor(settings);
     PageWriter page(resultPath, renderer->Encoding());
@@ -98,7 +99,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
                                {}});
       result->differs = compared.differs;
     }
-    stage = u"ファイル[" + resultPath + u"]の出力中に、";
+    stage = MessageText({MessageId::StageWriting, {resultPath}}, CatalogFor(settings.UI_LANGUAGE));
     renderer->Finish({u"オブジェクト", compared});
     page.Commit();
     stage.clear();

@@ -11,6 +11,7 @@
 #include "app/tree_view.h"
 #include "app/window_ops.h"
 #include "files/file_io.h"
+#include "messages/ui_language.h"
 #include "report/object_tree.h"
 
 namespace tarnwick {
@@ -25,12 +26,14 @@ struct ObjSide {
 // A drop of files on a tree view; only a drop of exactly one file loads.
 // The side's path becomes the dropped file's text even when loading fails.
 // Returns true when a report was loaded without error.
+// Its error message is in `language`.
 bool DropReportOnTree(const std::vector<FilePath>& paths, ObjSide& side, TreeView& view,
-                      WindowOps& window);
+                      WindowOps& window, UiLanguage language = UiLanguage::Japanese);
 // Parses the report anew and fills the view; shows its own error message
 // (stage text + "エラーが発生しました。" + description, no line break) and then
 // returns false.
-bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, WindowOps& window);
+bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, WindowOps& window,
+                      UiLanguage language = UiLanguage::Japanese);
 // Adds the root node "ROOT" with `rootText`, then, depth first in collection
 // order, one node per entry that holds a collection, keyed parent key + "-" +
 // its position among all entries; path texts are the parent's + " " + text.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/file_io.h"
+#include "messages/message_catalog.h"
 #include "report/forms_xml.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
@@ -61,33 +62,33 @@ std::u16string ReadReportText(const FilePath& path) {
   return std::u16string(buffers.text.View());
 }
 
-CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers) {
-  // Appended, not added to a literal: GCC 12 at -O3 warns falsely on that.
-  std::u16string quoted = u"[";
-  quoted.append(path.text).append(u"]");
-  stage = u"ファイル文章" + quoted + u"の読み込み中に、";
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers,
+                              UiLanguage language) {
+  const MessageCatalog catalog = CatalogFor(language);
+  stage = MessageText({MessageId::StageReading, {path.text}}, catalog);
   const bool formsXml = ReadReportInto(path, buffers);
-  stage = u"フォーム文章" + quoted + u"の解析中に、";
+  stage = MessageText({MessageId::StageParsing, {path.text}}, catalog);
   CollectionPtr tree = formsXml ? ParseFormsXml(buffers.bytes.View()) : ParseReport(buffers.text);
   stage.clear();
   return tree;
 }
 
-CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage) {
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, UiLanguage language) {
   ReportBuffers buffers;
-  return ParseReportFile(path, stage, buffers);
+  return ParseReportFile(path, stage, buffers, language);
 }
 
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
-                         ReportBuffers& buffers) {
-  CollectionPtr tree = ParseReportFile(path, stage, buffers);
+                         ReportBuffers& buffers, UiLanguage language) {
+  CollectionPtr tree = ParseReportFile(path, stage, buffers, language);
   if (tree && window.StructureViewerEnabled()) window.ShowStructure(*tree);
   return tree;
 }
 
-CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window) {
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
+                         UiLanguage language) {
   ReportBuffers buffers;
-  return LoadReport(path, stage, window, buffers);
+  return LoadReport(path, stage, window, buffers, language);
 }
 
 CollectionPtr LoadedReport::Take(std::u16string& runStage) {
@@ -98,11 +99,12 @@ CollectionPtr LoadedReport::Take(std::u16string& runStage) {
   return std::move(tree);
 }
 
-LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers) {
+LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers,
+                            UiLanguage language) {
   LoadedReport loaded;
   try {
-    loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers)
-                         : ParseReportFile(path, loaded.stage, buffers);
+    loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers, language)
+                         : ParseReportFile(path, loaded.stage, buffers, language);
   } catch (...) {
     loaded.error = std::current_exception();
   }

@@ -9,6 +9,7 @@
 
 #include "app/window_ops.h"
 #include "files/file_io.h"
+#include "messages/ui_language.h"
 #include "report/object_tree.h"
 #include "text/raw_buffer.h"
 
@@ -29,17 +30,21 @@ struct ReportBuffers {
 std::u16string ReadReportText(const FilePath& path);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
-// and "フォーム文章[path]の解析中に、" (path shown as its text) and clears the stage.
-// Touches no window, so it may run on a worker thread. An empty report gives null.
-CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers);
-CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage);
+// and "フォーム文章[path]の解析中に、" (path shown as its text; the stages in
+// `language`) and clears the stage. Touches no window, so it may run on a
+// worker thread. An empty report gives null.
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers,
+                              UiLanguage language = UiLanguage::Japanese);
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage,
+                              UiLanguage language = UiLanguage::Japanese);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
 // the structure viewer when it is switched on. An empty report gives null.
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
-                         ReportBuffers& buffers);
-CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window);
+                         ReportBuffers& buffers, UiLanguage language = UiLanguage::Japanese);
+CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
+                         UiLanguage language = UiLanguage::Japanese);
 
 // A report loaded, or where loading it failed: a report loaded ahead, on
 // another thread, fails only when its turn comes.
@@ -55,6 +60,7 @@ struct LoadedReport {
 
 // Loads as LoadReport does (without a window, as ParseReportFile does),
 // keeping a failure instead of throwing it.
-LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers);
+LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers,
+                            UiLanguage language = UiLanguage::Japanese);
 
 }  // namespace tarnwick

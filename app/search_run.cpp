@@ -22,6 +22,7 @@
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "files/replace_file.h"
+#include "messages/message_catalog.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 #include "search/like_pattern.h"
@@ -129,7 +130,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
   std::unique_ptr<LoaderThread> loader;
   std::future<LoadedReport> ahead;
   if (prefetch && !plan.reports.empty()) {
-    loader = std::make_unique<LoaderThread>();
+    loader = std::make_unique<LoaderThread>(settings.UI_LANGUAGE);
     ahead = loader->Load(plan.reports[0]);
   }
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
@@ -149,12 +150,13 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
         ahead = loader->Load(plan.reports[i + 1]);
       }
     } else {
-      loaded = LoadReportKept(plan.reports[i], &window, buffers);
+      loaded = LoadReportKept(plan.reports[i], &window, buffers, settings.UI_LANGUAGE);
       buffers.ReleaseLarge();
     }
     CollectionPtr tree = loaded.Take(stage);
 
-    stage = u"フォーム文章[" + entry.name + u"]の検索中に、";
+    stage =
+        MessageText({MessageId::StageSearching, {entry.name}}, CatalogFor(settings.UI_LANGUAGE));
     const std::unique_ptr<SearchRenderer> renderer = SearchRendererFor(settings);
     PageWriter page(entry.resultPath, renderer->Encoding());
     const SearchResult found =
@@ -162,7 +164,8 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
     if (loader) loader->Discard(std::move(tree));
     tree.reset();
 
-    stage = u"ファイル[" + entry.resultPath + u"]の出力中に、";
+    stage = MessageText({MessageId::StageWriting, {entry.resultPath}},
+                        CatalogFor(settings.UI_LANGUAGE));
     renderer->Finish(entry.name, found);
     page.Commit();
     stage.clear();

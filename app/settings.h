@@ -14,14 +14,13 @@
 #include <vector>
 
 #include "files/file_io.h"
+#include "messages/ui_language.h"
 
 namespace tarnwick {
 
 enum class CompareMode { None, Folder, File };
 // The classic pages (code page 932, the six-column table) or the review pages.
 enum class PageStyle { Classic, Review };
-// The language of every text a user reads: window, messages, pages.
-enum class UiLanguage { Japanese, English };
 // How a report's bytes become text: recognised from the bytes, or forced.
 enum class ReportEncoding { Automatic, Cp932, Windows1252, Utf8 };
 // What a folder comparison or search does when one report cannot be read:

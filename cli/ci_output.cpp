@@ -69,7 +69,8 @@ void RunConsole::ShowMessage(const Message& message, MessageIcon icon) {
     for (const Message& each : why) ShowMessage(each, icon);
     return;
   }
-  std::u16string shown = MessageText(message) + SettingKeysOf(message, settings_);
+  std::u16string shown =
+      MessageText(message, CatalogFor(language_)) + SettingKeysOf(message, settings_);
   if (!quiet_ || icon != MessageIcon::Information) WriteErrorOutput(ToUtf8(shown) + '\n');
   messages_.push_back(std::move(shown));
 }

@@ -9,6 +9,7 @@
 
 #include "cli/exit_status.h"
 #include "messages/message.h"
+#include "messages/ui_language.h"
 
 namespace tarnwick::cli {
 
@@ -24,7 +25,7 @@ struct Command {
 int UsageError(std::string_view message);
 // Prints a message as a message box shows it to standard error: UTF-8, as
 // is, then a newline.
-void PrintMessage(const Message& message);
+void PrintMessage(const Message& message, UiLanguage language = UiLanguage::Japanese);
 // Prints the command's help to standard output.
 void PrintHelpOf(std::string_view command);
 

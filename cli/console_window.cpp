@@ -10,11 +10,14 @@
 
 namespace tarnwick::cli {
 
-ConsoleWindow::ConsoleWindow(bool open, bool quiet, bool force)
-    : open_(open), showStatus_(!quiet && ErrorOutputIsTerminal()), force_(force) {}
+ConsoleWindow::ConsoleWindow(bool open, bool quiet, bool force, UiLanguage language)
+    : open_(open),
+      showStatus_(!quiet && ErrorOutputIsTerminal()),
+      force_(force),
+      language_(language) {}
 
 void ConsoleWindow::ShowMessage(const Message& message, MessageIcon) {
-  PrintMessage(message);
+  PrintMessage(message, language_);
 }
 
 bool ConsoleWindow::ConfirmOverwrite(const Message& question) {
@@ -27,7 +30,7 @@ bool ConsoleWindow::ConfirmOverwrite(const Message& question) {
 void ConsoleWindow::SetStatusText(const Message& status) {
   if (!showStatus_) return;
   // The window clears its label between steps; a console line says nothing then.
-  const std::u16string text = MessageText(status);
+  const std::u16string text = MessageText(status, CatalogFor(language_));
   if (!text.empty()) WriteErrorOutput(ToUtf8(text) + '\n');
 }
 

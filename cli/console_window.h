@@ -11,12 +11,15 @@
 #include <string_view>
 
 #include "app/window_ops.h"
+#include "messages/ui_language.h"
 
 namespace tarnwick::cli {
 
 class ConsoleWindow : public WindowOps {
  public:
-  ConsoleWindow(bool open, bool quiet, bool force = false);
+  // Messages and status texts are in `language`.
+  ConsoleWindow(bool open, bool quiet, bool force = false,
+                UiLanguage language = UiLanguage::Japanese);
 
   void ShowMessage(const Message& message, MessageIcon icon) override;
   bool ConfirmOverwrite(const Message& question) override;
@@ -34,6 +37,9 @@ class ConsoleWindow : public WindowOps {
   bool open_;
   bool showStatus_;
   bool force_;
+
+ protected:
+  UiLanguage language_;
 };
 
 }  // namespace tarnwick::cli

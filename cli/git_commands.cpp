@@ -39,9 +39,9 @@ bool IsAbsentSide(std::string_view path) {
 
 // The tree of one side; a side git says is absent, or an empty report, is
 // a blank tree.
-CollectionPtr SideTree(std::string_view path, std::u16string& stage) {
+CollectionPtr SideTree(std::string_view path, std::u16string& stage, UiLanguage language) {
   if (IsAbsentSide(path)) return BlankTree();
-  CollectionPtr tree = ParseReportFile(ResolvedPath(FilePathOfBytes(path)), stage);
+  CollectionPtr tree = ParseReportFile(ResolvedPath(FilePathOfBytes(path)), stage, language);
   return tree ? tree : BlankTree();
 }
 
@@ -50,7 +50,9 @@ CollectionPtr SideTree(std::string_view path, std::u16string& stage) {
 bool LoadRules(const Settings& settings, IgnoreRules& rules) {
   const std::optional<Message> warning = LoadIgnoreRules(settings, rules);
   if (!warning) return true;
-  WriteErrorOutput(ToUtf8(MessageText(*warning) + SettingKeysOf(*warning, settings)) + '\n');
+  WriteErrorOutput(ToUtf8(MessageText(*warning, CatalogFor(settings.UI_LANGUAGE)) +
+                          SettingKeysOf(*warning, settings)) +
+                   '\n');
   return false;
 }
 
@@ -59,9 +61,9 @@ void CompareFiles(std::string_view path1, std::string_view path2, std::u16string
                   std::u16string_view title2, std::u16string_view heading, const Settings& settings,
                   const IgnoreRules& rules, ComparisonRenderer& renderer, TextSink& out,
                   std::u16string& stage) {
-  const CollectionPtr tree1 = SideTree(path1, stage);
-  const CollectionPtr tree2 = SideTree(path2, stage);
-  stage = u"フォーム文章の差分作成中に、";
+  const CollectionPtr tree1 = SideTree(path1, stage, settings.UI_LANGUAGE);
+  const CollectionPtr tree2 = SideTree(path2, stage, settings.UI_LANGUAGE);
+  stage = MessageText(MessageId::StageComparing, CatalogFor(settings.UI_LANGUAGE));
   CompareOptions options = CompareOptionsOf(settings);
   options.ignoreRules = &rules;
   const ComparisonResult result = MakeFormDiff(*tree1, *tree2, title1, title2, renderer.Start(out),
@@ -72,12 +74,12 @@ void CompareFiles(std::string_view path1, std::string_view path2, std::u16string
 
 // Runs `body`; an error is printed as a run's error message, exit status 1.
 template <typename Body>
-int Guarded(Body body) {
+int Guarded(Body body, UiLanguage language = UiLanguage::Japanese) {
   std::u16string stage;
   try {
     return body(stage);
   } catch (const std::exception& error) {
-    PrintMessage(RunErrorMessage(stage, ErrorDescription(error)));
+    PrintMessage(RunErrorMessage(stage, ErrorDescription(error)), language);
   }
   return kExitRunError;
 }
@@ -125,14 +127,17 @@ int RunGitDiff(Arguments args) {
   options.settings.DIFF_ONLY = true;
   IgnoreRules rules;
   if (!LoadRules(options.settings, rules)) return kExitRejected;
-  return Guarded([&](std::u16string& stage) {
-    OutputSink out;
-    TextView view({color});
-    CompareFiles(in[1], in[4], title1, title2, path2, options.settings, rules, view, out, stage);
-    out.Flush();
-    // git takes any other status as the driver's failure.
-    return kExitFinished;
-  });
+  return Guarded(
+      [&](std::u16string& stage) {
+        OutputSink out;
+        TextView view({color});
+        CompareFiles(in[1], in[4], title1, title2, path2, options.settings, rules, view, out,
+                     stage);
+        out.Flush();
+        // git takes any other status as the driver's failure.
+        return kExitFinished;
+      },
+      options.settings.UI_LANGUAGE);
 }
 
 int RunTextconv(Arguments args) {
@@ -175,27 +180,31 @@ int RunDifftool(Arguments args) {
   options.settings.PAGE_STYLE = PageStyle::Review;
   IgnoreRules rules;
   if (!LoadRules(options.settings, rules)) return kExitRejected;
-  return Guarded([&](std::u16string& stage) {
-    const FilePath remotePath = FilePathOfBytes(remote);
-    const FilePath localPath = FilePathOfBytes(local);
-    const std::u16string name =
-        PathText(remotePath.native.filename().empty() ? localPath.native.filename()
-                                                      : remotePath.native.filename());
-    const std::u16string title1 = IsAbsentSide(local) ? u"" : ResolvedPath(localPath).text;
-    const std::u16string title2 = IsAbsentSide(remote) ? u"" : ResolvedPath(remotePath).text;
-    const std::u16string page =
-        PathText(NewTemporaryFolder()) + NativeSeparator() + name + u".html";
-    const std::unique_ptr<ComparisonRenderer> renderer = ComparisonRendererFor(options.settings);
-    PageWriter writer(page, renderer->Encoding());
-    CompareFiles(local, remote, title1, title2, name, options.settings, rules, *renderer, writer,
-                 stage);
-    stage = u"ファイル[" + page + u"]の出力中に、";
-    writer.Commit();
-    stage.clear();
-    WriteOutput(ToUtf8(page) + "\n");
-    if (open) OpenWithShell(NativePath(page));
-    return kExitFinished;
-  });
+  return Guarded(
+      [&](std::u16string& stage) {
+        const FilePath remotePath = FilePathOfBytes(remote);
+        const FilePath localPath = FilePathOfBytes(local);
+        const std::u16string name =
+            PathText(remotePath.native.filename().empty() ? localPath.native.filename()
+                                                          : remotePath.native.filename());
+        const std::u16string title1 = IsAbsentSide(local) ? u"" : ResolvedPath(localPath).text;
+        const std::u16string title2 = IsAbsentSide(remote) ? u"" : ResolvedPath(remotePath).text;
+        const std::u16string page =
+            PathText(NewTemporaryFolder()) + NativeSeparator() + name + u".html";
+        const std::unique_ptr<ComparisonRenderer> renderer =
+            ComparisonRendererFor(options.settings);
+        PageWriter writer(page, renderer->Encoding());
+        CompareFiles(local, remote, title1, title2, name, options.settings, rules, *renderer,
+                     writer, stage);
+        stage = MessageText({MessageId::StageWriting, {page}},
+                            CatalogFor(options.settings.UI_LANGUAGE));
+        writer.Commit();
+        stage.clear();
+        WriteOutput(ToUtf8(page) + "\n");
+        if (open) OpenWithShell(NativePath(page));
+        return kExitFinished;
+      },
+      options.settings.UI_LANGUAGE);
 }
 
 }  // namespace tarnwick::cli

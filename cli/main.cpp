@@ -74,8 +74,8 @@ int UsageError(std::string_view message) {
   return kExitUsage;
 }
 
-void PrintMessage(const Message& message) {
-  WriteErrorOutput(ToUtf8(MessageText(message)) + '\n');
+void PrintMessage(const Message& message, UiLanguage language) {
+  WriteErrorOutput(ToUtf8(MessageText(message, CatalogFor(language))) + '\n');
 }
 
 void PrintHelpOf(std::string_view command) {

@@ -106,7 +106,8 @@ int Conclude(std::string_view command, const RunOptions& options, RunOutcome out
       }
     } catch (const Error& error) {
       const std::u16string name = options.jsonToOutput ? u"-" : options.jsonPath;
-      PrintMessage({MessageId::JsonWriteFailed, {name, error.Description()}});
+      PrintMessage({MessageId::JsonWriteFailed, {name, error.Description()}},
+                   options.settings.UI_LANGUAGE);
       return kExitRunError;
     }
   }
@@ -203,7 +204,7 @@ int RunObjDiff(Arguments args) {
   std::vector<Message> notFound;
   for (int n = 0; n < 2; ++n) {
     const FilePath report = ResolvedPath(FilePathOfBytes(options.operands[2 * n]));
-    if (!DropReportOnTree({report}, sides[n], views[n], console)) {
+    if (!DropReportOnTree({report}, sides[n], views[n], console, options.settings.UI_LANGUAGE)) {
       // Even a report that does not load is no place for the JSON.
       result.alsoWrittenRefused =
           PageOverwritingInput(result.alsoWritten, {report.text}).has_value();

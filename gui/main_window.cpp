@@ -795,7 +795,7 @@ void frmMain::TreeDropped(int side, const std::vector<FilePath>& paths) {
   {
     WaitCursor wait(*ops_);  // parsing a large report takes a moment
     TreeBatch batch(*view);
-    DropReportOnTree(paths, side == 1 ? side1_ : side2_, *view, *ops_);
+    DropReportOnTree(paths, side == 1 ? side1_ : side2_, *view, *ops_, settings_.UI_LANGUAGE);
   }
   view->SetTextWrapped(view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey);
   view->expandToDepth(2);

@@ -50,9 +50,7 @@ auto QtWindowOps::OnWindowThread(Call call) const -> decltype(call()) {
 }
 
 MessageCatalog CatalogOf(UiLanguage language) {
-  // To connect: English words come with messages/catalog_en.cpp (EnglishCatalog for English).
-  static_cast<void>(language);
-  return JapaneseCatalog;
+  return CatalogFor(language);
 }
 
 void QtWindowOps::SetLanguage(UiLanguage language) {
@@ -93,7 +91,7 @@ void QtWindowOps::ShowMessage(const Message& message, MessageIcon icon) {
 
 bool QtWindowOps::ConfirmOverwrite(const Message& question) {
   return OnWindowThread([this, &question] {
-    const std::u16string text = MessageText(question);
+    const std::u16string text = MessageText(question, catalog_);
     if (hooks_.confirm) return hooks_.confirm(text);
     const bool wasWaiting = waiting_;
     const bool wasBusy = busyShape_;

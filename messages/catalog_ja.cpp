@@ -89,6 +89,18 @@ std::u16string_view JapaneseCatalog(MessageId id) {
     case SettingsFileKept:
       return u"設定ファイル[{1}]を正しく読み込めないため、"
              u"このファイルには設定を保存しません。\r\n{2}";
+    case StageReading:
+      return u"ファイル文章[{1}]の読み込み中に、";
+    case StageParsing:
+      return u"フォーム文章[{1}]の解析中に、";
+    case StageComparing:
+      return u"フォーム文章の差分作成中に、";
+    case StageComparingPair:
+      return u"フォーム文章[{1}]の差分作成中に、";
+    case StageSearching:
+      return u"フォーム文章[{1}]の検索中に、";
+    case StageWriting:
+      return u"ファイル[{1}]の出力中に、";
     case OutOfMemory:
       return u"メモリが不足しています。";
     case StandardOutput:

@@ -6,6 +6,7 @@
 //   const Message message{MessageId::OutputFolderNotFound, {}, {u"OUTPUT_PATH"}};
 //   window.ShowMessage(message, MessageIcon::Warning);
 //   MessageText(message)  // u"出力先フォルダが見つかりません"
+//   MessageText(message, EnglishCatalog)  // u"The output folder was not found"
 #pragma once
 
 #include <string>
@@ -61,6 +62,13 @@ enum class MessageId {
   ReadDocumentation,        // the first start
   SameFolderOnly,           // a drop of files from more than one folder
   SettingsFileKept,         // {1} the settings file, {2} why it was not read whole
+  // The step a run is in, which heads its error message.
+  StageReading,        // {1} the report
+  StageParsing,        // {1} the report
+  StageComparing,      // file mode and object comparisons
+  StageComparingPair,  // {1} the pair's name
+  StageSearching,      // {1} the report's name
+  StageWriting,        // {1} the page
   // Words that stand inside other texts.
   OutOfMemory,     // the description of running out of memory
   StandardOutput,  // the name of standard output in a file error

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "messages/message.h"
+#include "messages/ui_language.h"
 
 namespace tarnwick {
 
@@ -17,6 +18,10 @@ using MessageCatalog = std::u16string_view (*)(MessageId id);
 
 // The Japanese texts, word for word those of the classic program.
 std::u16string_view JapaneseCatalog(MessageId id);
+// The English texts, for teams that read English.
+std::u16string_view EnglishCatalog(MessageId id);
+// The catalog of a language.
+MessageCatalog CatalogFor(UiLanguage language);
 
 // The message's text from the catalog, each {n} replaced by the n-th
 // parameter (nothing when it is missing). Parameters are not read for

@@ -2,6 +2,10 @@
 
 namespace tarnwick {
 
+MessageCatalog CatalogFor(UiLanguage language) {
+  return language == UiLanguage::English ? EnglishCatalog : JapaneseCatalog;
+}
+
 std::u16string MessageText(const Message& message, MessageCatalog catalog) {
   const std::u16string_view pattern = catalog(message.id);
   std::u16string text;

@@ -25,15 +25,18 @@ struct ShownMessage {
 
 class FakeWindow : public WindowOps {
  public:
+  MessageCatalog catalog = JapaneseCatalog;  // the words messages are kept in
   void ShowMessage(const Message& message, MessageIcon icon) override {
-    messages.push_back({MessageText(message), icon});
+    messages.push_back({MessageText(message, catalog), icon});
     messageValues.push_back(message);
   }
   bool ConfirmOverwrite(const Message& question) override {
     questions.push_back(question);
     return overwriteAnswer;
   }
-  void SetStatusText(const Message& status) override { statusTexts.push_back(MessageText(status)); }
+  void SetStatusText(const Message& status) override {
+    statusTexts.push_back(MessageText(status, catalog));
+  }
   void Repaint() override { ++repaints; }
   void SetWaitCursor(bool wait) override {
     cursorChanges.push_back(wait);

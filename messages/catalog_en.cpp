@@ -1,0 +1,106 @@
+// The English texts of every message, in the order of catalog_ja.cpp.
+#include "messages/message_catalog.h"
+
+namespace tarnwick {
+
+std::u16string_view EnglishCatalog(MessageId id) {
+  using enum MessageId;
+  switch (id) {
+    case SourceFolder1Required:
+      return u"Enter the folder of source 1";
+    case SourceFile1Required:
+      return u"Enter the object list report file name of source 1";
+    case SourceFolder2Required:
+      return u"Enter the folder of source 2";
+    case SourceFile2Required:
+      return u"Enter the object list report file name of source 2";
+    case SearchFolderRequired:
+      return u"Enter the folder of the source";
+    case SearchFileRequired:
+      return u"Enter the object list report file name of the source";
+    case OutputFolderRequired:
+      return u"Enter the output folder";
+    case OutputFileRequired:
+      return u"Enter the name of the result file";
+    case SearchStringRequired:
+      return u"Enter a search condition";
+    case SourceFolder1NotFound:
+      return u"The folder of source 1 was not found";
+    case SourceFolder2NotFound:
+      return u"The folder of source 2 was not found";
+    case SearchFolderNotFound:
+      return u"The folder of the source was not found";
+    case OutputFolderNotFound:
+      return u"The output folder was not found";
+    case SourceFile1NotFound:
+      return u"Source file 1 was not found";
+    case SourceFile2NotFound:
+      return u"Source file 2 was not found";
+    case SearchStringAsterisksOnly:
+      return u"A search condition cannot be * alone";
+    case SearchStringBracketUnclosed:
+      return u"A [ in the search condition has no matching ]";
+    case ReportsNotDropped:
+      return u"Drop an object list report file on each side.";
+    case ObjectsNotSelected:
+      return u"Select the objects to compare.";
+    case OverwritesInput:
+      return u"The output file [{1}] is one of the input reports. It cannot be overwritten.";
+    case SettingHoldsNul:
+      return u"The setting [{1}] holds a NUL character.";
+    case IgnoreFileUnreadable:
+      return u"The ignore rules file [{1}] cannot be read.\r\n{2}";
+    case IgnoreFileNotUtf8:
+      return u"Line {2} of the ignore rules file [{1}] is not UTF-8.";
+    case IgnoreRuleInvalid:
+      return u"Line {2} of the ignore rules file [{1}] is no rule: {3}";
+    case Finished:
+      return u"Finished.";
+    case FinishedWithSetAside:
+      return u"Finished.\r\n{1} reports whose names differ only in letter case "
+             u"were set aside (see the list).";
+    case Cancelled:
+      return u"Cancelled.";
+    case RunFailed:
+      return u"{1}An error occurred.\r\n{2}";
+    case LoadFailed:
+      return u"{1}An error occurred. {2}";
+    case SettingsWriteFailed:
+      return u"An error occurred while writing the settings file.\r\n{1}";
+    case SettingsMovedToUserCopy:
+      return u"The settings file [{1}] cannot be written, so the settings were saved "
+             u"to [{2}]. That file is read from now on.";
+    case JsonWriteFailed:
+      return u"Writing the JSON [{1}]: An error occurred.\r\n{2}";
+    case ReadDocumentation:
+      return u"Please read the documentation that comes with this software before using it.";
+    case SameFolderOnly:
+      return u"Only files of one folder can be dropped.";
+    case SettingsFileKept:
+      return u"The settings file [{1}] cannot be read correctly, "
+             u"so no settings will be saved to it.\r\n{2}";
+    case StageReading:
+      return u"Reading the report [{1}]: ";
+    case StageParsing:
+      return u"Parsing the report [{1}]: ";
+    case StageComparing:
+      return u"Comparing the reports: ";
+    case StageComparingPair:
+      return u"Comparing the reports [{1}]: ";
+    case StageSearching:
+      return u"Searching the report [{1}]: ";
+    case StageWriting:
+      return u"Writing the file [{1}]: ";
+    case OutOfMemory:
+      return u"Out of memory.";
+    case StandardOutput:
+      return u"standard output";
+    case NoStatus:
+      return u"";
+    case Progress:
+      return u"{1}/{2}:{3}";
+  }
+  return u"";
+}
+
+}  // namespace tarnwick
