@@ -391,7 +391,7 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
 
 RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* result,
                     const RunClock& clock, ComparisonView* view) {
-  const std::u16string stamp = StartStamp(kDiffStampTitle);
+  const std::u16string stamp = StartStamp(PageWordsOf(settings).diffStampTitle);
   window.SetStatusText(MessageId::NoStatus);
   DiffPlan plan = FoldersOf(settings, view);
   if (!ValidateInputs(settings, 1, window, plan.pages)) return RunOutcome::Rejected;

@@ -100,7 +100,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
       result->differs = compared.differs;
     }
     stage = MessageText({MessageId::StageWriting, {resultPath}}, CatalogFor(settings.UI_LANGUAGE));
-    renderer->Finish({u"オブジェクト", compared});
+    renderer->Finish({PageWordsOf(settings).objectsHeading, compared});
     page.Commit();
     stage.clear();
   });

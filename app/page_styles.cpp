@@ -6,6 +6,10 @@
 
 namespace tarnwick {
 
+const PageWords& PageWordsOf(const Settings& settings) {
+  return PageWordsFor(settings.UI_LANGUAGE);
+}
+
 CompareOptions CompareOptionsOf(const Settings& settings, const IgnoreRules* rules) {
   return {settings.IGNORE_BLANKS, settings.IGNORE_CASE, rules};
 }
@@ -13,11 +17,12 @@ CompareOptions CompareOptionsOf(const Settings& settings, const IgnoreRules* rul
 std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings) {
   switch (settings.PAGE_STYLE) {
     case PageStyle::Review:
-      return std::make_unique<ReviewComparisonRenderer>(CompareOptionsOf(settings));
+      return std::make_unique<ReviewComparisonRenderer>(CompareOptionsOf(settings),
+                                                        PageWordsOf(settings));
     case PageStyle::Classic:
       break;
   }
-  return std::make_unique<ClassicComparisonRenderer>();
+  return std::make_unique<ClassicComparisonRenderer>(PageWordsOf(settings));
 }
 
 std::unique_ptr<ComparisonRenderer> PairRendererFor(const Settings& settings, bool pageWanted,
@@ -31,21 +36,21 @@ std::unique_ptr<ComparisonRenderer> PairRendererFor(const Settings& settings, bo
 std::unique_ptr<SearchRenderer> SearchRendererFor(const Settings& settings) {
   switch (settings.PAGE_STYLE) {
     case PageStyle::Review:
-      return std::make_unique<ReviewSearchRenderer>();
+      return std::make_unique<ReviewSearchRenderer>(PageWordsOf(settings));
     case PageStyle::Classic:
       break;
   }
-  return std::make_unique<ClassicSearchRenderer>();
+  return std::make_unique<ClassicSearchRenderer>(PageWordsOf(settings));
 }
 
 std::unique_ptr<SummaryRenderer> SummaryRendererFor(const Settings& settings) {
   switch (settings.PAGE_STYLE) {
     case PageStyle::Review:
-      return std::make_unique<ReviewSummaryRenderer>();
+      return std::make_unique<ReviewSummaryRenderer>(PageWordsOf(settings));
     case PageStyle::Classic:
       break;
   }
-  return std::make_unique<ClassicSummaryRenderer>();
+  return std::make_unique<ClassicSummaryRenderer>(PageWordsOf(settings));
 }
 
 }  // namespace tarnwick

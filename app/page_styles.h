@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "diff/compare_options.h"
 #include "diff/comparison_renderer.h"
+#include "messages/page_words.h"
 #include "search/run_summary.h"
 #include "search/search_renderer.h"
 
@@ -18,6 +19,9 @@ namespace tarnwick {
 // The comparison options as the settings hold them, with the ignore rules
 // the run read (none when null).
 CompareOptions CompareOptionsOf(const Settings& settings, const IgnoreRules* rules = nullptr);
+
+// The words every page of the run writes: those of the settings' language.
+const PageWords& PageWordsOf(const Settings& settings);
 
 std::unique_ptr<ComparisonRenderer> ComparisonRendererFor(const Settings& settings);
 // The renderer of one comparison: the page's when `pageWanted`, the view's

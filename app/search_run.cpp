@@ -183,7 +183,7 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
 
 RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* result,
                       const RunClock& clock) {
-  const std::u16string stamp = StartStamp(kSearchStampTitle);
+  const std::u16string stamp = StartStamp(PageWordsOf(settings).searchStampTitle);
   window.SetStatusText(MessageId::NoStatus);
   SearchPlan plan;
   plan.sourceFolder = WithTrailingSeparator(settings.SRC_PATH);

@@ -1,5 +1,5 @@
-// The start stamp that heads every summary page: a title, then the local date
-// and time the run began.
+// The start stamp that heads every summary page: a title (the pages' words,
+// messages/page_words.h), then the local date and time the run began.
 #pragma once
 
 #include <ctime>
@@ -7,9 +7,6 @@
 #include <string_view>
 
 namespace tarnwick {
-
-inline constexpr std::u16string_view kDiffStampTitle = u"ファイル比較：開始日時：";
-inline constexpr std::u16string_view kSearchStampTitle = u"文字列検索：開始日時：";
 
 // title + "yyyy/mm/dd" + two spaces + "hh:nn:ss".
 std::u16string FormatStartStamp(std::u16string_view title, const std::tm& time);

@@ -9,7 +9,7 @@ CompareEvents& ClassicComparisonRenderer::Start(TextSink& page) {
   page_ = &page;
   WritePageHead(page, kComparisonPageHead);
   table_.emplace(page);
-  return rows_.emplace(*table_);
+  return rows_.emplace(*table_, words_);
 }
 
 void ClassicComparisonRenderer::Finish(const ComparisonVerdict&) {
@@ -21,7 +21,7 @@ SearchEvents& ClassicSearchRenderer::Start(TextSink& page) {
   page_ = &page;
   WritePageHead(page, kComparisonPageHead);
   table_.emplace(page);
-  return rows_.emplace(*table_);
+  return rows_.emplace(*table_, words_);
 }
 
 void ClassicSearchRenderer::Finish(std::u16string_view, const SearchResult&) {
@@ -32,7 +32,7 @@ void ClassicSearchRenderer::Finish(std::u16string_view, const SearchResult&) {
 void ClassicSummaryRenderer::Render(const RunSummary& summary, TextSink& page) const {
   WritePageHead(page, kSummaryPageHead);
   HTMLTblCls table(page);
-  WriteSummaryTable(summary, table);
+  WriteSummaryTable(summary, table, words_);
   table.Finish();
   WritePageTail(page);
 }

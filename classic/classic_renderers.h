@@ -18,11 +18,14 @@ namespace tarnwick {
 // the rows are the classic ones whatever the options.
 class ClassicComparisonRenderer final : public ComparisonRenderer {
  public:
+  explicit ClassicComparisonRenderer(const PageWords& words = JapanesePageWords())
+      : words_(words) {}
   PageEncoding Encoding() const override { return PageEncoding::kCp932; }
   CompareEvents& Start(TextSink& page) override;
   void Finish(const ComparisonVerdict& verdict) override;
 
  private:
+  const PageWords& words_;
   TextSink* page_ = nullptr;
   std::optional<HTMLTblCls> table_;
   std::optional<ClassicCompareRows> rows_;
@@ -31,11 +34,13 @@ class ClassicComparisonRenderer final : public ComparisonRenderer {
 // The search table: the conditions, then the properties with their hits.
 class ClassicSearchRenderer final : public SearchRenderer {
  public:
+  explicit ClassicSearchRenderer(const PageWords& words = JapanesePageWords()) : words_(words) {}
   PageEncoding Encoding() const override { return PageEncoding::kCp932; }
   SearchEvents& Start(TextSink& page) override;
   void Finish(std::u16string_view heading, const SearchResult& result) override;
 
  private:
+  const PageWords& words_;
   TextSink* page_ = nullptr;
   std::optional<HTMLTblCls> table_;
   std::optional<ClassicSearchRows> rows_;
@@ -44,8 +49,12 @@ class ClassicSearchRenderer final : public SearchRenderer {
 // The bordered summary table.
 class ClassicSummaryRenderer final : public SummaryRenderer {
  public:
+  explicit ClassicSummaryRenderer(const PageWords& words = JapanesePageWords()) : words_(words) {}
   PageEncoding Encoding() const override { return PageEncoding::kCp932; }
   void Render(const RunSummary& summary, TextSink& page) const override;
+
+ private:
+  const PageWords& words_;
 };
 
 }  // namespace tarnwick

@@ -12,14 +12,14 @@ void ClassicCompareRows::Title(std::u16string_view text, int side) {
 
 void ClassicCompareRows::OutlineEqual(std::u16string_view outline) {
   WriteSeparatorRow(table_);
-  PropertyRows rows(table_, kOutlineSectionName);
+  PropertyRows rows(table_, words_.outlineSection);
   std::int64_t position = 1;
   while (position != -1) rows.Row(u"", u"", u"", u"", u"", u"", ReadLine(outline, position), u"");
 }
 
 void ClassicCompareRows::OutlineChanged(std::span<const LineRecord> lines) {
   WriteSeparatorRow(table_);
-  PropertyRows(table_, kOutlineSectionName).DiffRows(lines, false);
+  PropertyRows(table_, words_.outlineSection).DiffRows(lines, false);
 }
 
 void ClassicCompareRows::Headings(PathStacks& stacks) {

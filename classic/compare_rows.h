@@ -5,12 +5,14 @@
 
 #include "classic/html_table.h"
 #include "diff/compare_events.h"
+#include "messages/page_words.h"
 
 namespace tarnwick {
 
 class ClassicCompareRows final : public CompareEvents {
  public:
-  explicit ClassicCompareRows(HTMLTblCls& table) : table_(table) {}
+  explicit ClassicCompareRows(HTMLTblCls& table, const PageWords& words = JapanesePageWords())
+      : table_(table), words_(words) {}
 
   void Title(std::u16string_view text, int side) override;
   void OutlineEqual(std::u16string_view outline) override;
@@ -22,6 +24,7 @@ class ClassicCompareRows final : public CompareEvents {
 
  private:
   HTMLTblCls& table_;
+  const PageWords& words_;
 };
 
 }  // namespace tarnwick

@@ -9,13 +9,14 @@ namespace tarnwick {
 
 void ClassicSearchRows::Header(std::u16string_view reportPath, const SearchQuery& query) {
   WriteHeadingRow(table_, reportPath, HeadingAttributes(kSide1Colour));
-  std::u16string_view label = query.condAnd ? kLabelAll : kLabelAny;
+  std::u16string_view label = query.condAnd ? words_.searchAll : words_.searchAny;
   for (const SearchTerm& term : query.terms) {
     if (term.text.empty()) continue;
     table_.StartRow();
     for (int k = 0; k < 4; ++k) table_.AddCell(u"", u"");
     table_.AddCell(label, u"");
-    table_.AddCell(term.text + std::u16string(ConditionWord(term.contain)), u"");
+    table_.AddCell(term.text + std::u16string(term.contain ? words_.contains : words_.containsNot),
+                   u"");
     label = {};
   }
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "classic/html_table.h"
+#include "messages/page_words.h"
 #include "search/search_table.h"
 
 namespace tarnwick {
@@ -16,7 +17,8 @@ inline constexpr std::u16string_view kHitColour = u"bgcolor=\"pink\"";
 
 class ClassicSearchRows final : public SearchEvents {
  public:
-  explicit ClassicSearchRows(HTMLTblCls& table) : table_(table) {}
+  explicit ClassicSearchRows(HTMLTblCls& table, const PageWords& words = JapanesePageWords())
+      : table_(table), words_(words) {}
   void Header(std::u16string_view reportPath, const SearchQuery& query) override;
   void Headings(PathStacks& stacks) override;
   void Property(const PathStacks& stacks, std::u16string_view name, bool matched,
@@ -24,6 +26,7 @@ class ClassicSearchRows final : public SearchEvents {
 
  private:
   HTMLTblCls& table_;
+  const PageWords& words_;
 };
 
 }  // namespace tarnwick

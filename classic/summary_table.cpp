@@ -7,37 +7,38 @@
 
 namespace tarnwick {
 
-void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table) {
+void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table, const PageWords& words) {
   const std::u16string_view span = u"colspan=\"3\"";
   if (summary.kind == SummaryKind::kComparison) {
     table.StartRow();
-    table.AddCell(u"フォルダ１:" + summary.folder1, span);
+    table.AddCell(std::u16string(words.classicFolder1) + summary.folder1, span);
     table.StartRow();
-    table.AddCell(u"フォルダ２:" + summary.folder2, span);
+    table.AddCell(std::u16string(words.classicFolder2) + summary.folder2, span);
   } else {
     table.StartRow();
-    table.AddCell(u"フォルダ:" + summary.folder1, span);
+    table.AddCell(std::u16string(words.classicFolder) + summary.folder1, span);
   }
   table.StartRow();
   table.AddCell(summary.stamp, span);
-  const std::u16string options =
-      summary.kind == SummaryKind::kComparison ? OptionNames(summary.options) : std::u16string();
+  const std::u16string options = summary.kind == SummaryKind::kComparison
+                                     ? OptionNames(summary.options, words)
+                                     : std::u16string();
   if (!options.empty()) {
     table.StartRow();
-    table.AddCell(u"比較オプション：" + options, span);
+    table.AddCell(std::u16string(words.classicOptions) + options, span);
   }
   table.StartRow();
   table.EndRow();
   table.StartRow();
-  table.AddCell(u"ファイル名", u"");
-  table.AddCell(u"結果", u"");
+  table.AddCell(words.fileName, u"");
+  table.AddCell(words.result, u"");
   for (const SummaryRow& row : summary.rows) {
     table.StartRow();
     table.AddCell(row.name, u"");
     if (StatusLinksPage(row.status) && !row.page.empty()) {
-      table.AddLinkCell(StatusText(row.status), u"", EscapeLinkTarget(row.page));
+      table.AddLinkCell(StatusText(row.status, words), u"", EscapeLinkTarget(row.page));
     } else {
-      table.AddCell(StatusText(row.status), u"");
+      table.AddCell(StatusText(row.status, words), u"");
     }
   }
 }

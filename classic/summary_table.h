@@ -13,7 +13,8 @@ namespace tarnwick {
 
 // Writes the rows of `summary` into `table`. A search has the single folder
 // row; a comparison with options on gets a row for them below the stamp.
-void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table);
+void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table,
+                       const PageWords& words = JapanesePageWords());
 
 // A page path made safe as an href of a code page 932 page: & " < > as
 // entities; %, # and ? percent-encoded, and so is (as its UTF-8 bytes) every

@@ -6,6 +6,7 @@
 #include "cli/exit_status.h"
 #include "cli/setting_keys.h"
 #include "messages/message_catalog.h"
+#include "messages/page_words.h"
 #include "text/json_string.h"
 #include "text/utf8.h"
 
@@ -194,7 +195,7 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
     out += ",\"status\":\"";
     out += StatusName(item.status);
     out += "\",\"statusText\":";
-    AppendJsonString(out, StatusText(item.status));
+    AppendJsonString(out, StatusText(item.status, PageWordsFor(settings.UI_LANGUAGE)));
     if (search) {
       out += ",\"path\":";
       AppendPath(out, item.path1);

@@ -19,7 +19,9 @@ namespace tarnwick::cli {
 class RunConsole final : public ConsoleWindow {
  public:
   RunConsole(bool open, bool quiet, bool force, const Settings& settings)
-      : ConsoleWindow(open, quiet, force, settings.UI_LANGUAGE), quiet_(quiet), settings_(settings) {}
+      : ConsoleWindow(open, quiet, force, settings.UI_LANGUAGE),
+        quiet_(quiet),
+        settings_(settings) {}
   void ShowMessage(const Message& message, MessageIcon icon) override;
   const std::vector<std::u16string>& Messages() const { return messages_; }
   // What to say instead of "比較するオブジェクトを選択してください。" when an

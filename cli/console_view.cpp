@@ -50,7 +50,7 @@ void OutputSink::Flush() {
 
 std::unique_ptr<ComparisonRenderer> ConsoleView::PairRenderer() {
   if (format_ == ViewFormat::kMarkdown) return markdown_.Pair();
-  return std::make_unique<TextView>(TextViewOptions{color_});
+  return std::make_unique<TextView>(TextViewOptions{color_, &words_});
 }
 
 void ConsoleView::Finish() {

@@ -38,7 +38,9 @@ class OutputSink final : public TextSink {
 // after pair; the Markdown view is written by Finish, once the run is over.
 class ConsoleView final : public ComparisonView {
  public:
-  ConsoleView(ViewFormat format, bool color) : format_(format), color_(color) {}
+  // The text view speaks `words`; the Markdown view is in Japanese.
+  ConsoleView(ViewFormat format, bool color, const PageWords& words = JapanesePageWords())
+      : format_(format), color_(color), words_(words) {}
 
   std::unique_ptr<ComparisonRenderer> PairRenderer() override;
   TextSink& Output() override { return out_; }
@@ -48,6 +50,7 @@ class ConsoleView final : public ComparisonView {
  private:
   ViewFormat format_;
   bool color_;
+  const PageWords& words_;
   OutputSink out_;
   MarkdownReport markdown_;
 };

@@ -23,6 +23,7 @@
 #include "files/file_io.h"
 #include "files/paths.h"
 #include "messages/message_catalog.h"
+#include "messages/page_words.h"
 #include "pages/page_file.h"
 #include "text/utf8.h"
 #include "textview/report_text.h"
@@ -130,7 +131,7 @@ int RunGitDiff(Arguments args) {
   return Guarded(
       [&](std::u16string& stage) {
         OutputSink out;
-        TextView view({color});
+        TextView view({color, &PageWordsFor(options.settings.UI_LANGUAGE)});
         CompareFiles(in[1], in[4], title1, title2, path2, options.settings, rules, view, out,
                      stage);
         out.Flush();

@@ -17,6 +17,7 @@
 #include "cli/interrupt.h"
 #include "cli/run_options.h"
 #include "files/file_io.h"
+#include "messages/page_words.h"
 #include "pages/page_names.h"
 #include "text/utf8.h"
 
@@ -148,7 +149,8 @@ int RunPage(Arguments args, std::string_view command, PageRun run) {
   std::u16string stage;
   std::optional<ConsoleView> view;
   if (options.format != ViewFormat::kNone) {
-    view.emplace(options.format, UseColor(options.color, false));
+    view.emplace(options.format, UseColor(options.color, false),
+                 PageWordsFor(options.settings.UI_LANGUAGE));
   }
   const RunOutcome guarded = GuardRun(console, stage, [&] {
     outcome = run(options.settings, console, &result, SteadyRunClock(), view ? &*view : nullptr);

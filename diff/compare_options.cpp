@@ -5,12 +5,12 @@
 
 namespace tarnwick {
 
-std::u16string OptionNames(const CompareOptions& options) {
+std::u16string OptionNames(const CompareOptions& options, const PageWords& words) {
   std::u16string names;
-  if (options.ignoreBlanks) names += u"空白の違いを無視";
+  if (options.ignoreBlanks) names += words.ignoreBlanks;
   if (options.ignoreCase) {
-    if (!names.empty()) names += u"、";
-    names += u"大文字と小文字を区別しない";
+    if (!names.empty()) names += words.listSeparator;
+    names += words.ignoreCase;
   }
   return names;
 }

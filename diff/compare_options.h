@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/page_words.h"
+
 namespace tarnwick {
 
 class IgnoreRules;
@@ -30,7 +32,8 @@ struct CompareOptions {
 
 // The names of the options that are on ("空白の違いを無視" ...), joined by
 // "、", as every page style lists them; empty when none is.
-std::u16string OptionNames(const CompareOptions& options);
+std::u16string OptionNames(const CompareOptions& options,
+                           const PageWords& words = JapanesePageWords());
 
 // The lines of a value as the comparison sees them. Lines are cut as the line
 // reader cuts them; each kept line is normalised, and origin[i] is the 1-based

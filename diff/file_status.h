@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "messages/page_words.h"
+
 namespace tarnwick {
 
 enum class FileStatus : std::int32_t {
@@ -24,7 +26,9 @@ enum class FileStatus : std::int32_t {
   SetAside = 9,   // of a search's folder
 };
 
-// The summary cell text of a status.
+// The summary cell text of a status, in the pages' words.
+std::u16string_view StatusText(FileStatus status, const PageWords& words);
+// The same in Japanese.
 std::u16string_view StatusText(FileStatus status);
 // True for the statuses whose classic summary cell links to the result page.
 bool StatusLinksPage(FileStatus status);

@@ -69,8 +69,9 @@ void ReviewComparePage::Title(std::u16string_view text, int side) {
 
 void ReviewComparePage::OutlineEqual(std::u16string_view outline) {
   outline_ += u"<details class=\"u\"><summary>";
-  outline_ += kOutlineSectionName;
-  outline_ += u"（一致）</summary><div class=\"v q\">";
+  outline_ += words_.outlineSection;
+  outline_ += words_.outlineSame;
+  outline_ += u"</summary><div class=\"v q\">";
   AppendHtml(outline_, outline);
   outline_ += u"</div></details>\n";
 }
@@ -79,7 +80,7 @@ void ReviewComparePage::OutlineChanged(std::span<const LineRecord> lines) {
   std::u16string saved;
   saved.swap(main_);
   main_ += u"<h2 class=o>";
-  main_ += kOutlineSectionName;
+  main_ += words_.outlineSection;
   main_ += u"</h2>\n<div class=\"h\">";
   AppendListing(lines, false, true);
   main_ += u"</div>\n";
@@ -153,7 +154,7 @@ void ReviewComparePage::Headings(PathStacks& stacks) {
   }
   main_ += u'>';
   AppendHtml(main_, stacks.pathKeys[depth]);
-  if (added || removed) main_ += added ? u"（追加）" : u"（削除）";
+  if (added || removed) main_ += added ? words_.addedSuffix : words_.removedSuffix;
   main_.append(u"</").append(tag).append(u">\n");
   Spill();
 }
@@ -164,14 +165,17 @@ void ReviewComparePage::OpenRootHeading() {
   if (rootHeading_) return;
   rootHeading_ = true;
   OpenUnmarkedHeading(u"h3");
-  main_ += u" id=o" + Number(++objects_) + u">比較したオブジェクト</h3>\n";
+  main_ += u" id=o" + Number(++objects_) + u">";
+  main_.append(words_.comparedObjects).append(u"</h3>\n");
 }
 
 void ReviewComparePage::EqualProperty(const PathStacks& stacks, std::u16string_view name,
                                       std::u16string_view value) {
   if (stacks.depth == 0) OpenRootHeading();
   if (!equalGroupOpen_) {
-    main_ += u"<details class=\"u\"><summary>変更のないプロパティ</summary>";
+    main_.append(u"<details class=\"u\"><summary>")
+        .append(words_.unchangedProperties)
+        .append(u"</summary>");
     equalGroupOpen_ = true;
   }
   main_ += u"<div class=\"q\"><b>";
@@ -206,7 +210,9 @@ void ReviewComparePage::AppendProperty(const PathStacks& stacks, const PropertyC
   const bool inOneSided = depth > 0 && depth < stacks.mark1.size() &&
                           (stacks.mark1[depth] == kStar || stacks.mark2[depth] == kStar);
   const bool numbered = !inOneSided && !ignored;
-  constexpr std::u16string_view kIgnoredMark = u"<span class=im>無視</span>";
+  const auto appendIgnoredMark = [this] {
+    main_.append(u"<span class=im>").append(words_.ignoredMark).append(u"</span>");
+  };
 
   if (change.multiLine) {
     // The listing carries the name as its caption.
@@ -220,7 +226,7 @@ void ReviewComparePage::AppendProperty(const PathStacks& stacks, const PropertyC
                                           : u"<div class=h><b>";
     }
     AppendHtml(main_, change.name);
-    if (ignored) main_ += kIgnoredMark;
+    if (ignored) appendIgnoredMark();
     main_ += u"</b>";
     AppendListing(change.lines, numbered);
     main_ += u"</div>\n";
@@ -250,7 +256,7 @@ void ReviewComparePage::AppendProperty(const PathStacks& stacks, const PropertyC
     AppendHtml(main_, *change.value2);
     main_ += u"</ins>";
   }
-  if (ignored) main_ += kIgnoredMark;
+  if (ignored) appendIgnoredMark();
   main_ += u"</div>\n";
   Spill();
 }
@@ -261,8 +267,9 @@ void ReviewComparePage::ObjectMoved(PathStacks& stacks, std::size_t from, std::s
   MarkHeadingChanged();
   main_ += u"<div class=p";
   AppendChangeAnchor(main_);
-  main_ += u"><b>並び順</b><mark class=\"v\">" + Number(from) + u"番目 → " + Number(to) +
-           u"番目</mark></div>\n";
+  main_.append(u"><b>").append(words_.order).append(u"</b><mark class=\"v\">");
+  main_.append(Number(from)).append(words_.ordinalSuffix).append(u" → ");
+  main_.append(Number(to)).append(words_.ordinalSuffix).append(u"</mark></div>\n");
   Spill();
 }
 
@@ -355,10 +362,11 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
                                   bool differs, TextSink& page) {
   CloseEqualGroup();
   ReviewDocument document;
-  document.title = u"比較: " + std::u16string(heading);
+  document.words = &words_;
+  document.title = std::u16string(words_.compareTitle) + std::u16string(heading);
 
   std::u16string& header = document.header;
-  header += u"<h1>比較結果 <span class=\"path\">";
+  header.append(u"<h1>").append(words_.compareHeading).append(u" <span class=\"path\">");
   AppendHtml(header, heading);
   header += u"</span></h1>\n<table class=\"t\">";
   const auto side = [&](std::u16string_view label, std::u16string_view cls,
@@ -376,47 +384,55 @@ void ReviewComparePage::WritePage(std::u16string_view heading, const ChangeCount
     }
     header += u"</td></tr>";
   };
-  side(u"ソース１", u"del", u"\u2212", titles1_);
-  side(u"ソース２", u"add", u"+", titles2_);
+  side(words_.source1, u"del", u"\u2212", titles1_);
+  side(words_.source2, u"add", u"+", titles2_);
   header += u"</table>\n<p class=\"counts\">";
-  AppendCount(header, u"オブジェクト: 追加", counts.objectsAdded);
-  AppendCount(header, u"・削除", counts.objectsRemoved);
-  AppendCount(header, u"・変更", counts.objectsChanged);
-  if (counts.objectsMoved > 0) AppendCount(header, u"・移動", counts.objectsMoved);
-  AppendCount(header, u"　行: 追加", counts.linesAdded);
-  AppendCount(header, u"・削除", counts.linesRemoved);
-  AppendCount(header, u"　変更箇所", static_cast<long long>(changes_));
+  AppendCount(header, words_.objectsAdded, counts.objectsAdded);
+  AppendCount(header, words_.objectsRemoved, counts.objectsRemoved);
+  AppendCount(header, words_.objectsChanged, counts.objectsChanged);
+  if (counts.objectsMoved > 0) AppendCount(header, words_.objectsMoved, counts.objectsMoved);
+  AppendCount(header, words_.linesAdded, counts.linesAdded);
+  AppendCount(header, words_.linesRemoved, counts.linesRemoved);
+  AppendCount(header, words_.changes, static_cast<long long>(changes_));
   if (counts.propertiesIgnored > 0) {
-    AppendCount(header, u"　無視した違い", static_cast<long long>(counts.propertiesIgnored));
+    AppendCount(header, words_.ignoredDifferences,
+                static_cast<long long>(counts.propertiesIgnored));
   }
   header += u"</p>\n";
   if (options_.Any()) {
-    header += u"<p class=\"opts\">比較オプション: " + OptionNames(options_) + u"</p>\n";
+    header.append(u"<p class=\"opts\">").append(words_.optionsLabel);
+    header.append(OptionNames(options_, words_)).append(u"</p>\n");
   }
-  header +=
-      u"<p class=\"legend\"><del class=\"v\">\u2212 ソース１だけ</del>"
-      u"<ins class=\"v\">+ ソース２だけ</ins>"
-      u"<span><del class=\"v\"><em>変更</em></del><ins class=\"v\"><em>箇所</em></ins></span>"
-      u"<span><span class=\"m chg\">\u00B1</span>変更のあるオブジェクト</span>";
-  if (options_.Any()) header += u"<span>~ オプションで無視した違い</span>";
-  if (ignored_ > 0) header += u"<span><span class=im>無視</span> 無視ルールに合う違い</span>";
-  if (movedLines_) header += u"<span>\u2195 移動した行</span>";
-  header += u"<span>\u22EF 変更のない行（クリックで展開）</span></p>\n";
+  header.append(u"<p class=\"legend\"><del class=\"v\">\u2212 ").append(words_.side1Only);
+  header.append(u"</del><ins class=\"v\">+ ").append(words_.side2Only);
+  header.append(u"</ins><span><del class=\"v\"><em>").append(words_.changedPart1);
+  header.append(u"</em></del><ins class=\"v\"><em>").append(words_.changedPart2);
+  header.append(u"</em></ins></span><span><span class=\"m chg\">\u00B1</span>");
+  header.append(words_.changedObjects).append(u"</span>");
+  if (options_.Any()) {
+    header.append(u"<span>~ ").append(words_.optionIgnored).append(u"</span>");
+  }
+  if (ignored_ > 0) {
+    header.append(u"<span><span class=im>").append(words_.ignoredMark).append(u"</span> ");
+    header.append(words_.ruleIgnored).append(u"</span>");
+  }
+  if (movedLines_) header.append(u"<span>\u2195 ").append(words_.movedLine).append(u"</span>");
+  header.append(u"<span>\u22EF ").append(words_.unchangedLines).append(u"</span></p>\n");
   // The script lists the changed objects here: the page need not carry
   // every heading twice.
-  header +=
-      u"<details class=\"toc\" id=\"toc\" "
-      u"hidden><summary>変更のあるオブジェクト</summary></details>\n";
+  header.append(u"<details class=\"toc\" id=\"toc\" hidden><summary>")
+      .append(words_.changedObjects)
+      .append(u"</summary></details>\n");
 
   document.folds = folds_.Packed();
   document.ignoredMarks = ignored_ > 0;
   document.movedMarks = movedLines_;
   page.Write(ReviewPageHead(document));
   page.Write(outline_);
-  if (!differs && counts.objectsMoved > 0) {
-    page.Write(u"<p class=\"same\">内容の差異はありません。並び順だけが違います。</p>\n");
-  } else if (!differs) {
-    page.Write(u"<p class=\"same\">差異はありません。2つは一致しています。</p>\n");
+  if (!differs) {
+    page.Write(u"<p class=\"same\">");
+    page.Write(counts.objectsMoved > 0 ? words_.onlyOrderDiffers : words_.noDifference);
+    page.Write(u"</p>\n");
   }
   if (spooled_) spooled_->Place();
   page.Write(main_);

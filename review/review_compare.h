@@ -30,7 +30,9 @@ inline constexpr std::size_t kContextLines = 2;
 
 class ReviewComparePage final : public CompareEvents {
  public:
-  explicit ReviewComparePage(const CompareOptions& options) : options_(options) {}
+  explicit ReviewComparePage(const CompareOptions& options,
+                             const PageWords& words = JapanesePageWords())
+      : options_(options), words_(words) {}
 
   void Title(std::u16string_view text, int side) override;
   void OutlineEqual(std::u16string_view outline) override;
@@ -76,6 +78,7 @@ class ReviewComparePage final : public CompareEvents {
   void AppendProperty(const PathStacks& stacks, const PropertyChange& change, bool ignored);
 
   CompareOptions options_;
+  const PageWords& words_;
   std::vector<std::u16string> titles1_, titles2_;
   std::u16string outline_;
   std::u16string main_;                 // the changes not yet spooled

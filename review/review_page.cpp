@@ -1,11 +1,37 @@
 #include "review/review_page.h"
 
+#include <span>
+
 #include "review/fold_pack.h"
 #include "review/html_text.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
+
+// The style and the script carry the page's words as @@name@@; nothing else
+// in them holds "@@".
+struct Fill {
+  std::u16string_view name;
+  std::u16string_view words;
+};
+
+void AppendFilled(std::u16string& out, std::u16string_view text, std::span<const Fill> fills) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t open = text.find(u"@@", at);
+    const std::size_t close = open == text.npos ? text.npos : text.find(u"@@", open + 2);
+    if (close == text.npos) {
+      out += text.substr(at);
+      return;
+    }
+    out += text.substr(at, open - at);
+    const std::u16string_view name = text.substr(open + 2, close - open - 2);
+    for (const Fill& fill : fills) {
+      if (fill.name == name) out += fill.words;
+    }
+    at = close + 2;
+  }
+}
 
 // Side 1 keeps the classic pages' yellow and side 2 their cyan: a pair that
 // colour-blind readers tell apart too, and every mark also carries a symbol.
@@ -50,7 +76,7 @@ em{font-style:normal;border-bottom:2px solid currentColor}
 .p>del::before{content:var(--old);background:var(--e1)}.p>ins::before{content:var(--new);background:var(--e2)}.p.o>*::before{content:none}
 .h{white-space:pre-wrap;overflow-wrap:anywhere;counter-reset:a b;border:1px solid var(--rule);border-radius:3px;margin:.3rem 0 .5rem 1.5rem;padding:0 0 .1rem}
 .h>b{display:block;position:sticky;top:var(--bar,0);z-index:1;padding:.1rem .5rem;margin-bottom:.1rem;background:var(--box);border-bottom:1px solid var(--rule);font-family:system-ui,"IPAGothic",sans-serif;font-size:14px}
-.h.add>b::after{content:" + ソース２だけ";font-weight:normal;color:var(--mute)}.h.del>b::after{content:" \2212  ソース１だけ";font-weight:normal;color:var(--mute)}
+.h.add>b::after{content:" + @@side2@@";font-weight:normal;color:var(--mute)}.h.del>b::after{content:" \2212  @@side1@@";font-weight:normal;color:var(--mute)}
 .h>span,.h>del,.h>ins,.h>mark,.f>span{display:block;padding-left:14ch;text-indent:-14ch;min-height:1.5em;position:relative}
 .h>span,.f>span{counter-increment:a b}.h>del{counter-increment:a}.h>ins{counter-increment:b}
 .h>span::before,.f>span::before{content:counter(a,p) " " counter(b,p) "   ";color:var(--mute)}
@@ -60,9 +86,9 @@ em{font-style:normal;border-bottom:2px solid currentColor}
 .h.g>span::before,.g .f>span::before{content:counter(a,p) "    ";color:var(--mute)}.h.g>mark::before{content:counter(a,p) " >  "}
 .f>summary{cursor:pointer;color:var(--mute);padding-left:14ch;list-style:none;font-family:system-ui,sans-serif;font-size:12px}
 .g .f>summary{padding-left:9ch}
-.f>summary::before{content:"\22EF  変更のない "}.f[open]>summary::before{content:"\25BE  変更のない "}
-.g .f>summary::before{content:"\22EF  該当しない "}.g .f[open]>summary::before{content:"\25BE  該当しない "}
-.f>summary::after{content:" 行"}
+.f>summary::before{content:"\22EF  @@unchanged@@"}.f[open]>summary::before{content:"\25BE  @@unchanged@@"}
+.g .f>summary::before{content:"\22EF  @@notMatching@@"}.g .f[open]>summary::before{content:"\25BE  @@notMatching@@"}
+.f>summary::after{content:"@@lines@@"}
 .f:not([open]){counter-increment:a var(--n) b var(--n)}.g .f:not([open]){counter-increment:a var(--n)}
 main{counter-reset:c}[id^=c]{counter-increment:c}
 .h>del[id^=c],.h.g>mark[id^=c]{counter-increment:a c}.h>ins[id^=c]{counter-increment:b c}
@@ -87,8 +113,8 @@ h3,h4,.p{break-inside:avoid-page}h3,h4{break-after:avoid-page}:target{outline:no
 // the side outside the value (a "−" or "+" there read as the number's sign);
 // they are generated content, so copying a value never takes them along.
 constexpr std::u16string_view kMarkWords =
-    uR"CSS(:root{--old:"旧";--new:"新"}
-:is(h3,h4).chg::before{content:"\B1";content:"\B1"/"変更"}
+    uR"CSS(:root{--old:"@@old@@";--new:"@@new@@"}
+:is(h3,h4).chg::before{content:"\B1";content:"\B1"/"@@changed@@"}
 )CSS";
 
 // Only pages that show ignored differences carry their style, so that other
@@ -151,7 +177,7 @@ ol.appendChild(li);n++}
 if(e.tagName=='H2'){add();h=null;grp=e.className?'':e.textContent}
 else if(e.tagName=='H3'){add();h=e;hit=/^c/.test(e.id)}
 else if(h&&!hit&&(/^c/.test(e.id)||e.querySelector('[id^=c]')))hit=true});add();
-if(n){toc.querySelector('summary').textContent+='（'+n+'）';toc.appendChild(ol);toc.open=n<=25;toc.hidden=false}}
+if(n){toc.querySelector('summary').textContent+='@@open@@'+n+'@@close@@';toc.appendChild(ol);toc.open=n<=25;toc.hidden=false}}
 var lines=null;
 function unpack(b){var s=atob(b),n=s.length,o=[],i=0,t,l,x,m,p;
 while(i<n){t=s.charCodeAt(i++);l=t>>4;if(l==15)do{x=s.charCodeAt(i++);l+=x}while(x==255);
@@ -213,25 +239,41 @@ std::u16string ReviewPageText(const ReviewDocument& document) {
 }
 
 std::u16string ReviewPageHead(const ReviewDocument& document) {
+  const PageWords& words = *document.words;
   std::u16string page;
   page.reserve(document.header.size() + kStyle.size() + 1024);
+  page += u"<!DOCTYPE html>\n<html lang=\"";
+  page += words.htmlLanguage;
   page +=
-      u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+      u"\">\n<head>\n<meta charset=\"utf-8\">\n"
       u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       u"<meta name=\"generator\" content=\"Tarnwick\">\n<title>";
   AppendHtml(page, document.title);
   page += u"</title>\n<style>";
-  page += kStyle;
-  page += kMarkWords;
+  const Fill styleFills[] = {{u"side1", words.cssSide1Only},
+                             {u"side2", words.cssSide2Only},
+                             {u"unchanged", words.cssUnchanged},
+                             {u"notMatching", words.cssNotMatching},
+                             {u"lines", words.cssLines}};
+  AppendFilled(page, kStyle, styleFills);
+  const Fill markFills[] = {
+      {u"old", words.markOld}, {u"new", words.markNew}, {u"changed", words.markChanged}};
+  AppendFilled(page, kMarkWords, markFills);
   if (document.ignoredMarks) page += kIgnoredStyle;
   if (document.movedMarks) page += kMovedStyle;
   page += u"</style>\n</head>\n<body>\n";
   if (document.navigation) {
-    page +=
-        u"<nav id=\"bar\" aria-label=\"変更の移動\"><a id=\"prev\" href=\"#\">◀ 前</a>"
-        u"<span id=\"pos\"></span><a id=\"next\" href=\"#\">次 ▶</a><span id=\"at\"></span>"
-        u"<span><kbd>p</kbd> <kbd>n</kbd> キーでも移動できます</span>"
-        u"<button type=\"button\" id=\"all\">すべて展開</button></nav>\n";
+    page.append(u"<nav id=\"bar\" aria-label=\"")
+        .append(words.navLabel)
+        .append(u"\"><a id=\"prev\" href=\"#\">")
+        .append(words.previous)
+        .append(u"</a><span id=\"pos\"></span><a id=\"next\" href=\"#\">")
+        .append(words.next)
+        .append(u"</a><span id=\"at\"></span><span><kbd>p</kbd> <kbd>n</kbd> ")
+        .append(words.keysMoveToo)
+        .append(u"</span><button type=\"button\" id=\"all\">")
+        .append(words.openAll)
+        .append(u"</button></nav>\n");
   }
   page += u"<header>\n";
   page += document.header;
@@ -247,7 +289,9 @@ std::u16string ReviewPageTail(const ReviewDocument& document) {
     page += u"</script>\n";
   }
   page += u"<script>";
-  page += kScript;
+  const PageWords& words = *document.words;
+  const Fill scriptFills[] = {{u"open", words.scriptCountOpen}, {u"close", words.scriptCountClose}};
+  AppendFilled(page, kScript, scriptFills);
   page += u"</script>\n</body>\n</html>\n";
   return page;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "messages/page_words.h"
+
 namespace tarnwick {
 
 // Unchanged lines folded away on one page, gathered in order of appearance.
@@ -28,13 +30,14 @@ class FoldStore {
 // The parts of a page that differ from page to page; all HTML, escaped
 // where they hold text from the input.
 struct ReviewDocument {
-  std::u16string title;       // plain text: escaped here
-  std::u16string header;      // what stands above the changes
-  std::u16string main;        // the changes themselves
-  std::u16string folds;       // FoldStore::Packed()
-  bool navigation = true;     // the bar with previous and next change
-  bool ignoredMarks = false;  // the page marks differences ignore rules matched
-  bool movedMarks = false;    // a listing marks lines moved within it
+  std::u16string title;                           // plain text: escaped here
+  std::u16string header;                          // what stands above the changes
+  std::u16string main;                            // the changes themselves
+  std::u16string folds;                           // FoldStore::Packed()
+  bool navigation = true;                         // the bar with previous and next change
+  bool ignoredMarks = false;                      // the page marks differences ignore rules matched
+  bool movedMarks = false;                        // a listing marks lines moved within it
+  const PageWords* words = &JapanesePageWords();  // the page's own words
 };
 
 // The whole page as text (the caller encodes it as UTF-8).

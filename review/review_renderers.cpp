@@ -25,7 +25,7 @@ void ReviewSearchRenderer::Finish(std::u16string_view heading, const SearchResul
 }
 
 void ReviewSummaryRenderer::Render(const RunSummary& summary, TextSink& page) const {
-  page.Write(ReviewSummaryText(summary));
+  page.Write(ReviewSummaryText(summary, words_));
 }
 
 }  // namespace tarnwick

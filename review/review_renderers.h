@@ -14,7 +14,9 @@ namespace tarnwick {
 
 class ReviewComparisonRenderer final : public ComparisonRenderer {
  public:
-  explicit ReviewComparisonRenderer(const CompareOptions& options) : page_(options) {}
+  explicit ReviewComparisonRenderer(const CompareOptions& options,
+                                    const PageWords& words = JapanesePageWords())
+      : page_(options, words) {}
   PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
   CompareEvents& Start(TextSink& page) override;
   void Finish(const ComparisonVerdict& verdict) override;
@@ -26,6 +28,7 @@ class ReviewComparisonRenderer final : public ComparisonRenderer {
 
 class ReviewSearchRenderer final : public SearchRenderer {
  public:
+  explicit ReviewSearchRenderer(const PageWords& words = JapanesePageWords()) : page_(words) {}
   PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
   SearchEvents& Start(TextSink& page) override;
   void Finish(std::u16string_view heading, const SearchResult& result) override;
@@ -37,8 +40,12 @@ class ReviewSearchRenderer final : public SearchRenderer {
 
 class ReviewSummaryRenderer final : public SummaryRenderer {
  public:
+  explicit ReviewSummaryRenderer(const PageWords& words = JapanesePageWords()) : words_(words) {}
   PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
   void Render(const RunSummary& summary, TextSink& page) const override;
+
+ private:
+  const PageWords& words_;
 };
 
 }  // namespace tarnwick

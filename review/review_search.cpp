@@ -21,10 +21,11 @@ std::u16string Number(std::size_t n) {
 
 void ReviewSearchPage::Header(std::u16string_view reportPath, const SearchQuery& query) {
   query_ = &query;
-  header_ += u"<table class=\"t\"><tr><th>レポート</th><td class=\"v\">";
+  header_.append(u"<table class=\"t\"><tr><th>").append(words_.report);
+  header_ += u"</th><td class=\"v\">";
   AppendHtml(header_, reportPath);
   header_ += u"</td></tr><tr><th>";
-  header_ += query.condAnd ? kLabelAll : kLabelAny;
+  header_ += query.condAnd ? words_.searchAll : words_.searchAny;
   header_ += u"</th><td>";
   bool first = true;
   for (const SearchTerm& term : query.terms) {
@@ -34,14 +35,14 @@ void ReviewSearchPage::Header(std::u16string_view reportPath, const SearchQuery&
     header_ += u"<mark class=\"v\">";
     AppendHtml(header_, term.text);
     header_ += u"</mark> ";
-    header_ += ConditionWord(term.contain);
+    header_ += term.contain ? words_.contains : words_.containsNot;
   }
   header_ += u"</td></tr>";
   if (query.noCase || query.foundOnly) {
-    header_ += u"<tr><th>設定</th><td>";
-    if (query.noCase) header_ += u"大文字と小文字を区別しない";
-    if (query.noCase && query.foundOnly) header_ += u"、";
-    if (query.foundOnly) header_ += u"検索条件に一致する箇所のみ出力する";
+    header_.append(u"<tr><th>").append(words_.settings).append(u"</th><td>");
+    if (query.noCase) header_ += words_.noCase;
+    if (query.noCase && query.foundOnly) header_ += words_.listSeparator;
+    if (query.foundOnly) header_ += words_.foundOnly;
     header_ += u"</td></tr>";
   }
   header_ += u"</table>\n";
@@ -108,7 +109,9 @@ void ReviewSearchPage::Property(const PathStacks&, std::u16string_view name, boo
                                 std::span<const SearchLine> lines) {
   if (!matched) {
     if (!otherGroupOpen_) {
-      main_ += u"<details class=\"u\"><summary>該当しないプロパティ</summary>";
+      main_.append(u"<details class=\"u\"><summary>")
+          .append(words_.notMatchingProperties)
+          .append(u"</summary>");
       otherGroupOpen_ = true;
     }
     main_ += u"<div class=\"q\"><b>";
@@ -169,24 +172,28 @@ void ReviewSearchPage::WritePage(std::u16string_view heading, const SearchCounts
                                  TextSink& page) {
   CloseOtherGroup();
   ReviewDocument document;
-  document.title = u"検索: " + std::u16string(heading);
+  document.words = &words_;
+  document.title = std::u16string(words_.searchTitle) + std::u16string(heading);
   std::u16string& header = document.header;
-  header += u"<h1>検索結果 <span class=\"path\">";
+  header.append(u"<h1>").append(words_.searchHeading).append(u" <span class=\"path\">");
   AppendHtml(header, heading);
   header += u"</span></h1>\n";
   header += header_;
-  header += u"<p class=\"counts\">該当プロパティ <b>" + GroupedNumber(counts.properties) +
-            u"</b>・該当行 <b>" + GroupedNumber(counts.lines) + u"</b></p>\n";
-  header +=
-      u"<p class=\"legend\"><mark class=\"v\">&gt; 条件を満たす行</mark>"
-      u"<mark class=\"v\"><em>検索文字列</em></mark>"
-      u"<span>\u22EF 該当しない行（クリックで展開）</span></p>\n";
-  header +=
-      u"<details class=\"toc\" id=\"toc\" "
-      u"hidden><summary>該当するオブジェクト</summary></details>\n";
+  header.append(u"<p class=\"counts\">").append(words_.matchingProperties).append(u" <b>");
+  header.append(GroupedNumber(counts.properties)).append(u"</b>").append(words_.matchingLines);
+  header.append(u" <b>").append(GroupedNumber(counts.lines)).append(u"</b></p>\n");
+  header.append(u"<p class=\"legend\"><mark class=\"v\">&gt; ").append(words_.lineMeetsCondition);
+  header.append(u"</mark><mark class=\"v\"><em>").append(words_.searchString);
+  header.append(u"</em></mark><span>\u22EF ").append(words_.notMatchingLines);
+  header.append(u"</span></p>\n<details class=\"toc\" id=\"toc\" hidden><summary>");
+  header.append(words_.matchingObjects).append(u"</summary></details>\n");
   document.folds = folds_.Packed();
   page.Write(ReviewPageHead(document));
-  if (counts.properties == 0) page.Write(u"<p class=\"same\">該当する箇所はありません。</p>\n");
+  if (counts.properties == 0) {
+    page.Write(u"<p class=\"same\">");
+    page.Write(words_.nothingMatches);
+    page.Write(u"</p>\n");
+  }
   if (spooled_) spooled_->Place();
   page.Write(main_);
   page.Write(ReviewPageTail(document));

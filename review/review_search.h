@@ -20,6 +20,7 @@ namespace tarnwick {
 
 class ReviewSearchPage final : public SearchEvents {
  public:
+  explicit ReviewSearchPage(const PageWords& words = JapanesePageWords()) : words_(words) {}
   void Header(std::u16string_view reportPath, const SearchQuery& query) override;
   void Headings(PathStacks& stacks) override;
   void Property(const PathStacks& stacks, std::u16string_view name, bool matched,
@@ -39,6 +40,7 @@ class ReviewSearchPage final : public SearchEvents {
   void Spill();
   std::vector<TextSpan> Hits(std::u16string_view line) const;
 
+  const PageWords& words_;
   const SearchQuery* query_ = nullptr;
   std::u16string header_;
   std::u16string main_;                 // the hits not yet spooled

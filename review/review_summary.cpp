@@ -60,14 +60,15 @@ std::u16string RelativeHref(std::u16string_view fromFolder, std::u16string_view 
   return href + HrefOf(generic, u'/');
 }
 
-std::u16string ReviewSummaryText(const RunSummary& page) {
+std::u16string ReviewSummaryText(const RunSummary& page, const PageWords& words) {
   const bool search = page.kind == SummaryKind::kSearch;
   ReviewDocument document;
   document.navigation = false;
-  document.title = search ? u"検索の一覧" : u"比較の一覧";
+  document.words = &words;
+  document.title = search ? words.searchSummary : words.compareSummary;
 
   std::u16string& header = document.header;
-  header += search ? u"<h1>検索の一覧</h1>\n" : u"<h1>比較の一覧</h1>\n";
+  header.append(u"<h1>").append(document.title).append(u"</h1>\n");
   header += u"<table class=\"t\">";
   const auto folderRow = [&](std::u16string_view label, std::u16string_view folder) {
     header += u"<tr><th>";
@@ -77,16 +78,17 @@ std::u16string ReviewSummaryText(const RunSummary& page) {
     header += u"</td></tr>";
   };
   if (search) {
-    folderRow(u"フォルダ", page.folder1);
+    folderRow(words.folder, page.folder1);
   } else {
-    folderRow(u"フォルダ１", page.folder1);
-    folderRow(u"フォルダ２", page.folder2);
+    folderRow(words.folder1, page.folder1);
+    folderRow(words.folder2, page.folder2);
   }
   header += u"</table>\n<p class=\"stamp\">";
   AppendHtml(header, page.stamp);
   header += u"</p>\n";
   if (!search && page.options.Any()) {
-    header += u"<p class=\"opts\">比較オプション: " + OptionNames(page.options) + u"</p>\n";
+    header.append(u"<p class=\"opts\">").append(words.optionsLabel);
+    header.append(OptionNames(page.options, words)).append(u"</p>\n");
   }
 
   long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0, setAside = 0;
@@ -99,29 +101,45 @@ std::u16string ReviewSummaryText(const RunSummary& page) {
     matches += row.status == FileStatus::Match;
   }
   header += u"<p class=\"counts\">";
-  header += u"ファイル <b>" + GroupedNumber(static_cast<long long>(page.rows.size())) +
-            u"</b>（処理済み " + GroupedNumber(done) + u"）";
+  const auto count = [&header](std::u16string_view label, long long n) {
+    header.append(label).append(u" <b>").append(GroupedNumber(n)).append(u"</b>");
+  };
+  count(words.filesCount, static_cast<long long>(page.rows.size()));
+  header.append(words.doneOpen).append(GroupedNumber(done)).append(words.doneClose);
   if (search) {
-    header += u"・該当 <b>" + GroupedNumber(matches) + u"</b>";
+    count(words.matchCount, matches);
   } else {
-    header += u"・差異あり <b>" + GroupedNumber(different) + u"</b>・一致 <b>" +
-              GroupedNumber(same) + u"</b>・片方のみ <b>" + GroupedNumber(oneSided) + u"</b>";
+    count(words.differentCount, different);
+    count(words.sameCount, same);
+    count(words.oneSidedCount, oneSided);
   }
-  if (setAside > 0) header += u"・対象外 <b>" + GroupedNumber(setAside) + u"</b>";
+  if (setAside > 0) count(words.setAsideCount, setAside);
   header += u"</p>\n";
 
   std::u16string& main = document.main;
-  main += u"<table class=\"t\"><thead><tr><th>ファイル名</th><th>結果</th>";
-  main +=
-      search ? u"<th>該当プロパティ</th><th>該当行</th>"
-             : u"<th>オブジェクト 追加</th><th>削除</th><th>変更</th><th>行 追加</th><th>削除</th>";
+  main += u"<table class=\"t\"><thead><tr>";
+  const auto head = [&main](std::u16string_view text) {
+    main.append(u"<th>").append(text).append(u"</th>");
+  };
+  head(words.fileName);
+  head(words.result);
+  if (search) {
+    head(words.headMatchingProperties);
+    head(words.headMatchingLines);
+  } else {
+    head(words.headObjectsAdded);
+    head(words.headRemoved);
+    head(words.headChanged);
+    head(words.headLinesAdded);
+    head(words.headRemoved);
+  }
   main += u"</tr></thead>\n<tbody>\n";
   // The folder the page lands in: on Windows the file system takes "/" in
   // the output file name for a separator, whatever the path text says.
   const std::u16string folder = PathText(NativePath(page.pagePath).parent_path());
   for (const SummaryRow& row : page.rows) {
     const ResultLook look = LookOf(row.status);
-    const std::u16string_view resultText = StatusText(row.status);
+    const std::u16string_view resultText = StatusText(row.status, words);
     main += u"<tr><td class=\"v\">";
     AppendHtml(main, row.name);
     main += u"</td><td><span class=\"m ";

@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "messages/page_words.h"
 #include "search/run_summary.h"
 
 namespace tarnwick {
 
-std::u16string ReviewSummaryText(const RunSummary& summary);
+std::u16string ReviewSummaryText(const RunSummary& summary,
+                                 const PageWords& words = JapanesePageWords());
 
 // `target` as a link from a page in `fromFolder`: relative when both lie
 // under one root, else a file URL.

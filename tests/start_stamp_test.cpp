@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "messages/page_words.h"
+
 namespace tarnwick {
 namespace {
 
@@ -13,11 +15,14 @@ TEST(StartStamp, DateTwoBlanksAndTimeAllZeroPadded) {
   time.tm_hour = 4;
   time.tm_min = 3;
   time.tm_sec = 9;
-  EXPECT_EQ(FormatStartStamp(kDiffStampTitle, time),
+  const PageWords& ja = JapanesePageWords();
+  EXPECT_EQ(FormatStartStamp(ja.diffStampTitle, time),
             u"ファイル比較：開始日時：2008/05/01  04:03:09");
-  EXPECT_EQ(FormatStartStamp(kSearchStampTitle, time),
+  EXPECT_EQ(FormatStartStamp(ja.searchStampTitle, time),
             u"文字列検索：開始日時：2008/05/01  04:03:09");
-  EXPECT_EQ(StartStamp(kDiffStampTitle).size(), kDiffStampTitle.size() + 20);
+  EXPECT_EQ(FormatStartStamp(EnglishPageWords().diffStampTitle, time),
+            u"File comparison started: 2008/05/01  04:03:09");
+  EXPECT_EQ(StartStamp(ja.diffStampTitle).size(), ja.diffStampTitle.size() + 20);
 }
 
 }  // namespace

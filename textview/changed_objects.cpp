@@ -82,10 +82,12 @@ void ChangedObjects::IgnoredProperty(PathStacks& stacks, const PropertyChange& c
   listener_.IgnoredProperty(change);
 }
 
-std::u16string MoveText(const ChangedObject& object) {
+std::u16string MoveText(const ChangedObject& object, const PageWords& words) {
   if (object.movedFrom == 0) return {};
-  return u"（移動: " + DecimalText(static_cast<std::int64_t>(object.movedFrom)) + u"番目 → " +
-         DecimalText(static_cast<std::int64_t>(object.movedTo)) + u"番目）";
+  std::u16string text(words.movedOpen);
+  text.append(DecimalText(static_cast<std::int64_t>(object.movedFrom))).append(words.ordinalSuffix);
+  text.append(u" → ").append(DecimalText(static_cast<std::int64_t>(object.movedTo)));
+  return text.append(words.ordinalSuffix).append(words.movedClose);
 }
 
 std::u16string ObjectPath(const PathStacks& stacks, std::size_t depth) {

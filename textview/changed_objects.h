@@ -15,6 +15,7 @@
 
 #include "diff/compare_events.h"
 #include "diff/path_stacks.h"
+#include "messages/page_words.h"
 
 namespace tarnwick {
 
@@ -89,7 +90,7 @@ class ChangedObjects final : public CompareEvents {
 };
 
 // "（移動: 1番目 → 4番目）" for an object moved among its siblings, else empty.
-std::u16string MoveText(const ChangedObject& object);
+std::u16string MoveText(const ChangedObject& object, const PageWords& words = JapanesePageWords());
 
 // The path of the object at `depth`: its keys from level 1 joined by "/".
 std::u16string ObjectPath(const PathStacks& stacks, std::size_t depth);

@@ -10,11 +10,9 @@ constexpr std::u16string_view kRed = u"31";
 constexpr std::u16string_view kGreen = u"32";
 constexpr std::u16string_view kCyan = u"36";
 
-// What stands for a value that is there but empty.
-constexpr std::u16string_view kEmptyValue = u"（空）";
-
-std::u16string ValueText(std::u16string_view value) {
-  return value.empty() ? std::u16string(kEmptyValue) : PrintableText(value);
+// A value that is there but empty says so.
+std::u16string ValueText(std::u16string_view value, const PageWords& words) {
+  return value.empty() ? std::u16string(words.emptyValue) : PrintableText(value);
 }
 
 std::u16string_view MarkOf(ListingLine line) {
@@ -63,30 +61,33 @@ void TextView::Begin(std::span<const std::u16string> titles1,
 }
 
 void TextView::Outline(std::span<const LineRecord> lines) {
-  Colored(kBold, kOutlineSectionName);
+  Colored(kBold, options_.words->outlineSection);
   out_->Write(u"\n");
   Listing(lines, u"    ", true);
 }
 
 void TextView::Object(const ChangedObject& object) {
+  const PageWords& words = *options_.words;
   const std::u16string path =
-      object.path.empty() ? u"（比較したオブジェクト）" : PrintableText(object.path);
+      object.path.empty() ? std::u16string(words.comparedNote) : PrintableText(object.path);
   switch (object.state) {
     case ObjectState::kChanged:
       Colored(kBold, path);
-      out_->Write(MoveText(object));
+      out_->Write(MoveText(object, words));
       break;
     case ObjectState::kAdded:
-      Colored(u"1;32", u"+ " + path + (object.inOneSided ? u"" : u"（追加）"));
+      Colored(u"1;32", u"+ " + path + std::u16string(object.inOneSided ? u"" : words.addedSuffix));
       break;
     case ObjectState::kRemoved:
-      Colored(u"1;31", u"- " + path + (object.inOneSided ? u"" : u"（削除）"));
+      Colored(u"1;31",
+              u"- " + path + std::u16string(object.inOneSided ? u"" : words.removedSuffix));
       break;
   }
   out_->Write(u"\n");
 }
 
 void TextView::Property(const PropertyChange& change) {
+  const PageWords& words = *options_.words;
   const std::u16string name = PrintableText(change.name);
   const bool both = change.value1 != nullptr && change.value2 != nullptr;
   const std::u16string_view sgr = both ? std::u16string_view() : change.value1 ? kRed : kGreen;
@@ -99,28 +100,32 @@ void TextView::Property(const PropertyChange& change) {
   }
   if (!both) {
     Colored(sgr, std::u16string(lead) + name + u": " +
-                     ValueText(change.value1 ? *change.value1 : *change.value2));
+                     ValueText(change.value1 ? *change.value1 : *change.value2, words));
     out_->Write(u"\n");
     return;
   }
   out_->Write(lead);
   out_->Write(name);
   out_->Write(u": ");
-  Colored(kRed, ValueText(*change.value1));
+  Colored(kRed, ValueText(*change.value1, words));
   out_->Write(u" → ");
-  Colored(kGreen, ValueText(*change.value2));
+  Colored(kGreen, ValueText(*change.value2, words));
   out_->Write(u"\n");
 }
 
 void TextView::IgnoredProperty(const PropertyChange& change) {
   // Dim, and one line: it is shown so that nothing is hidden, not reviewed.
-  std::u16string line = u"    （無視） " + PrintableText(change.name) + u": ";
+  const PageWords& words = *options_.words;
+  std::u16string line =
+      u"    " + std::u16string(words.ignoredNote) + u" " + PrintableText(change.name) + u": ";
   if (change.multiLine) {
-    line += u"（複数行）";
+    line += words.multiLineNote;
   } else {
-    line += change.value1 != nullptr ? ValueText(*change.value1) : u"（なし）";
+    line +=
+        change.value1 != nullptr ? ValueText(*change.value1, words) : std::u16string(words.noValue);
     line += u" → ";
-    line += change.value2 != nullptr ? ValueText(*change.value2) : u"（なし）";
+    line +=
+        change.value2 != nullptr ? ValueText(*change.value2, words) : std::u16string(words.noValue);
   }
   Colored(u"2", line);
   out_->Write(u"\n");
@@ -148,11 +153,18 @@ void TextView::Listing(std::span<const LineRecord> lines, std::u16string_view in
 void TextView::Finish(const ComparisonVerdict& verdict) {
   if (!objects_.Begun()) return;
   const ChangeCounts& counts = verdict.result.counts;
-  out_->Write(u"オブジェクト: 追加 " + DecimalText(counts.objectsAdded) + u"・削除 " +
-              DecimalText(counts.objectsRemoved) + u"・変更 " + DecimalText(counts.objectsChanged) +
-              (counts.objectsMoved > 0 ? u"・移動 " + DecimalText(counts.objectsMoved) : u"") +
-              u"　行: 追加 " + DecimalText(counts.linesAdded) + u"・削除 " +
-              DecimalText(counts.linesRemoved) + u"\n\n");
+  const PageWords& words = *options_.words;
+  std::u16string line;
+  const auto count = [&line](std::u16string_view label, std::int64_t n) {
+    line.append(label).append(u" ").append(DecimalText(n));
+  };
+  count(words.objectsAdded, counts.objectsAdded);
+  count(words.objectsRemoved, counts.objectsRemoved);
+  count(words.objectsChanged, counts.objectsChanged);
+  if (counts.objectsMoved > 0) count(words.objectsMoved, counts.objectsMoved);
+  count(words.linesAdded, counts.linesAdded);
+  count(words.linesRemoved, counts.linesRemoved);
+  out_->Write(line + u"\n\n");
 }
 
 }  // namespace tarnwick

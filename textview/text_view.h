@@ -22,6 +22,7 @@ namespace tarnwick {
 
 struct TextViewOptions {
   bool color = false;
+  const PageWords* words = &JapanesePageWords();  // the view's own words
 };
 
 class TextView final : public ComparisonRenderer, private ChangeListener {
