@@ -17,6 +17,7 @@ constexpr KeyHelp kOutputKeys[] = {
     {"PAGE_STYLE",
      "CLASSIC (default): the classic pages; REVIEW: review pages in UTF-8 with "
      "counts, intra-line marks, folded context, n/p navigation"},
+    {"UI_LANGUAGE", "JA (default) or EN: the language of messages, pages and the text view"},
 };
 
 constexpr KeyHelp kCompareOptionKeys[] = {
