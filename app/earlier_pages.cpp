@@ -6,6 +6,7 @@
 
 #include "files/file_io.h"
 #include "files/file_system.h"
+#include "messages/page_words.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 
@@ -23,16 +24,36 @@ constexpr std::string_view kClassicSummary = "<HTML><TABLE border=\"1\" borderco
 constexpr std::u16string_view kHeadCells = u"<tr><td></td><td></td><td></td><td></td>";
 constexpr std::string_view kReviewStart =
     "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n";
+constexpr std::string_view kEnglishReviewStart =
+    "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+
+// Pages are written in either language's words.
+const PageWords* const kLanguages[] = {&JapanesePageWords(), &EnglishPageWords()};
+
+// Words as a classic cell writes them: blanks as &nbsp;.
+std::u16string InCell(std::u16string_view words) {
+  std::u16string cell;
+  for (const char16_t c : words) {
+    if (c == u' ') {
+      cell += u"&nbsp;";
+    } else {
+      cell += c;
+    }
+  }
+  return cell;
+}
 constexpr std::string_view kReviewTitle = "<meta name=\"generator\" content=\"Tarnwick\">\n<title>";
 
 // The kind, or nothing while `start` is too short to tell.
 std::optional<PageKind> ClassicSummaryKind(std::string_view start, bool whole) {
   const std::u16string text = DecodeCp932(start);
-  if (text.find(u"<tr><td colspan=\"3\">ファイル比較：開始日時：") != text.npos) {
-    return PageKind::ComparisonSummary;
-  }
-  if (text.find(u"<tr><td colspan=\"3\">文字列検索：開始日時：") != text.npos) {
-    return PageKind::SearchSummary;
+  for (const PageWords* words : kLanguages) {
+    if (text.find(u"<tr><td colspan=\"3\">" + InCell(words->diffStampTitle)) != text.npos) {
+      return PageKind::ComparisonSummary;
+    }
+    if (text.find(u"<tr><td colspan=\"3\">" + InCell(words->searchStampTitle)) != text.npos) {
+      return PageKind::SearchSummary;
+    }
   }
   // The stamp follows the folder rows; a page without it is none of ours.
   if (whole || text.find(u"<tr><td>") != text.npos) return PageKind::Other;
@@ -52,7 +73,12 @@ std::optional<PageKind> ClassicPageKind(std::string_view start, bool whole) {
   const std::u16string_view cell = row2.substr(kHeadCells.size());
   if (cell.starts_with(u"<td colspan=\"2\" bgcolor=\"cyan\">")) return PageKind::Comparison;
   if (cell.starts_with(u"<td colspan=\"2\" bgcolor=\"yellow\">")) return PageKind::ObjectComparison;
-  if (cell.starts_with(u"<td>検索文字列(")) return PageKind::Search;
+  for (const PageWords* words : kLanguages) {
+    if (cell.starts_with(u"<td>" + InCell(words->searchAll)) ||
+        cell.starts_with(u"<td>" + InCell(words->searchAny))) {
+      return PageKind::Search;
+    }
+  }
   return PageKind::Other;
 }
 
@@ -66,11 +92,15 @@ std::optional<PageKind> ReviewPageKind(std::string_view start, bool whole) {
   if (end == start.npos) return whole ? std::optional(PageKind::Other) : std::nullopt;
   const std::u16string title =
       FromUtf8(start.substr(at + kReviewTitle.size(), end - at - kReviewTitle.size()));
-  if (title == u"比較の一覧") return PageKind::ComparisonSummary;
-  if (title == u"検索の一覧") return PageKind::SearchSummary;
-  if (title == u"比較: オブジェクト") return PageKind::ObjectComparison;
-  if (title.starts_with(u"比較: ")) return PageKind::Comparison;
-  if (title.starts_with(u"検索: ")) return PageKind::Search;
+  for (const PageWords* words : kLanguages) {
+    if (title == words->compareSummary) return PageKind::ComparisonSummary;
+    if (title == words->searchSummary) return PageKind::SearchSummary;
+    if (title == std::u16string(words->compareTitle) + std::u16string(words->objectsHeading)) {
+      return PageKind::ObjectComparison;
+    }
+    if (title.starts_with(words->compareTitle)) return PageKind::Comparison;
+    if (title.starts_with(words->searchTitle)) return PageKind::Search;
+  }
   return PageKind::Other;
 }
 
@@ -78,7 +108,9 @@ std::optional<PageKind> ReviewPageKind(std::string_view start, bool whole) {
 std::optional<PageKind> KindOf(std::string_view start, bool whole) {
   if (start.starts_with(kClassicSummary)) return ClassicSummaryKind(start, whole);
   if (start.starts_with(kClassicPage)) return ClassicPageKind(start, whole);
-  if (start.starts_with(kReviewStart)) return ReviewPageKind(start, whole);
+  if (start.starts_with(kReviewStart) || start.starts_with(kEnglishReviewStart)) {
+    return ReviewPageKind(start, whole);
+  }
   const std::size_t known = std::max({kClassicSummary.size(), kReviewStart.size()});
   if (!whole && start.size() < known) return std::nullopt;
   return PageKind::Other;

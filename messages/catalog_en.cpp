@@ -46,6 +46,16 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Select the objects to compare.";
     case OverwritesInput:
       return u"The output file [{1}] is one of the input reports. It cannot be overwritten.";
+    case ReplacesOtherRunsPage:
+      return u"The output file [{1}] is a page another kind of run wrote. Replace it?";
+    case OtherRunsPageKept:
+      return u"The output file [{1}] is a page another kind of run wrote. It was not replaced.";
+    case PatternMatchesNothing:
+      return u"No report in the folder [{1}] matches the file name [{2}].";
+    case ObjectNotFound1:
+      return u"The report of source 1 has no object [{1}].";
+    case ObjectNotFound2:
+      return u"The report of source 2 has no object [{1}].";
     case SettingHoldsNul:
       return u"The setting [{1}] holds a NUL character.";
     case IgnoreFileUnreadable:

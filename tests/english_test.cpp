@@ -208,6 +208,10 @@ TEST_P(EnglishRun, AFolderComparisonSpeaksEnglish) {
   EXPECT_NE(summary.find(u"File comparison started: "), summary.npos);
   EXPECT_NE(summary.find(u"blank differences ignored, letter case ignored"), summary.npos);
   ExpectNoJapanese(result);
+  // An English summary is still known for a comparison's: a search does not replace it.
+  const CliResult search = RunCli(Args({u"search", u"--set", u"SRC_PATH=" + in1, u"--set",
+                                        u"SRC_FILE=*.txt", u"--set", u"SEARCH_STRING1=yes"}));
+  EXPECT_NE(search.err.find("another kind of run wrote"), search.err.npos) << search.err;
 }
 
 TEST_P(EnglishRun, TheTextViewSpeaksEnglish) {
