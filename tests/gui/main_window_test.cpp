@@ -265,8 +265,12 @@ TEST_F(MainWindowTest, AskingForAWidgetTheWindowLacksStopsTheTest) {
 TEST_F(MainWindowTest, FreshInstallationShowsTheNoticeAndFirstRunDefaults) {
   WriteCp932(ini_, u"INITIAL\r\nOUTPUT_PATH=/ignored/\r\n");
   Start();
+  // The notice speaks the language the first start chose from the system.
+  const bool english = window_->CurrentSettings().UI_LANGUAGE == UiLanguage::English;
   const std::vector<ShownMessage> expected = {
-      {u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。", MessageIcon::Information}};
+      {english ? u"Please read the documentation that comes with this software before using it."
+               : u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。",
+       MessageIcon::Information}};
   EXPECT_EQ(recorder_.messages, expected);
   EXPECT_EQ(Text("txtPutDir"), QString());
   EXPECT_EQ(Text("txtPutFile"), QStringLiteral("Result.html"));
