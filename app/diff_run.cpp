@@ -169,13 +169,20 @@ struct LoadedPair {
   }
 };
 
+// File mode's one pair in steps on the progress bar: side 1 read, side 2
+// read, compared and written.
+constexpr std::size_t kFileSteps = 3;
+
 // Side 1, then side 2 only when side 1 loaded, as the window does it; both
 // through one set of buffers, given back when large once the pair is in.
+// `steps`, when given, hears of each side read.
 LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers,
-                    UiLanguage language) {
+                    UiLanguage language, WindowOps* steps) {
   LoadedPair loaded;
   loaded.side1 = LoadSide(pair.path1, window, buffers, language);
+  if (steps != nullptr) steps->SetProgress(1, kFileSteps);
   if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, window, buffers, language);
+  if (steps != nullptr && !loaded.side1.error) steps->SetProgress(2, kFileSteps);
   buffers.ReleaseLarge();
   return loaded;
 }
@@ -215,10 +222,13 @@ struct PairAhead {
   PairAhead(const PairPlan& pair, PairLoaders& loaders)
       : side1(LoadAhead(loaders.side1, pair.path1)), side2(LoadAhead(loaders.side2, pair.path2)) {}
 
-  LoadedPair Get() {
+  // `steps`, when given, hears of each side read.
+  LoadedPair Get(WindowOps* steps) {
     LoadedPair loaded;
     loaded.side1 = side1.get();
+    if (steps != nullptr) steps->SetProgress(1, kFileSteps);
     loaded.side2 = side2.get();
+    if (steps != nullptr) steps->SetProgress(2, kFileSteps);
     return loaded;
   }
 };
@@ -268,6 +278,20 @@ FileStatus PairStatus(const FileEntry& entry, bool differs) {
   return differs ? FileStatus::Different : FileStatus::Same;
 }
 
+// Pair i as its summary row now stands, for the window's result list.
+PairResult PairResultOf(const DiffPlan& plan, std::size_t i, const ComparisonResult& compared,
+                        const Settings& settings) {
+  PairResult pair;
+  pair.name = plan.fileMode ? settings.SRC_FILE1 : plan.files[i].name;
+  pair.path1 = plan.pairs[i].path1.text;
+  pair.path2 = plan.pairs[i].path2.text;
+  pair.status = plan.fileMode ? (compared.differs ? FileStatus::Different : FileStatus::Same)
+                              : plan.files[i].status;
+  pair.counts = compared.counts;
+  pair.page = plan.pairs[i].page;
+  return pair;
+}
+
 // Compares pair after pair into its page; in folder mode writes the summary
 // page first with every report "未処理", then keeps it current as pairs get
 // done. Returns how many pairs were compared: fewer than all when a cancel
@@ -296,8 +320,9 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
       ahead.emplace_back(pairs[k], *loaders);
     }
   }
-  // File mode has one pair of unknown length: busy, without a count.
-  const std::size_t total = plan.fileMode ? 0 : pairs.size();
+  // File mode has one pair: its steps instead.
+  const std::size_t total = plan.fileMode ? kFileSteps : pairs.size();
+  WindowOps* const fileSteps = plan.fileMode ? &window : nullptr;
   window.SetProgress(0, total);
   for (std::size_t i = 0; i < pairs.size(); ++i) {
     // The summary shows every pair from here on as "未処理".
@@ -313,8 +338,9 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
       compareStage = MessageText({MessageId::StageComparingPair, {files[i].name}}, catalog);
     }
     window.Repaint();
-    LoadedPair loaded =
-        prefetch ? ahead.front().Get() : LoadPair(pairs[i], window, buffers, settings.UI_LANGUAGE);
+    LoadedPair loaded = prefetch
+                            ? ahead.front().Get(fileSteps)
+                            : LoadPair(pairs[i], window, buffers, settings.UI_LANGUAGE, fileSteps);
     if (prefetch) ahead.pop_front();
     if (prefetch && !loaded.Failure() && i + kPairsAhead < pairs.size()) {
       ahead.emplace_back(pairs[i + kPairsAhead], *loaders);
@@ -330,7 +356,8 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
       files[i].counts = result.counts;
       if (summary != nullptr) summary->Changed();
     }
-    window.SetProgress(i + 1, total);
+    window.PairFinished(PairResultOf(plan, i, result, settings));
+    window.SetProgress(plan.fileMode ? kFileSteps : i + 1, total);
   }
   if (summary != nullptr) summary->Settle();
   return pairs.size();

@@ -103,6 +103,14 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     renderer->Finish({PageWordsOf(settings).objectsHeading, compared});
     page.Commit();
     stage.clear();
+    window.PairFinished({pathText(side1, node1.number),
+                         side1.ObjFile,
+                         side2.ObjFile,
+                         compared.differs ? FileStatus::Different : FileStatus::Same,
+                         compared.counts,
+                         {},
+                         resultPath,
+                         {}});
   });
   if (outcome != RunOutcome::Finished) return outcome;
   window.SetWaitCursor(false);

@@ -173,6 +173,8 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
     entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
     entry.hits = found.hits;
     summary.Changed();
+    window.PairFinished(
+        {entry.name, plan.reports[i].text, {}, entry.status, {}, entry.hits, entry.resultPath, {}});
     window.SetProgress(i + 1, plan.files.size());
   }
   summary.Settle();

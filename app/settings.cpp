@@ -34,7 +34,7 @@ using K = ValueKind;
 using S = Settings;
 
 // Every key in the order the file is written.
-constexpr std::array<KeyField, 29> kKeyFields = {{
+constexpr std::array<KeyField, 31> kKeyFields = {{
     {u"OUTPUT_PATH", K::Text, &S::OUTPUT_PATH},
     {u"OUTPUT_FILE", K::Text, &S::OUTPUT_FILE},
     {u"OUTPUT_AUTOOPEN", K::Flag, nullptr, &S::OUTPUT_AUTOOPEN},
@@ -64,6 +64,8 @@ constexpr std::array<KeyField, 29> kKeyFields = {{
     {u"UI_LANGUAGE", K::Language, nullptr, nullptr, true},
     {u"REPORT_ENCODING", K::Encoding, nullptr, nullptr, true},
     {u"ON_ERROR", K::OnError, nullptr, nullptr, true},
+    {u"WINDOW_GEOMETRY", K::Text, &S::WINDOW_GEOMETRY, nullptr, true},
+    {u"WINDOW_MAXIMIZED", K::Flag, nullptr, &S::WINDOW_MAXIMIZED, true},
 }};
 
 // The spellings of each enumerated kind, the default's first; a value read

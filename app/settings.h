@@ -59,6 +59,11 @@ struct Settings {
   UiLanguage UI_LANGUAGE = UiLanguage::Japanese;
   ReportEncoding REPORT_ENCODING = ReportEncoding::Automatic;
   OnError ON_ERROR = OnError::Stop;
+  // The window's place and size ("x,y,width,height" of its frame when not
+  // maximized) and whether it was maximized; empty and false until the
+  // window is moved or resized.
+  std::u16string WINDOW_GEOMETRY;
+  bool WINDOW_MAXIMIZED = false;
 
   bool operator==(const Settings&) const = default;
 };

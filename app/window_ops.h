@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/pair_result.h"
 #include "messages/message.h"
 
 namespace tarnwick {
@@ -43,6 +44,10 @@ class WindowOps {
   // After a cancel: what the run did not reach (the names the summary page
   // shows, still "未処理" there), in run order.
   virtual void ShowNotReached(const std::vector<std::u16string>& names) = 0;
+  // A pair or report is done: its summary row is settled as `result` says.
+  // Called in run order, once for each pair compared (or report searched);
+  // a window without a result list ignores it.
+  virtual void PairFinished(const PairResult& result) { static_cast<void>(result); }
 };
 
 }  // namespace tarnwick

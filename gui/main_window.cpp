@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,8 +20,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -31,14 +32,19 @@
 
 #include "app/drops.h"
 #include "app/run_guard.h"
+#include "files/paths.h"
 #include "gui/about_box.h"
 #include "gui/captions.h"
 #include "gui/drop_line_edit.h"
+#include "gui/file_dialogs.h"
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
 #include "gui/qt_translation.h"
 #include "gui/report_tree_view.h"
+#include "gui/result_list.h"
 #include "gui/screen_fit.h"
+#include "gui/termination_signals.h"
+#include "gui/window_geometry.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -104,6 +110,28 @@ int ConditionIndex(bool contain) {
   return contain ? 0 : 1;
 }
 
+// The document a first start points to: the one that came with the program
+// (the Windows zip's readme beside it, the README of a build beside its
+// source), else the README by name.
+QString DocumentationPath() {
+  const QDir program(QCoreApplication::applicationDirPath());
+  for (const QString& candidate : {QStringLiteral("お読みください.txt"),
+                                   QStringLiteral("README.md"), QStringLiteral("../README.md")}) {
+    if (QFileInfo(program.filePath(candidate)).isFile()) {
+      return QDir::toNativeSeparators(QFileInfo(program.filePath(candidate)).canonicalFilePath());
+    }
+  }
+  return QStringLiteral("README.md");
+}
+
+// A focused button must not look like the default one (Enter's), which
+// keeps its own frame: the focus gets a frame of the highlight colour.
+constexpr char kFocusStyle[] =
+    "QPushButton:focus { border: 2px solid palette(highlight); border-radius: 3px;"
+    " background: palette(button); padding: 3px 10px; }"
+    "QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px;"
+    " background: palette(button); padding: 1px 3px; }";
+
 }  // namespace
 
 frmMain::frmMain(GuiHooks hooks, QWidget* parent)
@@ -129,6 +157,12 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent)
   BuildMenus();
 
   ops_ = std::make_unique<QtWindowOps>(this, lblStatus, mnuShowConstract, hooks_, prgRun);
+  ops_->OnPairFinished([this](const PairResult& pair) { Results(runPage_).Add(pair); });
+  for (ResultList* list : {lstDiff, lstObjDiff, lstSearch}) {
+    connect(list, &ResultList::openRequested, this,
+            [this](const QString& path) { ops_->OpenResult(FromQString(path)); });
+  }
+  setStyleSheet(QString::fromLatin1(kFocusStyle));
 
   connect(tabMain, &QTabWidget::currentChanged, this, &frmMain::ShowPage);
   connect(cmdExec, &QPushButton::clicked, this, &frmMain::cmdExec_Click);
@@ -142,18 +176,46 @@ frmMain::frmMain(GuiHooks hooks, QWidget* parent)
 }
 
 void frmMain::SetTabOrder() {
-  // Page by page, top to bottom, then the common area; Qt skips the hidden pages.
-  QWidget* const order[] = {
-      tabMain,          txtFolder1,       txtSrcTxt1,   txtFolder2,      txtSrcTxt2,
-      optFolder,        optFile,          chkDiffOnly,  chkIgnoreBlanks, chkIgnoreCase,
-      txtIgnoreFile,    tvSrc1,           tvSrc2,       chkDiffObjOnly,  chkIgnoreBlanksObj,
-      chkIgnoreCaseObj, txtIgnoreFileObj, txtSrcFolder, txtSrcFile,      txtSearchStr1,
-      cmbSearch1,       txtSearchStr2,    cmbSearch2,   txtSearchStr3,   cmbSearch3,
-      optCondAnd,       optCondOr,        chkFindOnly,  chkNoCase,       txtPutDir,
-      txtPutFile,       chkOpenFile,      cmdExec,      cmdCancel,       cmdExit};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
-    QWidget::setTabOrder(order[i - 1], order[i]);
-  }
+  // Page by page, top to bottom (each "…" right after its box), then the
+  // common area with "終了" last; Qt skips the hidden pages.
+  const auto browse = [this](QWidget* box) -> QWidget* {
+    return findChild<QToolButton*>(QStringLiteral("cmdBrowse") + box->objectName().mid(3));
+  };
+  const auto results = [](ResultList* list) { return list->TabChain(); };
+  std::vector<QWidget*> order = {tabMain,
+                                 txtFolder1,
+                                 browse(txtFolder1),
+                                 txtSrcTxt1,
+                                 browse(txtSrcTxt1),
+                                 txtFolder2,
+                                 browse(txtFolder2),
+                                 txtSrcTxt2,
+                                 browse(txtSrcTxt2),
+                                 optFolder,
+                                 optFile,
+                                 chkDiffOnly,
+                                 chkOnError,
+                                 chkIgnoreBlanks,
+                                 chkIgnoreCase,
+                                 txtIgnoreFile,
+                                 browse(txtIgnoreFile)};
+  const auto append = [&order](const QList<QWidget*>& widgets) {
+    order.insert(order.end(), widgets.begin(), widgets.end());
+  };
+  append(results(lstDiff));
+  append({findChild<QToolButton*>(QStringLiteral("cmdOpenSrc1")), tvSrc1,
+          findChild<QToolButton*>(QStringLiteral("cmdOpenSrc2")), tvSrc2, chkDiffObjOnly,
+          chkIgnoreBlanksObj, chkIgnoreCaseObj, txtIgnoreFileObj, browse(txtIgnoreFileObj)});
+  append(results(lstObjDiff));
+  append({txtSrcFolder, browse(txtSrcFolder), txtSrcFile, browse(txtSrcFile), txtSearchStr1,
+          cmbSearch1, txtSearchStr2, cmbSearch2, txtSearchStr3, cmbSearch3, optCondAnd, optCondOr,
+          chkFindOnly, chkNoCase, chkOnErrorSearch});
+  append(results(lstSearch));
+  append({txtPutDir, browse(txtPutDir), txtPutFile, chkOpenFile, cmdExec, cmdCancel, cmdExit});
+  std::erase_if(order, [](QWidget* widget) {
+    return widget == nullptr || widget->focusPolicy() == Qt::NoFocus;
+  });
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 frmMain::~frmMain() {
@@ -195,6 +257,12 @@ QWidget* frmMain::BuildDiffPage() {
   settingsLayout->addWidget(optFile, 0, 1);
   settingsLayout->setColumnMinimumWidth(2, 24);
   settingsLayout->addWidget(chkDiffOnly, 0, 3);
+  chkOnError =
+      Named(captions_.Text(new QCheckBox(settings), QT_TR_NOOP("読込エラーがあっても続行する(&K)")),
+            "chkOnError");
+  captions_.ToolTip(chkOnError,
+                    QT_TR_NOOP("読めないレポートはエラーとしてサマリーに載せ、残りを比較します"));
+  settingsLayout->addWidget(chkOnError, 1, 0, 1, 2);
   settingsLayout->addWidget(chkIgnoreBlanks, 1, 3);
   settingsLayout->addWidget(chkIgnoreCase, 1, 4);
   settingsLayout->setColumnStretch(5, 1);
@@ -213,7 +281,8 @@ QWidget* frmMain::BuildDiffPage() {
                                 txtFolder2, WithBrowse(txtFolder2, nullptr), txtSrcTxt2,
                                 WithBrowse(txtSrcTxt2, txtFolder2), frmDiff));
   layout->addWidget(settings);
-  layout->addStretch(1);
+  lstDiff = new ResultList(ResultList::Kind::FolderComparison, QStringLiteral("lstDiff"), frmDiff);
+  layout->addWidget(lstDiff, 1);
   return frmDiff;
 }
 
@@ -227,9 +296,12 @@ QWidget* frmMain::BuildObjDiffPage() {
       Named(captions_.Text(new QCheckBox(frmObjDiff), QT_TR_NOOP("違う箇所のみ出力する(&Y)")),
             "chkDiffObjOnly");
 
-  auto* trees = new QHBoxLayout;
-  trees->addWidget(tvSrc1, 1);
-  trees->addWidget(tvSrc2, 1);
+  auto* trees = new QGridLayout;
+  trees->addLayout(SourceHeader(1, frmObjDiff), 0, 0);
+  trees->addLayout(SourceHeader(2, frmObjDiff), 0, 1);
+  trees->addWidget(tvSrc1, 1, 0);
+  trees->addWidget(tvSrc2, 1, 1);
+  trees->setRowStretch(1, 1);
   // The comparison options are one setting each, shown on both pages.
   chkIgnoreBlanksObj =
       Named(captions_.Text(new QCheckBox(frmObjDiff), QT_TR_NOOP("空白の違いを無視する(&W)")),
@@ -256,6 +328,9 @@ QWidget* frmMain::BuildObjDiffPage() {
   layout->addLayout(trees, 1);
   layout->addLayout(options);
   layout->addLayout(IgnoreFileRow(txtIgnoreFileObj, frmObjDiff));
+  lstObjDiff =
+      new ResultList(ResultList::Kind::ObjectComparison, QStringLiteral("lstObjDiff"), frmObjDiff);
+  layout->addWidget(lstObjDiff);
   return frmObjDiff;
 }
 
@@ -304,6 +379,16 @@ QWidget* frmMain::BuildSearchPage() {
   settingsLayout->addWidget(chkFindOnly);
   settingsLayout->addSpacing(24);
   settingsLayout->addWidget(chkNoCase);
+  settingsLayout->addSpacing(24);
+  chkOnErrorSearch =
+      Named(captions_.Text(new QCheckBox(settings), QT_TR_NOOP("読込エラーがあっても続行する(&K)")),
+            "chkOnErrorSearch");
+  captions_.ToolTip(chkOnErrorSearch,
+                    QT_TR_NOOP("読めないレポートはエラーとしてサマリーに載せ、残りを検索します"));
+  // ON_ERROR is one setting, shown on both pages.
+  connect(chkOnError, &QCheckBox::toggled, chkOnErrorSearch, &QCheckBox::setChecked);
+  connect(chkOnErrorSearch, &QCheckBox::toggled, chkOnError, &QCheckBox::setChecked);
+  settingsLayout->addWidget(chkOnErrorSearch);
   settingsLayout->addStretch(1);
 
   auto* layout = new QVBoxLayout(frmSearch);
@@ -314,7 +399,8 @@ QWidget* frmMain::BuildSearchPage() {
                                 WithBrowse(txtSrcFile, txtSrcFolder), frmSearch));
   layout->addWidget(conditions);
   layout->addWidget(settings);
-  layout->addStretch(1);
+  lstSearch = new ResultList(ResultList::Kind::Search, QStringLiteral("lstSearch"), frmSearch);
+  layout->addWidget(lstSearch, 1);
   return frmSearch;
 }
 
@@ -383,18 +469,25 @@ QLayout* frmMain::WithBrowse(QLineEdit* box, QLineEdit* folderBox) {
   connect(button, &QToolButton::clicked, this, [this, box, folderBox] {
     // The choice goes the way of a drop, so both keep one behaviour.
     if (!folderBox) {
-      const QString chosen =
-          QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), box->text());
-      if (!chosen.isEmpty()) FolderBoxDropped(box, ToPathList({QDir::toNativeSeparators(chosen)}));
+      const QStringList chosen =
+          ChooseFiles(hooks_, this, {tr("フォルダの選択"), box->text(), {}, true, false});
+      if (!chosen.isEmpty()) FolderBoxDropped(box, ToPathList(chosen));
       return;
     }
     // Reports and Forms XML modules first; any file for reports saved under
     // another extension.
-    QStringList chosen = QFileDialog::getOpenFileNames(
-        this, tr("ファイルの選択"), folderBox->text(),
-        tr("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)"));
-    for (QString& path : chosen) path = QDir::toNativeSeparators(path);
-    if (!chosen.isEmpty()) FileBoxDropped(box, folderBox, ToPathList(chosen));
+    const QStringList chosen = ChooseFiles(
+        hooks_, this,
+        {tr("ファイルの選択"), folderBox->text(),
+         tr("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)"), false,
+         true});
+    if (chosen.isEmpty()) return;
+    FileBoxDropped(box, folderBox, ToPathList(chosen));
+    // A folder comparison pairs reports by name: files picked on one side
+    // are the pattern of both, or the summary would call the other side's
+    // reports missing.
+    QLineEdit* other = box == txtSrcTxt1 ? txtSrcTxt2 : box == txtSrcTxt2 ? txtSrcTxt1 : nullptr;
+    if (other != nullptr && optFolder->isChecked()) other->setText(box->text());
   });
   auto* row = new QHBoxLayout;
   row->setSpacing(2);
@@ -415,10 +508,11 @@ QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
   button->setText(QStringLiteral("…"));
   captions_.ToolTip(button, QT_TR_NOOP("無視ルールファイルの選択"));
   connect(button, &QToolButton::clicked, this, [this, box] {
-    const QString chosen = QFileDialog::getOpenFileName(
-        this, tr("無視ルールファイルの選択"), QFileInfo(box->text()).path(),
-        tr("無視ルール (*.txt);;すべてのファイル (*)"));
-    if (!chosen.isEmpty()) box->setText(QDir::toNativeSeparators(chosen));
+    const QStringList chosen =
+        ChooseFiles(hooks_, this,
+                    {tr("無視ルールファイルの選択"), QFileInfo(box->text()).path(),
+                     tr("無視ルール (*.txt);;すべてのファイル (*)"), false, false});
+    if (!chosen.isEmpty()) box->setText(chosen.front());
   });
   auto* row = new QHBoxLayout;
   row->setSpacing(2);
@@ -429,9 +523,48 @@ QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
   return row;
 }
 
+QLayout* frmMain::SourceHeader(int side, QWidget* parent) {
+  ReportTreeView* tree = side == 1 ? tvSrc1 : tvSrc2;
+  QLabel* caption =
+      LabelFor(captions_, side == 1 ? QT_TR_NOOP("ソース１(&1):") : QT_TR_NOOP("ソース２(&2):"),
+               tree, parent);
+  auto* name = Named(new QLabel(parent), side == 1 ? "lblSrcName1" : "lblSrcName2");
+  QFont bold = name->font();
+  bold.setBold(true);
+  name->setFont(bold);
+  auto* path = Named(new QLabel(parent), side == 1 ? "lblSrcPath1" : "lblSrcPath2");
+  path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A long path must not widen the window; its tooltip shows it whole.
+  path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  path->setMinimumWidth(40);
+  (side == 1 ? lblSrcName1 : lblSrcName2) = name;
+  (side == 1 ? lblSrcPath1 : lblSrcPath2) = path;
+  auto* button = new QToolButton(parent);
+  button->setObjectName(side == 1 ? QStringLiteral("cmdOpenSrc1") : QStringLiteral("cmdOpenSrc2"));
+  button->setText(QStringLiteral("…"));
+  captions_.ToolTip(button, QT_TR_NOOP("レポートを開く"));
+  connect(button, &QToolButton::clicked, this, [this, side] { OpenReport(side); });
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  row->addWidget(caption);
+  row->addWidget(name);
+  row->addWidget(path, 1);
+  row->addWidget(button);
+  return row;
+}
+
 void frmMain::BuildMenus() {
   mnuFile =
       Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("ﾌｧｲﾙ(&F)")), "mnuFile");
+  mnuOpenSrc1 = Named(
+      captions_.Text(mnuFile->addAction(QString()), QT_TR_NOOP("ソース１のレポートを開く(&1)...")),
+      "mnuOpenSrc1");
+  mnuOpenSrc2 = Named(
+      captions_.Text(mnuFile->addAction(QString()), QT_TR_NOOP("ソース２のレポートを開く(&2)...")),
+      "mnuOpenSrc2");
+  connect(mnuOpenSrc1, &QAction::triggered, this, [this] { OpenReport(1); });
+  connect(mnuOpenSrc2, &QAction::triggered, this, [this] { OpenReport(2); });
+  mnuFile->addSeparator();
   mnuEnd = Named(captions_.Text(mnuFile->addAction(QString()), QT_TR_NOOP("閉じる(&C)")), "mnuEnd");
   connect(mnuEnd, &QAction::triggered, this, &frmMain::mnuEnd_Click);
 
@@ -521,7 +654,8 @@ void frmMain::Initialize(SettingsHome home) {
                       MessageIcon::Warning);
   }
   if (reading.freshInstallation) {
-    ops_->ShowMessage(MessageId::ReadDocumentation, MessageIcon::Information);
+    ops_->ShowMessage({MessageId::ReadDocumentationAt, {FromQString(DocumentationPath())}},
+                      MessageIcon::Information);
   }
   for (QComboBox* list : {cmbSearch1, cmbSearch2, cmbSearch3}) {
     list->clear();
@@ -541,6 +675,7 @@ void frmMain::Initialize(SettingsHome home) {
     view->SetTextWrapped(true);
   }
   chkDiffObjOnly->setChecked(settings_.DIFF_OBJ_ONLY);
+  RestoreGeometry();
   Retranslate();
 }
 
@@ -576,6 +711,9 @@ void frmMain::Retranslate() {
   }
   mnuJapanese->setChecked(settings_.UI_LANGUAGE == UiLanguage::Japanese);
   mnuEnglish->setChecked(settings_.UI_LANGUAGE == UiLanguage::English);
+  for (ResultList* list : {lstDiff, lstObjDiff, lstSearch})
+    list->SetLanguage(settings_.UI_LANGUAGE);
+  ShowLoadedReports();
   ShowPage();
 }
 
@@ -612,6 +750,7 @@ void frmMain::FillControls() {
   chkIgnoreCase->setChecked(s.IGNORE_CASE);
   txtIgnoreFile->setText(ToQString(s.IGNORE_FILE));
   mnuReviewStyle->setChecked(s.PAGE_STYLE == PageStyle::Review);
+  chkOnError->setChecked(s.ON_ERROR == OnError::Continue);
 }
 
 void frmMain::SetMode(CompareMode mode) {
@@ -655,6 +794,35 @@ void frmMain::CollectSettings() {
   s.OUTPUT_FILE = FromQString(txtPutFile->text());
   s.OUTPUT_AUTOOPEN = chkOpenFile->isChecked();
   s.TAB_PAGE = CurrentPage();
+  s.ON_ERROR = chkOnError->isChecked() ? OnError::Continue : OnError::Stop;
+  if (GeometryToKeep()) {
+    s.WINDOW_GEOMETRY = GeometryText(normalGeometry());
+    s.WINDOW_MAXIMIZED = isMaximized();
+  }
+}
+
+void frmMain::RestoreGeometry() {
+  const std::optional<QRect> stored = ParseGeometry(settings_.WINDOW_GEOMETRY);
+  if (const std::optional<QRect> placed = stored ? OnSomeScreen(*stored) : std::nullopt) {
+    setGeometry(*placed);
+  }
+  if (settings_.WINDOW_MAXIMIZED) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+bool frmMain::GeometryToKeep() const {
+  if (!settings_.WINDOW_GEOMETRY.empty() || settings_.WINDOW_MAXIMIZED) return true;
+  // Never shown (or not yet placed): nothing the user chose.
+  return shownGeometry_ && (normalGeometry() != *shownGeometry_ || isMaximized());
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownGeometry_ || event->spontaneous()) return;
+  // Where the window manager put it, once it has: any other place or size
+  // later is the user's.
+  QTimer::singleShot(0, this, [this] {
+    if (!shownGeometry_) shownGeometry_ = normalGeometry();
+  });
 }
 
 int frmMain::CurrentPage() const {
@@ -669,6 +837,40 @@ void frmMain::ShowPage() {
   const int page = CurrentPage();
   // The tab widget shows only the current page's frame; the caption follows.
   cmdExec->setText(page == 3 ? tr("検索開始(&S)") : tr("比較開始(&S)"));
+  ShowPageStatus();
+}
+
+ResultList& frmMain::Results(int page) const {
+  return page == 1 ? *lstDiff : page == 2 ? *lstObjDiff : *lstSearch;
+}
+
+void frmMain::ShowPageStatus() {
+  // During a run the run speaks; the tabs are locked meanwhile.
+  if (Running()) return;
+  const QString totals = Results(CurrentPage()).Totals();
+  // An earlier run's message (a check that stopped it) stays on its own page only.
+  if (!totals.isEmpty() || CurrentPage() != runPage_) {
+    ops_->SetStatusText(MessageId::NoStatus);
+    lblStatus->setText(totals);
+  }
+}
+
+void frmMain::ShowLoadedReports() {
+  for (int side : {1, 2}) {
+    const ObjSide& loaded = Side(side);
+    QLabel* name = side == 1 ? lblSrcName1 : lblSrcName2;
+    QLabel* path = side == 1 ? lblSrcPath1 : lblSrcPath2;
+    if (loaded.ObjNodeCount <= 1 || loaded.ObjFile.empty()) {
+      name->setText(tr("（未読込）"));
+      path->clear();
+      path->setToolTip(QString());
+      continue;
+    }
+    const QString file = ToQString(loaded.ObjFile);
+    name->setText(QFileInfo(file).fileName());
+    path->setText(file);
+    path->setToolTip(file);
+  }
 }
 
 void frmMain::cmdExec_Click() {
@@ -677,6 +879,9 @@ void frmMain::cmdExec_Click() {
 }
 
 void frmMain::StartRun(std::function<void()> run) {
+  runPage_ = CurrentPage();
+  Results(runPage_).Clear();
+  lblStatus->clear();
   SetInputsEnabled(false);
   prgRun->setRange(0, 0);
   prgRun->show();
@@ -704,7 +909,12 @@ void frmMain::RunEnded() {
   ops_->SetWaitCursor(false);
   prgRun->hide();
   prgRun->reset();
+  if (runResult_) {
+    Results(runPage_).Finish(*runResult_, ToQString(WithTrailingSeparator(settings_.OUTPUT_PATH)));
+    runResult_.reset();
+  }
   SetInputsEnabled(true);
+  ShowPageStatus();
   emit runEnded();
   if (closeAfterRun_) close();
 }
@@ -750,6 +960,20 @@ void frmMain::mnuVersionInfo_Click() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   if (Running()) {
+    // Closing throws away the rest of the run: the user says so first, but
+    // a session ending (a signal) closes without asking.
+    const bool bySignal = property(kClosingBySignal).toBool();
+    if (!closeAfterRun_ && !bySignal &&
+        !AskYesNo(hooks_, this, tr("比較・検索を実行中です。中止して閉じますか？"),
+                  tr("中止して閉じる"), tr("続行する"))) {
+      event->ignore();
+      return;
+    }
+    if (!Running()) {
+      // The run ended while the question was open: close as usual.
+      closeEvent(event);
+      return;
+    }
     // The settings are written when the run has stopped and the window closes.
     closeAfterRun_ = true;
     ops_->SetClosing(true);
@@ -799,6 +1023,20 @@ void frmMain::TreeDropped(int side, const std::vector<FilePath>& paths) {
   }
   view->SetTextWrapped(view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey);
   view->expandToDepth(2);
+  ShowLoadedReports();
+}
+
+void frmMain::OpenReport(int side) {
+  if (Running()) return;
+  SelectPage(2);
+  const QString loaded = ToQString(Side(side).ObjFile);
+  const QStringList chosen = ChooseFiles(
+      hooks_, this,
+      {side == 1 ? tr("ソース１のレポートを開く") : tr("ソース２のレポートを開く"),
+       loaded.isEmpty() ? QString() : QFileInfo(loaded).path(),
+       tr("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)"), false,
+       false});
+  if (!chosen.isEmpty()) TreeDropped(side, ToPathList(chosen));
 }
 
 }  // namespace tarnwick

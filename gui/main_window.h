@@ -9,14 +9,18 @@
 // A run goes on a worker thread, so that the window repaints, resizes and
 // moves meanwhile; every input control and Execute stay disabled, "中止"
 // (or Escape) asks the run to stop before its next pair or report, and a
-// progress bar shows how far it got. Closing the window during a run cancels
-// it, waits for it to stop, then writes the settings and closes.
+// progress bar shows how far it got. Closing the window during a run asks
+// first; then it cancels the run, waits for it to stop, writes the settings
+// and closes. Each tab page keeps the result list and the final status line
+// of its last run.
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +40,7 @@ class QLayout;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
+class QShowEvent;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -46,6 +51,7 @@ namespace tarnwick {
 class DropLineEdit;
 class OneLineEdit;
 class ReportTreeView;
+class ResultList;
 
 inline constexpr char16_t kDropHintKey[] = u"COM";
 // The drop hint as the Japanese window shows it (the English one translates it).
@@ -86,6 +92,8 @@ class frmMain : public QMainWindow {
   int SettingsWrites() const { return settingsWrites_; }
   // True from Execute until the run's worker has ended.
   bool Running() const { return worker_ != nullptr; }
+  // The result list of a page (1, 2, 3).
+  ResultList& Results(int page) const;
 
  public slots:
   void cmdExec_Click();
@@ -102,6 +110,9 @@ class frmMain : public QMainWindow {
   void FolderBoxDropped(QLineEdit* folderBox, const std::vector<FilePath>& paths);
   void FileBoxDropped(QLineEdit* fileBox, QLineEdit* folderBox, const std::vector<FilePath>& paths);
   void TreeDropped(int side, const std::vector<FilePath>& paths);
+  // "…" and the File menu of the object comparison: a report chosen in a
+  // file dialog goes into that side's tree as a drop would.
+  void OpenReport(int side);
 
  signals:
   // A run's worker has ended and the inputs are enabled again.
@@ -110,6 +121,7 @@ class frmMain : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildMenus();
@@ -132,12 +144,23 @@ class frmMain : public QMainWindow {
   void StartRun(std::function<void()> run);
   void RunEnded();
   void SetInputsEnabled(bool enabled);
+  // The status line of the current page: its last run's totals, or nothing.
+  void ShowPageStatus();
+  // The labels above the trees: each side's report, or none.
+  void ShowLoadedReports();
+  // The place and size from the settings, on a screen that still exists.
+  void RestoreGeometry();
+  // True once the user has moved or resized the window since it was shown
+  // (or an earlier start had), so the settings file keeps its place.
+  bool GeometryToKeep() const;
   // The box with its "…" button, which opens the standard dialog for a
   // folder (folderBox null) or files, and takes the choice as a drop.
   QLayout* WithBrowse(QLineEdit* box, QLineEdit* folderBox);
   // The ignore rules box of a comparison page under its label, with its
   // "…" button; a dropped file goes into it.
   QLayout* IgnoreFileRow(DropLineEdit* box, QWidget* parent);
+  // The row above a tree: its caption, its report's name and path, "…".
+  QLayout* SourceHeader(int side, QWidget* parent);
 
   GuiHooks hooks_;
   Captions captions_;
@@ -151,6 +174,9 @@ class frmMain : public QMainWindow {
   bool exiting_ = false;
   QThread* worker_ = nullptr;
   bool closeAfterRun_ = false;
+  std::shared_ptr<RunResult> runResult_;  // what the current run records
+  int runPage_ = 0;                       // the page of the current or last run
+  std::optional<QRect> shownGeometry_;    // just after the first show
 
   QTabWidget* tabMain;
   QFrame* frmDiff;
@@ -167,6 +193,8 @@ class frmMain : public QMainWindow {
   QCheckBox* chkIgnoreBlanks;  // IGNORE_BLANKS and IGNORE_CASE, shown on pages 1 and 2
   QCheckBox* chkIgnoreCase;
   DropLineEdit* txtIgnoreFile;  // IGNORE_FILE, shown on pages 1 and 2
+  QCheckBox* chkOnError;        // ON_ERROR, shown on pages 1 and 3
+  ResultList* lstDiff;
 
   ReportTreeView* tvSrc1;
   ReportTreeView* tvSrc2;
@@ -174,6 +202,11 @@ class frmMain : public QMainWindow {
   QCheckBox* chkIgnoreBlanksObj;
   QCheckBox* chkIgnoreCaseObj;
   DropLineEdit* txtIgnoreFileObj;
+  QLabel* lblSrcName1;  // the loaded report's file name, and its path
+  QLabel* lblSrcPath1;
+  QLabel* lblSrcName2;
+  QLabel* lblSrcPath2;
+  ResultList* lstObjDiff;
 
   DropLineEdit* txtSrcFolder;
   DropLineEdit* txtSrcFile;
@@ -187,6 +220,8 @@ class frmMain : public QMainWindow {
   QRadioButton* optCondOr;
   QCheckBox* chkFindOnly;
   QCheckBox* chkNoCase;
+  QCheckBox* chkOnErrorSearch;
+  ResultList* lstSearch;
 
   DropLineEdit* txtPutDir;
   OneLineEdit* txtPutFile;
@@ -199,6 +234,8 @@ class frmMain : public QMainWindow {
   QWidget* cmdBrowsePutDir;
 
   QMenu* mnuFile;
+  QAction* mnuOpenSrc1;
+  QAction* mnuOpenSrc2;
   QAction* mnuEnd;
   QMenu* mnuView;
   QAction* mnuReviewStyle;  // PAGE_STYLE: checked for the review pages

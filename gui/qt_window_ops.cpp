@@ -166,6 +166,12 @@ void QtWindowOps::OpenResult(std::u16string_view path) {
   });
 }
 
+void QtWindowOps::PairFinished(const PairResult& result) {
+  OnWindowThread([this, &result] {
+    if (pairFinished_) pairFinished_(result);
+  });
+}
+
 void QtWindowOps::SetProgress(std::size_t done, std::size_t total) {
   OnWindowThread([this, done, total] {
     if (!progress_) return;

@@ -10,10 +10,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QStringList>
 #include <atomic>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "app/settings.h"
 #include "app/window_ops.h"
@@ -26,6 +28,15 @@ class QWidget;
 
 namespace tarnwick {
 
+// What the window asks a file dialog for.
+struct FileDialogRequest {
+  QString title;
+  QString folder;  // where it opens
+  QString filter;  // ";;"-separated name filters; empty when choosing a folder
+  bool folderWanted = false;
+  bool many = false;  // several files may be chosen
+};
+
 // Each hook, when set, replaces the modal or external step it is named after
 // (a message with the text its box would show). Hooks are called on the
 // window's thread.
@@ -36,6 +47,8 @@ struct GuiHooks {
   std::function<void(std::u16string_view path)> openResult;
   // The system's interface languages a first start chooses by.
   std::function<QStringList()> systemLanguages;
+  // A file dialog: what the user chose (nothing when cancelled).
+  std::function<QStringList(const FileDialogRequest& request)> fileDialog;
 };
 
 // The catalog of a window language's messages.
@@ -64,6 +77,11 @@ class QtWindowOps : public WindowOps {
   bool CancelRequested() const override { return cancel_.load(); }
   // The summary page lists them; the window has nothing to add.
   void ShowNotReached(const std::vector<std::u16string>&) override {}
+  // Handed to the window's result list, on the window's thread.
+  void PairFinished(const PairResult& result) override;
+  void OnPairFinished(std::function<void(const PairResult&)> receiver) {
+    pairFinished_ = std::move(receiver);
+  }
 
   // The window's side of a run: a new run starts uncancelled; "中止" asks it
   // to stop. While the window is closing, a cancelled run ends without the
@@ -93,6 +111,7 @@ class QtWindowOps : public WindowOps {
   MessageCatalog catalog_ = JapaneseCatalog;
   Message statusShown_{MessageId::NoStatus};
   std::atomic<bool> cancel_{false};
+  std::function<void(const PairResult&)> pairFinished_;
 };
 
 }  // namespace tarnwick

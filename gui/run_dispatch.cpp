@@ -28,19 +28,22 @@ std::function<void()> frmMain::CurrentPageRun() {
   // The run gets its own copy: closing the window collects the controls again.
   const Settings settings = settings_;
   WindowOps& ops = *ops_;
+  // The run's record completes the result list when the run has ended.
+  runResult_ = std::make_shared<RunResult>();
+  RunResult* result = runResult_.get();
   switch (CurrentPage()) {
     case 1:
-      return [settings, &ops] { ExecDiff(settings, ops); };
+      return [settings, &ops, result] { ExecDiff(settings, ops, result); };
     case 2: {
       // The loaded sides stay as they are: drops wait until the run has ended.
       auto views = std::make_shared<const std::pair<ListTreeView, ListTreeView>>(Snapshot(*tvSrc1),
                                                                                  Snapshot(*tvSrc2));
-      return [settings, &ops, views, &side1 = side1_, &side2 = side2_] {
-        ExecObjDiff(settings, side1, views->first, side2, views->second, ops);
+      return [settings, &ops, views, &side1 = side1_, &side2 = side2_, result] {
+        ExecObjDiff(settings, side1, views->first, side2, views->second, ops, result);
       };
     }
     default:
-      return [settings, &ops] { ExecSearch(settings, ops); };
+      return [settings, &ops, result] { ExecSearch(settings, ops, result); };
   }
 }
 

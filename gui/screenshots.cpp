@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/file_io.h"
@@ -84,12 +86,16 @@ bool TakeScreenshots(const QString& folder, UiLanguage language) {
                      u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n" +
                      (language == UiLanguage::English ? u"UI_LANGUAGE=EN\r\n" : u""));
 
-  // Five pairs for a folder comparison caught in mid-run.
+  // Five pairs for a folder comparison caught in mid-run, and its result
+  // list: FORM2 and FORM4 changed, FORM6 in folder 1 only.
   for (const char* side : {"run1", "run2"}) {
     if (!dir.mkpath(QStringLiteral("sample/%1").arg(QLatin1String(side)))) return false;
-    for (int n = 1; n <= 5; ++n) {
+    const bool first = side == std::string_view("run1");
+    for (int n = 1; n <= (first ? 6 : 5); ++n) {
       std::u16string report = kSampleReport;
       report.replace(report.find(u"FORM1"), 5, u"FORM" + std::u16string(1, u'0' + n));
+      if (!first && n % 2 == 0) report.replace(report.find(u"得意先"), 3, u"顧客名");
+      if (!first && n == 4) report.replace(report.find(u"受注番号"), 4, u"注文番号");
       WriteText(sample + sep + QLatin1String(side) + sep + QStringLiteral("FORM%1.txt").arg(n),
                 report);
     }
@@ -144,6 +150,12 @@ bool TakeScreenshots(const QString& folder, UiLanguage language) {
   while (window.Running()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   window.findChild<QAction*>(QStringLiteral("mnuShowConstract"))->setChecked(false);
   ok = runningSaved && ok;
+  // The focused "サマリーを開く" beside the default "比較開始": both visible.
+  QApplication::setActiveWindow(&window);
+  if (auto* summary = window.findChild<QPushButton*>(QStringLiteral("lstDiffOpenSummary"))) {
+    summary->setFocus();
+  }
+  ok = Save(window, dir, "results.png") && ok;
 
   if (const ObjSide& side = window.Side(1); side.ObjTree) {
     frmConstract viewer(&window);

@@ -13,6 +13,10 @@ class QWidget;
 
 namespace tarnwick {
 
+// The window's property, set true before a signal closes it: a close that
+// nobody is there to answer a question about.
+inline constexpr char kClosingBySignal[] = "closingBySignal";
+
 // One per process: catches the signals from construction on, so that one
 // arriving while the window starts waits for CloseOnSignal instead of ending
 // the program unsaved. The signals get their default action back when it is

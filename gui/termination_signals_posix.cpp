@@ -72,7 +72,8 @@ void TerminationSignals::CloseOnSignal(QWidget& window) {
     char bytes[64];
     while (::read(state.readEnd, bytes, sizeof bytes) > 0) {
     }
-    // Closing during a run cancels it; the window closes once it has stopped.
+    // Closing during a run cancels it, unasked; the window closes once it has stopped.
+    window.setProperty(kClosingBySignal, true);
     window.close();
     if (!window.isVisible()) QCoreApplication::quit();
   });

@@ -84,6 +84,9 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Writing the JSON [{1}]: An error occurred.\r\n{2}";
     case ReadDocumentation:
       return u"Please read the documentation that comes with this software before using it.";
+    case ReadDocumentationAt:
+      return u"Please read the documentation that comes with this software before using it."
+             u"\r\n{1}";
     case SameFolderOnly:
       return u"Only files of one folder can be dropped.";
     case SettingsFileKept:

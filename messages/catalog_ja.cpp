@@ -84,6 +84,8 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"JSON[{1}]の出力中に、エラーが発生しました。\r\n{2}";
     case ReadDocumentation:
       return u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。";
+    case ReadDocumentationAt:
+      return u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。\r\n{1}";
     case SameFolderOnly:
       return u"同一フォルダのファイルのみ、ドロップできます。";
     case SettingsFileKept:

@@ -60,6 +60,7 @@ enum class MessageId {
   SettingsMovedToUserCopy,  // {1} the file beside the program, {2} the user's copy
   JsonWriteFailed,          // {1} the JSON file, {2} the error's description
   ReadDocumentation,        // the first start
+  ReadDocumentationAt,      // the same, {1} the document to read
   SameFolderOnly,           // a drop of files from more than one folder
   SettingsFileKept,         // {1} the settings file, {2} why it was not read whole
   // The step a run is in, which heads its error message.

@@ -301,7 +301,7 @@ TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
                            u"<tr><td>A.TXT</td><td>未処理</td></tr>\r\n" + std::u16string(kTail));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"A.html")));
 
-  // File mode: its one pair, with a busy indicator rather than a count.
+  // File mode: its one pair, in steps: side 1 read, side 2 read, compared and written.
   FakeWindow fileWindow;
   fileWindow.cancelAfter = 0;
   settings.MODE = CompareMode::File;
@@ -310,12 +310,13 @@ TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
   scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
   EXPECT_EQ(ExecDiff(settings, fileWindow), RunOutcome::Cancelled);
   EXPECT_EQ(fileWindow.notReached, std::vector<std::u16string>{settings.SRC_PATH1 + u"a.txt"});
-  EXPECT_EQ(fileWindow.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 0}}));
+  EXPECT_EQ(fileWindow.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}}));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"file.html")));
 
   FakeWindow finished;
   EXPECT_EQ(ExecDiff(settings, finished), RunOutcome::Finished);
-  EXPECT_EQ(finished.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 0}, {1, 0}}));
+  EXPECT_EQ(finished.progress,
+            (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
 }
 
 // Counts the reports a summary page still shows as "未処理".

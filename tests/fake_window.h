@@ -1,8 +1,8 @@
 // A recording stand-in for the window in tests: FakeWindow keeps every
-// message box (its text from the Japanese catalog, and the value itself) and
-// every overwrite question (answered as told),
-// status text, cursor change, opened result and progress step in order, and
-// can ask the run to stop after a given number of pairs.
+// message box (its text from the Japanese catalog, and the value itself),
+// every overwrite question (answered as told), status text, cursor change,
+// opened result, progress step and finished pair in order, and can ask the
+// run to stop after a given number of pairs.
 #pragma once
 
 #include <functional>
@@ -55,6 +55,7 @@ class FakeWindow : public WindowOps {
   // Asked before each pair or report; cancels from the given question on.
   bool CancelRequested() const override { return ++cancelQuestions > cancelAfter; }
   void ShowNotReached(const std::vector<std::u16string>& names) override { notReached = names; }
+  void PairFinished(const PairResult& result) override { finished.push_back(result); }
 
   std::u16string LastStatus() const { return statusTexts.empty() ? u"" : statusTexts.back(); }
 
@@ -75,6 +76,7 @@ class FakeWindow : public WindowOps {
   int cancelAfter = 1 << 30;  // questions answered "no" before the first "yes"
   mutable int cancelQuestions = 0;
   std::vector<std::u16string> notReached;
+  std::vector<PairResult> finished;  // each PairFinished, in run order
 };
 
 }  // namespace tarnwick::testing

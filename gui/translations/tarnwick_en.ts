@@ -2,6 +2,120 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>QtWindowOps</name>
+    <message>
+        <source>上書きする</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>上書きしない</source>
+        <translation>Keep it</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ResultList</name>
+    <message>
+        <source>該当したもののみ表示(&amp;T)</source>
+        <translation>Only ma&amp;tching reports</translation>
+    </message>
+    <message>
+        <source>差異のあるもののみ表示(&amp;T)</source>
+        <translation>Only differen&amp;t pairs</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>該当プロパティ</source>
+        <translation>Properties hit</translation>
+    </message>
+    <message>
+        <source>該当行</source>
+        <translation>Lines hit</translation>
+    </message>
+    <message>
+        <source>メッセージ</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>オブジェクト</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>オブジェクト追加</source>
+        <translation>Objects added</translation>
+    </message>
+    <message>
+        <source>オブジェクト削除</source>
+        <translation>Objects removed</translation>
+    </message>
+    <message>
+        <source>オブジェクト変更</source>
+        <translation>Objects changed</translation>
+    </message>
+    <message>
+        <source>行追加</source>
+        <translation>Lines added</translation>
+    </message>
+    <message>
+        <source>行削除</source>
+        <translation>Lines removed</translation>
+    </message>
+    <message>
+        <source>%1件</source>
+        <translation>%1 reports</translation>
+    </message>
+    <message>
+        <source>%1組</source>
+        <translation>%1 pairs</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>｜該当 プロパティ %1・行 %2</source>
+        <translation>; hits: %1 properties, %2 lines</translation>
+    </message>
+    <message>
+        <source>｜オブジェクト 追加 %1・削除 %2・変更 %3</source>
+        <translation>; objects: %1 added, %2 removed, %3 changed</translation>
+    </message>
+    <message>
+        <source>｜行 追加 %1・削除 %2</source>
+        <translation>; lines: %1 added, %2 removed</translation>
+    </message>
+    <message>
+        <source>｜エラー %1</source>
+        <translation>; errors: %1</translation>
+    </message>
+    <message>
+        <source>サマリーを開く(&amp;P)</source>
+        <translation>O&amp;pen summary</translation>
+    </message>
+    <message>
+        <source>サマリーを開く(&amp;M)</source>
+        <translation>Open su&amp;mmary</translation>
+    </message>
+    <message>
+        <source>出力先フォルダを開く(&amp;W)</source>
+        <translation>Sho&amp;w pages in folder</translation>
+    </message>
+    <message>
+        <source>出力先フォルダを開く(&amp;G)</source>
+        <translation>Show pa&amp;ges in folder</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::frmAbout</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ %1.%2.%3</source>
@@ -228,6 +342,62 @@
     <message>
         <source>比較開始(&amp;S)</source>
         <translation>&amp;Start comparison</translation>
+    </message>
+    <message>
+        <source>読込エラーがあっても続行する(&amp;K)</source>
+        <translation>&amp;Keep going past unreadable reports</translation>
+    </message>
+    <message>
+        <source>読めないレポートはエラーとしてサマリーに載せ、残りを比較します</source>
+        <translation>A report that cannot be read is listed as an error; the others are compared</translation>
+    </message>
+    <message>
+        <source>読めないレポートはエラーとしてサマリーに載せ、残りを検索します</source>
+        <translation>A report that cannot be read is listed as an error; the others are searched</translation>
+    </message>
+    <message>
+        <source>ソース１(&amp;1):</source>
+        <translation>Source &amp;1:</translation>
+    </message>
+    <message>
+        <source>ソース２(&amp;2):</source>
+        <translation>Source &amp;2:</translation>
+    </message>
+    <message>
+        <source>レポートを開く</source>
+        <translation>Open a report</translation>
+    </message>
+    <message>
+        <source>ソース１のレポートを開く(&amp;1)...</source>
+        <translation>Open source &amp;1 report...</translation>
+    </message>
+    <message>
+        <source>ソース２のレポートを開く(&amp;2)...</source>
+        <translation>Open source &amp;2 report...</translation>
+    </message>
+    <message>
+        <source>（未読込）</source>
+        <translation>(none loaded)</translation>
+    </message>
+    <message>
+        <source>比較・検索を実行中です。中止して閉じますか？</source>
+        <translation>A comparison or search is running. Stop it and close?</translation>
+    </message>
+    <message>
+        <source>中止して閉じる</source>
+        <translation>Stop and close</translation>
+    </message>
+    <message>
+        <source>続行する</source>
+        <translation>Keep running</translation>
+    </message>
+    <message>
+        <source>ソース１のレポートを開く</source>
+        <translation>Open the source 1 report</translation>
+    </message>
+    <message>
+        <source>ソース２のレポートを開く</source>
+        <translation>Open the source 2 report</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
 #include <string>
@@ -41,11 +42,16 @@ struct ShownMessage {
   bool operator==(const ShownMessage&) const = default;
 };
 
-// Hooks that record messages, viewer showings and opened results.
+// Hooks that record messages, questions, viewer showings and opened
+// results, and stand in for the file dialogs.
 struct Recorder {
   std::vector<ShownMessage> messages;
+  std::vector<std::u16string> questions;  // each answered `answer`
+  bool answer = true;
   int structures = 0;
   std::vector<std::u16string> opened;
+  std::vector<FileDialogRequest> dialogs;  // each answered with `chosen`
+  QStringList chosen;
 
   GuiHooks Hooks() {
     GuiHooks hooks;
@@ -54,6 +60,14 @@ struct Recorder {
     };
     hooks.structure = [this](const Collection&) { ++structures; };
     hooks.openResult = [this](std::u16string_view path) { opened.emplace_back(path); };
+    hooks.confirm = [this](std::u16string_view question) {
+      questions.emplace_back(question);
+      return answer;
+    };
+    hooks.fileDialog = [this](const FileDialogRequest& request) {
+      dialogs.push_back(request);
+      return chosen;
+    };
     return hooks;
   }
 };

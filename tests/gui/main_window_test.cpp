@@ -9,7 +9,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -25,7 +24,6 @@
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <fstream>
@@ -267,11 +265,16 @@ TEST_F(MainWindowTest, FreshInstallationShowsTheNoticeAndFirstRunDefaults) {
   Start();
   // The notice speaks the language the first start chose from the system.
   const bool english = window_->CurrentSettings().UI_LANGUAGE == UiLanguage::English;
-  const std::vector<ShownMessage> expected = {
-      {english ? u"Please read the documentation that comes with this software before using it."
-               : u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。",
-       MessageIcon::Information}};
-  EXPECT_EQ(recorder_.messages, expected);
+  const std::u16string notice =
+      english ? u"Please read the documentation that comes with this software before using it."
+              : u"本ソフトウエアの使用前に、添付のドキュメントを参照ください。";
+  ASSERT_EQ(recorder_.messages.size(), 1u);
+  EXPECT_EQ(recorder_.messages[0].icon, MessageIcon::Information);
+  // Then, on a line of its own, the document to read.
+  const std::u16string& shown = recorder_.messages[0].text;
+  EXPECT_TRUE(shown.starts_with(notice + u"\r\n")) << ToUtf8(shown);
+  EXPECT_TRUE(shown.ends_with(u"README.md") || shown.ends_with(u"お読みください.txt"))
+      << ToUtf8(shown);
   EXPECT_EQ(Text("txtPutDir"), QString());
   EXPECT_EQ(Text("txtPutFile"), QStringLiteral("Result.html"));
   EXPECT_TRUE(Checked("chkDiffOnly"));
@@ -662,34 +665,28 @@ TEST_F(MainWindowTest, LineBreaksNeverReachABoxNorTheSettingsFile) {
   EXPECT_EQ(lines, 22u);
 }
 
-TEST_F(MainWindowTest, TheFileDialogStartsInTheBoxesFolderAndOffersReports) {
-  // Qt's own dialog, which the test can reach on every platform.
-  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
+TEST_F(MainWindowTest, TheFileDialogsStartInTheBoxesFolderAndOfferReports) {
   ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("reports")));
   Start().show();
-  W<QLineEdit>("txtFolder1")
-      ->setText(QString::fromStdU16String(FolderOf(dir_, QStringLiteral("reports"))));
-  QStringList filters;
-  QString folder;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QFileDialog*>(top);
-      if (dialog == nullptr || !dialog->isVisible()) continue;
-      filters = dialog->nameFilters();
-      folder = dialog->directory().absolutePath();
-      dialog->reject();
-    }
-  });
-  poll.start(20);
-  W<QToolButton>("cmdBrowseSrcTxt1")->click();  // returns once the dialog is gone
-  poll.stop();
-  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
-  EXPECT_EQ(filters,
-            (QStringList{QStringLiteral("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml)"),
-                         QStringLiteral("すべてのファイル (*)")}));
-  EXPECT_EQ(folder, QDir(QDir(dir_.path()).filePath(QStringLiteral("reports"))).absolutePath());
+  const QString reports = QString::fromStdU16String(FolderOf(dir_, QStringLiteral("reports")));
+  W<QLineEdit>("txtFolder1")->setText(reports);
+  W<QToolButton>("cmdBrowseSrcTxt1")->click();
+  ASSERT_EQ(recorder_.dialogs.size(), 1u);
+  EXPECT_EQ(recorder_.dialogs[0].filter,
+            "オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)");
+  EXPECT_EQ(recorder_.dialogs[0].folder, reports);
+  EXPECT_TRUE(recorder_.dialogs[0].many);
   EXPECT_TRUE(Text("txtSrcTxt1").isEmpty());  // nothing chosen, nothing changed
+
+  W<QToolButton>("cmdBrowseFolder1")->click();
+  ASSERT_EQ(recorder_.dialogs.size(), 2u);
+  EXPECT_TRUE(recorder_.dialogs[1].folderWanted);
+  EXPECT_EQ(recorder_.dialogs[1].folder, reports);
+  EXPECT_EQ(Text("txtFolder1"), reports);
+
+  W<QToolButton>("cmdBrowseIgnoreFile")->click();
+  ASSERT_EQ(recorder_.dialogs.size(), 3u);
+  EXPECT_EQ(recorder_.dialogs[2].filter, "無視ルール (*.txt);;すべてのファイル (*)");
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotGoBesideTheProgramGoToTheUsersCopy) {
