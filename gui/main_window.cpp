@@ -36,6 +36,7 @@
 #include "gui/about_box.h"
 #include "gui/captions.h"
 #include "gui/drop_line_edit.h"
+#include "gui/elided_label.h"
 #include "gui/file_dialogs.h"
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
@@ -124,13 +125,22 @@ QString DocumentationPath() {
   return QStringLiteral("README.md");
 }
 
-// A focused button must not look like the default one (Enter's), which
-// keeps its own frame: the focus gets a frame of the highlight colour.
+// A focused button must not look like the default one (Enter's): the
+// default has a dark frame and bold text, the focus a frame of the
+// highlight colour. Frame and padding add up alike in every state, so a
+// button keeps its size when it takes the focus.
 constexpr char kFocusStyle[] =
-    "QPushButton:focus { border: 2px solid palette(highlight); border-radius: 3px;"
-    " background: palette(button); padding: 3px 10px; }"
-    "QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px;"
-    " background: palette(button); padding: 1px 3px; }";
+    "QPushButton { border: 1px solid palette(mid); border-radius: 3px;"
+    " background: palette(button); padding: 4px 12px; }"
+    "QPushButton:hover { background: palette(light); }"
+    "QPushButton:pressed { background: palette(midlight); }"
+    "QPushButton:default { border-color: palette(shadow); font-weight: bold; }"
+    "QPushButton:focus { border: 2px solid palette(highlight); padding: 3px 11px; }"
+    "QToolButton { border: 1px solid palette(mid); border-radius: 2px;"
+    " background: palette(button); padding: 2px 5px; }"
+    "QToolButton:hover { background: palette(light); }"
+    "QToolButton:pressed { background: palette(midlight); }"
+    "QToolButton:focus { border: 2px solid palette(highlight); padding: 1px 4px; }";
 
 }  // namespace
 
@@ -532,11 +542,9 @@ QLayout* frmMain::SourceHeader(int side, QWidget* parent) {
   QFont bold = name->font();
   bold.setBold(true);
   name->setFont(bold);
-  auto* path = Named(new QLabel(parent), side == 1 ? "lblSrcPath1" : "lblSrcPath2");
-  path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  // A long path must not widen the window; its tooltip shows it whole.
+  auto* path = Named(new ElidedLabel(parent), side == 1 ? "lblSrcPath1" : "lblSrcPath2");
+  // A long path must not widen the window.
   path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  path->setMinimumWidth(40);
   (side == 1 ? lblSrcName1 : lblSrcName2) = name;
   (side == 1 ? lblSrcPath1 : lblSrcPath2) = path;
   auto* button = new QToolButton(parent);
@@ -852,6 +860,7 @@ void frmMain::ShowPageStatus() {
   if (!totals.isEmpty() || CurrentPage() != runPage_) {
     ops_->SetStatusText(MessageId::NoStatus);
     lblStatus->setText(totals);
+    lblStatus->setToolTip(totals);  // whole, where the line is too narrow
   }
 }
 
@@ -859,17 +868,15 @@ void frmMain::ShowLoadedReports() {
   for (int side : {1, 2}) {
     const ObjSide& loaded = Side(side);
     QLabel* name = side == 1 ? lblSrcName1 : lblSrcName2;
-    QLabel* path = side == 1 ? lblSrcPath1 : lblSrcPath2;
+    ElidedLabel* path = side == 1 ? lblSrcPath1 : lblSrcPath2;
     if (loaded.ObjNodeCount <= 1 || loaded.ObjFile.empty()) {
       name->setText(tr("（未読込）"));
-      path->clear();
-      path->setToolTip(QString());
+      path->SetFullText(QString());
       continue;
     }
     const QString file = ToQString(loaded.ObjFile);
     name->setText(QFileInfo(file).fileName());
-    path->setText(file);
-    path->setToolTip(file);
+    path->SetFullText(file);
   }
 }
 

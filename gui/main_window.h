@@ -49,6 +49,7 @@ class QThread;
 namespace tarnwick {
 
 class DropLineEdit;
+class ElidedLabel;
 class OneLineEdit;
 class ReportTreeView;
 class ResultList;
@@ -203,9 +204,9 @@ class frmMain : public QMainWindow {
   QCheckBox* chkIgnoreCaseObj;
   DropLineEdit* txtIgnoreFileObj;
   QLabel* lblSrcName1;  // the loaded report's file name, and its path
-  QLabel* lblSrcPath1;
+  ElidedLabel* lblSrcPath1;
   QLabel* lblSrcName2;
-  QLabel* lblSrcPath2;
+  ElidedLabel* lblSrcPath2;
   ResultList* lstObjDiff;
 
   DropLineEdit* txtSrcFolder;

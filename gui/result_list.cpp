@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -106,7 +107,12 @@ ResultList::ResultList(Kind kind, const QString& name, QWidget* parent)
   // An object comparison has one page and no summary.
   changedOnly_->setVisible(kind != Kind::ObjectComparison);
   openSummary_->setVisible(kind != Kind::ObjectComparison);
-  if (kind == Kind::ObjectComparison) list_->setMaximumHeight(list_->sizeHintForRow(0) * 3 + 40);
+  // One page: room for its row under the header, no more.
+  if (kind == Kind::ObjectComparison) {
+    list_->setFixedHeight(list_->header()->sizeHint().height() + fontMetrics().height() * 2 +
+                          2 * list_->frameWidth() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+  }
   captions_.Add([this] { list_->setHeaderLabels(Headers()); });
   Clear();
 }

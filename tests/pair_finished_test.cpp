@@ -60,7 +60,7 @@ TEST_F(DiffRun, APairNeverReachedIsNeverReported) {
 
   // A run stopped at its input check reports nothing.
   FakeWindow rejected;
-  settings.OUTPUT_PATH = scratch.Folder(u"nowhere");
+  settings.OUTPUT_PATH += u"nowhere/";
   EXPECT_EQ(ExecDiff(settings, rejected), RunOutcome::Rejected);
   EXPECT_TRUE(rejected.finished.empty());
 }
