@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <string_view>
 
 #include "diff/file_status.h"
 #include "gui/qt_text.h"
@@ -177,9 +179,21 @@ void ResultList::AddRow(const PairResult& pair) {
 
 void ResultList::Finish(const RunResult& run, const QString& outputFolder) {
   // The record lists every planned pair in run order, then the reports set
-  // aside; the rows so far are its first ones.
-  for (std::size_t i = rows_.size(); i < run.items.size(); ++i) {
-    const RunItem& item = run.items[i];
+  // aside; what it holds beyond the rows reported so far gets rows of its
+  // own. A pair is known by its reports (an object comparison's record has
+  // no name).
+  std::map<std::u16string, int> reported;
+  const auto key = [](std::u16string_view path1, std::u16string_view path2) {
+    std::u16string text(path1);
+    text.append(1, u'\0').append(path2);
+    return text;
+  };
+  for (const PairResult& row : rows_) ++reported[key(row.path1, row.path2)];
+  for (const RunItem& item : run.items) {
+    if (int& left = reported[key(item.path1, item.path2)]; left > 0) {
+      --left;
+      continue;
+    }
     PairResult pair;
     pair.name = item.name;
     pair.path1 = item.path1;

@@ -152,6 +152,21 @@ TEST_F(ResultsWindowTest, AFolderRunListsEveryPairWithItsCountsAndTheTotals) {
   EXPECT_TRUE(list.Row(2).path2.empty());
 }
 
+TEST_F(ResultsWindowTest, TheListAndTheTotalsFollowTheWindowsLanguage) {
+  Start();
+  SetUpFolderComparison();
+  Execute();
+  window_->SetLanguage(UiLanguage::English);
+  EXPECT_EQ(Column("lstDiff", ResultList::kStatus),
+            (QStringList{"Different", "Same", "Only in folder 1"}));
+  EXPECT_EQ(Status(),
+            "3 pairs: Different 1, Same 1, Only in folder 1 1; objects: 0 added, 1 removed, "
+            "1 changed; lines: 1 added, 4 removed");
+  EXPECT_EQ(Rows("lstDiff")->headerItem()->text(ResultList::kFirstCount), "Objects added");
+  window_->SetLanguage(UiLanguage::Japanese);
+  EXPECT_TRUE(Status().startsWith("3組：差異あり 1"));
+}
+
 TEST_F(ResultsWindowTest, RowsSortByNumberFilterToTheChangedAndOpenTheirPages) {
   Start();
   SetUpFolderComparison();
@@ -463,6 +478,36 @@ TEST_F(ResultsWindowTest, TheWindowsPlaceIsKeptOnlyOnceTheUserMovedIt) {
 
   Start();
   EXPECT_EQ(window_->normalGeometry().size(), placed.size());
+}
+
+TEST(ResultListAlone, TheRunsRecordAddsWhatWasNeverReportedOnce) {
+  ResultList list(ResultList::Kind::FolderComparison, QStringLiteral("lst"));
+  PairResult done;
+  done.name = u"A.TXT";
+  done.path1 = u"/1/A.txt";
+  done.path2 = u"/2/A.txt";
+  done.status = FileStatus::Different;
+  done.failure = u"";
+  list.Add(done);
+  RunResult run;
+  run.summaryPath = u"/nowhere/index.html";  // not written: its button stays off
+  run.items.push_back(
+      {u"A.TXT", u"/1/A.txt", u"/2/A.txt", u"/out/A.html", FileStatus::Different, {}, {}});
+  run.items.push_back(
+      {u"B.TXT", u"/1/B.txt", u"/2/B.txt", u"/out/B.html", FileStatus::Unprocessed, {}, {}});
+  run.items.push_back({u"c.TXT", u"/1/c.txt", u"", u"", FileStatus::SetAside1, {}, {}});
+  list.Finish(run, QStringLiteral("/nowhere/"));
+  ASSERT_EQ(list.RowCount(), 3);
+  EXPECT_EQ(list.Row(1).name, u"B.TXT");
+  EXPECT_TRUE(list.Row(1).page.empty());  // planned, never written
+  EXPECT_EQ(list.Row(2).status, FileStatus::SetAside1);
+  EXPECT_FALSE(list.findChild<QPushButton*>(QStringLiteral("lstOpenSummary"))->isEnabled());
+  EXPECT_FALSE(list.findChild<QPushButton*>(QStringLiteral("lstOpenFolder"))->isEnabled());
+  EXPECT_TRUE(list.Totals().startsWith(QStringLiteral("3組：差異あり 1、")))
+      << list.Totals().toStdString();
+  list.Clear();
+  EXPECT_EQ(list.RowCount(), 0);
+  EXPECT_TRUE(list.Totals().isEmpty());
 }
 
 TEST(WindowGeometry, TextAndBack) {
