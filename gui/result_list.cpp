@@ -106,6 +106,11 @@ ResultList::ResultList(Kind kind, const QString& name, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(top);
   layout->addWidget(list_, 1);
+  totals_ = new QLabel(this);
+  totals_->setObjectName(name + QStringLiteral("Totals"));
+  totals_->setWordWrap(true);
+  totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(totals_);
   // An object comparison has one page and no summary.
   changedOnly_->setVisible(kind != Kind::ObjectComparison);
   openSummary_->setVisible(kind != Kind::ObjectComparison);
@@ -135,6 +140,7 @@ QStringList ResultList::Headers() const {
 
 void ResultList::Clear() {
   rows_.clear();
+  totals_->clear();
   list_->clear();
   summaryPath_.clear();
   outputFolder_.clear();
@@ -210,6 +216,7 @@ void ResultList::Finish(const RunResult& run, const QString& outputFolder) {
   openSummary_->setEnabled(!summaryPath_.isEmpty() && QFileInfo::exists(summaryPath_));
   openFolder_->setEnabled(!outputFolder_.isEmpty() && QFileInfo(outputFolder_).isDir());
   for (int c = 0; c < list_->columnCount() - 1; ++c) list_->resizeColumnToContents(c);
+  totals_->setText(Totals());
 }
 
 QString ResultList::Totals() const {
@@ -260,6 +267,7 @@ void ResultList::SetLanguage(UiLanguage language) {
   language_ = language;
   captions_.Retranslate();
   RetranslateRows();
+  if (!totals_->text().isEmpty()) totals_->setText(Totals());
 }
 
 void ResultList::RetranslateRows() {

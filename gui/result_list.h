@@ -23,6 +23,7 @@
 #include "messages/ui_language.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -77,6 +78,7 @@ class ResultList : public QWidget {
   QString summaryPath_;
   QString outputFolder_;
   QTreeWidget* list_;
+  QLabel* totals_;  // below the list, whole: the status line may be too narrow
   QCheckBox* changedOnly_;
   QPushButton* openSummary_;
   QPushButton* openFolder_;

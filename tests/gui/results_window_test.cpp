@@ -143,6 +143,8 @@ TEST_F(ResultsWindowTest, AFolderRunListsEveryPairWithItsCountsAndTheTotals) {
   EXPECT_EQ(Status(),
             "3組：差異あり 1、一致 1、フォルダ１のみ存在 1｜オブジェクト 追加 0・削除 1・変更 1"
             "｜行 追加 1・削除 4");
+  // The same below the list, where it always has room.
+  EXPECT_EQ(W<QLabel>("lstDiffTotals")->text(), Status());
 
   // The run's events, not the pages: each row carries its page and reports.
   const ResultList& list = window_->Results(1);
