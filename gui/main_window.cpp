@@ -111,6 +111,9 @@ int ConditionIndex(bool contain) {
   return contain ? 0 : 1;
 }
 
+// How long a window manager may take to place a new window.
+constexpr int kPlacingTimeMs = 500;
+
 // The document a first start points to: the one that came with the program
 // (the Windows zip's readme beside it, the README of a build beside its
 // source), else the README by name.
@@ -826,9 +829,9 @@ bool frmMain::GeometryToKeep() const {
 void frmMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownGeometry_ || event->spontaneous()) return;
-  // Where the window manager put it, once it has: any other place or size
-  // later is the user's.
-  QTimer::singleShot(0, this, [this] {
+  // Where the window manager put it, once it has (it may place a window a
+  // moment after it is shown): any other place or size later is the user's.
+  QTimer::singleShot(kPlacingTimeMs, this, [this] {
     if (!shownGeometry_) shownGeometry_ = normalGeometry();
   });
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Writes a PNG of each tab page, the drop hint, the window during a run, the
+# Writes a PNG of each tab page, the drop hint, the window during a run and
+# its result list after it, the
 # structure viewer and the about box into BUILD_DIR/screenshots, the same
 # at 200% scaling into .../200 and the English window into .../en. Runs on Qt's offscreen platform with one
 # 1600x1000 screen, so no display is needed and windows must fit that screen.

@@ -40,6 +40,8 @@ using testing::Recorder;
 using testing::WriteCp932;
 
 constexpr int kRunTimeoutMs = 120000;
+// Longer than the window gives the window manager to place it.
+constexpr int kPlacedMs = 700;
 
 // A form of one block with two items; `prompt` is the second item's prompt.
 std::u16string Report(std::u16string_view form, std::u16string_view prompt) {
@@ -460,13 +462,13 @@ TEST_F(ResultsWindowTest, AFocusedButtonLooksUnlikeTheDefaultOne) {
 TEST_F(ResultsWindowTest, TheWindowsPlaceIsKeptOnlyOnceTheUserMovedIt) {
   Start();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-  QTest::qWait(50);
+  QTest::qWait(kPlacedMs);
   window_->close();
   EXPECT_EQ(ReadFileBytes(ini_).find("WINDOW_"), std::string::npos);
 
   Start();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-  QTest::qWait(50);
+  QTest::qWait(kPlacedMs);
   const QRect moved(window_->geometry().topLeft() + QPoint(30, 20),
                     window_->geometry().size() - QSize(40, 10));
   window_->setGeometry(moved);
@@ -480,6 +482,14 @@ TEST_F(ResultsWindowTest, TheWindowsPlaceIsKeptOnlyOnceTheUserMovedIt) {
 
   Start();
   EXPECT_EQ(window_->normalGeometry().size(), placed.size());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  QTest::qWait(kPlacedMs);
+  window_->showMaximized();
+  QApplication::processEvents();
+  window_->close();
+  EXPECT_NE(ReadFileBytes(ini_).find("WINDOW_MAXIMIZED=True\r\n"), std::string::npos);
+  Start();
+  EXPECT_TRUE(window_->windowState() & Qt::WindowMaximized);
 }
 
 TEST(ResultListAlone, TheRunsRecordAddsWhatWasNeverReportedOnce) {
