@@ -28,6 +28,7 @@
 #include "gui/main_window.h"
 #include "gui/report_tree_view.h"
 #include "gui/result_list.h"
+#include "gui/termination_signals.h"
 #include "gui/window_geometry.h"
 #include "gui_test_support.h"
 
@@ -387,6 +388,27 @@ TEST_F(ResultsWindowTest, ClosingDuringARunWithYesCancelsAndClosesOnce) {
   EXPECT_EQ(window_->SettingsWrites(), 1);
   // Stopped before the next pair: nothing after the first was compared.
   EXPECT_FALSE(QFile::exists(QString::fromStdU16String(Out(QStringLiteral("FORM2.html")))));
+}
+
+TEST_F(ResultsWindowTest, ASignalClosesDuringARunWithoutAsking) {
+  GuiHooks hooks = recorder_.Hooks();
+  int shown = 0;
+  hooks.structure = [&](const Collection&) {
+    if (++shown != 1) return;
+    // As the termination signals close it: nobody is there to answer.
+    window_->setProperty(kClosingBySignal, true);
+    window_->close();
+  };
+  window_ = std::make_unique<frmMain>(hooks);
+  window_->Initialize(ini_);
+  window_->show();
+  SetUpFolderComparison();
+  W<QAction>("mnuShowConstract")->setChecked(true);
+  W<QPushButton>("cmdExec")->click();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
+  EXPECT_TRUE(recorder_.questions.empty());
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(window_->SettingsWrites(), 1);
 }
 
 TEST_F(ResultsWindowTest, TabGoesTopToBottomWithEachBrowseButtonAfterItsBox) {
