@@ -20,10 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QThread>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -36,7 +34,6 @@
 #include "gui/about_box.h"
 #include "gui/captions.h"
 #include "gui/drop_line_edit.h"
-#include "gui/elided_label.h"
 #include "gui/file_dialogs.h"
 #include "gui/file_drops.h"
 #include "gui/qt_text.h"
@@ -110,9 +107,6 @@ QScrollArea* Scrollable(QWidget* page) {
 int ConditionIndex(bool contain) {
   return contain ? 0 : 1;
 }
-
-// How long a window manager may take to place a new window.
-constexpr int kPlacingTimeMs = 500;
 
 // The document a first start points to: the one that came with the program
 // (the Windows zip's readme beside it, the README of a build beside its
@@ -536,34 +530,6 @@ QLayout* frmMain::IgnoreFileRow(DropLineEdit* box, QWidget* parent) {
   return row;
 }
 
-QLayout* frmMain::SourceHeader(int side, QWidget* parent) {
-  ReportTreeView* tree = side == 1 ? tvSrc1 : tvSrc2;
-  QLabel* caption =
-      LabelFor(captions_, side == 1 ? QT_TR_NOOP("ソース１(&1):") : QT_TR_NOOP("ソース２(&2):"),
-               tree, parent);
-  auto* name = Named(new QLabel(parent), side == 1 ? "lblSrcName1" : "lblSrcName2");
-  QFont bold = name->font();
-  bold.setBold(true);
-  name->setFont(bold);
-  auto* path = Named(new ElidedLabel(parent), side == 1 ? "lblSrcPath1" : "lblSrcPath2");
-  // A long path must not widen the window.
-  path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  (side == 1 ? lblSrcName1 : lblSrcName2) = name;
-  (side == 1 ? lblSrcPath1 : lblSrcPath2) = path;
-  auto* button = new QToolButton(parent);
-  button->setObjectName(side == 1 ? QStringLiteral("cmdOpenSrc1") : QStringLiteral("cmdOpenSrc2"));
-  button->setText(QStringLiteral("…"));
-  captions_.ToolTip(button, QT_TR_NOOP("レポートを開く"));
-  connect(button, &QToolButton::clicked, this, [this, side] { OpenReport(side); });
-  auto* row = new QHBoxLayout;
-  row->setSpacing(4);
-  row->addWidget(caption);
-  row->addWidget(name);
-  row->addWidget(path, 1);
-  row->addWidget(button);
-  return row;
-}
-
 void frmMain::BuildMenus() {
   mnuFile =
       Named(captions_.Title(menuBar()->addMenu(QString()), QT_TR_NOOP("ﾌｧｲﾙ(&F)")), "mnuFile");
@@ -812,30 +778,6 @@ void frmMain::CollectSettings() {
   }
 }
 
-void frmMain::RestoreGeometry() {
-  const std::optional<QRect> stored = ParseGeometry(settings_.WINDOW_GEOMETRY);
-  if (const std::optional<QRect> placed = stored ? OnSomeScreen(*stored) : std::nullopt) {
-    setGeometry(*placed);
-  }
-  if (settings_.WINDOW_MAXIMIZED) setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-bool frmMain::GeometryToKeep() const {
-  if (!settings_.WINDOW_GEOMETRY.empty() || settings_.WINDOW_MAXIMIZED) return true;
-  // Never shown (or not yet placed): nothing the user chose.
-  return shownGeometry_ && (normalGeometry() != *shownGeometry_ || isMaximized());
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (shownGeometry_ || event->spontaneous()) return;
-  // Where the window manager put it, once it has (it may place a window a
-  // moment after it is shown): any other place or size later is the user's.
-  QTimer::singleShot(kPlacingTimeMs, this, [this] {
-    if (!shownGeometry_) shownGeometry_ = normalGeometry();
-  });
-}
-
 int frmMain::CurrentPage() const {
   return tabMain->currentIndex() + 1;
 }
@@ -864,22 +806,6 @@ void frmMain::ShowPageStatus() {
     ops_->SetStatusText(MessageId::NoStatus);
     lblStatus->setText(totals);
     lblStatus->setToolTip(totals);  // whole, where the line is too narrow
-  }
-}
-
-void frmMain::ShowLoadedReports() {
-  for (int side : {1, 2}) {
-    const ObjSide& loaded = Side(side);
-    QLabel* name = side == 1 ? lblSrcName1 : lblSrcName2;
-    ElidedLabel* path = side == 1 ? lblSrcPath1 : lblSrcPath2;
-    if (loaded.ObjNodeCount <= 1 || loaded.ObjFile.empty()) {
-      name->setText(tr("（未読込）"));
-      path->SetFullText(QString());
-      continue;
-    }
-    const QString file = ToQString(loaded.ObjFile);
-    name->setText(QFileInfo(file).fileName());
-    path->SetFullText(file);
   }
 }
 
@@ -1034,19 +960,6 @@ void frmMain::TreeDropped(int side, const std::vector<FilePath>& paths) {
   view->SetTextWrapped(view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey);
   view->expandToDepth(2);
   ShowLoadedReports();
-}
-
-void frmMain::OpenReport(int side) {
-  if (Running()) return;
-  SelectPage(2);
-  const QString loaded = ToQString(Side(side).ObjFile);
-  const QStringList chosen = ChooseFiles(
-      hooks_, this,
-      {side == 1 ? tr("ソース１のレポートを開く") : tr("ソース２のレポートを開く"),
-       loaded.isEmpty() ? QString() : QFileInfo(loaded).path(),
-       tr("オブジェクト・リスト・レポート、Forms XML (*.txt *.xml);;すべてのファイル (*)"), false,
-       false});
-  if (!chosen.isEmpty()) TreeDropped(side, ToPathList(chosen));
 }
 
 }  // namespace tarnwick
