@@ -16,6 +16,7 @@
 #include "messages/message_catalog.h"
 #include "pages/page_file.h"
 #include "pages/page_names.h"
+#include "text/blanks.h"
 
 namespace tarnwick {
 
@@ -103,7 +104,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
     renderer->Finish({PageWordsOf(settings).objectsHeading, compared});
     page.Commit();
     stage.clear();
-    window.PairFinished({pathText(side1, node1.number),
+    window.PairFinished({std::u16string(TrimBlanks(pathText(side1, node1.number))),
                          side1.ObjFile,
                          side2.ObjFile,
                          compared.differs ? FileStatus::Different : FileStatus::Same,

@@ -290,6 +290,8 @@ TEST_F(ResultsWindowTest, TheObjectPageLoadsReportsFromTheDialogAndNamesThem) {
   W<ReportTreeView>("tvSrc2")->SelectNode(u"ROOT-1-1-1-1");
   Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
   Execute();
+  EXPECT_EQ(Column("lstObjDiff", ResultList::kName),
+            (QStringList{"FORM1 ﾌｫｰﾑ FORM1 ブロック B_ORDER"}));
   EXPECT_EQ(Column("lstObjDiff", ResultList::kStatus), (QStringList{"差異あり"}));
   EXPECT_EQ(Column("lstObjDiff", ResultList::kFirstCount + 2), (QStringList{"1"}));
   EXPECT_TRUE(Status().startsWith("1組：差異あり 1｜")) << Status().toStdString();
