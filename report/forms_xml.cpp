@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <new>
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 
 #include "base/error.h"
 #include "report/report_parser.h"
+#include "report/unique_key.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
 #include "text/upper_case.h"
@@ -27,9 +29,6 @@ constexpr std::u16string_view kCrLf = u"\r\n";
 constexpr std::string_view kLineBreakReference = "&#10;";
 // The root element's start tag and the declaration stand in the first bytes.
 constexpr std::size_t kHeadBytes = 64 << 10;
-// As for a report's objects: past this many same-named objects in one
-// section, the keys alone would grow quadratically.
-constexpr std::size_t kMaxSameNamedObjects = 1000;
 
 // Line ends and the other blanks of XML stay what the parser makes of them
 // (an attribute's line break is a blank, as XML has it); comments,
@@ -275,7 +274,7 @@ class TreeBuilder {
   struct Section {
     std::u16string_view key;  // the local name of its elements
     Collection* objects;
-    std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> blanksUsed;
+    UniqueKeys keys;
   };
 
   struct Attribute {
@@ -318,8 +317,8 @@ class TreeBuilder {
       } else {
         scratch_.append(Intern(LocalName(child.name())));
       }
-      section.objects->Add(CollectionNode(
-          MakeUniqueKey(child, *section.objects, scratch_, section.blanksUsed), childObject));
+      section.objects->Add(
+          CollectionNode(UniqueKey(child, *section.objects, scratch_, section.keys), childObject));
       if (child.first_child()) pending_.push_back({child, &target, depth + 1});
     }
   }
@@ -337,10 +336,10 @@ class TreeBuilder {
     Collection* target = objects.get();
     if (!object.Add(CollectionNode(key, objects))) {
       // A property holds the name: the section goes beside it, not lost.
-      std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> none;
-      object.Add(CollectionNode(MakeUniqueKey(child, object, key, none), std::move(objects)));
+      UniqueKeys keys;
+      object.Add(CollectionNode(UniqueKey(child, object, key, keys), std::move(objects)));
     }
-    sections_.push_back({key, target, nullptr});
+    sections_.push_back({key, target, {}});
     return sections_.back();
   }
 
@@ -378,24 +377,12 @@ class TreeBuilder {
     return key;
   }
 
-  // The name, or for a name present already the name with the fewest blanks
-  // added that is free; valid until the next call.
-  std::u16string_view MakeUniqueKey(
-      const pugi::xml_node& element, const Collection& collection, std::u16string_view name,
-      std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
-    if (!collection.Contains(name)) return name;
-    if (!blanksUsed)
-      blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
-    // Every shorter run of blanks is taken already, so resume after the last.
-    std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
-    uniqueKey_.assign(name);
-    uniqueKey_.append(blanks, u' ');
-    do {
-      if (++blanks > kMaxSameNamedObjects)
-        FailAt(element, u"で同じ名前のオブジェクトが多すぎます。");
-      uniqueKey_ += u' ';
-    } while (collection.Contains(uniqueKey_));
-    return uniqueKey_;
+  // The key of `element`'s object in `collection`; valid until the next call.
+  std::u16string_view UniqueKey(const pugi::xml_node& element, const Collection& collection,
+                                std::u16string_view name, UniqueKeys& keys) {
+    const std::optional<std::u16string_view> key = keys.Make(collection, name, uniqueKey_);
+    if (!key) FailAt(element, u"で同じ名前のオブジェクトが多すぎます。");
+    return *key;
   }
 
   std::string_view utf8_;
