@@ -132,26 +132,6 @@ std::string_view AsUtf8(std::string_view bytes, std::string& converted) {
   return bytes;
 }
 
-// The length of the UTF-8 character at the start of `s`, or 0 when its
-// first byte is no part of one.
-std::size_t Utf8Length(const unsigned char* s, std::size_t left) {
-  const unsigned char b = s[0];
-  const auto trail = [&](std::size_t i, unsigned char low = 0x80, unsigned char high = 0xBF) {
-    return i < left && s[i] >= low && s[i] <= high;
-  };
-  if (b < 0x80) return 1;
-  if (b >= 0xC2 && b <= 0xDF) return trail(1) ? 2 : 0;
-  if (b >= 0xE0 && b <= 0xEF) {
-    const unsigned char low = b == 0xE0 ? 0xA0 : 0x80, high = b == 0xED ? 0x9F : 0xBF;
-    return trail(1, low, high) && trail(2) ? 3 : 0;
-  }
-  if (b >= 0xF0 && b <= 0xF4) {
-    const unsigned char low = b == 0xF0 ? 0x90 : 0x80, high = b == 0xF4 ? 0x8F : 0xBF;
-    return trail(1, low, high) && trail(2) && trail(3) ? 4 : 0;
-  }
-  return 0;
-}
-
 // Appends `bytes` as text: UTF-8, each byte that is no part of a UTF-8
 // character as Windows-1252, each "&#10;" as CR LF.
 void AppendText(std::string_view bytes, std::u16string& out) {
@@ -169,7 +149,7 @@ void AppendText(std::string_view bytes, std::u16string& out) {
       }
       continue;
     }
-    const std::size_t length = Utf8Length(s + i, size - i);
+    const std::size_t length = Utf8SequenceLength(s + i, size - i);
     if (length == 0) {
       out += Windows1252Char(b);
       ++i;
@@ -235,7 +215,7 @@ std::u16string NotWellFormed(std::u16string_view reason) {
       column = 1;
       continue;
     }
-    i += std::max<std::size_t>(1, Utf8Length(s + i, end - i));
+    i += std::max<std::size_t>(1, Utf8SequenceLength(s + i, end - i));
     ++column;
   }
   std::u16string description = DecimalText(static_cast<std::int64_t>(line)) + u"行目" +
