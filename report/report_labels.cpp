@@ -198,16 +198,16 @@ ReportLanguage DetectReportLanguage(std::u16string_view text) {
   std::size_t pos = 0;
   for (int lines = 0; lines < kHeaderSearchLines && pos < text.size(); ++lines) {
     const std::size_t lf = text.find(u'\n', pos);
-    const std::u16string_view line =
+    std::u16string_view line =
         text.substr(pos, lf == std::u16string_view::npos ? text.npos : lf - pos);
     pos = lf == std::u16string_view::npos ? text.size() : lf + 1;
+    if (line.ends_with(u'\r') || line.ends_with(u'\x1a')) line.remove_suffix(1);
     const std::size_t column = LineColumn(line);
     if (column > line.size()) continue;  // empty, a separator, markers only
     const std::u16string_view rest = line.substr(column - 1);
     if (SplitPropertyLine(line, column).name == kJapanese.name) return ReportLanguage::kJapanese;
     if (rest.starts_with(kEnglish.name) &&
-        (rest.size() == kEnglish.name.size() || rest[kEnglish.name.size()] == u' ' ||
-         rest[kEnglish.name.size()] == u'\r')) {
+        (rest.size() == kEnglish.name.size() || rest[kEnglish.name.size()] == u' ')) {
       return ReportLanguage::kEnglish;
     }
   }

@@ -284,7 +284,9 @@ class ReportReader {
     if (atEnd_) return CloseFrame();
     if (curLine_.empty()) return NextLine();
     if (c <= f.column) return CloseFrame();
-    const auto [n, v] = Split(curLine_, c);
+    const PropertyLine split = Split(curLine_, c);
+    LearnValueColumn(c, split);
+    const auto [n, v] = split;
     const Mark before = Remember();
     if (n == labels_.name || n == labels_.sourceName) {
       Collection& objects = ObjectList(f);

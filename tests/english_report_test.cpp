@@ -62,14 +62,15 @@ BEGIN NULL; END;
 }
 
 TEST(EnglishReport, ALabelEndsAtTwoBlanksOrAtTheValueColumn) {
+  // The header shows the value column; a label too long for the padding
+  // keeps one blank before it.
   std::u16string report = Aligned(u" * ", u"Name", u"F");
-  report += Aligned(u" * ", u"Title", u"Two  blanks  inside");
-  // Too long for the padding: one blank before the value column.
   report += Aligned(u" * ", u"Character Mode Logical Attribute", u"Bold Face");
+  report += Aligned(u" * ", u"Title", u"Two  blanks  inside");
   report += u" * Lonely Flag\n";  // no value at all
   report += u" * Trailing Blanks    \n";
-  EXPECT_EQ(Tree(report), R"([["Form",[["F",[["Title","Two  blanks  inside"],)"
-                          R"(["Character Mode Logical Attribute","Bold Face"],["Lonely Flag",""],)"
+  EXPECT_EQ(Tree(report), R"([["Form",[["F",[["Character Mode Logical Attribute","Bold Face"],)"
+                          R"(["Title","Two  blanks  inside"],["Lonely Flag",""],)"
                           R"(["Trailing Blanks",""]]]]]])");
   // Before any value column is known, a header still ends at its blank.
   EXPECT_EQ(Tree(u" * Name F\n * Title  T\n"), R"([["Form",[["F",[["Title","T"]]]]]])");
@@ -115,6 +116,8 @@ TEST(EnglishReport, ReadsTheListsAndJoinedBlocks) {
 TEST(EnglishReport, TheFirstObjectHeaderTellsTheLanguage) {
   EXPECT_EQ(DetectReportLanguage(u"----------\n\n * Name   F\n"), ReportLanguage::kEnglish);
   EXPECT_EQ(DetectReportLanguage(u"* 名前 F\n"), ReportLanguage::kJapanese);
+  EXPECT_EQ(DetectReportLanguage(u" * Name\r\n"), ReportLanguage::kEnglish);
+  EXPECT_EQ(DetectReportLanguage(u"* 名前\r\n"), ReportLanguage::kJapanese);
   EXPECT_EQ(DetectReportLanguage(u" * Names  F\n * 名前 F\n"), ReportLanguage::kJapanese);
   EXPECT_EQ(DetectReportLanguage(u"Object List Report\n"), ReportLanguage::kJapanese);
   // A Japanese report keeps its own words, even for an English-looking line.

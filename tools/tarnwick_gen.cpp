@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "files/file_io.h"
 #include "report/forms_xml.h"
+#include "report/report_labels.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 #include "tools/generator/deep_report.h"
@@ -183,6 +184,11 @@ int Mutate(const Arguments& args) {
     return 0;
   }
   const std::u16string text = tarnwick::DecodeCp932(bytes);
+  if (tarnwick::DetectReportLanguage(text) == tarnwick::ReportLanguage::kEnglish) {
+    throw UsageError{
+        "mutate edits Japanese reports and Forms XML modules; for English pairs "
+        "use folders --language en"};
+  }
   tarnwick::WriteReportFile(
       Path(args.positional[1]),
       tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
