@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <string>
 
+#include "app/report_loader.h"
 #include "report/report_encoding.h"
 #include "report/report_parser.h"
+#include "runs_fixture.h"
 #include "text/raw_buffer.h"
 #include "tools/generator/english_report.h"
 #include "tools/generator/report_generator.h"
@@ -90,6 +92,24 @@ TEST(EnglishReportGenerator, WritesWesternTextThatOnlyTheRightEncodingReadsBack)
   EXPECT_EQ(std::u16string(back.View()), english);
   EXPECT_NE(english.find(u"* Enabled" + std::u16string(30, u' ') + u"Yes"), std::u16string::npos)
       << utf8;
+}
+
+TEST(EnglishReportGenerator, AReportLargerThanOnePieceIsReadWholeInItsEncoding) {
+  GeneratorOptions options;
+  options.targetBytes = 700 << 10;  // well past the loader's first piece
+  const std::u16string japanese = GenerateReportText(options);
+  const std::u16string english = EnglishReportText(japanese);
+  const std::string expected = Shape(ParseReport(japanese));
+  testing::ScratchFolder scratch;
+  for (const EnglishEncoding encoding : {EnglishEncoding::kWindows1252, EnglishEncoding::kUtf8}) {
+    const std::u16string path =
+        scratch.Write(u"", u"big.txt", EnglishReportBytes(english, encoding));
+    std::u16string stage;
+    ReportBuffers buffers;
+    const CollectionPtr tree = ParseReportFile(FilePathOf(path), stage, buffers);
+    EXPECT_EQ(Shape(tree), expected);
+    EXPECT_TRUE(ReadReportText(FilePathOf(path)) == english);
+  }
 }
 
 }  // namespace
