@@ -38,9 +38,9 @@ class OutputSink final : public TextSink {
 // after pair; the Markdown view is written by Finish, once the run is over.
 class ConsoleView final : public ComparisonView {
  public:
-  // The text view speaks `words`; the Markdown view is in Japanese.
+  // Both views speak `words`.
   ConsoleView(ViewFormat format, bool color, const PageWords& words = JapanesePageWords())
-      : format_(format), color_(color), words_(words) {}
+      : format_(format), color_(color), words_(words), markdown_(words) {}
 
   std::unique_ptr<ComparisonRenderer> PairRenderer() override;
   TextSink& Output() override { return out_; }

@@ -1,13 +1,14 @@
 #include "diff/form_diff.h"
 
+#include <array>
+
 #include "base/error.h"
 #include "diff/tree_compare.h"
+#include "report/outline_sections.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr std::u16string_view kBlocksKey = u"ブロック";
-constexpr std::u16string_view kItemsKey = u"項目";
 constexpr std::u16string_view kItemIndent = u"    ";
 
 // The tree's first entry (for a parsed report the node "ﾌｫｰﾑ").
@@ -48,11 +49,26 @@ ChildKind ChildTypeName(const clsItem& node, std::u16string_view key) {
   return ChildKind::kNothing;
 }
 
+namespace {
+
+// The first of `keys` that names a section of `node`, or nullptr.
+template <std::size_t N>
+const clsItem* SectionOf(const clsItem& node, const std::array<std::u16string_view, N>& keys) {
+  for (const std::u16string_view key : keys) {
+    if (ChildTypeName(node, key) == ChildKind::kCollection) {
+      return &node.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(node, key)));
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 std::u16string BlockItemOutline(const Collection& tree) {
   const clsItem& entry = FirstEntry(tree);
   if (entry.IsNothing()) return {};
-  const clsItem& module = FirstModule(entry);
-  if (ChildTypeName(module, kBlocksKey) != ChildKind::kCollection) return {};
+  const clsItem* blocks = SectionOf(FirstModule(entry), kBlockSectionKeys);
+  if (blocks == nullptr) return {};
 
   std::u16string outline;
   // Track the first line apart: a block may have an empty key.
@@ -64,14 +80,11 @@ std::u16string BlockItemOutline(const Collection& tree) {
     outline += key;
   };
 
-  const clsItem& blocks =
-      module.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(module, kBlocksKey)));
-  for (const clsItem& block : *blocks.ChildrenOrNull()) {
+  for (const clsItem& block : *blocks->ChildrenOrNull()) {
     addLine(u"", block.Key);
-    if (ChildTypeName(block, kItemsKey) != ChildKind::kCollection) continue;
-    const clsItem& items =
-        block.ChildrenOrNull()->At(static_cast<std::size_t>(FindChild(block, kItemsKey)));
-    for (const clsItem& item : *items.ChildrenOrNull()) addLine(kItemIndent, item.Key);
+    const clsItem* items = SectionOf(block, kItemSectionKeys);
+    if (items == nullptr) continue;
+    for (const clsItem& item : *items->ChildrenOrNull()) addLine(kItemIndent, item.Key);
   }
   return outline;
 }

@@ -113,6 +113,24 @@ struct PageWords {
   W movedOpen;      // around an object's old and new place
   W movedClose;
 
+  // The Markdown view (a pull-request comment).
+  W mdHeading;  // after "### "
+  W mdPairs;    // the pairs compared, then the counts below
+  W mdDiffering;
+  W mdSame;
+  W mdNoDifference;
+  W mdTableHead;      // the table's head row
+  W mdMorePairsOpen;  // around the number of rows left out of the table
+  W mdMorePairsClose;
+  W mdChangesCutOpen;  // around the number of a pair's changes left out
+  W mdChangesCutClose;
+  W mdLimitOpen;  // the note on what the bound left out, in four parts
+  W mdLimitChars;
+  W mdPairsDetails;
+  W mdChangesLeftOut;
+  W mdAddedMark;  // before what one side lacks
+  W mdRemovedMark;
+
   // The review summary page.
   W compareSummary;
   W searchSummary;

@@ -230,6 +230,23 @@ TEST_P(EnglishRun, TheTextViewSpeaksEnglish) {
   ExpectNoJapanese(result);
 }
 
+TEST_P(EnglishRun, TheMarkdownViewSpeaksEnglish) {
+  const CliResult result =
+      RunCli(Args({u"diff", u"--format", u"markdown", u"--set", u"SRC_PATH1=" + in1, u"--set",
+                   u"SRC_FILE1=*.txt", u"--set", u"SRC_PATH2=" + in2, u"--set", u"SRC_FILE2=*.txt",
+                   u"--ignore", rules}));
+  EXPECT_EQ(result.status, 0) << result.err;
+  const std::u16string view = WithoutReportWords(FromUtf8(result.out));
+  EXPECT_TRUE(
+      view.starts_with(u"### Comparison result\n\n"
+                       u"Pairs compared **4**, different **3**, same **1**\n\n"))
+      << result.out;
+  EXPECT_NE(view.find(u"| Report | Status | Added | Removed | Changed | Lines |"), view.npos);
+  EXPECT_NE(view.find(u"| `B.TXT` | Only in folder 1 |"), view.npos) << result.out;
+  EXPECT_NE(view.find(u" _(ignored)_"), view.npos) << result.out;
+  ExpectNoJapanese(result);
+}
+
 TEST_P(EnglishRun, ASearchSpeaksEnglish) {
   const CliResult result =
       RunCli(Args({u"search", u"--set", u"SRC_PATH=" + in1, u"--set", u"SRC_FILE=*.txt", u"--set",

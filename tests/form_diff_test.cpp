@@ -6,6 +6,7 @@
 
 #include "base/error.h"
 #include "diff/ignore_rules.h"
+#include "report/forms_xml.h"
 #include "report/report_parser.h"
 #include "tests/classic_tables.h"
 #include "tests/table_text.h"
@@ -69,6 +70,23 @@ TEST(BlockItemOutline, ListsTheFirstModulesBlocksWithTheirItemsIndented) {
                                    Obj(u"B1 ", {Obj(u"項目", {Obj(u"I1", {})})})})}),
             Obj(u"FORM2", {Obj(u"ブロック", {Obj(u"OTHER", {})})})});
   EXPECT_EQ(BlockItemOutline(*tree), u"B1\r\n    I1\r\n    I2\r\nB2\r\nB3\r\nB1 \r\n    I1");
+}
+
+TEST(BlockItemOutline, IsFoundInForeignInputsToo) {
+  // A Forms XML module: the sections are named after the elements.
+  const CollectionPtr module = ParseFormsXml(
+      "<Module xmlns=\"http://xmlns.oracle.com/Forms\"><FormModule Name=\"ORDERS\">"
+      "<Block Name=\"ORD\"><Item Name=\"ORDER_ID\"/><Trigger Name=\"T\"/><Item Name=\"STATUS\"/>"
+      "</Block><Block Name=\"LINES\"/></FormModule></Module>");
+  EXPECT_EQ(BlockItemOutline(*module), u"ORD\r\n    ORDER_ID\r\n    STATUS\r\nLINES");
+  // An English report's tree.
+  EXPECT_EQ(BlockItemOutline(*Form({Obj(
+                u"FORM1", {Obj(u"Blocks", {Obj(u"B1", {Obj(u"Items", {Obj(u"I1", {})})})})})})),
+            u"B1\r\n    I1");
+  // The first kind found wins: a Japanese tree's blocks are never looked for elsewhere.
+  EXPECT_EQ(BlockItemOutline(*Form({Obj(
+                u"FORM1", {Obj(u"Blocks", {Obj(u"X", {})}), Obj(u"ブロック", {Obj(u"B1", {})})})})),
+            u"B1");
 }
 
 TEST(BlockItemOutline, IsEmptyWithoutBlocksOrWithABlankFirstEntry) {

@@ -22,8 +22,8 @@ std::size_t LongestRun(std::u16string_view text, char16_t c) {
 }
 
 // `text` as a code span whatever backticks it holds; an empty value as a word.
-std::u16string CodeSpan(std::u16string_view value) {
-  if (value.empty()) return u"（空）";
+std::u16string CodeSpan(std::u16string_view value, const PageWords& words) {
+  if (value.empty()) return std::u16string(words.emptyValue);
   const std::u16string text = PrintableText(value);
   const std::u16string fence(LongestRun(text, u'`') + 1, u'`');
   const bool pad = text.front() == u'`' || text.back() == u'`';
@@ -57,14 +57,16 @@ std::u16string Number(std::int64_t n) {
   return DecimalText(n);
 }
 
-std::u16string CountsText(const ChangeCounts& counts, std::u16string_view bold) {
-  const auto n = [&](std::int64_t v) {
-    return std::u16string(bold) + Number(v) + std::u16string(bold);
+std::u16string CountsText(const ChangeCounts& counts, std::u16string_view bold,
+                          const PageWords& words) {
+  const auto n = [&](std::u16string_view word, std::int64_t v) {
+    return std::u16string(word) + u" " + std::u16string(bold) + Number(v) + std::u16string(bold);
   };
-  return u"オブジェクト: 追加 " + n(counts.objectsAdded) + u"・削除 " + n(counts.objectsRemoved) +
-         u"・変更 " + n(counts.objectsChanged) +
-         (counts.objectsMoved > 0 ? u"・移動 " + n(counts.objectsMoved) : u"") + u"　行: 追加 " +
-         n(counts.linesAdded) + u"・削除 " + n(counts.linesRemoved);
+  return n(words.objectsAdded, counts.objectsAdded) +
+         n(words.objectsRemoved, counts.objectsRemoved) +
+         n(words.objectsChanged, counts.objectsChanged) +
+         (counts.objectsMoved > 0 ? n(words.objectsMoved, counts.objectsMoved) : u"") +
+         n(words.linesAdded, counts.linesAdded) + n(words.linesRemoved, counts.linesRemoved);
 }
 
 }  // namespace
@@ -72,7 +74,8 @@ std::u16string CountsText(const ChangeCounts& counts, std::u16string_view bold) 
 // Gathers one pair into its report: a block of Markdown per changed object.
 class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
  public:
-  explicit MarkdownPair(MarkdownReport& report) : report_(report), objects_(*this) {}
+  explicit MarkdownPair(MarkdownReport& report)
+      : report_(report), words_(*report.words_), objects_(*this) {}
 
   PageEncoding Encoding() const override { return PageEncoding::kUtf8; }
   CompareEvents& Start(TextSink&) override { return objects_; }
@@ -99,7 +102,7 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
   }
   void Outline(std::span<const LineRecord> lines) override {
     Keep();
-    block_ = u"**" + std::u16string(kOutlineSectionName) + u"**\n\n";
+    block_ = u"**" + std::u16string(words_.outlineSection) + u"**\n\n";
     Listing(lines, true);
   }
   void Object(const ChangedObject& object) override {
@@ -109,38 +112,41 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
     if (object.inOneSided) return;
     Keep();
     const std::u16string path =
-        object.path.empty() ? u"（比較したオブジェクト）" : CodeSpan(object.path);
+        object.path.empty() ? std::u16string(words_.comparedNote) : Code(object.path);
     switch (object.state) {
       case ObjectState::kChanged:
-        block_ = u"**" + path + u"**" + MoveText(object) + u"\n\n";
+        block_ = u"**" + path + u"**" + MoveText(object, words_) + u"\n\n";
         break;
       case ObjectState::kAdded:
-        block_ = u"**＋ " + path + (object.inOneSided ? u"" : u"（追加）") + u"**\n\n";
+        block_ = u"**" + std::u16string(words_.mdAddedMark) + u" " + path +
+                 std::u16string(object.inOneSided ? u"" : words_.addedSuffix) + u"**\n\n";
         break;
       case ObjectState::kRemoved:
-        block_ = u"**－ " + path + (object.inOneSided ? u"" : u"（削除）") + u"**\n\n";
+        block_ = u"**" + std::u16string(words_.mdRemovedMark) + u" " + path +
+                 std::u16string(object.inOneSided ? u"" : words_.removedSuffix) + u"**\n\n";
         break;
     }
   }
   void Property(const PropertyChange& change) override {
     if (oneSided_) return;
-    const std::u16string name = CodeSpan(change.name);
-    const std::u16string_view lead = change.value1 == nullptr   ? u"＋ "
-                                     : change.value2 == nullptr ? u"－ "
-                                                                : u"";
+    const std::u16string name = Code(change.name);
+    const std::u16string lead = change.value1 == nullptr ? std::u16string(words_.mdAddedMark) + u" "
+                                : change.value2 == nullptr
+                                    ? std::u16string(words_.mdRemovedMark) + u" "
+                                    : u"";
     if (change.multiLine) {
       if (inList_) block_ += u"\n";
       inList_ = false;
-      block_ += std::u16string(lead) + name + u":\n\n";
+      block_ += lead + name + u":\n\n";
       Listing(change.lines);
       return;
     }
     inList_ = true;
-    block_ += u"- " + std::u16string(lead) + name + u": ";
+    block_ += u"- " + lead + name + u": ";
     if (change.value1 != nullptr && change.value2 != nullptr) {
-      block_ += CodeSpan(*change.value1) + u" → " + CodeSpan(*change.value2);
+      block_ += Code(*change.value1) + u" → " + Code(*change.value2);
     } else {
-      block_ += CodeSpan(change.value1 != nullptr ? *change.value1 : *change.value2);
+      block_ += Code(change.value1 != nullptr ? *change.value1 : *change.value2);
     }
     block_ += u"\n";
   }
@@ -148,14 +154,15 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
   void IgnoredProperty(const PropertyChange& change) override {
     if (oneSided_) return;
     inList_ = true;
-    block_ += u"- " + CodeSpan(change.name) + u": ";
+    block_ += u"- " + Code(change.name) + u": ";
     if (change.multiLine) {
-      block_ += u"（複数行）";
+      block_ += words_.multiLineNote;
     } else {
-      block_ += (change.value1 != nullptr ? CodeSpan(*change.value1) : u"（なし）") + u" → " +
-                (change.value2 != nullptr ? CodeSpan(*change.value2) : u"（なし）");
+      const std::u16string none(words_.noValue);
+      block_ += (change.value1 != nullptr ? Code(*change.value1) : none) + u" → " +
+                (change.value2 != nullptr ? Code(*change.value2) : none);
     }
-    block_ += u" _（無視）_\n";
+    block_ += u" _" + std::u16string(words_.ignoredNote) + u"_\n";
   }
 
   void Listing(std::span<const LineRecord> lines, bool marksMoves = false) {
@@ -190,7 +197,10 @@ class MarkdownPair final : public ComparisonRenderer, private ChangeListener {
     block_.clear();
   }
 
+  std::u16string Code(std::u16string_view value) const { return CodeSpan(value, words_); }
+
   MarkdownReport& report_;
+  const PageWords& words_;
   ChangedObjects objects_;
   MarkdownReport::PairEntry entry_;
   std::u16string block_;
@@ -210,22 +220,24 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
     if (pair.status != FileStatus::Same) ++differing;
   }
   const auto pairCount = static_cast<std::int64_t>(pairs_.size());
-  std::u16string text = u"### 比較結果\n\n";
-  text += u"比較したペア **" + Number(pairCount) + u"**・差異あり **" + Number(differing) +
-          u"**・一致 **" + Number(pairCount - differing) + u"**\n\n";
+  const PageWords& words = *words_;
+  const auto w = [](std::u16string_view word) { return std::u16string(word); };
+  std::u16string text = u"### " + w(words.mdHeading) + u"\n\n";
+  text += w(words.mdPairs) + u" **" + Number(pairCount) + u"**" + w(words.mdDiffering) + u" **" +
+          Number(differing) + u"**" + w(words.mdSame) + u" **" + Number(pairCount - differing) +
+          u"**\n\n";
   if (differing == 0) {
-    text += u"差異はありません。\n";
+    text += w(words.mdNoDifference) + u"\n";
     out.Write(text.substr(0, limit));
     return;
   }
-  text += CountsText(total, u"**") + u"\n\n";
-  text +=
-      u"| レポート | 状態 | 追加 | 削除 | 変更 | 行 |\n| --- | --- | ---: | ---: | ---: | ---: |\n";
+  text += CountsText(total, u"**", words) + u"\n\n";
+  text += w(words.mdTableHead) + u"\n| --- | --- | ---: | ---: | ---: | ---: |\n";
   std::int64_t rowsLeft = differing;
   for (const PairEntry& pair : pairs_) {
     if (pair.status == FileStatus::Same) continue;
     std::u16string row =
-        u"| " + Cell(CodeSpan(pair.name)) + u" | " + std::u16string(StatusText(pair.status)) +
+        u"| " + Cell(CodeSpan(pair.name, words)) + u" | " + w(StatusText(pair.status, words)) +
         u" | " + Number(pair.counts.objectsAdded) + u" | " + Number(pair.counts.objectsRemoved) +
         u" | " + Number(pair.counts.objectsChanged) + u" | +" + Number(pair.counts.linesAdded) +
         u" −" + Number(pair.counts.linesRemoved) + u" |\n";
@@ -234,7 +246,10 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
     text += row;
     --rowsLeft;
   }
-  if (rowsLeft > 0) text += u"| … | ほか " + Number(rowsLeft) + u" ペア | | | | |\n";
+  if (rowsLeft > 0) {
+    text += u"| … | " + w(words.mdMorePairsOpen) + Number(rowsLeft) + w(words.mdMorePairsClose) +
+            u" | | | | |\n";
+  }
   text += u"\n";
 
   std::int64_t pairsLeftOut = 0;
@@ -243,7 +258,8 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
   for (const PairEntry& pair : pairs_) {
     if (pair.status == FileStatus::Same) continue;
     const std::u16string open = u"<details>\n<summary><code>" + HtmlText(pair.name) +
-                                u"</code> — " + CountsText(pair.counts, u"") + u"</summary>\n\n";
+                                u"</code> — " + CountsText(pair.counts, u"", words) +
+                                u"</summary>\n\n";
     const std::size_t shown = pair.blocks.size() + pair.blocksLeftOut;
     if (text.size() + open.size() + close.size() + 2 * kNoteRoom > limit) {
       ++pairsLeftOut;
@@ -260,16 +276,17 @@ void MarkdownReport::Write(TextSink& out, std::size_t limit) const {
       text += pair.blocks[k];
     }
     if (cut > 0) {
-      text += u"_… ほか " + Number(static_cast<std::int64_t>(cut)) +
-              u" 件の変更は上限のため省略しました。_\n\n";
+      text += w(words.mdChangesCutOpen) + Number(static_cast<std::int64_t>(cut)) +
+              w(words.mdChangesCutClose) + u"\n\n";
       objectsLeftOut += cut;
     }
     text += close;
   }
   if (pairsLeftOut > 0 || objectsLeftOut > 0) {
-    text += u"_出力の上限（" + Number(static_cast<std::int64_t>(limit)) + u" 文字）のため、" +
-            (pairsLeftOut > 0 ? Number(pairsLeftOut) + u" ペアの詳細と " : u"") +
-            Number(static_cast<std::int64_t>(objectsLeftOut)) + u" 件の変更を省略しました。_\n";
+    text += w(words.mdLimitOpen) + Number(static_cast<std::int64_t>(limit)) +
+            w(words.mdLimitChars) +
+            (pairsLeftOut > 0 ? Number(pairsLeftOut) + w(words.mdPairsDetails) : u"") +
+            Number(static_cast<std::int64_t>(objectsLeftOut)) + w(words.mdChangesLeftOut) + u"\n";
   }
   out.Write(text.substr(0, limit));
 }

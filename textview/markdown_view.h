@@ -21,6 +21,7 @@
 
 #include "diff/comparison_renderer.h"
 #include "diff/file_status.h"
+#include "messages/page_words.h"
 
 namespace tarnwick {
 
@@ -30,6 +31,9 @@ inline constexpr std::size_t kMarkdownLimit = 60000;
 
 class MarkdownReport {
  public:
+  // The text speaks `words`.
+  explicit MarkdownReport(const PageWords& words = JapanesePageWords()) : words_(&words) {}
+
   // The renderer of the next pair; it must finish before the report is written.
   std::unique_ptr<ComparisonRenderer> Pair();
   // Writes the whole text, at most `limit` code units.
@@ -46,6 +50,7 @@ class MarkdownReport {
 
  private:
   friend class MarkdownPair;
+  const PageWords* words_;
   std::vector<PairEntry> pairs_;
   std::size_t kept_ = 0;  // code units held in blocks
 };
