@@ -189,7 +189,8 @@ LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buff
 
 // One thread for each side, loading pair after pair ahead of the comparison.
 struct PairLoaders {
-  explicit PairLoaders(UiLanguage language) : side1(language), side2(language) {}
+  PairLoaders(UiLanguage language, ReportEncoding encoding)
+      : side1(language, encoding), side2(language, encoding) {}
 
   LoaderThread side1;
   LoaderThread side2;
@@ -311,11 +312,11 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
   // structure viewer needs the window, so with it the run is sequential; so
   // it is on one processor, where threads would only hold more in memory.
   const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
-  ReportBuffers buffers;  // without threads
+  ReportBuffers buffers(settings.REPORT_ENCODING);  // without threads
   std::unique_ptr<PairLoaders> loaders;
   std::deque<PairAhead> ahead;
   if (prefetch && !pairs.empty()) {
-    loaders = std::make_unique<PairLoaders>(settings.UI_LANGUAGE);
+    loaders = std::make_unique<PairLoaders>(settings.UI_LANGUAGE, settings.REPORT_ENCODING);
     for (std::size_t k = 0; k < std::min(kPairsAhead, pairs.size()); ++k) {
       ahead.emplace_back(pairs[k], *loaders);
     }

@@ -5,7 +5,8 @@
 
 namespace tarnwick {
 
-LoaderThread::LoaderThread(UiLanguage language) : language_(language), thread_([this] { Run(); }) {}
+LoaderThread::LoaderThread(UiLanguage language, ReportEncoding encoding)
+    : language_(language), buffers_(encoding), thread_([this] { Run(); }) {}
 
 LoaderThread::~LoaderThread() {
   {

@@ -20,8 +20,9 @@ namespace tarnwick {
 
 class LoaderThread {
  public:
-  // Stage texts of failures are in `language`.
-  explicit LoaderThread(UiLanguage language = UiLanguage::Japanese);
+  // Stage texts of failures are in `language`; reports are read in `encoding`.
+  explicit LoaderThread(UiLanguage language = UiLanguage::Japanese,
+                        ReportEncoding encoding = ReportEncoding::Automatic);
   // Finishes every job given, then stops.
   ~LoaderThread();
   LoaderThread(const LoaderThread&) = delete;

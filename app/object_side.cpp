@@ -56,7 +56,7 @@ void AddObjectNodes(const Collection* tree, TreeView& view, std::u16string_view 
 }
 
 bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, WindowOps& window,
-                      UiLanguage language) {
+                      UiLanguage language, ReportEncoding encoding) {
   view.Clear();
   side.ObjNodeCount = 0;
   side.ObjPathTexts.clear();
@@ -68,17 +68,17 @@ bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, Windo
              window, stage,
              [&] {
                side.ObjTree.reset();
-               side.ObjTree = LoadReport(path, stage, window, language);
+               side.ObjTree = LoadReport(path, stage, window, language, encoding);
                AddObjectNodes(side.ObjTree.get(), view, name, side.ObjNodeCount, side.ObjPathTexts);
              },
              false) == RunOutcome::Finished;
 }
 
 bool DropReportOnTree(const std::vector<FilePath>& paths, ObjSide& side, TreeView& view,
-                      WindowOps& window, UiLanguage language) {
+                      WindowOps& window, UiLanguage language, ReportEncoding encoding) {
   if (paths.size() != 1) return false;
   side.ObjFile.clear();
-  const bool loaded = LoadReportToTree(side, paths.front(), view, window, language);
+  const bool loaded = LoadReportToTree(side, paths.front(), view, window, language, encoding);
   side.ObjFile = paths.front().text;
   return loaded;
 }

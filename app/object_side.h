@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/settings.h"
 #include "app/tree_view.h"
 #include "app/window_ops.h"
 #include "files/file_io.h"
@@ -26,14 +27,16 @@ struct ObjSide {
 // A drop of files on a tree view; only a drop of exactly one file loads.
 // The side's path becomes the dropped file's text even when loading fails.
 // Returns true when a report was loaded without error.
-// Its error message is in `language`.
+// Its error message is in `language`; the report is read in `encoding`.
 bool DropReportOnTree(const std::vector<FilePath>& paths, ObjSide& side, TreeView& view,
-                      WindowOps& window, UiLanguage language = UiLanguage::Japanese);
+                      WindowOps& window, UiLanguage language = UiLanguage::Japanese,
+                      ReportEncoding encoding = ReportEncoding::Automatic);
 // Parses the report anew and fills the view; shows its own error message
 // (stage text + "エラーが発生しました。" + description, no line break) and then
 // returns false.
 bool LoadReportToTree(ObjSide& side, const FilePath& path, TreeView& view, WindowOps& window,
-                      UiLanguage language = UiLanguage::Japanese);
+                      UiLanguage language = UiLanguage::Japanese,
+                      ReportEncoding encoding = ReportEncoding::Automatic);
 // Adds the root node "ROOT" with `rootText`, then, depth first in collection
 // order, one node per entry that holds a collection, keyed parent key + "-" +
 // its position among all entries; path texts are the parent's + " " + text.

@@ -1,10 +1,12 @@
 #include "app/report_loader.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "files/file_io.h"
 #include "messages/message_catalog.h"
 #include "report/forms_xml.h"
+#include "report/report_encoding.h"
 #include "report/report_parser.h"
 #include "text/cp932.h"
 
@@ -26,26 +28,49 @@ void ReleaseIfLarge(RawBuffer<T>& buffer) {
   if (buffer.capacity() * sizeof(T) > kKeptBufferBytes) buffer.Release();
 }
 
-// Reads the report a piece at a time into `buffers.text`, decoded; a Forms
-// XML module, known by its first piece, whole into `buffers.bytes` (true).
+ReportTextEncoding TextEncodingOf(ReportEncoding encoding) {
+  switch (encoding) {
+    case ReportEncoding::Cp932:
+      return ReportTextEncoding::kCp932;
+    case ReportEncoding::Windows1252:
+      return ReportTextEncoding::kWindows1252;
+    case ReportEncoding::Utf8:
+      return ReportTextEncoding::kUtf8;
+    case ReportEncoding::Automatic:
+      break;
+  }
+  return ReportTextEncoding::kAutomatic;
+}
+
+// Reads the report into `buffers.text`, decoded: a code page 932 report a
+// piece at a time; a Forms XML module, known by its first piece, whole into
+// `buffers.bytes` (true); any other report whole, then decoded.
 bool ReadReportInto(const FilePath& path, ReportBuffers& buffers) {
   FileReader file(path);
   buffers.bytes.Clear();
   buffers.bytes.Resize(std::min(kPieceBytes, file.Size()));
   std::size_t got = file.Read(buffers.bytes.data(), buffers.bytes.size());
-  if (IsFormsXml(std::string_view(buffers.bytes.data(), got))) {
-    buffers.bytes.Resize(file.Size());
-    for (std::size_t filled = got;
-         (got = file.Read(buffers.bytes.data() + filled, file.Size() - filled)) != 0;) {
-      filled += got;
+  const std::string_view head(buffers.bytes.data(), got);
+  const bool formsXml = IsFormsXml(head);
+  const std::optional<ReportTextEncoding> encoding =
+      formsXml ? std::nullopt : EncodingOfHead(head, TextEncodingOf(buffers.encoding));
+  if (encoding == ReportTextEncoding::kCp932) {
+    Cp932PieceDecoder decoder(buffers.text, file.Size());
+    for (; got != 0; got = file.Read(buffers.bytes.data(), buffers.bytes.size())) {
+      decoder.Append(std::string_view(buffers.bytes.data(), got));
     }
-    return true;
+    decoder.Finish();
+    return false;
   }
-  Cp932PieceDecoder decoder(buffers.text, file.Size());
-  for (; got != 0; got = file.Read(buffers.bytes.data(), buffers.bytes.size())) {
-    decoder.Append(std::string_view(buffers.bytes.data(), got));
+  buffers.bytes.Resize(file.Size());
+  std::size_t filled = got;
+  while ((got = file.Read(buffers.bytes.data() + filled, file.Size() - filled)) != 0) {
+    filled += got;
   }
-  decoder.Finish();
+  buffers.bytes.Resize(filled);
+  if (formsXml) return true;
+  DecodeReportBytes(buffers.bytes.View(), encoding.value_or(ReportTextEncoding::kAutomatic),
+                    buffers.text);
   return false;
 }
 
@@ -56,8 +81,8 @@ void ReportBuffers::ReleaseLarge() {
   ReleaseIfLarge(text);
 }
 
-std::u16string ReadReportText(const FilePath& path) {
-  ReportBuffers buffers;
+std::u16string ReadReportText(const FilePath& path, ReportEncoding encoding) {
+  ReportBuffers buffers(encoding);
   if (ReadReportInto(path, buffers)) DecodeCp932(buffers.bytes.View(), buffers.text);
   return std::u16string(buffers.text.View());
 }
@@ -73,8 +98,9 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, Repor
   return tree;
 }
 
-CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, UiLanguage language) {
-  ReportBuffers buffers;
+CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, UiLanguage language,
+                              ReportEncoding encoding) {
+  ReportBuffers buffers(encoding);
   return ParseReportFile(path, stage, buffers, language);
 }
 
@@ -86,8 +112,8 @@ CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps&
 }
 
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
-                         UiLanguage language) {
-  ReportBuffers buffers;
+                         UiLanguage language, ReportEncoding encoding) {
+  ReportBuffers buffers(encoding);
   return LoadReport(path, stage, window, buffers, language);
 }
 

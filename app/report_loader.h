@@ -1,12 +1,15 @@
-// Reading one report as every run does: the file read and decoded from code
-// page 932 a piece at a time, then parsed into its object tree, each step
-// under its stage text so that a failure names what was being done.
+// Reading one report as every run does: the file read and decoded (a code
+// page 932 report a piece at a time; the encoding as REPORT_ENCODING says,
+// automatic by default: report/report_encoding.h), then parsed into its
+// object tree, each step under its stage text so that a failure names what
+// was being done.
 #pragma once
 
 #include <exception>
 #include <string>
 #include <string_view>
 
+#include "app/settings.h"
 #include "app/window_ops.h"
 #include "files/file_io.h"
 #include "messages/ui_language.h"
@@ -15,10 +18,14 @@
 
 namespace tarnwick {
 
-// What one loading thread reuses from report to report: room for a piece of
-// the file's bytes and for its decoded text, neither filled in advance. The
-// text stays for the next report until ReleaseLarge.
+// What one loading thread reuses from report to report: the encoding it
+// reads reports in (the setting REPORT_ENCODING), room for a piece of the
+// file's bytes and for its decoded text, neither filled in advance. The text
+// stays for the next report until ReleaseLarge.
 struct ReportBuffers {
+  explicit ReportBuffers(ReportEncoding readAs = ReportEncoding::Automatic) : encoding(readAs) {}
+
+  ReportEncoding encoding;
   RawBuffer<char> bytes;
   RawBuffer<char16_t> text;
 
@@ -27,7 +34,8 @@ struct ReportBuffers {
 };
 
 // Reads the whole file and decodes it. Throws tarnwick::Error.
-std::u16string ReadReportText(const FilePath& path);
+std::u16string ReadReportText(const FilePath& path,
+                              ReportEncoding encoding = ReportEncoding::Automatic);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、" (path shown as its text; the stages in
@@ -36,7 +44,8 @@ std::u16string ReadReportText(const FilePath& path);
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers,
                               UiLanguage language = UiLanguage::Japanese);
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage,
-                              UiLanguage language = UiLanguage::Japanese);
+                              UiLanguage language = UiLanguage::Japanese,
+                              ReportEncoding encoding = ReportEncoding::Automatic);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
@@ -44,7 +53,8 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage,
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
                          ReportBuffers& buffers, UiLanguage language = UiLanguage::Japanese);
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
-                         UiLanguage language = UiLanguage::Japanese);
+                         UiLanguage language = UiLanguage::Japanese,
+                         ReportEncoding encoding = ReportEncoding::Automatic);
 
 // A report loaded, or where loading it failed: a report loaded ahead, on
 // another thread, fails only when its turn comes.

@@ -126,11 +126,11 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
   // and written; a failure still surfaces in its turn. Not with the
   // structure viewer, which needs the window, nor on one processor.
   const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
-  ReportBuffers buffers;  // without a thread
+  ReportBuffers buffers(settings.REPORT_ENCODING);  // without a thread
   std::unique_ptr<LoaderThread> loader;
   std::future<LoadedReport> ahead;
   if (prefetch && !plan.reports.empty()) {
-    loader = std::make_unique<LoaderThread>(settings.UI_LANGUAGE);
+    loader = std::make_unique<LoaderThread>(settings.UI_LANGUAGE, settings.REPORT_ENCODING);
     ahead = loader->Load(plan.reports[0]);
   }
   for (std::size_t i = 0; i < plan.files.size(); ++i) {

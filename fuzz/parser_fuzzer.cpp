@@ -1,4 +1,6 @@
-// The report parser on any bytes, decoded as a report file is, then the tree
+// The report parser on any bytes, decoded as a report file is (code page
+// 932, Windows-1252 or UTF-8, as the bytes say), read by the labels of the
+// language the report names and by the other language's too, then the tree
 // as JSON (`tarnwick-cli tree`) and as tree-view nodes (a drop on a tree
 // view). Only the grammar error may stop the parser, and it leaves no tree;
 // the JSON reads back as the tree; node keys are unique and every node comes
@@ -13,6 +15,8 @@
 #include "app/object_side.h"
 #include "base/error.h"
 #include "fuzz/fuzz_support.h"
+#include "report/report_encoding.h"
+#include "report/report_labels.h"
 #include "report/report_parser.h"
 #include "report/tree_json.h"
 #include "text/cp932.h"
@@ -107,21 +111,36 @@ void CheckNodes(const CollectionPtr& tree) {
 }  // namespace
 }  // namespace tarnwick::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace tarnwick;
-  using namespace tarnwick::fuzz;
-  const std::u16string text = DecodeCp932(Bytes(data, size));
+namespace tarnwick::fuzz {
+namespace {
+
+void CheckParse(std::u16string_view text, const ReportLabels& labels) {
   CollectionPtr tree;
   try {
-    tree = ParseReport(text);
+    tree = ParseReport(text, labels);
   } catch (const Error& error) {
     Require(error.Number() == kGrammarErrorNumber, "the parser fails only with its grammar error");
     Require(!tree, "a failed parse leaves no tree");
-    return 0;
+    return;
   }
   const std::string json = TreeToJson(tree);
   Require(tree ? JsonReader(json).Matches(*tree) : json == "null",
           "the JSON reads back as the tree");
   CheckNodes(tree);
+}
+
+}  // namespace
+}  // namespace tarnwick::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tarnwick;
+  using namespace tarnwick::fuzz;
+  RawBuffer<char16_t> text;
+  DecodeReportBytes(Bytes(data, size), ReportTextEncoding::kAutomatic, text);
+  const ReportLanguage language = DetectReportLanguage(text.View());
+  CheckParse(text.View(), LabelsFor(language));
+  CheckParse(text.View(),
+             LabelsFor(language == ReportLanguage::kEnglish ? ReportLanguage::kJapanese
+                                                            : ReportLanguage::kEnglish));
   return 0;
 }

@@ -31,6 +31,11 @@ for n in 1 2; do
   $gen mutate --edits 0.05 --seed $n "$generated/report$n.txt" "$generated/report$n-edited.txt"
 done
 $gen trigger --lines 60 --seed 3 "$generated/trigger1.txt" "$generated/trigger2.txt"
+# English reports in each encoding they come in.
+$gen report --language en --size 6000 --seed 4 "$generated/english-1252.txt"
+$gen report --language en --encoding utf8 --size 6000 --seed 5 "$generated/english-utf8.txt"
+$gen trigger --language en --encoding utf8-bom --lines 60 --seed 6 \
+  "$generated/english-trigger1.txt" "$generated/english-trigger2.txt"
 $gen report --format xml --size 6000 --seed 1 "$generated/module1.xml"
 $gen mutate --edits 0.05 --seed 1 "$generated/module1.xml" "$generated/module1-edited.xml"
 

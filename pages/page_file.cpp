@@ -29,28 +29,36 @@ bool IsLowSurrogate(char16_t c) {
 
 }  // namespace
 
+// A surrogate pair cut between two pieces of text is held until the next,
+// so that it becomes one character in either encoding.
 void PageWriter::Encoder::Encode(std::u16string_view text, RawBuffer<char>& bytes) {
-  if (encoding == PageEncoding::kCp932) {
-    AppendCp932(text, bytes);
-    return;
-  }
   if (heldHigh != 0 && !text.empty()) {
     const char16_t pair[2] = {heldHigh, text.front()};
     heldHigh = 0;
     const bool paired = IsLowSurrogate(text.front());
-    AppendUtf8(std::u16string_view(pair, paired ? 2 : 1), bytes);
+    Append(std::u16string_view(pair, paired ? 2 : 1), bytes);
     if (paired) text.remove_prefix(1);
   }
   if (!text.empty() && IsHighSurrogate(text.back())) {
     heldHigh = text.back();
     text.remove_suffix(1);
   }
-  AppendUtf8(text, bytes);
+  Append(text, bytes);
+}
+
+void PageWriter::Encoder::Append(std::u16string_view text, RawBuffer<char>& bytes) const {
+  // Classic pages are HTML: what code page 932 cannot hold is written as a
+  // character reference, never lost.
+  if (encoding == PageEncoding::kCp932) {
+    AppendCp932Html(text, bytes);
+  } else {
+    AppendUtf8(text, bytes);
+  }
 }
 
 void PageWriter::Encoder::Finish(RawBuffer<char>& bytes) {
   if (heldHigh == 0) return;
-  AppendUtf8(std::u16string_view(&heldHigh, 1), bytes);
+  Append(std::u16string_view(&heldHigh, 1), bytes);
   heldHigh = 0;
 }
 

@@ -43,8 +43,9 @@ class PageWriter final : public TextSink {
   // is encoded whole.
   struct Encoder {
     PageEncoding encoding;
-    char16_t heldHigh = 0;  // UTF-8: a high surrogate whose partner is in the next piece
+    char16_t heldHigh = 0;  // a high surrogate whose partner is in the next piece
     void Encode(std::u16string_view text, RawBuffer<char>& bytes);
+    void Append(std::u16string_view text, RawBuffer<char>& bytes) const;
     // Encodes a high surrogate still held.
     void Finish(RawBuffer<char>& bytes);
   };

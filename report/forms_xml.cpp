@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <new>
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 
 #include "base/error.h"
 #include "report/report_parser.h"
+#include "report/unique_key.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
 #include "text/upper_case.h"
@@ -27,9 +29,6 @@ constexpr std::u16string_view kCrLf = u"\r\n";
 constexpr std::string_view kLineBreakReference = "&#10;";
 // The root element's start tag and the declaration stand in the first bytes.
 constexpr std::size_t kHeadBytes = 64 << 10;
-// As for a report's objects: past this many same-named objects in one
-// section, the keys alone would grow quadratically.
-constexpr std::size_t kMaxSameNamedObjects = 1000;
 
 // Line ends and the other blanks of XML stay what the parser makes of them
 // (an attribute's line break is a blank, as XML has it); comments,
@@ -133,26 +132,6 @@ std::string_view AsUtf8(std::string_view bytes, std::string& converted) {
   return bytes;
 }
 
-// The length of the UTF-8 character at the start of `s`, or 0 when its
-// first byte is no part of one.
-std::size_t Utf8Length(const unsigned char* s, std::size_t left) {
-  const unsigned char b = s[0];
-  const auto trail = [&](std::size_t i, unsigned char low = 0x80, unsigned char high = 0xBF) {
-    return i < left && s[i] >= low && s[i] <= high;
-  };
-  if (b < 0x80) return 1;
-  if (b >= 0xC2 && b <= 0xDF) return trail(1) ? 2 : 0;
-  if (b >= 0xE0 && b <= 0xEF) {
-    const unsigned char low = b == 0xE0 ? 0xA0 : 0x80, high = b == 0xED ? 0x9F : 0xBF;
-    return trail(1, low, high) && trail(2) ? 3 : 0;
-  }
-  if (b >= 0xF0 && b <= 0xF4) {
-    const unsigned char low = b == 0xF0 ? 0x90 : 0x80, high = b == 0xF4 ? 0x8F : 0xBF;
-    return trail(1, low, high) && trail(2) && trail(3) ? 4 : 0;
-  }
-  return 0;
-}
-
 // Appends `bytes` as text: UTF-8, each byte that is no part of a UTF-8
 // character as Windows-1252, each "&#10;" as CR LF.
 void AppendText(std::string_view bytes, std::u16string& out) {
@@ -170,7 +149,7 @@ void AppendText(std::string_view bytes, std::u16string& out) {
       }
       continue;
     }
-    const std::size_t length = Utf8Length(s + i, size - i);
+    const std::size_t length = Utf8SequenceLength(s + i, size - i);
     if (length == 0) {
       out += Windows1252Char(b);
       ++i;
@@ -236,7 +215,7 @@ std::u16string NotWellFormed(std::u16string_view reason) {
       column = 1;
       continue;
     }
-    i += std::max<std::size_t>(1, Utf8Length(s + i, end - i));
+    i += std::max<std::size_t>(1, Utf8SequenceLength(s + i, end - i));
     ++column;
   }
   std::u16string description = DecimalText(static_cast<std::int64_t>(line)) + u"行目" +
@@ -275,7 +254,7 @@ class TreeBuilder {
   struct Section {
     std::u16string_view key;  // the local name of its elements
     Collection* objects;
-    std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> blanksUsed;
+    UniqueKeys keys;
   };
 
   struct Attribute {
@@ -318,8 +297,8 @@ class TreeBuilder {
       } else {
         scratch_.append(Intern(LocalName(child.name())));
       }
-      section.objects->Add(CollectionNode(
-          MakeUniqueKey(child, *section.objects, scratch_, section.blanksUsed), childObject));
+      section.objects->Add(
+          CollectionNode(UniqueKey(child, *section.objects, scratch_, section.keys), childObject));
       if (child.first_child()) pending_.push_back({child, &target, depth + 1});
     }
   }
@@ -337,10 +316,10 @@ class TreeBuilder {
     Collection* target = objects.get();
     if (!object.Add(CollectionNode(key, objects))) {
       // A property holds the name: the section goes beside it, not lost.
-      std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> none;
-      object.Add(CollectionNode(MakeUniqueKey(child, object, key, none), std::move(objects)));
+      UniqueKeys keys;
+      object.Add(CollectionNode(UniqueKey(child, object, key, keys), std::move(objects)));
     }
-    sections_.push_back({key, target, nullptr});
+    sections_.push_back({key, target, {}});
     return sections_.back();
   }
 
@@ -378,24 +357,12 @@ class TreeBuilder {
     return key;
   }
 
-  // The name, or for a name present already the name with the fewest blanks
-  // added that is free; valid until the next call.
-  std::u16string_view MakeUniqueKey(
-      const pugi::xml_node& element, const Collection& collection, std::u16string_view name,
-      std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
-    if (!collection.Contains(name)) return name;
-    if (!blanksUsed)
-      blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
-    // Every shorter run of blanks is taken already, so resume after the last.
-    std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
-    uniqueKey_.assign(name);
-    uniqueKey_.append(blanks, u' ');
-    do {
-      if (++blanks > kMaxSameNamedObjects)
-        FailAt(element, u"で同じ名前のオブジェクトが多すぎます。");
-      uniqueKey_ += u' ';
-    } while (collection.Contains(uniqueKey_));
-    return uniqueKey_;
+  // The key of `element`'s object in `collection`; valid until the next call.
+  std::u16string_view UniqueKey(const pugi::xml_node& element, const Collection& collection,
+                                std::u16string_view name, UniqueKeys& keys) {
+    const std::optional<std::u16string_view> key = keys.Make(collection, name, uniqueKey_);
+    if (!key) FailAt(element, u"で同じ名前のオブジェクトが多すぎます。");
+    return *key;
   }
 
   std::string_view utf8_;

@@ -1,7 +1,7 @@
 // The line rules of the report grammar: where a line's name starts (its
 // column, past the indentation and the markers " = ^ - * o"), which lines
-// only separate, how a property line splits into name and value, and which
-// multi-line texts end at which closing names. The parser reads reports by
+// only separate, how a property line splits into name and value (where an
+// English name ends, whose labels hold blanks). The parser reads reports by
 // them, and the report generator writes and edits reports by the same rules.
 #pragma once
 
@@ -59,7 +59,7 @@ inline bool IsSeparatorLine(std::u16string_view line, std::size_t column) {
 }
 
 struct PropertyLine {
-  std::u16string_view name;   // up to the first blank; "ORDER BY句" keeps its blank
+  std::u16string_view name;   // Japanese: up to the first blank; "ORDER BY句" keeps its blank
   std::u16string_view value;  // after the blanks that follow the name; may be empty
 };
 
@@ -75,76 +75,31 @@ inline PropertyLine SplitPropertyLine(std::u16string_view line, std::size_t colu
   return {name, rest.substr(SkipBlanks(rest, name.size()))};
 }
 
-inline constexpr std::u16string_view kCommentClosing[] = {u"トリガー・スタイル",
-                                                          u"ヘルプ・ブック・タイトル",
-                                                          u"タイトル",
-                                                          u"PL/SQLライブラリ・ソース",
-                                                          u"ヘルプ・ブック・トピック",
-                                                          u"ナビゲーション形式",
-                                                          u"パラメータのデータ型",
-                                                          u"子オブジェクト・グループ",
-                                                          u"プログラム・ユニットのテキスト",
-                                                          u"トリガー",
-                                                          u"文字モードの論理属性",
-                                                          u"プロンプトのフォアグラウンド・カラー",
-                                                          u"レコード・グループ・タイプ",
-                                                          u"ディテール・データ・ブロック",
-                                                          u"ファイル名",
-                                                          u"使用可能",
-                                                          u"フォアグラウンド・カラー",
-                                                          u"有効",
-                                                          u"PL/SQLライブラリの位置",
-                                                          u"可動メニュー"};
-inline constexpr std::u16string_view kTriggerTextClosing[] = {u"問合せ入力モードで起動"};
-inline constexpr std::u16string_view kProgramUnitClosing[] = {u"プログラム単位タイプ",
-                                                              u"プログラム・ユニットタイプ"};
-inline constexpr std::u16string_view kWhereClosing[] = {u"ORDER BY句"};
-inline constexpr std::u16string_view kOrderByClosing[] = {u"オプティマイザ・ヒント"};
-inline constexpr std::u16string_view kHintClosing[] = {u"バッファ・レコード", u"挿入可能"};
-inline constexpr std::u16string_view kMessageClosing[] = {u"方向", u"警告スタイル"};
-inline constexpr std::u16string_view kGroupQueryClosing[] = {u"レコード・グループの取出しサイズ"};
-inline constexpr std::u16string_view kPromptClosing[] = {u"プロンプト表示スタイル"};
-inline constexpr std::u16string_view kJoinClosing[] = {u"レコード削除時の動作",
-                                                       u"レコード削除？の動作"};
-inline constexpr std::u16string_view kInitialValueClosing[] = {u"必須", u"書式マスク",
-                                                               u"(項目の)コピー値"};
-inline constexpr std::u16string_view kFormulaClosing[] = {u"サマリー・ファンクション"};
-inline constexpr std::u16string_view kMenuItemCodeClosing[] = {u"メニューのアイコン"};
-
-struct TextName {
-  std::u16string_view name;
-  std::span<const std::u16string_view> closing;
-};
-
-// The multi-line texts and the names that end them.
-inline constexpr TextName kTextNames[] = {
-    {u"コメント", kCommentClosing},
-    {u"トリガー・テキスト", kTriggerTextClosing},
-    {u"プログラム単位のテキスト", kProgramUnitClosing},
-    {u"プログラム・ユニットのテキスト", kProgramUnitClosing},
-    {u"WHERE句", kWhereClosing},
-    {u"ORDER BY句", kOrderByClosing},
-    {u"オプティマイザ・ヒント", kHintClosing},
-    {u"メッセージ", kMessageClosing},
-    {u"レコード・グループ問合せ", kGroupQueryClosing},
-    {u"プロンプト", kPromptClosing},
-    {u"結合条件", kJoinClosing},
-    {u"初期値", kInitialValueClosing},
-    {u"式", kFormulaClosing},
-    {u"メニュー項目コード", kMenuItemCodeClosing},
-};
-
-// The multi-line text of that name, or null for any other name.
-inline const TextName* FindTextName(std::u16string_view name) {
-  for (const TextName& entry : kTextNames) {
-    if (entry.name == name) return &entry;
+// English labels hold single blanks ("Trigger Text", "Display in 'Keyboard
+// Help'") and the report pads each to the column its value starts at. So an
+// English name ends where two or more blanks start; where a long label left
+// only one blank before its value, at the value column the lines before
+// showed (`valueColumn`, 1-based, 0 when none is known yet); failing both,
+// an object header ("Name" and one blank) ends at its blank; anything else is
+// all name and no value. `headerNames` are those headers.
+inline PropertyLine SplitEnglishPropertyLine(std::u16string_view line, std::size_t column,
+                                             std::size_t valueColumn,
+                                             std::span<const std::u16string_view> headerNames) {
+  const std::size_t from = std::min(column - 1, line.size());
+  const std::u16string_view rest = line.substr(from);
+  if (const std::size_t gap = rest.find(u"  "); gap != std::u16string_view::npos) {
+    return {rest.substr(0, gap), rest.substr(SkipBlanks(rest, gap))};
   }
-  return nullptr;
-}
-
-// True when a line of a text (not at column 1) whose name is `name` ends it.
-inline bool IsClosingName(std::span<const std::u16string_view> closing, std::u16string_view name) {
-  return std::find(closing.begin(), closing.end(), name) != closing.end();
+  if (valueColumn > column + 1 && valueColumn <= line.size() && line[valueColumn - 2] == u' ' &&
+      line[valueColumn - 1] != u' ') {
+    return {line.substr(from, valueColumn - 2 - from), line.substr(valueColumn - 1)};
+  }
+  for (std::u16string_view header : headerNames) {
+    if (rest.size() > header.size() && rest.starts_with(header) && rest[header.size()] == u' ') {
+      return {rest.substr(0, header.size()), rest.substr(header.size() + 1)};
+    }
+  }
+  return {rest.ends_with(u' ') ? rest.substr(0, rest.size() - 1) : rest, {}};
 }
 
 }  // namespace tarnwick

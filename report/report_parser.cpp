@@ -5,66 +5,43 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "base/error.h"
 #include "base/stop_request.h"
+#include "report/report_labels.h"
 #include "report/report_lines.h"
+#include "report/unique_key.h"
 #include "text/blanks.h"
 #include "text/decimal.h"
 #include "text/line_reader.h"
-#include "text/upper_case.h"
 
 namespace tarnwick {
 
 namespace {
 
-constexpr std::u16string_view kFormKey = u"ﾌｫｰﾑ";
-constexpr std::u16string_view kName = u"名前";
-constexpr std::u16string_view kSourceName = u"ソース名";
 constexpr std::u16string_view kCrLf = u"\r\n";
 
-constexpr std::u16string_view kCoordinateInfo = u"座標情報";
-constexpr std::u16string_view kReferenceInfo = u"参照情報";
-constexpr std::u16string_view kNotReferenced = u"<Not Referenced>";
-constexpr std::u16string_view kReferencedSubobject = u"<参照サブオブジェクト>";
-constexpr std::u16string_view kMenuItemCode = u"メニュー項目コード";
-constexpr std::u16string_view kMenuIcon = u"メニューのアイコン";
-constexpr std::u16string_view kLibraries = u"連結ライブラリ";
-constexpr std::u16string_view kLibrariesKey = u"連結ﾗｲﾌﾞﾗﾘ";
-
-constexpr std::u16string_view kListElements = u"リスト内の要素";
-constexpr std::u16string_view kListLabel = u"ラベル";
-constexpr std::u16string_view kListValue = u"リスト項目値";
-constexpr std::u16string_view kListStyle = u"リスト形式";
-constexpr std::u16string_view kQueryColumns = u"問合せデータ・ソースの列";
-constexpr std::u16string_view kColumnName = u"列名";
-constexpr std::u16string_view kQueryArguments = u"問合せデータ・ソースの引数";
-constexpr std::u16string_view kArgumentName = u"引数名";
-constexpr std::u16string_view kAlias = u"別名";
-
-// Same-named objects in one section get one more blank each; past this many
-// the keys alone would grow quadratically, so the report is refused.
-constexpr std::size_t kMaxSameNamedObjects = 1000;
 // A value this long (and at least half the report) makes the tree keep the
 // report text rather than copy the value.
 constexpr std::size_t kTakeOverUnits = std::size_t{1} << 20;
 // Longest line text quoted in an error description.
 constexpr std::size_t kQuotedLineLimit = 200;
 
+// English value columns are remembered for label columns up to this one.
+constexpr std::size_t kValueColumnsKept = 512;
+
 enum class SectionKind { Objects, PropertySection, ListElements, QueryColumns, QueryArguments };
 
-SectionKind KindOf(std::u16string_view name) {
-  if (name == u"座標システム" || name == u"サブクラス情報" || name == u"座標系") {
-    return SectionKind::PropertySection;
-  }
-  if (name == kListElements) return SectionKind::ListElements;
-  if (name == kQueryColumns) return SectionKind::QueryColumns;
-  if (name == kQueryArguments) return SectionKind::QueryArguments;
+SectionKind KindOf(std::u16string_view name, const ReportLabels& labels) {
+  if (IsOneOf(name, labels.propertySections)) return SectionKind::PropertySection;
+  if (name == labels.listElements) return SectionKind::ListElements;
+  if (name == labels.queryColumns) return SectionKind::QueryColumns;
+  if (name == labels.queryArguments) return SectionKind::QueryArguments;
   return SectionKind::Objects;
 }
 
@@ -73,8 +50,13 @@ SectionKind KindOf(std::u16string_view name) {
 class ReportReader {
  public:
   // `owner`, when given, holds `text` and may be taken over by the tree.
-  explicit ReportReader(std::u16string_view text, RawBuffer<char16_t>* owner = nullptr)
-      : text_(text), owner_(owner) {}
+  ReportReader(std::u16string_view text, const ReportLabels& labels,
+               RawBuffer<char16_t>* owner = nullptr)
+      : text_(text),
+        labels_(labels),
+        english_(labels.language == ReportLanguage::kEnglish),
+        headerNames_{labels.name, labels.sourceName},
+        owner_(owner) {}
 
   CollectionPtr BuildTree() {
     // Sized from the text, which the tree's texts never outgrow by much; the
@@ -98,6 +80,24 @@ class ReportReader {
   };
 
   // --- reading lines ---
+
+  // The name and value of `line`, whose name starts at `column`, by the
+  // rules of the report's language.
+  PropertyLine Split(std::u16string_view line, std::size_t column) const {
+    if (!english_) return SplitPropertyLine(line, column);
+    const std::size_t known = column < valueColumns_.size() ? valueColumns_[column] : 0;
+    return SplitEnglishPropertyLine(line, column, known, headerNames_);
+  }
+
+  // A property line of an English report whose name two blanks ended shows
+  // where values start below names of its column.
+  void LearnValueColumn(std::size_t column, const PropertyLine& split) {
+    if (!english_ || split.value.empty() || column >= kValueColumnsKept) return;
+    const std::size_t nameEnd = split.name.data() + split.name.size() - curLine_.data();
+    if (curLine_.substr(nameEnd, 2) != u"  ") return;
+    if (valueColumns_.size() <= column) valueColumns_.resize(column + 1, 0);
+    valueColumns_[column] = static_cast<std::size_t>(split.value.data() - curLine_.data()) + 1;
+  }
 
   std::u16string_view ReadTextLine() {
     if (hasPushed_) {
@@ -193,8 +193,7 @@ class ReportReader {
     Collection* childObject = nullptr;       // the object being read below this frame
     bool childRunning = false;
     Mark beforeChild{};
-    // Same-named objects: the blanks tried last per upper-cased name.
-    std::unique_ptr<std::unordered_map<std::u16string, std::size_t>> blanksUsed;
+    UniqueKeys keys;  // of the section's objects
     // Objects only: the object read before this one in its section, if any.
     const Collection* model = nullptr;
   };
@@ -211,7 +210,7 @@ class ReportReader {
   }
 
   void ReadTree(Collection& root) {
-    OpenSection(root, kFormKey, 1);
+    OpenSection(root, labels_.formKey, 1);
     while (!frames_.empty()) {
       if (frames_.back().isSection) {
         StepSection();
@@ -234,7 +233,7 @@ class ReportReader {
     frame.column = CurrentColumn();
     frame.node = node;
     frame.name = name;
-    frame.kind = KindOf(name);
+    frame.kind = KindOf(name, labels_);
     frames_.push_back(std::move(frame));
     NextLine();
   }
@@ -285,14 +284,18 @@ class ReportReader {
     if (atEnd_) return CloseFrame();
     if (curLine_.empty()) return NextLine();
     if (c <= f.column) return CloseFrame();
-    const auto [n, v] = SplitPropertyLine(curLine_, c);
+    const PropertyLine split = Split(curLine_, c);
+    LearnValueColumn(c, split);
+    const auto [n, v] = split;
     const Mark before = Remember();
-    if (n == kName || n == kSourceName) {
+    if (n == labels_.name || n == labels_.sourceName) {
       Collection& objects = ObjectList(f);
       CollectionPtr object = NewCollection(strings_);
       Collection& target = *object;
       if (f.lastObject != nullptr) target.Reserve(f.lastObject->Count());
-      objects.Add(CollectionNode(MakeUniqueKey(objects, v, f.blanksUsed), std::move(object)));
+      const std::optional<std::u16string_view> key = f.keys.Make(objects, v, uniqueKey_);
+      if (!key) Fail(u"で同じ名前のオブジェクトが多すぎます。");
+      objects.Add(CollectionNode(*key, std::move(object)));
       f.childObject = &target;
       f.childRunning = true;
       f.beforeChild = before;
@@ -310,12 +313,12 @@ class ReportReader {
     }
     if (f.kind == SectionKind::ListElements) {
       Collection& lists = ObjectList(f);
-      lists.Add(CollectionNode(kListElements, NewCollection(strings_)));
-      ReadListElements(lists.Find(kListElements)->Children());
-    } else if (f.kind == SectionKind::QueryColumns && n == kColumnName) {
-      ReadQueryList(ObjectList(f), kColumnName, kQueryArguments);
-    } else if (f.kind == SectionKind::QueryArguments && n == kArgumentName) {
-      ReadQueryList(ObjectList(f), kArgumentName, kAlias);
+      lists.Add(CollectionNode(labels_.listElements, NewCollection(strings_)));
+      ReadListElements(lists.Find(labels_.listElements)->Children());
+    } else if (f.kind == SectionKind::QueryColumns && n == labels_.columnName) {
+      ReadQueryList(ObjectList(f), labels_.columnName, labels_.queryArguments);
+    } else if (f.kind == SectionKind::QueryArguments && n == labels_.argumentName) {
+      ReadQueryList(ObjectList(f), labels_.argumentName, labels_.alias);
     } else {
       Fail(u"の書式を解析できません。");
     }
@@ -334,25 +337,6 @@ class ReportReader {
     return value;
   }
 
-  // The name, or for a name present already the name with the fewest blanks
-  // added that is free; valid until the next call.
-  std::u16string_view MakeUniqueKey(
-      const Collection& collection, std::u16string_view name,
-      std::unique_ptr<std::unordered_map<std::u16string, std::size_t>>& blanksUsed) {
-    if (!collection.Contains(name)) return name;
-    if (!blanksUsed)
-      blanksUsed = std::make_unique<std::unordered_map<std::u16string, std::size_t>>();
-    // Every shorter run of blanks is taken already, so resume after the last.
-    std::size_t& blanks = (*blanksUsed)[UpperCase(name)];
-    uniqueKey_.assign(name);
-    uniqueKey_.append(blanks, u' ');
-    do {
-      if (++blanks > kMaxSameNamedObjects) Fail(u"で同じ名前のオブジェクトが多すぎます。");
-      uniqueKey_ += u' ';
-    } while (collection.Contains(uniqueKey_));
-    return uniqueKey_;
-  }
-
   // One turn of an object's property loop: one line read, or a section opened.
   void StepObject() {
     Frame& f = frames_.back();
@@ -361,29 +345,30 @@ class ReportReader {
     if (curLine_.empty()) return NextLine();
     const std::size_t c = CurrentColumn();
     if (c < f.column) return CloseFrame();
-    auto [n, v] = SplitPropertyLine(curLine_, c);
-    if (n == kName) return CloseFrame();  // the next object of the section starts
-    if (const TextName* text = FindTextName(n)) {
-      if (n == kMenuItemCode && v.find(kMenuIcon) != std::u16string_view::npos) {
+    const PropertyLine split = Split(curLine_, c);
+    LearnValueColumn(c, split);
+    auto [n, v] = split;
+    if (n == labels_.name) return CloseFrame();  // the next object of the section starts
+    if (const TextName* text = FindTextName(n, labels_)) {
+      if (n == labels_.menuItemCode && v.find(labels_.menuIcon) != std::u16string_view::npos) {
         v = PushMenuIcon(c, v);
         collection.Add(TextNode(SharedName(f, n), Kept(v)));
       } else {
         collection.Add(TextNode(SharedName(f, n), Kept(ReadTextBlock(v, text->closing))));
       }
       NextLine();
-    } else if (n == kCoordinateInfo) {
+    } else if (n == labels_.coordinateInfo) {
       collection.Add(TextNode(SharedName(f, n), JoinIndentedLines()));
       NextLine();
-    } else if (n == kReferenceInfo) {
-      const std::u16string_view trimmed = TrimBlanks(v);
-      if (trimmed == kNotReferenced || trimmed == kReferencedSubobject) {
+    } else if (n == labels_.referenceInfo) {
+      if (IsOneOf(TrimBlanks(v), labels_.unreferenced)) {
         collection.Add(TextNode(SharedName(f, n), Kept(v)));
       } else {
         collection.Add(TextNode(SharedName(f, n), ReadReferenceLines()));
       }
       NextLine();
     } else if (PeekIndent() > f.column) {
-      if (n == kLibraries) {
+      if (n == labels_.libraries) {
         ReadLibraryList(collection);
       } else {
         OpenSection(collection, n, f.depth + 1);  // f dangles from here on
@@ -397,7 +382,7 @@ class ReportReader {
   // "メニュー項目コード" sharing its line with "メニューのアイコン": the icon
   // part becomes the next line, keeping the two characters before its name.
   std::u16string_view PushMenuIcon(std::size_t column, std::u16string_view value) {
-    const std::size_t d = value.find(kMenuIcon);
+    const std::size_t d = value.find(labels_.menuIcon);
     if (d < 2) Fail(u"のメニュー項目コードを分割できません。");
     std::u16string pushed(column >= 2 ? column - 2 : 0, u' ');
     pushed.append(value.substr(d - 2));
@@ -425,7 +410,7 @@ class ReportReader {
         break;
       }
       const std::size_t c = CurrentColumn();
-      if (c != 1 && IsClosingName(closing, SplitPropertyLine(curLine_, c).name)) {
+      if (c != 1 && IsClosingName(closing, Split(curLine_, c).name)) {
         Restore(mark);
         break;
       }
@@ -490,17 +475,17 @@ class ReportReader {
       libraries->Add(TextNode(curLine_, curLine_));
       NextLine();
     }
-    collection.Add(CollectionNode(kLibrariesKey, std::move(libraries)));
+    collection.Add(CollectionNode(labels_.librariesKey, std::move(libraries)));
   }
 
   // List values keyed to the label last seen, up to "リスト形式".
   void ReadListElements(Collection& inner) {
     std::u16string_view label;
     while (!atEnd_) {
-      const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
-      if (n == kListStyle) return;
-      if (n == kListLabel) label = v;
-      if (n == kListValue) inner.Add(TextNode(v, label));
+      const auto [n, v] = Split(curLine_, CurrentColumn());
+      if (n == labels_.listStyle) return;
+      if (IsOneOf(n, labels_.listLabel)) label = v;
+      if (n == labels_.listValue) inner.Add(TextNode(v, label));
       NextLine();
     }
   }
@@ -516,7 +501,7 @@ class ReportReader {
         NextLine();
         continue;
       }
-      const auto [n, v] = SplitPropertyLine(curLine_, CurrentColumn());
+      const auto [n, v] = Split(curLine_, CurrentColumn());
       if (n != headerName && n != closingName) {
         current->Add(TextNode(n, v));
         NextLine();
@@ -533,6 +518,10 @@ class ReportReader {
   }
 
   std::u16string_view text_;
+  const ReportLabels& labels_;
+  const bool english_;
+  const std::u16string_view headerNames_[2];  // what ends at its blank in an English report
+  std::vector<std::size_t> valueColumns_;     // English: per label column, where values start
   std::u16string_view curLine_;
   std::size_t curColumn_ = 1;  // the column of curLine_, which Restore leaves alone
   std::size_t curBegin_ = 0;   // offset of the current line, for error messages
@@ -560,12 +549,18 @@ class ReportReader {
 
 CollectionPtr ParseReport(std::u16string_view text) {
   if (text.empty()) return nullptr;
-  return ReportReader(text).BuildTree();
+  return ReportReader(text, LabelsFor(DetectReportLanguage(text))).BuildTree();
+}
+
+CollectionPtr ParseReport(std::u16string_view text, const ReportLabels& labels) {
+  if (text.empty()) return nullptr;
+  return ReportReader(text, labels).BuildTree();
 }
 
 CollectionPtr ParseReport(RawBuffer<char16_t>& text) {
   if (text.empty()) return nullptr;
-  return ReportReader(text.View(), &text).BuildTree();
+  const std::u16string_view view = text.View();
+  return ReportReader(view, LabelsFor(DetectReportLanguage(view)), &text).BuildTree();
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -157,8 +158,11 @@ std::size_t DecodeInto(std::string_view bytes, char16_t* const begin) {
 }
 
 // Writes the bytes of `text` from `out` on (at most two per unit) and
-// returns where they end. ASCII goes through sixteen units at a time.
-char* EncodeInto(std::u16string_view text, char* out) {
+// returns where they end. ASCII goes through sixteen units at a time. With
+// `stoppedAt`, a character the code page cannot hold (but U+FFFD) ends the
+// writing there instead of becoming "?", and `*stoppedAt` tells where; it is
+// the end of the text when none came.
+char* EncodeInto(std::u16string_view text, char* out, const char16_t** stoppedAt = nullptr) {
   const Tables& t = kTables;
   const char16_t* p = text.data();
   const char16_t* const end = p + text.size();
@@ -184,6 +188,10 @@ char* EncodeInto(std::u16string_view text, char* out) {
       }
       const std::uint16_t code = t.encode[c];
       if (code == 0) {
+        if (stoppedAt != nullptr && c != kReplacement) {
+          *stoppedAt = p;
+          return out;
+        }
         *out++ = '?';
       } else if (code < 0x100) {
         *out++ = static_cast<char>(code);
@@ -193,7 +201,16 @@ char* EncodeInto(std::u16string_view text, char* out) {
       }
     }
   }
+  if (stoppedAt != nullptr) *stoppedAt = end;
   return out;
+}
+
+bool IsHighSurrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
 }
 
 }  // namespace
@@ -247,6 +264,35 @@ void AppendCp932(std::u16string_view text, RawBuffer<char>& bytes) {
   const std::size_t start = bytes.size();
   bytes.Resize(start + 2 * text.size());  // never more than two bytes a unit
   bytes.Resize(static_cast<std::size_t>(EncodeInto(text, bytes.data() + start) - bytes.data()));
+}
+
+void AppendCp932Html(std::u16string_view text, RawBuffer<char>& bytes) {
+  while (!text.empty()) {
+    const std::size_t start = bytes.size();
+    bytes.Resize(start + 2 * text.size());
+    const char16_t* stop = nullptr;
+    char* end = EncodeInto(text, bytes.data() + start, &stop);
+    bytes.Resize(static_cast<std::size_t>(end - bytes.data()));
+    text.remove_prefix(static_cast<std::size_t>(stop - text.data()));
+    if (text.empty()) return;
+    char32_t c = text.front();
+    std::size_t units = 1;
+    if (IsHighSurrogate(text.front()) && text.size() > 1 && IsLowSurrogate(text[1])) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[1] - 0xDC00);
+      units = 2;
+    }
+    text.remove_prefix(units);
+    std::string reference;
+    if (units == 1 &&
+        (IsHighSurrogate(static_cast<char16_t>(c)) || IsLowSurrogate(static_cast<char16_t>(c)))) {
+      reference = "?";  // half a character has no number
+    } else {
+      reference = "&#" + std::to_string(static_cast<std::uint32_t>(c)) + ";";
+    }
+    const std::size_t at = bytes.size();
+    bytes.Resize(at + reference.size());
+    std::memcpy(bytes.data() + at, reference.data(), reference.size());
+  }
 }
 
 bool Cp932Holds(char16_t c) {

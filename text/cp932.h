@@ -37,6 +37,11 @@ class Cp932PieceDecoder {
 std::string EncodeCp932(std::u16string_view text);
 // Appends the encoding of `text` to `bytes`.
 void AppendCp932(std::u16string_view text, RawBuffer<char>& bytes);
+// The same for HTML text, losing no character: one that code page 932
+// cannot hold becomes its numeric character reference ("é" is "&#233;", a
+// surrogate pair one reference). U+FFFD stays "?" (it stands for bytes a
+// report had no character for), as does half a surrogate pair.
+void AppendCp932Html(std::u16string_view text, RawBuffer<char>& bytes);
 
 // True when code page 932 holds the character (U+FFFD and surrogates it does not).
 bool Cp932Holds(char16_t c);

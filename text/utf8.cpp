@@ -1,5 +1,7 @@
 #include "text/utf8.h"
 
+#include "text/windows_1252.h"
+
 namespace tarnwick {
 
 namespace {
@@ -110,6 +112,69 @@ std::u16string FromUtf8(std::string_view bytes) {
     i = j;
   }
   return out;
+}
+
+std::size_t Utf8SequenceLength(const unsigned char* s, std::size_t left) {
+  const unsigned char b = s[0];
+  const auto trail = [&](std::size_t i, unsigned char low = 0x80, unsigned char high = 0xBF) {
+    return i < left && s[i] >= low && s[i] <= high;
+  };
+  if (b < 0x80) return 1;
+  if (b >= 0xC2 && b <= 0xDF) return trail(1) ? 2 : 0;
+  if (b >= 0xE0 && b <= 0xEF) {
+    const unsigned char low = b == 0xE0 ? 0xA0 : 0x80, high = b == 0xED ? 0x9F : 0xBF;
+    return trail(1, low, high) && trail(2) ? 3 : 0;
+  }
+  if (b >= 0xF0 && b <= 0xF4) {
+    const unsigned char low = b == 0xF0 ? 0x90 : 0x80, high = b == 0xF4 ? 0x8F : 0xBF;
+    return trail(1, low, high) && trail(2) && trail(3) ? 4 : 0;
+  }
+  return 0;
+}
+
+bool IsWellFormedUtf8(std::string_view bytes) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (s[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(s + i, bytes.size() - i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+void DecodeUtf8OrWindows1252(std::string_view bytes, RawBuffer<char16_t>& text) {
+  text.Clear();
+  text.Resize(bytes.size());  // never more units than bytes
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  char16_t* out = text.data();
+  for (std::size_t i = 0; i < bytes.size();) {
+    const unsigned char b = s[i];
+    if (b < 0x80) {
+      *out++ = b;
+      ++i;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(s + i, bytes.size() - i);
+    if (length == 0) {
+      *out++ = Windows1252Char(b);
+      ++i;
+      continue;
+    }
+    char32_t c = b & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k) c = c << 6 | (s[i + k] & 0x3F);
+    if (c < 0x10000) {
+      *out++ = static_cast<char16_t>(c);
+    } else {
+      *out++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    }
+    i += length;
+  }
+  text.Resize(static_cast<std::size_t>(out - text.data()));
 }
 
 }  // namespace tarnwick

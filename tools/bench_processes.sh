@@ -16,18 +16,20 @@
 #             (beyond the 10 MiB of any run, at most 4 times both reports)
 #   xml       a 20 MB Forms XML module against a second version (1% edits, its
 #             attributes in other orders), DIFF_ONLY  vs xmllint --noout of both  (<= 2x)
+#   english   a 20 MB English report (Windows-1252) against a second version
+#             (1% edits), DIFF_ONLY                     vs GNU diff of the two reports   (<= 3x)
 # Rows other than folders run on one processor (taskset -c 0), as the goals
 # were set. Ratios are of wall times (the goals' terms) and of CPU times,
 # which a busy machine disturbs less.
 # Usage: tools/bench_processes.sh [BUILD_DIR]
 #   RUNS=5 (runs per command, median quoted)
-#   ROWS="file trigger repeated folders dense longline pairs deep xml"
+#   ROWS="file trigger repeated folders dense longline pairs deep xml english"
 #   WORK=DIR keeps the reports in DIR (made once, reused by later calls)
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 runs=${RUNS:-5}
-rows=${ROWS:-file trigger repeated folders dense longline pairs deep xml}
+rows=${ROWS:-file trigger repeated folders dense longline pairs deep xml english}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli="$build/tarnwick-cli"
 gen="$build/tarnwick-gen"
@@ -100,6 +102,12 @@ make_xml() {
   "$gen" report --format xml --size 20000000 "$work/xml/a.xml"
   "$gen" mutate --edits 0.01 "$work/xml/a.xml" "$work/xml/b.xml"
   touch "$work/xml/.made"
+}
+
+make_english() {
+  [[ -e $work/english/.made ]] && return
+  "$gen" folders --language en --pairs 1 --size 20000000 --edits 0.01 "$work/english/v1" "$work/english/v2"
+  touch "$work/english/.made"
 }
 
 # Runs a shell command $runs times (after one warm-up) and prints the
@@ -212,6 +220,11 @@ for name in $rows; do
       make_xml
       row xml 1 2 "$(compare FILE "$work/xml" a.xml "$work/xml" b.xml xml.html)" \
         "xmllint --noout $(printf %q "$work/xml/a.xml") $(printf %q "$work/xml/b.xml")"
+      ;;
+    english)
+      make_english
+      row english 1 3 "$(compare FILE "$work/english/v1" FORM0001.txt "$work/english/v2" FORM0001.txt english.html)" \
+        "exec diff $(printf %q "$work/english/v1/FORM0001.txt") $(printf %q "$work/english/v2/FORM0001.txt")"
       ;;
     *) echo "unknown row $name" >&2 ;;
   esac

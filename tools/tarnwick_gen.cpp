@@ -9,9 +9,11 @@
 #include "base/error.h"
 #include "files/file_io.h"
 #include "report/forms_xml.h"
+#include "report/report_labels.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 #include "tools/generator/deep_report.h"
+#include "tools/generator/english_report.h"
 #include "tools/generator/forms_xml_generator.h"
 #include "tools/generator/report_generator.h"
 #include "tools/generator/sample_forms.h"
@@ -34,7 +36,10 @@ constexpr std::string_view kHelp =
     "                           (chains of N nested objects, every one changed in OUT2)\n"
     "       tarnwick-gen samples DIR    (the demo's hand-written forms into DIR/v1 and DIR/v2)\n"
     "Reports are written in code page 932 with CR LF line ends; Forms XML modules\n"
-    "(--format xml) in UTF-8, as Oracle's converter writes them (FORM1_fmb.xml).\n";
+    "(--format xml) in UTF-8, as Oracle's converter writes them (FORM1_fmb.xml).\n"
+    "report, folders and trigger take --language en for English reports (Forms\n"
+    "Builder's English property names), written as --encoding 1252 (the default),\n"
+    "utf8 or utf8-bom.\n";
 
 struct UsageError {
   std::string what;
@@ -45,6 +50,8 @@ struct Arguments {
   std::string size, seed = "1", name = "FORM1", edits = "0.01", pairs, lines, changedEvery = "2";
   std::string depth, nameLength = "1000", branches = "1";
   bool xml = false;  // --format xml
+  bool english = false;
+  tarnwick::EnglishEncoding encoding = tarnwick::EnglishEncoding::kWindows1252;
 };
 
 Arguments Parse(int argc, char** argv) {
@@ -82,6 +89,25 @@ Arguments Parse(int argc, char** argv) {
         throw UsageError{"--format wants report or xml, not \"" + format + "\""};
       }
       args.xml = format == "xml";
+    } else if (arg == "--language") {
+      std::string language;
+      value(language);
+      if (language != "ja" && language != "en") {
+        throw UsageError{"--language wants ja or en, not \"" + language + "\""};
+      }
+      args.english = language == "en";
+    } else if (arg == "--encoding") {
+      std::string encoding;
+      value(encoding);
+      if (encoding == "1252") {
+        args.encoding = tarnwick::EnglishEncoding::kWindows1252;
+      } else if (encoding == "utf8") {
+        args.encoding = tarnwick::EnglishEncoding::kUtf8;
+      } else if (encoding == "utf8-bom") {
+        args.encoding = tarnwick::EnglishEncoding::kUtf8WithMark;
+      } else {
+        throw UsageError{"--encoding wants 1252, utf8 or utf8-bom, not \"" + encoding + "\""};
+      }
     } else if (arg.starts_with("--")) {
       throw UsageError{"unknown option " + std::string(arg)};
     } else {
@@ -117,6 +143,16 @@ std::u16string Path(const std::string& utf8) {
   return tarnwick::FromUtf8(utf8);
 }
 
+// A generated report, in English when asked for.
+void WriteReport(const Arguments& args, const std::u16string& path, std::u16string_view text) {
+  if (args.english) {
+    tarnwick::WriteFileBytes(
+        path, tarnwick::EnglishReportBytes(tarnwick::EnglishReportText(text), args.encoding));
+  } else {
+    tarnwick::WriteReportFile(path, text);
+  }
+}
+
 void MakeFolder(const std::u16string& dir) {
   std::error_code error;
   std::filesystem::create_directories(tarnwick::NativePath(dir), error);
@@ -133,7 +169,7 @@ int Report(const Arguments& args) {
   if (args.xml) {
     tarnwick::WriteFileBytes(Path(args.positional[0]), tarnwick::GenerateFormsXml(options));
   } else {
-    tarnwick::WriteReportFile(Path(args.positional[0]), tarnwick::GenerateReportText(options));
+    WriteReport(args, Path(args.positional[0]), tarnwick::GenerateReportText(options));
   }
   return 0;
 }
@@ -148,6 +184,11 @@ int Mutate(const Arguments& args) {
     return 0;
   }
   const std::u16string text = tarnwick::DecodeCp932(bytes);
+  if (tarnwick::DetectReportLanguage(text) == tarnwick::ReportLanguage::kEnglish) {
+    throw UsageError{
+        "mutate edits Japanese reports and Forms XML modules; for English pairs "
+        "use folders --language en"};
+  }
   tarnwick::WriteReportFile(
       Path(args.positional[1]),
       tarnwick::MutateReportText(text, Fraction(args.edits), Count(args.seed, "--seed")));
@@ -178,9 +219,9 @@ int Folders(const Arguments& args) {
     }
     const std::u16string text = tarnwick::GenerateReportText(options);
     const std::u16string file = tarnwick::FromUtf8(name + ".txt");
-    tarnwick::WriteReportFile(Path(args.positional[0]) + u"/" + file, text);
-    tarnwick::WriteReportFile(Path(args.positional[1]) + u"/" + file,
-                              tarnwick::MutateReportText(text, edits, options.seed));
+    WriteReport(args, Path(args.positional[0]) + u"/" + file, text);
+    WriteReport(args, Path(args.positional[1]) + u"/" + file,
+                tarnwick::MutateReportText(text, edits, options.seed));
   }
   return 0;
 }
@@ -191,8 +232,8 @@ int Trigger(const Arguments& args) {
   const tarnwick::TriggerReportPair pair = tarnwick::GenerateTriggerReports(
       Count(args.lines, "--lines"), Count(args.changedEvery, "--changed-every"),
       Count(args.seed, "--seed"));
-  tarnwick::WriteReportFile(Path(args.positional[0]), pair.report1);
-  tarnwick::WriteReportFile(Path(args.positional[1]), pair.report2);
+  WriteReport(args, Path(args.positional[0]), pair.report1);
+  WriteReport(args, Path(args.positional[1]), pair.report2);
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "report/report_labels.h"
 #include "report/report_lines.h"
 #include "text/line_reader.h"
 #include "tools/generator/report_generator.h"
@@ -77,7 +78,7 @@ std::vector<LineInfo> Classify(const std::vector<std::u16string>& lines) {
     const std::u16string_view value = valueAt == std::u16string_view::npos
                                           ? std::u16string_view()
                                           : std::u16string_view(line).substr(valueAt);
-    const TextName* rule = FindTextName(name);
+    const TextName* rule = FindTextName(name, JapaneseLabels());
     if (name == u"メニュー項目コード" &&
         value.find(u"メニューのアイコン") != std::u16string_view::npos) {
       // One line holding two properties: left as it is.
