@@ -4,6 +4,7 @@
 
 #include "base/error.h"
 #include "messages/message_catalog.h"
+#include "messages/message_error.h"
 #include "text/decimal.h"
 #include "text/utf8.h"
 
@@ -27,9 +28,11 @@ RunOutcome EndCancelled(WindowOps& window, const std::vector<std::u16string>& no
   return RunOutcome::Cancelled;
 }
 
-std::u16string ErrorDescription(const std::exception& error) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->Description();
-  if (dynamic_cast<const std::bad_alloc*>(&error)) return MessageText(MessageId::OutOfMemory);
+std::u16string ErrorDescription(const std::exception& error, MessageCatalog catalog) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return DescriptionText(*own, catalog);
+  if (dynamic_cast<const std::bad_alloc*>(&error)) {
+    return MessageText(MessageId::OutOfMemory, catalog);
+  }
   return FromUtf8(error.what());
 }
 

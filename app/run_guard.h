@@ -13,6 +13,7 @@
 #include "app/window_ops.h"
 #include "base/stop_request.h"
 #include "messages/message.h"
+#include "messages/message_catalog.h"
 
 namespace tarnwick {
 
@@ -28,9 +29,10 @@ enum class RunOutcome {
 // text: the runs and the layers below word them.
 Message RunErrorMessage(std::u16string_view stage, std::u16string_view description,
                         bool lineBreak = true);
-// The description of any exception a run may meet; running out of memory
-// has words of its own.
-std::u16string ErrorDescription(const std::exception& error);
+// The description of any exception a run may meet, in `catalog`'s words
+// where it has them; running out of memory has words of its own.
+std::u16string ErrorDescription(const std::exception& error,
+                                MessageCatalog catalog = JapaneseCatalog);
 
 // The end of a finished run: "終了しました。", and when reports were set
 // aside (names differing only in letter case) how many, so that none goes
@@ -68,7 +70,7 @@ RunOutcome GuardRun(WindowOps& window, std::u16string& stage, Work&& work, bool 
     return RunOutcome::Cancelled;
   } catch (const std::exception& error) {
     window.SetWaitCursor(false);
-    window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error), lineBreak),
+    window.ShowMessage(RunErrorMessage(stage, ErrorDescription(error, window.Catalog()), lineBreak),
                        MessageIcon::Critical);
     return RunOutcome::Failed;
   }

@@ -11,6 +11,7 @@
 
 #include "app/pair_result.h"
 #include "messages/message.h"
+#include "messages/message_catalog.h"
 
 namespace tarnwick {
 
@@ -26,6 +27,9 @@ class WindowOps {
   virtual void ShowMessage(const Message& message, MessageIcon icon) = 0;
   // A question before a run replaces what another run left; true to go on.
   virtual bool ConfirmOverwrite(const Message& question) = 0;
+  // The catalog the window words messages in: what is worded before it is
+  // shown (an error's description) uses it too.
+  virtual MessageCatalog Catalog() const { return JapaneseCatalog; }
   // MessageId::NoStatus empties the status line.
   virtual void SetStatusText(const Message& status) = 0;
   virtual void Repaint() = 0;

@@ -9,4 +9,9 @@ Error::Error(int number, std::u16string description)
       number_(number),
       description_(std::move(description)) {}
 
+Error::Error(int number, std::u16string description, std::vector<DescriptionPart> parts)
+    : Error(number, std::move(description)) {
+  parts_ = std::move(parts);
+}
+
 }  // namespace tarnwick

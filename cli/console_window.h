@@ -22,6 +22,7 @@ class ConsoleWindow : public WindowOps {
                 UiLanguage language = UiLanguage::Japanese);
 
   void ShowMessage(const Message& message, MessageIcon icon) override;
+  MessageCatalog Catalog() const override { return CatalogFor(language_); }
   bool ConfirmOverwrite(const Message& question) override;
   void SetStatusText(const Message& status) override;
   void Repaint() override {}

@@ -80,7 +80,7 @@ int Guarded(Body body, UiLanguage language = UiLanguage::Japanese) {
   try {
     return body(stage);
   } catch (const std::exception& error) {
-    PrintMessage(RunErrorMessage(stage, ErrorDescription(error)), language);
+    PrintMessage(RunErrorMessage(stage, ErrorDescription(error, CatalogFor(language))), language);
   }
   return kExitRunError;
 }

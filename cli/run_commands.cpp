@@ -206,7 +206,8 @@ int RunObjDiff(Arguments args) {
   std::vector<Message> notFound;
   for (int n = 0; n < 2; ++n) {
     const FilePath report = ResolvedPath(FilePathOfBytes(options.operands[2 * n]));
-    if (!DropReportOnTree({report}, sides[n], views[n], console, options.settings.UI_LANGUAGE)) {
+    if (!DropReportOnTree({report}, sides[n], views[n], console, options.settings.UI_LANGUAGE,
+                          options.settings.REPORT_ENCODING)) {
       // Even a report that does not load is no place for the JSON.
       result.alsoWrittenRefused =
           PageOverwritingInput(result.alsoWritten, {report.text}).has_value();

@@ -1,6 +1,11 @@
 #include "files/file_error.h"
 
+#include <optional>
+#include <vector>
+
 #include "base/error.h"
+#include "messages/message_catalog.h"
+#include "messages/message_error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -45,44 +50,22 @@ FileFailure GenericFileFailure(int code) {
 
 }  // namespace
 
+static_assert(static_cast<int>(MessageId::FileChangedWhileRead) -
+                      static_cast<int>(MessageId::FileMissing) ==
+                  static_cast<int>(FileFailure::ChangedWhileRead),
+              "one message a failure, in FileFailure's order");
+
+// The message of a common failure, which holds its words in every language.
+std::optional<MessageId> FileFailureMessage(FileFailure failure) {
+  if (failure == FileFailure::Other) return std::nullopt;
+  // The ids follow FileFailure's order.
+  return static_cast<MessageId>(static_cast<int>(MessageId::FileMissing) +
+                                static_cast<int>(failure));
+}
+
 std::u16string_view FileFailureText(FileFailure failure) {
-  switch (failure) {
-    case FileFailure::Missing:
-      return u"ファイルまたはフォルダが見つかりません";
-    case FileFailure::NoPermission:
-      return u"アクセスする権限がありません";
-    case FileFailure::IsFolder:
-      return u"ファイルではなくフォルダです";
-    case FileFailure::DiskFull:
-      return u"ディスクの空き容量が足りません";
-    case FileFailure::ReadOnly:
-      return u"読み取り専用のファイルシステムです";
-    case FileFailure::NotRegular:
-      return u"通常のファイルではありません";
-    case FileFailure::TooLarge:
-      return u"ファイルが大きすぎます";
-    case FileFailure::NameTooLong:
-      return u"ファイル名が長すぎます";
-    case FileFailure::InvalidName:
-      return u"ファイル名に使えない文字が含まれています";
-    case FileFailure::NotFolder:
-      return u"パスの途中にフォルダではないファイルがあります";
-    case FileFailure::LinkLoop:
-      return u"シンボリックリンクが多すぎます";
-    case FileFailure::InUse:
-      return u"ファイルが他のプログラムで使用中です";
-    case FileFailure::TooManyOpen:
-      return u"開いているファイルが多すぎます";
-    case FileFailure::Exists:
-      return u"ファイルが既に存在します";
-    case FileFailure::InputOutput:
-      return u"入出力エラーが発生しました";
-    case FileFailure::ChangedWhileRead:
-      return u"読み込み中にファイルが変更されました";
-    case FileFailure::Other:
-      break;
-  }
-  return {};
+  const std::optional<MessageId> id = FileFailureMessage(failure);
+  return id ? JapaneseCatalog(*id) : std::u16string_view();
 }
 
 FileFailure FileFailureOf(const std::error_code& error) {
@@ -90,15 +73,28 @@ FileFailure FileFailureOf(const std::error_code& error) {
                                                     : GenericFileFailure(error.value());
 }
 
-std::u16string FileErrorDescription(const std::error_code& error, std::u16string_view path) {
-  std::u16string description(FileFailureText(FileFailureOf(error)));
-  if (description.empty()) {
-    description = error.category() == std::system_category() ? SystemErrorText(error.value())
-                                                             : FromUtf8(error.message());
+namespace {
+
+// The description's pieces: the failure, the path, and a temporary file left behind.
+std::vector<Message> FailureParts(const std::error_code& error, std::u16string_view path,
+                                  std::u16string_view leftover) {
+  std::vector<Message> parts;
+  if (const std::optional<MessageId> id = FileFailureMessage(FileFailureOf(error))) {
+    parts.emplace_back(*id);
+  } else {
+    parts.push_back({MessageId::SystemWords,
+                     {error.category() == std::system_category() ? SystemErrorText(error.value())
+                                                                 : FromUtf8(error.message())}});
   }
-  description += u": ";
-  description += path;
-  return description;
+  parts.push_back({MessageId::FileNamed, {std::u16string(path)}});
+  if (!leftover.empty()) parts.push_back({MessageId::TempFileLeftover, {std::u16string(leftover)}});
+  return parts;
+}
+
+}  // namespace
+
+std::u16string FileErrorDescription(const std::error_code& error, std::u16string_view path) {
+  return MessageError(kFileErrorNumber, FailureParts(error, path, u"")).Description();
 }
 
 void ThrowFileError(const std::error_code& error, std::u16string_view path) {
@@ -109,27 +105,17 @@ void ThrowFileError(FileFailure failure, std::u16string_view path) {
   ThrowFileError(failure, path, u"");
 }
 
-namespace {
-
-std::u16string WithLeftover(std::u16string description, std::u16string_view leftover) {
-  if (!leftover.empty()) {
-    description += u"\r\n一時ファイルを削除できませんでした: ";
-    description += leftover;
-  }
-  return description;
-}
-
-}  // namespace
-
 void ThrowFileError(const std::error_code& error, std::u16string_view path,
                     std::u16string_view leftover) {
-  throw Error(kFileErrorNumber, WithLeftover(FileErrorDescription(error, path), leftover));
+  throw MessageError(kFileErrorNumber, FailureParts(error, path, leftover));
 }
 
 void ThrowFileError(FileFailure failure, std::u16string_view path, std::u16string_view leftover) {
-  throw Error(kFileErrorNumber,
-              WithLeftover(std::u16string(FileFailureText(failure)) + u": " + std::u16string(path),
-                           leftover));
+  std::vector<Message> parts;
+  if (const std::optional<MessageId> id = FileFailureMessage(failure)) parts.emplace_back(*id);
+  parts.push_back({MessageId::FileNamed, {std::u16string(path)}});
+  if (!leftover.empty()) parts.push_back({MessageId::TempFileLeftover, {std::u16string(leftover)}});
+  throw MessageError(kFileErrorNumber, parts);
 }
 
 }  // namespace tarnwick

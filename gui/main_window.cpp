@@ -830,7 +830,8 @@ void frmMain::StartRun(std::function<void()> run) {
       // The runs report their own errors; this only keeps an unforeseen one
       // from ending the program.
       ops.SetWaitCursor(false);
-      ops.ShowMessage(RunErrorMessage(u"", ErrorDescription(error)), MessageIcon::Critical);
+      ops.ShowMessage(RunErrorMessage(u"", ErrorDescription(error, ops.Catalog())),
+                      MessageIcon::Critical);
     }
   });
   connect(worker_, &QThread::finished, this, &frmMain::RunEnded);
@@ -955,7 +956,8 @@ void frmMain::TreeDropped(int side, const std::vector<FilePath>& paths) {
   {
     WaitCursor wait(*ops_);  // parsing a large report takes a moment
     TreeBatch batch(*view);
-    DropReportOnTree(paths, side == 1 ? side1_ : side2_, *view, *ops_, settings_.UI_LANGUAGE);
+    DropReportOnTree(paths, side == 1 ? side1_ : side2_, *view, *ops_, settings_.UI_LANGUAGE,
+                     settings_.REPORT_ENCODING);
   }
   view->SetTextWrapped(view->NodeCount() == 1 && view->NodeKey(1) == kDropHintKey);
   view->expandToDepth(2);

@@ -65,6 +65,7 @@ class QtWindowOps : public WindowOps {
   QtWindowOps& operator=(const QtWindowOps&) = delete;
 
   void ShowMessage(const Message& message, MessageIcon icon) override;
+  MessageCatalog Catalog() const override { return catalog_; }
   // A Yes/No box; No is the default, so that Enter keeps the page.
   bool ConfirmOverwrite(const Message& question) override;
   void SetStatusText(const Message& status) override;

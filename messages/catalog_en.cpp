@@ -108,6 +108,58 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Out of memory.";
     case StandardOutput:
       return u"standard output";
+    case GrammarLine:
+      return u"Line {1}";
+    case GrammarTooDeep:
+      return u": sections nest deeper than {1} levels. ";
+    case GrammarNameTaken:
+      return u": the object cannot be added: a property has its name. ";
+    case GrammarUnreadable:
+      return u": the line does not fit the report's grammar. ";
+    case GrammarTooManySameNamed:
+      return u": too many objects have the same name. ";
+    case GrammarMenuItemCode:
+      return u": the menu item code cannot be split. ";
+    case GrammarQuotedLine:
+      return u"[{1}]";
+    case FileMissing:
+      return u"The file or folder was not found";
+    case FileNoPermission:
+      return u"Access is not permitted";
+    case FileIsFolder:
+      return u"This is a folder, not a file";
+    case FileDiskFull:
+      return u"The disk is full";
+    case FileReadOnly:
+      return u"The file system is read-only";
+    case FileNotRegular:
+      return u"This is not a regular file";
+    case FileTooLarge:
+      return u"The file is too large";
+    case FileNameTooLong:
+      return u"The file name is too long";
+    case FileInvalidName:
+      return u"The file name holds a character that names cannot hold";
+    case FileNotFolder:
+      return u"A part of the path is a file, not a folder";
+    case FileLinkLoop:
+      return u"Too many symbolic links";
+    case FileInUse:
+      return u"The file is in use by another program";
+    case FileTooManyOpen:
+      return u"Too many files are open";
+    case FileExists:
+      return u"The file already exists";
+    case FileInputOutput:
+      return u"An input/output error occurred";
+    case FileChangedWhileRead:
+      return u"The file changed while it was read";
+    case FileNamed:
+      return u": {1}";
+    case SystemWords:
+      return u"{1}";
+    case TempFileLeftover:
+      return u"\r\nThe temporary file could not be removed: {1}";
     case NoStatus:
       return u"";
     case Progress:

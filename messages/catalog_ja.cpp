@@ -107,6 +107,58 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"メモリが不足しています。";
     case StandardOutput:
       return u"標準出力";
+    case GrammarLine:
+      return u"{1}行目";
+    case GrammarTooDeep:
+      return u"でセクションの入れ子が{1}階層を超えました。";
+    case GrammarNameTaken:
+      return u"のオブジェクトを追加できません。同じ名前のプロパティがあります。";
+    case GrammarUnreadable:
+      return u"の書式を解析できません。";
+    case GrammarTooManySameNamed:
+      return u"で同じ名前のオブジェクトが多すぎます。";
+    case GrammarMenuItemCode:
+      return u"のメニュー項目コードを分割できません。";
+    case GrammarQuotedLine:
+      return u"[{1}]";
+    case FileMissing:
+      return u"ファイルまたはフォルダが見つかりません";
+    case FileNoPermission:
+      return u"アクセスする権限がありません";
+    case FileIsFolder:
+      return u"ファイルではなくフォルダです";
+    case FileDiskFull:
+      return u"ディスクの空き容量が足りません";
+    case FileReadOnly:
+      return u"読み取り専用のファイルシステムです";
+    case FileNotRegular:
+      return u"通常のファイルではありません";
+    case FileTooLarge:
+      return u"ファイルが大きすぎます";
+    case FileNameTooLong:
+      return u"ファイル名が長すぎます";
+    case FileInvalidName:
+      return u"ファイル名に使えない文字が含まれています";
+    case FileNotFolder:
+      return u"パスの途中にフォルダではないファイルがあります";
+    case FileLinkLoop:
+      return u"シンボリックリンクが多すぎます";
+    case FileInUse:
+      return u"ファイルが他のプログラムで使用中です";
+    case FileTooManyOpen:
+      return u"開いているファイルが多すぎます";
+    case FileExists:
+      return u"ファイルが既に存在します";
+    case FileInputOutput:
+      return u"入出力エラーが発生しました";
+    case FileChangedWhileRead:
+      return u"読み込み中にファイルが変更されました";
+    case FileNamed:
+      return u": {1}";
+    case SystemWords:
+      return u"{1}";
+    case TempFileLeftover:
+      return u"\r\n一時ファイルを削除できませんでした: {1}";
     case NoStatus:
       return u"";
     case Progress:

@@ -73,6 +73,34 @@ enum class MessageId {
   // Words that stand inside other texts.
   OutOfMemory,     // the description of running out of memory
   StandardOutput,  // the name of standard output in a file error
+  // The pieces of a report's grammar error.
+  GrammarLine,       // {1} the line number a grammar error is on
+  GrammarTooDeep,    // {1} the deepest nesting read
+  GrammarNameTaken,  // why the line does not fit
+  GrammarUnreadable,
+  GrammarTooManySameNamed,
+  GrammarMenuItemCode,
+  GrammarQuotedLine,  // {1} the line, shortened when long
+  // The pieces of a file error's description (base/error.h).
+  FileMissing,  // the failures, in the order of FileFailure
+  FileNoPermission,
+  FileIsFolder,
+  FileDiskFull,
+  FileReadOnly,
+  FileNotRegular,
+  FileTooLarge,
+  FileNameTooLong,
+  FileInvalidName,
+  FileNotFolder,
+  FileLinkLoop,
+  FileInUse,
+  FileTooManyOpen,
+  FileExists,
+  FileInputOutput,
+  FileChangedWhileRead,
+  FileNamed,         // {1} the path a file error is about, after the failure
+  SystemWords,       // {1} the system's own words for a failure
+  TempFileLeftover,  // {1} the temporary file left behind
   // The status line.
   NoStatus,  // the empty status line
   Progress,  // {1} the pair or report, {2} how many there are, {3} its name

@@ -13,6 +13,7 @@
 
 #include "base/error.h"
 #include "base/stop_request.h"
+#include "messages/message_error.h"
 #include "report/report_labels.h"
 #include "report/report_lines.h"
 #include "report/unique_key.h"
@@ -160,17 +161,15 @@ class ReportReader {
     return mark.textPos == textPos_ && mark.atEnd == atEnd_ && mark.hasPushed == hasPushed_;
   }
 
-  [[noreturn]] void Fail(std::u16string_view why) const {
+  [[noreturn]] void Fail(const Message& why) const {
     const std::size_t lineNumber =
         1 + static_cast<std::size_t>(std::count(text_.begin(), text_.begin() + curBegin_, u'\n'));
-    std::u16string description = DecimalText(lineNumber) + u"行目" + std::u16string(why) + u"[";
-    if (curLine_.size() > kQuotedLineLimit) {
-      description.append(curLine_.substr(0, kQuotedLineLimit)).append(u"…");
-    } else {
-      description.append(curLine_);
-    }
-    description += u"]";
-    throw Error(kGrammarErrorNumber, std::move(description));
+    std::u16string line(curLine_.substr(0, kQuotedLineLimit));
+    if (curLine_.size() > kQuotedLineLimit) line += u"…";
+    throw MessageError(kGrammarErrorNumber, {{MessageId::GrammarLine,
+                                              {DecimalText(static_cast<std::int64_t>(lineNumber))}},
+                                             why,
+                                             {MessageId::GrammarQuotedLine, {std::move(line)}}});
   }
 
   // --- the grammar ---
@@ -222,7 +221,7 @@ class ReportReader {
 
   void OpenSection(Collection& parent, std::u16string_view name, int depth) {
     if (depth > kMaxSectionDepth) {
-      Fail(u"でセクションの入れ子が" + DecimalText(kMaxSectionDepth) + u"階層を超えました。");
+      Fail({MessageId::GrammarTooDeep, {DecimalText(kMaxSectionDepth)}});
     }
     parent.Add(CollectionNode(name, NewCollection(strings_)));
     clsItem* node = parent.Find(name);  // a node of that name already present is used
@@ -258,14 +257,14 @@ class ReportReader {
 
   Collection& ObjectList(Frame& section) {
     if (section.collection == nullptr) {
-      Fail(u"のオブジェクトを追加できません。同じ名前のプロパティがあります。");
+      Fail(MessageId::GrammarNameTaken);
     }
     return *section.collection;
   }
 
   // A reader that stopped where it started would be called again forever.
   void CheckAdvanced(const Mark& before) {
-    if (SamePlace(before)) Fail(u"の書式を解析できません。");
+    if (SamePlace(before)) Fail(MessageId::GrammarUnreadable);
   }
 
   // One turn of the section loop: one line skipped or one reader started.
@@ -294,7 +293,7 @@ class ReportReader {
       Collection& target = *object;
       if (f.lastObject != nullptr) target.Reserve(f.lastObject->Count());
       const std::optional<std::u16string_view> key = f.keys.Make(objects, v, uniqueKey_);
-      if (!key) Fail(u"で同じ名前のオブジェクトが多すぎます。");
+      if (!key) Fail(MessageId::GrammarTooManySameNamed);
       objects.Add(CollectionNode(*key, std::move(object)));
       f.childObject = &target;
       f.childRunning = true;
@@ -320,7 +319,7 @@ class ReportReader {
     } else if (f.kind == SectionKind::QueryArguments && n == labels_.argumentName) {
       ReadQueryList(ObjectList(f), labels_.argumentName, labels_.alias);
     } else {
-      Fail(u"の書式を解析できません。");
+      Fail(MessageId::GrammarUnreadable);
     }
     CheckAdvanced(before);
   }
@@ -383,7 +382,7 @@ class ReportReader {
   // part becomes the next line, keeping the two characters before its name.
   std::u16string_view PushMenuIcon(std::size_t column, std::u16string_view value) {
     const std::size_t d = value.find(labels_.menuIcon);
-    if (d < 2) Fail(u"のメニュー項目コードを分割できません。");
+    if (d < 2) Fail(MessageId::GrammarMenuItemCode);
     std::u16string pushed(column >= 2 ? column - 2 : 0, u' ');
     pushed.append(value.substr(d - 2));
     pushed_.push_back(std::move(pushed));

@@ -127,6 +127,16 @@ TEST_F(CliEnglish, TheTreeIsReadInTheEncodingTheBytesAreIn) {
             std::string::npos);
   ASSERT_EQ(diff(u"AUTO").status, 0);
   EXPECT_NE(ScratchFolder::Read(root + u"out/b.html").find("Caf\xC3\xA9"), std::string::npos);
+
+  // The object comparison reads its reports in the chosen encoding too.
+  scratch.Write(u"enc", u"c.txt", " * Name  F\r\n * Title  Tea\r\n");
+  const CliResult objects =
+      RunCli({u"objdiff", root + u"enc/b.txt", u"ROOT-1", root + u"enc/c.txt", u"ROOT-1", u"--set",
+              u"OUTPUT_PATH=" + root + u"out", u"--set", u"OUTPUT_FILE=o", u"--set",
+              u"PAGE_STYLE=REVIEW", u"--set", u"REPORT_ENCODING=WINDOWS-1252"});
+  ASSERT_EQ(objects.status, 0) << objects.err;
+  EXPECT_NE(ScratchFolder::Read(root + u"out/o.html").find("Caf\xC3\x83\xC2\xA9"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -281,8 +281,16 @@ TEST_P(EnglishRun, InputChecksAndRunErrorsSpeakEnglish) {
                         u"--set", u"SEARCH_STRING1=X"}));
   EXPECT_EQ(result.status, 1);
   EXPECT_TRUE(result.err.starts_with("Parsing the report [" + ToUtf8(in2) +
-                                     "E.txt]: An error occurred.\r\n"))
+                                     "E.txt]: An error occurred.\r\n"
+                                     "Line 3: the line does not fit the report's grammar. "
+                                     "[    * 不明 X]\n"))
       << result.err;
+  // What the file system says of a report that cannot be read is English too.
+  result = RunCli(Args({u"objdiff", in2 + u"none.txt", u"ROOT-1", in2 + u"none.txt", u"ROOT-1"}));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Reading the report [" + ToUtf8(in2) +
+                            "none.txt]: An error occurred. The file or folder was not found: " +
+                            ToUtf8(in2) + "none.txt\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothStyles, EnglishRun, ::testing::Values(u"REVIEW", u"CLASSIC"));

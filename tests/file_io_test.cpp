@@ -9,6 +9,8 @@
 #include "base/error.h"
 #include "files/file_error.h"
 #include "files/paths.h"
+#include "messages/message_catalog.h"
+#include "messages/message_error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -157,6 +159,33 @@ TEST(FileErrors, SystemCodesMapToTheCommonFailuresOrKeepTheirWords) {
   // Anything else keeps the system's own words.
   const std::error_code crossDevice = generic(std::errc::cross_device_link);
   EXPECT_EQ(FileErrorDescription(crossDevice, u"p"), FromUtf8(crossDevice.message()) + u": p");
+}
+
+TEST(FileErrors, ReadInTheRunsLanguageWhenShown) {
+  // What each language says of one failure, with what it left behind.
+  const auto thrown = [](auto&& fail) -> Error {
+    try {
+      fail();
+    } catch (const Error& error) {
+      return error;
+    }
+    return Error(0, u"(nothing thrown)");
+  };
+  const Error missing = thrown([] { ThrowFileError(FileFailure::Missing, u"/r/A.txt", u"/r/~t"); });
+  EXPECT_EQ(missing.Number(), kFileErrorNumber);
+  EXPECT_EQ(missing.Description(),
+            u"ファイルまたはフォルダが見つかりません: /r/A.txt\r\n"
+            u"一時ファイルを削除できませんでした: /r/~t");
+  EXPECT_EQ(DescriptionText(missing, JapaneseCatalog), missing.Description());
+  EXPECT_EQ(DescriptionText(missing, EnglishCatalog),
+            u"The file or folder was not found: /r/A.txt\r\n"
+            u"The temporary file could not be removed: /r/~t");
+  // The system's own words stay as the system gave them.
+  const std::error_code crossDevice = std::make_error_code(std::errc::cross_device_link);
+  const Error other = thrown([&] { ThrowFileError(crossDevice, u"p"); });
+  EXPECT_EQ(DescriptionText(other, EnglishCatalog), FromUtf8(crossDevice.message()) + u": p");
+  // A plain error has no words but its own.
+  EXPECT_EQ(DescriptionText(Error(kGeneralErrorNumber, u"固有"), EnglishCatalog), u"固有");
 }
 
 TEST_F(FileIo, ABufferKeepsItsRoom) {

@@ -1,0 +1,25 @@
+// Errors whose description is made of messages, so that what a run shows
+// below its error reads in the run's language: thrown with their Japanese
+// words as Error::Description(), worded again by DescriptionText.
+//
+//   throw MessageError(kFileErrorNumber, {MessageId::FileMissing, {MessageId::FileNamed, {path}}});
+//   DescriptionText(error, EnglishCatalog)  // u"The file or folder was not found: /r/A.txt"
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/error.h"
+#include "messages/message.h"
+#include "messages/message_catalog.h"
+
+namespace tarnwick {
+
+// An Error of `number` whose description is the texts of `parts`, one after another.
+Error MessageError(int number, const std::vector<Message>& parts);
+
+// The description of `error` in `catalog`'s words: from its parts when it
+// has them, else its own text.
+std::u16string DescriptionText(const Error& error, MessageCatalog catalog);
+
+}  // namespace tarnwick
