@@ -5,7 +5,8 @@
 
 namespace tarnwick {
 
-LoaderThread::LoaderThread(UiLanguage language) : language_(language), thread_([this] { Run(); }) {}
+LoaderThread::LoaderThread(UiLanguage language, ReportSide side)
+    : language_(language), side_(side), thread_([this] { Run(); }) {}
 
 LoaderThread::~LoaderThread() {
   {
@@ -18,7 +19,7 @@ LoaderThread::~LoaderThread() {
 
 std::future<LoadedReport> LoaderThread::Load(FilePath path) {
   auto task = std::make_shared<std::packaged_task<LoadedReport()>>([this, path = std::move(path)] {
-    LoadedReport loaded = LoadReportKept(path, nullptr, buffers_, language_);
+    LoadedReport loaded = LoadReportKept(path, nullptr, buffers_, language_, side_);
     buffers_.ReleaseLarge();
     return loaded;
   });

@@ -20,8 +20,9 @@ namespace tarnwick {
 
 class LoaderThread {
  public:
-  // Stage texts of failures are in `language`.
-  explicit LoaderThread(UiLanguage language = UiLanguage::Japanese);
+  // Stage texts of failures are in `language` and name `side`.
+  explicit LoaderThread(UiLanguage language = UiLanguage::Japanese,
+                        ReportSide side = ReportSide::None);
   // Finishes every job given, then stops.
   ~LoaderThread();
   LoaderThread(const LoaderThread&) = delete;
@@ -42,6 +43,7 @@ class LoaderThread {
   std::deque<std::function<void()>> jobs_;
   bool stopping_ = false;
   UiLanguage language_;
+  ReportSide side_;
   ReportBuffers buffers_;  // touched by the thread only
   std::thread thread_;     // last: starts once the rest is ready
 };

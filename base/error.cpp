@@ -4,9 +4,10 @@
 
 namespace tarnwick {
 
-Error::Error(int number, std::u16string description)
+Error::Error(int number, std::u16string description, std::size_t line)
     : std::runtime_error(ToUtf8(description)),
       number_(number),
-      description_(std::move(description)) {}
+      description_(std::move(description)),
+      line_(line) {}
 
 }  // namespace tarnwick

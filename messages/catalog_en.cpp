@@ -69,6 +69,13 @@ std::u16string_view EnglishCatalog(MessageId id) {
     case FinishedWithSetAside:
       return u"Finished.\r\n{1} reports whose names differ only in letter case "
              u"were set aside (see the list).";
+    case FinishedWithFailures:
+      return u"Finished.\r\nSome reports could not be read: {1} are marked as read errors "
+             u"(see the list).";
+    case FinishedWithFailuresAndSetAside:
+      return u"Finished.\r\nSome reports could not be read: {1} are marked as read errors "
+             u"(see the list).\r\n{2} reports whose names differ only in letter case "
+             u"were set aside (see the list).";
     case Cancelled:
       return u"Cancelled.";
     case RunFailed:
@@ -93,6 +100,10 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Reading the report [{1}]: ";
     case StageParsing:
       return u"Parsing the report [{1}]: ";
+    case StageReadingSide:
+      return u"Reading the report [{2}] of {1}: ";
+    case StageParsingSide:
+      return u"Parsing the report [{2}] of {1}: ";
     case StageComparing:
       return u"Comparing the reports: ";
     case StageComparingPair:
@@ -105,6 +116,14 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Out of memory.";
     case StandardOutput:
       return u"standard output";
+    case Source1:
+      return u"source 1";
+    case Source2:
+      return u"source 2";
+    case SearchSource:
+      return u"the source folder";
+    case ReportHoldsNoObject:
+      return u"The report [{2}] of {1} holds no object.";
     case NoStatus:
       return u"";
     case Progress:

@@ -170,7 +170,7 @@ class ReportReader {
       description.append(curLine_);
     }
     description += u"]";
-    throw Error(kGrammarErrorNumber, std::move(description));
+    throw Error(kGrammarErrorNumber, std::move(description), lineNumber);
   }
 
   // --- the grammar ---

@@ -220,7 +220,7 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
       "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
       "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
           out +
-          "index.html\","
+          "index.html\",\"patterns\":[\"*.txt\",\"*.txt\"],"
           "\"messages\":[\"終了しました。\"],\"pairs\":["
           "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
           "\"path1\":\"" +

@@ -218,7 +218,9 @@ TEST_F(DiffRun, AnErrorStopsTheRunAndTheSummaryShowsWhatWasDone) {
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].icon, MessageIcon::Critical);
-  const std::u16string prefix = u"フォーム文章[" + bad + u"]の解析中に、エラーが発生しました。\r\n";
+  // The message names the side and the full path of the report.
+  const std::u16string prefix =
+      u"ソース１のフォーム文章[" + bad + u"]の解析中に、エラーが発生しました。\r\n";
   EXPECT_EQ(window.messages[0].text.substr(0, prefix.size()), prefix);
   EXPECT_GT(window.messages[0].text.size(), prefix.size());  // the parser's description follows
   EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
@@ -242,7 +244,8 @@ TEST_F(DiffRun, ACancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
   window.cancelAfter = 2;  // asked before pair 3: stop there
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
-  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+  // The summary says the run was cancelled, and when.
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2, testing::kCancelledRow) +
                            u"<tr><td>A.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
                            u"<tr><td>B.TXT</td><td><a href=\"" +
                            Out(u"B.html") +
@@ -297,7 +300,7 @@ TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
   scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
   window.cancelAfter = 0;
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
-  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2, testing::kCancelledRow) +
                            u"<tr><td>A.TXT</td><td>未処理</td></tr>\r\n" + std::u16string(kTail));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"A.html")));
 
@@ -374,13 +377,14 @@ TEST_F(DiffRun, TheSummaryIsRewrittenAsTimePassesNotAfterEveryPair) {
 }
 
 TEST_F(DiffRun, AnEmptyReportStopsAtItsComparisonWithoutCrashing) {
-  scratch.WriteText(u"v1", u"e.txt", u"");
+  const auto empty = scratch.WriteText(u"v1", u"e.txt", u"");
   scratch.WriteText(u"v2", u"e.txt", SmallReport(u"E", u"x"));
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text.rfind(
-                u"フォーム文章[E.TXT]の差分作成中に、エラーが発生しました。\r\n", 0),
-            0u);
+  EXPECT_EQ(window.messages[0].text,
+            u"フォーム文章[E.TXT]の差分作成中に、エラーが発生しました。\r\n"
+            u"ソース１のレポート[" +
+                empty + u"]にオブジェクトがありません。");
 }
 
 TEST_F(DiffRun, AReportGoneBeforeItsReadingStopsTheRunThere) {
@@ -392,9 +396,10 @@ TEST_F(DiffRun, AReportGoneBeforeItsReadingStopsTheRunThere) {
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text.rfind(
-                u"ファイル文章[" + gone + u"]の読み込み中に、エラーが発生しました。\r\n", 0),
-            0u);
+  EXPECT_EQ(
+      window.messages[0].text.rfind(
+          u"ソース１のファイル文章[" + gone + u"]の読み込み中に、エラーが発生しました。\r\n", 0),
+      0u);
   EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
                            u"<tr><td>A.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
                            u"<tr><td>B.TXT</td><td>未処理</td></tr>\r\n" +

@@ -281,7 +281,7 @@ TEST_P(EnglishRun, InputChecksAndRunErrorsSpeakEnglish) {
                         u"--set", u"SEARCH_STRING1=X"}));
   EXPECT_EQ(result.status, 1);
   EXPECT_TRUE(result.err.starts_with("Parsing the report [" + ToUtf8(in2) +
-                                     "E.txt]: An error occurred.\r\n"))
+                                     "E.txt] of the source folder: An error occurred.\r\n"))
       << result.err;
 }
 

@@ -447,8 +447,8 @@ TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
   page.stamp = u"ファイル比較：開始日時：2026/01/02  03:04:05";
   page.folder1 = u"/a/<b>/";
   page.folder2 = u"/c/&/";
-  page.rows.push_back({u"<X>.TXT", FileStatus::Different, u"/out/<X>.html", {}, {}});
-  page.rows.push_back({u"Y.TXT", FileStatus::Unprocessed, u"/out/Y.html", {}, {}});
+  page.rows.push_back({u"<X>.TXT", FileStatus::Different, u"/out/<X>.html", {}, {}, {}});
+  page.rows.push_back({u"Y.TXT", FileStatus::Unprocessed, u"/out/Y.html", {}, {}, {}});
   const std::string text = ToUtf8(ReviewSummaryText(page));
   EXPECT_NE(text.find("<td class=\"v\">/a/&lt;b&gt;/</td>"), std::string::npos);
   EXPECT_NE(text.find("<td class=\"v\">/c/&amp;/</td>"), std::string::npos);

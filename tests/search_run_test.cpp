@@ -53,20 +53,22 @@ class SearchRun : public ::testing::Test {
     scratch.WriteText(u"src", name, text);
   }
 
-  // A page read back as UTF-8 with the start stamp's time made "{STAMP}" and
-  // the scratch folders made "{SRC}" and "{OUT}".
+  // A page read back as UTF-8 with the start stamp's time made "{STAMP}" (a
+  // cancel's "{CANCELLED}") and the scratch folders made "{SRC}" and "{OUT}".
   std::string Page(std::u16string_view name) const {
     std::string text = ToUtf8(ScratchFolder::ReadText(output + std::u16string(name)));
-    const std::string title = "文字列検索：開始日時：";
-    const std::size_t at = text.find(title);
-    if (at != std::string::npos) {
+    for (const auto& [title, mark] :
+         {std::pair<std::string, std::string>{"文字列検索：開始日時：", "{STAMP}"},
+          {"中止しました：", "{CANCELLED}"}}) {
+      const std::size_t at = text.find(title);
+      if (at == std::string::npos) continue;
       // yyyy/mm/dd, two blanks, hh:nn:ss; blanks are escaped in a cell.
       const std::string time = text.substr(at + title.size(), 30);
       EXPECT_EQ(time.size(), 30u);
       EXPECT_EQ(time.substr(4, 1) + time.substr(7, 1), "//");
       EXPECT_EQ(time.substr(10, 12), "&nbsp;&nbsp;");
       EXPECT_EQ(time.substr(24, 1) + time.substr(27, 1), "::");
-      text.replace(at + title.size(), 30, "{STAMP}");
+      text.replace(at + title.size(), 30, mark);
     }
     for (const auto& [path, mark] :
          {std::pair{ToUtf8(source), "{SRC}"}, {ToUtf8(output), "{OUT}"}}) {
@@ -245,7 +247,7 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
     ASSERT_EQ(fresh.messages.size(), 1u);
     EXPECT_EQ(fresh.messages[0].icon, MessageIcon::Critical);
     const std::u16string prefix =
-        u"フォーム文章[" + source + u"B.TXT]の解析中に、エラーが発生しました。\r\n";
+        u"ソースのフォーム文章[" + source + u"B.TXT]の解析中に、エラーが発生しました。\r\n";
     EXPECT_EQ(fresh.messages[0].text.substr(0, prefix.size()), prefix);
     EXPECT_EQ(fresh.LastStatus(), u"2/3:B.TXT");
     EXPECT_FALSE(fresh.waitCursor);
@@ -268,7 +270,12 @@ TEST_F(SearchRun, ACancelStopsBeforeTheNextReportAndLeavesAConsistentSummary) {
   EXPECT_EQ(window.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
   EXPECT_TRUE(window.opened.empty());
   EXPECT_FALSE(window.waitCursor);
-  EXPECT_EQ(Page(u"Result.html"), kSummaryStoppedAfterA);
+  // The summary says the run was cancelled, and when.
+  std::string cancelled = kSummaryStoppedAfterA;
+  const std::string stamp = "{STAMP}</td></tr>\r\n";
+  cancelled.insert(cancelled.find(stamp) + stamp.size(),
+                   "<tr><td colspan=\"3\">中止しました：{CANCELLED}</td></tr>\r\n");
+  EXPECT_EQ(Page(u"Result.html"), cancelled);
   EXPECT_TRUE(Page(u"A.html").ends_with("</TABLE></HTML>\r\n"));
   EXPECT_EQ(OutputCount(), 2u);  // the summary and A.html
 }

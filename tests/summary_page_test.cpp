@@ -28,9 +28,9 @@ RunSummary Comparison(std::u16string stamp, std::u16string folder1, std::u16stri
 TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
   RunSummary summary =
       Comparison(u"ファイル比較：開始日時：2008/05/01  14:03:09", u"C:\\A\\", u"C:\\B\\");
-  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"/OUT/FORM1.html", {}, {}},
-                  {u"FORM2.TXT", FileStatus::OnlyIn1, u"", {}, {}},
-                  {u"FORM3.TXT", FileStatus::Unprocessed, u"", {}, {}}};
+  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"/OUT/FORM1.html", {}, {}, {}},
+                  {u"FORM2.TXT", FileStatus::OnlyIn1, u"", {}, {}, {}},
+                  {u"FORM3.TXT", FileStatus::Unprocessed, u"", {}, {}, {}}};
   EXPECT_EQ(
       SummaryTableBody(summary),
       u"<tr><td colspan=\"3\">フォルダ１:C:\\A\\</td></tr>\r\n"
@@ -47,8 +47,8 @@ TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
   summary.kind = SummaryKind::kSearch;
   // Options never show on a search's summary.
   summary.options.ignoreCase = true;
-  summary.rows = {{u"A.TXT", FileStatus::Match, u"/out/A.html", {}, {}},
-                  {u"B.TXT", FileStatus::NoMatch, u"/out/B.html", {}, {}}};
+  summary.rows = {{u"A.TXT", FileStatus::Match, u"/out/A.html", {}, {}, {}},
+                  {u"B.TXT", FileStatus::NoMatch, u"/out/B.html", {}, {}, {}}};
   EXPECT_EQ(SummaryTableBody(summary),
             u"<tr><td colspan=\"3\">フォルダ:/src/</td></tr>\r\n"
             u"<tr><td colspan=\"3\">S</td></tr>\r\n"
@@ -59,7 +59,7 @@ TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
 
 TEST(SummaryPage, LinksAreEscaped) {
   RunSummary summary = Comparison(u"S", u"/1/", u"/2/");
-  summary.rows = {{u"A#B.TXT", FileStatus::Different, u"/o\"ut/A#B.html", {}, {}}};
+  summary.rows = {{u"A#B.TXT", FileStatus::Different, u"/o\"ut/A#B.html", {}, {}, {}}};
   const std::u16string body = SummaryTableBody(summary);
   EXPECT_NE(body.find(u"<a href=\"/o&quot;ut/A%23B.html\">差異あり</a>"), std::u16string::npos);
 }
