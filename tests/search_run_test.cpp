@@ -256,6 +256,44 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
   }
 }
 
+TEST_F(SearchRun, WithOnErrorContinueABadReportIsAReadErrorAndTheRestIsSearched) {
+  Report(u"A.TXT", kOrderReport);
+  Report(u"B.TXT", kBrokenReport);
+  Report(u"C.TXT", kOrderReport);
+  Report(u"E.TXT", u"");  // no object: it cannot be searched
+  settings.ON_ERROR = OnError::Continue;
+  for (const bool viewer : {false, true}) {
+    SCOPED_TRACE(viewer ? "with the viewer" : "loaded ahead");
+    FakeWindow fresh;
+    fresh.structureViewer = viewer;
+    RunResult result;
+    EXPECT_EQ(ExecSearch(settings, fresh, &result), RunOutcome::Failed);
+    EXPECT_EQ(fresh.messages,
+              (std::vector<ShownMessage>{
+                  {u"終了しました。\r\n読み込めないレポートがあり、2件を読込エラーと"
+                   u"しました（一覧を参照）。",
+                   MessageIcon::Warning}}));
+    EXPECT_EQ(Page(u"Result.html"), CrLf(R"(<HTML><TABLE border="1" bordercolor="black">
+<tr><td colspan="3">フォルダ:{SRC}</td></tr>
+<tr><td colspan="3">文字列検索：開始日時：{STAMP}</td></tr>
+<tr><td>ファイル名</td><td>結果</td></tr>
+<tr><td>A.TXT</td><td><a href="{OUT}A.html">該当</a></td></tr>
+<tr><td>B.TXT</td><td>読込エラー</td><td>ソースのフォーム文章[{SRC}B.TXT]の解析中に、エラーが発生しました。3行目の書式を解析できません。[&nbsp;&nbsp;&nbsp;*&nbsp;問合せ可能&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;はい]</td></tr>
+<tr><td>C.TXT</td><td><a href="{OUT}C.html">該当</a></td></tr>
+<tr><td>E.TXT</td><td>読込エラー</td><td>フォーム文章[E.TXT]の検索中に、エラーが発生しました。ソースのレポート[{SRC}E.TXT]にオブジェクトがありません。</td></tr>
+
+</TABLE></HTML>
+)"));
+    EXPECT_FALSE(ScratchFolder::Exists(output + u"B.html"));
+    EXPECT_FALSE(ScratchFolder::Exists(output + u"E.html"));
+    ASSERT_EQ(result.items.size(), 4u);
+    ASSERT_EQ(result.items[1].failures.size(), 1u);
+    EXPECT_EQ(result.items[1].failures[0].side, 0) << "a search's report has no side";
+    EXPECT_EQ(result.items[1].failures[0].line, 3u);
+    EXPECT_EQ(result.items[1].failures[0].path, source + u"B.TXT");
+  }
+}
+
 TEST_F(SearchRun, ACancelStopsBeforeTheNextReportAndLeavesAConsistentSummary) {
   Report(u"A.TXT", kOrderReport);
   Report(u"B.TXT", kStockReport);
