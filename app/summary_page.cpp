@@ -35,7 +35,8 @@ void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
     }
   }
   const std::unique_ptr<SummaryRenderer> renderer = SummaryRendererFor(settings);
-  PageWriter page(std::u16string(pagePath), renderer->Encoding());
+  // Also after a request to stop now: the summary tells what the run did.
+  PageWriter page(std::u16string(pagePath), renderer->Encoding(), OnStopRequest::Finish);
   renderer->Render(summary, page);
   page.Commit();
 }
