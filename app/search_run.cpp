@@ -162,39 +162,36 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
     }
     const std::u16string searchStage =
         MessageText({MessageId::StageSearching, {entry.name}}, catalog);
+    std::optional<ReportFailure> failure;
     if (goOn) {
-      std::optional<ReportFailure> failure =
-          LoadFailure(loaded, ReportSide::Search, plan.reports[i].text, catalog);
+      failure = LoadFailure(loaded, ReportSide::Search, plan.reports[i].text, catalog);
       if (!failure && (!loaded.tree || loaded.tree->Empty())) {
         failure =
             EmptyReportFailure(searchStage, ReportSide::Search, plan.reports[i].text, catalog);
       }
-      if (failure) {
-        if (loader) loader->Discard(std::move(loaded.tree));
-        entry.status = FileStatus::ReadError;
-        entry.failures = {std::move(*failure)};
-        summary.Changed();
-        window.SetProgress(i + 1, plan.files.size());
-        continue;
-      }
     }
-    CollectionPtr tree = loaded.Take(stage);
+    if (failure) {
+      if (loader) loader->Discard(std::move(loaded.tree));
+      entry.status = FileStatus::ReadError;
+      entry.failures = {std::move(*failure)};
+    } else {
+      CollectionPtr tree = loaded.Take(stage);
+      stage = searchStage;
+      const std::unique_ptr<SearchRenderer> renderer = SearchRendererFor(settings);
+      PageWriter page(entry.resultPath, renderer->Encoding());
+      const SearchResult found =
+          MakeSearch(query, tree.get(), plan.reports[i].text, renderer->Start(page));
+      if (loader) loader->Discard(std::move(tree));
+      tree.reset();
 
-    stage = searchStage;
-    const std::unique_ptr<SearchRenderer> renderer = SearchRendererFor(settings);
-    PageWriter page(entry.resultPath, renderer->Encoding());
-    const SearchResult found =
-        MakeSearch(query, tree.get(), plan.reports[i].text, renderer->Start(page));
-    if (loader) loader->Discard(std::move(tree));
-    tree.reset();
+      stage = MessageText({MessageId::StageWriting, {entry.resultPath}}, catalog);
+      renderer->Finish(entry.name, found);
+      page.Commit();
+      stage.clear();
 
-    stage = MessageText({MessageId::StageWriting, {entry.resultPath}}, catalog);
-    renderer->Finish(entry.name, found);
-    page.Commit();
-    stage.clear();
-
-    entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
-    entry.hits = found.hits;
+      entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
+      entry.hits = found.hits;
+    }
     summary.Changed();
     window.SetProgress(i + 1, plan.files.size());
   }
