@@ -290,6 +290,20 @@ TEST_F(CliForCi, OnErrorContinueComparesTheRestAndTellsEachFailureInTheJsonAndOn
     EXPECT_NE(summary.find(u"読込エラー"), std::u16string::npos);
   }
 
+  // A search goes on alike; its reports have no side.
+  scratch.WriteText(u"v2", u"broken.txt", testing::kUnparsableReport);
+  const CliResult search = Search(u"はい", {u"--set", u"ON_ERROR=CONTINUE", u"--json", u"s.json"});
+  EXPECT_EQ(search.status, 1) << search.err;
+  std::string brokenPath;
+  AppendJsonString(brokenPath, root + Native(u"v2/broken.txt"));
+  const std::string searched = ScratchFolder::Read(root + u"s.json");
+  EXPECT_NE(searched.find("{\"name\":\"BROKEN.TXT\",\"status\":\"error\""), std::string::npos)
+      << searched;
+  EXPECT_NE(searched.find(",\"errors\":[{\"path\":" + brokenPath + ",\"line\":3,\"message\":"),
+            std::string::npos)
+      << searched;
+  EXPECT_NE(searched.find("\"name\":\"SAME.TXT\",\"status\":\"match\""), std::string::npos);
+
   // Without the option the first bad report stops the run, naming its side.
   const CliResult stopped = Diff({u"--json", u"out/run.json"});
   EXPECT_EQ(stopped.status, 1);
