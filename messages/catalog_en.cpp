@@ -70,12 +70,11 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Finished.\r\n{1} reports whose names differ only in letter case "
              u"were set aside (see the list).";
     case FinishedWithFailures:
-      return u"Finished.\r\nSome reports could not be read: {1} are marked as read errors "
-             u"(see the list).";
+      return u"Finished.\r\nRead errors, where a report could not be read: {1} (see the list).";
     case FinishedWithFailuresAndSetAside:
-      return u"Finished.\r\nSome reports could not be read: {1} are marked as read errors "
-             u"(see the list).\r\n{2} reports whose names differ only in letter case "
-             u"were set aside (see the list).";
+      return u"Finished.\r\nRead errors, where a report could not be read: {1} (see the list)."
+             u"\r\n{2} reports whose names differ only in letter case were set aside "
+             u"(see the list).";
     case Cancelled:
       return u"Cancelled.";
     case RunFailed:

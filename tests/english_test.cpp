@@ -283,6 +283,17 @@ TEST_P(EnglishRun, InputChecksAndRunErrorsSpeakEnglish) {
   EXPECT_TRUE(result.err.starts_with("Parsing the report [" + ToUtf8(in2) +
                                      "E.txt] of the source folder: An error occurred.\r\n"))
       << result.err;
+  // Going on past it: the end, the row's status and why, in English.
+  result = RunCli(Args({u"search", u"--set", u"SRC_PATH=" + in2, u"--set", u"SRC_FILE=E.txt",
+                        u"--set", u"SEARCH_STRING1=X", u"--set", u"ON_ERROR=CONTINUE"}));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(result.err.starts_with(
+      "Finished.\r\nRead errors, where a report could not be read: 1 (see the list).\n"
+      "Parsing the report [" +
+      ToUtf8(in2) + "E.txt] of the source folder: An error occurred. "))
+      << result.err;
+  const std::string json = ScratchFolder::Read(out + u"run.json");
+  EXPECT_NE(json.find("\"status\":\"error\",\"statusText\":\"Read error\""), json.npos) << json;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothStyles, EnglishRun, ::testing::Values(u"REVIEW", u"CLASSIC"));
