@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/earlier_pages.h"
@@ -17,12 +18,14 @@
 #include "app/loader_thread.h"
 #include "app/page_styles.h"
 #include "app/processors.h"
+#include "app/report_failure.h"
 #include "app/report_loader.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
 #include "base/error.h"
+#include "base/stop_request.h"
 #include "diff/form_diff.h"
 #include "files/file_system.h"
 #include "files/paths.h"
@@ -31,6 +34,7 @@
 #include "pages/page_file.h"
 #include "pages/page_names.h"
 #include "text/decimal.h"
+#include "text/upper_case.h"
 
 namespace tarnwick {
 
@@ -56,6 +60,8 @@ struct DiffPlan {
   std::vector<PairPlan> pairs;
   std::vector<ComparisonResult> results;  // of the pairs done, in order
   IgnoreRules ignoreRules;
+  // The pattern settings of the sides without any report.
+  std::vector<std::u16string_view> unmatchedPatterns;
 
   std::vector<std::u16string> Pages() const {
     std::vector<std::u16string> pages;
@@ -72,21 +78,11 @@ struct DiffPlan {
     }
     return planned;
   }
-  // The pattern settings of the sides without any report.
-  std::vector<std::u16string_view> UnmatchedPatterns() const {
-    if (fileMode) return {};
-    bool found1 = false;
-    bool found2 = false;
-    for (const std::vector<FileEntry>* list : {&files, &setAside}) {
-      for (const FileEntry& entry : *list) {
-        found1 = found1 || entry.in1;
-        found2 = found2 || entry.in2;
-      }
-    }
-    std::vector<std::u16string_view> keys;
-    if (!found1) keys.push_back(u"SRC_FILE1");
-    if (!found2) keys.push_back(u"SRC_FILE2");
-    return keys;
+  // How many reports were set aside for a name differing only in case.
+  std::size_t CaseCollisions() const {
+    return static_cast<std::size_t>(
+        std::count_if(setAside.begin(), setAside.end(),
+                      [](const FileEntry& entry) { return IsCaseCollision(entry.status); }));
   }
   std::vector<std::u16string> Inputs() const {
     std::vector<std::u16string> inputs;
@@ -124,6 +120,64 @@ std::optional<Message> FailedRunCheck(const Settings& settings, const DiffPlan& 
   return std::nullopt;
 }
 
+// The pattern settings of the sides whose patterns matched no report.
+std::vector<std::u16string_view> UnmatchedPatterns(const DiffPlan& plan) {
+  bool found1 = false;
+  bool found2 = false;
+  for (const std::vector<FileEntry>* list : {&plan.files, &plan.setAside}) {
+    for (const FileEntry& entry : *list) {
+      found1 = found1 || entry.in1;
+      found2 = found2 || entry.in2;
+    }
+  }
+  std::vector<std::u16string_view> keys;
+  if (!found1) keys.push_back(u"SRC_FILE1");
+  if (!found2) keys.push_back(u"SRC_FILE2");
+  return keys;
+}
+
+// The plain files of a folder by upper-cased name; of names that fold
+// together, the ordinal first, as the listing keeps it.
+std::unordered_map<std::u16string, FilePath> AllReportsOf(std::u16string_view folder) {
+  std::unordered_map<std::u16string, FilePath> all;
+  for (FilePath& listed : ListPlainFiles(folder, u"*")) {
+    std::u16string name = UpperCase(listed.text);
+    all.emplace(std::move(name), std::move(listed));
+  }
+  return all;
+}
+
+// A report only one side's patterns found, whose name the other folder holds
+// outside that side's patterns, is not missing there: it is set aside with
+// both names, not compared. Only patterns that differ can hide a report of
+// one side, and only then is a folder listed whole. Before sorting.
+void SetAsideOutsidePatterns(const Settings& settings, DiffPlan& plan) {
+  if (settings.SRC_FILE1 == settings.SRC_FILE2) return;
+  std::optional<std::unordered_map<std::u16string, FilePath>> all1, all2;
+  std::vector<FileEntry> compared;
+  std::vector<FileEntry> outside;
+  for (FileEntry& entry : plan.files) {
+    if (entry.in1 != entry.in2) {
+      // The folder that lacks it by its patterns.
+      const bool lacks1 = !entry.in1;
+      auto& all = lacks1 ? all1 : all2;
+      if (!all) all = AllReportsOf(lacks1 ? plan.folder1 : plan.folder2);
+      if (const auto found = all->find(entry.name); found != all->end()) {
+        (lacks1 ? entry.in1 : entry.in2) = true;
+        (lacks1 ? entry.listed1 : entry.listed2) = found->second;
+        entry.status = lacks1 ? FileStatus::OutsidePattern1 : FileStatus::OutsidePattern2;
+        outside.push_back(std::move(entry));
+        continue;
+      }
+    }
+    compared.push_back(std::move(entry));
+  }
+  plan.files = std::move(compared);
+  SortFiles(outside);
+  plan.setAside.insert(plan.setAside.begin(), std::make_move_iterator(outside.begin()),
+                       std::make_move_iterator(outside.end()));
+}
+
 // Lists and pairs the reports and names every page. Throws when a folder
 // cannot be listed.
 void PlanPairs(const Settings& settings, DiffPlan& plan) {
@@ -138,6 +192,8 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
   }
   CollectFiles(plan.folder1, settings.SRC_FILE1, ListSide::First, plan.files, plan.setAside);
   CollectFiles(plan.folder2, settings.SRC_FILE2, ListSide::Second, plan.files, plan.setAside);
+  plan.unmatchedPatterns = UnmatchedPatterns(plan);
+  SetAsideOutsidePatterns(settings, plan);
   SortFiles(plan.files);
   if (plan.pages) {
     plan.summaryPath = names.Allocate(SummaryPagePath(plan.outFolder, settings.OUTPUT_FILE));
@@ -155,9 +211,9 @@ void PlanPairs(const Settings& settings, DiffPlan& plan) {
 // A side without its file gets a blank tree. With a window the structure
 // viewer may show the tree.
 LoadedReport LoadSide(const FilePath& path, WindowOps& window, ReportBuffers& buffers,
-                      UiLanguage language) {
+                      UiLanguage language, ReportSide side) {
   if (path.text.empty()) return {BlankTree(), nullptr, u""};
-  return LoadReportKept(path, &window, buffers, language);
+  return LoadReportKept(path, &window, buffers, language, side);
 }
 
 // The two trees of one pair, or the first failure in side order.
@@ -173,24 +229,45 @@ struct LoadedPair {
 // read, compared and written.
 constexpr std::size_t kFileSteps = 3;
 
-// Side 1, then side 2 only when side 1 loaded, as the window does it; both
+// Side 1, then side 2 only when side 1 loaded, as the window does it (a run
+// that goes on past a bad report loads side 2 anyway, to tell of both); both
 // through one set of buffers, given back when large once the pair is in.
 // `steps`, when given, hears of each side read.
 LoadedPair LoadPair(const PairPlan& pair, WindowOps& window, ReportBuffers& buffers,
-                    UiLanguage language, WindowOps* steps) {
+                    UiLanguage language, bool bothSides, WindowOps* steps) {
   LoadedPair loaded;
-  loaded.side1 = LoadSide(pair.path1, window, buffers, language);
+  loaded.side1 = LoadSide(pair.path1, window, buffers, language, ReportSide::Source1);
   if (steps != nullptr) steps->SetProgress(1, kFileSteps);
-  if (!loaded.side1.error) loaded.side2 = LoadSide(pair.path2, window, buffers, language);
-  if (steps != nullptr && !loaded.side1.error) steps->SetProgress(2, kFileSteps);
+  if (!loaded.side1.error || bothSides) {
+    loaded.side2 = LoadSide(pair.path2, window, buffers, language, ReportSide::Source2);
+    if (steps != nullptr) steps->SetProgress(2, kFileSteps);
+  }
   buffers.ReleaseLarge();
   return loaded;
+}
+
+// Why the reports of a loaded pair cannot be compared, side by side: a load
+// that failed or a report without any object. Empty when both are usable.
+std::vector<ReportFailure> PairFailures(const PairPlan& pair, const LoadedPair& loaded,
+                                        std::u16string_view compareStage, MessageCatalog catalog) {
+  std::vector<ReportFailure> failures;
+  const auto check = [&](const LoadedReport& side, const FilePath& path, ReportSide which) {
+    if (auto failure = LoadFailure(side, which, path.text, catalog)) {
+      failures.push_back(std::move(*failure));
+    } else if (!side.tree) {
+      failures.push_back(EmptyReportFailure(compareStage, which, path.text, catalog));
+    }
+  };
+  check(loaded.side1, pair.path1, ReportSide::Source1);
+  check(loaded.side2, pair.path2, ReportSide::Source2);
+  return failures;
 }
 
 // One thread for each side, loading pair after pair ahead of the comparison.
 struct PairLoaders {
   PairLoaders(UiLanguage language, ReportEncoding encoding)
-      : side1(language, encoding), side2(language, encoding) {}
+      : side1(language, ReportSide::Source1, encoding),
+        side2(language, ReportSide::Source2, encoding) {}
 
   LoaderThread side1;
   LoaderThread side2;
@@ -234,11 +311,9 @@ struct PairAhead {
   }
 };
 
-const Collection& RequireTree(const CollectionPtr& tree, std::u16string_view path) {
-  if (!tree) {
-    throw Error(kGeneralErrorNumber,
-                u"レポート[" + std::u16string(path) + u"]にオブジェクトがありません。");
-  }
+const Collection& RequireTree(const CollectionPtr& tree, ReportSide side, std::u16string_view path,
+                              MessageCatalog catalog) {
+  if (!tree) throw Error(kGeneralErrorNumber, EmptyReportDescription(side, path, catalog));
   return *tree;
 }
 
@@ -258,15 +333,15 @@ ComparisonResult ComparePair(const PairPlan& pair, const LoadedPair& loaded,
   std::optional<PageWriter> page;
   if (pageWanted) page.emplace(pair.page, renderer->Encoding());
   TextSink& out = pageWanted ? static_cast<TextSink&>(*page) : view->Output();
-  const ComparisonResult result = MakeFormDiff(
-      RequireTree(loaded.side1.tree, pair.path1.text),
-      RequireTree(loaded.side2.tree, pair.path2.text), pair.path1.text, pair.path2.text,
-      renderer->Start(out), settings.DIFF_ONLY, CompareOptionsOf(settings, &rules));
+  const MessageCatalog catalog = CatalogFor(settings.UI_LANGUAGE);
+  const ComparisonResult result =
+      MakeFormDiff(RequireTree(loaded.side1.tree, ReportSide::Source1, pair.path1.text, catalog),
+                   RequireTree(loaded.side2.tree, ReportSide::Source2, pair.path2.text, catalog),
+                   pair.path1.text, pair.path2.text, renderer->Start(out), settings.DIFF_ONLY,
+                   CompareOptionsOf(settings, &rules));
   stage.clear();
 
-  if (pageWanted) {
-    stage = MessageText({MessageId::StageWriting, {pair.page}}, CatalogFor(settings.UI_LANGUAGE));
-  }
+  if (pageWanted) stage = MessageText({MessageId::StageWriting, {pair.page}}, catalog);
   renderer->Finish({heading, result});
   if (page) page->Commit();
   stage.clear();
@@ -289,14 +364,16 @@ PairResult PairResultOf(const DiffPlan& plan, std::size_t i, const ComparisonRes
   pair.status = plan.fileMode ? (compared.differs ? FileStatus::Different : FileStatus::Same)
                               : plan.files[i].status;
   pair.counts = compared.counts;
-  pair.page = plan.pairs[i].page;
+  if (!plan.fileMode) pair.failure = FailureText(plan.files[i].failures);
+  if (pair.failure.empty()) pair.page = plan.pairs[i].page;
   return pair;
 }
 
 // Compares pair after pair into its page; in folder mode writes the summary
 // page first with every report "未処理", then keeps it current as pairs get
-// done. Returns how many pairs were compared: fewer than all when a cancel
-// stopped it.
+// done. With ON_ERROR=CONTINUE a folder run's pair whose report cannot be
+// used is a read error and the run goes on. Returns how many pairs were
+// settled: fewer than all when a cancel stopped it.
 std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& window,
                          ComparisonView* view, std::u16string& stage, LiveSummary* summary) {
   WaitCursor cursor(window);
@@ -306,6 +383,7 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
   window.SetStatusText(MessageId::NoStatus);
   const std::u16string count = DecimalText(static_cast<std::int64_t>(pairs.size()));
   const MessageCatalog catalog = CatalogFor(settings.UI_LANGUAGE);
+  const bool goOn = settings.ON_ERROR == OnError::Continue && !plan.fileMode;
   // Reading and parsing touch no page and pages never overwrite inputs, so
   // both sides of the next pairs load on threads of their own while this
   // pair is compared and written. Errors still surface in run order. The
@@ -328,7 +406,7 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
   for (std::size_t i = 0; i < pairs.size(); ++i) {
     // The summary shows every pair from here on as "未処理".
     if (window.CancelRequested()) {
-      if (summary != nullptr) summary->Settle();
+      if (summary != nullptr) summary->Cancelled();
       return i;
     }
     std::u16string compareStage = MessageText(MessageId::StageComparing, catalog);
@@ -339,22 +417,29 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
       compareStage = MessageText({MessageId::StageComparingPair, {files[i].name}}, catalog);
     }
     window.Repaint();
-    LoadedPair loaded = prefetch
-                            ? ahead.front().Get(fileSteps)
-                            : LoadPair(pairs[i], window, buffers, settings.UI_LANGUAGE, fileSteps);
+    LoadedPair loaded =
+        prefetch ? ahead.front().Get(fileSteps)
+                 : LoadPair(pairs[i], window, buffers, settings.UI_LANGUAGE, goOn, fileSteps);
     if (prefetch) ahead.pop_front();
-    if (prefetch && !loaded.Failure() && i + kPairsAhead < pairs.size()) {
+    if (prefetch && (goOn || !loaded.Failure()) && i + kPairsAhead < pairs.size()) {
       ahead.emplace_back(pairs[i + kPairsAhead], *loaders);
     }
-    const std::u16string heading =
-        plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
-    const ComparisonResult result = ComparePair(pairs[i], loaded, compareStage, heading, settings,
-                                                plan.ignoreRules, view, stage);
+    std::vector<ReportFailure> failures;
+    if (goOn) failures = PairFailures(pairs[i], loaded, compareStage, catalog);
+    ComparisonResult result;
+    if (failures.empty()) {
+      const std::u16string heading =
+          plan.fileMode ? settings.SRC_FILE1 + u" ↔ " + settings.SRC_FILE2 : files[i].name;
+      result = ComparePair(pairs[i], loaded, compareStage, heading, settings, plan.ignoreRules,
+                           view, stage);
+    }
     if (loaders) loaders->Discard(loaded);
     plan.results.push_back(result);
     if (!plan.fileMode) {
-      files[i].status = PairStatus(files[i], result.differs);
+      files[i].status =
+          failures.empty() ? PairStatus(files[i], result.differs) : FileStatus::ReadError;
       files[i].counts = result.counts;
+      files[i].failures = std::move(failures);
       if (summary != nullptr) summary->Changed();
     }
     window.PairFinished(PairResultOf(plan, i, result, settings));
@@ -364,13 +449,11 @@ std::size_t ComparePairs(DiffPlan& plan, const Settings& settings, WindowOps& wi
   return pairs.size();
 }
 
-// Brings the summary up to date on the way out of a failed run, where a
-// second failure must not hide the first.
-void SettleQuietly(LiveSummary& summary) {
-  try {
-    summary.Settle();
-  } catch (...) {
-  }
+// How many pairs (reports) a run that went on could not use.
+std::size_t ReadErrors(const std::vector<FileEntry>& files) {
+  return static_cast<std::size_t>(
+      std::count_if(files.begin(), files.end(),
+                    [](const FileEntry& entry) { return entry.status == FileStatus::ReadError; }));
 }
 
 // The pairs from `done` on: their names in folder mode, the side 1 report in
@@ -396,6 +479,7 @@ void RecordPairs(const DiffPlan& plan, const Settings& settings, RunResult& resu
     } else {
       item.name = plan.files[i].name;
       item.status = plan.files[i].status;
+      item.failures = plan.files[i].failures;
     }
     if (i < plan.results.size()) {
       item.counts = plan.results[i].counts;
@@ -435,7 +519,7 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   std::u16string stage;
   RunOutcome outcome = GuardRun(window, stage, [&] { PlanPairs(settings, plan); });
   if (outcome != RunOutcome::Finished) return outcome;
-  if (result != nullptr) result->unmatchedPatterns = plan.UnmatchedPatterns();
+  if (result != nullptr) result->unmatchedPatterns = plan.unmatchedPatterns;
   if (!CheckRunWritesNoInput(plan.Pages(), plan.Inputs(), result, window)) {
     return RunOutcome::Rejected;
   }
@@ -452,10 +536,13 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   outcome = GuardRun(window, stage, [&] {
     try {
       done = ComparePairs(plan, settings, window, view, stage, summary ? &*summary : nullptr);
+    } catch (const RunStopped&) {
+      if (summary) summary->SettleOnFailure(true);
+      throw;
     } catch (...) {
       // The summary shows the pairs done before the failure; the failure
       // itself is what the run reports.
-      if (summary) SettleQuietly(*summary);
+      if (summary) summary->SettleOnFailure(false);
       throw;
     }
   });
@@ -466,11 +553,18 @@ RunOutcome ExecDiff(const Settings& settings, WindowOps& window, RunResult* resu
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.pairs.size()) return EndCancelled(window, NotReached(plan, done));
 
-  window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
+  const std::size_t readErrors = ReadErrors(plan.files);
+  if (readErrors > 0) {
+    window.ShowMessage(FinishedWithFailuresMessage(readErrors, plan.CaseCollisions()),
+                       MessageIcon::Warning);
+  } else {
+    window.ShowMessage(FinishedMessage(plan.CaseCollisions()), MessageIcon::Information);
+  }
+  // The summary says which pairs failed, so it opens all the same.
   if (settings.OUTPUT_AUTOOPEN && plan.pages) {
     window.OpenResult(plan.fileMode ? plan.pairs.front().page : plan.summaryPath);
   }
-  return RunOutcome::Finished;
+  return readErrors > 0 ? RunOutcome::Failed : RunOutcome::Finished;
 }
 
 }  // namespace tarnwick

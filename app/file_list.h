@@ -24,8 +24,9 @@ struct FileEntry {
   bool in2 = false;
   FileStatus status = FileStatus::Unprocessed;
   std::u16string resultPath;
-  ChangeCounts counts;  // a comparison's tally, once the pair is done
-  SearchCounts hits;    // a search's tally, once the report is done
+  ChangeCounts counts;                  // a comparison's tally, once the pair is done
+  SearchCounts hits;                    // a search's tally, once the report is done
+  std::vector<ReportFailure> failures;  // ReadError: why, in side order
 };
 
 enum class ListSide { First, Second };

@@ -5,8 +5,8 @@
 
 namespace tarnwick {
 
-LoaderThread::LoaderThread(UiLanguage language, ReportEncoding encoding)
-    : language_(language), buffers_(encoding), thread_([this] { Run(); }) {}
+LoaderThread::LoaderThread(UiLanguage language, ReportSide side, ReportEncoding encoding)
+    : language_(language), side_(side), buffers_(encoding), thread_([this] { Run(); }) {}
 
 LoaderThread::~LoaderThread() {
   {
@@ -19,7 +19,7 @@ LoaderThread::~LoaderThread() {
 
 std::future<LoadedReport> LoaderThread::Load(FilePath path) {
   auto task = std::make_shared<std::packaged_task<LoadedReport()>>([this, path = std::move(path)] {
-    LoadedReport loaded = LoadReportKept(path, nullptr, buffers_, language_);
+    LoadedReport loaded = LoadReportKept(path, nullptr, buffers_, language_, side_);
     buffers_.ReleaseLarge();
     return loaded;
   });

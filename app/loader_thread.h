@@ -20,8 +20,10 @@ namespace tarnwick {
 
 class LoaderThread {
  public:
-  // Stage texts of failures are in `language`; reports are read in `encoding`.
+  // Stage texts of failures are in `language` and name `side`; reports are
+  // read in `encoding`.
   explicit LoaderThread(UiLanguage language = UiLanguage::Japanese,
+                        ReportSide side = ReportSide::None,
                         ReportEncoding encoding = ReportEncoding::Automatic);
   // Finishes every job given, then stops.
   ~LoaderThread();
@@ -43,6 +45,7 @@ class LoaderThread {
   std::deque<std::function<void()>> jobs_;
   bool stopping_ = false;
   UiLanguage language_;
+  ReportSide side_;
   ReportBuffers buffers_;  // touched by the thread only
   std::thread thread_;     // last: starts once the rest is ready
 };

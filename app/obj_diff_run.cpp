@@ -97,6 +97,7 @@ RunOutcome ExecObjDiff(const Settings& settings, const ObjSide& side1, const Tre
                                resultPath,
                                compared.differs ? FileStatus::Different : FileStatus::Same,
                                compared.counts,
+                               {},
                                {}});
       result->differs = compared.differs;
     }

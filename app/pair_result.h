@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "diff/change_counts.h"
 #include "diff/file_status.h"
@@ -24,5 +25,15 @@ struct PairResult {
   // could not; empty otherwise.
   std::u16string failure;
 };
+
+// The failures' messages, one a line, as a pair's failure text.
+inline std::u16string FailureText(const std::vector<ReportFailure>& failures) {
+  std::u16string text;
+  for (const ReportFailure& failure : failures) {
+    if (!text.empty()) text += u'\n';
+    text += failure.message;
+  }
+  return text;
+}
 
 }  // namespace tarnwick

@@ -74,7 +74,28 @@ bool ReadReportInto(const FilePath& path, ReportBuffers& buffers) {
   return false;
 }
 
+// The stage of one step, naming the side when there is one.
+std::u16string StageOf(MessageId plain, MessageId sided, const FilePath& path, ReportSide side,
+                       MessageCatalog catalog) {
+  if (side == ReportSide::None) return MessageText({plain, {path.text}}, catalog);
+  return MessageText({sided, {MessageText(SideName(side), catalog), path.text}}, catalog);
+}
+
 }  // namespace
+
+MessageId SideName(ReportSide side) {
+  switch (side) {
+    case ReportSide::Source1:
+      return MessageId::Source1;
+    case ReportSide::Source2:
+      return MessageId::Source2;
+    case ReportSide::Search:
+      return MessageId::SearchSource;
+    case ReportSide::None:
+      break;
+  }
+  return MessageId::NoStatus;
+}
 
 void ReportBuffers::ReleaseLarge() {
   ReleaseIfLarge(bytes);
@@ -88,11 +109,11 @@ std::u16string ReadReportText(const FilePath& path, ReportEncoding encoding) {
 }
 
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers,
-                              UiLanguage language) {
+                              UiLanguage language, ReportSide side) {
   const MessageCatalog catalog = CatalogFor(language);
-  stage = MessageText({MessageId::StageReading, {path.text}}, catalog);
+  stage = StageOf(MessageId::StageReading, MessageId::StageReadingSide, path, side, catalog);
   const bool formsXml = ReadReportInto(path, buffers);
-  stage = MessageText({MessageId::StageParsing, {path.text}}, catalog);
+  stage = StageOf(MessageId::StageParsing, MessageId::StageParsingSide, path, side, catalog);
   CollectionPtr tree = formsXml ? ParseFormsXml(buffers.bytes.View()) : ParseReport(buffers.text);
   stage.clear();
   return tree;
@@ -105,8 +126,8 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, UiLan
 }
 
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
-                         ReportBuffers& buffers, UiLanguage language) {
-  CollectionPtr tree = ParseReportFile(path, stage, buffers, language);
+                         ReportBuffers& buffers, UiLanguage language, ReportSide side) {
+  CollectionPtr tree = ParseReportFile(path, stage, buffers, language, side);
   if (tree && window.StructureViewerEnabled()) window.ShowStructure(*tree);
   return tree;
 }
@@ -126,11 +147,11 @@ CollectionPtr LoadedReport::Take(std::u16string& runStage) {
 }
 
 LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers,
-                            UiLanguage language) {
+                            UiLanguage language, ReportSide side) {
   LoadedReport loaded;
   try {
-    loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers, language)
-                         : ParseReportFile(path, loaded.stage, buffers, language);
+    loaded.tree = window ? LoadReport(path, loaded.stage, *window, buffers, language, side)
+                         : ParseReportFile(path, loaded.stage, buffers, language, side);
   } catch (...) {
     loaded.error = std::current_exception();
   }

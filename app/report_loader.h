@@ -12,6 +12,7 @@
 #include "app/settings.h"
 #include "app/window_ops.h"
 #include "files/file_io.h"
+#include "messages/message.h"
 #include "messages/ui_language.h"
 #include "report/object_tree.h"
 #include "text/raw_buffer.h"
@@ -33,16 +34,27 @@ struct ReportBuffers {
   void ReleaseLarge();
 };
 
+// Whose report a run reads. The comparison and the search name the side in
+// their reading and parsing stages ("ソース１のファイル文章[path]の読み込み中に、"),
+// so that a failure says which folder's report it was; None keeps the plain
+// stages of a single report (a drop, the command line's tree).
+enum class ReportSide { None, Source1, Source2, Search };
+
+// The side's name in messages (MessageId::Source1 ...); None has no name and
+// gives MessageId::NoStatus, the empty text.
+MessageId SideName(ReportSide side);
+
 // Reads the whole file and decodes it. Throws tarnwick::Error.
 std::u16string ReadReportText(const FilePath& path,
                               ReportEncoding encoding = ReportEncoding::Automatic);
 
 // Reads and parses one report under the stages "ファイル文章[path]の読み込み中に、"
 // and "フォーム文章[path]の解析中に、" (path shown as its text; the stages in
-// `language`) and clears the stage. Touches no window, so it may run on a
-// worker thread. An empty report gives null.
+// `language`, naming `side`) and clears the stage. Touches no window, so it
+// may run on a worker thread. An empty report gives null.
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage, ReportBuffers& buffers,
-                              UiLanguage language = UiLanguage::Japanese);
+                              UiLanguage language = UiLanguage::Japanese,
+                              ReportSide side = ReportSide::None);
 CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage,
                               UiLanguage language = UiLanguage::Japanese,
                               ReportEncoding encoding = ReportEncoding::Automatic);
@@ -51,7 +63,8 @@ CollectionPtr ParseReportFile(const FilePath& path, std::u16string& stage,
 // and "フォーム文章[path]の解析中に、", clears the stage, then shows the tree in
 // the structure viewer when it is switched on. An empty report gives null.
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
-                         ReportBuffers& buffers, UiLanguage language = UiLanguage::Japanese);
+                         ReportBuffers& buffers, UiLanguage language = UiLanguage::Japanese,
+                         ReportSide side = ReportSide::None);
 CollectionPtr LoadReport(const FilePath& path, std::u16string& stage, WindowOps& window,
                          UiLanguage language = UiLanguage::Japanese,
                          ReportEncoding encoding = ReportEncoding::Automatic);
@@ -71,6 +84,7 @@ struct LoadedReport {
 // Loads as LoadReport does (without a window, as ParseReportFile does),
 // keeping a failure instead of throwing it.
 LoadedReport LoadReportKept(const FilePath& path, WindowOps* window, ReportBuffers& buffers,
-                            UiLanguage language = UiLanguage::Japanese);
+                            UiLanguage language = UiLanguage::Japanese,
+                            ReportSide side = ReportSide::None);
 
 }  // namespace tarnwick

@@ -21,6 +21,13 @@ Message FinishedMessage(std::size_t setAside) {
   return {MessageId::FinishedWithSetAside, {DecimalText(static_cast<std::int64_t>(setAside))}};
 }
 
+Message FinishedWithFailuresMessage(std::size_t readErrors, std::size_t setAside) {
+  const std::u16string failed = DecimalText(static_cast<std::int64_t>(readErrors));
+  if (setAside == 0) return {MessageId::FinishedWithFailures, {failed}};
+  return {MessageId::FinishedWithFailuresAndSetAside,
+          {failed, DecimalText(static_cast<std::int64_t>(setAside))}};
+}
+
 RunOutcome EndCancelled(WindowOps& window, const std::vector<std::u16string>& notReached) {
   window.SetWaitCursor(false);
   window.ShowMessage(MessageId::Cancelled, MessageIcon::Information);

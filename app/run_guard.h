@@ -38,6 +38,10 @@ std::u16string ErrorDescription(const std::exception& error,
 // aside (names differing only in letter case) how many, so that none goes
 // unmentioned.
 Message FinishedMessage(std::size_t setAside);
+// The end of a run that went on past reports it could not read
+// (ON_ERROR=CONTINUE): how many pairs or reports became read errors, and the
+// reports set aside as FinishedMessage says.
+Message FinishedWithFailuresMessage(std::size_t readErrors, std::size_t setAside);
 
 // The end of a cancelled run: "中止しました。" with the information icon,
 // then what was not reached. Gives RunOutcome::Cancelled.

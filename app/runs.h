@@ -26,6 +26,7 @@ struct RunItem {
   FileStatus status = FileStatus::Unprocessed;  // file mode: Different or Same once done
   ChangeCounts counts;                          // comparisons
   SearchCounts hits;                            // searches
+  std::vector<ReportFailure> failures;          // ReadError: why, in side order
 };
 
 // What a run did, also when it stopped early: the pairs or reports it

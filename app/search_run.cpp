@@ -3,6 +3,7 @@
 // result page of its own, and the summary page follows the progress. Like
 // the comparison it plans, checks that no page would replace a report, then
 // searches report after report.
+#include <algorithm>
 #include <future>
 #include <memory>
 #include <optional>
@@ -14,11 +15,13 @@
 #include "app/loader_thread.h"
 #include "app/page_styles.h"
 #include "app/processors.h"
+#include "app/report_failure.h"
 #include "app/report_loader.h"
 #include "app/runs.h"
 #include "app/start_stamp.h"
 #include "app/summary_page.h"
 #include "app/validation.h"
+#include "base/stop_request.h"
 #include "files/file_system.h"
 #include "files/paths.h"
 #include "files/replace_file.h"
@@ -113,8 +116,9 @@ void PlanReports(const Settings& settings, SearchPlan& plan) {
 
 // Searches report after report into its page; writes the summary page first
 // with every report "未処理", then keeps it current as reports get done.
-// Returns how many reports were searched: fewer than all when a cancel
-// stopped it.
+// With ON_ERROR=CONTINUE a report that cannot be used is a read error and the
+// run goes on. Returns how many reports were settled: fewer than all when a
+// cancel stopped it.
 std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Settings& settings,
                           WindowOps& window, std::u16string& stage, LiveSummary& summary) {
   WaitCursor wait(window);
@@ -126,17 +130,20 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
   // and written; a failure still surfaces in its turn. Not with the
   // structure viewer, which needs the window, nor on one processor.
   const bool prefetch = !window.StructureViewerEnabled() && UsableProcessors() > 1;
+  const bool goOn = settings.ON_ERROR == OnError::Continue;
+  const MessageCatalog catalog = CatalogFor(settings.UI_LANGUAGE);
   ReportBuffers buffers(settings.REPORT_ENCODING);  // without a thread
   std::unique_ptr<LoaderThread> loader;
   std::future<LoadedReport> ahead;
   if (prefetch && !plan.reports.empty()) {
-    loader = std::make_unique<LoaderThread>(settings.UI_LANGUAGE, settings.REPORT_ENCODING);
+    loader = std::make_unique<LoaderThread>(settings.UI_LANGUAGE, ReportSide::Search,
+                                            settings.REPORT_ENCODING);
     ahead = loader->Load(plan.reports[0]);
   }
   for (std::size_t i = 0; i < plan.files.size(); ++i) {
     // The summary shows every report from here on as "未処理".
     if (window.CancelRequested()) {
-      summary.Settle();
+      summary.Cancelled();
       return i;
     }
     FileEntry& entry = plan.files[i];
@@ -146,35 +153,55 @@ std::size_t SearchReports(SearchPlan& plan, const SearchQuery& query, const Sett
     LoadedReport loaded;
     if (prefetch) {
       loaded = ahead.get();
-      if (!loaded.error && i + 1 < plan.reports.size()) {
+      if ((goOn || !loaded.error) && i + 1 < plan.reports.size()) {
         ahead = loader->Load(plan.reports[i + 1]);
       }
     } else {
-      loaded = LoadReportKept(plan.reports[i], &window, buffers, settings.UI_LANGUAGE);
+      loaded = LoadReportKept(plan.reports[i], &window, buffers, settings.UI_LANGUAGE,
+                              ReportSide::Search);
       buffers.ReleaseLarge();
     }
-    CollectionPtr tree = loaded.Take(stage);
+    const std::u16string searchStage =
+        MessageText({MessageId::StageSearching, {entry.name}}, catalog);
+    std::optional<ReportFailure> failure;
+    if (goOn) {
+      failure = LoadFailure(loaded, ReportSide::Search, plan.reports[i].text, catalog);
+      if (!failure && (!loaded.tree || loaded.tree->Empty())) {
+        failure =
+            EmptyReportFailure(searchStage, ReportSide::Search, plan.reports[i].text, catalog);
+      }
+    }
+    if (failure) {
+      if (loader) loader->Discard(std::move(loaded.tree));
+      entry.status = FileStatus::ReadError;
+      entry.failures = {std::move(*failure)};
+    } else {
+      CollectionPtr tree = loaded.Take(stage);
+      stage = searchStage;
+      const std::unique_ptr<SearchRenderer> renderer = SearchRendererFor(settings);
+      PageWriter page(entry.resultPath, renderer->Encoding());
+      const SearchResult found =
+          MakeSearch(query, tree.get(), plan.reports[i].text, renderer->Start(page));
+      if (loader) loader->Discard(std::move(tree));
+      tree.reset();
 
-    stage =
-        MessageText({MessageId::StageSearching, {entry.name}}, CatalogFor(settings.UI_LANGUAGE));
-    const std::unique_ptr<SearchRenderer> renderer = SearchRendererFor(settings);
-    PageWriter page(entry.resultPath, renderer->Encoding());
-    const SearchResult found =
-        MakeSearch(query, tree.get(), plan.reports[i].text, renderer->Start(page));
-    if (loader) loader->Discard(std::move(tree));
-    tree.reset();
+      stage = MessageText({MessageId::StageWriting, {entry.resultPath}}, catalog);
+      renderer->Finish(entry.name, found);
+      page.Commit();
+      stage.clear();
 
-    stage = MessageText({MessageId::StageWriting, {entry.resultPath}},
-                        CatalogFor(settings.UI_LANGUAGE));
-    renderer->Finish(entry.name, found);
-    page.Commit();
-    stage.clear();
-
-    entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
-    entry.hits = found.hits;
+      entry.status = found.found ? FileStatus::Match : FileStatus::NoMatch;
+      entry.hits = found.hits;
+    }
     summary.Changed();
-    window.PairFinished(
-        {entry.name, plan.reports[i].text, {}, entry.status, {}, entry.hits, entry.resultPath, {}});
+    window.PairFinished({entry.name,
+                         plan.reports[i].text,
+                         {},
+                         entry.status,
+                         {},
+                         entry.hits,
+                         entry.failures.empty() ? entry.resultPath : std::u16string(),
+                         FailureText(entry.failures)});
     window.SetProgress(i + 1, plan.files.size());
   }
   summary.Settle();
@@ -216,13 +243,13 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   outcome = GuardRun(window, stage, [&] {
     try {
       done = SearchReports(plan, query, settings, window, stage, summary);
+    } catch (const RunStopped&) {
+      summary.SettleOnFailure(true);
+      throw;
     } catch (...) {
       // The summary shows the reports done before the failure; the failure
       // itself is what the run reports.
-      try {
-        summary.Settle();
-      } catch (...) {
-      }
+      summary.SettleOnFailure(false);
       throw;
     }
   });
@@ -230,8 +257,14 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
     result->summaryPath = plan.summaryPath;
     for (std::size_t i = 0; i < plan.files.size(); ++i) {
       const FileEntry& entry = plan.files[i];
-      result->items.push_back(
-          {entry.name, plan.reports[i].text, {}, entry.resultPath, entry.status, {}, entry.hits});
+      result->items.push_back({entry.name,
+                               plan.reports[i].text,
+                               {},
+                               entry.resultPath,
+                               entry.status,
+                               {},
+                               entry.hits,
+                               entry.failures});
       result->differs = result->differs || entry.status == FileStatus::Match;
     }
     for (const FileEntry& entry : plan.setAside) {
@@ -240,6 +273,7 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
                                {},
                                {},
                                entry.status,
+                               {},
                                {},
                                {}});
     }
@@ -258,9 +292,18 @@ RunOutcome ExecSearch(const Settings& settings, WindowOps& window, RunResult* re
   if (outcome != RunOutcome::Finished) return outcome;
   if (done < plan.files.size()) return EndCancelled(window, notReachedFrom(done));
 
-  window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
+  const auto readErrors = static_cast<std::size_t>(
+      std::count_if(plan.files.begin(), plan.files.end(),
+                    [](const FileEntry& entry) { return entry.status == FileStatus::ReadError; }));
+  if (readErrors > 0) {
+    window.ShowMessage(FinishedWithFailuresMessage(readErrors, plan.setAside.size()),
+                       MessageIcon::Warning);
+  } else {
+    window.ShowMessage(FinishedMessage(plan.setAside.size()), MessageIcon::Information);
+  }
+  // The summary says which reports failed, so it opens all the same.
   if (settings.OUTPUT_AUTOOPEN) window.OpenResult(plan.summaryPath);
-  return RunOutcome::Finished;
+  return readErrors > 0 ? RunOutcome::Failed : RunOutcome::Finished;
 }
 
 }  // namespace tarnwick

@@ -19,11 +19,13 @@ namespace tarnwick {
 
 // Writes the summary page in the settings' page style, replacing the file:
 // a row for each of `files`, then one for each report set aside. An empty
-// folder2 makes it a search's summary. Throws tarnwick::Error.
+// folder2 makes it a search's summary; the file name patterns come from the
+// settings. `cancelled`, when not empty, says that and when a cancel stopped
+// the run. Throws tarnwick::Error.
 void WriteRunSummary(const Settings& settings, std::u16string_view pagePath,
                      std::u16string_view stamp, std::u16string_view folder1,
                      std::u16string_view folder2, const std::vector<FileEntry>& files,
-                     const std::vector<FileEntry>& setAside);
+                     const std::vector<FileEntry>& setAside, std::u16string_view cancelled = {});
 
 // The clock a run paces its summary by; tests give one they move by hand.
 using RunClock = std::function<std::chrono::steady_clock::time_point()>;
@@ -51,10 +53,18 @@ class LiveSummary {
   void Changed();
   // Rewrites the page when a report got done since it was last written.
   void Settle();
+  // A cancel stopped the run: rewrites the page saying so, with the local
+  // time now. Throws tarnwick::Error.
+  void Cancelled();
+  // On the way out of a run that failed (or was stopped mid-report, when
+  // `stopped`): Settle (or Cancelled) without throwing, so that a second
+  // failure does not hide the first.
+  void SettleOnFailure(bool stopped) noexcept;
 
  private:
   const Settings& settings_;
   std::u16string_view pagePath_, stamp_, folder1_, folder2_;
+  std::u16string cancelled_;
   const std::vector<FileEntry>& files_;
   const std::vector<FileEntry>& setAside_;
   RunClock clock_;

@@ -14,12 +14,22 @@ void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table, const PageW
     table.AddCell(std::u16string(words.classicFolder1) + summary.folder1, span);
     table.StartRow();
     table.AddCell(std::u16string(words.classicFolder2) + summary.folder2, span);
+    if (summary.patterns1 != summary.patterns2) {
+      table.StartRow();
+      table.AddCell(std::u16string(words.classicPatterns1) + summary.patterns1, span);
+      table.StartRow();
+      table.AddCell(std::u16string(words.classicPatterns2) + summary.patterns2, span);
+    }
   } else {
     table.StartRow();
     table.AddCell(std::u16string(words.classicFolder) + summary.folder1, span);
   }
   table.StartRow();
   table.AddCell(summary.stamp, span);
+  if (!summary.cancelled.empty()) {
+    table.StartRow();
+    table.AddCell(summary.cancelled, span);
+  }
   const std::u16string options = summary.kind == SummaryKind::kComparison
                                      ? OptionNames(summary.options, words)
                                      : std::u16string();
@@ -39,6 +49,14 @@ void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table, const PageW
       table.AddLinkCell(StatusText(row.status, words), u"", EscapeLinkTarget(row.page));
     } else {
       table.AddCell(StatusText(row.status, words), u"");
+    }
+    if (!row.failures.empty()) {
+      std::u16string why;
+      for (const ReportFailure& failure : row.failures) {
+        if (!why.empty()) why += u' ';
+        why += failure.message;
+      }
+      table.AddCell(why, u"");
     }
   }
 }

@@ -1,6 +1,9 @@
-// The classic summary page's table: the folders, the start stamp, the
-// comparison options that are on, then one row per report with its status,
-// linked to its result page where the status has one.
+// The classic summary page's table: the folders, the file name patterns
+// when the two sides' differ (the only case where a pattern hides a report
+// of one side), the start stamp, the cancel when a cancel stopped the run,
+// the comparison options that are on, then one row per report with its
+// status, linked to its result page where the status has one; a read error
+// says why in a third cell.
 #pragma once
 
 #include <string>
@@ -12,7 +15,8 @@
 namespace tarnwick {
 
 // Writes the rows of `summary` into `table`. A search has the single folder
-// row; a comparison with options on gets a row for them below the stamp.
+// row and no pattern rows; a comparison with options on gets a row for them
+// below the stamp.
 void WriteSummaryTable(const RunSummary& summary, HTMLTblCls& table,
                        const PageWords& words = JapanesePageWords());
 

@@ -38,13 +38,60 @@ std::string_view StatusName(FileStatus status) {
     case FileStatus::Match:
       return "match";
     case FileStatus::SetAside1:
+    case FileStatus::OutsidePattern1:
       return "set-aside1";
     case FileStatus::SetAside2:
+    case FileStatus::OutsidePattern2:
       return "set-aside2";
     case FileStatus::SetAside:
       return "set-aside";
+    case FileStatus::ReadError:
+      return "error";
   }
   return "unprocessed";
+}
+
+// Why a report was set aside.
+std::string_view SetAsideReason(FileStatus status) {
+  return IsCaseCollision(status) ? "name-differs-only-in-case" : "outside-pattern";
+}
+
+// The file name patterns of the sides of a folder run; null for a run of
+// single files.
+void AppendPatterns(std::string& out, std::string_view command, const Settings& settings) {
+  if (command == "search") {
+    out += '[';
+    AppendJsonString(out, settings.SRC_FILE);
+    out += ']';
+  } else if (command == "diff" && settings.MODE != CompareMode::File) {
+    out += '[';
+    AppendJsonString(out, settings.SRC_FILE1);
+    out += ',';
+    AppendJsonString(out, settings.SRC_FILE2);
+    out += ']';
+  } else {
+    out += "null";
+  }
+}
+
+// "errors":[{"side":1,"path":...,"line":3,"message":...}], the side left out
+// for a search's report and the line null when there is none.
+void AppendFailures(std::string& out, const std::vector<ReportFailure>& failures, bool search) {
+  out += ",\"errors\":[";
+  for (std::size_t i = 0; i < failures.size(); ++i) {
+    const ReportFailure& failure = failures[i];
+    if (i > 0) out += ',';
+    out += '{';
+    if (!search) out += "\"side\":" + std::to_string(failure.side) + ',';
+    out += "\"path\":";
+    AppendJsonString(out, failure.path);
+    out += ",\"line\":";
+    out += failure.line == 0 ? std::string("null") : std::to_string(failure.line);
+    out += ",\"message\":";
+    AppendJsonString(out, failure.message);
+    out += '}';
+  }
+  out += ']';
 }
 
 std::string_view OutcomeName(RunOutcome outcome) {
@@ -74,6 +121,11 @@ void RunConsole::ShowMessage(const Message& message, MessageIcon icon) {
       MessageText(message, CatalogFor(language_)) + SettingKeysOf(message, settings_);
   if (!quiet_ || icon != MessageIcon::Information) WriteErrorOutput(ToUtf8(shown) + '\n');
   messages_.push_back(std::move(shown));
+}
+
+void RunConsole::ShowText(std::u16string text) {
+  WriteErrorOutput(ToUtf8(text) + '\n');
+  messages_.push_back(std::move(text));
 }
 
 int RunExitStatus(RunOutcome outcome, const RunResult& result, bool exitCode) {
@@ -111,7 +163,7 @@ std::string Counted(std::int64_t n, std::string_view one, std::string_view many)
 std::string TotalsLine(std::string_view command, const RunResult& result) {
   if (result.items.empty() && result.summaryPath.empty()) return {};
   const bool search = command == "search";
-  std::int64_t by[10] = {};
+  std::int64_t by[kFileStatusCount] = {};
   ChangeCounts counts;
   SearchCounts hits;
   std::u16string page;
@@ -142,8 +194,11 @@ std::string TotalsLine(std::string_view command, const RunResult& result) {
     add(by[static_cast<int>(OnlyIn2)], "only in folder 2");
   }
   add(by[static_cast<int>(SetAside1)] + by[static_cast<int>(SetAside2)] +
-          by[static_cast<int>(SetAside)],
+          by[static_cast<int>(SetAside)] + by[static_cast<int>(OutsidePattern1)] +
+          by[static_cast<int>(OutsidePattern2)],
       "set aside");
+  const std::int64_t readErrors = by[static_cast<int>(ReadError)];
+  add(readErrors, readErrors == 1 ? "read error" : "read errors");
   add(by[static_cast<int>(Unprocessed)], "not reached");
   if (search) {
     line += "; hits: " + Counted(hits.properties, "property", "properties") + ", " +
@@ -181,6 +236,8 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
   out += result.differs ? "true" : "false";
   out += ",\"summary\":";
   AppendPath(out, result.summaryPath);
+  out += ",\"patterns\":";
+  AppendPatterns(out, command, settings);
   out += ",\"messages\":[";
   for (std::size_t i = 0; i < messages.size(); ++i) {
     if (i > 0) out += ',';
@@ -207,8 +264,14 @@ std::string RunJson(std::string_view command, RunOutcome outcome, int exitStatus
     }
     out += ",\"page\":";
     AppendPath(out, item.page);
-    if (IsSetAside(item.status)) out += ",\"reason\":\"name-differs-only-in-case\"";
-    const bool done = item.status != FileStatus::Unprocessed && !IsSetAside(item.status);
+    if (IsSetAside(item.status)) {
+      out += ",\"reason\":\"";
+      out += SetAsideReason(item.status);
+      out += '"';
+    }
+    if (item.status == FileStatus::ReadError) AppendFailures(out, item.failures, search);
+    const bool done = item.status != FileStatus::Unprocessed && !IsSetAside(item.status) &&
+                      item.status != FileStatus::ReadError;
     if (search) {
       out += ",\"hits\":";
       out += done ? "{\"properties\":" + std::to_string(item.hits.properties) +

@@ -24,6 +24,9 @@ class RunConsole final : public ConsoleWindow {
         settings_(settings) {}
   void ShowMessage(const Message& message, MessageIcon icon) override;
   const std::vector<std::u16string>& Messages() const { return messages_; }
+  // Words of the run that came in no message box (why a report could not be
+  // read), printed as a warning is, whatever --quiet says, and kept.
+  void ShowText(std::u16string text);
   // What to say instead of "比較するオブジェクトを選択してください。" when an
   // operand named no node, so that the message says which.
   void ExplainNothingSelected(std::vector<Message> why) { nothingSelected_ = std::move(why); }

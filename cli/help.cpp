@@ -38,6 +38,9 @@ constexpr KeyHelp kDiffKeys[] = {
     {"SRC_PATH2", "folder of side 2"},
     {"SRC_FILE2", "the same for side 2"},
     {"DIFF_ONLY", "True: list only what differs"},
+    {"ON_ERROR",
+     "STOP (default): a report that cannot be read or parsed stops the run; CONTINUE "
+     "(folder mode): its pair becomes a read error and the run goes on"},
 };
 
 constexpr KeyHelp kObjDiffKeys[] = {
@@ -54,6 +57,9 @@ constexpr KeyHelp kSearchKeys[] = {
     {"COND_AND", "True (default): all used strings on one line; False: any one"},
     {"NO_CASE", "True: ignore letter case"},
     {"FOUND_ONLY", "True: list only matching properties"},
+    {"ON_ERROR",
+     "STOP (default): a report that cannot be read or parsed stops the run; CONTINUE: "
+     "it becomes a read error and the run goes on"},
 };
 
 template <std::size_t N>
@@ -99,7 +105,8 @@ void PrintExitCodes(std::ostream& out) {
   out << "\nexit codes:\n"
          "  0    finished (with --exit-code: and found nothing)\n"
          "  1    run error (a report that cannot be read or parsed, a page that cannot be "
-         "written)\n"
+         "written);\n"
+         "       with ON_ERROR=CONTINUE: finished, but some reports could not be read\n"
          "  2    an input check stopped the run; the message names the setting concerned\n"
          "       (also: a page of another kind of run is in the way, without --force)\n"
          "  3    with --exit-code: finished and found differences (search: hits)\n"

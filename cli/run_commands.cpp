@@ -88,7 +88,14 @@ std::string NodeField(std::u16string_view text) {
 // thing: with a view or the JSON on it, the totals go to standard error.
 int Conclude(std::string_view command, const RunOptions& options, RunOutcome outcome,
              const RunResult& result, RunConsole& console) {
-  if (outcome == RunOutcome::Finished) {
+  // A run that went on past reports it could not read says which, below
+  // its last message.
+  bool wentOn = false;
+  for (const RunItem& item : result.items) {
+    for (const ReportFailure& failure : item.failures) console.ShowText(failure.message);
+    wentOn = wentOn || item.status == FileStatus::ReadError;
+  }
+  if (outcome == RunOutcome::Finished || wentOn) {
     for (const Message& warning : UnmatchedPatternWarnings(result, options.settings)) {
       console.ShowMessage(warning, MessageIcon::Warning);
     }

@@ -4,6 +4,9 @@
 
 namespace tarnwick {
 
+static_assert(std::size(PageWords{}.status) == kFileStatusCount,
+              "every status has its summary text");
+
 std::u16string_view StatusText(FileStatus status, const PageWords& words) {
   const auto index = static_cast<std::size_t>(status);
   return index < std::size(words.status) ? words.status[index] : std::u16string_view();
@@ -18,6 +21,11 @@ bool StatusLinksPage(FileStatus status) {
 }
 
 bool IsSetAside(FileStatus status) {
+  return IsCaseCollision(status) || status == FileStatus::OutsidePattern1 ||
+         status == FileStatus::OutsidePattern2;
+}
+
+bool IsCaseCollision(FileStatus status) {
   return status == FileStatus::SetAside1 || status == FileStatus::SetAside2 ||
          status == FileStatus::SetAside;
 }

@@ -69,6 +69,12 @@ std::u16string_view EnglishCatalog(MessageId id) {
     case FinishedWithSetAside:
       return u"Finished.\r\n{1} reports whose names differ only in letter case "
              u"were set aside (see the list).";
+    case FinishedWithFailures:
+      return u"Finished.\r\nRead errors, where a report could not be read: {1} (see the list).";
+    case FinishedWithFailuresAndSetAside:
+      return u"Finished.\r\nRead errors, where a report could not be read: {1} (see the list)."
+             u"\r\n{2} reports whose names differ only in letter case were set aside "
+             u"(see the list).";
     case Cancelled:
       return u"Cancelled.";
     case RunFailed:
@@ -96,6 +102,10 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"Reading the report [{1}]: ";
     case StageParsing:
       return u"Parsing the report [{1}]: ";
+    case StageReadingSide:
+      return u"Reading the report [{2}] of {1}: ";
+    case StageParsingSide:
+      return u"Parsing the report [{2}] of {1}: ";
     case StageComparing:
       return u"Comparing the reports: ";
     case StageComparingPair:
@@ -160,6 +170,14 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u"{1}";
     case TempFileLeftover:
       return u"\r\nThe temporary file could not be removed: {1}";
+    case Source1:
+      return u"source 1";
+    case Source2:
+      return u"source 2";
+    case SearchSource:
+      return u"the source folder";
+    case ReportHoldsNoObject:
+      return u"The report [{2}] of {1} holds no object.";
     case NoStatus:
       return u"";
     case Progress:

@@ -69,6 +69,13 @@ std::u16string_view JapaneseCatalog(MessageId id) {
     case FinishedWithSetAside:
       return u"終了しました。\r\n名前の大文字小文字だけが違うレポート{1}"
              u"件は対象外としました（一覧を参照）。";
+    case FinishedWithFailures:
+      return u"終了しました。\r\n読み込めないレポートがあり、{1}件を読込エラーとしました"
+             u"（一覧を参照）。";
+    case FinishedWithFailuresAndSetAside:
+      return u"終了しました。\r\n読み込めないレポートがあり、{1}件を読込エラーとしました"
+             u"（一覧を参照）。\r\n名前の大文字小文字だけが違うレポート{2}"
+             u"件は対象外としました（一覧を参照）。";
     case Cancelled:
       return u"中止しました。";
     case RunFailed:
@@ -95,6 +102,10 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"ファイル文章[{1}]の読み込み中に、";
     case StageParsing:
       return u"フォーム文章[{1}]の解析中に、";
+    case StageReadingSide:
+      return u"{1}のファイル文章[{2}]の読み込み中に、";
+    case StageParsingSide:
+      return u"{1}のフォーム文章[{2}]の解析中に、";
     case StageComparing:
       return u"フォーム文章の差分作成中に、";
     case StageComparingPair:
@@ -159,6 +170,14 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"{1}";
     case TempFileLeftover:
       return u"\r\n一時ファイルを削除できませんでした: {1}";
+    case Source1:
+      return u"ソース１";
+    case Source2:
+      return u"ソース２";
+    case SearchSource:
+      return u"ソース";
+    case ReportHoldsNoObject:
+      return u"{1}のレポート[{2}]にオブジェクトがありません。";
     case NoStatus:
       return u"";
     case Progress:

@@ -52,6 +52,8 @@ enum class MessageId {
   // How a run ends.
   Finished,
   FinishedWithSetAside,  // {1} how many reports were set aside
+  FinishedWithFailures,  // {1} how many pairs or reports had a report that could not be read
+  FinishedWithFailuresAndSetAside,  // {1} as FinishedWithFailures, {2} as FinishedWithSetAside
   Cancelled,
   RunFailed,   // {1} the stage text, {2} the error's description
   LoadFailed,  // {1} the stage text, {2} the error's description, on one line
@@ -66,6 +68,8 @@ enum class MessageId {
   // The step a run is in, which heads its error message.
   StageReading,        // {1} the report
   StageParsing,        // {1} the report
+  StageReadingSide,    // {1} the side (Source1 ...), {2} its report
+  StageParsingSide,    // {1} the side, {2} its report
   StageComparing,      // file mode and object comparisons
   StageComparingPair,  // {1} the pair's name
   StageSearching,      // {1} the report's name
@@ -101,6 +105,10 @@ enum class MessageId {
   FileNamed,         // {1} the path a file error is about, after the failure
   SystemWords,       // {1} the system's own words for a failure
   TempFileLeftover,  // {1} the temporary file left behind
+  Source1,           // the sides a run reads reports for
+  Source2,
+  SearchSource,
+  ReportHoldsNoObject,  // {1} the side, {2} the report: an empty report's description
   // The status line.
   NoStatus,  // the empty status line
   Progress,  // {1} the pair or report, {2} how many there are, {3} its name

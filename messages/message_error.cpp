@@ -13,12 +13,12 @@ std::u16string Words(const std::vector<DescriptionPart>& parts, MessageCatalog c
 
 }  // namespace
 
-Error MessageError(int number, const std::vector<Message>& parts) {
+Error MessageError(int number, const std::vector<Message>& parts, std::size_t line) {
   std::vector<DescriptionPart> pieces;
   pieces.reserve(parts.size());
   for (const Message& part : parts) pieces.push_back({static_cast<int>(part.id), part.params});
   std::u16string japanese = Words(pieces, JapaneseCatalog);
-  return Error(number, std::move(japanese), std::move(pieces));
+  return Error(number, std::move(japanese), std::move(pieces), line);
 }
 
 std::u16string DescriptionText(const Error& error, MessageCatalog catalog) {

@@ -6,6 +6,7 @@
 //   DescriptionText(error, EnglishCatalog)  // u"The file or folder was not found: /r/A.txt"
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,9 @@
 
 namespace tarnwick {
 
-// An Error of `number` whose description is the texts of `parts`, one after another.
-Error MessageError(int number, const std::vector<Message>& parts);
+// An Error of `number` whose description is the texts of `parts`, one after
+// another; `line` as Error's.
+Error MessageError(int number, const std::vector<Message>& parts, std::size_t line = 0);
 
 // The description of `error` in `catalog`'s words: from its parts when it
 // has them, else its own text.

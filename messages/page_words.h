@@ -16,7 +16,7 @@ struct PageWords {
 
   // Shared by every style.
   W htmlLanguage;  // the lang attribute of review pages
-  W status[10];    // the summary texts, indexed by FileStatus
+  W status[13];    // the summary texts, indexed by FileStatus
   W ignoreBlanks;  // the comparison options when on
   W ignoreCase;
   W listSeparator;   // between the options, and between search settings
@@ -27,11 +27,14 @@ struct PageWords {
   W containsNot;
   W diffStampTitle;  // before the start date and time
   W searchStampTitle;
+  W cancelledStamp;  // before the date and time a cancel stopped the run
 
   // The classic summary page.
   W classicFolder1;
   W classicFolder2;
   W classicFolder;
+  W classicPatterns1;  // the file name patterns, when the sides' differ
+  W classicPatterns2;
   W classicOptions;
   W fileName;
   W result;
@@ -137,6 +140,9 @@ struct PageWords {
   W folder1;
   W folder2;
   W folder;
+  W patterns1;  // the file name patterns
+  W patterns2;
+  W patterns;
   W filesCount;  // "files <b>n</b>" then the part done
   W doneOpen;
   W doneClose;
@@ -145,12 +151,14 @@ struct PageWords {
   W sameCount;
   W oneSidedCount;
   W setAsideCount;
+  W readErrorCount;
   W headMatchingProperties;
   W headMatchingLines;
-  W headObjectsAdded;
+  W headObjects;  // over the object counts
+  W headLines;    // over the line counts
+  W headAdded;
   W headRemoved;
   W headChanged;
-  W headLinesAdded;
 };
 
 // The Japanese words, the pages' own.

@@ -113,8 +113,8 @@ class PageWriter::PageSpool final : public TextSpool {
   std::unique_ptr<ScratchFile> scratch_;
 };
 
-PageWriter::PageWriter(std::u16string path, PageEncoding encoding)
-    : path_(std::move(path)), encoder_{encoding} {
+PageWriter::PageWriter(std::u16string path, PageEncoding encoding, OnStopRequest onStop)
+    : path_(std::move(path)), encoder_{encoding}, onStop_(onStop) {
   try {
     file_ = std::make_unique<FileReplacement>(path_);
   } catch (...) {
@@ -125,7 +125,7 @@ PageWriter::PageWriter(std::u16string path, PageEncoding encoding)
 PageWriter::~PageWriter() = default;
 
 void PageWriter::Write(std::u16string_view text) {
-  ThrowIfStopRequested();
+  if (onStop_ == OnStopRequest::Stop) ThrowIfStopRequested();
   if (failure_) return;
   // Slices keep the encoded bytes bounded whatever the piece's size.
   while (!text.empty()) {

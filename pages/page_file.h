@@ -22,9 +22,15 @@ namespace tarnwick {
 
 class FileReplacement;
 
+// Whether a request to stop now (base/stop_request.h) ends the writing: a
+// page in progress stops, while the summary of a stopped run is written all
+// the same, since it tells what the run did.
+enum class OnStopRequest { Stop, Finish };
+
 class PageWriter final : public TextSink {
  public:
-  explicit PageWriter(std::u16string path, PageEncoding encoding = PageEncoding::kCp932);
+  explicit PageWriter(std::u16string path, PageEncoding encoding = PageEncoding::kCp932,
+                      OnStopRequest onStop = OnStopRequest::Stop);
   ~PageWriter();
   PageWriter(const PageWriter&) = delete;
   PageWriter& operator=(const PageWriter&) = delete;
@@ -59,6 +65,7 @@ class PageWriter final : public TextSink {
 
   std::u16string path_;
   Encoder encoder_;
+  OnStopRequest onStop_;
   std::unique_ptr<FileReplacement> file_;
   RawBuffer<char> bytes_;  // encoded, not yet written
   std::exception_ptr failure_;

@@ -221,7 +221,7 @@ std::u16string NotWellFormed(std::u16string_view reason) {
   std::u16string description = DecimalText(static_cast<std::int64_t>(line)) + u"行目" +
                                DecimalText(static_cast<std::int64_t>(column)) + u"文字目";
   description.append(what);
-  throw Error(kGrammarErrorNumber, std::move(description));
+  throw Error(kGrammarErrorNumber, std::move(description), line);
 }
 
 // Builds the tree of one parsed document. Elements wait on an explicit

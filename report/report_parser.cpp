@@ -166,10 +166,12 @@ class ReportReader {
         1 + static_cast<std::size_t>(std::count(text_.begin(), text_.begin() + curBegin_, u'\n'));
     std::u16string line(curLine_.substr(0, kQuotedLineLimit));
     if (curLine_.size() > kQuotedLineLimit) line += u"…";
-    throw MessageError(kGrammarErrorNumber, {{MessageId::GrammarLine,
-                                              {DecimalText(static_cast<std::int64_t>(lineNumber))}},
-                                             why,
-                                             {MessageId::GrammarQuotedLine, {std::move(line)}}});
+    throw MessageError(
+        kGrammarErrorNumber,
+        {{MessageId::GrammarLine, {DecimalText(static_cast<std::int64_t>(lineNumber))}},
+         why,
+         {MessageId::GrammarQuotedLine, {std::move(line)}}},
+        lineNumber);
   }
 
   // --- the grammar ---

@@ -60,6 +60,7 @@ h4{margin-left:1.5rem;border-top-style:dotted}
 table.t{border-collapse:collapse;margin:.3rem 0}
 .t th,.t td{border:1px solid var(--rule);padding:.15rem .5rem;text-align:left;vertical-align:top;overflow-wrap:anywhere}
 .t td.n{text-align:right;font-variant-numeric:tabular-nums;white-space:nowrap}
+.t tr.err>td{background:var(--hit)}.m.err{background:var(--eh)}
 .t thead th{background:var(--box)}
 .legend,.counts,.opts,.stamp{margin:.3rem 0;font-size:14px}
 .legend>*{margin-right:.8rem;white-space:nowrap}

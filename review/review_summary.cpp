@@ -34,6 +34,11 @@ ResultLook LookOf(FileStatus status) {
     case FileStatus::SetAside2:
     case FileStatus::SetAside:
       return {u"!", u"del"};
+    case FileStatus::ReadError:
+      return {u"\u2715", u"err"};
+    case FileStatus::OutsidePattern1:
+    case FileStatus::OutsidePattern2:
+      return {u"\u2205", u""};
   }
   return {};
 }
@@ -79,21 +84,31 @@ std::u16string ReviewSummaryText(const RunSummary& page, const PageWords& words)
   };
   if (search) {
     folderRow(words.folder, page.folder1);
+    folderRow(words.patterns, page.patterns1);
   } else {
     folderRow(words.folder1, page.folder1);
     folderRow(words.folder2, page.folder2);
+    folderRow(words.patterns1, page.patterns1);
+    folderRow(words.patterns2, page.patterns2);
   }
   header += u"</table>\n<p class=\"stamp\">";
   AppendHtml(header, page.stamp);
   header += u"</p>\n";
+  if (!page.cancelled.empty()) {
+    header += u"<p class=\"stamp\"><strong>";
+    AppendHtml(header, page.cancelled);
+    header += u"</strong></p>\n";
+  }
   if (!search && page.options.Any()) {
     header.append(u"<p class=\"opts\">").append(words.optionsLabel);
     header.append(OptionNames(page.options, words)).append(u"</p>\n");
   }
 
-  long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0, setAside = 0;
+  long long done = 0, different = 0, same = 0, oneSided = 0, matches = 0, setAside = 0,
+            readErrors = 0;
   for (const SummaryRow& row : page.rows) {
     setAside += IsSetAside(row.status);
+    readErrors += row.status == FileStatus::ReadError;
     done += row.status != FileStatus::Unprocessed && !IsSetAside(row.status);
     different += row.status == FileStatus::Different;
     same += row.status == FileStatus::Same;
@@ -114,23 +129,31 @@ std::u16string ReviewSummaryText(const RunSummary& page, const PageWords& words)
     count(words.oneSidedCount, oneSided);
   }
   if (setAside > 0) count(words.setAsideCount, setAside);
+  if (readErrors > 0) count(words.readErrorCount, readErrors);
   header += u"</p>\n";
 
   std::u16string& main = document.main;
   main += u"<table class=\"t\"><thead><tr>";
-  const auto head = [&main](std::u16string_view text) {
-    main.append(u"<th>").append(text).append(u"</th>");
+  const auto head = [&main](std::u16string_view text, std::u16string_view attributes = {}) {
+    main.append(u"<th").append(attributes).append(u">").append(text).append(u"</th>");
   };
-  head(words.fileName);
-  head(words.result);
   if (search) {
+    head(words.fileName);
+    head(words.result);
     head(words.headMatchingProperties);
     head(words.headMatchingLines);
   } else {
-    head(words.headObjectsAdded);
+    // Each count under the group it counts, so that "削除" never reads as
+    // belonging to the wrong one.
+    head(words.fileName, u" rowspan=\"2\"");
+    head(words.result, u" rowspan=\"2\"");
+    head(words.headObjects, u" colspan=\"3\"");
+    head(words.headLines, u" colspan=\"2\"");
+    main += u"</tr><tr>";
+    head(words.headAdded);
     head(words.headRemoved);
     head(words.headChanged);
-    head(words.headLinesAdded);
+    head(words.headAdded);
     head(words.headRemoved);
   }
   main += u"</tr></thead>\n<tbody>\n";
@@ -140,15 +163,18 @@ std::u16string ReviewSummaryText(const RunSummary& page, const PageWords& words)
   for (const SummaryRow& row : page.rows) {
     const ResultLook look = LookOf(row.status);
     const std::u16string_view resultText = StatusText(row.status, words);
-    main += u"<tr><td class=\"v\">";
+    main += row.status == FileStatus::ReadError ? u"<tr class=\"err\"><td class=\"v\">"
+                                                : u"<tr><td class=\"v\">";
     AppendHtml(main, row.name);
     main += u"</td><td><span class=\"m ";
     main += look.cls;
     main += u"\">";
     main += look.mark;
     main += u"</span>";
-    // Every finished report has its page, one-sided and identical ones too.
-    if (row.status != FileStatus::Unprocessed && !row.page.empty()) {
+    // Every finished report has its page, one-sided and identical ones too;
+    // one that could not be read has none.
+    if (row.status != FileStatus::Unprocessed && row.status != FileStatus::ReadError &&
+        !row.page.empty()) {
       main += u"<a href=\"" + RelativeHref(folder, row.page) + u"\">";
       AppendHtml(main, resultText);
       main += u"</a>";
@@ -156,7 +182,15 @@ std::u16string ReviewSummaryText(const RunSummary& page, const PageWords& words)
       AppendHtml(main, resultText);
     }
     main += u"</td>";
-    if (row.status == FileStatus::Unprocessed || IsSetAside(row.status)) {
+    if (row.status == FileStatus::ReadError) {
+      // Why, in the place of the counts.
+      main += search ? u"<td class=\"v\" colspan=\"2\">" : u"<td class=\"v\" colspan=\"5\">";
+      for (std::size_t i = 0; i < row.failures.size(); ++i) {
+        if (i > 0) main += u"<br>";
+        AppendHtml(main, row.failures[i].message);
+      }
+      main += u"</td>";
+    } else if (row.status == FileStatus::Unprocessed || IsSetAside(row.status)) {
       main += search ? u"<td></td><td></td>" : u"<td></td><td></td><td></td><td></td><td></td>";
     } else if (search) {
       Cell(main, row.hits.properties);

@@ -1,6 +1,8 @@
-// The review rendering of a summary page: the folders, the start stamp, the
+// The review rendering of a summary page: the folders and their file name
+// patterns, the start stamp (and the cancel, when one stopped the run), the
 // comparison options that are on, totals, then one row per report with its
-// result, its counts and a link to its page. Links are relative to the
+// result, its counts and a link to its page; a report that could not be read
+// is a marked row saying why. Links are relative to the
 // summary page, so the output folder can be moved or zipped whole.
 #pragma once
 

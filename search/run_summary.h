@@ -26,9 +26,10 @@ enum class SummaryKind { kComparison, kSearch };
 struct SummaryRow {
   std::u16string name;  // upper-cased
   FileStatus status = FileStatus::Unprocessed;
-  std::u16string page;  // the result page's path; empty when it has none
-  ChangeCounts counts;  // comparisons, once done
-  SearchCounts hits;    // searches, once done
+  std::u16string page;                  // the result page's path; empty when it has none
+  ChangeCounts counts;                  // comparisons, once done
+  SearchCounts hits;                    // searches, once done
+  std::vector<ReportFailure> failures;  // ReadError: why, in side order
 };
 
 struct RunSummary {
@@ -36,8 +37,11 @@ struct RunSummary {
   std::u16string pagePath;  // where the summary page itself goes
   std::u16string stamp;     // the run's start stamp
   std::u16string folder1;
-  std::u16string folder2;  // empty for a search
-  CompareOptions options;  // comparisons
+  std::u16string folder2;    // empty for a search
+  std::u16string patterns1;  // the file name patterns of folder 1 (a search's folder)
+  std::u16string patterns2;  // of folder 2; empty for a search
+  std::u16string cancelled;  // when a cancel stopped the run: its words and time; else empty
+  CompareOptions options;    // comparisons
   std::vector<SummaryRow> rows;
 };
 

@@ -11,6 +11,7 @@
 #include "files/paths.h"
 #include "runs_fixture.h"
 #include "sample_reports.h"
+#include "text/json_string.h"
 
 namespace tarnwick {
 namespace {
@@ -220,7 +221,7 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
       "{\"command\":\"diff\",\"outcome\":\"finished\",\"exitStatus\":3,"
       "\"pageStyle\":\"classic\",\"differs\":true,\"summary\":\"" +
           out +
-          "index.html\","
+          "index.html\",\"patterns\":[\"*.txt\",\"*.txt\"],"
           "\"messages\":[\"終了しました。\"],\"pairs\":["
           "{\"name\":\"A.TXT\",\"status\":\"different\",\"statusText\":\"差異あり\","
           "\"path1\":\"" +
@@ -246,6 +247,97 @@ TEST_F(CliForCi, JsonSummarisesEveryPairWithItsCounts) {
           out +
           "SAME.html\",\"counts\":{\"objectsAdded\":0,\"objectsRemoved\":0,"
           "\"objectsChanged\":0,\"linesAdded\":0,\"linesRemoved\":0,\"objectsMoved\":0}}]}\n");
+}
+
+TEST_F(CliForCi, OnErrorContinueComparesTheRestAndTellsEachFailureInTheJsonAndOnStandardError) {
+  scratch.WriteText(u"v1", u"bad.txt", testing::kUnparsableReport);
+  scratch.WriteText(u"v2", u"bad.txt", SmallReport(u"B", u"1"));
+  const std::string bad = ToUtf8(root + Native(u"v1/bad.txt"));
+  const std::string why = "ソース１のフォーム文章[" + bad +
+                          "]の解析中に、エラーが発生しました。3行目の書式を解析できません。"
+                          "[    * 不明 X]";
+  std::string jsonWhy;  // the same, as a JSON string
+  AppendJsonString(jsonWhy, FromUtf8(why));
+  std::string jsonBad;
+  AppendJsonString(jsonBad, FromUtf8(bad));
+  for (const std::u16string style : {u"CLASSIC", u"REVIEW"}) {
+    SCOPED_TRACE(ToUtf8(style));
+    const CliResult result = Diff({u"--set", u"ON_ERROR=CONTINUE", u"--set", u"PAGE_STYLE=" + style,
+                                   u"--json", u"out/run.json", u"--exit-code"});
+    EXPECT_EQ(result.status, 1) << "a failure outweighs the differences";
+    EXPECT_EQ(result.err,
+              "終了しました。\r\n読み込めないレポートがあり、1件を読込エラーとしました（一覧を参照"
+              "）。\n" +
+                  why + "\n");
+    EXPECT_TRUE(
+        result.out.starts_with("4 pairs: 1 different, 1 same, 1 only in folder 2, "
+                               "1 read error; objects: "))
+        << result.out;
+    const std::string json = ScratchFolder::Read(root + u"out/run.json");
+    EXPECT_NE(json.find("\"outcome\":\"failed\",\"exitStatus\":1,"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"name\":\"BAD.TXT\",\"status\":\"error\",\"statusText\":\"読込エラー\""),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find(",\"errors\":[{\"side\":1,\"path\":" + jsonBad +
+                        ",\"line\":3,\"message\":" + jsonWhy + "}],\"counts\":null}"),
+              std::string::npos)
+        << json;
+    // The pairs after it were compared.
+    EXPECT_NE(json.find("\"name\":\"SAME.TXT\",\"status\":\"same\""), std::string::npos);
+    const std::u16string summary = style == u"CLASSIC"
+                                       ? ScratchFolder::ReadText(root + u"out/index.html")
+                                       : FromUtf8(ScratchFolder::Read(root + u"out/index.html"));
+    EXPECT_NE(summary.find(u"読込エラー"), std::u16string::npos);
+  }
+
+  // A search goes on alike; its reports have no side.
+  scratch.WriteText(u"v2", u"broken.txt", testing::kUnparsableReport);
+  const CliResult search = Search(u"はい", {u"--set", u"ON_ERROR=CONTINUE", u"--json", u"s.json"});
+  EXPECT_EQ(search.status, 1) << search.err;
+  std::string brokenPath;
+  AppendJsonString(brokenPath, root + Native(u"v2/broken.txt"));
+  const std::string searched = ScratchFolder::Read(root + u"s.json");
+  EXPECT_NE(searched.find("{\"name\":\"BROKEN.TXT\",\"status\":\"error\""), std::string::npos)
+      << searched;
+  EXPECT_NE(searched.find(",\"errors\":[{\"path\":" + brokenPath + ",\"line\":3,\"message\":"),
+            std::string::npos)
+      << searched;
+  EXPECT_NE(searched.find("\"name\":\"SAME.TXT\",\"status\":\"match\""), std::string::npos);
+
+  // Without the option the first bad report stops the run, naming its side.
+  const CliResult stopped = Diff({u"--json", u"out/run.json"});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_TRUE(stopped.err.starts_with("ソース１のフォーム文章[" + bad + "]の解析中に、"))
+      << stopped.err;
+  const std::string json = ScratchFolder::Read(root + u"out/run.json");
+  EXPECT_NE(json.find("{\"name\":\"BAD.TXT\",\"status\":\"unprocessed\""), std::string::npos);
+}
+
+TEST_F(CliForCi, TheJsonNamesThePatternsAndAReportOutsideItsSidesPatterns) {
+  CliResult result = Diff({u"--set", u"SRC_FILE1=a.txt", u"--json", u"out/run.json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::string json = ScratchFolder::Read(root + u"out/run.json");
+  EXPECT_NE(json.find("\"patterns\":[\"a.txt\",\"*.txt\"]"), std::string::npos) << json;
+  // same.txt is in folder 1 too, outside its pattern; new.txt only in folder 2.
+  EXPECT_NE(json.find("{\"name\":\"SAME.TXT\",\"status\":\"set-aside1\",\"statusText\":"
+                      "\"対象外（フォルダ１のファイル名パターン外）\",\"path1\":\""),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"page\":null,\"reason\":\"outside-pattern\",\"counts\":null}"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("{\"name\":\"NEW.TXT\",\"status\":\"only2\""), std::string::npos);
+  EXPECT_NE(result.out.find(", 1 set aside;"), std::string::npos) << result.out;
+
+  ASSERT_EQ(Search(u"はい", {u"--json", u"s.json"}).status, 0);
+  EXPECT_NE(ScratchFolder::Read(root + u"s.json").find("\"patterns\":[\"*.txt\"]"),
+            std::string::npos);
+  const CliResult file =
+      RunIn(root, {u"diff", u"--set", u"MODE=FILE", u"--set", u"SRC_PATH1=v1", u"--set",
+                   u"SRC_FILE1=a.txt", u"--set", u"SRC_PATH2=v2", u"--set", u"SRC_FILE2=a.txt",
+                   u"--set", u"OUTPUT_PATH=out", u"--set", u"OUTPUT_FILE=f", u"--json", u"f.json"});
+  ASSERT_EQ(file.status, 0) << file.err;
+  EXPECT_NE(ScratchFolder::Read(root + u"f.json").find("\"patterns\":null"), std::string::npos);
 }
 
 // One item of a form module at a place and size of its own.

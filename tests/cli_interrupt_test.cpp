@@ -84,6 +84,7 @@ TEST_F(CliInterrupt, ASignalStopsBeforeTheNextPairWithAConsistentSummary) {
     // page; stderr names exactly the "未処理" ones.
     const std::u16string summary = ScratchFolder::ReadText(out + u"index.html");
     ASSERT_TRUE(summary.ends_with(u"</TABLE></HTML>\r\n"));
+    EXPECT_NE(summary.find(u"<tr><td colspan=\"3\">中止しました："), std::u16string::npos);
     std::set<std::string> unprocessed;
     int done = 0;
     for (int i = 1; i <= kPairs; ++i) {
@@ -128,6 +129,10 @@ TEST_F(CliInterrupt, ASecondSignalStopsMidPairAndStillCleansUpAndWritesTheJson) 
   const std::string data = ScratchFolder::Read(json);
   EXPECT_EQ(data.rfind("{\"command\":\"diff\",\"outcome\":\"cancelled\",\"exitStatus\":130", 0), 0u)
       << data;
+  // Stopped mid-pair, the summary still says it was cancelled, and when.
+  const std::string summary = ScratchFolder::Read(out + u"index.html");
+  EXPECT_NE(summary.find("<p class=\"stamp\"><strong>中止しました："), std::string::npos)
+      << summary;
   // The page of the pair it was in is not there, nor its temporary file.
   for (const std::string& name : ScratchFolder::Names(out)) {
     EXPECT_FALSE(name.ends_with(".tmp")) << name;

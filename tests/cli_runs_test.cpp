@@ -77,8 +77,9 @@ TEST_F(CliRuns, ExitStatusTellsHowTheRunEnded) {
   scratch.WriteText(u"v1", u"b.txt", kUnparsableReport);
   result = Diff();
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err.rfind(
-                "フォーム文章[" + ToUtf8(v1) + "b.txt]の解析中に、エラーが発生しました。\r\n", 0),
+  EXPECT_EQ(result.err.rfind("ソース１のフォーム文章[" + ToUtf8(v1) +
+                                 "b.txt]の解析中に、エラーが発生しました。\r\n",
+                             0),
             0u)
       << result.err;
 

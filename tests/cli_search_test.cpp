@@ -95,10 +95,10 @@ TEST_F(CliSearch, ExitStatusTellsHowTheRunEnded) {
   scratch.WriteText(u"src", u"B.TXT", testing::kUnparsableReport);
   result = Search({u"--set", u"SEARCH_STRING1=a"});
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(
-      result.err.rfind(
-          "フォーム文章[" + ToUtf8(source) + "B.TXT]の解析中に、エラーが発生しました。\r\n", 0),
-      0u)
+  EXPECT_EQ(result.err.rfind("ソースのフォーム文章[" + ToUtf8(source) +
+                                 "B.TXT]の解析中に、エラーが発生しました。\r\n",
+                             0),
+            0u)
       << result.err;
 
   // Wrong usage.

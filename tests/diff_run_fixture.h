@@ -40,10 +40,20 @@ class DiffRun : public ::testing::Test {
     return settings.OUTPUT_PATH + std::u16string(name);
   }
 
-  // The summary page as text, its start stamp checked and replaced by "STAMP".
+  // The summary page as text, its start stamp checked and replaced by
+  // "STAMP", and the time of a cancel, when it says one, by "CANCELLED".
   std::u16string Summary(std::u16string_view name = u"Result.html") const {
     std::u16string text = ScratchFolder::ReadText(Out(name));
-    const std::u16string_view title = u"ファイル比較：開始日時：";
+    EXPECT_TRUE(MaskStamp(text, u"ファイル比較：開始日時：", u"STAMP")) << ToUtf8(text);
+    if (text.find(u"中止しました：") != std::u16string::npos) {
+      EXPECT_TRUE(MaskStamp(text, u"中止しました：", u"CANCELLED")) << ToUtf8(text);
+    }
+    return text;
+  }
+
+  // Replaces `title` and the date and time after it by `mask`; false when
+  // the text holds no such stamp.
+  static bool MaskStamp(std::u16string& text, std::u16string_view title, std::u16string_view mask) {
     const std::u16string_view shape = u"0000/00/00&nbsp;&nbsp;00:00:00";  // 0 stands for a digit
     const std::size_t at = text.find(title);
     bool shaped = at != std::u16string::npos && text.size() >= at + title.size() + shape.size();
@@ -51,9 +61,8 @@ class DiffRun : public ::testing::Test {
       const char16_t c = text[at + title.size() + i];
       shaped = shape[i] == u'0' ? c >= u'0' && c <= u'9' : c == shape[i];
     }
-    EXPECT_TRUE(shaped) << ToUtf8(text);
-    if (shaped) text.replace(at, title.size() + shape.size(), u"STAMP");
-    return text;
+    if (shaped) text.replace(at, title.size() + shape.size(), mask);
+    return shaped;
   }
 
   // The rows of a classic comparison page in the notation of table_text.h,
@@ -101,7 +110,10 @@ class DiffRun : public ::testing::Test {
   FakeWindow window;
 };
 
-inline std::u16string Head(std::u16string_view folder1, std::u16string_view folder2) {
+// The classic summary's rows above its reports; `belowStamp` stands between
+// the stamp and the heading (the cancel, the options).
+inline std::u16string Head(std::u16string_view folder1, std::u16string_view folder2,
+                           std::u16string_view belowStamp = u"") {
   return u"<HTML><TABLE border=\"1\" bordercolor=\"black\">\r\n"
          u"<tr><td colspan=\"3\">フォルダ１:" +
          std::u16string(folder1) +
@@ -109,9 +121,13 @@ inline std::u16string Head(std::u16string_view folder1, std::u16string_view fold
          u"<tr><td colspan=\"3\">フォルダ２:" +
          std::u16string(folder2) +
          u"</td></tr>\r\n"
-         u"<tr><td colspan=\"3\">STAMP</td></tr>\r\n"
-         u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n";
+         u"<tr><td colspan=\"3\">STAMP</td></tr>\r\n" +
+         std::u16string(belowStamp) + u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n";
 }
+
+// The classic summary's row of a cancel, its time masked as Summary() does.
+inline constexpr std::u16string_view kCancelledRow =
+    u"<tr><td colspan=\"3\">CANCELLED</td></tr>\r\n";
 
 inline constexpr std::u16string_view kTail = u"\r\n</TABLE></HTML>\r\n";
 

@@ -8,6 +8,7 @@
 #include "files/paths.h"
 #include "sample_reports.h"
 #include "test_platform.h"
+#include "text/decimal.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -218,7 +219,9 @@ TEST_F(DiffRun, AnErrorStopsTheRunAndTheSummaryShowsWhatWasDone) {
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].icon, MessageIcon::Critical);
-  const std::u16string prefix = u"フォーム文章[" + bad + u"]の解析中に、エラーが発生しました。\r\n";
+  // The message names the side and the full path of the report.
+  const std::u16string prefix =
+      u"ソース１のフォーム文章[" + bad + u"]の解析中に、エラーが発生しました。\r\n";
   EXPECT_EQ(window.messages[0].text.substr(0, prefix.size()), prefix);
   EXPECT_GT(window.messages[0].text.size(), prefix.size());  // the parser's description follows
   EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
@@ -232,6 +235,147 @@ TEST_F(DiffRun, AnErrorStopsTheRunAndTheSummaryShowsWhatWasDone) {
   EXPECT_TRUE(window.opened.empty());
 }
 
+// Text as a classic cell holds it: blanks as &nbsp;.
+std::u16string Cell(std::u16string_view text) {
+  std::u16string cell;
+  for (const char16_t c : text) cell += c == u' ' ? u"&nbsp;" : std::u16string(1, c);
+  return cell;
+}
+
+TEST_F(DiffRun, WithOnErrorContinueABadReportIsAReadErrorAndTheOtherPairsAreCompared) {
+  scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
+  scratch.WriteText(u"v2", u"a.txt", SmallReport(u"A", u"2"));
+  const auto bad = scratch.WriteText(u"v1", u"b.txt", kUnparsableReport);
+  const auto bad2 = scratch.WriteText(u"v2", u"b.txt", u"");  // both sides fail: both are told
+  scratch.WriteText(u"v1", u"c.txt", SmallReport(u"C", u"1"));
+  const auto gone = scratch.WriteText(u"v1", u"d.txt", SmallReport(u"D", u"1"));
+  settings.ON_ERROR = OnError::Continue;
+  settings.OUTPUT_AUTOOPEN = true;
+
+  // Loaded ahead on threads, and one after the other (the viewer needs the window).
+  for (const bool viewer : {false, true}) {
+    SCOPED_TRACE(viewer ? "with the viewer" : "loaded ahead");
+    FakeWindow fresh;
+    fresh.structureViewer = viewer;
+    RunResult result;
+    if (viewer) {
+      // d.txt goes while the viewer holds the run at c.txt: it cannot be read.
+      fresh.onShowStructure = [&] {
+        if (fresh.structuresShown.size() == 3) std::filesystem::remove(NativePath(gone));
+      };
+    }
+    EXPECT_EQ(ExecDiff(settings, fresh, &result), RunOutcome::Failed) << "exits 1 at the end";
+    const std::u16string parsed =
+        u"ソース１のフォーム文章[" + bad +
+        u"]の解析中に、エラーが発生しました。3行目の書式を解析できません。"
+        u"[    * 不明 X]";
+    const std::u16string empty =
+        u"フォーム文章[B.TXT]の差分作成中に、エラーが発生しました。"
+        u"ソース２のレポート[" +
+        bad2 + u"]にオブジェクトがありません。";
+    const std::u16string unreadable =
+        u"ソース１のファイル文章[" + gone + u"]の読み込み中に、エラーが発生しました。";
+    const std::size_t failed = viewer ? 2 : 1;
+    EXPECT_EQ(fresh.messages,
+              (std::vector<ShownMessage>{{u"終了しました。\r\n読み込めないレポートがあり、" +
+                                              DecimalText(static_cast<std::int64_t>(failed)) +
+                                              u"件を読込エラーとしました（一覧を参照）。",
+                                          MessageIcon::Warning}}));
+    EXPECT_EQ(fresh.opened, std::vector<std::u16string>{Out(u"Result.html")});
+    EXPECT_FALSE(fresh.waitCursor);
+
+    ASSERT_EQ(result.items.size(), 4u);
+    EXPECT_EQ(result.items[1].status, FileStatus::ReadError);
+    EXPECT_EQ(result.items[1].failures,
+              (std::vector<ReportFailure>{{1, bad, 3, parsed}, {2, bad2, 0, empty}}));
+    EXPECT_EQ(result.items[2].status, FileStatus::OnlyIn1);
+    EXPECT_TRUE(result.differs) << "A.TXT differs";
+    // The file system's words for a file gone follow the stage.
+    std::u16string goneWhy;
+    if (viewer) {
+      ASSERT_EQ(result.items[3].failures.size(), 1u);
+      const ReportFailure& failure = result.items[3].failures[0];
+      EXPECT_EQ(failure.side, 1);
+      EXPECT_EQ(failure.path, gone);
+      EXPECT_EQ(failure.line, 0u);
+      EXPECT_TRUE(failure.message.starts_with(unreadable)) << ToUtf8(failure.message);
+      EXPECT_GT(failure.message.size(), unreadable.size());
+      goneWhy = failure.message;
+    }
+
+    const std::u16string cell = u"</td><td>読込エラー</td><td>";
+    std::u16string rows = u"<tr><td>A.TXT</td><td><a href=\"" + Out(u"A.html") +
+                          u"\">差異あり</a></td></tr>\r\n"
+                          u"<tr><td>B.TXT" +
+                          cell + Cell(parsed + u" " + empty) +
+                          u"</td></tr>\r\n"
+                          u"<tr><td>C.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n";
+    rows += viewer ? u"<tr><td>D.TXT" + cell + Cell(goneWhy) + u"</td></tr>\r\n"
+                   : u"<tr><td>D.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n";
+    EXPECT_EQ(Summary(),
+              Head(settings.SRC_PATH1, settings.SRC_PATH2) + rows + std::u16string(kTail));
+    EXPECT_FALSE(ScratchFolder::Exists(Out(u"B.html"))) << "a pair not compared has no page";
+    EXPECT_TRUE(ScratchFolder::Exists(Out(u"C.html")));
+    scratch.WriteText(u"v1", u"d.txt", SmallReport(u"D", u"1"));
+  }
+
+  // File mode is one pair: it fails as ever, naming the side.
+  settings.MODE = CompareMode::File;
+  settings.SRC_FILE1 = settings.SRC_FILE2 = u"b.txt";
+  settings.OUTPUT_FILE = u"file.html";
+  FakeWindow file;
+  EXPECT_EQ(ExecDiff(settings, file), RunOutcome::Failed);
+  ASSERT_EQ(file.messages.size(), 1u);
+  EXPECT_EQ(file.messages[0].icon, MessageIcon::Critical);
+  EXPECT_TRUE(file.messages[0].text.starts_with(u"ソース１のフォーム文章[" + bad + u"]"));
+}
+
+TEST_F(DiffRun, AReportOutsideItsSidesPatternsIsSetAsideNotClaimedMissing) {
+  // Side 1 picked one file; side 2 kept *.txt.
+  for (const std::u16string_view name : {u"order.txt", u"cust.txt"}) {
+    scratch.WriteText(u"v1", name, SmallReport(u"X", u"1"));
+    scratch.WriteText(u"v2", name, SmallReport(u"X", u"2"));
+  }
+  scratch.WriteText(u"v2", u"new.txt", SmallReport(u"N", u"1"));
+  settings.SRC_FILE1 = u"order.txt";
+  RunResult result;
+  EXPECT_EQ(ExecDiff(settings, window, &result), RunOutcome::Finished);
+  EXPECT_EQ(window.messages,
+            (std::vector<ShownMessage>{{u"終了しました。", MessageIcon::Information}}));
+
+  const std::u16string patterns =
+      u"<tr><td colspan=\"3\">ファイル名パターン１:order.txt</td></tr>\r\n"
+      u"<tr><td colspan=\"3\">ファイル名パターン２:*.txt</td></tr>\r\n";
+  std::u16string head = Head(settings.SRC_PATH1, settings.SRC_PATH2);
+  head.insert(head.find(u"<tr><td colspan=\"3\">STAMP"), patterns);
+  // NEW.TXT is in folder 2 alone; CUST.TXT is in both, outside folder 1's pattern.
+  EXPECT_EQ(Summary(), head +
+                           u"<tr><td>NEW.TXT</td><td>フォルダ２のみ存在</td></tr>\r\n"
+                           u"<tr><td>ORDER.TXT</td><td><a href=\"" +
+                           Out(u"ORDER.html") +
+                           u"\">差異あり</a></td></tr>\r\n"
+                           u"<tr><td>CUST.TXT</td><td>対象外（フォルダ１のファイル名パターン外）"
+                           u"</td></tr>\r\n" +
+                           std::u16string(kTail));
+  EXPECT_FALSE(ScratchFolder::Exists(Out(u"CUST.html"))) << "not compared";
+  ASSERT_EQ(result.items.size(), 3u);
+  EXPECT_EQ(result.items[2].status, FileStatus::OutsidePattern1);
+  EXPECT_EQ(result.items[2].path1, settings.SRC_PATH1 + u"cust.txt") << "both reports named";
+  EXPECT_EQ(result.items[2].path2, settings.SRC_PATH2 + u"cust.txt");
+  EXPECT_TRUE(result.unmatchedPatterns.empty());
+
+  // The other way round, and a pattern that matches nothing is still told.
+  settings.SRC_FILE1 = u"*.txt";
+  settings.SRC_FILE2 = u"nothing.txt";
+  RunResult other;
+  EXPECT_EQ(ExecDiff(settings, window, &other), RunOutcome::Finished);
+  EXPECT_EQ(other.unmatchedPatterns, std::vector<std::u16string_view>{u"SRC_FILE2"});
+  ASSERT_EQ(other.items.size(), 2u) << "NEW.TXT matches no pattern";
+  for (const RunItem& item : other.items) {
+    EXPECT_EQ(item.status, FileStatus::OutsidePattern2) << ToUtf8(item.name);
+  }
+}
+
 TEST_F(DiffRun, ACancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
   const auto a = scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
   const auto b1 = scratch.WriteText(u"v1", u"b.txt", SmallReport(u"B", u"1"));
@@ -242,7 +386,8 @@ TEST_F(DiffRun, ACancelStopsBeforeTheNextPairAndLeavesAConsistentSummary) {
   window.cancelAfter = 2;  // asked before pair 3: stop there
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
-  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+  // The summary says the run was cancelled, and when.
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2, testing::kCancelledRow) +
                            u"<tr><td>A.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
                            u"<tr><td>B.TXT</td><td><a href=\"" +
                            Out(u"B.html") +
@@ -297,7 +442,7 @@ TEST_F(DiffRun, ACancelBeforeTheFirstPairLeavesEveryReportUnprocessed) {
   scratch.WriteText(u"v1", u"a.txt", SmallReport(u"A", u"1"));
   window.cancelAfter = 0;
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Cancelled);
-  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
+  EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2, testing::kCancelledRow) +
                            u"<tr><td>A.TXT</td><td>未処理</td></tr>\r\n" + std::u16string(kTail));
   EXPECT_FALSE(ScratchFolder::Exists(Out(u"A.html")));
 
@@ -375,13 +520,14 @@ TEST_F(DiffRun, TheSummaryIsRewrittenAsTimePassesNotAfterEveryPair) {
 }
 
 TEST_F(DiffRun, AnEmptyReportStopsAtItsComparisonWithoutCrashing) {
-  scratch.WriteText(u"v1", u"e.txt", u"");
+  const auto empty = scratch.WriteText(u"v1", u"e.txt", u"");
   scratch.WriteText(u"v2", u"e.txt", SmallReport(u"E", u"x"));
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text.rfind(
-                u"フォーム文章[E.TXT]の差分作成中に、エラーが発生しました。\r\n", 0),
-            0u);
+  EXPECT_EQ(window.messages[0].text,
+            u"フォーム文章[E.TXT]の差分作成中に、エラーが発生しました。\r\n"
+            u"ソース１のレポート[" +
+                empty + u"]にオブジェクトがありません。");
 }
 
 TEST_F(DiffRun, AReportGoneBeforeItsReadingStopsTheRunThere) {
@@ -393,9 +539,10 @@ TEST_F(DiffRun, AReportGoneBeforeItsReadingStopsTheRunThere) {
 
   EXPECT_EQ(ExecDiff(settings, window), RunOutcome::Failed);
   ASSERT_EQ(window.messages.size(), 1u);
-  EXPECT_EQ(window.messages[0].text.rfind(
-                u"ファイル文章[" + gone + u"]の読み込み中に、エラーが発生しました。\r\n", 0),
-            0u);
+  EXPECT_EQ(
+      window.messages[0].text.rfind(
+          u"ソース１のファイル文章[" + gone + u"]の読み込み中に、エラーが発生しました。\r\n", 0),
+      0u);
   EXPECT_EQ(Summary(), Head(settings.SRC_PATH1, settings.SRC_PATH2) +
                            u"<tr><td>A.TXT</td><td>フォルダ１のみ存在</td></tr>\r\n"
                            u"<tr><td>B.TXT</td><td>未処理</td></tr>\r\n" +

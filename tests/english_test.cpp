@@ -281,10 +281,23 @@ TEST_P(EnglishRun, InputChecksAndRunErrorsSpeakEnglish) {
                         u"--set", u"SEARCH_STRING1=X"}));
   EXPECT_EQ(result.status, 1);
   EXPECT_TRUE(result.err.starts_with("Parsing the report [" + ToUtf8(in2) +
-                                     "E.txt]: An error occurred.\r\n"
+                                     "E.txt] of the source folder: An error occurred.\r\n"
                                      "Line 3: the line does not fit the report's grammar. "
                                      "[    * 不明 X]\n"))
       << result.err;
+  // Going on past it: the end, the row's status and why, in English.
+  result = RunCli(Args({u"search", u"--set", u"SRC_PATH=" + in2, u"--set", u"SRC_FILE=E.txt",
+                        u"--set", u"SEARCH_STRING1=X", u"--set", u"ON_ERROR=CONTINUE"}));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(result.err.starts_with(
+      "Finished.\r\nRead errors, where a report could not be read: 1 (see the list).\n"
+      "Parsing the report [" +
+      ToUtf8(in2) +
+      "E.txt] of the source folder: An error occurred. "
+      "Line 3: the line does not fit the report's grammar. [    * 不明 X]"))
+      << result.err;
+  const std::string json = ScratchFolder::Read(out + u"run.json");
+  EXPECT_NE(json.find("\"status\":\"error\",\"statusText\":\"Read error\""), json.npos) << json;
   // What the file system says of a report that cannot be read is English too.
   result = RunCli(Args({u"objdiff", in2 + u"none.txt", u"ROOT-1", in2 + u"none.txt", u"ROOT-1"}));
   EXPECT_EQ(result.status, 1);

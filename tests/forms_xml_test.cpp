@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "report/report_parser.h"
 #include "report/tree_json.h"
+#include "text/decimal.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -29,6 +30,11 @@ std::string ErrorOf(std::string_view xml) {
     ParseFormsXml(xml);
   } catch (const Error& error) {
     EXPECT_EQ(error.Number(), kGrammarErrorNumber);
+    // The line the description starts with is the error's own, for runs to show.
+    EXPECT_GT(error.Line(), 0u);
+    EXPECT_TRUE(error.Description().starts_with(
+        DecimalText(static_cast<std::int64_t>(error.Line())) + u"行目"))
+        << error.Line();
     return ToUtf8(error.Description());
   }
   return "(parsed)";

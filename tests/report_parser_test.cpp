@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "report/tree_json.h"
 #include "text/cp932.h"
+#include "text/decimal.h"
 #include "text/utf8.h"
 #include "tools/generator/report_generator.h"
 
@@ -37,6 +38,11 @@ std::string GrammarError(std::u16string_view report) {
     Tree(report);
   } catch (const Error& error) {
     EXPECT_EQ(error.Number(), kGrammarErrorNumber);
+    // The line the description starts with is the error's own, for runs to show.
+    EXPECT_GT(error.Line(), 0u);
+    EXPECT_TRUE(error.Description().starts_with(
+        DecimalText(static_cast<std::int64_t>(error.Line())) + u"行目"))
+        << error.Line();
     return ToUtf8(error.Description());
   }
   return "(parsed)";

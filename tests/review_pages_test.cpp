@@ -447,8 +447,8 @@ TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
   page.stamp = u"ファイル比較：開始日時：2026/01/02  03:04:05";
   page.folder1 = u"/a/<b>/";
   page.folder2 = u"/c/&/";
-  page.rows.push_back({u"<X>.TXT", FileStatus::Different, u"/out/<X>.html", {}, {}});
-  page.rows.push_back({u"Y.TXT", FileStatus::Unprocessed, u"/out/Y.html", {}, {}});
+  page.rows.push_back({u"<X>.TXT", FileStatus::Different, u"/out/<X>.html", {}, {}, {}});
+  page.rows.push_back({u"Y.TXT", FileStatus::Unprocessed, u"/out/Y.html", {}, {}, {}});
   const std::string text = ToUtf8(ReviewSummaryText(page));
   EXPECT_NE(text.find("<td class=\"v\">/a/&lt;b&gt;/</td>"), std::string::npos);
   EXPECT_NE(text.find("<td class=\"v\">/c/&amp;/</td>"), std::string::npos);
@@ -459,6 +459,64 @@ TEST(ReviewSummaryPage, FoldersAndNamesAreEscapedAndPendingRowsHaveNoLink) {
                       "<td></td>"),
             std::string::npos)
       << text;
+}
+
+TEST(ReviewSummaryPage, CountsSitUnderTheirGroupAndAReadErrorIsAMarkedRowSayingWhy) {
+  RunSummary page;
+  page.pagePath = u"/out/Result.html";
+  page.stamp = u"S";
+  page.folder1 = u"/a/";
+  page.folder2 = u"/b/";
+  page.patterns1 = page.patterns2 = u"*.txt";
+  page.cancelled = u"中止しました：2026/01/02  03:04:05";
+  page.rows.push_back({u"A.TXT", FileStatus::Same, u"/out/A.html", {}, {}, {}});
+  page.rows.push_back({u"B.TXT",
+                       FileStatus::ReadError,
+                       u"/out/B.html",
+                       {},
+                       {},
+                       {{1, u"/a/b.txt", 3, u"<1>"}, {2, u"/b/b.txt", 0, u"<2>"}}});
+  page.rows.push_back({u"C.TXT", FileStatus::OutsidePattern2, u"", {}, {}, {}});
+  const std::string text = ToUtf8(ReviewSummaryText(page));
+  // The patterns show even where the sides' are the same.
+  EXPECT_NE(text.find("<tr><th>ファイル名パターン１</th><td class=\"v\">*.txt</td></tr>"
+                      "<tr><th>ファイル名パターン２</th><td class=\"v\">*.txt</td></tr>"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("<p class=\"stamp\"><strong>中止しました：2026/01/02  03:04:05</strong></p>"),
+            std::string::npos);
+  EXPECT_NE(text.find("<thead><tr><th rowspan=\"2\">ファイル名</th><th rowspan=\"2\">結果</th>"
+                      "<th colspan=\"3\">オブジェクト</th><th colspan=\"2\">行</th></tr>"
+                      "<tr><th>追加</th><th>削除</th><th>変更</th><th>追加</th><th>削除</th></tr>"
+                      "</thead>"),
+            std::string::npos)
+      << text;
+  // Why, in the place of the counts, escaped; no link to a page never written.
+  EXPECT_NE(text.find("<tr class=\"err\"><td class=\"v\">B.TXT</td><td><span class=\"m err\">✕"
+                      "</span>読込エラー</td><td class=\"v\" colspan=\"5\">&lt;1&gt;<br>&lt;2&gt;"
+                      "</td></tr>"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(
+      text.find("<td><span class=\"m \">∅</span>対象外（フォルダ２のファイル名パターン外）</td>"
+                "<td></td><td></td><td></td><td></td><td></td></tr>"),
+      std::string::npos)
+      << text;
+  EXPECT_NE(text.find("処理済み 2）・差異あり <b>0</b>・一致 <b>1</b>・片方のみ <b>0</b>"
+                      "・対象外 <b>1</b>・読込エラー <b>1</b>"),
+            std::string::npos)
+      << text;
+
+  // A search: one folder, one pattern, the two hit counts under one heading row.
+  page.kind = SummaryKind::kSearch;
+  page.folder2.clear();
+  page.patterns2.clear();
+  const std::string search = ToUtf8(ReviewSummaryText(page));
+  EXPECT_NE(search.find("<tr><th>ファイル名パターン</th><td class=\"v\">*.txt</td></tr></table>"),
+            std::string::npos)
+      << search;
+  EXPECT_NE(search.find("<td class=\"v\" colspan=\"2\">&lt;1&gt;<br>&lt;2&gt;</td>"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "diff/file_status.h"
 #include "files/file_io.h"
 #include "files/paths.h"
 #include "text/cp932.h"
@@ -78,3 +80,13 @@ class ScratchFolder {
 };
 
 }  // namespace tarnwick::testing
+
+namespace tarnwick {
+
+// A failure as a test's message shows it.
+inline void PrintTo(const ReportFailure& failure, std::ostream* out) {
+  *out << "{side " << failure.side << ", " << ToUtf8(failure.path) << ", line " << failure.line
+       << ", " << ToUtf8(failure.message) << "}";
+}
+
+}  // namespace tarnwick

@@ -53,20 +53,22 @@ class SearchRun : public ::testing::Test {
     scratch.WriteText(u"src", name, text);
   }
 
-  // A page read back as UTF-8 with the start stamp's time made "{STAMP}" and
-  // the scratch folders made "{SRC}" and "{OUT}".
+  // A page read back as UTF-8 with the start stamp's time made "{STAMP}" (a
+  // cancel's "{CANCELLED}") and the scratch folders made "{SRC}" and "{OUT}".
   std::string Page(std::u16string_view name) const {
     std::string text = ToUtf8(ScratchFolder::ReadText(output + std::u16string(name)));
-    const std::string title = "文字列検索：開始日時：";
-    const std::size_t at = text.find(title);
-    if (at != std::string::npos) {
+    for (const auto& [title, mark] :
+         {std::pair<std::string, std::string>{"文字列検索：開始日時：", "{STAMP}"},
+          {"中止しました：", "{CANCELLED}"}}) {
+      const std::size_t at = text.find(title);
+      if (at == std::string::npos) continue;
       // yyyy/mm/dd, two blanks, hh:nn:ss; blanks are escaped in a cell.
       const std::string time = text.substr(at + title.size(), 30);
       EXPECT_EQ(time.size(), 30u);
       EXPECT_EQ(time.substr(4, 1) + time.substr(7, 1), "//");
       EXPECT_EQ(time.substr(10, 12), "&nbsp;&nbsp;");
       EXPECT_EQ(time.substr(24, 1) + time.substr(27, 1), "::");
-      text.replace(at + title.size(), 30, "{STAMP}");
+      text.replace(at + title.size(), 30, mark);
     }
     for (const auto& [path, mark] :
          {std::pair{ToUtf8(source), "{SRC}"}, {ToUtf8(output), "{OUT}"}}) {
@@ -245,12 +247,50 @@ TEST_F(SearchRun, AParseErrorStopsTheRunAndTheSummaryKeepsTheFinishedReports) {
     ASSERT_EQ(fresh.messages.size(), 1u);
     EXPECT_EQ(fresh.messages[0].icon, MessageIcon::Critical);
     const std::u16string prefix =
-        u"フォーム文章[" + source + u"B.TXT]の解析中に、エラーが発生しました。\r\n";
+        u"ソースのフォーム文章[" + source + u"B.TXT]の解析中に、エラーが発生しました。\r\n";
     EXPECT_EQ(fresh.messages[0].text.substr(0, prefix.size()), prefix);
     EXPECT_EQ(fresh.LastStatus(), u"2/3:B.TXT");
     EXPECT_FALSE(fresh.waitCursor);
     EXPECT_EQ(Page(u"Result.html"), kSummaryStoppedAfterA);
     EXPECT_EQ(OutputCount(), 2u);  // the summary and A.html
+  }
+}
+
+TEST_F(SearchRun, WithOnErrorContinueABadReportIsAReadErrorAndTheRestIsSearched) {
+  Report(u"A.TXT", kOrderReport);
+  Report(u"B.TXT", kBrokenReport);
+  Report(u"C.TXT", kOrderReport);
+  Report(u"E.TXT", u"");  // no object: it cannot be searched
+  settings.ON_ERROR = OnError::Continue;
+  for (const bool viewer : {false, true}) {
+    SCOPED_TRACE(viewer ? "with the viewer" : "loaded ahead");
+    FakeWindow fresh;
+    fresh.structureViewer = viewer;
+    RunResult result;
+    EXPECT_EQ(ExecSearch(settings, fresh, &result), RunOutcome::Failed);
+    EXPECT_EQ(fresh.messages,
+              (std::vector<ShownMessage>{
+                  {u"終了しました。\r\n読み込めないレポートがあり、2件を読込エラーと"
+                   u"しました（一覧を参照）。",
+                   MessageIcon::Warning}}));
+    EXPECT_EQ(Page(u"Result.html"), CrLf(R"(<HTML><TABLE border="1" bordercolor="black">
+<tr><td colspan="3">フォルダ:{SRC}</td></tr>
+<tr><td colspan="3">文字列検索：開始日時：{STAMP}</td></tr>
+<tr><td>ファイル名</td><td>結果</td></tr>
+<tr><td>A.TXT</td><td><a href="{OUT}A.html">該当</a></td></tr>
+<tr><td>B.TXT</td><td>読込エラー</td><td>ソースのフォーム文章[{SRC}B.TXT]の解析中に、エラーが発生しました。3行目の書式を解析できません。[&nbsp;&nbsp;&nbsp;*&nbsp;問合せ可能&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;はい]</td></tr>
+<tr><td>C.TXT</td><td><a href="{OUT}C.html">該当</a></td></tr>
+<tr><td>E.TXT</td><td>読込エラー</td><td>フォーム文章[E.TXT]の検索中に、エラーが発生しました。ソースのレポート[{SRC}E.TXT]にオブジェクトがありません。</td></tr>
+
+</TABLE></HTML>
+)"));
+    EXPECT_FALSE(ScratchFolder::Exists(output + u"B.html"));
+    EXPECT_FALSE(ScratchFolder::Exists(output + u"E.html"));
+    ASSERT_EQ(result.items.size(), 4u);
+    ASSERT_EQ(result.items[1].failures.size(), 1u);
+    EXPECT_EQ(result.items[1].failures[0].side, 0) << "a search's report has no side";
+    EXPECT_EQ(result.items[1].failures[0].line, 3u);
+    EXPECT_EQ(result.items[1].failures[0].path, source + u"B.TXT");
   }
 }
 
@@ -268,7 +308,12 @@ TEST_F(SearchRun, ACancelStopsBeforeTheNextReportAndLeavesAConsistentSummary) {
   EXPECT_EQ(window.progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
   EXPECT_TRUE(window.opened.empty());
   EXPECT_FALSE(window.waitCursor);
-  EXPECT_EQ(Page(u"Result.html"), kSummaryStoppedAfterA);
+  // The summary says the run was cancelled, and when.
+  std::string cancelled = kSummaryStoppedAfterA;
+  const std::string stamp = "{STAMP}</td></tr>\r\n";
+  cancelled.insert(cancelled.find(stamp) + stamp.size(),
+                   "<tr><td colspan=\"3\">中止しました：{CANCELLED}</td></tr>\r\n");
+  EXPECT_EQ(Page(u"Result.html"), cancelled);
   EXPECT_TRUE(Page(u"A.html").ends_with("</TABLE></HTML>\r\n"));
   EXPECT_EQ(OutputCount(), 2u);  // the summary and A.html
 }

@@ -5,6 +5,7 @@
 #include "base/error.h"
 #include "classic/summary_table.h"
 #include "runs_fixture.h"
+#include "text/utf8.h"
 
 namespace tarnwick {
 namespace {
@@ -28,9 +29,9 @@ RunSummary Comparison(std::u16string stamp, std::u16string folder1, std::u16stri
 TEST(SummaryPage, ListsFoldersStampHeadingAndEveryStatus) {
   RunSummary summary =
       Comparison(u"ファイル比較：開始日時：2008/05/01  14:03:09", u"C:\\A\\", u"C:\\B\\");
-  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"/OUT/FORM1.html", {}, {}},
-                  {u"FORM2.TXT", FileStatus::OnlyIn1, u"", {}, {}},
-                  {u"FORM3.TXT", FileStatus::Unprocessed, u"", {}, {}}};
+  summary.rows = {{u"FORM1.TXT", FileStatus::Different, u"/OUT/FORM1.html", {}, {}, {}},
+                  {u"FORM2.TXT", FileStatus::OnlyIn1, u"", {}, {}, {}},
+                  {u"FORM3.TXT", FileStatus::Unprocessed, u"", {}, {}, {}}};
   EXPECT_EQ(
       SummaryTableBody(summary),
       u"<tr><td colspan=\"3\">フォルダ１:C:\\A\\</td></tr>\r\n"
@@ -47,8 +48,8 @@ TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
   summary.kind = SummaryKind::kSearch;
   // Options never show on a search's summary.
   summary.options.ignoreCase = true;
-  summary.rows = {{u"A.TXT", FileStatus::Match, u"/out/A.html", {}, {}},
-                  {u"B.TXT", FileStatus::NoMatch, u"/out/B.html", {}, {}}};
+  summary.rows = {{u"A.TXT", FileStatus::Match, u"/out/A.html", {}, {}, {}},
+                  {u"B.TXT", FileStatus::NoMatch, u"/out/B.html", {}, {}, {}}};
   EXPECT_EQ(SummaryTableBody(summary),
             u"<tr><td colspan=\"3\">フォルダ:/src/</td></tr>\r\n"
             u"<tr><td colspan=\"3\">S</td></tr>\r\n"
@@ -59,9 +60,68 @@ TEST(SummaryPage, SearchShowsOneFolderAndLinksOnlyMatches) {
 
 TEST(SummaryPage, LinksAreEscaped) {
   RunSummary summary = Comparison(u"S", u"/1/", u"/2/");
-  summary.rows = {{u"A#B.TXT", FileStatus::Different, u"/o\"ut/A#B.html", {}, {}}};
+  summary.rows = {{u"A#B.TXT", FileStatus::Different, u"/o\"ut/A#B.html", {}, {}, {}}};
   const std::u16string body = SummaryTableBody(summary);
   EXPECT_NE(body.find(u"<a href=\"/o&quot;ut/A%23B.html\">差異あり</a>"), std::u16string::npos);
+}
+
+TEST(SummaryPage, NamesThePatternsOnlyWhereTheSidesDifferAndTheCancel) {
+  RunSummary summary = Comparison(u"S", u"/1/", u"/2/");
+  summary.patterns1 = summary.patterns2 = u"*.txt";
+  summary.rows = {{u"A.TXT", FileStatus::Same, u"/o/A.html", {}, {}, {}}};
+  const std::u16string rows =
+      u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n"
+      u"<tr><td>A.TXT</td><td>一致</td></tr>\r\n";
+  // Equal patterns hide no report of one side: the classic rows stay as they were.
+  EXPECT_EQ(SummaryTableBody(summary),
+            u"<tr><td colspan=\"3\">フォルダ１:/1/</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">フォルダ２:/2/</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">S</td></tr>\r\n" +
+                rows);
+
+  summary.patterns1 = u"ORDER_ENTRY.txt";
+  summary.rows.push_back({u"B.TXT", FileStatus::OutsidePattern1, u"", {}, {}, {}});
+  summary.cancelled = u"中止しました：2008/05/01  14:05:10";
+  EXPECT_EQ(SummaryTableBody(summary),
+            u"<tr><td colspan=\"3\">フォルダ１:/1/</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">フォルダ２:/2/</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">ファイル名パターン１:ORDER_ENTRY.txt</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">ファイル名パターン２:*.txt</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">S</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">中止しました：2008/05/01&nbsp;&nbsp;14:05:10</td></tr>\r\n" +
+                rows +
+                u"<tr><td>B.TXT</td><td>対象外（フォルダ１のファイル名パターン外）</td></tr>\r\n");
+
+  // A search has one folder, so its patterns never hide a report.
+  RunSummary search = Comparison(u"S", u"/src/", u"");
+  search.kind = SummaryKind::kSearch;
+  search.patterns1 = u"A*.txt";
+  EXPECT_EQ(SummaryTableBody(search),
+            u"<tr><td colspan=\"3\">フォルダ:/src/</td></tr>\r\n"
+            u"<tr><td colspan=\"3\">S</td></tr>\r\n"
+            u"<tr><td>ファイル名</td><td>結果</td></tr>\r\n");
+}
+
+TEST(SummaryPage, AReadErrorSaysWhyInAThirdCellOfItsRow) {
+  RunSummary summary = Comparison(u"S", u"/1/", u"/2/");
+  summary.rows = {{u"B.TXT",
+                   FileStatus::ReadError,
+                   u"/o/B.html",
+                   {},
+                   {},
+                   {{1, u"/1/b.txt", 3,
+                     u"ソース１のフォーム文章[/1/b.txt]の解析中に、エラーが発生しました。3行目"},
+                    {2, u"/2/b.txt", 0,
+                     u"ソース２のファイル文章[/2/b.txt]の読み込み中に、エラーが発生しました。"}}}};
+  const std::u16string body = SummaryTableBody(summary);
+  // No link: the pair has no page.
+  EXPECT_NE(
+      body.find(u"<tr><td>B.TXT</td><td>読込エラー</td><td>"
+                u"ソース１のフォーム文章[/1/b.txt]の解析中に、エラーが発生しました。3行目"
+                u"&nbsp;ソース２のファイル文章[/2/b.txt]の読み込み中に、エラーが発生しました。"
+                u"</td></tr>\r\n"),
+      std::u16string::npos)
+      << ToUtf8(body);
 }
 
 TEST(SummaryPage, IsWrittenInCodePage932WithTheBorderedTable) {
