@@ -132,6 +132,42 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u": the menu item code cannot be split. ";
     case GrammarQuotedLine:
       return u"[{1}]";
+    case XmlPlace:
+      return u"Line {1}, column {2}";
+    case XmlNotWellFormed:
+      return u": the XML is not well-formed: ";
+    case XmlUnrecognizedTag:
+      return u"a tag cannot be recognised.";
+    case XmlBadInstruction:
+      return u"a processing instruction is malformed.";
+    case XmlBadComment:
+      return u"a comment is malformed.";
+    case XmlBadCdata:
+      return u"a CDATA section is malformed.";
+    case XmlBadDoctype:
+      return u"the document type declaration is malformed.";
+    case XmlBadText:
+      return u"character data is malformed.";
+    case XmlBadStartTag:
+      return u"a start tag is malformed.";
+    case XmlBadAttribute:
+      return u"an attribute is malformed.";
+    case XmlBadEndTag:
+      return u"an end tag is malformed.";
+    case XmlTagsMismatch:
+      return u"a start tag and its end tag do not match.";
+    case XmlNoRoot:
+      return u"there is no root element.";
+    case XmlUnreadable:
+      return u"it cannot be parsed.";
+    case XmlAttributeTwice:
+      return u"the attribute {1} stands twice.";
+    case XmlAfterRoot:
+      return u"an element follows the root element.";
+    case XmlTooDeep:
+      return u": elements nest deeper than {1} levels.";
+    case XmlNotAModule:
+      return u": the root element is not a Forms Module.";
     case FileMissing:
       return u"The file or folder was not found";
     case FileNoPermission:

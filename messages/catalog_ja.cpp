@@ -132,6 +132,42 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"のメニュー項目コードを分割できません。";
     case GrammarQuotedLine:
       return u"[{1}]";
+    case XmlPlace:
+      return u"{1}行目{2}文字目";
+    case XmlNotWellFormed:
+      return u"でXMLが整形式ではありません。";
+    case XmlUnrecognizedTag:
+      return u"タグを認識できません。";
+    case XmlBadInstruction:
+      return u"処理命令が正しくありません。";
+    case XmlBadComment:
+      return u"コメントが正しくありません。";
+    case XmlBadCdata:
+      return u"CDATAセクションが正しくありません。";
+    case XmlBadDoctype:
+      return u"文書型宣言が正しくありません。";
+    case XmlBadText:
+      return u"文字データが正しくありません。";
+    case XmlBadStartTag:
+      return u"開始タグが正しくありません。";
+    case XmlBadAttribute:
+      return u"属性が正しくありません。";
+    case XmlBadEndTag:
+      return u"終了タグが正しくありません。";
+    case XmlTagsMismatch:
+      return u"開始タグと終了タグが対応していません。";
+    case XmlNoRoot:
+      return u"ルート要素がありません。";
+    case XmlUnreadable:
+      return u"解析できません。";
+    case XmlAttributeTwice:
+      return u"属性{1}が重複しています。";
+    case XmlAfterRoot:
+      return u"ルート要素の後に要素があります。";
+    case XmlTooDeep:
+      return u"で要素の入れ子が{1}階層を超えました。";
+    case XmlNotAModule:
+      return u"のルート要素はFormsのModuleではありません。";
     case FileMissing:
       return u"ファイルまたはフォルダが見つかりません";
     case FileNoPermission:

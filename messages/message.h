@@ -85,6 +85,25 @@ enum class MessageId {
   GrammarTooManySameNamed,
   GrammarMenuItemCode,
   GrammarQuotedLine,  // {1} the line, shortened when long
+  // The pieces of a Forms XML module's error.
+  XmlPlace,          // {1} the line, {2} the column a Forms XML error is at
+  XmlNotWellFormed,  // then why
+  XmlUnrecognizedTag,
+  XmlBadInstruction,
+  XmlBadComment,
+  XmlBadCdata,
+  XmlBadDoctype,
+  XmlBadText,
+  XmlBadStartTag,
+  XmlBadAttribute,
+  XmlBadEndTag,
+  XmlTagsMismatch,
+  XmlNoRoot,
+  XmlUnreadable,
+  XmlAttributeTwice,  // {1} the attribute
+  XmlAfterRoot,
+  XmlTooDeep,  // {1} the deepest nesting read
+  XmlNotAModule,
   // The pieces of a file error's description (base/error.h).
   FileMissing,  // the failures, in the order of FileFailure
   FileNoPermission,

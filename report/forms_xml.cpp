@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "messages/message_error.h"
 #include "report/report_parser.h"
 #include "report/unique_key.h"
 #include "text/cp932.h"
@@ -167,43 +168,44 @@ void AppendText(std::string_view bytes, std::u16string& out) {
   }
 }
 
-std::u16string_view ReasonFor(pugi::xml_parse_status status) {
+MessageId ReasonFor(pugi::xml_parse_status status) {
   switch (status) {
     case pugi::status_unrecognized_tag:
-      return u"タグを認識できません。";
+      return MessageId::XmlUnrecognizedTag;
     case pugi::status_bad_pi:
-      return u"処理命令が正しくありません。";
+      return MessageId::XmlBadInstruction;
     case pugi::status_bad_comment:
-      return u"コメントが正しくありません。";
+      return MessageId::XmlBadComment;
     case pugi::status_bad_cdata:
-      return u"CDATAセクションが正しくありません。";
+      return MessageId::XmlBadCdata;
     case pugi::status_bad_doctype:
-      return u"文書型宣言が正しくありません。";
+      return MessageId::XmlBadDoctype;
     case pugi::status_bad_pcdata:
-      return u"文字データが正しくありません。";
+      return MessageId::XmlBadText;
     case pugi::status_bad_start_element:
-      return u"開始タグが正しくありません。";
+      return MessageId::XmlBadStartTag;
     case pugi::status_bad_attribute:
-      return u"属性が正しくありません。";
+      return MessageId::XmlBadAttribute;
     case pugi::status_bad_end_element:
-      return u"終了タグが正しくありません。";
+      return MessageId::XmlBadEndTag;
     case pugi::status_end_element_mismatch:
-      return u"開始タグと終了タグが対応していません。";
+      return MessageId::XmlTagsMismatch;
     case pugi::status_no_document_element:
-      return u"ルート要素がありません。";
+      return MessageId::XmlNoRoot;
     default:
-      return u"解析できません。";
+      return MessageId::XmlUnreadable;
   }
 }
 
-std::u16string NotWellFormed(std::u16string_view reason) {
-  return u"でXMLが整形式ではありません。" + std::u16string(reason);
+// "the XML is not well-formed" and why.
+std::vector<Message> NotWellFormed(Message reason) {
+  return {MessageId::XmlNotWellFormed, std::move(reason)};
 }
 
 // The error at byte `offset` of the document, named by its line (a line
 // ends at LF, CR LF or CR) and column (in characters, as AppendText reads
 // them), then `what`.
-[[noreturn]] void Fail(std::string_view utf8, std::ptrdiff_t offset, std::u16string_view what) {
+[[noreturn]] void Fail(std::string_view utf8, std::ptrdiff_t offset, std::vector<Message> what) {
   const std::size_t end =
       std::min(utf8.size(), static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)));
   const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
@@ -218,10 +220,10 @@ std::u16string NotWellFormed(std::u16string_view reason) {
     i += std::max<std::size_t>(1, Utf8SequenceLength(s + i, end - i));
     ++column;
   }
-  std::u16string description = DecimalText(static_cast<std::int64_t>(line)) + u"行目" +
-                               DecimalText(static_cast<std::int64_t>(column)) + u"文字目";
-  description.append(what);
-  throw Error(kGrammarErrorNumber, std::move(description), line);
+  what.insert(what.begin(), Message{MessageId::XmlPlace,
+                                    {DecimalText(static_cast<std::int64_t>(line)),
+                                     DecimalText(static_cast<std::int64_t>(column))}});
+  throw MessageError(kGrammarErrorNumber, what, line);
 }
 
 // Builds the tree of one parsed document. Elements wait on an explicit
@@ -263,8 +265,8 @@ class TreeBuilder {
     pugi::xml_attribute attribute;
   };
 
-  [[noreturn]] void FailAt(const pugi::xml_node& element, std::u16string_view what) const {
-    Fail(utf8_, element.offset_debug(), what);
+  [[noreturn]] void FailAt(const pugi::xml_node& element, std::vector<Message> what) const {
+    Fail(utf8_, element.offset_debug(), std::move(what));
   }
 
   // A name the tree keeps once however often it stands in the document.
@@ -285,7 +287,7 @@ class TreeBuilder {
     for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
       if (child.type() != pugi::node_element) continue;
       if (depth + 1 > kMaxSectionDepth) {
-        FailAt(child, u"で要素の入れ子が" + DecimalText(kMaxSectionDepth) + u"階層を超えました。");
+        FailAt(child, {{MessageId::XmlTooDeep, {DecimalText(kMaxSectionDepth)}}});
       }
       Section& section = SectionFor(child, object);
       CollectionPtr childObject = NewCollection(strings_);
@@ -347,7 +349,7 @@ class TreeBuilder {
     for (std::size_t i = 0; i < attributes_.size(); ++i) {
       const Attribute& a = attributes_[i];
       if (i + 1 < attributes_.size() && a.qualified == attributes_[i + 1].qualified) {
-        FailAt(element, NotWellFormed(u"属性" + FromUtf8(a.qualified) + u"が重複しています。"));
+        FailAt(element, NotWellFormed({MessageId::XmlAttributeTwice, {FromUtf8(a.qualified)}}));
       }
       if (a.attribute == key) continue;
       scratch_.clear();
@@ -361,7 +363,7 @@ class TreeBuilder {
   std::u16string_view UniqueKey(const pugi::xml_node& element, const Collection& collection,
                                 std::u16string_view name, UniqueKeys& keys) {
     const std::optional<std::u16string_view> key = keys.Make(collection, name, uniqueKey_);
-    if (!key) FailAt(element, u"で同じ名前のオブジェクトが多すぎます。");
+    if (!key) FailAt(element, {MessageId::GrammarTooManySameNamed});
     return *key;
   }
 
@@ -409,11 +411,11 @@ CollectionPtr ParseFormsXml(std::string_view bytes) {
   const pugi::xml_node module = document.document_element();
   for (pugi::xml_node next = module.next_sibling(); next; next = next.next_sibling()) {
     if (next.type() == pugi::node_element) {
-      Fail(utf8, next.offset_debug(), NotWellFormed(u"ルート要素の後に要素があります。"));
+      Fail(utf8, next.offset_debug(), NotWellFormed(MessageId::XmlAfterRoot));
     }
   }
   if (!IsModuleElement(module)) {
-    Fail(utf8, module.offset_debug(), u"のルート要素はFormsのModuleではありません。");
+    Fail(utf8, module.offset_debug(), {MessageId::XmlNotAModule});
   }
   return TreeBuilder(utf8).Build(module);
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "base/error.h"
+#include "messages/message_catalog.h"
+#include "messages/message_error.h"
 #include "report/report_parser.h"
 #include "report/tree_json.h"
 #include "text/decimal.h"
@@ -158,6 +160,15 @@ TEST(FormsXml, ADocumentThatIsNotWellFormedNamesItsLineAndColumn) {
             "5行目2文字目でXMLが整形式ではありません。ルート要素の後に要素があります。");
   EXPECT_EQ(ErrorOf("<Module xmlns=\"urn:other\"/>"),
             "1行目2文字目のルート要素はFormsのModuleではありません。");
+  // The same in English, and the line for the run's own record.
+  try {
+    ParseFormsXml(Module("<Item Name=\"A\" a=\"1\" a=\"1\"/>"));
+    ADD_FAILURE() << "a duplicate attribute must not pass";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Line(), 3u);
+    EXPECT_EQ(ToUtf8(DescriptionText(error, EnglishCatalog)),
+              "Line 3, column 2: the XML is not well-formed: the attribute a stands twice.");
+  }
 }
 
 TEST(FormsXml, DepthAndSameNamedObjectsAreBounded) {

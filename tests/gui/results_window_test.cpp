@@ -528,10 +528,10 @@ TEST(ResultListAlone, TheRunsRecordAddsWhatWasNeverReportedOnce) {
   RunResult run;
   run.summaryPath = u"/nowhere/index.html";  // not written: its button stays off
   run.items.push_back(
-      {u"A.TXT", u"/1/A.txt", u"/2/A.txt", u"/out/A.html", FileStatus::Different, {}, {}});
+      {u"A.TXT", u"/1/A.txt", u"/2/A.txt", u"/out/A.html", FileStatus::Different, {}, {}, {}});
   run.items.push_back(
-      {u"B.TXT", u"/1/B.txt", u"/2/B.txt", u"/out/B.html", FileStatus::Unprocessed, {}, {}});
-  run.items.push_back({u"c.TXT", u"/1/c.txt", u"", u"", FileStatus::SetAside1, {}, {}});
+      {u"B.TXT", u"/1/B.txt", u"/2/B.txt", u"/out/B.html", FileStatus::Unprocessed, {}, {}, {}});
+  run.items.push_back({u"c.TXT", u"/1/c.txt", u"", u"", FileStatus::SetAside1, {}, {}, {}});
   list.Finish(run, QStringLiteral("/nowhere/"));
   ASSERT_EQ(list.RowCount(), 3);
   EXPECT_EQ(list.Row(1).name, u"B.TXT");
