@@ -44,7 +44,9 @@ std::optional<Message> LoadIgnoreRules(const Settings& settings, IgnoreRules& ru
   try {
     ReadFileBytes(FilePathOf(path), buffer, kMaxIgnoreFileBytes);
   } catch (const std::exception& error) {
-    return Message{MessageId::IgnoreFileUnreadable, {path, ErrorDescription(error)}, {kKey}};
+    return Message{MessageId::IgnoreFileUnreadable,
+                   {path, ErrorDescription(error, CatalogFor(settings.UI_LANGUAGE))},
+                   {kKey}};
   }
   std::string_view bytes = buffer.View();
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());

@@ -382,7 +382,7 @@ bool WriteIni(std::u16string_view iniPath, const Settings& settings, WindowOps& 
     // IniFileBytes refuses what it cannot write before the file is touched.
     WriteFileBytes(iniPath, IniFileBytes(settings));
   } catch (const std::exception& e) {
-    window.ShowMessage({MessageId::SettingsWriteFailed, {ErrorDescription(e)}},
+    window.ShowMessage({MessageId::SettingsWriteFailed, {ErrorDescription(e, window.Catalog())}},
                        MessageIcon::Critical);
     return false;
   }
@@ -404,7 +404,8 @@ std::u16string WriteIniHome(const SettingsHome& home, const Settings& settings, 
     WriteFileBytes(home.besideExecutable, bytes);
     return home.besideExecutable;
   } catch (const std::exception& beside) {
-    const Message failed{MessageId::SettingsWriteFailed, {ErrorDescription(beside)}};
+    const Message failed{MessageId::SettingsWriteFailed,
+                         {ErrorDescription(beside, window.Catalog())}};
     // Settings that cannot be written are refused wherever they would go.
     if (home.userCopy.empty() || bytes.empty()) {
       window.ShowMessage(failed, MessageIcon::Critical);

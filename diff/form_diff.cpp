@@ -4,6 +4,7 @@
 
 #include "base/error.h"
 #include "diff/tree_compare.h"
+#include "messages/message_error.h"
 #include "report/outline_sections.h"
 
 namespace tarnwick {
@@ -13,7 +14,7 @@ constexpr std::u16string_view kItemIndent = u"    ";
 
 // The tree's first entry (for a parsed report the node "ﾌｫｰﾑ").
 const clsItem& FirstEntry(const Collection& tree) {
-  if (tree.Empty()) throw Error(kGeneralErrorNumber, u"オブジェクト・ツリーが空です。");
+  if (tree.Empty()) throw MessageError(kGeneralErrorNumber, {MessageId::TreeEmpty});
   return tree.At(1);
 }
 
@@ -21,8 +22,8 @@ const clsItem& FirstEntry(const Collection& tree) {
 const clsItem& FirstModule(const clsItem& entry) {
   const Collection* modules = entry.ChildrenOrNull();
   if (modules == nullptr || modules->Empty()) {
-    throw Error(kGeneralErrorNumber,
-                u"「" + std::u16string(entry.Key) + u"」にフォーム・モジュールがありません。");
+    throw MessageError(kGeneralErrorNumber,
+                       {{MessageId::NoFormModule, {std::u16string(entry.Key)}}});
   }
   return modules->At(1);
 }

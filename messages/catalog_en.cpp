@@ -168,6 +168,10 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u": elements nest deeper than {1} levels.";
     case XmlNotAModule:
       return u": the root element is not a Forms Module.";
+    case TreeEmpty:
+      return u"The object tree is empty.";
+    case NoFormModule:
+      return u"\u201C{1}\u201D holds no form module.";
     case FileMissing:
       return u"The file or folder was not found";
     case FileNoPermission:

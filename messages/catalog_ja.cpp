@@ -168,6 +168,10 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"で要素の入れ子が{1}階層を超えました。";
     case XmlNotAModule:
       return u"のルート要素はFormsのModuleではありません。";
+    case TreeEmpty:
+      return u"オブジェクト・ツリーが空です。";
+    case NoFormModule:
+      return u"「{1}」にフォーム・モジュールがありません。";
     case FileMissing:
       return u"ファイルまたはフォルダが見つかりません";
     case FileNoPermission:

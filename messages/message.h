@@ -104,6 +104,9 @@ enum class MessageId {
   XmlAfterRoot,
   XmlTooDeep,  // {1} the deepest nesting read
   XmlNotAModule,
+  // Why two trees cannot be compared.
+  TreeEmpty,     // a comparison's tree without any entry
+  NoFormModule,  // {1} the tree's first entry
   // The pieces of a file error's description (base/error.h).
   FileMissing,  // the failures, in the order of FileFailure
   FileNoPermission,

@@ -298,6 +298,23 @@ TEST_P(EnglishRun, InputChecksAndRunErrorsSpeakEnglish) {
       << result.err;
   const std::string json = ScratchFolder::Read(out + u"run.json");
   EXPECT_NE(json.find("\"status\":\"error\",\"statusText\":\"Read error\""), json.npos) << json;
+  // An ignore rules file that cannot be read says why in English.
+  result = RunCli(
+      Args({u"diff", u"--set", u"SRC_PATH1=" + in1, u"--set", u"SRC_FILE1=*.txt", u"--set",
+            u"SRC_PATH2=" + in2, u"--set", u"SRC_FILE2=*.txt", u"--ignore", in1 + u"none.txt"}));
+  EXPECT_NE(result.err.find("The file or folder was not found: " + ToUtf8(in1) + "none.txt"),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(FirstJapanese(FromUtf8(result.err)), u"") << result.err;
+  // A report of blank lines has no module to compare.
+  scratch.WriteText(u"v2", u"G.txt", u"\r\n\r\n");
+  result = RunCli(Args({u"diff", u"--set", u"MODE=FILE", u"--set", u"SRC_PATH1=" + in2, u"--set",
+                        u"SRC_FILE1=G.txt", u"--set", u"SRC_PATH2=" + in2, u"--set",
+                        u"SRC_FILE2=G.txt", u"--force"}));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("\u201C\uFF8C\uFF6B\uFF70\uFF91\u201D holds no form module."),
+            std::string::npos)
+      << result.err;
   // What the file system says of a report that cannot be read is English too.
   result = RunCli(Args({u"objdiff", in2 + u"none.txt", u"ROOT-1", in2 + u"none.txt", u"ROOT-1"}));
   EXPECT_EQ(result.status, 1);
