@@ -168,7 +168,7 @@ constexpr Word kWords[] = {
     {u"列タイトル", u"Column Title"},
     {u"列マッピング・プロパティ", u"Column Mapping Properties"},
     {u"列名", u"Column Name"},
-    {u"列指定", u"Column Specifications"},
+    {u"列指定", u"Column Settings"},
     {u"初期メニュー", u"Initial Menu"},
     {u"初期値", u"Initial Value"},
     {u"別名", u"Alias"},
