@@ -75,20 +75,30 @@ FileFailure FileFailureOf(const std::error_code& error) {
 
 namespace {
 
-// The description's pieces: the failure, the path, and a temporary file left behind.
-std::vector<Message> FailureParts(const std::error_code& error, std::u16string_view path,
-                                  std::u16string_view leftover) {
+// The description's pieces: the failure (its message, or else the system's
+// own words), the path, and a temporary file left behind.
+std::vector<Message> FailureParts(FileFailure failure, std::u16string_view systemWords,
+                                  std::u16string_view path, std::u16string_view leftover) {
   std::vector<Message> parts;
-  if (const std::optional<MessageId> id = FileFailureMessage(FileFailureOf(error))) {
+  if (const std::optional<MessageId> id = FileFailureMessage(failure)) {
     parts.emplace_back(*id);
-  } else {
-    parts.push_back({MessageId::SystemWords,
-                     {error.category() == std::system_category() ? SystemErrorText(error.value())
-                                                                 : FromUtf8(error.message())}});
+  } else if (!systemWords.empty()) {
+    parts.push_back({MessageId::SystemWords, {std::u16string(systemWords)}});
   }
   parts.push_back({MessageId::FileNamed, {std::u16string(path)}});
   if (!leftover.empty()) parts.push_back({MessageId::TempFileLeftover, {std::u16string(leftover)}});
   return parts;
+}
+
+std::vector<Message> FailureParts(const std::error_code& error, std::u16string_view path,
+                                  std::u16string_view leftover) {
+  const FileFailure failure = FileFailureOf(error);
+  std::u16string words;
+  if (failure == FileFailure::Other) {
+    words = error.category() == std::system_category() ? SystemErrorText(error.value())
+                                                       : FromUtf8(error.message());
+  }
+  return FailureParts(failure, words, path, leftover);
 }
 
 }  // namespace
@@ -111,11 +121,7 @@ void ThrowFileError(const std::error_code& error, std::u16string_view path,
 }
 
 void ThrowFileError(FileFailure failure, std::u16string_view path, std::u16string_view leftover) {
-  std::vector<Message> parts;
-  if (const std::optional<MessageId> id = FileFailureMessage(failure)) parts.emplace_back(*id);
-  parts.push_back({MessageId::FileNamed, {std::u16string(path)}});
-  if (!leftover.empty()) parts.push_back({MessageId::TempFileLeftover, {std::u16string(leftover)}});
-  throw MessageError(kFileErrorNumber, parts);
+  throw MessageError(kFileErrorNumber, FailureParts(failure, u"", path, leftover));
 }
 
 }  // namespace tarnwick
