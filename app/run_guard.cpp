@@ -43,4 +43,10 @@ std::u16string ErrorDescription(const std::exception& error, MessageCatalog cata
   return FromUtf8(error.what());
 }
 
+std::vector<Message> ErrorDescriptionMessages(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return DescriptionMessages(*own);
+  if (dynamic_cast<const std::bad_alloc*>(&error)) return {MessageId::OutOfMemory};
+  return {{MessageId::SystemWords, {FromUtf8(error.what())}}};
+}
+
 }  // namespace tarnwick

@@ -33,6 +33,8 @@ Message RunErrorMessage(std::u16string_view stage, std::u16string_view descripti
 // where it has them; running out of memory has words of its own.
 std::u16string ErrorDescription(const std::exception& error,
                                 MessageCatalog catalog = JapaneseCatalog);
+// The same description as messages, for words chosen later.
+std::vector<Message> ErrorDescriptionMessages(const std::exception& error);
 
 // The end of a finished run: "終了しました。", and when reports were set
 // aside (names differing only in letter case) how many, so that none goes

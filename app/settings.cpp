@@ -329,15 +329,14 @@ IniReading ReadIniFile(std::u16string_view iniPath, Settings& settings) {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path.native, error);
     if (status.type() != std::filesystem::file_type::not_found) {
-      reading.keepReason = ErrorDescription(e);
+      reading.keepReason = ErrorDescriptionMessages(e);
     }
     return reading;
   }
   const IniDecoding decoding = DecodeIniBytes(bytes.View());
   if (!decoding.lossless) {
-    reading.keepReason = bytes.View().starts_with(kUtf8Bom)
-                             ? u"UTF-8として読めないバイトが含まれています。"
-                             : u"コードページ932の文字として読めないバイトが含まれています。";
+    reading.keepReason = {bytes.View().starts_with(kUtf8Bom) ? MessageId::SettingsNotUtf8
+                                                             : MessageId::SettingsNotCp932};
   }
   reading.freshInstallation = ApplyIniText(decoding.text, settings);
   return reading;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "files/file_io.h"
+#include "messages/message.h"
 #include "messages/ui_language.h"
 
 namespace tarnwick {
@@ -110,7 +111,8 @@ struct IniReading {
   // Why the file must be left as it is, empty when it may be written back:
   // it exists but could not be read (too large, not a regular file, not
   // readable), or it holds bytes that are no text, which a write would lose.
-  std::u16string keepReason;
+  // Messages, since the file itself names the language to word them in.
+  std::vector<Message> keepReason;
 };
 
 // Fills `settings` from the file, as ReadIni does, and says whether writing

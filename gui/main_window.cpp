@@ -43,6 +43,7 @@
 #include "gui/screen_fit.h"
 #include "gui/termination_signals.h"
 #include "gui/window_geometry.h"
+#include "messages/message_error.h"
 #include "text/utf8.h"
 
 namespace tarnwick {
@@ -627,8 +628,9 @@ void frmMain::Initialize(SettingsHome home) {
   }
   SetLanguage(settings_.UI_LANGUAGE);
   if (keepIniFile_) {
-    ops_->ShowMessage({MessageId::SettingsFileKept, {iniPath, reading.keepReason}},
-                      MessageIcon::Warning);
+    ops_->ShowMessage(
+        {MessageId::SettingsFileKept, {iniPath, MessagesText(reading.keepReason, ops_->Catalog())}},
+        MessageIcon::Warning);
   }
   if (reading.freshInstallation) {
     ops_->ShowMessage({MessageId::ReadDocumentationAt, {FromQString(DocumentationPath())}},

@@ -98,6 +98,10 @@ std::u16string_view EnglishCatalog(MessageId id) {
     case SettingsFileKept:
       return u"The settings file [{1}] cannot be read correctly, "
              u"so no settings will be saved to it.\r\n{2}";
+    case SettingsNotUtf8:
+      return u"It holds bytes that are not UTF-8 text.";
+    case SettingsNotCp932:
+      return u"It holds bytes that are not code page 932 text.";
     case StageReading:
       return u"Reading the report [{1}]: ";
     case StageParsing:
@@ -168,6 +172,12 @@ std::u16string_view EnglishCatalog(MessageId id) {
       return u": elements nest deeper than {1} levels.";
     case XmlNotAModule:
       return u": the root element is not a Forms Module.";
+    case NodeNotText:
+      return u"The node [{1}] is not a text.";
+    case NodeNotCollection:
+      return u"The node [{1}] is not a collection.";
+    case PositionOutOfRange:
+      return u"The position is out of range. ({1}/{2})";
     case TreeEmpty:
       return u"The object tree is empty.";
     case NoFormModule:

@@ -98,6 +98,10 @@ std::u16string_view JapaneseCatalog(MessageId id) {
     case SettingsFileKept:
       return u"設定ファイル[{1}]を正しく読み込めないため、"
              u"このファイルには設定を保存しません。\r\n{2}";
+    case SettingsNotUtf8:
+      return u"UTF-8として読めないバイトが含まれています。";
+    case SettingsNotCp932:
+      return u"コードページ932の文字として読めないバイトが含まれています。";
     case StageReading:
       return u"ファイル文章[{1}]の読み込み中に、";
     case StageParsing:
@@ -168,6 +172,12 @@ std::u16string_view JapaneseCatalog(MessageId id) {
       return u"で要素の入れ子が{1}階層を超えました。";
     case XmlNotAModule:
       return u"のルート要素はFormsのModuleではありません。";
+    case NodeNotText:
+      return u"ノード[{1}]はテキストではありません。";
+    case NodeNotCollection:
+      return u"ノード[{1}]はコレクションではありません。";
+    case PositionOutOfRange:
+      return u"インデックスが有効範囲にありません。({1}/{2})";
     case TreeEmpty:
       return u"オブジェクト・ツリーが空です。";
     case NoFormModule:

@@ -65,6 +65,8 @@ enum class MessageId {
   ReadDocumentationAt,      // the same, {1} the document to read
   SameFolderOnly,           // a drop of files from more than one folder
   SettingsFileKept,         // {1} the settings file, {2} why it was not read whole
+  SettingsNotUtf8,          // why: a settings file with a byte-order mark holds other bytes
+  SettingsNotCp932,         // why: a settings file holds bytes that are no code page 932 text
   // The step a run is in, which heads its error message.
   StageReading,        // {1} the report
   StageParsing,        // {1} the report
@@ -104,6 +106,10 @@ enum class MessageId {
   XmlAfterRoot,
   XmlTooDeep,  // {1} the deepest nesting read
   XmlNotAModule,
+  // A tree asked for what it does not hold: a fault of the program, not of a report.
+  NodeNotText,         // {1} the node's key
+  NodeNotCollection,   // {1} the node's key
+  PositionOutOfRange,  // {1} the 1-based position asked for, {2} how many there are
   // Why two trees cannot be compared.
   TreeEmpty,     // a comparison's tree without any entry
   NoFormModule,  // {1} the tree's first entry

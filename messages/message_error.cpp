@@ -26,4 +26,20 @@ std::u16string DescriptionText(const Error& error, MessageCatalog catalog) {
   return Words(error.DescriptionParts(), catalog);
 }
 
+std::vector<Message> DescriptionMessages(const Error& error) {
+  if (error.DescriptionParts().empty()) return {{MessageId::SystemWords, {error.Description()}}};
+  std::vector<Message> parts;
+  parts.reserve(error.DescriptionParts().size());
+  for (const DescriptionPart& part : error.DescriptionParts()) {
+    parts.push_back({static_cast<MessageId>(part.messageId), part.params});
+  }
+  return parts;
+}
+
+std::u16string MessagesText(const std::vector<Message>& parts, MessageCatalog catalog) {
+  std::u16string text;
+  for (const Message& part : parts) text += MessageText(part, catalog);
+  return text;
+}
+
 }  // namespace tarnwick

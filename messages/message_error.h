@@ -24,4 +24,11 @@ Error MessageError(int number, const std::vector<Message>& parts, std::size_t li
 // has them, else its own text.
 std::u16string DescriptionText(const Error& error, MessageCatalog catalog);
 
+// The description of `error` as messages, to be worded later: its parts, or
+// its own text as system words.
+std::vector<Message> DescriptionMessages(const Error& error);
+
+// The texts of `parts`, one after another.
+std::u16string MessagesText(const std::vector<Message>& parts, MessageCatalog catalog);
+
 }  // namespace tarnwick

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/error.h"
+#include "messages/message_error.h"
 #include "text/decimal.h"
 #include "text/upper_case.h"
 
@@ -76,12 +77,6 @@ class KeepingAllocator {
  private:
   std::shared_ptr<TreeStrings> storage_;
 };
-
-std::u16string NodeError(std::u16string_view key, std::u16string_view what) {
-  std::u16string description = u"ノード[";
-  description.append(key).append(u"]").append(what);
-  return description;
-}
 
 }  // namespace
 
@@ -182,14 +177,14 @@ bool TreeStrings::Holds(std::u16string_view text) const {
 
 const std::u16string_view& clsItem::Text() const {
   if (const auto* text = std::get_if<std::u16string_view>(&Item)) return *text;
-  throw Error(kGeneralErrorNumber, NodeError(Key, u"はテキストではありません。"));
+  throw MessageError(kGeneralErrorNumber, {{MessageId::NodeNotText, {std::u16string(Key)}}});
 }
 
 Collection& clsItem::Children() const {
   if (const auto* children = std::get_if<CollectionPtr>(&Item); children && *children) {
     return **children;
   }
-  throw Error(kGeneralErrorNumber, NodeError(Key, u"はコレクションではありません。"));
+  throw MessageError(kGeneralErrorNumber, {{MessageId::NodeNotCollection, {std::u16string(Key)}}});
 }
 
 const Collection* clsItem::ChildrenOrNull() const {
@@ -234,9 +229,9 @@ clsItem& Collection::At(std::size_t position) {
 
 const clsItem& Collection::At(std::size_t position) const {
   if (position < 1 || position > items_.size()) {
-    throw Error(kGeneralErrorNumber, u"インデックスが有効範囲にありません。(" +
-                                         DecimalText(position) + u"/" + DecimalText(items_.size()) +
-                                         u")");
+    throw MessageError(
+        kGeneralErrorNumber,
+        {{MessageId::PositionOutOfRange, {DecimalText(position), DecimalText(items_.size())}}});
   }
   return items_[position - 1];
 }

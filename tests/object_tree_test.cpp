@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "messages/message_error.h"
 #include "report/tree_json.h"
 #include "text/upper_case.h"
 #include "text/utf8.h"
@@ -102,6 +103,21 @@ TEST(ObjectTree, WrongKindsAndPositionsThrow) {
   EXPECT_THROW(c.At(3).Children(), Error);
   EXPECT_THROW((clsItem{u"null", CollectionPtr()}.Children()), Error);
   EXPECT_EQ(c.At(2).Children().Count(), 0u);
+
+  // Their words, in Japanese as ever and in English for an English run.
+  const auto words = [](const auto& call, MessageCatalog catalog) {
+    try {
+      call();
+    } catch (const Error& e) {
+      return DescriptionText(e, catalog);
+    }
+    return std::u16string(u"no error");
+  };
+  EXPECT_EQ(words([&] { c.At(4); }, JapaneseCatalog), u"インデックスが有効範囲にありません。(4/3)");
+  EXPECT_EQ(words([&] { c.At(4); }, EnglishCatalog), u"The position is out of range. (4/3)");
+  EXPECT_EQ(words([&] { c.At(1).Children(); }, JapaneseCatalog),
+            u"ノード[p]はコレクションではありません。");
+  EXPECT_EQ(words([&] { c.At(2).Text(); }, EnglishCatalog), u"The node [s] is not a text.");
 }
 
 TEST(ObjectTree, BlankTreeHoldsOneBlankNode) {

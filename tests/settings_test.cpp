@@ -12,6 +12,7 @@
 #include "fake_window.h"
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "messages/message_error.h"
 #include "text/cp932.h"
 #include "text/utf8.h"
 
@@ -400,34 +401,41 @@ TEST(SettingsBytes, TellTextFromBytesThatAreNoText) {
 }
 
 TEST_F(SettingsFile, AFileThatWasNotReadWholeIsToBeKept) {
+  // Why, in the words of the language the window speaks.
+  const auto why = [](const IniReading& reading, MessageCatalog catalog = JapaneseCatalog) {
+    return MessagesText(reading.keepReason, catalog);
+  };
   Settings settings;
-  EXPECT_EQ(ReadIniFile(iniPath_, settings).keepReason, u"");  // none yet: a first start
+  EXPECT_EQ(why(ReadIniFile(iniPath_, settings)), u"");  // none yet: a first start
   EXPECT_EQ(settings, Settings());
 
   WriteFileBytes(iniPath_, "INITIAL\r\n");
   const IniReading fresh = ReadIniFile(iniPath_, settings);
   EXPECT_TRUE(fresh.freshInstallation);
-  EXPECT_EQ(fresh.keepReason, u"");
+  EXPECT_TRUE(fresh.keepReason.empty());
 
   WriteFileBytes(iniPath_, "SRC_PATH=/a/\x81 /\r\nMODE=FILE\r\n");
   Settings noText;
   const IniReading partly = ReadIniFile(iniPath_, noText);
-  EXPECT_EQ(partly.keepReason, u"コードページ932の文字として読めないバイトが含まれています。");
+  EXPECT_EQ(why(partly), u"コードページ932の文字として読めないバイトが含まれています。");
+  EXPECT_EQ(why(partly, EnglishCatalog), u"It holds bytes that are not code page 932 text.");
   EXPECT_EQ(noText.SRC_PATH, u"/a/\uFFFD /");  // read as far as it goes, for this session
   EXPECT_EQ(noText.MODE, CompareMode::File);
 
   WriteFileBytes(iniPath_, "\xEF\xBB\xBFSRC_PATH=\xFF\r\n");
-  EXPECT_EQ(ReadIniFile(iniPath_, noText).keepReason,
-            u"UTF-8として読めないバイトが含まれています。");
+  EXPECT_EQ(why(ReadIniFile(iniPath_, noText)), u"UTF-8として読めないバイトが含まれています。");
 
   WriteFileBytes(iniPath_, "MODE=FILE\r\n" + std::string(kMaxIniBytes, '#'));
   Settings tooLarge;
-  EXPECT_NE(ReadIniFile(iniPath_, tooLarge).keepReason, u"");
+  const IniReading large = ReadIniFile(iniPath_, tooLarge);
+  EXPECT_NE(why(large), u"");
+  EXPECT_TRUE(why(large, EnglishCatalog).starts_with(u"The file is too large"))
+      << ToUtf8(why(large, EnglishCatalog));
   EXPECT_EQ(tooLarge, Settings());
 
   std::filesystem::remove(NativePath(iniPath_));
   std::filesystem::create_directory(NativePath(iniPath_));
-  EXPECT_NE(ReadIniFile(iniPath_, tooLarge).keepReason, u"");
+  EXPECT_FALSE(ReadIniFile(iniPath_, tooLarge).keepReason.empty());
   EXPECT_EQ(tooLarge, Settings());
 }
 

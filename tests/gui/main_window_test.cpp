@@ -450,6 +450,18 @@ TEST_F(MainWindowTest, ASettingsFileNotReadWholeIsNeverOverwrittenAndTheWindowSa
   ASSERT_EQ(recorder_.messages.size(), 1u);
   EXPECT_EQ(recorder_.messages[0].icon, MessageIcon::Warning);
   EXPECT_TRUE(QDir(QString::fromStdU16String(ini_)).isEmpty());
+
+  // A file that asks for English says why in English.
+  ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("Tarnwick.ini")));
+  WriteFileBytes(ini_, "UI_LANGUAGE=EN\r\nSRC_PATH1=/forms/\x81 v1/\r\n");
+  recorder_.messages.clear();
+  Start().show();
+  window_->close();
+  ASSERT_EQ(recorder_.messages.size(), 1u);
+  EXPECT_EQ(recorder_.messages[0].text,
+            u"The settings file [" + ini_ +
+                u"] cannot be read correctly, so no settings will be saved to it.\r\n"
+                u"It holds bytes that are not code page 932 text.");
 }
 
 TEST_F(MainWindowTest, ExitWritesTheCurrentControlsOnce) {
