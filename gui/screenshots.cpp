@@ -46,6 +46,51 @@ constexpr char16_t kSampleReport[] =
     u"    * プロンプト                 得意先\r\n"
     u"    * プロンプト表示スタイル     最初のレコード\r\n";
 
+// The same form as an English Forms Builder writes it, for the English window.
+constexpr char16_t kEnglishSampleReport[] =
+    u" * Name                              FORM1\r\n"
+    u" * Title                             Order Entry\r\n"
+    u" * Comments                          The screen orders are entered on\r\n"
+    u" * Triggers\r\n"
+    u"   * Name                            WHEN-NEW-FORM-INSTANCE\r\n"
+    u"   * Trigger Text                    BEGIN\r\n"
+    u"    GO_BLOCK('B_ORDER');\r\n"
+    u"END;\r\n"
+    u"   - Fire in Enter-Query Mode        No\r\n"
+    u" * Blocks\r\n"
+    u"   * Name                            B_ORDER\r\n"
+    u"   * Query Data Source Name          ORDERS\r\n"
+    u"   * Items\r\n"
+    u"     * Name                          ORDER_NO\r\n"
+    u"     * Item Type                     Text Item\r\n"
+    u"     * Prompt                        Order No\r\n"
+    u"     - Prompt Display Style          First Record\r\n"
+    u"     * Name                          CUSTOMER\r\n"
+    u"     * Item Type                     Text Item\r\n"
+    u"     * Prompt                        Customer\r\n"
+    u"     - Prompt Display Style          First Record\r\n";
+
+// The sample form in the window's language and the edits of its versions.
+struct SampleForm {
+  std::u16string_view report;
+  std::u16string_view customer, customerEdited;
+  std::u16string_view orderNo, orderNoEdited;
+  std::u16string_view searchedOut;  // a word of the form, the second search string
+};
+
+SampleForm SampleFor(UiLanguage language) {
+  if (language == UiLanguage::English) {
+    return {kEnglishSampleReport, u"Customer", u"Client", u"Order No", u"Order Number", u"Entry"};
+  }
+  return {kSampleReport, u"得意先", u"顧客名", u"受注番号", u"注文番号", u"受注"};
+}
+
+// `text` with its first `from` replaced by `to`.
+std::u16string Edited(std::u16string text, std::u16string_view from, std::u16string_view to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
 bool Save(QWidget& widget, const QDir& dir, const char* name) {
   QApplication::processEvents();
   return widget.grab().save(dir.filePath(QString::fromLatin1(name)), "PNG");
@@ -62,10 +107,10 @@ bool TakeScreenshots(const QString& folder, UiLanguage language) {
   if (!dir.mkpath(QStringLiteral("sample"))) return false;
   const QString sample = QDir::toNativeSeparators(dir.absoluteFilePath(QStringLiteral("sample")));
   const QString sep = QDir::separator();
-  std::u16string second = kSampleReport;
-  second.replace(second.find(u"得意先"), 3, u"顧客名");
-  WriteText(sample + sep + QStringLiteral("FORM1.txt"), kSampleReport);
-  WriteText(sample + sep + QStringLiteral("FORM1_v2.txt"), second);
+  const SampleForm form = SampleFor(language);
+  WriteText(sample + sep + QStringLiteral("FORM1.txt"), form.report);
+  WriteText(sample + sep + QStringLiteral("FORM1_v2.txt"),
+            Edited(std::u16string(form.report), form.customer, form.customerEdited));
   const QString ini = sample + sep + QStringLiteral("Tarnwick.ini");
   WriteText(ini, u"OUTPUT_PATH=" + (sample + sep).toStdU16String() +
                      u"\r\nOUTPUT_FILE=Result.html\r\n"
@@ -81,7 +126,9 @@ bool TakeScreenshots(const QString& folder, UiLanguage language) {
                      (sample + sep).toStdU16String() +
                      u"\r\nSRC_FILE=*.txt\r\n"
                      u"SEARCH_STRING1=ORDER\r\nSEARCH_STRING1_COND=CONTAIN\r\n"
-                     u"SEARCH_STRING2=受注\r\nSEARCH_STRING2_COND=NOT_CONTAIN\r\n"
+                     u"SEARCH_STRING2=" +
+                     std::u16string(form.searchedOut) +
+                     u"\r\nSEARCH_STRING2_COND=NOT_CONTAIN\r\n"
                      u"SEARCH_STRING3=\r\nSEARCH_STRING3_COND=CONTAIN\r\n"
                      u"DIFF_OBJ_ONLY=True\r\nTAB_PAGE=DIFF\r\n" +
                      (language == UiLanguage::English ? u"UI_LANGUAGE=EN\r\n" : u""));
@@ -92,10 +139,10 @@ bool TakeScreenshots(const QString& folder, UiLanguage language) {
     if (!dir.mkpath(QStringLiteral("sample/%1").arg(QLatin1String(side)))) return false;
     const bool first = side == std::string_view("run1");
     for (int n = 1; n <= (first ? 6 : 5); ++n) {
-      std::u16string report = kSampleReport;
-      report.replace(report.find(u"FORM1"), 5, u"FORM" + std::u16string(1, u'0' + n));
-      if (!first && n % 2 == 0) report.replace(report.find(u"得意先"), 3, u"顧客名");
-      if (!first && n == 4) report.replace(report.find(u"受注番号"), 4, u"注文番号");
+      std::u16string report =
+          Edited(std::u16string(form.report), u"FORM1", u"FORM" + std::u16string(1, u'0' + n));
+      if (!first && n % 2 == 0) report = Edited(report, form.customer, form.customerEdited);
+      if (!first && n == 4) report = Edited(report, form.orderNo, form.orderNoEdited);
       WriteText(sample + sep + QLatin1String(side) + sep + QStringLiteral("FORM%1.txt").arg(n),
                 report);
     }
