@@ -36,6 +36,8 @@ $gen report --language en --size 6000 --seed 4 "$generated/english-1252.txt"
 $gen report --language en --encoding utf8 --size 6000 --seed 5 "$generated/english-utf8.txt"
 $gen trigger --language en --encoding utf8-bom --lines 60 --seed 6 \
   "$generated/english-trigger1.txt" "$generated/english-trigger2.txt"
+# A Japanese report saved as "Unicode": UTF-16 with its mark.
+{ printf '\xFF\xFE'; iconv -f CP932 -t UTF-16LE samples/v1/ORDER_ENTRY.txt; } > "$generated/utf16.txt"
 $gen report --format xml --size 6000 --seed 1 "$generated/module1.xml"
 $gen mutate --edits 0.05 --seed 1 "$generated/module1.xml" "$generated/module1-edited.xml"
 

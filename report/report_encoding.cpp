@@ -5,6 +5,7 @@
 
 #include "report/report_labels.h"
 #include "text/cp932.h"
+#include "text/utf16.h"
 #include "text/utf8.h"
 #include "text/windows_1252.h"
 
@@ -38,6 +39,10 @@ std::optional<ReportTextEncoding> EncodingOfHead(std::string_view head,
                                                  ReportTextEncoding requested) {
   if (requested != ReportTextEncoding::kAutomatic) return requested;
   if (head.starts_with(kUtf8Mark)) return ReportTextEncoding::kUtf8;
+  if (const std::optional<Utf16Order> order = Utf16OrderOfMark(head)) {
+    return *order == Utf16Order::kBigEndian ? ReportTextEncoding::kUtf16Be
+                                            : ReportTextEncoding::kUtf16Le;
+  }
   if (HasEnglishHeader(head)) return std::nullopt;
   return ReportTextEncoding::kCp932;
 }
@@ -62,6 +67,12 @@ void DecodeReportBytes(std::string_view bytes, ReportTextEncoding encoding,
       text.Resize(bytes.size());
       std::transform(bytes.begin(), bytes.end(), text.data(),
                      [](char c) { return Windows1252Char(static_cast<unsigned char>(c)); });
+      return;
+    case ReportTextEncoding::kUtf16Le:
+      DecodeUtf16(bytes, Utf16Order::kLittleEndian, text);
+      return;
+    case ReportTextEncoding::kUtf16Be:
+      DecodeUtf16(bytes, Utf16Order::kBigEndian, text);
       return;
     case ReportTextEncoding::kAutomatic:
       DecodeReportBytes(bytes, EncodingOfBytes(bytes, encoding), text);

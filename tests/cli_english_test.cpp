@@ -128,6 +128,30 @@ TEST_F(CliEnglish, TheTreeIsReadInTheEncodingTheBytesAreIn) {
   ASSERT_EQ(diff(u"AUTO").status, 0);
   EXPECT_NE(ScratchFolder::Read(root + u"out/b.html").find("Caf\xC3\xA9"), std::string::npos);
 
+  // A report saved as "Unicode" (UTF-16 with its mark) reads as its text,
+  // in either language.
+  const auto utf16 = [](std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return bytes;
+  };
+  const struct {
+    std::u16string_view report;
+    std::string tree;
+  } saved[] = {
+      {u" * Name  F\r\n * Title  Caf\u00E9\r\n",
+       "[[\"Form\",[[\"F\",[[\"Title\",\"Caf\xC3\xA9\"]]]]]]\n"},
+      {u"* 名前 F\r\n* タイトル 受注\r\n",
+       "[[\"\xEF\xBE\x8C\xEF\xBD\xAB\xEF\xBD\xB0\xEF\xBE\x91\",[[\"F\",[[\""
+       "\xE3\x82\xBF\xE3\x82\xA4\xE3\x83\x88\xE3\x83\xAB\",\""
+       "\xE5\x8F\x97\xE6\xB3\xA8\"]]]]]]\n"},
+  };
+  for (const auto& [report, expected] : saved) {
+    const CliResult read = RunCli({u"tree", scratch.Write(u"enc", u"u16.txt", utf16(report))});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, expected);
+  }
+
   // The object comparison reads its reports in the chosen encoding too.
   scratch.Write(u"enc", u"c.txt", " * Name  F\r\n * Title  Tea\r\n");
   const CliResult objects =

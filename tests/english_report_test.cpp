@@ -156,6 +156,10 @@ TEST(ReportEncoding, AutomaticReadingFollowsTheMarkAndTheHeader) {
   EXPECT_EQ(EncodingOfBytes(" * Name  Caf\xC3\xA9\r\n", kWindows1252), kWindows1252);
   EXPECT_EQ(EncodingOfBytes(EncodeCp932(u"* 名前 受注\r\n"), kUtf8), kUtf8);
   EXPECT_EQ(EncodingOfHead("\xEF\xBB\xBF * Name  F\r\n", kCp932), kCp932);
+  // A UTF-16 mark names its byte order, whatever the report's language.
+  EXPECT_EQ(EncodingOfHead(std::string("\xFF\xFE*\0 \0", 6), kAutomatic), kUtf16Le);
+  EXPECT_EQ(EncodingOfHead(std::string("\xFE\xFF\0*\0 ", 6), kAutomatic), kUtf16Be);
+  EXPECT_EQ(EncodingOfHead(std::string("\xFF\xFE*\0 \0", 6), kWindows1252), kWindows1252);
 }
 
 TEST(ReportEncoding, DecodingLosesNoByte) {
@@ -172,6 +176,12 @@ TEST(ReportEncoding, DecodingLosesNoByte) {
   EXPECT_EQ(std::u16string(text.View()), u" * Name  Caf\u00E9");
   DecodeReportBytes(EncodeCp932(u"* 名前 受注"), kAutomatic, text);
   EXPECT_EQ(std::u16string(text.View()), u"* 名前 受注");
+  // UTF-16 keeps every unit, half a surrogate pair too, and an odd last byte.
+  DecodeReportBytes(std::string("\xFF\xFE\x0D\x54\xE8\x6C\x3D\xD8\x00\xD8\xE9", 11), kAutomatic,
+                    text);
+  EXPECT_EQ(std::u16string(text.View()), u"名注\xD83D\xD800\u00E9");
+  DecodeReportBytes(std::string("\xFE\xFF\x54\x0D\x00\x41", 6), kAutomatic, text);
+  EXPECT_EQ(std::u16string(text.View()), u"名A");
 }
 
 TEST(Cp932Html, WhatCodePage932CannotHoldBecomesACharacterReference) {
