@@ -40,9 +40,10 @@ bool IsAbsentSide(std::string_view path) {
 
 // The tree of one side; a side git says is absent, or an empty report, is
 // a blank tree.
-CollectionPtr SideTree(std::string_view path, std::u16string& stage, UiLanguage language) {
+CollectionPtr SideTree(std::string_view path, std::u16string& stage, const Settings& settings) {
   if (IsAbsentSide(path)) return BlankTree();
-  CollectionPtr tree = ParseReportFile(ResolvedPath(FilePathOfBytes(path)), stage, language);
+  CollectionPtr tree = ParseReportFile(ResolvedPath(FilePathOfBytes(path)), stage,
+                                       settings.UI_LANGUAGE, settings.REPORT_ENCODING);
   return tree ? tree : BlankTree();
 }
 
@@ -62,8 +63,8 @@ void CompareFiles(std::string_view path1, std::string_view path2, std::u16string
                   std::u16string_view title2, std::u16string_view heading, const Settings& settings,
                   const IgnoreRules& rules, ComparisonRenderer& renderer, TextSink& out,
                   std::u16string& stage) {
-  const CollectionPtr tree1 = SideTree(path1, stage, settings.UI_LANGUAGE);
-  const CollectionPtr tree2 = SideTree(path2, stage, settings.UI_LANGUAGE);
+  const CollectionPtr tree1 = SideTree(path1, stage, settings);
+  const CollectionPtr tree2 = SideTree(path2, stage, settings);
   stage = MessageText(MessageId::StageComparing, CatalogFor(settings.UI_LANGUAGE));
   CompareOptions options = CompareOptionsOf(settings);
   options.ignoreRules = &rules;
@@ -142,20 +143,25 @@ int RunGitDiff(Arguments args) {
 }
 
 int RunTextconv(Arguments args) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+  RunOptions options;
+  std::string problem;
+  if (!ParseRunOptions(args, options, problem)) return UsageError(problem);
+  if (options.help) {
     PrintHelpOf("textconv");
     return kExitFinished;
   }
-  if (args.size() != 1 || (args[0].starts_with("-") && args[0] != "-")) {
-    return UsageError("textconv takes one REPORT");
-  }
-  return Guarded([&](std::u16string& stage) {
-    const CollectionPtr tree = ParseReportFile(FilePathOfBytes(args[0]), stage);
-    OutputSink out;
-    WriteReportText(tree.get(), out);
-    out.Flush();
-    return kExitFinished;
-  });
+  if (options.operands.size() != 1) return UsageError("textconv takes one REPORT");
+  const Settings& settings = options.settings;
+  return Guarded(
+      [&](std::u16string& stage) {
+        const CollectionPtr tree = ParseReportFile(FilePathOfBytes(options.operands[0]), stage,
+                                                   settings.UI_LANGUAGE, settings.REPORT_ENCODING);
+        OutputSink out;
+        WriteReportText(tree.get(), out, PageWordsFor(settings.UI_LANGUAGE).outlineSection);
+        out.Flush();
+        return kExitFinished;
+      },
+      settings.UI_LANGUAGE);
 }
 
 int RunDifftool(Arguments args) {

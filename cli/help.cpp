@@ -175,10 +175,12 @@ bool PrintCommandHelp(std::string_view command, std::ostream& out) {
     return true;
   }
   if (command == "textconv") {
-    out << "usage: tarnwick-cli textconv REPORT\n"
+    out << "usage: tarnwick-cli textconv [--ini FILE] [--set KEY=VALUE]... REPORT\n"
            "Prints REPORT as stable text for git (diff.<driver>.textconv): one line per\n"
            "property with its object path, multi-line values indented below, the objects\n"
            "of a section sorted by key, the block and item order as an outline on top.\n"
+           "--set UI_LANGUAGE=EN heads the outline in English; --set REPORT_ENCODING=...\n"
+           "reads the report in that encoding.\n"
            "\nexit codes:\n  0    printed\n  1    the report cannot be read or parsed\n"
            "  64   wrong usage\n";
     return true;

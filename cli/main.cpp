@@ -28,7 +28,7 @@ constexpr Command kCommands[] = {
      "                [--force] [--json FILE|-] REPORT1 NODEKEY1|PATH1 REPORT2 NODEKEY2|PATH2"},
     {"tree", RunTree, "tree    REPORT"},
     {"nodes", RunNodes, "nodes   REPORT"},
-    {"textconv", RunTextconv, "textconv REPORT"},
+    {"textconv", RunTextconv, "textconv [--ini FILE] [--set KEY=VALUE]... REPORT"},
     {"git-diff", RunGitDiff,
      "git-diff [--color[=WHEN]] [--set KEY=VALUE]... PATH OLD-FILE OLD-HEX OLD-MODE\n"
      "                NEW-FILE NEW-HEX NEW-MODE"},

@@ -95,6 +95,12 @@ TEST_F(CliGit, GitDiffWithTheDriverShowsTheChangedPropertyAndNothingElse) {
   ASSERT_NE(added, std::string::npos) << log;
   EXPECT_NE(log.find("+ F（追加）\n  + タイトル: 受注\n", added), std::string::npos) << log;
   EXPECT_NE(log.find("    問合せ可能: はい → いいえ\n"), std::string::npos);
+
+  // The driver reads its reports in the encoding chosen for them.
+  const std::string latin =
+      "-c diff.tarnwick.command=" + Quoted(Cli() + " git-diff --set REPORT_ENCODING=WINDOWS-1252");
+  const std::string misread = Git(repo, latin + " diff HEAD~1 HEAD");
+  EXPECT_EQ(misread.find("問合せ可能"), std::string::npos) << misread;
 }
 
 TEST_F(CliGit, GitDiffTakesTheIgnoreRulesAndRefusesABadRuleFile) {
@@ -133,8 +139,21 @@ TEST_F(CliGit, TextconvGivesPlainGitDiffStableLinesWithObjectPaths) {
             "ブロック・項目:\n    BLK1\nF/タイトル: 受注\nF/ブロック/BLK1/問合せ可能: いいえ\n");
   EXPECT_EQ(RunCli({u"textconv", report}).out, once.out);
 
+  // An English team heads the outline in English; the reports' lines stay as they are.
+  const CliResult english = RunCli({u"textconv", u"--set", u"UI_LANGUAGE=EN", report});
+  EXPECT_EQ(english.out,
+            "Blocks and items:\n    BLK1\nF/タイトル: 受注\nF/ブロック/BLK1/問合せ可能: いいえ\n");
+  // Read as chosen: as Windows-1252 each byte of the Japanese text is a character.
+  const CliResult latin = RunCli({u"textconv", u"--set", u"REPORT_ENCODING=WINDOWS-1252", report});
+  EXPECT_EQ(latin.out.find("受注"), std::string::npos) << latin.out;
+
   EXPECT_EQ(RunCli({u"textconv", repo + u"missing.txt"}).status, 1);
+  const CliResult missing =
+      RunCli({u"textconv", u"--set", u"UI_LANGUAGE=EN", repo + u"missing.txt"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("The file or folder was not found"), std::string::npos) << missing.err;
   EXPECT_EQ(RunCli({u"textconv"}).status, 64);
+  EXPECT_EQ(RunCli({u"textconv", u"--set", u"NOSUCH=1", report}).status, 64);
 }
 
 TEST_F(CliGit, DifftoolWritesAReviewPageOfTheTwoReports) {

@@ -69,7 +69,7 @@ void Arrange(const Collection& children, Level& level) {
 
 }  // namespace
 
-void WriteReportText(const Collection* tree, TextSink& out) {
+void WriteReportText(const Collection* tree, TextSink& out, std::u16string_view outlineHeading) {
   if (tree == nullptr) return;
   std::u16string outline;
   try {
@@ -78,7 +78,7 @@ void WriteReportText(const Collection* tree, TextSink& out) {
     // A report without a form module has no outline; its objects still show.
   }
   if (!outline.empty()) {
-    out.Write(kOutlineSectionName);
+    out.Write(outlineHeading);
     out.Write(u":\n");
     WriteIndentedLines(outline, out);
   }

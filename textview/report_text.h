@@ -21,13 +21,18 @@
 // same text.
 #pragma once
 
+#include <string_view>
+
+#include "diff/compare_events.h"
 #include "report/object_tree.h"
 #include "text/text_sink.h"
 
 namespace tarnwick {
 
 // Writes the text of `tree` (null: nothing) into `out`. Deep trees cost no
-// call stack.
-void WriteReportText(const Collection* tree, TextSink& out);
+// call stack. The outline is headed by `outlineHeading` (the pages' word for
+// it in the run's language).
+void WriteReportText(const Collection* tree, TextSink& out,
+                     std::u16string_view outlineHeading = kOutlineSectionName);
 
 }  // namespace tarnwick
