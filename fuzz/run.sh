@@ -40,6 +40,9 @@ $gen trigger --language en --encoding utf8-bom --lines 60 --seed 6 \
 { printf '\xFF\xFE'; iconv -f CP932 -t UTF-16LE samples/v1/ORDER_ENTRY.txt; } > "$generated/utf16.txt"
 $gen report --format xml --size 6000 --seed 1 "$generated/module1.xml"
 $gen mutate --edits 0.05 --seed 1 "$generated/module1.xml" "$generated/module1-edited.xml"
+# The same module saved as UTF-16, its declaration saying so.
+sed 's/encoding="UTF-8"/encoding="UTF-16"/' "$generated/module1.xml" | iconv -f UTF-8 -t UTF-16 \
+  > "$generated/module1-utf16.xml"
 
 mkdir -p "$seeds"/{parser,forms_xml,form_diff,cp932,like_pattern,str_diff,settings,ignore_rules}
 cp "$generated"/*.xml "$seeds/forms_xml/"
