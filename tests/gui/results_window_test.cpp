@@ -24,6 +24,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "gui/main_window.h"
 #include "gui/report_tree_view.h"
@@ -75,8 +76,9 @@ class ResultsWindowTest : public ::testing::Test {
     WriteCp932(ini_, u"OUTPUT_FILE=Result.html\r\n");
   }
 
-  frmMain& Start() {
-    window_ = std::make_unique<frmMain>(recorder_.Hooks());
+  frmMain& Start() { return Start(recorder_.Hooks()); }
+  frmMain& Start(GuiHooks hooks) {
+    window_ = std::make_unique<frmMain>(std::move(hooks));
     window_->Initialize(ini_);
     window_->show();
     return *window_;
@@ -115,6 +117,11 @@ class ResultsWindowTest : public ::testing::Test {
     Fill("txtFolder2", FolderOf(dir_, QStringLiteral("B")));
     Fill("txtSrcTxt2", u"*.txt");
     Fill("txtPutDir", FolderOf(dir_, QStringLiteral("out")));
+  }
+  // The same, the run stopping at each parsed report for the structure hook.
+  void SetUpFolderComparisonThroughTheStructureHook() {
+    SetUpFolderComparison();
+    W<QAction>("mnuShowConstract")->setChecked(true);
   }
   void Execute() {
     W<QPushButton>("cmdExec")->click();
@@ -216,11 +223,8 @@ TEST_F(ResultsWindowTest, TheListGrowsDuringTheRunAndShowsWhatACancelLeft) {
     // Side 1 of pair 2: pair 1 is done; stop before pair 3.
     if (++shown == 3) window_->cmdCancel_Click();
   };
-  window_ = std::make_unique<frmMain>(hooks);
-  window_->Initialize(ini_);
-  window_->show();
-  SetUpFolderComparison();
-  W<QAction>("mnuShowConstract")->setChecked(true);
+  Start(hooks);
+  SetUpFolderComparisonThroughTheStructureHook();
   Execute();
   EXPECT_EQ(rowsSeen, (std::vector<int>{0, 0, 1, 1}));
   EXPECT_EQ(Column("lstDiff", ResultList::kStatus), (QStringList{"差異あり", "一致", "未処理"}));
@@ -352,11 +356,8 @@ TEST_F(ResultsWindowTest, ClosingDuringARunAsksAndNoKeepsItRunning) {
     stillRunning = window_->isVisible() && window_->Running();
     recorder_.answer = true;
   };
-  window_ = std::make_unique<frmMain>(hooks);
-  window_->Initialize(ini_);
-  window_->show();
-  SetUpFolderComparison();
-  W<QAction>("mnuShowConstract")->setChecked(true);
+  Start(hooks);
+  SetUpFolderComparisonThroughTheStructureHook();
   Execute();
   ASSERT_EQ(recorder_.questions.size(), 1u);
   EXPECT_EQ(recorder_.questions[0], u"比較・検索を実行中です。中止して閉じますか？");
@@ -378,11 +379,8 @@ TEST_F(ResultsWindowTest, ClosingDuringARunWithYesCancelsAndClosesOnce) {
   hooks.structure = [&](const Collection&) {
     if (++shown == 1) window_->close();
   };
-  window_ = std::make_unique<frmMain>(hooks);
-  window_->Initialize(ini_);
-  window_->show();
-  SetUpFolderComparison();
-  W<QAction>("mnuShowConstract")->setChecked(true);
+  Start(hooks);
+  SetUpFolderComparisonThroughTheStructureHook();
   W<QPushButton>("cmdExec")->click();
   ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
   EXPECT_EQ(recorder_.questions.size(), 1u);
@@ -401,11 +399,8 @@ TEST_F(ResultsWindowTest, ASignalClosesDuringARunWithoutAsking) {
     window_->setProperty(kClosingBySignal, true);
     window_->close();
   };
-  window_ = std::make_unique<frmMain>(hooks);
-  window_->Initialize(ini_);
-  window_->show();
-  SetUpFolderComparison();
-  W<QAction>("mnuShowConstract")->setChecked(true);
+  Start(hooks);
+  SetUpFolderComparisonThroughTheStructureHook();
   W<QPushButton>("cmdExec")->click();
   ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Running(); }, kRunTimeoutMs));
   EXPECT_TRUE(recorder_.questions.empty());
