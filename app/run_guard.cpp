@@ -36,11 +36,7 @@ RunOutcome EndCancelled(WindowOps& window, const std::vector<std::u16string>& no
 }
 
 std::u16string ErrorDescription(const std::exception& error, MessageCatalog catalog) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return DescriptionText(*own, catalog);
-  if (dynamic_cast<const std::bad_alloc*>(&error)) {
-    return MessageText(MessageId::OutOfMemory, catalog);
-  }
-  return FromUtf8(error.what());
+  return MessagesText(ErrorDescriptionMessages(error), catalog);
 }
 
 std::vector<Message> ErrorDescriptionMessages(const std::exception& error) {

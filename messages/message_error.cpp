@@ -1,29 +1,19 @@
 #include "messages/message_error.h"
 
+#include <utility>
+
 namespace tarnwick {
-namespace {
-
-std::u16string Words(const std::vector<DescriptionPart>& parts, MessageCatalog catalog) {
-  std::u16string text;
-  for (const DescriptionPart& part : parts) {
-    text += MessageText({static_cast<MessageId>(part.messageId), part.params}, catalog);
-  }
-  return text;
-}
-
-}  // namespace
 
 Error MessageError(int number, const std::vector<Message>& parts, std::size_t line) {
   std::vector<DescriptionPart> pieces;
   pieces.reserve(parts.size());
   for (const Message& part : parts) pieces.push_back({static_cast<int>(part.id), part.params});
-  std::u16string japanese = Words(pieces, JapaneseCatalog);
-  return Error(number, std::move(japanese), std::move(pieces), line);
+  return Error(number, MessagesText(parts, JapaneseCatalog), std::move(pieces), line);
 }
 
 std::u16string DescriptionText(const Error& error, MessageCatalog catalog) {
   if (error.DescriptionParts().empty()) return error.Description();
-  return Words(error.DescriptionParts(), catalog);
+  return MessagesText(DescriptionMessages(error), catalog);
 }
 
 std::vector<Message> DescriptionMessages(const Error& error) {
