@@ -14,18 +14,26 @@ namespace tarnwick {
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-// The first object header stands well within this many bytes.
-constexpr std::size_t kHeaderBytes = 64 << 10;
 
 // Whether the report's first object header is English. The header's name
-// and markers are ASCII in every encoding a report comes in, so the bytes
-// are looked at one to a character.
+// and markers are ASCII in every encoding a report comes in, so each line
+// is looked at one byte to a character, and only up to the header.
 bool HasEnglishHeader(std::string_view head) {
-  head = head.substr(0, kHeaderBytes);
-  std::u16string text(head.size(), u'\0');
-  std::transform(head.begin(), head.end(), text.begin(),
-                 [](char c) { return Windows1252Char(static_cast<unsigned char>(c)); });
-  return DetectReportLanguage(text) == ReportLanguage::kEnglish;
+  std::u16string line;
+  std::size_t pos = 0;
+  for (int lines = 0; lines < kHeaderSearchLines && pos < head.size(); ++lines) {
+    const std::size_t lf = head.find('\n', pos);
+    const std::string_view bytes =
+        head.substr(pos, lf == std::string_view::npos ? head.npos : lf - pos);
+    pos = lf == std::string_view::npos ? head.size() : lf + 1;
+    line.resize(bytes.size());
+    std::transform(bytes.begin(), bytes.end(), line.begin(),
+                   [](char c) { return Windows1252Char(static_cast<unsigned char>(c)); });
+    if (const std::optional<ReportLanguage> language = HeaderLanguage(line)) {
+      return *language == ReportLanguage::kEnglish;
+    }
+  }
+  return false;
 }
 
 bool HasNonAscii(std::string_view bytes) {

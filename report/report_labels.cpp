@@ -176,10 +176,6 @@ constexpr ReportLabels kEnglish{
     .alias = u"Alias",
 };
 
-// A report's first object header stands on its first lines; a text without
-// one in this many is read as it always was.
-constexpr int kHeaderSearchLines = 200;
-
 }  // namespace
 
 const ReportLabels& JapaneseLabels() {
@@ -198,20 +194,26 @@ ReportLanguage DetectReportLanguage(std::u16string_view text) {
   std::size_t pos = 0;
   for (int lines = 0; lines < kHeaderSearchLines && pos < text.size(); ++lines) {
     const std::size_t lf = text.find(u'\n', pos);
-    std::u16string_view line =
+    const std::u16string_view line =
         text.substr(pos, lf == std::u16string_view::npos ? text.npos : lf - pos);
     pos = lf == std::u16string_view::npos ? text.size() : lf + 1;
-    if (line.ends_with(u'\r') || line.ends_with(u'\x1a')) line.remove_suffix(1);
-    const std::size_t column = LineColumn(line);
-    if (column > line.size()) continue;  // empty, a separator, markers only
-    const std::u16string_view rest = line.substr(column - 1);
-    if (SplitPropertyLine(line, column).name == kJapanese.name) return ReportLanguage::kJapanese;
-    if (rest.starts_with(kEnglish.name) &&
-        (rest.size() == kEnglish.name.size() || rest[kEnglish.name.size()] == u' ')) {
-      return ReportLanguage::kEnglish;
-    }
+    if (const std::optional<ReportLanguage> language = HeaderLanguage(line)) return *language;
   }
   return ReportLanguage::kJapanese;
+}
+
+std::optional<ReportLanguage> HeaderLanguage(std::u16string_view line) {
+  if (line.ends_with(u'\n')) line.remove_suffix(1);
+  if (line.ends_with(u'\r') || line.ends_with(u'\x1a')) line.remove_suffix(1);
+  const std::size_t column = LineColumn(line);
+  if (column > line.size()) return std::nullopt;  // empty, a separator, markers only
+  const std::u16string_view rest = line.substr(column - 1);
+  if (SplitPropertyLine(line, column).name == kJapanese.name) return ReportLanguage::kJapanese;
+  if (rest.starts_with(kEnglish.name) &&
+      (rest.size() == kEnglish.name.size() || rest[kEnglish.name.size()] == u' ')) {
+    return ReportLanguage::kEnglish;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tarnwick

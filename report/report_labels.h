@@ -13,6 +13,7 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -56,9 +57,16 @@ const ReportLabels& EnglishLabels();
 const ReportLabels& LabelsFor(ReportLanguage language);
 
 // The language of a report: that of its first object header line ("名前"
-// or "Name" as the name of a line), looked for among the first lines; a
-// report without one is read as Japanese, as reports always were.
+// or "Name" as the name of a line), looked for among its first
+// kHeaderSearchLines lines; a report without one is read as Japanese, as
+// reports always were.
 ReportLanguage DetectReportLanguage(std::u16string_view text);
+
+inline constexpr int kHeaderSearchLines = 200;
+
+// The language `line` (its line end included or not) tells as an object
+// header, or nothing when it is no header.
+std::optional<ReportLanguage> HeaderLanguage(std::u16string_view line);
 
 inline bool IsOneOf(std::u16string_view name, std::span<const std::u16string_view> names) {
   return std::find(names.begin(), names.end(), name) != names.end();
